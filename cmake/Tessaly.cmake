@@ -1,0 +1,52 @@
+# Shared build helpers: every src/ folder is one static library made of all
+# the sources in it, so adding a file needs no change here.
+
+function(tessaly_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
+    -Wnon-virtual-dtor -Wcast-align -Woverloaded-virtual -Wformat=2 -Wno-unused-parameter)
+  target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS_FOR_MOC QT_DISABLE_DEPRECATED_BEFORE=0x060000)
+endfunction()
+
+# tessaly_library(<name> DEPS <targets...> [EXCLUDE <files...>])
+function(tessaly_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(x ${ARG_EXCLUDE})
+    list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${x})
+  endforeach()
+  if(NOT sources)
+    # A folder with nothing in it yet still takes part in the link graph.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  target_compile_definitions(${name} PUBLIC TESSALY_SHARE_DIR="${TESSALY_SHARE_DIR}"
+    TESSALY_VERSION="${PROJECT_VERSION}")
+  tessaly_warnings(${name})
+endfunction()
+
+# tessaly_test(<folder> LABELS <labels...> DEPS <targets...>)
+# One test program per folder of tests/, run through the shared GoogleTest main.
+function(tessaly_test folder)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "DEPS;LABELS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+    ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
+  if(NOT sources)
+    return()
+  endif()
+  set(target test_${folder})
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE tessaly_testsupport ${ARG_DEPS})
+  tessaly_warnings(${target})
+  add_test(NAME ${target} COMMAND ${target})
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 300)
+  endif()
+  set_tests_properties(${target} PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox;QT_LOGGING_RULES=qt.webenginecontext=false;HOME=${CMAKE_BINARY_DIR}/test-home")
+endfunction()

@@ -1,0 +1,125 @@
+#pragma once
+
+// Records the canvas page sends about the selected object and its answers.
+// Decoded by field name starting from the defaults: a missing key, a null or
+// a value of the wrong kind keeps the default; numbers and numeric strings
+// convert both ways; unknown keys are ignored.
+
+#include <QString>
+
+#include <nlohmann/json_fwd.hpp>
+
+#include <optional>
+
+struct Fill {
+    QString id;
+    QString gradientUnits; // empty for a plain fill
+
+    Fill();
+    static Fill fromJson(const nlohmann::json& json);
+};
+
+struct CanvasBrightnessAndSaturationModel {
+    QString id;
+    int saturation = 0; // 0…100
+    int brightness = 0; // 100 − HSL lightness, 0…100
+    int hue = 0;        // degrees, 0…360
+    Fill fill;
+
+    CanvasBrightnessAndSaturationModel();
+    static CanvasBrightnessAndSaturationModel fromJson(const nlohmann::json& json);
+};
+
+// Spelled as the page protocol spells it.
+struct HslToRgbModle {
+    QString id;
+    int r = 0;
+    int g = 0;
+    int b = 0;
+    int type = 0; // repeats the request tag
+
+    HslToRgbModle();
+    static HslToRgbModle fromJson(const nlohmann::json& json);
+};
+
+struct CanvasTextModel {
+    QString id;
+    QString type;
+    QString text;
+    QString fill;    // fill colour text
+    QString opacity; // decimal fraction 0…1 as text
+    QString fontFamily;
+    QString fontSize;
+    QString charSpacing;
+    QString lineHeight;
+    int angle = 0;
+
+    CanvasTextModel();
+    static CanvasTextModel fromJson(const nlohmann::json& json);
+};
+
+struct CanvasTextCharSpacingModel {
+    QString id;
+    QString lineHeight;
+    QString charSpacing; // a decimal number as text
+
+    CanvasTextCharSpacingModel();
+    static CanvasTextCharSpacingModel fromJson(const nlohmann::json& json);
+};
+
+struct CanvasPathModel {
+    QString id;
+    QString type;
+    QString opacity;
+    int angle = 0; // degrees
+
+    CanvasPathModel();
+    static CanvasPathModel fromJson(const nlohmann::json& json);
+};
+
+struct CanvasTextFormatModel {
+    QString id;
+    bool isBold = false;
+    bool isItalic = false;
+    bool isUnderLine = false;
+    bool isUpper = false;
+    bool isVertical = false;
+
+    CanvasTextFormatModel();
+    static CanvasTextFormatModel fromJson(const nlohmann::json& json);
+};
+
+struct SvgBase64Model {
+    QString id;
+    QString base64;
+    QString form;
+
+    SvgBase64Model();
+    static SvgBase64Model fromJson(const nlohmann::json& json);
+};
+
+struct SvgStringModel {
+    QString id;
+    QString svg;
+    QString form;
+
+    SvgStringModel();
+    static SvgStringModel fromJson(const nlohmann::json& json);
+};
+
+struct CanvasUndoRedoModel {
+    bool canUndo = false;
+    bool canRedo = false;
+
+    static CanvasUndoRedoModel fromJson(const nlohmann::json& json);
+};
+
+struct CanvasSvgLoadedModel {
+    double width = 0;
+    double height = 0;
+
+    static CanvasSvgLoadedModel fromJson(const nlohmann::json& json);
+};
+
+// Parses a message body as a JSON object; nothing when it is not one.
+std::optional<nlohmann::json> parseJsonObject(const QString& body);

@@ -1,0 +1,51 @@
+#pragma once
+
+// The exact JavaScript text of every call the native side makes in the
+// canvas page. Every text argument goes through jsq().
+
+#include <QString>
+
+namespace CanvasScripts {
+
+// A single-quoted JavaScript string literal of `text`; plain text comes out
+// as '…' unchanged.
+QString jsq(const QString& text);
+// Six lowercase hexadecimal digits of the low 24 bits.
+QString hex6lower(int rgb);
+
+QString activeAttributes();
+QString hsltorgb(int hue, int saturation, int lightness, int tag);
+QString getFontAttributes();
+QString setTextFontBold();
+QString setTextFontItalic();
+QString setTextFontUnderLine();
+QString setTextFontUppercase();
+QString setTextFontDirection();
+QString setTextFontFamily(const QString& family);
+QString loadFont(const QString& family, const QString& location);
+QString pushLocalFont(const QString& jsonArray);
+QString canvasClear(bool keepHistory);
+QString getSvgAsBase64ForResult(const QString& tag);
+QString getLogoJpgPngBase64(const QString& name, int a, int b, int c);
+QString setObjColor(int rgb);
+QString setObjColorString(const QString& text);
+QString setActiveBrightness(int value, bool isAddToUndo);
+QString setActiveSaturation(int value, bool isAddToUndo);
+QString setObjOpacity(int percent, bool isAddToUndo);
+QString charSpacing(int space, bool isAddToUndo);
+QString changeRotate(int degrees, bool isAddToUndo);
+QString setFlipObjX();
+QString setFlipObjY();
+QString setCanvasBKGroundColor(int rgb);
+QString undoItem();
+QString redoItem();
+QString copyItem();
+QString deleteItem();
+QString addText(const QString& text);
+QString loadSvgBase64(const QString& base64);
+QString loadSvgString(const QString& svg);
+QString setCanvasSize(int width, int height);
+QString addSvgBase64(const QString& base64);
+QString setCanvasBKGroundImage(const QString& pngBase64);
+
+} // namespace CanvasScripts

@@ -1,0 +1,36 @@
+#pragma once
+
+// Bus events that several layers post or handle. Each screen's namespace may
+// be reopened by the library that owns the rest of its events.
+
+#include <QString>
+
+namespace ContentViewEventBus {
+// Shows a message at the bottom of the main window for the toast duration.
+struct ToastEvent {
+    static constexpr const char* name = "ToastEvent";
+    QString text;
+};
+} // namespace ContentViewEventBus
+
+namespace EditLogoViewEvent {
+// A design could not be loaded into the editor.
+struct loadSvgFail {
+    static constexpr const char* name = "loadSvgFail";
+};
+} // namespace EditLogoViewEvent
+
+namespace MyDesignEventBus {
+// The user asked to create a design from the empty saved-designs page.
+struct addDesignEvent {
+    static constexpr const char* name = "addDesignEvent";
+};
+} // namespace MyDesignEventBus
+
+namespace GeneratingViewEventBus {
+// A new design was saved by the generator or the picture-to-logo flow.
+struct ToMyDesignPageEvent {
+    static constexpr const char* name = "ToMyDesignPageEvent";
+    bool formAIPics = false;
+};
+} // namespace GeneratingViewEventBus

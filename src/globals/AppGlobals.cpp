@@ -1,0 +1,66 @@
+#include "globals/AppGlobals.h"
+
+#include "core/DeviceIdentity.h"
+
+#include <QCoreApplication>
+
+const QString& deviceUUID()
+{
+    static const QString uuid = stableDeviceUUID();
+    return uuid;
+}
+
+const QString& appVersion()
+{
+    static const QString version = [] {
+        const QString v = QCoreApplication::applicationVersion();
+        return v.isEmpty() ? QStringLiteral("Unknown") : v;
+    }();
+    return version;
+}
+
+std::vector<int>& deleteItemIds()
+{
+    static std::vector<int> ids;
+    return ids;
+}
+
+namespace {
+EditLogoWindowOpener& opener()
+{
+    static EditLogoWindowOpener instance;
+    return instance;
+}
+} // namespace
+
+void setEditLogoWindowOpener(EditLogoWindowOpener newOpener)
+{
+    opener() = std::move(newOpener);
+}
+
+void openEditLogoWindow(int itemId, const QString& svg, bool fromMyDesignsView)
+{
+    if (opener())
+        opener()(itemId, svg, fromMyDesignsView);
+}
+
+namespace {
+std::function<void()>& quitHandler()
+{
+    static std::function<void()> instance;
+    return instance;
+}
+} // namespace
+
+void setQuitRequestHandler(std::function<void()> handler)
+{
+    quitHandler() = std::move(handler);
+}
+
+void requestApplicationQuit()
+{
+    if (quitHandler())
+        quitHandler()();
+    else
+        QCoreApplication::quit();
+}

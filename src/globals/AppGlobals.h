@@ -1,0 +1,47 @@
+#pragma once
+
+// App-wide values that cross screens without the event bus. Touched from the
+// main thread only.
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+inline constexpr double canvasWidth = 460.0;
+inline constexpr double canvasHeight = 460.0;
+inline constexpr double exportWidth = 1024;
+inline constexpr double exportHeight = 1024;
+inline constexpr double editWindowWidth = 1060;
+inline constexpr double editWindowHeight = 660.0;
+inline constexpr double sheetActionDelay = 0.1;
+inline constexpr int toastDuration = 5;
+
+// The device identifier, read once.
+const QString& deviceUUID();
+// The application's version text, "Unknown" when the build carries none.
+const QString& appVersion();
+
+inline bool canQuitWithoutSaving = true;
+inline QString loadSvgWidth;
+inline QString loadSvgHeight;
+std::vector<int>& deleteItemIds();
+
+// The editor window's values: the decimal text of the id of the design open
+// in the editor, its SVG, and whether it came from the saved designs (which
+// decides the kind its save uploads as).
+inline QString editLogoItemId;
+inline QString editorSvg;
+inline bool editorFromMyDesignsView = false;
+
+// Opens a design in the editor window. The application shell installs the
+// real opener at start-up; lower layers and tests call through this hook so
+// they never reach up into the shell.
+using EditLogoWindowOpener = std::function<void(int itemId, const QString& svg, bool fromMyDesignsView)>;
+void setEditLogoWindowOpener(EditLogoWindowOpener opener);
+void openEditLogoWindow(int itemId, const QString& svg, bool fromMyDesignsView);
+
+// Asks the application to quit through its one quit decision. The shell
+// installs the decision at start-up; until then this quits directly.
+void setQuitRequestHandler(std::function<void()> handler);
+void requestApplicationQuit();

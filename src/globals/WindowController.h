@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+// Holds the editor window so the editor can close it when it is done.
+class WindowController : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    QWidget* window() const { return m_window; }
+    void setWindow(QWidget* window) { m_window = window; }
+
+    // Closes (hides) the held window; nothing happens when there is none.
+    void closeWindow();
+    void windowWillClose();
+
+private:
+    QPointer<QWidget> m_window;
+};
