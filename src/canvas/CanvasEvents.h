@@ -56,17 +56,18 @@ struct CanvasTextFormatData {
 
 // A font family was chosen (isLoadFont false: the font sheet asks for a
 // shipped font to be loaded) or has been loaded by the page (isLoadFont true).
+// The font's name field is `fontName`: `name` is taken by the bus key.
 struct TextFontFamilyChangeEvent {
     static constexpr const char* name = "TextFontFamilyChangeEvent";
     QString family;
-    QString name;
+    QString fontName;
     bool isLoadFont = false;
 };
 
-// A font the user asked for has been loaded; `name` is its pending name.
+// A font the user asked for has been loaded; `fontName` is its pending name.
 struct TextFontFamilyDownloadSuccessEvent {
     static constexpr const char* name = "TextFontFamilyDownloadSuccessEvent";
-    QString name;
+    QString fontName;
 };
 
 // A text object was selected.

@@ -3,8 +3,12 @@
 // Turns the page's script messages into bus events. A body that does not
 // decode posts nothing.
 
+#include "canvas/CanvasModels.h"
+
 #include <QHash>
 #include <QString>
+
+#include <nlohmann/json_fwd.hpp>
 
 #include <functional>
 
@@ -20,8 +24,8 @@ public:
     void dispatch(const QString& name, const QString& body);
 
 private:
-    void onLoadFontSuccess(const QString& body);
-    void onSvgBase64(const QString& body);
+    void onLoadFontSuccess(const nlohmann::json& body);
+    void onSvgBase64(const SvgBase64Model& model);
 
     std::function<void()> m_onPageReady;
     QHash<QString, QString> m_pendingFontNames;

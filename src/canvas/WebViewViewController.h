@@ -12,11 +12,10 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QWebEngineView>
 
 #include <functional>
 
-class QWebEngineView;
-class QWidget;
 class CanvasChannelBridge;
 
 class WebViewViewController : public QObject {
@@ -99,6 +98,8 @@ public:
 
 Q_SIGNALS:
     void pageReady();
+    // Every script message as it arrives, before it is dispatched.
+    void scriptMessageReceived(const QString& name, const QString& body);
 
 private:
     void createView();
@@ -114,6 +115,13 @@ private:
     std::function<QString()> m_fontListProvider;
     std::function<void(const QString&)> m_sink;
 };
+
+// What a design reference from the server is: SVG text, a URL, or a path
+// relative to the configured base URL.
+enum class DesignReferenceKind { SvgText, Url, RelativePath };
+DesignReferenceKind classifyDesignReference(const QString& reference);
+// The URL to fetch a Url or RelativePath reference from.
+QString designReferenceUrl(const QString& reference, const QString& baseUrl);
 
 // The process-wide controller, created on first use and kept for the run.
 WebViewViewController& sharedWebViewController();

@@ -87,11 +87,12 @@ struct FontSpaceSheetChangeEvent {
     int space = 0;
     bool isAddToUndo = false;
 };
-// A font from the server's catalogue that the page must download.
+// A font from the server's catalogue that the page must download. The font's
+// `name` field is spelled `fontName`, as `name` is the event's own name.
 struct TextFontFamilyDownloadEvent {
     static constexpr const char* name = "TextFontFamilyDownloadEvent";
     QString family;
-    QString name;
+    QString fontName;
     QString url;
 };
 } // namespace EditFontEvent

@@ -1,0 +1,110 @@
+#include "api/APIProvider.h"
+
+#include <QCoreApplication>
+#include <QHttpMultiPart>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QThread>
+
+namespace {
+
+// Errors that Qt reports alongside a complete HTTP reply; the reply itself
+// is what the caller judges.
+bool comesWithHttpReply(QNetworkReply::NetworkError error)
+{
+    if (error == QNetworkReply::NoError)
+        return true;
+    if (error >= QNetworkReply::ContentAccessDenied && error <= QNetworkReply::UnknownContentError)
+        return true;
+    if (error >= QNetworkReply::ProtocolInvalidOperationError && error <= QNetworkReply::UnknownServerError)
+        return error != QNetworkReply::ProtocolFailure;
+    return false;
+}
+
+} // namespace
+
+APIProvider& APIProvider::shared()
+{
+    static APIProvider provider;
+    return provider;
+}
+
+QNetworkAccessManager& APIProvider::manager()
+{
+    Q_ASSERT(QThread::currentThread() == QCoreApplication::instance()->thread());
+    if (!m_manager) {
+        // The application object owns the manager, so it goes away with the event loop it needs.
+        m_manager = new QNetworkAccessManager(QCoreApplication::instance());
+        m_manager->setAutoDeleteReplies(false);
+    }
+    return *m_manager;
+}
+
+QNetworkRequest APIProvider::makeRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const
+{
+    QNetworkRequest request(url);
+    request.setTransferTimeout(static_cast<int>(m_timeout.count()));
+    for (const auto& [name, value] : headers)
+        request.setRawHeader(name, value);
+    return request;
+}
+
+void APIProvider::request(const APIManager& target, QObject* context, ResponseHandler onResponse, ErrorHandler onError)
+{
+    APIResponse info;
+    info.requestURL = target.requestURL();
+    info.requestMethod = target.method();
+    info.requestHeaders = target.headers();
+    const QByteArray body = target.body();
+    info.requestBodySize = body.size();
+
+    const QNetworkRequest request = makeRequest(info.requestURL, info.requestHeaders);
+    QNetworkReply* reply = info.requestMethod == "GET" ? manager().get(request) : manager().post(request, body);
+    watch(reply, std::move(info), context, std::move(onResponse), std::move(onError));
+}
+
+void APIProvider::put(const QUrl& url, const QByteArray& contentType, const QByteArray& body, QObject* context,
+    ResponseHandler onResponse, ErrorHandler onError)
+{
+    APIResponse info;
+    info.requestURL = url;
+    info.requestMethod = QByteArrayLiteral("PUT");
+    info.requestHeaders = {{QByteArrayLiteral("Content-Type"), contentType}};
+    info.requestBodySize = body.size();
+    QNetworkReply* reply = manager().put(makeRequest(url, info.requestHeaders), body);
+    watch(reply, std::move(info), context, std::move(onResponse), std::move(onError));
+}
+
+void APIProvider::postMultipart(const QUrl& url, QHttpMultiPart* form, QObject* context, ResponseHandler onResponse,
+    ErrorHandler onError)
+{
+    APIResponse info;
+    info.requestURL = url;
+    info.requestMethod = QByteArrayLiteral("POST");
+    QNetworkReply* reply = manager().post(makeRequest(url, {}), form);
+    form->setParent(reply);
+    watch(reply, std::move(info), context, std::move(onResponse), std::move(onError));
+}
+
+void APIProvider::watch(QNetworkReply* reply, APIResponse requestInfo, QObject* context, ResponseHandler onResponse,
+    ErrorHandler onError)
+{
+    QObject* receiver = context ? context : static_cast<QObject*>(&manager());
+    QObject::connect(reply, &QNetworkReply::finished, receiver,
+        [reply, info = std::move(requestInfo), onResponse = std::move(onResponse),
+            onError = std::move(onError)]() mutable {
+            const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+            if (status.isValid() && comesWithHttpReply(reply->error())) {
+                info.statusCode = status.toInt();
+                info.data = reply->readAll();
+                if (onResponse)
+                    onResponse(info);
+                return;
+            }
+            if (onError)
+                onError(TransportError{static_cast<int>(reply->error()), reply->errorString()});
+        });
+    // Connected second, so it runs after the handler above, and also when the context is gone.
+    QObject::connect(reply, &QNetworkReply::finished, &manager(), [reply] { reply->deleteLater(); });
+}

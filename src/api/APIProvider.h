@@ -1,0 +1,57 @@
+#pragma once
+
+// The one HTTP provider of the network client. It lives on the main thread,
+// gives every request the same inactivity time-out, and ends every request
+// in exactly one of its two handlers, on the main thread: the reply handler
+// for any HTTP reply (whatever its status), the error handler when no reply
+// arrived (refused connection, time-out, dropped connection). When a context
+// object is given and destroyed first, neither handler runs.
+
+#include "api/APIManager.h"
+#include "api/APIResponse.h"
+
+#include <QPointer>
+
+#include <chrono>
+#include <functional>
+
+class QHttpMultiPart;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QNetworkRequest;
+class QObject;
+
+class APIProvider {
+public:
+    using ResponseHandler = std::function<void(const APIResponse&)>;
+    using ErrorHandler = std::function<void(const TransportError&)>;
+
+    static constexpr std::chrono::milliseconds defaultTimeout{10000};
+
+    static APIProvider& shared();
+
+    APIProvider(const APIProvider&) = delete;
+    APIProvider& operator=(const APIProvider&) = delete;
+
+    void request(const APIManager& target, QObject* context, ResponseHandler onResponse, ErrorHandler onError);
+    void put(const QUrl& url, const QByteArray& contentType, const QByteArray& body, QObject* context,
+        ResponseHandler onResponse, ErrorHandler onError);
+    // Sends a multipart form by POST; the provider takes the form over.
+    void postMultipart(const QUrl& url, QHttpMultiPart* form, QObject* context, ResponseHandler onResponse,
+        ErrorHandler onError);
+
+    std::chrono::milliseconds timeout() const { return m_timeout; }
+    // Tests shorten the time-out to exercise it without waiting ten seconds.
+    void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+
+private:
+    APIProvider() = default;
+
+    QNetworkAccessManager& manager();
+    QNetworkRequest makeRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const;
+    void watch(QNetworkReply* reply, APIResponse requestInfo, QObject* context, ResponseHandler onResponse,
+        ErrorHandler onError);
+
+    QPointer<QNetworkAccessManager> m_manager;
+    std::chrono::milliseconds m_timeout = defaultTimeout;
+};

@@ -1,0 +1,85 @@
+#include "api/PresignedUpload.h"
+
+#include "api/APIProvider.h"
+#include "api/StrictBase64.h"
+
+#include <QBuffer>
+#include <QStringEncoder>
+
+#include <memory>
+
+namespace {
+
+void putBytes(const QUrl& url, const QByteArray& contentType, const QByteArray& bytes, std::function<void()> success,
+    std::function<void()> failure, QObject* context)
+{
+    auto failed = std::make_shared<std::function<void()>>(std::move(failure));
+    APIProvider::shared().put(
+        url, contentType, bytes, context,
+        [success = std::move(success), failed](const APIResponse& response) {
+            if (response.statusCode == 200) {
+                if (success)
+                    success();
+            } else if (*failed) {
+                (*failed)();
+            }
+        },
+        [failed](const TransportError&) {
+            if (*failed)
+                (*failed)();
+        });
+}
+
+void failNow(const std::function<void()>& failure)
+{
+    if (failure)
+        failure();
+}
+
+} // namespace
+
+std::optional<QByteArray> pngDataOfImage(const QImage& image)
+{
+    if (image.isNull())
+        return std::nullopt;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return std::nullopt;
+    return bytes;
+}
+
+void uploadPNGToPresignedURL(const QImage& image, const QUrl& url, std::function<void()> success,
+    std::function<void()> failure, QObject* context)
+{
+    const std::optional<QByteArray> png = pngDataOfImage(image);
+    if (!png) {
+        failNow(failure);
+        return;
+    }
+    putBytes(url, QByteArrayLiteral("image/png"), *png, std::move(success), std::move(failure), context);
+}
+
+void uploadSVGDataToPresignedURL(const QString& svgBase64, const QUrl& url, std::function<void()> success,
+    std::function<void()> failure, QObject* context)
+{
+    const std::optional<QByteArray> bytes = decodeStrictBase64(svgBase64);
+    if (!bytes) {
+        failNow(failure);
+        return;
+    }
+    putBytes(url, QByteArrayLiteral("image/svg+xml"), *bytes, std::move(success), std::move(failure), context);
+}
+
+void uploadSVGStringToPresignedURL(const QString& svg, const QUrl& url, std::function<void()> success,
+    std::function<void()> failure, QObject* context)
+{
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(svg);
+    if (encoder.hasError()) {
+        failNow(failure);
+        return;
+    }
+    putBytes(url, QByteArrayLiteral("image/svg+xml"), bytes, std::move(success), std::move(failure), context);
+}

@@ -1,0 +1,223 @@
+#include "api/SaveAndUploadSVG.h"
+
+#include "api/APIProvider.h"
+#include "api/APIToken.h"
+#include "api/Gzip.h"
+#include "api/SvgPayloadDecoder.h"
+#include "core/Configs.h"
+#include "core/LanguageWords.h"
+#include "core/Log.h"
+#include "globals/AppGlobals.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHttpMultiPart>
+#include <QTemporaryDir>
+
+#include <nlohmann/json.hpp>
+
+#include <memory>
+
+namespace {
+
+const QString svgFileName = QStringLiteral("tempOriginal.svg");
+const QString gzipFileName = QStringLiteral("tempOriginal.svg.gz");
+const QString uploadFailedPrefix = QStringLiteral("上传失败: ");
+
+bool saveInFlight = false;
+
+// One save's private folder and the in-flight mark; both end with the session.
+class SaveSession {
+public:
+    SaveSession() : m_folder(QDir::tempPath() + QStringLiteral("/tessaly-save-XXXXXX")) { saveInFlight = true; }
+    ~SaveSession() { saveInFlight = false; }
+    SaveSession(const SaveSession&) = delete;
+    SaveSession& operator=(const SaveSession&) = delete;
+
+    bool isValid() const { return m_folder.isValid(); }
+    QString folderError() const { return m_folder.errorString(); }
+    QString filePath(const QString& name) const { return m_folder.filePath(name); }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void fail(const std::function<void(bool)>& completion, const QString& line)
+{
+    printLine(line);
+    if (completion)
+        completion(false);
+}
+
+// Gives the file result to the caller of the save: prints the outcome, ends
+// the session (removing its folder) and only then reports.
+void finishSVGUpload(std::unique_ptr<SaveSession> session, const std::function<void(bool)>& completion,
+    const SaveLogoFileResult& result)
+{
+    printLine(result.success ? QStringLiteral("上传成功") : uploadFailedPrefix + result.text);
+    session.reset();
+    if (completion)
+        completion(result.success);
+}
+
+} // namespace
+
+bool isSaveAndUploadInFlight()
+{
+    return saveInFlight;
+}
+
+void saveAndUploadSVG(const QString& itemId, const QString& svgBase64, const QString& kind,
+    std::function<void(bool saved)> completion)
+{
+    if (saveInFlight) {
+        fail(completion, uploadFailedPrefix + QStringLiteral("另一次保存尚未完成"));
+        return;
+    }
+
+    const auto payload = decodeSvgPayload(svgBase64);
+    if (const auto* error = std::get_if<SvgPayloadError>(&payload)) {
+        fail(completion, error->message);
+        return;
+    }
+    const QByteArray& svg = std::get<QByteArray>(payload);
+
+    auto session = std::make_unique<SaveSession>();
+    QString error;
+    if (!session->isValid()) {
+        error = session->folderError();
+        session.reset();
+        fail(completion, QStringLiteral("写入 SVG 文件失败: ") + error);
+        return;
+    }
+    const QString svgPath = session->filePath(svgFileName);
+    if (!writeFile(svgPath, svg, &error)) {
+        session.reset();
+        fail(completion, QStringLiteral("写入 SVG 文件失败: ") + error);
+        return;
+    }
+    printLine(QStringLiteral("SVG 文件写入成功"));
+
+    const QString gzipPath = session->filePath(gzipFileName);
+    const std::optional<QByteArray> compressed = gzipCompress(svg);
+    if (!compressed) {
+        session.reset();
+        fail(completion, QStringLiteral("操作失败: ") + QStringLiteral("gzip 压缩失败"));
+        return;
+    }
+    if (!writeFile(gzipPath, *compressed, &error)) {
+        session.reset();
+        fail(completion, QStringLiteral("操作失败: ") + error);
+        return;
+    }
+    printLine(QStringLiteral("文件 gzip 压缩成功"));
+
+    // The size is only for the log; not knowing it never stops the save.
+    const QFileInfo gzipInfo(gzipPath);
+    if (gzipInfo.exists())
+        printLine(QStringLiteral("文件 '%1' 的大小为: %2 字节").arg(gzipFileName).arg(gzipInfo.size()));
+
+    printLine(QStringLiteral("EditLogoView item_id3 = ") + itemId);
+    printLine(QStringLiteral("EditLogoView from = ") + kind);
+
+    auto sharedSession = std::make_shared<std::unique_ptr<SaveSession>>(std::move(session));
+    uploadSVGFile(itemId, gzipPath, kind,
+        [sharedSession, completion = std::move(completion)](const SaveLogoFileResult& result) {
+            finishSVGUpload(std::move(*sharedSession), completion, result);
+        });
+}
+
+void uploadSVGFile(const QString& itemId, const QString& gzipFilePath, const QString& kind,
+    SaveLogoFileCompletion completion)
+{
+    const QUrl url(Configs::Network::apiBaseURL + QStringLiteral("/logo2/Save_logo_file"));
+    const QList<QPair<QString, QString>> parameters{
+        {QStringLiteral("uuid"), deviceUUID()},
+        {QStringLiteral("token"), apiToken},
+        {QStringLiteral("item_id"), itemId},
+        {QStringLiteral("from"), kind},
+        {QStringLiteral("lang"), apiLanguageName()},
+    };
+
+    auto* form = new QHttpMultiPart(QHttpMultiPart::FormDataType);
+    if (!buildSaveLogoFileForm(*form, parameters, gzipFilePath)) {
+        delete form;
+        handleSaveLogoFileReply(TransportError{-1, QStringLiteral("无法读取文件 ") + gzipFilePath}, completion);
+        return;
+    }
+    auto shared = std::make_shared<SaveLogoFileCompletion>(std::move(completion));
+    APIProvider::shared().postMultipart(
+        url, form, nullptr, [shared](const APIResponse& response) { handleSaveLogoFileReply(response, *shared); },
+        [shared](const TransportError& error) { handleSaveLogoFileReply(error, *shared); });
+}
+
+bool buildSaveLogoFileForm(QHttpMultiPart& form, const QList<QPair<QString, QString>>& parameters,
+    const QString& gzipFilePath)
+{
+    auto* file = new QFile(gzipFilePath, &form);
+    if (!file->open(QIODevice::ReadOnly)) {
+        delete file;
+        return false;
+    }
+    for (const auto& [name, value] : parameters) {
+        QHttpPart part;
+        part.setHeader(QNetworkRequest::ContentDispositionHeader,
+            QStringLiteral("form-data; name=\"%1\"").arg(name));
+        part.setBody(value.toUtf8());
+        form.append(part);
+    }
+    QHttpPart filePart;
+    filePart.setHeader(QNetworkRequest::ContentDispositionHeader,
+        QStringLiteral("form-data; name=\"filename\"; filename=\"big_orig.svg.gz\""));
+    filePart.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/gzip"));
+    filePart.setBodyDevice(file);
+    form.append(filePart);
+    return true;
+}
+
+void handleSaveLogoFileReply(const std::variant<APIResponse, TransportError>& outcome,
+    const SaveLogoFileCompletion& completion)
+{
+    auto finish = [&completion](bool success, const QString& text) {
+        if (completion)
+            completion(SaveLogoFileResult{success, text});
+    };
+    if (const auto* error = std::get_if<TransportError>(&outcome)) {
+        printLine(uploadFailedPrefix + error->description);
+        finish(false, error->description);
+        return;
+    }
+    const APIResponse& response = std::get<APIResponse>(outcome);
+    if (response.statusCode < 200 || response.statusCode > 299) {
+        finish(false, QStringLiteral("服务器访问失败 (HTTP %1)").arg(response.statusCode));
+        return;
+    }
+    const nlohmann::json reply = nlohmann::json::parse(response.data.cbegin(), response.data.cend(), nullptr, false);
+    if (reply.is_discarded()) {
+        const QString description = QStringLiteral("回复不是有效的 JSON");
+        printLine(uploadFailedPrefix + description);
+        finish(false, description);
+        return;
+    }
+    const auto status = reply.is_object() ? reply.find("status") : reply.end();
+    if (reply.is_object() && status != reply.end() && status->is_number_integer() && *status == 0) {
+        finish(true, QStringLiteral("操作成功"));
+        return;
+    }
+    finish(false, QStringLiteral("回复的 status 不是 0"));
+}

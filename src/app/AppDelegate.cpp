@@ -1,0 +1,156 @@
+#include "app/AppDelegate.h"
+
+#include "app/ContentView.h"
+#include "app/DarkAppearance.h"
+#include "app/EditLogoWindow.h"
+#include "app/ProcessStartClock.h"
+#include "core/Localization.h"
+#include "core/Log.h"
+#include "globals/AppGlobals.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMenu>
+#include <QScreen>
+#include <QSessionManager>
+#include <QSystemTrayIcon>
+
+AppDelegate::AppDelegate(QObject* parent)
+    : QObject(parent)
+    , m_terminate([] {
+        // Unsaved work was settled by the decision: leave the event loop
+        // without asking each window again.
+        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    })
+{
+}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    DarkAppearance::apply();
+    createStatusMenu();
+    createStatusBarItem();
+
+    // Closing a window never ends the run by itself; quitting is decided here.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    setEditLogoWindowOpener(&showEditLogoWindow);
+    setQuitRequestHandler([this] { requestQuit(); });
+#ifndef QT_NO_SESSIONMANAGER
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &AppDelegate::handleSessionEnd);
+#endif
+
+    setUpMainWindow();
+}
+
+void AppDelegate::createStatusMenu()
+{
+    m_statusMenu = std::make_unique<QMenu>();
+    m_openAction = m_statusMenu->addAction(localized(QStringLiteral("Open the main window")));
+    connect(m_openAction, &QAction::triggered, this, &AppDelegate::openMainWindow);
+    m_statusMenu->addSeparator();
+    m_quitAction = m_statusMenu->addAction(localized(QStringLiteral("Quit")));
+    // The upper-case key: the shortcut reads Shift+Ctrl+Q.
+    m_quitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Q));
+    m_quitAction->setShortcutContext(Qt::ApplicationShortcut);
+    connect(m_quitAction, &QAction::triggered, this, &AppDelegate::requestQuit);
+}
+
+void AppDelegate::createStatusBarItem()
+{
+    // Where the desktop has no tray, the main window's close button quits instead.
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        printLine(QStringLiteral("No system tray: closing the main window quits"));
+        return;
+    }
+    m_statusBarItem = new QSystemTrayIcon(QIcon(QStringLiteral(":/images/Frame.svg")), this);
+    m_statusBarItem->setContextMenu(m_statusMenu.get());
+    connect(m_statusBarItem, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+            reopenMainWindow();
+    });
+    m_statusBarItem->show();
+}
+
+void AppDelegate::setUpMainWindow()
+{
+    m_window = std::make_unique<ContentView>();
+    // Fixed size, no maximise button, no title text.
+    m_window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    m_window->setWindowTitle(QString());
+    m_window->setWindowIcon(QIcon(QStringLiteral(":/images/Main_icon 2.svg")));
+    m_window->addAction(m_quitAction);
+    m_window->installEventFilter(this);
+    connect(m_window.get(), &ContentView::firstPainted, this, [] {
+        printLine(QStringLiteral("Main window shown after %1 ms").arg(ProcessStartClock::elapsedMilliseconds()));
+    });
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), m_window->size());
+        frame.moveCenter(screen->availableGeometry().center());
+        m_window->move(frame.topLeft());
+    }
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void AppDelegate::openMainWindow()
+{
+    if (!m_window)
+        return;
+    m_window->show();
+    m_window->raise();
+}
+
+void AppDelegate::reopenMainWindow()
+{
+    if (!m_window)
+        return;
+    m_window->showNormal();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void AppDelegate::requestQuit()
+{
+    // One decision at a time: a second request while the alert is open is dropped.
+    if (m_quitting || m_deciding)
+        return;
+    m_deciding = true;
+    const QuitDecision::Reply reply = m_quitDecision.decide();
+    m_deciding = false;
+    if (reply == QuitDecision::Reply::Now) {
+        m_quitting = true;
+        m_terminate();
+    }
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_window.get() && event->type() == QEvent::Close && !m_quitting && !hasTray()) {
+        // Without a tray a hidden main window could not be brought back.
+        event->ignore();
+        requestQuit();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void AppDelegate::handleSessionEnd(QSessionManager& manager)
+{
+    if (m_quitting || m_deciding || canQuitWithoutSaving || !manager.allowsInteraction())
+        return;
+    m_deciding = true;
+    const QuitDecision::Reply reply = m_quitDecision.decide();
+    m_deciding = false;
+    if (reply == QuitDecision::Reply::Cancel)
+        manager.cancel();
+    else
+        m_quitting = true;
+    manager.release();
+}

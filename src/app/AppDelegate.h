@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/QuitDecision.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+#include <memory>
+
+class ContentView;
+class QAction;
+class QMenu;
+class QSessionManager;
+class QSystemTrayIcon;
+
+// What belongs to the application as a whole: the dark appearance, the tray
+// item and its menu, the main window's set-up and return, and the one quit
+// decision that every way to quit goes through (tray "Quit", the shortcut,
+// the editor's quit after a save, the end of the desktop session, and
+// closing the main window where the desktop has no tray).
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    using Terminator = std::function<void()>;
+
+    explicit AppDelegate(QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    void applicationDidFinishLaunching();
+
+    // Brings the main window back to the front without taking the focus.
+    void openMainWindow();
+    // Shows the main window and gives it the focus (a click on the tray item).
+    void reopenMainWindow();
+
+    // Asks to quit; quits when the decision allows it.
+    void requestQuit();
+    bool isQuitting() const { return m_quitting; }
+
+    // Seams for tests: who answers the alert, and what quitting does.
+    void setQuitDecision(QuitDecision decision) { m_quitDecision = std::move(decision); }
+    void setTerminator(Terminator terminator) { m_terminate = std::move(terminator); }
+
+    ContentView* window() const { return m_window.get(); }
+    QSystemTrayIcon* statusBarItem() const { return m_statusBarItem; }
+    QMenu* statusMenu() const { return m_statusMenu.get(); }
+    QAction* quitAction() const { return m_quitAction; }
+    bool hasTray() const { return m_statusBarItem != nullptr; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createStatusMenu();
+    void createStatusBarItem();
+    void setUpMainWindow();
+    void handleSessionEnd(QSessionManager& manager);
+
+    std::unique_ptr<QMenu> m_statusMenu;
+    QAction* m_openAction = nullptr;
+    QAction* m_quitAction = nullptr;
+    QSystemTrayIcon* m_statusBarItem = nullptr;
+    std::unique_ptr<ContentView> m_window;
+    QuitDecision m_quitDecision;
+    Terminator m_terminate;
+    bool m_deciding = false;
+    bool m_quitting = false;
+};

@@ -1,0 +1,72 @@
+#include "app/ContentView.h"
+
+#include "app/LeftTab.h"
+#include "app/PageSelection.h"
+#include "app/RightTab.h"
+#include "app/StartupWork.h"
+#include "app/ToastPresenter.h"
+#include "app/UpdateVersionView.h"
+#include "components/ToastView.h"
+#include "core/ColorUtilities.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QTimer>
+
+ContentView::ContentView(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(windowSize);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Color(0x1E1E1E));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    m_selection = new PageSelection(this);
+    m_leftTab = new LeftTab(m_selection, this);
+    m_rightTab = new RightTab(m_selection, this);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_leftTab);
+    layout->addWidget(m_rightTab);
+
+    m_toastView = new ToastView(this);
+    m_toastView->hide();
+    m_toastPresenter = new ToastPresenter(m_toastView, this);
+
+    m_startupWork = new StartupWork(
+        {[this] { subscribeToasts(); }, [this](const UpdatePrompt& prompt) { presentUpdatePrompt(prompt); }}, this);
+}
+
+void ContentView::paintEvent(QPaintEvent* event)
+{
+    QWidget::paintEvent(event);
+    if (m_painted)
+        return;
+    m_painted = true;
+    QTimer::singleShot(0, this, [this] {
+        Q_EMIT firstPainted();
+        m_startupWork->run();
+    });
+}
+
+void ContentView::subscribeToasts()
+{
+    subscribeEvent<ContentViewEventBus::ToastEvent>(
+        this, [this](const ContentViewEventBus::ToastEvent& event) { m_toastPresenter->show(event.text); });
+}
+
+void ContentView::presentUpdatePrompt(const UpdatePrompt& prompt)
+{
+    if (!m_updateVersionView)
+        m_updateVersionView = new UpdateVersionView(this);
+    m_updateVersionView->setUpdate(prompt.content, prompt.url);
+    m_updateVersionView->adjustSize();
+    // Like a sheet: centred at the top edge of the window.
+    const QPoint topCentre = mapToGlobal(QPoint((width() - m_updateVersionView->width()) / 2, 0));
+    m_updateVersionView->move(topCentre);
+    m_updateVersionView->open();
+}

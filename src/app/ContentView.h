@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+class LeftTab;
+class PageSelection;
+class RightTab;
+class StartupWork;
+class ToastPresenter;
+class ToastView;
+class UpdateVersionView;
+struct UpdatePrompt;
+
+// The main window: the sidebar on the left, the page area on the right, the
+// toast over both and the update prompt. Its start-up work runs once, after
+// its first paint, so nothing slow comes before the window appears.
+class ContentView : public QWidget {
+    Q_OBJECT
+public:
+    // The sidebar (180) beside the page area (720); as high as the pages
+    // (56 + 560), so nothing of them is cut off.
+    static constexpr QSize windowSize{900, 616};
+
+    explicit ContentView(QWidget* parent = nullptr);
+
+    PageSelection* selection() const { return m_selection; }
+    LeftTab* leftTab() const { return m_leftTab; }
+    RightTab* rightTab() const { return m_rightTab; }
+    ToastPresenter* toastPresenter() const { return m_toastPresenter; }
+    StartupWork* startupWork() const { return m_startupWork; }
+    // The update prompt, once one was presented.
+    UpdateVersionView* updateVersionView() const { return m_updateVersionView; }
+
+Q_SIGNALS:
+    // The window has been painted for the first time.
+    void firstPainted();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void subscribeToasts();
+    void presentUpdatePrompt(const UpdatePrompt& prompt);
+
+    PageSelection* m_selection;
+    LeftTab* m_leftTab;
+    RightTab* m_rightTab;
+    ToastView* m_toastView;
+    ToastPresenter* m_toastPresenter;
+    StartupWork* m_startupWork;
+    UpdateVersionView* m_updateVersionView = nullptr;
+    bool m_painted = false;
+};

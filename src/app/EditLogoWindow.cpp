@@ -1,0 +1,95 @@
+#include "app/EditLogoWindow.h"
+
+#include "core/ColorUtilities.h"
+#include "globals/AppGlobals.h"
+#include "globals/WindowController.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QPointer>
+#include <QScreen>
+
+// The editor comes from its own library; a build without it shows an empty
+// editor area of the same size.
+#if __has_include("editor/EditLogoView.h")
+#include "editor/EditLogoView.h"
+#define TESSALY_HAS_EDIT_LOGO_VIEW 1
+#endif
+
+namespace {
+QSize contentSize()
+{
+    return QSize(static_cast<int>(editWindowWidth), static_cast<int>(editWindowHeight) - 28);
+}
+
+QWidget* makeEditorArea(const QString& svg, bool fromMyDesignsView)
+{
+    QWidget* view = nullptr;
+#ifdef TESSALY_HAS_EDIT_LOGO_VIEW
+    view = new EditLogoView(svg, windowController(), fromMyDesignsView);
+#else
+    Q_UNUSED(svg);
+    Q_UNUSED(fromMyDesignsView);
+    view = new QWidget;
+#endif
+    view->setFixedSize(contentSize());
+    QPalette background = view->palette();
+    background.setColor(QPalette::Window, Color(0x1E1E1E));
+    view->setPalette(background);
+    view->setAutoFillBackground(true);
+    return view;
+}
+
+void centreOnScreen(QWidget* window)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+} // namespace
+
+QMainWindow* editLogoWindow()
+{
+    static QPointer<QMainWindow> window;
+    if (window)
+        return window;
+    window = new QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->setFixedSize(contentSize());
+    QPalette background = window->palette();
+    background.setColor(QPalette::Window, Color(0x1E1E1E));
+    window->setPalette(background);
+    // Kept for the whole run, and removed while the application object still
+    // exists so that the editor inside it shuts down in order.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, [] { delete window; });
+    return window;
+}
+
+WindowController* windowController()
+{
+    static WindowController* controller = new WindowController(qApp);
+    return controller;
+}
+
+void showEditLogoWindow(int itemId, const QString& svg, bool fromMyDesignsView)
+{
+    editLogoItemId = QString::number(itemId);
+    editorSvg = svg;
+    editorFromMyDesignsView = fromMyDesignsView;
+    WindowController* controller = windowController();
+    QMainWindow* window = editLogoWindow();
+
+    // The previous editor goes first: it hands the shared canvas view back to
+    // its controller and drops its subscriptions before the next one is built.
+    delete window->takeCentralWidget();
+    window->setCentralWidget(makeEditorArea(editorSvg, fromMyDesignsView));
+
+    centreOnScreen(window);
+    controller->setWindow(window);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}

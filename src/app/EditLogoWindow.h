@@ -1,0 +1,21 @@
+#pragma once
+
+// The editor window: one top-level window, created on the first open and
+// reused for every design after it. Each open puts a fresh editor view in
+// it; the shared canvas view outlives every editor view.
+
+#include <QString>
+
+class QMainWindow;
+class WindowController;
+
+// The editor window, created on first use: 1060 × 632, fixed, without the
+// close, minimise and maximise buttons (the editor closes it itself).
+QMainWindow* editLogoWindow();
+
+// Holds the editor window for the editor, created on first use.
+WindowController* windowController();
+
+// Opens a design in the editor window, replacing whatever it showed.
+// The application installs it as the app-wide opener at start-up.
+void showEditLogoWindow(int itemId, const QString& svg, bool fromMyDesignsView);

@@ -1,0 +1,37 @@
+#include "app/QuitDecision.h"
+
+#include "core/Localization.h"
+#include "core/RxBus.h"
+#include "editor/EditorEvents.h"
+#include "globals/AppGlobals.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+QuitDecision::QuitDecision() : m_askToSave(&QuitDecision::askWithAlert) {}
+
+QuitDecision::QuitDecision(Question askToSave) : m_askToSave(std::move(askToSave)) {}
+
+QuitDecision::Reply QuitDecision::decide()
+{
+    if (canQuitWithoutSaving)
+        return Reply::Now;
+    if (m_askToSave() == Answer::Save) {
+        RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent{});
+        return Reply::Cancel;
+    }
+    return Reply::Now;
+}
+
+QuitDecision::Answer QuitDecision::askWithAlert()
+{
+    QMessageBox alert;
+    alert.setIcon(QMessageBox::Warning);
+    alert.setText(localized(QStringLiteral("Confirm exit")));
+    alert.setInformativeText(localized(QStringLiteral("Do you want to save when exiting the program?")));
+    QPushButton* save = alert.addButton(localized(QStringLiteral("Save")), QMessageBox::AcceptRole);
+    alert.addButton(localized(QStringLiteral("Cancel")), QMessageBox::RejectRole);
+    alert.setDefaultButton(save);
+    alert.exec();
+    return alert.clickedButton() == save ? Answer::Save : Answer::Cancel;
+}

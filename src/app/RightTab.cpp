@@ -1,0 +1,62 @@
+#include "app/RightTab.h"
+
+#include "app/MainPages.h"
+#include "app/PageFrame.h"
+#include "app/PageSelection.h"
+#include "core/ColorUtilities.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
+
+#include <QPalette>
+#include <QStackedLayout>
+
+namespace {
+// Stack order: Discovery, AI logo, picture to logo, My Design, settings.
+constexpr int stackOrder[] = {PageSelection::Discovery, PageSelection::AILogo, PageSelection::AIPics,
+    PageSelection::MyDesign, PageSelection::Settings};
+} // namespace
+
+RightTab::RightTab(PageSelection* selectIndex, QWidget* parent) : QWidget(parent), m_selection(selectIndex)
+{
+    setFixedSize(PageFrame::pageSize);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, Color(0x1E1E1E));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    // Every page stays shown underneath the selected one: a switch neither
+    // hides nor re-shows a page, so none reloads because of it.
+    m_stack = new QStackedLayout(this);
+    m_stack->setStackingMode(QStackedLayout::StackAll);
+    for (int index : stackOrder) {
+        auto* frame = new PageFrame(MainPages::makePage(index, nullptr), this);
+        m_stack->addWidget(frame);
+        m_frames.insert(index, frame);
+    }
+    showPage(m_selection->index());
+    connect(m_selection, &PageSelection::indexChanged, this, &RightTab::showPage);
+
+    subscribeEvent<MyDesignEventBus::addDesignEvent>(
+        this, [this](const MyDesignEventBus::addDesignEvent&) { m_selection->setIndex(PageSelection::AILogo); });
+    subscribeEvent<GeneratingViewEventBus::ToMyDesignPageEvent>(
+        this, [this](const GeneratingViewEventBus::ToMyDesignPageEvent&) {
+            m_selection->setIndex(PageSelection::MyDesign);
+        });
+}
+
+QWidget* RightTab::page(int index) const
+{
+    PageFrame* frame = m_frames.value(index);
+    return frame ? frame->page() : nullptr;
+}
+
+int RightTab::visiblePageIndex() const
+{
+    return m_frames.key(static_cast<PageFrame*>(m_stack->currentWidget()), -1);
+}
+
+void RightTab::showPage(int index)
+{
+    if (PageFrame* frame = m_frames.value(index))
+        m_stack->setCurrentWidget(frame);
+}

@@ -1,0 +1,77 @@
+#include "canvas/InjectedScripts.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace InjectedScripts {
+
+QString consoleForwarder()
+{
+    return QStringLiteral(R"JS((function () {
+  const orig = console.log.bind(console);
+  const queue = [];
+  window.__tessalyLogQueue = queue;
+  const forward = function (line) {
+    if (window.__tessalyPost) window.__tessalyPost('log', line); else queue.push(line);
+  };
+  console.log = function (...args) {
+    orig(...args);
+    const line = args.map(a => {
+      try { return typeof a === 'string' ? a : JSON.stringify(a); } catch (e) { return String(a); }
+    }).join(' ');
+    forward(line);
+  };
+  window.addEventListener('error', function (e) {
+    forward('error: ' + e.message + ' (' + e.filename + ':' + e.lineno + ')');
+  });
+  window.addEventListener('unhandledrejection', function (e) {
+    forward('unhandled rejection: ' + (e.reason && e.reason.message ? e.reason.message : String(e.reason)));
+  });
+})();)JS");
+}
+
+QString bridgeBootstrap()
+{
+    return QStringLiteral(R"JS((function () {
+  let bridge = null;
+  const waiting = [];
+  const send = function (name, body) {
+    let text;
+    if (typeof body === 'string') text = body;
+    else { try { text = JSON.stringify(body === undefined ? {} : body); } catch (e) { text = String(body); } }
+    if (bridge) bridge.postMessage(String(name), text); else waiting.push([String(name), text]);
+  };
+  window.__tessalyPost = send;
+  window.webkit = window.webkit || {};
+  window.webkit.messageHandlers = new Proxy({}, {
+    get: function (target, name) {
+      return { postMessage: function (body) { send(name, body); } };
+    }
+  });
+  const logs = window.__tessalyLogQueue || [];
+  logs.splice(0).forEach(function (line) { send('log', line); });
+  const open = function () {
+    if (!(window.qt && qt.webChannelTransport)) { setTimeout(open, 5); return; }
+    new QWebChannel(qt.webChannelTransport, function (channel) {
+      bridge = channel.objects.bridge;
+      waiting.splice(0).forEach(function (m) { bridge.postMessage(m[0], m[1]); });
+    });
+  };
+  open();
+  const ready = function () { send('pageReady', {}); };
+  if (document.readyState === 'complete') ready(); else window.addEventListener('load', ready);
+})();)JS");
+}
+
+QString baseUrlAssignment(const QString& baseUrl)
+{
+    // A JSON string is a valid JavaScript string literal, except for the two
+    // line separators, which JSON leaves raw.
+    QString literal = QString::fromUtf8(QJsonDocument(QJsonArray { baseUrl }).toJson(QJsonDocument::Compact));
+    literal = literal.mid(1, literal.size() - 2);
+    literal.replace(QChar(0x2028), QStringLiteral("\\u2028"));
+    literal.replace(QChar(0x2029), QStringLiteral("\\u2029"));
+    return QStringLiteral("window.tessalyBaseUrl = ") + literal + QLatin1Char(';');
+}
+
+} // namespace InjectedScripts

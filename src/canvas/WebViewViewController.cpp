@@ -1,0 +1,370 @@
+#include "canvas/WebViewViewController.h"
+
+#include "canvas/CanvasChannelBridge.h"
+#include "canvas/CanvasScripts.h"
+#include "canvas/InjectedScripts.h"
+#include "canvas/SvgSizeReader.h"
+#include "core/Configs.h"
+#include "core/Downloads.h"
+#include "core/Log.h"
+#include "core/Paths.h"
+#include "globals/AppGlobals.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QList>
+#include <QUrl>
+#include <QWebChannel>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+
+constexpr int loggedScriptLength = 160;
+
+// Web views still alive when the application object goes away; QtWebEngine
+// objects must not outlive it.
+QList<QPointer<QWebEngineView>>& liveViews()
+{
+    static QList<QPointer<QWebEngineView>> views;
+    return views;
+}
+
+void deleteLiveViews()
+{
+    for (const QPointer<QWebEngineView>& view : std::exchange(liveViews(), {}))
+        delete view.data();
+}
+
+QString shortened(const QString& js)
+{
+    return js.size() <= loggedScriptLength ? js : js.left(loggedScriptLength) + QStringLiteral("…");
+}
+
+QString configuredBaseUrl()
+{
+    QFile file(QStringLiteral(":/Config.txt"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("baseUrl")).toString();
+}
+
+QString qwebchannelSource()
+{
+    QFile file(QStringLiteral(":/qtwebchannel/qwebchannel.js"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        printLine(QStringLiteral("qwebchannel.js is missing from the Qt resources"));
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+QWebEngineScript documentCreationScript(const QString& name, const QString& source)
+{
+    QWebEngineScript script;
+    script.setName(name);
+    script.setSourceCode(source);
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setRunsOnSubFrames(false);
+    return script;
+}
+
+QUrl canvasPageUrl()
+{
+    return QUrl::fromLocalFile(QDir(shareDirectory()).filePath(QStringLiteral("canvas/mobile-useApi.html")));
+}
+
+} // namespace
+
+WebViewViewController::WebViewViewController(QObject* parent)
+    : QObject(parent)
+{
+    m_dispatcher.setPageReadyHandler([this] { onPageReady(); });
+}
+
+WebViewViewController::~WebViewViewController()
+{
+    destroyView();
+}
+
+QWidget* WebViewViewController::view()
+{
+    if (!m_view)
+        createView();
+    return m_view;
+}
+
+void WebViewViewController::createView()
+{
+    m_queue.markNotReady();
+    auto* view = new QWebEngineView;
+    view->setFixedSize(int(canvasWidth), int(canvasHeight));
+    view->setContextMenuPolicy(Qt::NoContextMenu);
+    m_view = view;
+    if (liveViews().isEmpty())
+        qAddPostRoutine(deleteLiveViews);
+    liveViews().append(view);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &WebViewViewController::destroyView, Qt::UniqueConnection);
+
+    QWebEnginePage* page = view->page();
+    QWebEngineSettings* settings = page->settings();
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
+
+    auto* channel = new QWebChannel(page);
+    m_bridge = new CanvasChannelBridge(
+        [this](const QString& name, const QString& body) { handleScriptMessage(name, body); }, channel);
+    channel->registerObject(QStringLiteral("bridge"), m_bridge);
+    page->setWebChannel(channel);
+
+    QWebEngineScriptCollection& scripts = page->scripts();
+    scripts.insert(documentCreationScript(QStringLiteral("qwebchannel"), qwebchannelSource()));
+    scripts.insert(documentCreationScript(
+        QStringLiteral("tessalyBaseUrl"), InjectedScripts::baseUrlAssignment(configuredBaseUrl())));
+    scripts.insert(documentCreationScript(QStringLiteral("consoleForwarder"), InjectedScripts::consoleForwarder()));
+    scripts.insert(documentCreationScript(QStringLiteral("bridgeBootstrap"), InjectedScripts::bridgeBootstrap()));
+
+    connect(page, &QWebEnginePage::loadStarted, this, [this] { m_queue.markNotReady(); });
+    connect(page, &QWebEnginePage::loadFinished, this, [](bool ok) {
+        if (!ok)
+            printLine(QStringLiteral("canvas page failed to load: ") + canvasPageUrl().toString());
+    });
+    page->setBackgroundColor(QColor(0x1E1E1E));
+    view->load(canvasPageUrl());
+}
+
+void WebViewViewController::destroyView()
+{
+    if (!m_view)
+        return;
+    QWebEngineView* view = m_view.data();
+    m_view.clear();
+    m_bridge = nullptr;
+    m_queue.markNotReady();
+    liveViews().removeAll(view);
+    delete view;
+}
+
+void WebViewViewController::evaluate(const QString& js)
+{
+    if (m_sink) {
+        m_sink(js);
+        return;
+    }
+    m_queue.submit(js, [this](const QString& script) { runNow(script); });
+}
+
+void WebViewViewController::runNow(const QString& js)
+{
+    if (!m_view) {
+        printLine(QStringLiteral("canvas call dropped, no page: ") + shortened(js));
+        return;
+    }
+    m_view->page()->runJavaScript(
+        js, [logged = shortened(js)](const QVariant&) { printLine(QStringLiteral("evaluated ") + logged); });
+}
+
+void WebViewViewController::setScriptSink(std::function<void(const QString&)> sink)
+{
+    m_sink = std::move(sink);
+}
+
+void WebViewViewController::handleScriptMessage(const QString& name, const QString& body)
+{
+    Q_EMIT scriptMessageReceived(name, body);
+    m_dispatcher.dispatch(name, body);
+}
+
+void WebViewViewController::onPageReady()
+{
+    m_queue.markReady([this](const QString& js) { runNow(js); });
+    Q_EMIT pageReady();
+}
+
+void WebViewViewController::setLocalFontListProvider(std::function<QString()> provider)
+{
+    m_fontListProvider = std::move(provider);
+}
+
+void WebViewViewController::activeAttributes() { evaluate(CanvasScripts::activeAttributes()); }
+
+void WebViewViewController::hsltorgb(int hue, int saturation, int lightness, int tag)
+{
+    evaluate(CanvasScripts::hsltorgb(hue, saturation, lightness, tag));
+}
+
+void WebViewViewController::getFontAttributes() { evaluate(CanvasScripts::getFontAttributes()); }
+void WebViewViewController::setTextFontBold() { evaluate(CanvasScripts::setTextFontBold()); }
+void WebViewViewController::setTextFontItalic() { evaluate(CanvasScripts::setTextFontItalic()); }
+void WebViewViewController::setTextFontUnderLine() { evaluate(CanvasScripts::setTextFontUnderLine()); }
+void WebViewViewController::setTextFontUppercase() { evaluate(CanvasScripts::setTextFontUppercase()); }
+void WebViewViewController::setTextFontDirection() { evaluate(CanvasScripts::setTextFontDirection()); }
+
+void WebViewViewController::setTextFontFamily(const QString& family)
+{
+    evaluate(CanvasScripts::setTextFontFamily(family));
+}
+
+void WebViewViewController::loadFont(const QString& family, const QString& location)
+{
+    m_dispatcher.noteFontRequested(family);
+    evaluate(CanvasScripts::loadFont(family, location));
+}
+
+void WebViewViewController::setPendingFontName(const QString& family, const QString& name)
+{
+    m_dispatcher.setPendingFontName(family, name);
+}
+
+void WebViewViewController::prepareDesignLoad()
+{
+    QString fonts = m_fontListProvider ? m_fontListProvider() : QString();
+    if (fonts.trimmed().isEmpty())
+        fonts = QStringLiteral("[]");
+    printLine(QStringLiteral("fontArr = ") + fonts);
+    evaluate(CanvasScripts::pushLocalFont(fonts));
+    evaluate(CanvasScripts::canvasClear(false));
+    evaluate(CanvasScripts::setCanvasSize(int(canvasWidth), int(canvasHeight)));
+}
+
+void WebViewViewController::loadSvgBase64(const QString& base64)
+{
+    const SvgSize size = readSvgSizeFromBase64(base64);
+    loadSvgWidth = size.width;
+    loadSvgHeight = size.height;
+    printLine(QStringLiteral("loadSvgWidth = %1, loadSvgHeight = %2").arg(size.width, size.height));
+    prepareDesignLoad();
+    evaluate(CanvasScripts::loadSvgBase64(base64));
+}
+
+void WebViewViewController::loadSvgString(const QString& svg)
+{
+    const SvgSize size = readSvgSize(svg);
+    loadSvgWidth = size.width;
+    loadSvgHeight = size.height;
+    printLine(QStringLiteral("loadSvgWidth = %1, loadSvgHeight = %2").arg(size.width, size.height));
+    prepareDesignLoad();
+    evaluate(CanvasScripts::loadSvgString(svg));
+}
+
+void WebViewViewController::getSvgAsBase64ForResult(const QString& tag)
+{
+    evaluate(CanvasScripts::getSvgAsBase64ForResult(tag));
+}
+
+void WebViewViewController::getLogoJpgPngBase64(const QString& name, int a, int b, int c)
+{
+    evaluate(CanvasScripts::getLogoJpgPngBase64(name, a, b, c));
+}
+
+void WebViewViewController::setObjColor(int rgb) { evaluate(CanvasScripts::setObjColor(rgb)); }
+void WebViewViewController::setObjColorString(const QString& text) { evaluate(CanvasScripts::setObjColorString(text)); }
+
+void WebViewViewController::setActiveBrightness(int value, bool isAddToUndo)
+{
+    evaluate(CanvasScripts::setActiveBrightness(value, isAddToUndo));
+}
+
+void WebViewViewController::setActiveSaturation(int value, bool isAddToUndo)
+{
+    evaluate(CanvasScripts::setActiveSaturation(value, isAddToUndo));
+}
+
+void WebViewViewController::setObjOpacity(int percent, bool isAddToUndo)
+{
+    evaluate(CanvasScripts::setObjOpacity(percent, isAddToUndo));
+}
+
+void WebViewViewController::charSpacing(int space, bool isAddToUndo)
+{
+    evaluate(CanvasScripts::charSpacing(space, isAddToUndo));
+}
+
+void WebViewViewController::changeRotate(int degrees, bool isAddToUndo)
+{
+    evaluate(CanvasScripts::changeRotate(degrees, isAddToUndo));
+}
+
+void WebViewViewController::setFlipObjX() { evaluate(CanvasScripts::setFlipObjX()); }
+void WebViewViewController::setFlipObjY() { evaluate(CanvasScripts::setFlipObjY()); }
+void WebViewViewController::setCanvasBKGroundColor(int rgb) { evaluate(CanvasScripts::setCanvasBKGroundColor(rgb)); }
+void WebViewViewController::undoItem() { evaluate(CanvasScripts::undoItem()); }
+void WebViewViewController::redoItem() { evaluate(CanvasScripts::redoItem()); }
+void WebViewViewController::copyItem() { evaluate(CanvasScripts::copyItem()); }
+void WebViewViewController::deleteItem() { evaluate(CanvasScripts::deleteItem()); }
+void WebViewViewController::addText(const QString& text) { evaluate(CanvasScripts::addText(text)); }
+void WebViewViewController::addSvgBase64(const QString& base64) { evaluate(CanvasScripts::addSvgBase64(base64)); }
+
+void WebViewViewController::setCanvasSize(int width, int height)
+{
+    evaluate(CanvasScripts::setCanvasSize(width, height));
+}
+
+void WebViewViewController::setCanvasBKGroundImage(const QString& pngBase64)
+{
+    evaluate(CanvasScripts::setCanvasBKGroundImage(pngBase64));
+}
+
+DesignReferenceKind classifyDesignReference(const QString& reference)
+{
+    const QString trimmed = reference.trimmed();
+    if (trimmed.startsWith(QLatin1Char('<')))
+        return DesignReferenceKind::SvgText;
+    if (trimmed.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
+        || trimmed.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
+        return DesignReferenceKind::Url;
+    return DesignReferenceKind::RelativePath;
+}
+
+QString designReferenceUrl(const QString& reference, const QString& baseUrl)
+{
+    const QString trimmed = reference.trimmed();
+    if (classifyDesignReference(trimmed) != DesignReferenceKind::RelativePath)
+        return trimmed;
+    QString base = baseUrl;
+    if (!base.endsWith(QLatin1Char('/')))
+        base += QLatin1Char('/');
+    QString path = trimmed;
+    while (path.startsWith(QLatin1Char('/')))
+        path.remove(0, 1);
+    return QUrl(base).resolved(QUrl(path)).toString();
+}
+
+void WebViewViewController::loadDesign(const QString& reference, std::function<void()> failure)
+{
+    if (classifyDesignReference(reference) == DesignReferenceKind::SvgText) {
+        loadSvgString(reference.trimmed());
+        return;
+    }
+    QString base = configuredBaseUrl();
+    if (base.isEmpty())
+        base = Configs::Network::webHostRoot;
+    const QString url = designReferenceUrl(reference, base);
+    printLine(QStringLiteral("loading design from ") + url);
+    QPointer<WebViewViewController> self(this);
+    downloadBase64(
+        url,
+        [self](const QString& base64) {
+            if (self)
+                self->loadSvgBase64(base64);
+        },
+        [failure = std::move(failure)] {
+            if (failure)
+                failure();
+        });
+}
+
+WebViewViewController& sharedWebViewController()
+{
+    // Kept for the whole run; its web view goes away with the application.
+    static WebViewViewController* controller = new WebViewViewController;
+    return *controller;
+}

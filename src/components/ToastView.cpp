@@ -1,0 +1,109 @@
+#include "components/ToastView.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+constexpr int verticalPadding = 5;
+constexpr int horizontalPadding = 10;
+constexpr double cornerRadius = 3;
+constexpr int fontPixelSize = 15;
+const QColor background(0x3E, 0x3F, 0x40);
+} // namespace
+
+ToastView::ToastView(QWidget* parent)
+    : QWidget(parent)
+    , m_label(new QLabel(this))
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    // The toast is a message, not a control: clicks go to what lies beneath.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    QFont font = m_label->font();
+    font.setPixelSize(fontPixelSize);
+    font.setWeight(QFont::Normal);
+    m_label->setFont(font);
+    m_label->setTextFormat(Qt::PlainText);
+    m_label->setAlignment(Qt::AlignCenter);
+    m_label->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(horizontalPadding, verticalPadding, horizontalPadding, verticalPadding);
+    layout->addWidget(m_label);
+
+    if (parent)
+        parent->installEventFilter(this);
+    hide();
+}
+
+// Follows the window it is placed in, also when it moves to another one.
+bool ToastView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentAboutToChange && parentWidget())
+        parentWidget()->removeEventFilter(this);
+    else if (event->type() == QEvent::ParentChange && parentWidget()) {
+        parentWidget()->installEventFilter(this);
+        placeInParent();
+    }
+    return QWidget::event(event);
+}
+
+void ToastView::showText(const QString& text)
+{
+    m_label->setText(text);
+    placeInParent();
+    show();
+    raise();
+}
+
+void ToastView::hideToast()
+{
+    hide();
+}
+
+QString ToastView::text() const
+{
+    return m_label->text();
+}
+
+void ToastView::setBottomMargin(int margin)
+{
+    m_bottomMargin = margin;
+    placeInParent();
+}
+
+bool ToastView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        placeInParent();
+    return false;
+}
+
+// As wide as its text plus the padding; a text wider than the window wraps
+// instead of running off both sides.
+void ToastView::placeInParent()
+{
+    QWidget* host = parentWidget();
+    const int available = host ? host->width() - 2 * horizontalPadding : QWIDGETSIZE_MAX;
+    const int naturalWidth = m_label->fontMetrics().horizontalAdvance(m_label->text()) + 2;
+    const bool wraps = naturalWidth > available - 2 * horizontalPadding;
+    m_label->setWordWrap(wraps);
+    int width = wraps ? available : naturalWidth + 2 * horizontalPadding;
+    int height = (wraps ? m_label->heightForWidth(width - 2 * horizontalPadding) : m_label->sizeHint().height())
+        + 2 * verticalPadding;
+    resize(width, height);
+    if (host)
+        move((host->width() - width) / 2, host->height() - m_bottomMargin - height);
+}
+
+void ToastView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(background);
+    painter.drawRoundedRect(QRectF(rect()), cornerRadius, cornerRadius);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// The machine's identifier, sent as `uuid` with every request.
+
+#include <QString>
+
+#include <optional>
+
+inline const QString defaultMachineIdPath = QStringLiteral("/etc/machine-id");
+inline const QString uuidNotAvailable = QStringLiteral("UUID Not Available");
+
+// The machine id in `path` shaped as an upper-case 8-4-4-4-12 UUID, or none
+// when the file can't be read or doesn't hold 32 hex digits.
+std::optional<QString> platformUUIDFromMachineId(const QString& path = defaultMachineIdPath);
+
+// The identifier, or "UUID Not Available"; prints one line either way.
+QString stableDeviceUUID(const QString& machineIdPath = defaultMachineIdPath);

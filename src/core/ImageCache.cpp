@@ -1,0 +1,34 @@
+#include "core/ImageCache.h"
+
+ImageCache& ImageCache::shared()
+{
+    static ImageCache cache;
+    return cache;
+}
+
+std::optional<QImage> ImageCache::image(const QString& urlString) const
+{
+    std::lock_guard lock(m_mutex);
+    auto it = m_images.constFind(urlString);
+    if (it == m_images.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+void ImageCache::insert(const QString& urlString, const QImage& image)
+{
+    std::lock_guard lock(m_mutex);
+    m_images.insert(urlString, image);
+}
+
+bool ImageCache::contains(const QString& urlString) const
+{
+    std::lock_guard lock(m_mutex);
+    return m_images.contains(urlString);
+}
+
+void ImageCache::removeAll()
+{
+    std::lock_guard lock(m_mutex);
+    m_images.clear();
+}

@@ -1,0 +1,23 @@
+#include "core/WebPages.h"
+
+#include "core/Configs.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+void openURL(const QString& urlString)
+{
+    const QUrl url(urlString, QUrl::StrictMode);
+    if (urlString.isEmpty() || !url.isValid() || url.isRelative())
+        return;
+    QDesktopServices::openUrl(url);
+}
+
+QString termsPageURL() { return Configs::Network::companySiteURL + QStringLiteral("/license-agreement"); }
+QString privacyPageURL() { return Configs::Network::companySiteURL + QStringLiteral("/privacy-policy"); }
+QString contactPageURL() { return Configs::Network::companySiteURL + QStringLiteral("/about/contact"); }
+
+void openTermsPage() { openURL(termsPageURL()); }
+void openPrivacyPage() { openURL(privacyPageURL()); }
+void openContactPage() { openURL(contactPageURL()); }
+void openReviewPage() { openURL(Configs::Network::reviewPageURL); }

@@ -1,0 +1,8 @@
+#include "core/XBaseModel.h"
+
+void XBaseModel::decode(const QJsonObject& /*object*/) {}
+
+QJsonObject XBaseModel::encode() const
+{
+    return {};
+}

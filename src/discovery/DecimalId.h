@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Reads an id the server sent as text: an optional leading "+" or "-" and
+// then decimal digits only, within the 64-bit signed range. Anything else
+// (empty text, a bare sign, another character, an overflow) gives nothing.
+std::optional<qint64> parseDecimalId(const QString& text);
+
+// The parsed id as the int the request functions take, or `fallback` when
+// the text does not parse or the value does not fit.
+int decimalIdOr(const QString& text, int fallback);

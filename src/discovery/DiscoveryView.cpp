@@ -1,0 +1,137 @@
+#include "discovery/DiscoveryView.h"
+
+#include "api/APIFactory.h"
+#include "core/ColorUtilities.h"
+#include "core/RxBus.h"
+#include "discovery/AppearanceWatcher.h"
+#include "discovery/CardPainter.h"
+#include "discovery/DecimalId.h"
+#include "discovery/DiscoveryViewTitleView.h"
+#include "discovery/LogoDetailView.h"
+#include "discovery/TemplateGridView.h"
+#include "discovery/TemplateListModel.h"
+#include "discovery/ThumbnailCache.h"
+#include "editor/EditorEvents.h"
+#include "editor/LoadSvgFailView.h"
+
+#include <QEvent>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int pageWidth = 720;
+constexpr int pageHeight = 616;
+constexpr int contentHeight = 560;
+constexpr int failViewSide = 460;
+} // namespace
+
+DiscoveryView::DiscoveryView(QWidget* parent)
+    : QWidget(parent)
+    , m_thumbnails(new ThumbnailCache(QSize(CardMetrics::imageSide, CardMetrics::imageSide), this))
+    , m_model(new TemplateListModel(m_thumbnails, this))
+{
+    setFixedSize(pageWidth, pageHeight);
+    setAutoFillBackground(true);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, Color(0x1E1E1E));
+    setPalette(colors);
+
+    auto* content = new QWidget(this);
+    content->setGeometry(0, (pageHeight - contentHeight) / 2, pageWidth, contentHeight);
+    auto* column = new QVBoxLayout(content);
+    column->setContentsMargins(0, 15, 0, 0);
+    column->setSpacing(0);
+    m_title = new DiscoveryViewTitleView(content);
+    column->addWidget(m_title);
+    m_gridArea = new QWidget(content);
+    column->addWidget(m_gridArea, 1);
+
+    m_grid = new TemplateGridView(m_gridArea);
+    m_grid->setModel(m_model);
+    auto* gridLayout = new QVBoxLayout(m_gridArea);
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->addWidget(m_grid);
+    m_gridArea->installEventFilter(this);
+
+    m_failView = new LoadSvgFailView([this] { loadTemplates(); }, [] {}, this);
+    m_failView->setGeometry((pageWidth - failViewSide) / 2, (pageHeight - failViewSide) / 2, failViewSide,
+        failViewSide);
+    m_failView->hide();
+
+    connect(m_grid, &TemplateGridView::cardClicked, this, &DiscoveryView::openTemplate);
+    connect(m_title, &PageTitleBar::backRequested, this, &DiscoveryView::closeDetail);
+
+    subscribeEvent<EditLogoViewEvent::RetryEvent>(this, [this](const EditLogoViewEvent::RetryEvent&) {
+        loadTemplates();
+    });
+    connect(new AppearanceWatcher(this), &AppearanceWatcher::appeared, this, &DiscoveryView::appear);
+}
+
+const QList<DiscorysModelContentData>& DiscoveryView::items() const
+{
+    return m_model->items();
+}
+
+void DiscoveryView::appear()
+{
+    if (items().isEmpty())
+        loadTemplates();
+}
+
+void DiscoveryView::loadTemplates()
+{
+    getDiscorysList(
+        0, templatePageLength, [this](const DiscorysModel& reply) { applyTemplates(reply); },
+        [this] { setLoadingSvgFail(true); }, this);
+}
+
+void DiscoveryView::applyTemplates(const DiscorysModel& reply)
+{
+    m_thumbnails->clearFailures();
+    m_model->setItems(reply.data.items);
+    setLoadingSvgFail(false);
+}
+
+void DiscoveryView::setLoadingSvgFail(bool failed)
+{
+    m_isLoadingSvgFail = failed;
+    m_failView->setVisible(failed);
+    if (failed)
+        m_failView->raise();
+}
+
+void DiscoveryView::openTemplate(int row)
+{
+    const DiscorysModelContentData* item = m_model->itemAt(row);
+    if (!item)
+        return;
+    m_itemId = decimalIdOr(item->id, -1);
+    delete m_detail;
+    m_detail = new LogoDetailView(m_itemId, false, DetailsListModelDatas(), false, m_gridArea);
+    connect(m_detail, &LogoDetailView::itemIdChanged, this, [this](int id) { m_itemId = id; });
+    layoutDetail();
+    m_detail->show();
+    m_detail->raise();
+    m_title->setShowLogoDetailView(true);
+    if (m_isLoadingSvgFail)
+        m_failView->raise();
+}
+
+void DiscoveryView::closeDetail()
+{
+    // The page goes with its request and its refresh subscription.
+    delete m_detail;
+    m_title->setShowLogoDetailView(false);
+}
+
+void DiscoveryView::layoutDetail()
+{
+    if (m_detail)
+        m_detail->setGeometry(m_gridArea->rect());
+}
+
+bool DiscoveryView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_gridArea && event->type() == QEvent::Resize)
+        layoutDetail();
+    return QWidget::eventFilter(watched, event);
+}

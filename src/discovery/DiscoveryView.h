@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/DiscorysModel.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class DiscoveryViewTitleView;
+class LoadSvgFailView;
+class LogoDetailView;
+class TemplateGridView;
+class TemplateListModel;
+class ThumbnailCache;
+
+// Page 0 of the main window: the server's ready-made designs in a
+// four-column grid. Hovering a card shows its title and description; a click
+// opens the design's detail page over the grid, closed again by "Back".
+// When the list can't be loaded a failure view with "Retry" shows.
+class DiscoveryView : public QWidget {
+    Q_OBJECT
+public:
+    // The one request asks for page 0 with room for this many templates.
+    static constexpr int templatePageLength = 20000;
+
+    explicit DiscoveryView(QWidget* parent = nullptr);
+
+    const QList<DiscorysModelContentData>& items() const;
+    int itemId() const { return m_itemId; }
+    bool isShowLogoDetailView() const { return m_detail != nullptr; }
+    bool isLoadingSvgFail() const { return m_isLoadingSvgFail; }
+
+    void loadTemplates();
+    // What a successful list reply does: replace the templates, hide the failure view.
+    void applyTemplates(const DiscorysModel& reply);
+    // Opens the detail page for the template in grid row `row`.
+    void openTemplate(int row);
+    void closeDetail();
+
+    TemplateGridView* grid() const { return m_grid; }
+    TemplateListModel* templates() const { return m_model; }
+    ThumbnailCache* thumbnails() const { return m_thumbnails; }
+    DiscoveryViewTitleView* titleView() const { return m_title; }
+    LogoDetailView* detailView() const { return m_detail; }
+    LoadSvgFailView* failView() const { return m_failView; }
+
+private:
+    void appear();
+    void setLoadingSvgFail(bool failed);
+    void layoutDetail();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    ThumbnailCache* m_thumbnails;
+    TemplateListModel* m_model;
+    DiscoveryViewTitleView* m_title;
+    QWidget* m_gridArea;
+    TemplateGridView* m_grid;
+    QPointer<LogoDetailView> m_detail;
+    LoadSvgFailView* m_failView;
+    int m_itemId = -1;
+    bool m_isLoadingSvgFail = false;
+};

@@ -1,0 +1,138 @@
+#include "discovery/LogoDetailView.h"
+
+#include "api/APIFactory.h"
+#include "core/ColorUtilities.h"
+#include "core/Localization.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
+#include "discovery/AppearanceWatcher.h"
+#include "discovery/DecimalId.h"
+#include "discovery/ImageLogo.h"
+#include "discovery/PromptView.h"
+#include "discovery/SimlarView.h"
+#include "editor/EditorEvents.h"
+#include "fonts/ExportFolder.h"
+#include "globals/AppGlobals.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+LogoDetailView::LogoDetailView(int itemId, bool fromMyDesignsView, DetailsListModelDatas item, bool isVersionOne,
+    QWidget* parent)
+    : QWidget(parent)
+    , m_itemId(itemId)
+    , m_fromMyDesignsView(fromMyDesignsView)
+    , m_isVersionOne(isVersionOne)
+    , m_item(std::move(item))
+    , m_shownItemId(itemId)
+    , m_image(new ImageLogo(this))
+    , m_prompt(new PromptView(this))
+    , m_similar(new SimlarView(this))
+{
+    setAutoFillBackground(true);
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, Color(0x1E1E1E));
+    setPalette(colors);
+
+    auto* imageColumn = new QVBoxLayout;
+    imageColumn->setContentsMargins(0, 65, 0, 0);
+    imageColumn->addWidget(m_image);
+    imageColumn->addStretch();
+
+    auto* textColumn = new QVBoxLayout;
+    textColumn->setContentsMargins(0, 55, 0, 0);
+    textColumn->setSpacing(16);
+    textColumn->addWidget(m_prompt);
+    textColumn->addWidget(m_similar);
+    textColumn->addStretch();
+
+    auto* textHolder = new QWidget(this);
+    textHolder->setLayout(textColumn);
+    textHolder->setFixedWidth(190);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(65, 0, 0, 0);
+    row->setSpacing(0);
+    row->addLayout(imageColumn);
+    row->addSpacing(65);
+    row->addWidget(textHolder);
+    row->addStretch();
+
+    m_similar->setVersionOne(m_isVersionOne);
+    m_image->setImageUrl(m_item.item.img);
+    m_prompt->setItem(m_item);
+    m_similar->setItem(m_item);
+
+    connect(m_similar, &SimlarView::similarSelected, this, &LogoDetailView::selectSimilar);
+    connect(m_similar, &SimlarView::downloadRequested, this, &LogoDetailView::downloadOriginalImage);
+    connect(m_similar, &SimlarView::editRequested, this, &LogoDetailView::openInEditor);
+
+    subscribeEvent<LogoDetailViewEventBus::refreshEvent>(this, [this](const LogoDetailViewEventBus::refreshEvent& event) {
+        setItemId(event.id);
+        loadDetail();
+    });
+    connect(new AppearanceWatcher(this), &AppearanceWatcher::appeared, this, &LogoDetailView::loadDetail);
+}
+
+void LogoDetailView::setItemId(int itemId)
+{
+    if (m_itemId == itemId)
+        return;
+    m_itemId = itemId;
+    Q_EMIT itemIdChanged(itemId);
+}
+
+void LogoDetailView::loadDetail()
+{
+    const quint64 request = ++m_latestRequest;
+    const int requestedId = m_itemId;
+    auto applyLatest = [this, request, requestedId](const DetailsListModel& reply) {
+        if (request == m_latestRequest)
+            applyDetail(requestedId, reply.data);
+    };
+    // A failed request leaves the page as it was.
+    if (m_fromMyDesignsView)
+        getDesignDetail(requestedId, applyLatest, [] {}, this);
+    else
+        getDetailsList(requestedId, applyLatest, [] {}, this);
+}
+
+void LogoDetailView::applyDetail(int itemId, const DetailsListModelDatas& item)
+{
+    m_item = item;
+    m_shownItemId = itemId;
+    m_image->setImageUrl(m_item.item.img);
+    m_prompt->setItem(m_item);
+    m_similar->setItem(m_item);
+    Q_EMIT detailShown();
+}
+
+void LogoDetailView::downloadOriginalImage()
+{
+    // The toasts go through the bus, so they appear even if this page has closed by then.
+    downloadImageToDocuments(
+        m_item.item.img, exportFileName(QStringLiteral(".webp")), QStringLiteral("WEBP"), nullptr,
+        [](const QString&) {
+            RxBus::shared().post(ContentViewEventBus::ToastEvent{
+                localized(QStringLiteral("The logo has been saved to the \"Documents\" -> Tessaly directory"))});
+        },
+        [](const QString&) {
+            RxBus::shared().post(ContentViewEventBus::ToastEvent{
+                localized(QStringLiteral("The image could not be downloaded. Please try again."))});
+        });
+}
+
+void LogoDetailView::openInEditor()
+{
+    if (m_item.item.svg.isEmpty())
+        return;
+    openEditLogoWindow(m_shownItemId, m_item.item.svg, m_fromMyDesignsView);
+}
+
+void LogoDetailView::selectSimilar(int position)
+{
+    if (position < 0 || position >= m_item.similar.size())
+        return;
+    const int id = decimalIdOr(m_item.similar.at(position).id, -1);
+    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent{id});
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "model/DesignListModel.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+class DeleteView;
+class LoadSvgFailView;
+class LogoDetailView;
+class MyDesignItems;
+class MyDesignViewTitleView;
+class NotDesignItems;
+class QGrid;
+
+// Page 2 of the main window: the designs the user saved on the server, as a
+// grid of tiles (or the add tile when there are none). A tap on a tile opens
+// its detail page; ticked designs are deleted after a confirmation; after
+// picture-to-logo the first design opens in the editor.
+class MyDesignView : public QWidget {
+    Q_OBJECT
+public:
+    // Answers the delete confirmation: true for "Sure", false for "Cancel".
+    using DeleteConfirmation = std::function<bool(QWidget* parent)>;
+
+    explicit MyDesignView(QWidget* parent = nullptr);
+
+    const QList<DesignListContentData>& items() const { return m_items; }
+    int itemId() const { return m_itemId; }
+    bool isShowLogoDetailView() const { return m_isShowLogoDetailView; }
+    bool deleteMode() const { return m_deleteMode; }
+    bool isVersionOne() const { return m_isVersionOne; }
+    bool isLoadingSvgFail() const { return m_isLoadingSvgFail; }
+
+    void loadDesignList(bool openEditor);
+    void reloadDesignList();
+    void openFirstDesignInEditor();
+    void openDesignDetail(const DesignListContentData& design);
+    void closeDetail();
+    // The delete control's tap: arms delete mode, or asks and then deletes.
+    void deleteControlTapped();
+    void deleteSelectedDesigns();
+    void setDeleteConfirmation(DeleteConfirmation confirmation);
+
+    MyDesignViewTitleView* titleView() const { return m_title; }
+    DeleteView* deleteView() const { return m_deleteView; }
+    QGrid* grid() const { return m_grid; }
+    MyDesignItems* tile(int index) const;
+    NotDesignItems* emptyView() const { return m_emptyView; }
+    LogoDetailView* detailView() const { return m_detail; }
+    LoadSvgFailView* failView() const { return m_failView; }
+
+Q_SIGNALS:
+    // The list reply was applied (for whoever waits on the page, such as tests).
+    void designListApplied();
+
+private:
+    void appear();
+    void setItems(QList<DesignListContentData> items);
+    void deleteFailed();
+    void setDeleteMode(bool deleteMode);
+    void setLoadingSvgFail(bool failed);
+    void updateVisibility();
+    static bool askToDelete(QWidget* parent);
+
+    QList<DesignListContentData> m_items;
+    int m_itemId = -1;
+    bool m_isShowLogoDetailView = false;
+    bool m_deleteMode = false;
+    bool m_isVersionOne = false;
+    bool m_isLoadingSvgFail = false;
+    DeleteConfirmation m_confirmDelete;
+
+    MyDesignViewTitleView* m_title;
+    QWidget* m_deleteRow;
+    DeleteView* m_deleteView;
+    QGrid* m_grid;
+    NotDesignItems* m_emptyView;
+    QWidget* m_detailArea;
+    QPointer<LogoDetailView> m_detail;
+    QWidget* m_failPanel;
+    LoadSvgFailView* m_failView;
+};

@@ -1,0 +1,60 @@
+#include "editor/BackgroundPictureTiles.h"
+
+#include "components/HoverEffect.h"
+#include "core/AsyncImageView.h"
+#include "editor/EditLogoViewModel.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScrollArea>
+
+BackgroundPictureTiles::BackgroundPictureTiles(EditLogoViewModel& model, QWidget* parent)
+    : QWidget(parent), m_model(model), m_row(new QWidget), m_rowLayout(new QHBoxLayout(m_row))
+{
+    m_rowLayout->setContentsMargins(0, 0, 0, 0);
+    m_rowLayout->setSpacing(6);
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(m_row);
+    scroll->setWidgetResizable(false);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"));
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+
+    connect(&model, &EditLogoViewModel::backgroundCatalogueChanged, this, &BackgroundPictureTiles::rebuild);
+    rebuild();
+}
+
+int BackgroundPictureTiles::tileCount() const
+{
+    return m_rowLayout->count();
+}
+
+void BackgroundPictureTiles::rebuild()
+{
+    while (QLayoutItem* item = m_rowLayout->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    for (const ResourceBgModelDatas& picture : m_model.backgroundCatalogue().data.item) {
+        auto* tile = new QPushButton(m_row);
+        tile->setFixedSize(tileSize, tileSize);
+        tile->setFlat(true);
+        tile->setCursor(Qt::PointingHandCursor);
+        tile->setToolTip(picture.name);
+        tile->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; }"));
+        const QString thumbnail = picture.thumb.isEmpty() ? picture.url : picture.thumb;
+        auto* image = new AsyncImageView(thumbnail, tileSize, tileSize, 4, tile);
+        image->setAttribute(Qt::WA_TransparentForMouseEvents, true);
+        HoverEffect::apply(tile);
+        const QString url = picture.url;
+        connect(tile, &QPushButton::clicked, this, [this, url] { m_model.setBackgroundPicture(url); });
+        m_rowLayout->addWidget(tile);
+    }
+    m_row->adjustSize();
+}

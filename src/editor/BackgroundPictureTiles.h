@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+class EditLogoViewModel;
+class QHBoxLayout;
+
+// The background bar's picture tiles, one per entry of the catalogue; a
+// click puts that picture behind the design.
+class BackgroundPictureTiles : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int tileSize = 40;
+
+    BackgroundPictureTiles(EditLogoViewModel& model, QWidget* parent);
+
+    int tileCount() const;
+
+private:
+    void rebuild();
+
+    EditLogoViewModel& m_model;
+    QWidget* m_row;
+    QHBoxLayout* m_rowLayout;
+};

@@ -1,0 +1,304 @@
+#include "editor/EditLogoViewModel.h"
+
+#include "api/APIFactory.h"
+#include "api/UploadImageHelpers.h"
+#include "canvas/WebViewViewController.h"
+#include "core/Downloads.h"
+#include "core/Localization.h"
+#include "core/RxBus.h"
+#include "editor/EditorCanvasHandlers.h"
+#include "editor/EditorEvents.h"
+#include "editor/EditorPanelFlags.h"
+#include "editor/EditorSaveFlow.h"
+#include "globals/AppGlobals.h"
+
+#include <QPointer>
+#include <QTimer>
+
+EditLogoViewModel::EditLogoViewModel(QString svg, bool fromMyDesignsView, WebViewViewController* canvas,
+                                     QObject* parent)
+    : QObject(parent), m_svg(std::move(svg)), m_fromMyDesignsView(fromMyDesignsView), m_canvas(canvas),
+      m_panels(new EditorPanelFlags(this)),
+      m_saveFlow(new EditorSaveFlow(canvas, fromMyDesignsView, [this] { return canSave(); }, this)),
+      m_handlers(new EditorCanvasHandlers(canvas, this)), m_toastTimer(new QTimer(this))
+{
+    // A freshly opened design has nothing to undo.
+    canQuitWithoutSaving = true;
+    m_toastTimer->setSingleShot(true);
+    m_toastTimer->setInterval(toastDuration * 1000);
+    connect(m_toastTimer, &QTimer::timeout, this, [this] {
+        m_toastShown = false;
+        Q_EMIT toastChanged(m_toastText, false);
+    });
+    connect(m_saveFlow, &EditorSaveFlow::savingChanged, this, [this] { emitBusyIfChanged(); });
+    connect(m_saveFlow, &EditorSaveFlow::savedAndClosing, this, &EditLogoViewModel::closeRequested);
+    subscribe();
+}
+
+void EditLogoViewModel::subscribe()
+{
+    using namespace EditLogoViewEvent;
+
+    subscribeEvent<closeAllSheetEvent>(m_subscriptions, [this](const closeAllSheetEvent&) { m_panels->closeAll(); });
+    const auto onShow = [this](EditorPanel panel) { return [this, panel](const auto&) { m_panels->handleShowEvent(panel); }; };
+    subscribeEvent<EditFontEvent::ShowFontColorSheetEvent>(m_subscriptions, onShow(EditorPanel::TextColor));
+    subscribeEvent<EditFontEvent::ShowTextFontFamilySheetEvent>(m_subscriptions, onShow(EditorPanel::TextFontFamily));
+    subscribeEvent<EditFontEvent::ShowFontSpaceSheetEvent>(m_subscriptions, onShow(EditorPanel::TextCharsSpacing));
+    subscribeEvent<EditFontEvent::ShowFormatSheetEvent>(m_subscriptions, onShow(EditorPanel::TextFormat));
+    subscribeEvent<EditGraphicsEvent::ShowGraphicsRotateSheet>(m_subscriptions, onShow(EditorPanel::GraphicsRotate));
+    subscribeEvent<EditGraphicsEvent::ShowFlipSheetEvent>(m_subscriptions, onShow(EditorPanel::Flip));
+    subscribeEvent<EditGraphicsEvent::ShowGraphicsAddSheet>(m_subscriptions, onShow(EditorPanel::GraphicsAdd));
+    subscribeEvent<EditBackgroundEvent::showBackgroundColorSheet>(m_subscriptions, onShow(EditorPanel::BackgroundColor));
+
+    subscribeEvent<getBrightnessAndSaturationEvent>(m_subscriptions, [this](const getBrightnessAndSaturationEvent& e) {
+        setCanvasBrightnessAndSaturationModel(e.canvasBrightnessAndSaturationModel);
+    });
+    subscribeEvent<EditFontEvent::CanvasTextData>(m_subscriptions, [this](const EditFontEvent::CanvasTextData& e) {
+        setCanvasTextModel(e.canvasTextModel);
+        setSelection(EditorSelection::Text);
+    });
+    subscribeEvent<EditGraphicsEvent::CanvasGraphicsData>(m_subscriptions, [this](const EditGraphicsEvent::CanvasGraphicsData& e) {
+        setCanvasPathModel(e.canvasPathModel);
+        setSelection(EditorSelection::Graphic);
+    });
+    subscribeEvent<canvasSelectionClearedEvent>(m_subscriptions, [this](const canvasSelectionClearedEvent&) { setSelection(EditorSelection::None); });
+    subscribeEvent<undoRedoStateEvent>(m_subscriptions, [this](const undoRedoStateEvent& e) { setUndoRedo(e.canUndo, e.canRedo); });
+    subscribeEvent<toastEditWindowsEvent>(m_subscriptions, [this](const toastEditWindowsEvent& e) { showToast(e.text); });
+    subscribeEvent<QuitSaveLogoEvent>(m_subscriptions, [this](const QuitSaveLogoEvent&) { m_saveFlow->quitSave(); });
+    subscribeEvent<svgLoadSuccessEvent>(m_subscriptions, [this](const svgLoadSuccessEvent&) {
+        if (!m_isLoading)
+            return;
+        m_isDesignLoaded = true;
+        setLoading(false);
+    });
+    subscribeEvent<loadSvgFail>(m_subscriptions, [this](const loadSvgFail&) {
+        // Other downloads fail through the same event; only the design's
+        // own load turns into the failure view.
+        if (!m_isLoading)
+            return;
+        setLoading(false);
+        setLoadFailed(true);
+    });
+}
+
+void EditLogoViewModel::start()
+{
+    loadDesign();
+    requestBackgroundPictures();
+}
+
+void EditLogoViewModel::endSubscriptions()
+{
+    m_subscriptions.dispose();
+    m_saveFlow->endSubscriptions();
+    m_handlers->endSubscriptions();
+}
+
+bool EditLogoViewModel::isSaving() const
+{
+    return m_saveFlow->isSaving();
+}
+
+void EditLogoViewModel::loadDesign()
+{
+    m_isDesignLoaded = false;
+    setLoadFailed(false);
+    setLoading(true);
+    setSelection(EditorSelection::None);
+    m_canvas->loadDesign(m_svg);
+}
+
+void EditLogoViewModel::requestBackgroundPictures()
+{
+    getResourceBg(
+        [this](const ResourceBgModel& catalogue) {
+            m_backgroundCatalogue = catalogue;
+            Q_EMIT backgroundCatalogueChanged();
+        },
+        [this] { showToast(localized(QStringLiteral("Network connection failure"))); }, this);
+}
+
+void EditLogoViewModel::setCanvasBrightnessAndSaturationModel(const CanvasBrightnessAndSaturationModel& model)
+{
+    m_canvasBrightnessAndSaturationModel = model;
+    Q_EMIT canvasBrightnessAndSaturationModelChanged();
+}
+
+void EditLogoViewModel::setCanvasTextModel(const CanvasTextModel& model)
+{
+    m_canvasTextModel = model;
+    Q_EMIT canvasTextModelChanged();
+}
+
+void EditLogoViewModel::setCanvasPathModel(const CanvasPathModel& model)
+{
+    m_canvasPathModel = model;
+    Q_EMIT canvasPathModelChanged();
+}
+
+void EditLogoViewModel::setCanvasTextCharSpacingModel(const CanvasTextCharSpacingModel& model)
+{
+    m_canvasTextCharSpacingModel = model;
+    Q_EMIT canvasTextCharSpacingModelChanged();
+}
+
+void EditLogoViewModel::undo()
+{
+    if (m_canUndo && !isBusy())
+        m_canvas->undoItem();
+}
+
+void EditLogoViewModel::redo()
+{
+    if (m_canRedo && !isBusy())
+        m_canvas->redoItem();
+}
+
+bool EditLogoViewModel::save()
+{
+    return m_saveFlow->save();
+}
+
+void EditLogoViewModel::setShowExportViewSheet(bool shown)
+{
+    if (m_isShowExportViewSheet == shown)
+        return;
+    m_isShowExportViewSheet = shown;
+    Q_EMIT exportSheetChanged(shown);
+}
+
+EditLogoViewModel::LeaveStep EditLogoViewModel::requestLeave()
+{
+    // A running save closes the window itself once it has succeeded.
+    if (isSaving())
+        return LeaveStep::Ignored;
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    if (!m_canUndo) {
+        canQuitWithoutSaving = true;
+        Q_EMIT closeRequested();
+        return LeaveStep::CloseNow;
+    }
+    return LeaveStep::AskToSave;
+}
+
+void EditLogoViewModel::resolveLeave(SaveChangesChoice choice)
+{
+    switch (choice) {
+    case SaveChangesChoice::Save:
+        save();
+        break;
+    case SaveChangesChoice::DontSave:
+        canQuitWithoutSaving = true;
+        Q_EMIT closeRequested();
+        break;
+    case SaveChangesChoice::Cancel:
+        break;
+    }
+}
+
+void EditLogoViewModel::openPanel(EditorPanel panel)
+{
+    if (!isBusy())
+        m_panels->openFromEditBar(panel);
+}
+
+void EditLogoViewModel::copySelection()
+{
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    m_canvas->copyItem();
+}
+
+void EditLogoViewModel::deleteSelection()
+{
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    m_canvas->deleteItem();
+}
+
+void EditLogoViewModel::addText()
+{
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    m_canvas->addText(localized(QStringLiteral("Text")));
+}
+
+void EditLogoViewModel::setBackgroundPicture(const QString& url)
+{
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    QPointer<EditLogoViewModel> self(this);
+    const auto failed = [self] {
+        if (self)
+            self->showToast(localized(QStringLiteral("Network connection failure")));
+    };
+    downloadBase64(
+        url,
+        [self, failed](const QString& base64) {
+            if (!self)
+                return;
+            const std::optional<QString> png = thumbnailPNGBase64(base64);
+            if (!png) {
+                failed();
+                return;
+            }
+            self->m_canvas->setCanvasBKGroundImage(*png);
+        },
+        failed);
+}
+
+void EditLogoViewModel::retryLoad()
+{
+    if (m_isLoadingSvgFail)
+        loadDesign();
+}
+
+void EditLogoViewModel::showToast(const QString& text)
+{
+    m_toastText = text;
+    m_toastShown = true;
+    m_toastTimer->start();
+    Q_EMIT toastChanged(text, true);
+}
+
+void EditLogoViewModel::setLoading(bool loading)
+{
+    if (m_isLoading != loading) {
+        m_isLoading = loading;
+        Q_EMIT loadingChanged(loading);
+    }
+    emitBusyIfChanged();
+}
+
+void EditLogoViewModel::setLoadFailed(bool failed)
+{
+    if (m_isLoadingSvgFail == failed)
+        return;
+    m_isLoadingSvgFail = failed;
+    Q_EMIT loadFailedChanged(failed);
+}
+
+void EditLogoViewModel::setSelection(EditorSelection selection)
+{
+    if (m_selection == selection)
+        return;
+    m_selection = selection;
+    Q_EMIT selectionChanged(selection);
+}
+
+void EditLogoViewModel::setUndoRedo(bool canUndo, bool canRedo)
+{
+    const bool undoChanged = m_canUndo != canUndo;
+    if (!undoChanged && m_canRedo == canRedo)
+        return;
+    m_canUndo = canUndo;
+    m_canRedo = canRedo;
+    if (undoChanged)
+        canQuitWithoutSaving = !canUndo;
+    Q_EMIT undoRedoChanged(canUndo, canRedo);
+}
+
+void EditLogoViewModel::emitBusyIfChanged()
+{
+    const bool busy = isBusy();
+    if (busy == m_lastBusy)
+        return;
+    m_lastBusy = busy;
+    Q_EMIT busyChanged(busy);
+}

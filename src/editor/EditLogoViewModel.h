@@ -1,0 +1,140 @@
+#pragma once
+
+#include "canvas/CanvasModels.h"
+#include "editor/EditorPanel.h"
+#include "editor/EditorSelection.h"
+#include "model/ResourceBgModel.h"
+
+#include "core/Reactive.h"
+
+#include <QObject>
+#include <QString>
+
+class EditorCanvasHandlers;
+class EditorPanelFlags;
+class EditorSaveFlow;
+class QTimer;
+class WebViewViewController;
+
+// The editor's state and rules, without widgets: loading, load failure, undo
+// state, selection, the models the side panels bind to, the toast, the panel
+// flags and the save. Its bus subscriptions end with it.
+class EditLogoViewModel : public QObject {
+    Q_OBJECT
+public:
+    enum class LeaveStep { CloseNow, AskToSave, Ignored };
+    enum class SaveChangesChoice { Save, DontSave, Cancel };
+
+    EditLogoViewModel(QString svg, bool fromMyDesignsView, WebViewViewController* canvas, QObject* parent = nullptr);
+
+    // Loads the design and asks for the background pictures.
+    void start();
+    // The editor has closed: no bus event reaches it any more.
+    void endSubscriptions();
+
+    WebViewViewController* canvas() const { return m_canvas; }
+    EditorPanelFlags& panels() const { return *m_panels; }
+    EditorSaveFlow& saveFlow() const { return *m_saveFlow; }
+
+    const QString& svg() const { return m_svg; }
+    bool fromMyDesignsView() const { return m_fromMyDesignsView; }
+    bool isLoading() const { return m_isLoading; }
+    bool isLoadingSvgFail() const { return m_isLoadingSvgFail; }
+    bool isDesignLoaded() const { return m_isDesignLoaded; }
+    bool isSaving() const;
+    bool isBusy() const { return m_isLoading || isSaving(); }
+    bool canSave() const { return m_isDesignLoaded && !m_isLoading && !m_isLoadingSvgFail && !isSaving(); }
+    bool canUndo() const { return m_canUndo; }
+    bool canRedo() const { return m_canRedo; }
+    EditorSelection selection() const { return m_selection; }
+    bool isShowExportViewSheet() const { return m_isShowExportViewSheet; }
+    const QString& toastText() const { return m_toastText; }
+    bool isToastShown() const { return m_toastShown; }
+    // The background bar's catalogue; one tile per entry of data.item.
+    const ResourceBgModel& backgroundCatalogue() const { return m_backgroundCatalogue; }
+
+    // The models the side panels bind to.
+    const CanvasBrightnessAndSaturationModel& canvasBrightnessAndSaturationModel() const
+    {
+        return m_canvasBrightnessAndSaturationModel;
+    }
+    const CanvasTextModel& canvasTextModel() const { return m_canvasTextModel; }
+    const CanvasPathModel& canvasPathModel() const { return m_canvasPathModel; }
+    const CanvasTextCharSpacingModel& canvasTextCharSpacingModel() const { return m_canvasTextCharSpacingModel; }
+    void setCanvasBrightnessAndSaturationModel(const CanvasBrightnessAndSaturationModel& model);
+    void setCanvasTextModel(const CanvasTextModel& model);
+    void setCanvasPathModel(const CanvasPathModel& model);
+    void setCanvasTextCharSpacingModel(const CanvasTextCharSpacingModel& model);
+
+    // Toolbar.
+    void undo();
+    void redo();
+    bool save();
+    void setShowExportViewSheet(bool shown);
+    LeaveStep requestLeave();
+    void resolveLeave(SaveChangesChoice choice);
+
+    // Edit bars.
+    void openPanel(EditorPanel panel);
+    void copySelection();
+    void deleteSelection();
+    void addText();
+    void setBackgroundPicture(const QString& url);
+
+    // The load-failure view's Retry.
+    void retryLoad();
+
+    void showToast(const QString& text);
+
+Q_SIGNALS:
+    void loadingChanged(bool loading);
+    void loadFailedChanged(bool failed);
+    void busyChanged(bool busy);
+    void undoRedoChanged(bool canUndo, bool canRedo);
+    void selectionChanged(EditorSelection selection);
+    void exportSheetChanged(bool shown);
+    void toastChanged(const QString& text, bool shown);
+    void backgroundCatalogueChanged();
+    void canvasBrightnessAndSaturationModelChanged();
+    void canvasTextModelChanged();
+    void canvasPathModelChanged();
+    void canvasTextCharSpacingModelChanged();
+    // The editor window closes: after a save, or when the user leaves.
+    void closeRequested();
+
+private:
+    void subscribe();
+    void loadDesign();
+    void requestBackgroundPictures();
+    void setLoading(bool loading);
+    void setLoadFailed(bool failed);
+    void setSelection(EditorSelection selection);
+    void setUndoRedo(bool canUndo, bool canRedo);
+    void emitBusyIfChanged();
+
+    QString m_svg;
+    bool m_fromMyDesignsView;
+    WebViewViewController* m_canvas;
+    EditorPanelFlags* m_panels;
+    EditorSaveFlow* m_saveFlow;
+    EditorCanvasHandlers* m_handlers;
+    QTimer* m_toastTimer;
+
+    CanvasBrightnessAndSaturationModel m_canvasBrightnessAndSaturationModel;
+    CanvasTextModel m_canvasTextModel;
+    CanvasPathModel m_canvasPathModel;
+    CanvasTextCharSpacingModel m_canvasTextCharSpacingModel;
+
+    bool m_isLoading = true;
+    bool m_isLoadingSvgFail = false;
+    bool m_isDesignLoaded = false;
+    bool m_canUndo = false;
+    bool m_canRedo = false;
+    bool m_lastBusy = true;
+    EditorSelection m_selection = EditorSelection::None;
+    bool m_isShowExportViewSheet = false;
+    QString m_toastText;
+    bool m_toastShown = false;
+    ResourceBgModel m_backgroundCatalogue;
+    rx::DisposeBag m_subscriptions;
+};

@@ -1,0 +1,146 @@
+#include "editor/EditorSaveFlow.h"
+
+#include "canvas/WebViewViewController.h"
+#include "core/Localization.h"
+#include "core/RxBus.h"
+#include "editor/EditorEvents.h"
+#include "editor/SvgUploader.h"
+#include "globals/AppGlobals.h"
+
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+const QString svgFormTag = QStringLiteral("EditLogoView");
+constexpr int failureToastDelayMs = 1000;
+} // namespace
+
+EditorSaveFlow::EditorSaveFlow(WebViewViewController* canvas, bool fromMyDesignsView, std::function<bool()> canSave,
+                               QObject* parent)
+    : QObject(parent), m_canvas(canvas), m_fromMyDesignsView(fromMyDesignsView), m_canSave(std::move(canSave)),
+      m_pageAnswerTimer(new QTimer(this))
+{
+    m_pageAnswerTimer->setSingleShot(true);
+    m_pageAnswerTimer->setInterval(pageAnswerTimeoutMs);
+    connect(m_pageAnswerTimer, &QTimer::timeout, this, [this] {
+        if (!m_awaitingSvg)
+            return;
+        std::printf("The canvas did not hand over its SVG; the save is abandoned\n");
+        std::fflush(stdout);
+        m_awaitingSvg = false;
+        fail();
+    });
+    subscribe();
+}
+
+void EditorSaveFlow::subscribe()
+{
+    subscribeEvent<EditLogoViewEvent::imagesvgBase64StringEvent>(m_subscriptions, [this](const EditLogoViewEvent::imagesvgBase64StringEvent& e) {
+            if (!m_awaitingSvg)
+                return;
+            m_awaitingSvg = false;
+            m_pageAnswerTimer->stop();
+            upload(e.base64String);
+        });
+    subscribeEvent<EditLogoViewUploadEvent::uploadSvgSuccess>(m_subscriptions, [this](const EditLogoViewUploadEvent::uploadSvgSuccess&) { succeed(); });
+    subscribeEvent<EditLogoViewUploadEvent::uploadSvgFail>(m_subscriptions, [this](const EditLogoViewUploadEvent::uploadSvgFail&) { fail(); });
+}
+
+bool EditorSaveFlow::save()
+{
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    if (m_isSaving || !m_canSave())
+        return false;
+    start(false);
+    return true;
+}
+
+void EditorSaveFlow::quitSave()
+{
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    if (m_isSaving) {
+        // The running save quits once it has succeeded; no second upload.
+        m_isQuitSave = true;
+        return;
+    }
+    if (!m_canSave()) {
+        // Nothing loaded, so nothing changed: let the quit go ahead.
+        canQuitWithoutSaving = true;
+        requestApplicationQuit();
+        return;
+    }
+    start(true);
+}
+
+QString EditorSaveFlow::uploadKind() const
+{
+    return m_fromMyDesignsView ? QStringLiteral("design") : QStringLiteral("template");
+}
+
+int EditorSaveFlow::refreshId(const QString& itemIdText)
+{
+    bool ok = false;
+    const int id = itemIdText.toInt(&ok, 10);
+    return ok ? id : 0;
+}
+
+void EditorSaveFlow::start(bool quit)
+{
+    m_isQuitSave = quit;
+    m_awaitingSvg = true;
+    setSaving(true);
+    m_pageAnswerTimer->start();
+    m_canvas->getSvgAsBase64ForResult(svgFormTag);
+}
+
+void EditorSaveFlow::upload(const QString& base64)
+{
+    // The completion only posts on the bus, so it is safe after the editor
+    // has gone; an editor that is not saving ignores the outcome.
+    editorSvgUploader()(editLogoItemId, base64, uploadKind(), [](bool saved) {
+        if (saved)
+            RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgSuccess{});
+        else
+            RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgFail{});
+    });
+}
+
+void EditorSaveFlow::succeed()
+{
+    if (!m_isSaving || m_awaitingSvg)
+        return;
+    setSaving(false);
+    RxBus& bus = RxBus::shared();
+    bus.post(ContentViewEventBus::ToastEvent{
+        localized(QStringLiteral("Your logo has been successfully created and saved to 'My Designs'."))});
+    bus.post(LogoDetailViewEventBus::refreshEvent{refreshId(editLogoItemId)});
+    bus.post(MyDesignEventBus::getDataEvent{});
+    canQuitWithoutSaving = true;
+    if (m_isQuitSave) {
+        m_isQuitSave = false;
+        requestApplicationQuit();
+        return;
+    }
+    Q_EMIT savedAndClosing();
+}
+
+void EditorSaveFlow::fail()
+{
+    if (!m_isSaving || m_awaitingSvg)
+        return;
+    m_isQuitSave = false;
+    setSaving(false);
+    QTimer::singleShot(failureToastDelayMs, this, [] {
+        RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent{
+            localized(QStringLiteral("Logo creation failed. Please try again."))});
+    });
+}
+
+void EditorSaveFlow::setSaving(bool saving)
+{
+    if (m_isSaving == saving)
+        return;
+    m_isSaving = saving;
+    Q_EMIT savingChanged(saving);
+}

@@ -1,0 +1,119 @@
+#include "fonts/ExportFolder.h"
+
+#include "core/HttpFetch.h"
+#include "core/Log.h"
+
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+
+FolderOpener& folderOpener()
+{
+    static FolderOpener opener = [](const QString& folderPath) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folderPath));
+    };
+    return opener;
+}
+
+std::optional<QString> documentsDirectory()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        return std::nullopt;
+    return documents;
+}
+
+// Writes the whole of `bytes` or nothing; the error text when it fails.
+std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> getOrCreateDocumentsFolder(const QString& relativePath)
+{
+    const std::optional<QString> documents = documentsDirectory();
+    if (!documents)
+        return std::nullopt;
+    const QString path = QDir(*documents).filePath(relativePath);
+    if (!QFileInfo::exists(path) && !QDir().mkpath(path)) {
+        printLine(QStringLiteral("创建文件夹失败: ") + path);
+        return std::nullopt;
+    }
+    return path;
+}
+
+QString exportFileName(const QString& extension)
+{
+    return QStringLiteral("Tessaly_") + QString::number(QDateTime::currentSecsSinceEpoch()) + extension;
+}
+
+void openExportFolder()
+{
+    if (const std::optional<QString> folder = getOrCreateDocumentsFolder(QStringLiteral("Tessaly")))
+        folderOpener()(*folder);
+}
+
+void setExportFolderOpener(FolderOpener opener)
+{
+    folderOpener() = std::move(opener);
+}
+
+void downloadImageToDocuments(const QString& url, const QString& fileName, const QString& type, QObject* context,
+    DownloadSuccess onSuccess, DownloadFailure onFailure)
+{
+    const bool bound = context != nullptr;
+    QPointer<QObject> guard(context);
+    auto fail = [bound, guard, onFailure](const QString& message) {
+        printLine(message);
+        if (onFailure && (!bound || guard))
+            onFailure(message);
+    };
+
+    const QUrl source(url, QUrl::StrictMode);
+    if (url.trimmed().isEmpty() || !source.isValid() || source.scheme().isEmpty()) {
+        fail(QStringLiteral("无效的 URL"));
+        return;
+    }
+    const std::optional<QString> folder = getOrCreateDocumentsFolder(QStringLiteral("Tessaly/") + type);
+    if (!folder) {
+        fail(QStringLiteral("无法获取或创建目录"));
+        return;
+    }
+    const QString destination = QDir(*folder).filePath(fileName);
+
+    // The file is written even when the caller has gone; only its callbacks are dropped.
+    HttpFetch::get(url, nullptr, [destination, bound, guard, onSuccess, fail](const HttpFetchResult& result) {
+        if (!result.ok) {
+            fail(QStringLiteral("下载数据失败: ")
+                + (result.errorText.isEmpty() ? QStringLiteral("未知错误") : result.errorText));
+            return;
+        }
+        if (const std::optional<QString> error = writeWhole(destination, result.body)) {
+            fail(QStringLiteral("文件写入错误: ") + *error);
+            return;
+        }
+        printLine(QStringLiteral("文件保存在：") + destination);
+        openExportFolder();
+        if (onSuccess && (!bound || guard))
+            onSuccess(destination);
+    });
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+// Reply of the update check.
+
+#include "model/RecordDefaults.h"
+
+#include <QList>
+#include <QString>
+
+struct CheckUpdateModelData {
+    QString id = RecordDefaults::freshUUID();
+    QString version;
+    QString url_base;
+    QString url;
+    QString description;
+    bool force = false;
+    QString ty_url;
+    QString md5;
+
+    CheckUpdateModelData() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("version", self.version);
+        visit("url_base", self.url_base);
+        visit("url", self.url);
+        visit("description", self.description);
+        visit("force", self.force);
+        visit("ty_url", self.ty_url);
+        visit("md5", self.md5);
+    }
+};
+
+// The message field `reason` defaults to the empty text here, not to the localised one.
+struct CheckUpdateModel {
+    QString id = RecordDefaults::freshUUID();
+    int code = -1;
+    QString reason;
+    CheckUpdateModelData data;
+    int status = 0;
+
+    CheckUpdateModel() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("code", self.code);
+        visit("reason", self.reason);
+        visit("data", self.data);
+        visit("status", self.status);
+    }
+};

@@ -1,0 +1,116 @@
+#pragma once
+
+// Reply of the saved-design list: the user's own designs.
+
+#include "model/RecordDefaults.h"
+
+#include <QList>
+#include <QString>
+
+// Industry of a design.
+struct DesignListTradeContentData {
+    QString id = RecordDefaults::freshUUID();
+    QString trade;
+
+    DesignListTradeContentData() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("trade", self.trade);
+    }
+};
+
+// One keyword.
+struct DesignListKeywordsArrayContentData {
+    QString id = RecordDefaults::freshUUID();
+    QString word;
+
+    DesignListKeywordsArrayContentData() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("word", self.word);
+    }
+};
+
+// The keyword list, an object around the array.
+struct DesignListKeywordsContentData {
+    QString id = RecordDefaults::freshUUID();
+    QList<DesignListKeywordsArrayContentData> keywords;
+
+    DesignListKeywordsContentData() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("keywords", self.keywords);
+    }
+};
+
+// One saved design; `ver` "v1" marks a first-version design.
+struct DesignListContentData {
+    QString id = RecordDefaults::freshUUID();
+    QString title;
+    QString desc;
+    DesignListTradeContentData trade;
+    QString img;
+    QString thumb;
+    DesignListKeywordsContentData keywords;
+    QString svg;
+    QString ver;
+
+    DesignListContentData() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("title", self.title);
+        visit("desc", self.desc);
+        visit("trade", self.trade);
+        visit("img", self.img);
+        visit("thumb", self.thumb);
+        visit("keywords", self.keywords);
+        visit("svg", self.svg);
+        visit("ver", self.ver);
+    }
+};
+
+struct DesignListModelDatas {
+    QString id = RecordDefaults::freshUUID();
+    QString user_name;
+    QList<DesignListContentData> items;
+
+    DesignListModelDatas() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("user_name", self.user_name);
+        visit("items", self.items);
+    }
+};
+
+struct DesignListModel {
+    QString id = RecordDefaults::freshUUID();
+    int status = -1;
+    QString reason = RecordDefaults::missingMessageText();
+    DesignListModelDatas data;
+
+    DesignListModel() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("status", self.status);
+        visit("reason", self.reason);
+        visit("data", self.data);
+    }
+};

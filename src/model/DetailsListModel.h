@@ -1,0 +1,120 @@
+#pragma once
+
+// Reply of the design detail requests (and of the delete request).
+
+#include "model/RecordDefaults.h"
+
+#include <QList>
+#include <QString>
+
+// Industry of a design.
+struct DetailsListTradeContentData {
+    QString id = RecordDefaults::freshUUID();
+    QString trade;
+
+    DetailsListTradeContentData() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("trade", self.trade);
+    }
+};
+
+// One keyword.
+struct DetailsListKeywordsArrayContentData {
+    QString id = RecordDefaults::freshUUID();
+    QString word;
+
+    DetailsListKeywordsArrayContentData() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("word", self.word);
+    }
+};
+
+// One style name.
+struct DetailsListStylesArrayContentData {
+    QString id = RecordDefaults::freshUUID();
+    QString style;
+
+    DetailsListStylesArrayContentData() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("style", self.style);
+    }
+};
+
+// One design in detail; `keywords` is the array itself here.
+struct DetailsListContentData {
+    QString id = RecordDefaults::freshUUID();
+    QString title;
+    QString desc;
+    DetailsListTradeContentData trade;
+    QString img;
+    QString thumb;
+    QList<DetailsListKeywordsArrayContentData> keywords;
+    QList<DetailsListStylesArrayContentData> styles;
+    QString svg;
+    QString prompt;
+    QString orig_img;
+
+    DetailsListContentData() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("title", self.title);
+        visit("desc", self.desc);
+        visit("trade", self.trade);
+        visit("img", self.img);
+        visit("thumb", self.thumb);
+        visit("keywords", self.keywords);
+        visit("styles", self.styles);
+        visit("svg", self.svg);
+        visit("prompt", self.prompt);
+        visit("orig_img", self.orig_img);
+    }
+};
+
+struct DetailsListModelDatas {
+    QString id = RecordDefaults::freshUUID();
+    DetailsListContentData item;
+    QList<DetailsListContentData> similar;
+
+    DetailsListModelDatas() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("item", self.item);
+        visit("similar", self.similar);
+    }
+};
+
+struct DetailsListModel {
+    QString id = RecordDefaults::freshUUID();
+    int status = -1;
+    QString reason = RecordDefaults::missingMessageText();
+    DetailsListModelDatas data;
+
+    DetailsListModel() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("status", self.status);
+        visit("reason", self.reason);
+        visit("data", self.data);
+    }
+};

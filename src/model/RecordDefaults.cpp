@@ -1,0 +1,46 @@
+#include "model/RecordDefaults.h"
+
+#include "core/Localization.h"
+
+#include <array>
+#include <cstdio>
+#include <random>
+
+namespace RecordDefaults {
+
+QString freshUUID()
+{
+    // Reply decoding makes one identity per record (tens of thousands for a
+    // full template catalogue), so a seeded generator beats a system call each.
+    thread_local std::mt19937_64 generator{std::random_device{}()};
+    std::uint64_t high = generator();
+    std::uint64_t low = generator();
+    high = (high & 0xFFFFFFFFFFFF0FFFULL) | 0x0000000000004000ULL; // version 4
+    low = (low & 0x3FFFFFFFFFFFFFFFULL) | 0x8000000000000000ULL; // RFC 4122 variant
+
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::array<QChar, 36> text;
+    int position = 0;
+    auto put = [&](std::uint64_t value, int nibbles) {
+        for (int i = nibbles - 1; i >= 0; --i) {
+            if (position == 8 || position == 13 || position == 18 || position == 23)
+                text[position++] = QLatin1Char('-');
+            text[position++] = QLatin1Char(digits[(value >> (i * 4)) & 0xF]);
+        }
+    };
+    put(high, 16);
+    put(low, 16);
+    return QString(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString missingMessageText()
+{
+    return localized(QStringLiteral("Network_errorCode_null"));
+}
+
+void announceConstruction()
+{
+    std::fputc('\n', stdout);
+}
+
+} // namespace RecordDefaults

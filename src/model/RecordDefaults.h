@@ -1,0 +1,19 @@
+#pragma once
+
+// Defaults shared by every reply record: identity, the message text used
+// when a reply carries none, and the line each default construction prints.
+
+#include <QString>
+
+namespace RecordDefaults {
+
+// A fresh random UUID in upper-case 8-4-4-4-12 form.
+QString freshUUID();
+
+// The localised text of "Network_errorCode_null".
+QString missingMessageText();
+
+// Every record built from its defaults writes one empty line to standard output.
+void announceConstruction();
+
+} // namespace RecordDefaults

@@ -1,0 +1,44 @@
+#pragma once
+
+// Reply of the design back-up request.
+
+#include "model/RecordDefaults.h"
+
+#include <QList>
+#include <QString>
+
+struct SaveLogoModelData {
+    QString id = RecordDefaults::freshUUID();
+    QString logo_id;
+    QString put_prelink;
+
+    SaveLogoModelData() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("logo_id", self.logo_id);
+        visit("put_prelink", self.put_prelink);
+    }
+};
+
+struct SaveLogoModel {
+    QString id = RecordDefaults::freshUUID();
+    int code = -1;
+    QString message = RecordDefaults::missingMessageText();
+    SaveLogoModelData data;
+    int status = 0;
+
+    SaveLogoModel() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("code", self.code);
+        visit("message", self.message);
+        visit("data", self.data);
+        visit("status", self.status);
+    }
+};

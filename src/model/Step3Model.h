@@ -1,0 +1,61 @@
+#pragma once
+
+// Reply of wizard step 3: the symbols of an industry.
+
+#include "model/RecordDefaults.h"
+
+#include <QList>
+#include <QString>
+
+// One symbol; also the free creator's symbols and the chosen-symbol globals.
+struct Step3ModelContentData {
+    QString id = RecordDefaults::freshUUID();
+    QString word;
+    QString level;
+    QString trade_id;
+    bool isSelected = false;
+
+    Step3ModelContentData() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("word", self.word);
+        visit("level", self.level);
+        visit("trade_id", self.trade_id);
+        visit("isSelected", self.isSelected);
+    }
+};
+
+struct Step3ModelDatas {
+    QString id = RecordDefaults::freshUUID();
+    QList<Step3ModelContentData> content0;
+
+    Step3ModelDatas() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("content0", self.content0);
+    }
+};
+
+struct Step3Model {
+    QString id = RecordDefaults::freshUUID();
+    int status = -1;
+    QString msg = RecordDefaults::missingMessageText();
+    Step3ModelDatas data;
+
+    Step3Model() { RecordDefaults::announceConstruction(); }
+
+    template <class Self, class Visitor>
+    static void fields(Self& self, Visitor& visit)
+    {
+        visit("id", self.id);
+        visit("status", self.status);
+        visit("msg", self.msg);
+        visit("data", self.data);
+    }
+};

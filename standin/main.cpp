@@ -1,0 +1,95 @@
+// tessaly-standin: the local stand-in for the remote API, on 127.0.0.1.
+//
+//   tessaly-standin [--port N] [--data FOLDER] [--templates N] [--update-version V] [--log]
+//
+// The first line written is "port <N>", the port it listens on (--port 0
+// picks a free one). It runs until it receives SIGINT or SIGTERM.
+
+#include "standin/StandinServer.h"
+
+#include <QGuiApplication>
+#include <QMetaObject>
+
+#include <csignal>
+#include <cstdlib>
+#include <iostream>
+#include <pthread.h>
+#include <string>
+#include <thread>
+
+namespace {
+
+void printUsage()
+{
+    std::cerr << "usage: tessaly-standin [--port N] [--data FOLDER] [--templates N] [--update-version V] [--log]"
+              << std::endl;
+}
+
+bool parseNumber(const char* text, int& value)
+{
+    char* end = nullptr;
+    const long parsed = std::strtol(text, &end, 10);
+    if (!end || *end != '\0' || parsed < 0 || parsed > 1000000)
+        return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    standin::Options options;
+    int port = 8787;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (argument == "--log") {
+            options.logRequests = true;
+        } else if (argument == "--port" && hasValue && parseNumber(argv[i + 1], port) && port <= 65535) {
+            ++i;
+        } else if (argument == "--templates" && hasValue && parseNumber(argv[i + 1], options.templateCount)) {
+            ++i;
+        } else if (argument == "--data" && hasValue) {
+            options.dataDir = argv[++i];
+        } else if (argument == "--update-version" && hasValue) {
+            options.updateVersion = argv[++i];
+        } else {
+            printUsage();
+            return 2;
+        }
+    }
+
+    // Signals are taken by one waiting thread; block them before any other thread exists.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    // Images are rendered without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+
+    standin::StandinServer server(options);
+    const int bound = server.start(port);
+    if (bound < 0) {
+        std::cerr << "tessaly-standin: cannot listen on 127.0.0.1:" << port << std::endl;
+        return 1;
+    }
+    std::cout << "port " << bound << std::endl;
+    std::cout << "tessaly-standin: serving " << server.apiBase() << std::endl;
+
+    std::thread signalWaiter([&stopSignals, &application] {
+        int received = 0;
+        sigwait(&stopSignals, &received);
+        QMetaObject::invokeMethod(&application, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+    signalWaiter.detach();
+
+    const int status = application.exec();
+    server.stop();
+    std::cout << "tessaly-standin: stopped" << std::endl;
+    return status;
+}

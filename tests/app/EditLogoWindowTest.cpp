@@ -1,0 +1,77 @@
+// The editor window: created once, reused, fixed size, and the globals the
+// opener hands to the editor.
+
+#include "app/EditLogoWindow.h"
+#include "globals/AppGlobals.h"
+#include "globals/WindowController.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class EditLogoWindowTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        editLogoWindow()->hide();
+        canQuitWithoutSaving = true;
+    }
+};
+
+TEST_F(EditLogoWindowTest, OpensInOneReusedWindowOfFixedSize)
+{
+    showEditLogoWindow(7, QStringLiteral("<svg/>"), false);
+    QMainWindow* first = editLogoWindow();
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->size(), QSize(1060, 632));
+    EXPECT_EQ(first->minimumSize(), first->maximumSize());
+    const Qt::WindowFlags flags = first->windowFlags();
+    EXPECT_FALSE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(windowController()->window(), first);
+
+    first->hide();
+    showEditLogoWindow(8, QStringLiteral("<svg/>"), true);
+    EXPECT_EQ(editLogoWindow(), first);
+    EXPECT_TRUE(first->isVisible());
+}
+
+TEST_F(EditLogoWindowTest, EachOpenReplacesTheEditorView)
+{
+    showEditLogoWindow(1, QStringLiteral("<svg/>"), false);
+    QPointer<QWidget> previous = editLogoWindow()->centralWidget();
+    ASSERT_TRUE(previous);
+    EXPECT_EQ(previous->size(), QSize(1060, 632));
+
+    showEditLogoWindow(2, QStringLiteral("<svg/>"), false);
+    EXPECT_TRUE(previous.isNull());
+    ASSERT_NE(editLogoWindow()->centralWidget(), nullptr);
+    EXPECT_EQ(editLogoWindow()->centralWidget()->size(), QSize(1060, 632));
+}
+
+TEST_F(EditLogoWindowTest, HandsTheDesignToTheEditorGlobals)
+{
+    showEditLogoWindow(0, QStringLiteral("<svg id='a'/>"), true);
+    EXPECT_EQ(editLogoItemId, QStringLiteral("0"));
+    EXPECT_EQ(editorSvg, QStringLiteral("<svg id='a'/>"));
+    EXPECT_TRUE(editorFromMyDesignsView);
+
+    showEditLogoWindow(-42, QString(), false);
+    EXPECT_EQ(editLogoItemId, QStringLiteral("-42"));
+    EXPECT_FALSE(editorFromMyDesignsView);
+}
+
+TEST_F(EditLogoWindowTest, ClosingOnlyHidesTheWindow)
+{
+    showEditLogoWindow(3, QStringLiteral("<svg/>"), false);
+    QPointer<QMainWindow> window = editLogoWindow();
+    windowController()->closeWindow();
+    EXPECT_FALSE(window.isNull());
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+// The main window: sidebar, page stack, page-switch events and toasts.
+
+#include "TestSupport.h"
+#include "app/ContentView.h"
+#include "app/LeftTab.h"
+#include "app/LeftTabItem.h"
+#include "app/PageSelection.h"
+#include "app/RightTab.h"
+#include "app/SettingView.h"
+#include "app/StartupWork.h"
+#include "app/ToastPresenter.h"
+#include "components/ToastView.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    ContentView view;
+
+    LeftTabItem* item(int row) const { return view.leftTab()->items().at(row); }
+};
+
+TEST_F(MainWindowTest, SidebarListsThePagesInOrderWithDiscoverySelected)
+{
+    const QStringList labels{"Discovery", "AI Logo", "AI Pics", "My Design", "Settings"};
+    const QList<int> indices{0, 1, 4, 2, 3};
+    ASSERT_EQ(view.leftTab()->items().size(), 5);
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(item(row)->text(), labels[row]);
+        EXPECT_EQ(item(row)->index(), indices[row]);
+        EXPECT_EQ(item(row)->size(), QSize(180, 28));
+    }
+    EXPECT_EQ(view.selection()->index(), PageSelection::Discovery);
+    EXPECT_EQ(view.rightTab()->visiblePageIndex(), PageSelection::Discovery);
+    EXPECT_TRUE(item(0)->isSelected());
+    EXPECT_EQ(item(0)->currentImageName(), QStringLiteral("material-symbols_explore-outline (1)"));
+    EXPECT_EQ(item(1)->currentImageName(), QStringLiteral("mdi_magic"));
+    EXPECT_EQ(item(2)->currentImageName(), QStringLiteral("ai-pics1"));
+    EXPECT_EQ(item(3)->currentImageName(), QStringLiteral("Group"));
+    EXPECT_EQ(item(4)->currentImageName(), QStringLiteral("icon-park-solid_setting-one"));
+}
+
+TEST_F(MainWindowTest, ClickingAnEntrySelectsItsPageAndSwapsTheIcons)
+{
+    QTest::mouseClick(item(2), Qt::LeftButton);
+    EXPECT_EQ(view.selection()->index(), PageSelection::AIPics);
+    EXPECT_EQ(view.rightTab()->visiblePageIndex(), PageSelection::AIPics);
+    EXPECT_EQ(item(2)->currentImageName(), QStringLiteral("ai-pics2"));
+    EXPECT_EQ(item(0)->currentImageName(), QStringLiteral("material-symbols_explore-outline"));
+
+    QTest::mouseClick(item(3), Qt::LeftButton);
+    EXPECT_EQ(view.rightTab()->visiblePageIndex(), PageSelection::MyDesign);
+    QTest::mouseClick(item(4), Qt::LeftButton);
+    EXPECT_EQ(view.rightTab()->visiblePageIndex(), PageSelection::Settings);
+    EXPECT_NE(qobject_cast<SettingView*>(view.rightTab()->page(PageSelection::Settings)), nullptr);
+}
+
+TEST_F(MainWindowTest, PagesAreBuiltOnceAndKeptAcrossSwitches)
+{
+    QList<QWidget*> pages;
+    for (int index = 0; index < 5; ++index) {
+        pages.append(view.rightTab()->page(index));
+        ASSERT_NE(pages.last(), nullptr);
+    }
+    for (int index : {3, 1, 4, 0, 2, 0})
+        view.selection()->setIndex(index);
+    for (int index = 0; index < 5; ++index)
+        EXPECT_EQ(view.rightTab()->page(index), pages[index]);
+}
+
+TEST_F(MainWindowTest, BusEventsSwitchPages)
+{
+    view.selection()->setIndex(PageSelection::Settings);
+    RxBus::shared().post(MyDesignEventBus::addDesignEvent{});
+    EXPECT_EQ(view.selection()->index(), PageSelection::AILogo);
+    EXPECT_TRUE(item(1)->isSelected());
+
+    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent{true});
+    EXPECT_EQ(view.selection()->index(), PageSelection::MyDesign);
+    EXPECT_EQ(view.rightTab()->visiblePageIndex(), PageSelection::MyDesign);
+}
+
+TEST_F(MainWindowTest, HoverMarkShowsBesideTheSelectionMark)
+{
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QCoreApplication::sendEvent(item(0), &enter);
+    EXPECT_TRUE(item(0)->hoverEnter());
+    EXPECT_TRUE(item(0)->isSelected());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(item(0), &leave);
+    EXPECT_FALSE(item(0)->hoverEnter());
+    EXPECT_TRUE(item(0)->isSelected());
+}
+
+TEST(MainWindowGeometryTest, WindowHoldsTheSidebarAndTheWholePageHeight)
+{
+    ContentView view;
+    EXPECT_EQ(view.size(), QSize(900, 616));
+    EXPECT_EQ(view.leftTab()->size(), QSize(180, 616));
+    EXPECT_EQ(view.rightTab()->size(), QSize(720, 616));
+    view.show();
+    ASSERT_TRUE(waitUntil([&] { return view.rightTab()->geometry().right() == 899; }));
+    EXPECT_EQ(view.leftTab()->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(view.rightTab()->geometry().topLeft(), QPoint(180, 0));
+}
+
+class ToastTest : public ::testing::Test {
+protected:
+    void postToast(const QString& text) { RxBus::shared().post(ContentViewEventBus::ToastEvent{text}); }
+
+    ContentView view;
+};
+
+TEST_F(ToastTest, ToastsAppearOnlyOnceTheStartUpWorkSubscribed)
+{
+    postToast(QStringLiteral("early"));
+    EXPECT_FALSE(view.toastPresenter()->isShowing());
+
+    view.startupWork()->run();
+    postToast(QStringLiteral("Saved"));
+    EXPECT_TRUE(view.toastPresenter()->isShowing());
+    EXPECT_EQ(view.toastPresenter()->text(), QStringLiteral("Saved"));
+    EXPECT_EQ(view.toastPresenter()->duration(), std::chrono::seconds(5));
+}
+
+TEST_F(ToastTest, ToastSitsCentredFortyAboveTheBottom)
+{
+    view.show();
+    view.startupWork()->run();
+    postToast(QStringLiteral("A rather long message that makes the toast grow with its text"));
+    auto* toast = view.findChild<ToastView*>();
+    ASSERT_NE(toast, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return toast->isVisible(); }));
+    EXPECT_EQ(toast->geometry().bottom() + 1, view.height() - 40);
+    EXPECT_NEAR(toast->geometry().center().x(), view.width() / 2, 1);
+}
+
+TEST_F(ToastTest, EachToastStaysForTheWholeDuration)
+{
+    view.startupWork()->run();
+    view.toastPresenter()->setDuration(std::chrono::milliseconds(1500));
+    postToast(QStringLiteral("first"));
+    pumpEvents(900);
+    postToast(QStringLiteral("second"));
+    pumpEvents(900);
+    // The first toast's countdown has run out; the second's has not.
+    EXPECT_TRUE(view.toastPresenter()->isShowing());
+    EXPECT_EQ(view.toastPresenter()->text(), QStringLiteral("second"));
+    EXPECT_TRUE(waitUntil([&] { return !view.toastPresenter()->isShowing(); }, 3000));
+}
+
+} // namespace

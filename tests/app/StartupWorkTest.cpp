@@ -1,0 +1,134 @@
+// The main window's start-up work against the stand-in server: what it sends,
+// in which order, once per run, and when it offers an update.
+
+#include "OpenedUrls.h"
+#include "StandinHarness.h"
+#include "TestSupport.h"
+#include "app/ContentView.h"
+#include "app/StartupWork.h"
+#include "app/UpdateVersionView.h"
+#include "globals/ModelGlobals.h"
+
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr const char* configPath = "/logo2/Get_config";
+constexpr const char* backupPath = "/logo2/Backup_v1_design";
+constexpr const char* fontListPath = "/logo2/GetRemoteFonts";
+constexpr const char* updatePath = "/v1/ty/check_update";
+
+// Where each start-up request's log line sits in the captured output.
+std::vector<std::size_t> logPositions(const std::string& output)
+{
+    std::vector<std::size_t> positions;
+    for (const char* label : {"miscGetConfig request Data = ", "backupv1design request Data = ",
+             "getFontList request Data = ", "checkUpdate request Data = "})
+        positions.push_back(output.find(label));
+    return positions;
+}
+
+class StartupWorkTest : public ::testing::Test {
+protected:
+    std::size_t countTo(const char* path) const { return harness->server().requestsTo(path).size(); }
+    bool allFourArrived() const
+    {
+        return countTo(configPath) >= 1 && countTo(backupPath) >= 1 && countTo(fontListPath) >= 1
+            && countTo(updatePath) >= 1;
+    }
+
+    std::unique_ptr<StandinHarness> harness = std::make_unique<StandinHarness>();
+};
+
+TEST_F(StartupWorkTest, SendsItsRequestsInOrderWithoutWaiting)
+{
+    ContentView view;
+    testing::internal::CaptureStdout();
+    view.startupWork()->run();
+    const std::string sent = testing::internal::GetCapturedStdout();
+
+    // All four are sent within the call, in the given order.
+    const std::vector<std::size_t> positions = logPositions(sent);
+    for (std::size_t position : positions)
+        ASSERT_NE(position, std::string::npos) << sent;
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end())) << sent;
+
+    // The server sees each of them once.
+    ASSERT_TRUE(waitUntil([&] { return allFourArrived(); }));
+    EXPECT_EQ(countTo(configPath), 1u);
+    EXPECT_EQ(countTo(backupPath), 1u);
+    EXPECT_EQ(countTo(fontListPath), 1u);
+    EXPECT_EQ(countTo(updatePath), 1u);
+}
+
+TEST_F(StartupWorkTest, RunsOnceHoweverOftenTheWindowIsShown)
+{
+    ContentView view;
+    view.show();
+    ASSERT_TRUE(waitUntil([&] { return view.startupWork()->hasRun(); }));
+    ASSERT_TRUE(waitUntil([&] { return allFourArrived(); }));
+    view.hide();
+    view.show();
+    view.startupWork()->run();
+    pumpEvents(300);
+    EXPECT_EQ(countTo(configPath), 1u);
+    EXPECT_EQ(countTo(backupPath), 1u);
+    EXPECT_EQ(countTo(fontListPath), 1u);
+    EXPECT_EQ(countTo(updatePath), 1u);
+}
+
+TEST_F(StartupWorkTest, KeepsTheConfigurationReply)
+{
+    configModel() = GetConfigModel();
+    ContentView view;
+    view.startupWork()->run();
+    EXPECT_TRUE(waitUntil([] { return !configModel().data.AI_type.isEmpty(); }));
+}
+
+TEST_F(StartupWorkTest, SameVersionShowsNoPrompt)
+{
+    // The stand-in answers the version the test program reports.
+    harness = std::make_unique<StandinHarness>(standin::Options{.updateVersion = "Unknown"});
+    ContentView view;
+    view.startupWork()->run();
+    ASSERT_TRUE(waitUntil([&] { return countTo(updatePath) == 1; }));
+    pumpEvents(300);
+    EXPECT_EQ(view.updateVersionView(), nullptr);
+}
+
+TEST_F(StartupWorkTest, OtherVersionShowsThePromptAndUpgradeOpensTheAddress)
+{
+    harness = std::make_unique<StandinHarness>(standin::Options{.updateVersion = "9.9.9"});
+    ContentView view;
+    view.show();
+    view.startupWork()->run();
+    ASSERT_TRUE(waitUntil([&] { return view.updateVersionView() && view.updateVersionView()->isVisible(); }));
+    UpdateVersionView* prompt = view.updateVersionView();
+    EXPECT_EQ(prompt->width(), 438);
+    EXPECT_FALSE(prompt->openUpdateUrl().isEmpty());
+
+    prompt->cancelButton()->click();
+    EXPECT_FALSE(prompt->isVisible());
+}
+
+TEST_F(StartupWorkTest, UpgradeClosesThePromptAndOpensTheAddress)
+{
+    harness = std::make_unique<StandinHarness>(standin::Options{.updateVersion = "9.9.9"});
+    OpenedUrls opened;
+    ContentView view;
+    view.show();
+    view.startupWork()->run();
+    ASSERT_TRUE(waitUntil([&] { return view.updateVersionView() && view.updateVersionView()->isVisible(); }));
+    UpdateVersionView* prompt = view.updateVersionView();
+    const QString address = prompt->openUpdateUrl();
+    prompt->upgradeButton()->click();
+    EXPECT_FALSE(prompt->isVisible());
+    ASSERT_EQ(opened.urls.size(), 1);
+    EXPECT_EQ(opened.urls.first(), QUrl(address));
+}
+
+} // namespace

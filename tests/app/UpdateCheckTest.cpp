@@ -1,0 +1,51 @@
+// When the update prompt appears, and what it offers.
+
+#include "app/UpdateCheck.h"
+#include "model/CheckUpdateModel.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CheckUpdateModel replyWithVersion(const QString& version, const QString& urlBase = {}, const QString& url = {})
+{
+    CheckUpdateModel reply;
+    reply.data.version = version;
+    reply.data.url_base = urlBase;
+    reply.data.url = url;
+    reply.data.description = QStringLiteral("Faster export");
+    return reply;
+}
+
+TEST(UpdateCheckTest, SameVersionOffersNothing)
+{
+    EXPECT_FALSE(UpdateCheck::promptFor(replyWithVersion(QStringLiteral("1.0.0")), QStringLiteral("1.0.0")));
+}
+
+TEST(UpdateCheckTest, AnyOtherVersionIsOfferedNewerOrOlder)
+{
+    const auto newer = UpdateCheck::promptFor(replyWithVersion(QStringLiteral("1.2.0")), QStringLiteral("1.0.0"));
+    ASSERT_TRUE(newer);
+    EXPECT_EQ(newer->content, QStringLiteral("Faster export"));
+    EXPECT_TRUE(UpdateCheck::promptFor(replyWithVersion(QStringLiteral("0.9")), QStringLiteral("1.0.0")));
+    // Plain text comparison: a different spelling of the same number differs.
+    EXPECT_TRUE(UpdateCheck::promptFor(replyWithVersion(QStringLiteral("1.0")), QStringLiteral("1.0.0")));
+}
+
+TEST(UpdateCheckTest, ReplyWithoutVersionOffersNothing)
+{
+    EXPECT_FALSE(UpdateCheck::promptFor(replyWithVersion(QString()), QStringLiteral("1.0.0")));
+    EXPECT_FALSE(UpdateCheck::promptFor(CheckUpdateModel(), QStringLiteral("Unknown")));
+}
+
+TEST(UpdateCheckTest, AddressJoinsBaseAndPathAsTheyStand)
+{
+    const QString app = QStringLiteral("1.0.0");
+    EXPECT_EQ(UpdateCheck::promptFor(replyWithVersion("2", "http://h/dl/", "app.deb"), app)->url,
+        QStringLiteral("http://h/dl/app.deb"));
+    EXPECT_EQ(UpdateCheck::promptFor(replyWithVersion("2", "http://h/dl", "app.deb"), app)->url,
+        QStringLiteral("http://h/dlapp.deb"));
+    EXPECT_EQ(UpdateCheck::promptFor(replyWithVersion("2"), app)->url, QString());
+}
+
+} // namespace

@@ -1,0 +1,160 @@
+// The real canvas page with designs, fonts and graphics from outside:
+// designs by URL, LoadFont, added graphics and background pictures.
+
+#include "CanvasPageFixture.h"
+#include "canvas/CanvasEvents.h"
+#include "core/RxBus.h"
+#include "support/TestSupport.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <httplib.h>
+
+#include <thread>
+
+namespace {
+
+// A small loopback server for design files.
+class DesignServer {
+public:
+    DesignServer()
+    {
+        m_server.Get("/design.svg", [](const httplib::Request&, httplib::Response& response) {
+            response.set_content(sampleDesignSvg().toStdString(), "image/svg+xml");
+        });
+        // One request per connection, so stopping never waits on an idle one.
+        m_server.set_keep_alive_max_count(1);
+        m_port = m_server.bind_to_any_port("127.0.0.1");
+        m_thread = std::thread([this] { m_server.listen_after_bind(); });
+    }
+    ~DesignServer()
+    {
+        m_server.stop();
+        m_thread.join();
+    }
+    QString url(const char* path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(QLatin1String(path)); }
+
+private:
+    httplib::Server m_server;
+    int m_port = 0;
+    std::thread m_thread;
+};
+
+class CanvasResourcesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(page().isReady());
+        ASSERT_TRUE(page().loadSvg(sampleDesignSvg()));
+    }
+    static CanvasPage& page() { return CanvasPage::instance(); }
+    static WebViewViewController& controller() { return page().controller(); }
+    static QVariant js(const QString& expression) { return page().evaluate(expression); }
+    static int objectCount() { return js(QStringLiteral("tessalyCanvas.getObjects().length")).toInt(); }
+};
+
+QString shippedFontPath()
+{
+    return QStringLiteral(TESSALY_SOURCE_DIR "/resources/fonts/DejaVuSerif.ttf");
+}
+
+} // namespace
+
+TEST_F(CanvasResourcesTest, designsLoadByUrlAndFailedDownloadsPostLoadSvgFail)
+{
+    DesignServer server;
+    rx::DisposeBag bag;
+    int failures = 0;
+    subscribeEvent<EditLogoViewEvent::loadSvgFail>(bag, [&](const EditLogoViewEvent::loadSvgFail&) { ++failures; });
+
+    controller().evaluate(QStringLiteral("canvasClear(false)"));
+    page().settle();
+    ASSERT_EQ(objectCount(), 0);
+    std::size_t from = page().mark();
+    controller().loadDesign(server.url("/design.svg"));
+    ASSERT_TRUE(page().waitFor(QStringLiteral("svgLoadSuccess"), from));
+    EXPECT_EQ(objectCount(), 3);
+
+    bool failureCalled = false;
+    controller().loadDesign(server.url("/missing.svg"), [&] { failureCalled = true; });
+    ASSERT_TRUE(waitUntil([&] { return failureCalled; }, 15000));
+    EXPECT_EQ(failures, 1);
+}
+
+TEST_F(CanvasResourcesTest, loadFontReportsSuccessForAFontFileAndFailureForAMissingOne)
+{
+    QTemporaryDir folder;
+    // A path with a space and an apostrophe must survive the call and the file URL.
+    const QString path = folder.filePath(QStringLiteral("Serif O'Font #1.ttf"));
+    ASSERT_TRUE(QFile::copy(shippedFontPath(), path));
+
+    rx::DisposeBag bag;
+    std::vector<EditFontEvent::TextFontFamilyChangeEvent> changes;
+    subscribeEvent<EditFontEvent::TextFontFamilyChangeEvent>(
+        bag, [&](const EditFontEvent::TextFontFamilyChangeEvent& event) { changes.push_back(event); });
+
+    std::size_t from = page().mark();
+    controller().loadFont(QStringLiteral("Tessaly Serif"), path);
+    const auto success = page().waitFor(QStringLiteral("loadFontSuccess"), from);
+    ASSERT_TRUE(success);
+    EXPECT_EQ(success->json().value(QStringLiteral("family")).toString(), QStringLiteral("Tessaly Serif"));
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_TRUE(changes[0].isLoadFont);
+    EXPECT_TRUE(js(QStringLiteral("document.fonts.check('16px \"Tessaly Serif\"')")).toBool());
+
+    from = page().mark();
+    controller().loadFont(QStringLiteral("Nowhere"), folder.filePath(QStringLiteral("missing.ttf")));
+    const auto failure = page().waitFor(QStringLiteral("loadFontFail"), from);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->json().value(QStringLiteral("family")).toString(), QStringLiteral("Nowhere"));
+    EXPECT_TRUE(page().messagesSince(from, QStringLiteral("loadFontSuccess")).empty());
+}
+
+TEST_F(CanvasResourcesTest, pushedShippedFontsAreUsedByTheDesign)
+{
+    const QString fonts = QStringLiteral(R"([{"id":"1","fontFamily":"Mitr","fontType":"localttf","fontName":"Mitr","path":"%1"}])")
+                              .arg(shippedFontPath());
+    controller().setLocalFontListProvider([fonts] { return fonts; });
+    ASSERT_TRUE(page().loadSvg(sampleDesignSvg()));
+    controller().setLocalFontListProvider({});
+    EXPECT_TRUE(js(QStringLiteral("document.fonts.check('16px \"Mitr\"')")).toBool());
+    EXPECT_EQ(js(QStringLiteral("Array.from(document.fonts).filter(f => f.family.replace(/\"/g, '') === 'Mitr')[0].status")).toString(),
+        QStringLiteral("loaded"));
+}
+
+TEST_F(CanvasResourcesTest, addedGraphicsAreOneSelectedGroupOfAThirdOfTheCanvas)
+{
+    const QString graphic = QStringLiteral(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 100 50"><rect width="100" height="20" fill="#2f9e44"/><circle cx="50" cy="35" r="15" fill="#e03131"/></svg>)");
+    const std::size_t from = page().mark();
+    controller().addSvgBase64(QString::fromLatin1(graphic.toUtf8().toBase64()));
+    ASSERT_TRUE(page().waitFor(QStringLiteral("clickCanvasPathItem"), from));
+    page().settle();
+    ASSERT_EQ(objectCount(), 4);
+    EXPECT_EQ(js(QStringLiteral("tessalyCanvas.getActiveObject().type")).toString(), QStringLiteral("group"));
+    EXPECT_NEAR(js(QStringLiteral("tessalyCanvas.getActiveObject().getScaledWidth()")).toDouble(), 460.0 / 3, 1.0);
+    EXPECT_TRUE(js(QStringLiteral("tessalyHistory.canUndo()")).toBool());
+}
+
+TEST_F(CanvasResourcesTest, backgroundPicturesCoverTheCanvasAndColoursReplaceThem)
+{
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(QColor(0x12, 0x34, 0x56));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    controller().setCanvasBKGroundImage(QString::fromLatin1(png.toBase64()));
+    page().settle();
+    ASSERT_TRUE(js(QStringLiteral("!!tessalyCanvas.backgroundImage")).toBool());
+    EXPECT_NEAR(js(QStringLiteral("tessalyCanvas.backgroundImage.getScaledHeight()")).toDouble(), 460.0, 0.5);
+
+    controller().setCanvasBKGroundColor(0x0000FF);
+    page().settle();
+    EXPECT_FALSE(js(QStringLiteral("!!tessalyCanvas.backgroundImage")).toBool());
+    EXPECT_EQ(js(QStringLiteral("tessalyCanvas.backgroundColor")).toString(), QStringLiteral("#0000ff"));
+}

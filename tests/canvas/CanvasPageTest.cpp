@@ -1,0 +1,318 @@
+// The real canvas page in Qt WebEngine: each call's effect on the fabric
+// objects and the messages the page posts.
+
+#include "CanvasPageFixture.h"
+#include "canvas/CanvasEvents.h"
+#include "core/RxBus.h"
+#include "support/TestSupport.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QUrl>
+
+namespace {
+
+class CanvasPageTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(page().isReady()) << "the canvas page never posted pageReady";
+        ASSERT_TRUE(page().loadSvg(sampleDesignSvg()));
+    }
+
+    static CanvasPage& page() { return CanvasPage::instance(); }
+    static WebViewViewController& controller() { return page().controller(); }
+    static QVariant js(const QString& expression) { return page().evaluate(expression); }
+    static int objectCount() { return js(QStringLiteral("tessalyCanvas.getObjects().length")).toInt(); }
+    static QVariant objectProperty(int index, const char* property)
+    {
+        return js(QStringLiteral("tessalyCanvas.getObjects()[%1].%2").arg(index).arg(QLatin1String(property)));
+    }
+    static int indexOfType(const char* type)
+    {
+        return js(QStringLiteral("tessalyCanvas.getObjects().findIndex(o => o.type === '%1')")
+                      .arg(QLatin1String(type)))
+            .toInt();
+    }
+};
+
+TEST_F(CanvasPageTest, loadsADesignAsEditableObjectsWithItsBackground)
+{
+    EXPECT_EQ(objectCount(), 3);
+    EXPECT_EQ(js(QStringLiteral("tessalyCanvas.backgroundColor")).toString(), QStringLiteral("#f1f3f5"));
+    const int text = indexOfType("i-text");
+    ASSERT_GE(text, 0);
+    EXPECT_EQ(objectProperty(text, "text").toString(), QStringLiteral("Tessaly"));
+    // The 920-unit design is scaled to the 460-point canvas.
+    const double width = js(QStringLiteral("tessalyCanvas.getObjects()[%1].getBoundingRect().width").arg(indexOfType("circle"))).toDouble();
+    EXPECT_NEAR(width, 120.0, 2.0);
+    EXPECT_FALSE(js(QStringLiteral("tessalyHistory.canUndo()")).toBool());
+}
+
+TEST_F(CanvasPageTest, textFromTheNativeSideArrivesIntactWhateverItContains)
+{
+    const QString awkward = QStringLiteral("It's \\ \"quoted\"\nline ") + QChar(0x2028) + QStringLiteral(" Zürich 東京');x('");
+    controller().addText(awkward);
+    page().settle();
+    ASSERT_EQ(objectCount(), 4);
+    EXPECT_EQ(objectProperty(3, "text").toString(), awkward);
+    EXPECT_EQ(objectProperty(3, "fontFamily").toString(), QStringLiteral("Mitr"));
+    EXPECT_TRUE(js(QStringLiteral("tessalyHistory.canUndo()")).toBool());
+}
+
+TEST_F(CanvasPageTest, selectionPostsTheObjectsAttributes)
+{
+    const std::size_t from = page().mark();
+    page().select(indexOfType("i-text"));
+    const auto text = page().waitFor(QStringLiteral("clickCanvasTextItem"), from);
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->json().value(QStringLiteral("fontFamily")).toString(), QStringLiteral("Mitr"));
+    EXPECT_EQ(text->json().value(QStringLiteral("fill")).toString(), QStringLiteral("#212529"));
+    EXPECT_EQ(text->json().value(QStringLiteral("opacity")).toString(), QStringLiteral("1"));
+
+    page().select(indexOfType("circle"));
+    const auto path = page().waitFor(QStringLiteral("clickCanvasPathItem"), from);
+    ASSERT_TRUE(path);
+    EXPECT_EQ(path->json().value(QStringLiteral("type")).toString(), QStringLiteral("circle"));
+
+    js(QStringLiteral("tessalyCanvas.discardActiveObject(); 0"));
+    EXPECT_TRUE(page().waitFor(QStringLiteral("clickCanvasBlank"), from));
+}
+
+TEST_F(CanvasPageTest, colourReadsUseThePageScales)
+{
+    const int circle = indexOfType("circle");
+    page().select(circle);
+    std::size_t from = page().mark();
+    controller().activeAttributes();
+    auto answer = page().waitFor(QStringLiteral("getBrightnessAndSaturation"), from);
+    ASSERT_TRUE(answer);
+    // #1971c2 is hsl(209, 77%, 43%): brightness is 100 - lightness.
+    EXPECT_EQ(answer->json().value(QStringLiteral("hue")).toInt(), 209);
+    EXPECT_EQ(answer->json().value(QStringLiteral("saturation")).toInt(), 77);
+    EXPECT_EQ(answer->json().value(QStringLiteral("brightness")).toInt(), 57);
+
+    from = page().mark();
+    controller().hsltorgb(0, 100, 50, 1);
+    answer = page().waitFor(QStringLiteral("hsltorgb"), from);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->json().value(QStringLiteral("r")).toInt(), 255);
+    EXPECT_EQ(answer->json().value(QStringLiteral("g")).toInt(), 0);
+    EXPECT_EQ(answer->json().value(QStringLiteral("type")).toInt(), 1);
+
+    controller().setActiveBrightness(80, false);
+    controller().setActiveSaturation(0, false);
+    page().settle();
+    // Lightness 80 and no saturation: a light grey.
+    EXPECT_EQ(objectProperty(circle, "fill").toString(), QStringLiteral("#cccccc"));
+}
+
+TEST_F(CanvasPageTest, changeCallsAlterTheSelectedObject)
+{
+    const int circle = indexOfType("circle");
+    page().select(circle);
+    controller().setObjColor(0x0000FF);
+    controller().setObjOpacity(29, false);
+    controller().changeRotate(180, false);
+    controller().setFlipObjX();
+    controller().setFlipObjY();
+    page().settle();
+    EXPECT_EQ(objectProperty(circle, "fill").toString(), QStringLiteral("#0000ff"));
+    EXPECT_NEAR(objectProperty(circle, "opacity").toDouble(), 0.29, 1e-9);
+    EXPECT_EQ(objectProperty(circle, "angle").toInt(), 180);
+    EXPECT_TRUE(objectProperty(circle, "flipX").toBool());
+    EXPECT_TRUE(objectProperty(circle, "flipY").toBool());
+
+    controller().setCanvasBKGroundColor(0xD9480F);
+    page().settle();
+    EXPECT_EQ(js(QStringLiteral("tessalyCanvas.backgroundColor")).toString(), QStringLiteral("#d9480f"));
+
+    controller().copyItem();
+    page().settle();
+    ASSERT_EQ(objectCount(), 4);
+    EXPECT_NEAR(objectProperty(3, "left").toDouble() - objectProperty(circle, "left").toDouble(), 10.0, 1e-6);
+    EXPECT_NE(objectProperty(3, "id").toString(), objectProperty(circle, "id").toString());
+    controller().deleteItem();
+    page().settle();
+    EXPECT_EQ(objectCount(), 3);
+}
+
+TEST_F(CanvasPageTest, textCallsChangeFormatFamilyAndSpacing)
+{
+    const int text = indexOfType("i-text");
+    page().select(text);
+    controller().setTextFontBold();
+    controller().setTextFontItalic();
+    controller().setTextFontUnderLine();
+    controller().setTextFontUppercase();
+    controller().charSpacing(300, false);
+    controller().setTextFontFamily(QStringLiteral("DejaVu Serif"));
+    page().settle();
+    EXPECT_EQ(objectProperty(text, "fontWeight").toString(), QStringLiteral("bold"));
+    EXPECT_EQ(objectProperty(text, "fontStyle").toString(), QStringLiteral("italic"));
+    EXPECT_TRUE(objectProperty(text, "underline").toBool());
+    EXPECT_EQ(objectProperty(text, "text").toString(), QStringLiteral("TESSALY"));
+    EXPECT_EQ(objectProperty(text, "charSpacing").toInt(), 300);
+    EXPECT_EQ(objectProperty(text, "fontFamily").toString(), QStringLiteral("DejaVu Serif"));
+
+    std::size_t from = page().mark();
+    controller().getFontAttributes();
+    const auto format = page().waitFor(QStringLiteral("fontAttributes"), from);
+    ASSERT_TRUE(format);
+    EXPECT_TRUE(format->json().value(QStringLiteral("isBold")).toBool());
+    EXPECT_TRUE(format->json().value(QStringLiteral("isItalic")).toBool());
+    EXPECT_TRUE(format->json().value(QStringLiteral("isUnderLine")).toBool());
+    EXPECT_TRUE(format->json().value(QStringLiteral("isUpper")).toBool());
+    EXPECT_FALSE(format->json().value(QStringLiteral("isVertical")).toBool());
+
+    controller().setTextFontDirection();
+    page().settle();
+    EXPECT_EQ(objectProperty(text, "text").toString(), QStringLiteral("T\nE\nS\nS\nA\nL\nY"));
+    controller().setTextFontDirection();
+    controller().setTextFontUppercase();
+    page().settle();
+    EXPECT_EQ(objectProperty(text, "text").toString(), QStringLiteral("Tessaly"));
+}
+
+TEST_F(CanvasPageTest, aDragOfPreviewsThenACommitIsOneUndoStep)
+{
+    const int circle = indexOfType("circle");
+    page().select(circle);
+    const std::size_t from = page().mark();
+    for (int value = 90; value >= 40; value -= 10)
+        controller().setObjOpacity(value, true);
+    controller().setObjOpacity(100, true); // the row's stale reading
+    controller().setObjOpacity(40, false);
+    page().settle();
+    EXPECT_NEAR(objectProperty(circle, "opacity").toDouble(), 0.4, 1e-9);
+    EXPECT_EQ(js(QStringLiteral("tessalyHistory.index")).toInt(), 1);
+    const auto states = page().messagesSince(from, QStringLiteral("undoRedoState"));
+    ASSERT_FALSE(states.empty());
+    EXPECT_TRUE(states.back().json().value(QStringLiteral("canUndo")).toBool());
+
+    controller().undoItem();
+    page().settle();
+    EXPECT_NEAR(objectProperty(circle, "opacity").toDouble(), 1.0, 1e-9);
+    EXPECT_FALSE(js(QStringLiteral("tessalyHistory.canUndo()")).toBool());
+    const auto last = page().waitFor(QStringLiteral("clickCanvasBlank"), from);
+    EXPECT_TRUE(last);
+
+    controller().redoItem();
+    page().settle();
+    EXPECT_NEAR(objectProperty(circle, "opacity").toDouble(), 0.4, 1e-9);
+}
+
+TEST_F(CanvasPageTest, quickColourChangesMergeIntoOneStep)
+{
+    page().select(indexOfType("path"));
+    controller().setObjColor(0x111111);
+    controller().setObjColor(0x222222);
+    controller().setObjColor(0x333333);
+    page().settle();
+    EXPECT_EQ(js(QStringLiteral("tessalyHistory.index")).toInt(), 1);
+}
+
+TEST_F(CanvasPageTest, svgRoundTripKeepsEveryObject)
+{
+    rx::DisposeBag bag;
+    QString base64;
+    subscribeEvent<EditLogoViewEvent::imagesvgBase64StringEvent>(
+        bag, [&](const EditLogoViewEvent::imagesvgBase64StringEvent& event) { base64 = event.base64String; });
+    page().select(indexOfType("circle"));
+    controller().getSvgAsBase64ForResult(QStringLiteral("EditLogoView"));
+    ASSERT_TRUE(waitUntil([&] { return !base64.isEmpty(); }, 10000));
+    const QString svg = QUrl::fromPercentEncoding(QByteArray::fromBase64(base64.toLatin1()));
+    EXPECT_TRUE(svg.contains(QLatin1String("<svg")));
+    EXPECT_TRUE(svg.contains(QLatin1String("Tessaly")));
+    EXPECT_TRUE(svg.contains(QLatin1String("#f1f3f5")) || svg.contains(QLatin1String("rgb(241,243,245)")));
+
+    const QString before = js(QStringLiteral("JSON.stringify(tessalyCanvas.getObjects().map(o => [o.type, Math.round(o.getCenterPoint().x), Math.round(o.getCenterPoint().y)]))")).toString();
+    ASSERT_TRUE(page().loadSvg(svg));
+    EXPECT_EQ(objectCount(), 3);
+    const QString after = js(QStringLiteral("JSON.stringify(tessalyCanvas.getObjects().map(o => [o.type, Math.round(o.getCenterPoint().x), Math.round(o.getCenterPoint().y)]))")).toString();
+    EXPECT_EQ(after.toStdString(), before.toStdString());
+    EXPECT_EQ(js(QStringLiteral("tessalyCanvas.backgroundColor")).toString(), QStringLiteral("#f1f3f5"));
+}
+
+TEST_F(CanvasPageTest, exportsKeepASingleSelection)
+{
+    const int circle = indexOfType("circle");
+    page().select(circle);
+    const std::size_t from = page().mark();
+    controller().getSvgAsBase64ForResult(QStringLiteral("ExportViewForEditLogoSheet"));
+    const auto answer = page().waitFor(QStringLiteral("getSvgAsBase64"), from);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->json().value(QStringLiteral("form")).toString(), QStringLiteral("ExportViewForEditLogoSheet"));
+    const QString svg = QUrl::fromPercentEncoding(
+        QByteArray::fromBase64(answer->json().value(QStringLiteral("base64")).toString().toLatin1()));
+    EXPECT_FALSE(svg.contains(QLatin1String("activeselection")));
+    EXPECT_EQ(js(QStringLiteral("tessalyCanvas.getActiveObject() === tessalyCanvas.getObjects()[%1]").arg(circle)).toBool(), true);
+    EXPECT_TRUE(page().messagesSince(from, QStringLiteral("clickCanvasBlank")).empty());
+}
+
+TEST_F(CanvasPageTest, consoleLinesReachTheNativeSide)
+{
+    const std::size_t from = page().mark();
+    js(QStringLiteral("console.log('hello', {a: 1}); 0"));
+    const auto line = page().waitFor(QStringLiteral("log"), from);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->body, QStringLiteral("hello {\"a\":1}"));
+}
+
+TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)
+{
+    WebViewViewController controller;
+    std::vector<PageMessage> messages;
+    QObject::connect(&controller, &WebViewViewController::scriptMessageReceived, &controller,
+        [&](const QString& name, const QString& body) { messages.push_back({ name, body }); });
+    const auto indexOf = [&](const char* name) {
+        for (std::size_t i = 0; i < messages.size(); ++i) {
+            if (messages[i].name == QLatin1String(name))
+                return int(i);
+        }
+        return -1;
+    };
+    controller.loadSvgString(sampleDesignSvg());
+    controller.setCanvasBKGroundColor(0x0000FF);
+    EXPECT_EQ(controller.queuedCalls().size(), 5);
+    controller.view()->show();
+    ASSERT_TRUE(waitUntil([&] { return indexOf("svgLoadSuccess") >= 0; }, 30000));
+    EXPECT_TRUE(controller.queuedCalls().isEmpty());
+    EXPECT_LT(indexOf("pageReady"), indexOf("svgLoadSuccess"));
+    // The colour ran after the load: it is the one step to undo.
+    ASSERT_TRUE(waitUntil([&] {
+        return messages.back().name == QLatin1String("undoRedoState")
+            && messages.back().json().value(QStringLiteral("canUndo")).toBool();
+    }, 10000));
+}
+
+TEST_F(CanvasPageTest, pngExportIs1024Square)
+{
+    rx::DisposeBag bag;
+    QString dataUrl;
+    subscribeEvent<ExportViewSheetEvent::imageBase64StringEvent>(
+        bag, [&](const ExportViewSheetEvent::imageBase64StringEvent& event) { dataUrl = event.base64String; });
+    controller().getLogoJpgPngBase64(QStringLiteral("Tessaly_1.png"), 0, 1024, 1024);
+    ASSERT_TRUE(waitUntil([&] { return !dataUrl.isEmpty(); }, 10000));
+    ASSERT_TRUE(dataUrl.startsWith(QLatin1String("data:image/png;base64,")));
+    const QImage image = QImage::fromData(QByteArray::fromBase64(dataUrl.mid(22).toLatin1()), "PNG");
+    EXPECT_EQ(image.width(), 1024);
+    EXPECT_EQ(image.height(), 1024);
+    EXPECT_EQ(image.pixelColor(2, 2), QColor(0xf1, 0xf3, 0xf5));
+}
+
+TEST_F(CanvasPageTest, somethingThatIsNotSvgPostsLoadSvgFail)
+{
+    rx::DisposeBag bag;
+    int failures = 0;
+    subscribeEvent<EditLogoViewEvent::loadSvgFail>(bag, [&](const EditLogoViewEvent::loadSvgFail&) { ++failures; });
+    const std::size_t from = page().mark();
+    controller().loadSvgString(QStringLiteral("<html><body>502 Bad Gateway</body></html>"));
+    EXPECT_TRUE(page().waitFor(QStringLiteral("loadSvgFail"), from));
+    controller().loadSvgBase64(QStringLiteral("@@not base64@@"));
+    page().settle();
+    EXPECT_EQ(failures, 2);
+    EXPECT_TRUE(page().messagesSince(from, QStringLiteral("svgLoadSuccess")).empty());
+}
+
+} // namespace

@@ -1,0 +1,170 @@
+// The exact JavaScript text of every canvas call, with awkward input.
+
+#include "canvas/CanvasScripts.h"
+#include "canvas/WebViewViewController.h"
+
+#include <gtest/gtest.h>
+
+using namespace CanvasScripts;
+
+TEST(JsQuote, plainTextIsOnlyWrappedInQuotes)
+{
+    EXPECT_EQ(jsq(QStringLiteral("Cabin")), QStringLiteral("'Cabin'"));
+    EXPECT_EQ(jsq(QString()), QStringLiteral("''"));
+    EXPECT_EQ(jsq(QStringLiteral("Zürich 東京 \"x\"")), QStringLiteral("'Zürich 東京 \"x\"'"));
+}
+
+TEST(JsQuote, escapesEverythingThatCouldEndTheLiteral)
+{
+    EXPECT_EQ(jsq(QStringLiteral("it's")), QStringLiteral("'it\\'s'"));
+    EXPECT_EQ(jsq(QStringLiteral("a\\b")), QStringLiteral("'a\\\\b'"));
+    EXPECT_EQ(jsq(QStringLiteral("a\nb\rc")), QStringLiteral("'a\\nb\\rc'"));
+    EXPECT_EQ(jsq(QStringLiteral("a") + QChar(0x2028) + QStringLiteral("b") + QChar(0x2029)),
+        QStringLiteral("'a\\u2028b\\u2029'"));
+    EXPECT_EQ(jsq(QStringLiteral("a\tb") + QChar(0x01)), QStringLiteral("'a\\u0009b\\u0001'"));
+    // An injection attempt stays inside the string.
+    EXPECT_EQ(jsq(QStringLiteral("x');alert(1);//")), QStringLiteral("'x\\');alert(1);//'"));
+    // A JSON escape survives the trip through the literal.
+    EXPECT_EQ(jsq(QStringLiteral(R"({"a":"q\"q"})")), QStringLiteral(R"('{"a":"q\\"q"}')"));
+}
+
+TEST(JsQuote, hexColoursAreAlwaysSixLowercaseDigits)
+{
+    EXPECT_EQ(hex6lower(0xF1F3F5), QStringLiteral("f1f3f5"));
+    EXPECT_EQ(hex6lower(0x0000FF), QStringLiteral("0000ff"));
+    EXPECT_EQ(hex6lower(0), QStringLiteral("000000"));
+    EXPECT_EQ(hex6lower(0x7F123456), QStringLiteral("123456"));
+    EXPECT_EQ(hex6lower(-1), QStringLiteral("ffffff"));
+}
+
+TEST(CanvasCallText, callsWithoutArguments)
+{
+    EXPECT_EQ(activeAttributes(), QStringLiteral("activeAttributes()"));
+    EXPECT_EQ(getFontAttributes(), QStringLiteral("getFontAttributes()"));
+    EXPECT_EQ(setTextFontBold(), QStringLiteral("setTextFontBold()"));
+    EXPECT_EQ(setTextFontItalic(), QStringLiteral("setTextFontItalic()"));
+    EXPECT_EQ(setTextFontUnderLine(), QStringLiteral("setTextFontUnderLine()"));
+    EXPECT_EQ(setTextFontUppercase(), QStringLiteral("setTextFontUppercase()"));
+    EXPECT_EQ(setTextFontDirection(), QStringLiteral("setTextFontDirection()"));
+    EXPECT_EQ(setFlipObjX(), QStringLiteral("setFlipObjX()"));
+    EXPECT_EQ(setFlipObjY(), QStringLiteral("setFlipObjY()"));
+    EXPECT_EQ(undoItem(), QStringLiteral("undoItem()"));
+    EXPECT_EQ(redoItem(), QStringLiteral("redoItem()"));
+    EXPECT_EQ(copyItem(), QStringLiteral("copyItem()"));
+    EXPECT_EQ(deleteItem(), QStringLiteral("deleteItem()"));
+    EXPECT_EQ(canvasClear(false), QStringLiteral("canvasClear(false)"));
+}
+
+TEST(CanvasCallText, numericCalls)
+{
+    EXPECT_EQ(hsltorgb(210, 100, 40, 1), QStringLiteral("hsltorgb(210,100,40,1)"));
+    EXPECT_EQ(hsltorgb(-5, 0, 0, 0), QStringLiteral("hsltorgb(-5,0,0,0)"));
+    EXPECT_EQ(setActiveBrightness(45, true), QStringLiteral("setActiveBrightness(45,true)"));
+    EXPECT_EQ(setActiveSaturation(45, false), QStringLiteral("setActiveSaturation(45,false)"));
+    EXPECT_EQ(setObjOpacity(29, true), QStringLiteral("setObjOpacity(29,true)"));
+    EXPECT_EQ(charSpacing(300, false), QStringLiteral("charSpacing(300,false)"));
+    EXPECT_EQ(changeRotate(180, false), QStringLiteral("changeRotate(180,false)"));
+    EXPECT_EQ(changeRotate(-90, true), QStringLiteral("changeRotate(-90,true)"));
+    EXPECT_EQ(setCanvasSize(460, 460), QStringLiteral("setCanvasSize(460,460)"));
+}
+
+TEST(CanvasCallText, textCalls)
+{
+    EXPECT_EQ(setTextFontFamily(QStringLiteral("Cabin")), QStringLiteral("setTextFontFamily('Cabin')"));
+    EXPECT_EQ(setTextFontFamily(QStringLiteral("O'Neil\n")), QStringLiteral("setTextFontFamily('O\\'Neil\\n')"));
+    EXPECT_EQ(loadFont(QStringLiteral("Cabin"), QStringLiteral("/opt/tessaly/fonts/Cabin Regular.ttf")),
+        QStringLiteral("LoadFont('Cabin','/opt/tessaly/fonts/Cabin Regular.ttf')"));
+    EXPECT_EQ(loadFont(QStringLiteral("A'b"), QStringLiteral("C:\\f.ttf")), QStringLiteral("LoadFont('A\\'b','C:\\\\f.ttf')"));
+    EXPECT_EQ(pushLocalFont(QStringLiteral(R"([{"fontFamily":"Abel","path":"/f/Abel's.ttf"}])")),
+        QStringLiteral(R"(pushLocalFont('[{"fontFamily":"Abel","path":"/f/Abel\'s.ttf"}]'))"));
+    EXPECT_EQ(getSvgAsBase64ForResult(QStringLiteral("EditLogoView")),
+        QStringLiteral("getSvgAsBase64ForResult('EditLogoView')"));
+    EXPECT_EQ(getLogoJpgPngBase64(QStringLiteral("Tessaly_1796627539.png"), 0, 1024, 1024),
+        QStringLiteral("getLogoJpgPngBase64('Tessaly_1796627539.png', 0, 1024, 1024, false)"));
+    EXPECT_EQ(getLogoJpgPngBase64(QStringLiteral("a.jpg"), 1, 512, 256),
+        QStringLiteral("getLogoJpgPngBase64('a.jpg', 1, 512, 256, true)"));
+    EXPECT_EQ(addText(QStringLiteral("Text")), QStringLiteral("addText('Text')"));
+    EXPECT_EQ(loadSvgBase64(QStringLiteral("PHN2Zz4=")), QStringLiteral("loadSvgBase64('PHN2Zz4=')"));
+    EXPECT_EQ(loadSvgString(QStringLiteral("<svg a='1'>\u2028</svg>")),
+        QStringLiteral("loadSvgString('<svg a=\\'1\\'>\\u2028</svg>')"));
+    EXPECT_EQ(addSvgBase64(QStringLiteral("AAA=")), QStringLiteral("addSvgBase64('AAA=')"));
+    EXPECT_EQ(setCanvasBKGroundImage(QStringLiteral("iVBO")),
+        QStringLiteral("setCanvasBKGroundImage('data:image/png;base64,iVBO')"));
+}
+
+TEST(CanvasCallText, colourCalls)
+{
+    EXPECT_EQ(setObjColor(0xF1F3F5), QStringLiteral("setObjColor('#f1f3f5')"));
+    EXPECT_EQ(setObjColor(0x0000FF), QStringLiteral("setObjColor('#0000ff')"));
+    EXPECT_EQ(setObjColorString(QStringLiteral("#FF0000FF")), QStringLiteral("setObjColor('#FF0000FF')"));
+    EXPECT_EQ(setObjColorString(QString()), QStringLiteral("setObjColor('#000000')"));
+    EXPECT_EQ(setObjColorString(QStringLiteral("'); x('")), QStringLiteral("setObjColor('\\'); x(\\'')"));
+    EXPECT_EQ(setCanvasBKGroundColor(0xD9480F), QStringLiteral("setCanvasBKGroundColor('#d9480f')"));
+    EXPECT_EQ(setCanvasBKGroundColor(0xFF), QStringLiteral("setCanvasBKGroundColor('#0000ff')"));
+}
+
+TEST(CanvasController, designLoadSendsFontsClearSizeThenTheDesign)
+{
+    WebViewViewController controller;
+    QStringList calls;
+    controller.setScriptSink([&](const QString& js) { calls << js; });
+    controller.loadSvgString(QStringLiteral("<svg width='10' height=\"20\"/>"));
+    ASSERT_EQ(calls.size(), 4);
+    EXPECT_EQ(calls[0], QStringLiteral("pushLocalFont('[]')"));
+    EXPECT_EQ(calls[1], QStringLiteral("canvasClear(false)"));
+    EXPECT_EQ(calls[2], QStringLiteral("setCanvasSize(460,460)"));
+    EXPECT_EQ(calls[3], QStringLiteral("loadSvgString('<svg width=\\'10\\' height=\"20\"/>')"));
+
+    calls.clear();
+    controller.setLocalFontListProvider([] { return QStringLiteral(R"([{"fontFamily":"Abel"}])"); });
+    controller.loadSvgBase64(QStringLiteral("PHN2Zy8+"));
+    ASSERT_EQ(calls.size(), 4);
+    EXPECT_EQ(calls[0], QStringLiteral(R"(pushLocalFont('[{"fontFamily":"Abel"}]'))"));
+    EXPECT_EQ(calls[3], QStringLiteral("loadSvgBase64('PHN2Zy8+')"));
+}
+
+TEST(CanvasController, callsBeforeThePageIsReadyWaitInOrder)
+{
+    WebViewViewController controller;
+    controller.setFlipObjX();
+    controller.setObjOpacity(50, false);
+    controller.undoItem();
+    EXPECT_FALSE(controller.isPageReady());
+    EXPECT_EQ(controller.queuedCalls(),
+        (QStringList { QStringLiteral("setFlipObjX()"), QStringLiteral("setObjOpacity(50,false)"),
+            QStringLiteral("undoItem()") }));
+}
+
+TEST(CanvasScriptQueueTest, flushesInOrderOnReadyAndHoldsAgainAfterANewLoad)
+{
+    CanvasScriptQueue queue;
+    QStringList ran;
+    const auto run = [&](const QString& js) { ran << js; };
+    queue.submit(QStringLiteral("a()"), run);
+    queue.submit(QStringLiteral("b()"), run);
+    EXPECT_TRUE(ran.isEmpty());
+    queue.markReady(run);
+    EXPECT_EQ(ran, (QStringList { QStringLiteral("a()"), QStringLiteral("b()") }));
+    EXPECT_TRUE(queue.pending().isEmpty());
+    queue.submit(QStringLiteral("c()"), run);
+    EXPECT_EQ(ran.size(), 3);
+    queue.markNotReady();
+    queue.submit(QStringLiteral("d()"), run);
+    EXPECT_EQ(ran.size(), 3);
+    EXPECT_EQ(queue.pending(), QStringList { QStringLiteral("d()") });
+}
+
+TEST(DesignReference, classifiesTextUrlsAndPaths)
+{
+    EXPECT_EQ(classifyDesignReference(QStringLiteral("  <svg/>")), DesignReferenceKind::SvgText);
+    EXPECT_EQ(classifyDesignReference(QStringLiteral("<?xml version=\"1.0\"?><svg/>")), DesignReferenceKind::SvgText);
+    EXPECT_EQ(classifyDesignReference(QStringLiteral("http://127.0.0.1/a.svg")), DesignReferenceKind::Url);
+    EXPECT_EQ(classifyDesignReference(QStringLiteral("HTTPS://h/a.svg")), DesignReferenceKind::Url);
+    EXPECT_EQ(classifyDesignReference(QStringLiteral("static/designs/1.svg")), DesignReferenceKind::RelativePath);
+    EXPECT_EQ(designReferenceUrl(QStringLiteral("/static/1.svg"), QStringLiteral("http://127.0.0.1:8787")),
+        QStringLiteral("http://127.0.0.1:8787/static/1.svg"));
+    EXPECT_EQ(designReferenceUrl(QStringLiteral("1.svg"), QStringLiteral("http://h/base/")),
+        QStringLiteral("http://h/base/1.svg"));
+    EXPECT_EQ(designReferenceUrl(QStringLiteral(" http://h/x.svg "), QStringLiteral("http://other")),
+        QStringLiteral("http://h/x.svg"));
+}

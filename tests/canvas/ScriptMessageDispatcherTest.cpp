@@ -1,0 +1,159 @@
+// The script-message dispatcher: each message becomes its bus event.
+
+#include "canvas/CanvasEvents.h"
+#include "canvas/ScriptMessageDispatcher.h"
+#include "core/RxBus.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+template <class T>
+struct Recorder {
+    explicit Recorder(rx::DisposeBag& bag)
+    {
+        subscribeEvent<T>(bag, [this](const T& event) { events.push_back(event); });
+    }
+    std::vector<T> events;
+};
+
+class DispatcherTest : public ::testing::Test {
+protected:
+    rx::DisposeBag bag;
+    ScriptMessageDispatcher dispatcher;
+};
+
+} // namespace
+
+TEST_F(DispatcherTest, answersBecomeTheirEvents)
+{
+    Recorder<EditLogoViewEvent::getBrightnessAndSaturationEvent> colour(bag);
+    Recorder<EditLogoViewEvent::getHslToRgb> rgb(bag);
+    Recorder<EditFontEvent::CanvasTextFormatData> format(bag);
+    Recorder<EditFontEvent::CanvasTextData> text(bag);
+    Recorder<EditGraphicsEvent::CanvasGraphicsData> path(bag);
+    Recorder<EditLogoViewEvent::canvasSelectionClearedEvent> cleared(bag);
+    Recorder<EditLogoViewEvent::undoRedoStateEvent> undo(bag);
+    Recorder<EditLogoViewEvent::svgLoadSuccessEvent> loaded(bag);
+    Recorder<EditLogoViewEvent::loadSvgFail> failed(bag);
+    Recorder<ExportViewSheetEvent::imageBase64StringEvent> image(bag);
+
+    dispatcher.dispatch(QStringLiteral("getBrightnessAndSaturation"),
+        QStringLiteral(R"({"id":"a","saturation":50,"brightness":60,"hue":120,"fill":{"gradientUnits":""}})"));
+    dispatcher.dispatch(QStringLiteral("hsltorgb"), QStringLiteral(R"({"r":1,"g":2,"b":3,"type":1})"));
+    dispatcher.dispatch(QStringLiteral("fontAttributes"), QStringLiteral(R"({"isBold":true})"));
+    dispatcher.dispatch(QStringLiteral("clickCanvasTextItem"), QStringLiteral(R"({"fontFamily":"Mitr","opacity":"1"})"));
+    dispatcher.dispatch(QStringLiteral("clickCanvasPathItem"), QStringLiteral(R"({"type":"path","angle":45})"));
+    dispatcher.dispatch(QStringLiteral("clickCanvasBlank"), QStringLiteral("{}"));
+    dispatcher.dispatch(QStringLiteral("undoRedoState"), QStringLiteral(R"({"canUndo":true,"canRedo":false})"));
+    dispatcher.dispatch(QStringLiteral("svgLoadSuccess"), QStringLiteral(R"({"width":920,"height":460})"));
+    dispatcher.dispatch(QStringLiteral("loadSvgFail"), QStringLiteral(R"({"error":"not an SVG document"})"));
+    dispatcher.dispatch(QStringLiteral("imageBase64"), QStringLiteral("data:image/png;base64,iVBOR"));
+
+    ASSERT_EQ(colour.events.size(), 1u);
+    EXPECT_EQ(colour.events[0].canvasBrightnessAndSaturationModel.hue, 120);
+    EXPECT_EQ(colour.events[0].canvasBrightnessAndSaturationModel.brightness, 60);
+    ASSERT_EQ(rgb.events.size(), 1u);
+    EXPECT_EQ(rgb.events[0].hslToRgbModle.b, 3);
+    EXPECT_EQ(rgb.events[0].hslToRgbModle.type, 1);
+    ASSERT_EQ(format.events.size(), 1u);
+    EXPECT_TRUE(format.events[0].canvasTextFormatModel.isBold);
+    ASSERT_EQ(text.events.size(), 1u);
+    EXPECT_EQ(text.events[0].canvasTextModel.fontFamily, QStringLiteral("Mitr"));
+    ASSERT_EQ(path.events.size(), 1u);
+    EXPECT_EQ(path.events[0].canvasPathModel.angle, 45);
+    EXPECT_EQ(cleared.events.size(), 1u);
+    ASSERT_EQ(undo.events.size(), 1u);
+    EXPECT_TRUE(undo.events[0].canUndo);
+    EXPECT_FALSE(undo.events[0].canRedo);
+    ASSERT_EQ(loaded.events.size(), 1u);
+    EXPECT_EQ(loaded.events[0].width, 920);
+    EXPECT_EQ(failed.events.size(), 1u);
+    ASSERT_EQ(image.events.size(), 1u);
+    EXPECT_EQ(image.events[0].base64String, QStringLiteral("data:image/png;base64,iVBOR"));
+}
+
+TEST_F(DispatcherTest, bodiesThatDoNotDecodePostNothing)
+{
+    Recorder<EditFontEvent::CanvasTextFormatData> format(bag);
+    Recorder<EditLogoViewEvent::getBrightnessAndSaturationEvent> colour(bag);
+    Recorder<EditLogoViewEvent::imagesvgBase64StringEvent> svg(bag);
+    Recorder<EditFontEvent::CanvasTextData> text(bag);
+    dispatcher.dispatch(QStringLiteral("fontAttributes"), QStringLiteral("not json"));
+    dispatcher.dispatch(QStringLiteral("fontAttributes"), QStringLiteral("[true]"));
+    dispatcher.dispatch(QStringLiteral("getBrightnessAndSaturation"), QString());
+    dispatcher.dispatch(QStringLiteral("getSvgAsBase64"), QStringLiteral("{\"form\":"));
+    dispatcher.dispatch(QStringLiteral("clickCanvasTextItem"), QStringLiteral("42"));
+    dispatcher.dispatch(QStringLiteral("somethingElse"), QStringLiteral("{}"));
+    dispatcher.dispatch(QStringLiteral("uploadSvg"), QStringLiteral(R"({"svg":"<svg/>","form":"x"})"));
+    EXPECT_TRUE(format.events.empty());
+    EXPECT_TRUE(colour.events.empty());
+    EXPECT_TRUE(svg.events.empty());
+    EXPECT_TRUE(text.events.empty());
+}
+
+// The two names differ only by letter case; each reaches only its own subscribers.
+TEST_F(DispatcherTest, svgAnswersRouteByForm)
+{
+    Recorder<EditLogoViewEvent::imagesvgBase64StringEvent> editor(bag);
+    Recorder<ExportViewForEditLogoSheetEvent::imageSvgBase64StringEvent> exporter(bag);
+    dispatcher.dispatch(QStringLiteral("getSvgAsBase64"), QStringLiteral(R"({"id":"1","base64":"AAA","form":"EditLogoView"})"));
+    ASSERT_EQ(editor.events.size(), 1u);
+    EXPECT_EQ(editor.events[0].base64String, QStringLiteral("AAA"));
+    EXPECT_TRUE(exporter.events.empty());
+
+    dispatcher.dispatch(QStringLiteral("getSvgAsBase64"),
+        QStringLiteral(R"({"id":"2","base64":"BBB","form":"ExportViewForEditLogoSheet"})"));
+    ASSERT_EQ(exporter.events.size(), 1u);
+    EXPECT_EQ(exporter.events[0].base64String, QStringLiteral("BBB"));
+    EXPECT_EQ(editor.events.size(), 1u);
+
+    dispatcher.dispatch(QStringLiteral("getSvgAsBase64"), QStringLiteral(R"({"base64":"CCC","form":"Other"})"));
+    dispatcher.dispatch(QStringLiteral("getSvgAsBase64"), QStringLiteral(R"({"base64":"CCC"})"));
+    EXPECT_EQ(editor.events.size(), 1u);
+    EXPECT_EQ(exporter.events.size(), 1u);
+}
+
+TEST_F(DispatcherTest, loadedFontsReportTheirOwnPendingNameAndOnlyTheLatestFamilyApplies)
+{
+    Recorder<EditFontEvent::TextFontFamilyChangeEvent> change(bag);
+    Recorder<EditFontEvent::TextFontFamilyDownloadSuccessEvent> success(bag);
+    dispatcher.noteFontRequested(QStringLiteral("Abel"));
+    dispatcher.setPendingFontName(QStringLiteral("Abel"), QStringLiteral("Abel Regular"));
+    dispatcher.noteFontRequested(QStringLiteral("Cabin"));
+    dispatcher.setPendingFontName(QStringLiteral("Cabin"), QStringLiteral("Cabin Bold"));
+
+    // The earlier font finishes last: it clears its own row but is not applied.
+    dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"Cabin","location":"/c.ttf"})"));
+    dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"Abel","location":"/a.ttf"})"));
+
+    ASSERT_EQ(change.events.size(), 1u);
+    EXPECT_EQ(change.events[0].family, QStringLiteral("Cabin"));
+    EXPECT_EQ(change.events[0].fontName, QStringLiteral("Cabin Bold"));
+    EXPECT_TRUE(change.events[0].isLoadFont);
+    ASSERT_EQ(success.events.size(), 2u);
+    EXPECT_EQ(success.events[0].fontName, QStringLiteral("Cabin Bold"));
+    EXPECT_EQ(success.events[1].fontName, QStringLiteral("Abel Regular"));
+
+    // A shipped font has no pending name.
+    dispatcher.noteFontRequested(QStringLiteral("Mitr"));
+    dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"Mitr"})"));
+    ASSERT_EQ(change.events.size(), 2u);
+    EXPECT_TRUE(change.events[1].fontName.isEmpty());
+
+    dispatcher.dispatch(QStringLiteral("loadFontFail"), QStringLiteral(R"({"family":"Mitr","error":"x"})"));
+    EXPECT_EQ(change.events.size(), 2u);
+    EXPECT_EQ(success.events.size(), 3u);
+}
+
+TEST_F(DispatcherTest, pageReadyRunsTheHandler)
+{
+    int ready = 0;
+    dispatcher.setPageReadyHandler([&] { ++ready; });
+    dispatcher.dispatch(QStringLiteral("pageReady"), QStringLiteral("{}"));
+    dispatcher.dispatch(QStringLiteral("log"), QStringLiteral("hello"));
+    EXPECT_EQ(ready, 1);
+}

@@ -1,0 +1,144 @@
+#include "CannedStandin.h"
+#include "support/TestSupport.h"
+
+#include "core/Downloads.h"
+#include "core/HttpFetch.h"
+#include "core/NetworkAccess.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
+
+#include <QNetworkAccessManager>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// Records every callback of one downloadBase64 call and the failure events.
+struct Base64Outcome {
+    int successes = 0;
+    int failures = 0;
+    QString base64;
+    int failEventsAtFailure = -1;
+};
+
+class DownloadsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_server = std::make_unique<CannedStandin>();
+        ASSERT_TRUE(m_server->isRunning());
+        m_failEvents = 0;
+        m_subscription = RxBus::shared().asObservable<EditLogoViewEvent::loadSvgFail>().subscribe(
+            [this](const EditLogoViewEvent::loadSvgFail&) { ++m_failEvents; });
+    }
+
+    void TearDown() override
+    {
+        m_subscription->dispose();
+        HttpFetch::transferTimeoutMilliseconds = 30000;
+        // Idle keep-alive connections would hold the server's stop.
+        sharedNetworkAccessManager().clearConnectionCache();
+        m_server.reset();
+    }
+
+    std::shared_ptr<Base64Outcome> fetchBase64(const QString& url)
+    {
+        auto outcome = std::make_shared<Base64Outcome>();
+        downloadBase64(
+            url,
+            [outcome](const QString& text) {
+                ++outcome->successes;
+                outcome->base64 = text;
+            },
+            [this, outcome] {
+                ++outcome->failures;
+                outcome->failEventsAtFailure = m_failEvents;
+            });
+        EXPECT_TRUE(waitUntil([outcome] { return outcome->successes + outcome->failures > 0; }, 10000)) << qPrintable(url);
+        pumpEvents(50); // a second callback would arrive here
+        return outcome;
+    }
+
+    std::unique_ptr<CannedStandin> m_server;
+    rx::DisposablePtr m_subscription;
+    int m_failEvents = 0;
+};
+
+} // namespace
+
+TEST_F(DownloadsTest, ContentArrivesAsBase64WithoutFailureEvents)
+{
+    auto outcome = fetchBase64(m_server->url("/image.png"));
+    EXPECT_EQ(outcome->successes, 1);
+    EXPECT_EQ(outcome->failures, 0);
+    EXPECT_EQ(outcome->base64, QString::fromLatin1(QByteArray::fromStdString(m_server->png()).toBase64()));
+    EXPECT_FALSE(outcome->base64.contains(u'\n'));
+    EXPECT_EQ(m_failEvents, 0);
+
+    auto empty = fetchBase64(m_server->url("/empty"));
+    EXPECT_EQ(empty->successes, 1);
+    EXPECT_EQ(empty->base64, QString());
+}
+
+TEST_F(DownloadsTest, ErrorStatusesAreFailuresNeverContent)
+{
+    for (const char* path : {"/missing", "/error"}) {
+        m_failEvents = 0;
+        auto outcome = fetchBase64(m_server->url(path));
+        EXPECT_EQ(outcome->successes, 0) << path;
+        EXPECT_EQ(outcome->failures, 1) << path;
+        // The event goes out first, once, then the failure callback.
+        EXPECT_EQ(outcome->failEventsAtFailure, 1) << path;
+        EXPECT_EQ(m_failEvents, 1) << path;
+    }
+}
+
+TEST_F(DownloadsTest, RefusedConnectionsTimeoutsAndBadUrlsEndInOneFailure)
+{
+    for (const QString& url :
+         {CannedStandin::refusedUrl(), m_server->url("/dropped"), QStringLiteral("not a url"), QString()}) {
+        m_failEvents = 0;
+        auto outcome = fetchBase64(url);
+        EXPECT_EQ(outcome->failures, 1) << qPrintable(url);
+        EXPECT_EQ(outcome->successes, 0) << qPrintable(url);
+        EXPECT_EQ(m_failEvents, 1) << qPrintable(url);
+    }
+
+    HttpFetch::transferTimeoutMilliseconds = 200;
+    auto slow = fetchBase64(m_server->url("/slow.png"));
+    EXPECT_EQ(slow->failures, 1);
+    EXPECT_EQ(slow->successes, 0);
+}
+
+TEST_F(DownloadsTest, TextDownloadsDecodeUtf8OrReportNothing)
+{
+    auto fetchText = [](const QString& url) {
+        auto result = std::make_shared<std::optional<std::optional<QString>>>();
+        downloadText(url, [result](const std::optional<QString>& text) { *result = text; });
+        EXPECT_TRUE(waitUntil([result] { return result->has_value(); }, 10000));
+        return result->value_or(std::nullopt);
+    };
+    EXPECT_EQ(fetchText(m_server->url("/text.svg")), QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\"/>"));
+    EXPECT_FALSE(fetchText(m_server->url("/not-utf8")));
+
+    testing::internal::CaptureStdout();
+    const std::optional<QString> missing = fetchText(m_server->url("/missing"));
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(missing);
+    EXPECT_EQ(log.rfind("Failed to get SVG: ", 0), 0u) << log;
+    EXPECT_EQ(m_failEvents, 0);
+}
+
+TEST_F(DownloadsTest, CancelledFetchCallsNothing)
+{
+    bool called = false;
+    QPointer<QNetworkReply> reply
+        = HttpFetch::get(m_server->url("/slow.png"), nullptr, [&called](const HttpFetchResult&) { called = true; });
+    ASSERT_TRUE(reply);
+    HttpFetch::cancel(reply);
+    EXPECT_FALSE(reply);
+    pumpEvents(200);
+    EXPECT_FALSE(called);
+}

@@ -1,0 +1,145 @@
+#include "CannedStandin.h"
+#include "support/TestSupport.h"
+
+#include "core/AsyncImageView.h"
+#include "core/ImageCache.h"
+#include "core/ImageFiles.h"
+#include "core/ImageLoader.h"
+#include "core/NetworkAccess.h"
+
+#include <QNetworkAccessManager>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class ImageLoadingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ImageCache::shared().removeAll();
+        m_server = std::make_unique<CannedStandin>();
+        ASSERT_TRUE(m_server->isRunning());
+    }
+
+    void TearDown() override
+    {
+        sharedNetworkAccessManager().clearConnectionCache();
+        m_server.reset();
+        ImageCache::shared().removeAll();
+    }
+
+    static bool settle(const ImageLoader& loader)
+    {
+        return waitUntil([&loader] { return !loader.isLoading(); }, 10000);
+    }
+
+    std::unique_ptr<CannedStandin> m_server;
+};
+
+QColor pixelAt(QWidget& widget, int x, int y)
+{
+    return widget.grab().toImage().pixelColor(x, y);
+}
+
+} // namespace
+
+TEST_F(ImageLoadingTest, APictureIsCachedAndShownInTheNextViewsFirstFrame)
+{
+    const QString url = m_server->url("/image.png");
+    ImageLoader loader;
+    loader.load(url);
+    EXPECT_FALSE(loader.image());
+    ASSERT_TRUE(settle(loader));
+    ASSERT_TRUE(loader.image());
+    EXPECT_EQ(loader.image()->size(), QSize(8, 6));
+    EXPECT_TRUE(ImageCache::shared().contains(url));
+
+    AsyncImageView view(url, 80, 60, 0);
+    ASSERT_TRUE(view.imageLoader()->image());
+    EXPECT_FALSE(view.imageLoader()->isLoading());
+    EXPECT_EQ(m_server->hits("/image.png"), 1);
+    EXPECT_EQ(pixelAt(view, 40, 30), QColor(200, 40, 40));
+}
+
+TEST_F(ImageLoadingTest, ErrorRepliesAndUndecodableBytesFailWithoutCaching)
+{
+    for (const char* path : {"/missing", "/error", "/garbage.png"}) {
+        const QString url = m_server->url(path);
+        ImageLoader loader;
+        loader.load(url);
+        ASSERT_TRUE(settle(loader)) << path;
+        EXPECT_TRUE(loader.hasFailed()) << path;
+        EXPECT_FALSE(loader.image()) << path;
+        EXPECT_FALSE(ImageCache::shared().contains(url)) << path;
+    }
+    // Nothing cached, so the next view asks again.
+    ImageLoader again;
+    again.load(m_server->url("/garbage.png"));
+    ASSERT_TRUE(settle(again));
+    EXPECT_EQ(m_server->hits("/garbage.png"), 2);
+}
+
+TEST_F(ImageLoadingTest, RefusedConnectionShowsTheBarePlaceholder)
+{
+    AsyncImageView loading(CannedStandin::refusedUrl(), 100, 100, 0);
+    const QColor gradientCorner = pixelAt(loading, 2, 2);
+    ASSERT_TRUE(settle(*loading.imageLoader()));
+    EXPECT_TRUE(loading.imageLoader()->hasFailed());
+    const QColor failedCorner = pixelAt(loading, 2, 2);
+
+    EXPECT_NEAR(gradientCorner.red(), 0xF5, 2);
+    EXPECT_NEAR(gradientCorner.blue(), 0xFF, 2);
+    EXPECT_NE(failedCorner, gradientCorner);
+}
+
+TEST_F(ImageLoadingTest, InvalidUrlsKeepThePlaceholderForGood)
+{
+    for (const char* text : {"", "no scheme here", "http://exa mple.com/a.png"}) {
+        AsyncImageView view(QString::fromLatin1(text), 40, 40, 8);
+        EXPECT_FALSE(view.imageLoader()->isLoading()) << text;
+        pumpEvents(20);
+        EXPECT_FALSE(view.imageLoader()->image()) << text;
+        EXPECT_FALSE(view.imageLoader()->hasFailed()) << text;
+    }
+}
+
+TEST_F(ImageLoadingTest, DestroyingTheLoaderCancelsItsDownload)
+{
+    const QString url = m_server->url("/slow.png");
+    {
+        ImageLoader loader;
+        loader.load(url);
+        EXPECT_TRUE(loader.isLoading());
+    }
+    pumpEvents(1800);
+    EXPECT_FALSE(ImageCache::shared().contains(url));
+}
+
+TEST(ImageFiles, Base64AcceptsBareTextAndDataUrlsButNotBlanks)
+{
+    QImage source(3, 2, QImage::Format_RGB32);
+    source.fill(Qt::blue);
+    const QByteArray png = QByteArray::fromStdString(CannedStandin::pngBytes(Qt::blue));
+    const QString base64 = QString::fromLatin1(png.toBase64());
+
+    ASSERT_TRUE(imageFromBase64(base64));
+    EXPECT_EQ(imageFromBase64(base64)->size(), QSize(8, 6));
+    EXPECT_TRUE(imageFromBase64(QStringLiteral("data:image/png;base64,") + base64));
+    EXPECT_FALSE(imageFromBase64(base64.left(20) + u'\n' + base64.mid(20)));
+    EXPECT_FALSE(imageFromBase64(base64.left(20) + u' ' + base64.mid(20)));
+    EXPECT_FALSE(imageFromBase64(QString::fromLatin1(QByteArray("not a picture").toBase64())));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.png"));
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(writePngFile(source, path));
+    EXPECT_FALSE(writePngFile(source, dir.filePath(QStringLiteral("missing/folder/out.png"))));
+    const std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(QImage(path).size(), QSize(3, 2));
+    EXPECT_NE(log.find("Image saved to file://"), std::string::npos) << log;
+    EXPECT_NE(log.find("Failed to save image: "), std::string::npos) << log;
+}

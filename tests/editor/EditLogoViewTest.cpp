@@ -1,0 +1,235 @@
+#include "EditorTestSupport.h"
+
+#include "editor/CanvasHost.h"
+#include "editor/EditBar.h"
+#include "editor/EditLogoView.h"
+#include "editor/EditLogoViewModel.h"
+#include "editor/EditorButton.h"
+#include "editor/EditorEvents.h"
+#include "editor/EditorPanelFactories.h"
+#include "editor/EditorPanelHost.h"
+#include "editor/EditorToolbar.h"
+#include "editor/LoadSvgFailView.h"
+#include "editor/LoadingOverlay.h"
+#include "globals/WindowController.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+#include <memory>
+
+namespace {
+
+// The editor window as the shell builds it: a top-level widget holding one
+// editor at a time.
+class EditorWindow {
+public:
+    EditorWindow()
+    {
+        m_window.setFixedSize(static_cast<int>(editWindowWidth), static_cast<int>(editWindowHeight) - 28);
+        m_controller.setWindow(&m_window);
+    }
+
+    EditLogoView* open(const QString& svg = "<svg/>", bool fromMyDesigns = false)
+    {
+        delete m_editor.data();
+        m_editor = new EditLogoView(svg, &m_controller, fromMyDesigns, WebView{&sharedWebViewController()}, &m_window);
+        m_window.show();
+        m_editor->show();
+        return m_editor;
+    }
+
+    QWidget& window() { return m_window; }
+    EditLogoView* editor() const { return m_editor; }
+
+private:
+    QWidget m_window;
+    WindowController m_controller;
+    QPointer<EditLogoView> m_editor;
+};
+
+void designLoaded()
+{
+    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent{460, 460});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{false, false});
+}
+
+class EditLogoViewTest : public ::testing::Test {
+protected:
+    void SetUp() override { canQuitWithoutSaving = true; }
+
+    SharedCanvasRecorder m_canvas;
+    EditorWindow m_window;
+};
+
+TEST_F(EditLogoViewTest, OpeningTwiceThenFlippingOnceFlipsOnce)
+{
+    m_window.open();
+    m_window.open();
+    m_canvas.clear();
+    RxBus::shared().post(EditGraphicsEvent::FlipSheetHorizontalEvent{});
+    EXPECT_EQ(m_canvas.calls(), QStringList{"setFlipObjX()"});
+
+    // An editor that has closed but is still alive hears nothing either.
+    auto closed = std::make_unique<EditLogoView>("<svg/>", nullptr, false);
+    closed->leave();
+    ASSERT_TRUE(closed->isClosed());
+    m_canvas.clear();
+    RxBus::shared().post(EditGraphicsEvent::FlipSheetVerticalEvent{});
+    EXPECT_EQ(m_canvas.calls(), QStringList{"setFlipObjY()"});
+}
+
+TEST_F(EditLogoViewTest, SharedCanvasViewOutlivesEachEditor)
+{
+    EditLogoView* first = m_window.open();
+    QPointer<QWidget> canvasView = first->canvasHost()->canvasView();
+    ASSERT_TRUE(canvasView);
+    EXPECT_EQ(canvasView->parentWidget(), first->canvasHost());
+
+    EditLogoView* second = m_window.open();
+    ASSERT_TRUE(canvasView);
+    EXPECT_EQ(canvasView.data(), sharedWebViewController().view());
+    EXPECT_EQ(canvasView->parentWidget(), second->canvasHost());
+    delete second;
+    ASSERT_TRUE(canvasView);
+    EXPECT_EQ(canvasView->parentWidget(), nullptr);
+}
+
+TEST_F(EditLogoViewTest, LeavingAnUnchangedDesignClosesTheWindow)
+{
+    EditLogoView* editor = m_window.open();
+    designLoaded();
+    canQuitWithoutSaving = false;
+    ScopedSaveChangesAnswer answer(SaveChangesDialog::Choice::Cancel);
+    editor->toolbar()->leaveButton()->click();
+    EXPECT_EQ(answer.asked(), 0);
+    EXPECT_FALSE(m_window.window().isVisible());
+    EXPECT_TRUE(canQuitWithoutSaving);
+    EXPECT_EQ(sharedWebViewController().view()->parentWidget(), nullptr);
+}
+
+TEST_F(EditLogoViewTest, WindowCloseAsksAboutChanges)
+{
+    EditLogoView* editor = m_window.open();
+    designLoaded();
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, false});
+    EXPECT_FALSE(canQuitWithoutSaving);
+    {
+        ScopedSaveChangesAnswer cancel(SaveChangesDialog::Choice::Cancel);
+        m_window.window().close();
+        EXPECT_EQ(cancel.asked(), 1);
+        EXPECT_TRUE(m_window.window().isVisible());
+        EXPECT_FALSE(editor->isClosed());
+    }
+    ScopedSaveChangesAnswer dontSave(SaveChangesDialog::Choice::DontSave);
+    m_window.window().close();
+    EXPECT_EQ(dontSave.asked(), 1);
+    EXPECT_FALSE(m_window.window().isVisible());
+    EXPECT_TRUE(canQuitWithoutSaving);
+}
+
+TEST_F(EditLogoViewTest, SaveFromTheDialogClosesOnceUploaded)
+{
+    FakeUploader uploader;
+    EditLogoView* editor = m_window.open();
+    designLoaded();
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, false});
+    ScopedSaveChangesAnswer save(SaveChangesDialog::Choice::Save);
+    editor->leave();
+    EXPECT_TRUE(m_window.window().isVisible());
+    EXPECT_TRUE(editor->canvasHost()->loadingOverlay()->isActive());
+    EXPECT_FALSE(editor->toolbar()->saveButton()->isEnabled());
+    RxBus::shared().post(EditLogoViewEvent::imagesvgBase64StringEvent{"PHN2Zy8+"});
+    ASSERT_EQ(uploader.requests().size(), 1u);
+    uploader.complete(true);
+    EXPECT_FALSE(m_window.window().isVisible());
+    EXPECT_TRUE(editor->isClosed());
+    EXPECT_TRUE(canQuitWithoutSaving);
+}
+
+TEST_F(EditLogoViewTest, ToolbarFollowsLoadingAndUndoState)
+{
+    EditLogoView* editor = m_window.open();
+    EditorToolbar* toolbar = editor->toolbar();
+    EXPECT_FALSE(toolbar->saveButton()->isEnabled());
+    EXPECT_FALSE(toolbar->undoButton()->isEnabled());
+    EXPECT_TRUE(toolbar->leaveButton()->isEnabled());
+    EXPECT_TRUE(editor->canvasHost()->loadingOverlay()->isActive());
+
+    designLoaded();
+    EXPECT_TRUE(toolbar->saveButton()->isEnabled());
+    EXPECT_FALSE(editor->canvasHost()->loadingOverlay()->isActive());
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, false});
+    EXPECT_TRUE(toolbar->undoButton()->isEnabled());
+    EXPECT_FALSE(toolbar->redoButton()->isEnabled());
+    m_canvas.clear();
+    toolbar->undoButton()->click();
+    EXPECT_EQ(m_canvas.calls(), QStringList{"undoItem()"});
+}
+
+TEST_F(EditLogoViewTest, LoadFailureShowsRetryWhichLoadsAgain)
+{
+    EventRecorder<EditLogoViewEvent::RetryEvent> retries;
+    EditLogoView* editor = m_window.open("<svg id='x'/>");
+    RxBus::shared().post(EditLogoViewEvent::loadSvgFail{});
+    LoadSvgFailView* failView = editor->canvasHost()->failView();
+    EXPECT_TRUE(failView->isVisible());
+    EXPECT_FALSE(editor->toolbar()->saveButton()->isEnabled());
+    m_canvas.clear();
+    failView->retryButton()->click();
+    EXPECT_FALSE(failView->isVisible());
+    EXPECT_TRUE(m_canvas.calls().contains("loadSvgString('<svg id=\\'x\\'/>')"));
+    EXPECT_EQ(retries.count(), 1u);
+}
+
+TEST_F(EditLogoViewTest, EditBarFollowsTheSelection)
+{
+    EditLogoView* editor = m_window.open();
+    designLoaded();
+    EXPECT_EQ(editor->currentEditBar(), editor->backgroundEditBar());
+    RxBus::shared().post(EditFontEvent::CanvasTextData{});
+    EXPECT_EQ(editor->currentEditBar(), editor->textEditBar());
+    RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData{});
+    EXPECT_EQ(editor->currentEditBar(), editor->graphicsEditBar());
+    RxBus::shared().post(EditLogoViewEvent::canvasSelectionClearedEvent{});
+    EXPECT_EQ(editor->currentEditBar(), editor->backgroundEditBar());
+}
+
+TEST_F(EditLogoViewTest, PanelButtonsOfferOnlyBuiltPanels)
+{
+    EditLogoView* plain = m_window.open();
+    const auto flipButton = [](EditLogoView* editor) {
+        for (auto* button : editor->graphicsEditBar()->findChildren<EditorButton*>())
+            if (button->text() == "Flip")
+                return button;
+        return static_cast<EditorButton*>(nullptr);
+    };
+    ASSERT_NE(flipButton(plain), nullptr);
+    EXPECT_FALSE(flipButton(plain)->isEnabled());
+
+    QPointer<QWidget> built;
+    EditorPanelFactories::setPanelFactory(EditorPanel::Flip, [&built](EditLogoViewModel&, QWidget* parent) {
+        built = new QLabel("flip panel", parent);
+        return built.data();
+    });
+    EditLogoView* editor = m_window.open();
+    designLoaded();
+    RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData{});
+    EditorButton* button = flipButton(editor);
+    ASSERT_TRUE(button->isEnabled());
+    button->click();
+    ASSERT_TRUE(built);
+    EXPECT_TRUE(built->isVisible());
+    EXPECT_EQ(built->width(), 270);
+
+    RxBus::shared().post(EditGraphicsEvent::ShowFlipSheetEvent{});
+    EXPECT_FALSE(built->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(built.isNull());
+    EditorPanelFactories::setPanelFactory(EditorPanel::Flip, {});
+}
+
+} // namespace

@@ -1,0 +1,205 @@
+#include "EditorTestSupport.h"
+
+#include "editor/EditLogoViewModel.h"
+#include "editor/EditorEvents.h"
+#include "editor/EditorSaveFlow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString askForSvg = "getSvgAsBase64ForResult('EditLogoView')";
+
+class SaveFlowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        editLogoItemId = "42";
+        canQuitWithoutSaving = true;
+    }
+
+    void loadDesign(EditLogoViewModel& model) const
+    {
+        model.start();
+        RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent{460, 460});
+    }
+
+    // The page's answer to getSvgAsBase64ForResult.
+    static void pageAnswers(const QString& base64 = "PHN2Zy8+")
+    {
+        RxBus::shared().post(EditLogoViewEvent::imagesvgBase64StringEvent{base64});
+    }
+
+    RecordingCanvas m_canvas;
+    FakeUploader m_uploader;
+    QuitRecorder m_quit;
+    EventRecorder<LogoDetailViewEventBus::refreshEvent> m_refreshes;
+    EventRecorder<MyDesignEventBus::getDataEvent> m_reloads;
+    EventRecorder<ContentViewEventBus::ToastEvent> m_mainToasts;
+    EventRecorder<EditLogoViewEvent::toastEditWindowsEvent> m_editorToasts;
+};
+
+TEST_F(SaveFlowTest, SuccessAnnouncesReloadsAndCloses)
+{
+    EditLogoViewModel model("<svg/>", true, m_canvas.controller());
+    loadDesign(model);
+    QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
+    m_canvas.clear();
+
+    ASSERT_TRUE(model.save());
+    EXPECT_EQ(m_canvas.calls(), QStringList{askForSvg});
+    EXPECT_TRUE(model.isBusy());
+    pageAnswers("QUJD");
+    ASSERT_EQ(m_uploader.requests().size(), 1u);
+    EXPECT_EQ(m_uploader.requests()[0].itemId, "42");
+    EXPECT_EQ(m_uploader.requests()[0].base64, "QUJD");
+    EXPECT_EQ(m_uploader.requests()[0].kind, "design");
+
+    m_uploader.complete(true);
+    EXPECT_FALSE(model.isBusy());
+    ASSERT_EQ(m_refreshes.count(), 1u);
+    EXPECT_EQ(m_refreshes.events()[0].id, 42);
+    EXPECT_EQ(m_reloads.count(), 1u);
+    ASSERT_EQ(m_mainToasts.count(), 1u);
+    EXPECT_EQ(m_mainToasts.events()[0].text, "Your logo has been successfully created and saved to 'My Designs'.");
+    EXPECT_EQ(closes.count(), 1);
+    EXPECT_TRUE(canQuitWithoutSaving);
+    EXPECT_EQ(m_quit.count(), 0);
+}
+
+TEST_F(SaveFlowTest, TemplateSavesAsTemplateAndOddIdsRefreshAsZero)
+{
+    editLogoItemId = "12ab";
+    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    loadDesign(model);
+    model.save();
+    pageAnswers();
+    ASSERT_EQ(m_uploader.requests().size(), 1u);
+    EXPECT_EQ(m_uploader.requests()[0].kind, "template");
+    m_uploader.complete(true);
+    ASSERT_EQ(m_refreshes.count(), 1u);
+    EXPECT_EQ(m_refreshes.events()[0].id, 0);
+    EXPECT_EQ(EditorSaveFlow::refreshId("-7"), -7);
+    EXPECT_EQ(EditorSaveFlow::refreshId(""), 0);
+}
+
+TEST_F(SaveFlowTest, FailureKeepsEditorOpenAndSaysSoAfterASecond)
+{
+    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    loadDesign(model);
+    QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
+    model.save();
+    pageAnswers();
+    m_uploader.complete(false);
+
+    EXPECT_FALSE(model.isBusy());
+    EXPECT_TRUE(model.canSave());
+    EXPECT_EQ(m_editorToasts.count(), 0u);
+    ASSERT_TRUE(waitUntil([&] { return m_editorToasts.count() == 1; }, 3000));
+    EXPECT_EQ(m_editorToasts.events()[0].text, "Logo creation failed. Please try again.");
+    EXPECT_EQ(model.toastText(), "Logo creation failed. Please try again.");
+    EXPECT_EQ(closes.count(), 0);
+    EXPECT_EQ(m_refreshes.count(), 0u);
+    EXPECT_EQ(m_reloads.count(), 0u);
+}
+
+TEST_F(SaveFlowTest, SecondSaveWhileSavingIsIgnored)
+{
+    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    loadDesign(model);
+    m_canvas.clear();
+    EXPECT_TRUE(model.save());
+    EXPECT_FALSE(model.save());
+    pageAnswers();
+    pageAnswers();
+    EXPECT_FALSE(model.save());
+    EXPECT_EQ(m_canvas.count(askForSvg), 1);
+    EXPECT_EQ(m_uploader.requests().size(), 1u);
+}
+
+TEST_F(SaveFlowTest, SaveIsRefusedUntilTheDesignHasLoaded)
+{
+    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    model.start();
+    m_canvas.clear();
+    EXPECT_FALSE(model.canSave());
+    EXPECT_FALSE(model.save());
+
+    RxBus::shared().post(EditLogoViewEvent::loadSvgFail{});
+    EXPECT_TRUE(model.isLoadingSvgFail());
+    EXPECT_FALSE(model.save());
+    EXPECT_EQ(m_canvas.count(askForSvg), 0);
+    pageAnswers();
+    EXPECT_TRUE(m_uploader.requests().empty());
+}
+
+TEST_F(SaveFlowTest, QuitSaveQuitsOnceSaved)
+{
+    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    loadDesign(model);
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, false});
+    EXPECT_FALSE(canQuitWithoutSaving);
+    QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
+
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent{});
+    EXPECT_TRUE(model.saveFlow().isQuitSave());
+    pageAnswers();
+    m_uploader.complete(true);
+    EXPECT_TRUE(canQuitWithoutSaving);
+    EXPECT_EQ(m_quit.count(), 1);
+    EXPECT_EQ(closes.count(), 0);
+}
+
+TEST_F(SaveFlowTest, FailedQuitSaveDoesNotQuitALaterSave)
+{
+    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    loadDesign(model);
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent{});
+    pageAnswers();
+    m_uploader.complete(false, 0);
+    EXPECT_FALSE(model.saveFlow().isQuitSave());
+    EXPECT_EQ(m_quit.count(), 0);
+
+    QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
+    model.save();
+    pageAnswers();
+    m_uploader.complete(true, 1);
+    EXPECT_EQ(m_quit.count(), 0);
+    EXPECT_EQ(closes.count(), 1);
+}
+
+TEST_F(SaveFlowTest, QuitSaveWithoutALoadedDesignLetsTheQuitGoAhead)
+{
+    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    model.start();
+    canQuitWithoutSaving = false;
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent{});
+    EXPECT_TRUE(canQuitWithoutSaving);
+    EXPECT_EQ(m_quit.count(), 1);
+    EXPECT_TRUE(m_uploader.requests().empty());
+}
+
+TEST_F(SaveFlowTest, QuitSaveDuringASaveQuitsAfterThatSave)
+{
+    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    loadDesign(model);
+    model.save();
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent{});
+    pageAnswers();
+    ASSERT_EQ(m_uploader.requests().size(), 1u);
+    m_uploader.complete(true);
+    EXPECT_EQ(m_quit.count(), 1);
+}
+
+TEST_F(SaveFlowTest, UploadOutcomeOfAnotherEditorIsIgnored)
+{
+    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    loadDesign(model);
+    QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
+    RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgSuccess{});
+    RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgFail{});
+    EXPECT_EQ(closes.count(), 0);
+    EXPECT_EQ(m_refreshes.count(), 0u);
+}
+
+} // namespace

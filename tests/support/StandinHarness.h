@@ -1,0 +1,31 @@
+#pragma once
+
+#include "standin/StandinServer.h"
+
+#include <QString>
+
+#include <memory>
+
+// Starts a stand-in server on a free loopback port for the lifetime of the
+// harness and points the client's base addresses at it, restoring them
+// afterwards. Destroy network clients before the harness, or their
+// keep-alive connections are cut when it stops.
+class StandinHarness {
+public:
+    explicit StandinHarness(standin::Options options = {});
+    ~StandinHarness();
+    StandinHarness(const StandinHarness&) = delete;
+    StandinHarness& operator=(const StandinHarness&) = delete;
+
+    standin::StandinServer& server() { return *m_server; }
+    // The API base as a QString, as the client sees it.
+    QString apiBase() const;
+
+private:
+    std::unique_ptr<standin::StandinServer> m_server;
+    QString m_savedApiBase;
+    QString m_savedUpdateBase;
+    QString m_savedWebHost;
+    QString m_savedSite;
+    QString m_savedReviewPage;
+};

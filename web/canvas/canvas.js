@@ -1,0 +1,802 @@
+// The editor's canvas: every function the native side calls is a global of
+// the same name; answers go back as script messages.
+(function () {
+  'use strict';
+
+  const CUSTOM_PROPS = ['id', 'isUpper', 'isVertical', 'originalText'];
+  const DEFAULT_BACKGROUND = '#ffffff';
+  const COLOR_MERGE_MS = 500;
+  const FONT_WAIT_MS = 3000;
+  const NEW_TEXT_FAMILY = 'Mitr';
+
+  const canvas = new fabric.Canvas('canvas', {
+    width: 460,
+    height: 460,
+    preserveObjectStacking: true,
+    backgroundColor: DEFAULT_BACKGROUND
+  });
+
+  const history = new CanvasHistory(function () {
+    return JSON.stringify(canvas.toObject(CUSTOM_PROPS));
+  });
+  // A preview (isAddToUndo true) has changed the canvas since the last step.
+  let previewOpen = false;
+  // Set while history states are being restored, so their events record nothing.
+  let restoring = false;
+  const registeredFonts = new Map();
+
+  // ---- messages ----------------------------------------------------------
+
+  function post(name, body) {
+    const handlers = window.webkit && window.webkit.messageHandlers;
+    if (handlers && handlers[name]) handlers[name].postMessage(body);
+    else console.log('message ' + name + ' has no handler');
+  }
+
+  function postUndoState() {
+    post('undoRedoState', { canUndo: history.canUndo(), canRedo: history.canRedo() });
+  }
+
+  let idCounter = 0;
+  function newId() {
+    idCounter += 1;
+    return 'obj-' + Date.now().toString(36) + '-' + idCounter + '-' + Math.random().toString(36).slice(2, 8);
+  }
+
+  // Native calls run one after another, also when one of them waits for a
+  // Promise (loading a design, undo).
+  let chain = Promise.resolve();
+  function serial(fn) {
+    return function () {
+      const args = arguments;
+      chain = chain.then(function () { return fn.apply(null, args); }).catch(function (error) {
+        console.log('canvas call failed: ' + (error && error.message ? error.message : String(error)));
+      });
+    };
+  }
+
+  // ---- objects -------------------------------------------------------------
+
+  function isText(object) {
+    return object instanceof fabric.FabricText;
+  }
+
+  function isGroupLike(object) {
+    return object instanceof fabric.Group;
+  }
+
+  function activeObject() {
+    return canvas.getActiveObject() || null;
+  }
+
+  function activeTexts() {
+    return canvas.getActiveObjects().filter(isText);
+  }
+
+  // Leaf objects of `object` (itself when it is not a group).
+  function leaves(object) {
+    if (!isGroupLike(object)) return [object];
+    return object.getObjects().reduce(function (all, child) { return all.concat(leaves(child)); }, []);
+  }
+
+  function hasPaint(fill) {
+    return fill !== null && fill !== undefined && fill !== '' && fill !== 'none' && fill !== 'transparent';
+  }
+
+  function colorText(fill) {
+    if (fill instanceof fabric.Gradient) return fill.colorStops.length ? fill.colorStops[0].color : '';
+    if (typeof fill === 'string') return fill;
+    return '';
+  }
+
+  function textModel(object) {
+    return {
+      id: object.id || '',
+      type: object.type,
+      text: object.text,
+      fill: colorText(object.fill),
+      opacity: String(object.opacity),
+      fontFamily: object.fontFamily || '',
+      fontSize: String(object.fontSize),
+      charSpacing: String(object.charSpacing || 0),
+      lineHeight: String(object.lineHeight),
+      angle: normalisedAngle(object.angle)
+    };
+  }
+
+  function pathModel(object) {
+    return {
+      id: object.id || '',
+      type: object.type,
+      opacity: String(object.opacity),
+      angle: normalisedAngle(object.angle)
+    };
+  }
+
+  function normalisedAngle(angle) {
+    return ((Math.round(angle || 0) % 360) + 360) % 360;
+  }
+
+  function postSelection() {
+    const object = activeObject();
+    if (!object) post('clickCanvasBlank', {});
+    else if (isText(object)) post('clickCanvasTextItem', textModel(object));
+    else post('clickCanvasPathItem', pathModel(object));
+  }
+
+  function ensureIds(objects) {
+    objects.forEach(function (object) {
+      if (!object.id) object.id = newId();
+      if (isGroupLike(object)) ensureIds(object.getObjects());
+    });
+  }
+
+  function refresh(object) {
+    if (isText(object)) object.initDimensions();
+    object.setCoords();
+    object.dirty = true;
+  }
+
+  // ---- history -------------------------------------------------------------
+
+  function commit(mergeKey) {
+    previewOpen = false;
+    history.commit(mergeKey, COLOR_MERGE_MS);
+    postUndoState();
+  }
+
+  // isAddToUndo true is a preview; false records one step.
+  function applyChange(isAddToUndo, change) {
+    const object = activeObject();
+    if (!object) return;
+    change(object);
+    refresh(object);
+    canvas.requestRenderAll();
+    if (isAddToUndo === false) commit();
+    else previewOpen = true;
+  }
+
+  async function restore(state) {
+    restoring = true;
+    try {
+      canvas.discardActiveObject();
+      await canvas.loadFromJSON(JSON.parse(state));
+      canvas.requestRenderAll();
+    } finally {
+      restoring = false;
+    }
+    previewOpen = false;
+    postUndoState();
+    post('clickCanvasBlank', {});
+  }
+
+  canvas.on('object:modified', function () {
+    if (!restoring) commit();
+  });
+  canvas.on('text:editing:exited', function (event) {
+    if (!restoring && event.target) {
+      refresh(event.target);
+      commit();
+    }
+  });
+  canvas.on('selection:created', function () { if (!restoring) postSelection(); });
+  canvas.on('selection:updated', function () { if (!restoring) postSelection(); });
+  canvas.on('selection:cleared', function () { if (!restoring) post('clickCanvasBlank', {}); });
+
+  // ---- fonts ---------------------------------------------------------------
+
+  function fontUrl(location) {
+    if (typeof location === 'string' && location.startsWith('/'))
+      return 'file://' + location.split('/').map(encodeURIComponent).join('/');
+    return location;
+  }
+
+  function cssUrl(url) {
+    return 'url("' + String(url).replace(/["\\\n\r]/g, function (c) {
+      return '\\' + c.charCodeAt(0).toString(16) + ' ';
+    }) + '")';
+  }
+
+  function rerenderFamily(family) {
+    fabric.cache.clearFontCache(family);
+    canvas.getObjects().forEach(function (object) {
+      leaves(object).forEach(function (leaf) {
+        if (isText(leaf) && (!family || leaf.fontFamily === family)) refresh(leaf);
+      });
+      object.setCoords();
+    });
+    canvas.requestRenderAll();
+  }
+
+  function usedFamilies() {
+    const families = new Set();
+    canvas.getObjects().forEach(function (object) {
+      leaves(object).forEach(function (leaf) {
+        if (isText(leaf) && leaf.fontFamily) families.add(leaf.fontFamily);
+      });
+    });
+    return Array.from(families);
+  }
+
+  async function loadUsedFonts() {
+    const families = usedFamilies();
+    if (!families.length) return;
+    const loads = families.map(function (family) {
+      return document.fonts.load('16px "' + family.replace(/["\\]/g, '') + '"').catch(function () { return []; });
+    });
+    const timeout = new Promise(function (resolve) { setTimeout(resolve, FONT_WAIT_MS); });
+    await Promise.race([Promise.all(loads), timeout]);
+    families.forEach(rerenderFamily);
+  }
+
+  // ---- SVG -----------------------------------------------------------------
+
+  function decodeBase64Utf8(base64) {
+    const binary = atob(String(base64).replace(/\s+/g, ''));
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; i += 1) bytes[i] = binary.charCodeAt(i);
+    return new TextDecoder('utf-8').decode(bytes);
+  }
+
+  // The parsed SVG document, or null when the text is not one.
+  function svgDocument(text) {
+    if (typeof text !== 'string' || !text.trim()) return null;
+    const doc = new DOMParser().parseFromString(text, 'image/svg+xml');
+    const ok = !doc.getElementsByTagName('parsererror').length &&
+      doc.documentElement && doc.documentElement.localName === 'svg';
+    return ok ? doc : null;
+  }
+
+  // fabric's parser places a text by the text element's own x/y and ignores
+  // tspan positions, which is how exported texts carry theirs: move the
+  // first tspan's position onto the text and join the lines.
+  function flattenTextSpans(doc) {
+    Array.from(doc.getElementsByTagName('text')).forEach(function (text) {
+      const spans = Array.from(text.children).filter(function (child) { return child.localName === 'tspan'; });
+      if (!spans.length || spans.length !== text.children.length) return;
+      const first = spans[0];
+      if (first.hasAttribute('x')) text.setAttribute('x', first.getAttribute('x'));
+      if (first.hasAttribute('y')) text.setAttribute('y', first.getAttribute('y'));
+      let content = '';
+      let lineY = first.getAttribute('y');
+      spans.forEach(function (span, index) {
+        const y = span.getAttribute('y');
+        if (index > 0 && y !== null && y !== lineY) {
+          content += '\n';
+          lineY = y;
+        }
+        content += span.textContent;
+      });
+      text.textContent = content;
+    });
+  }
+
+  // A rect at the origin covering the whole design is the design's background.
+  function backgroundRectOf(element, object, options) {
+    if (!element || element.localName !== 'rect' || !(object instanceof fabric.Rect)) return null;
+    if (element.parentNode !== element.ownerDocument.documentElement) return null;
+    const width = element.getAttribute('width');
+    const height = element.getAttribute('height');
+    const full = (width === '100%' && height === '100%') ||
+      (options.width > 0 && Math.abs(object.width * object.scaleX - options.width) < 0.5 &&
+       options.height > 0 && Math.abs(object.height * object.scaleY - options.height) < 0.5);
+    const atOrigin = !Number(element.getAttribute('x') || 0) && !Number(element.getAttribute('y') || 0);
+    if (!full || !atOrigin || object.angle || typeof object.fill !== 'string' || !hasPaint(object.fill)) return null;
+    if (hasPaint(object.stroke) && object.strokeWidth > 0) return null;
+    return object.fill;
+  }
+
+  function toEditableText(object) {
+    if (!isText(object) || object instanceof fabric.IText) return object;
+    const options = object.toObject(CUSTOM_PROPS);
+    delete options.type;
+    return new fabric.IText(object.text, options);
+  }
+
+  // Parses SVG text into fabric objects; null when it is not an SVG.
+  async function parseSvg(text) {
+    const doc = svgDocument(text);
+    if (!doc) return null;
+    flattenTextSpans(doc);
+    const pairs = [];
+    const result = await fabric.parseSVGDocument(doc, function (element, object) {
+      pairs.push([element, object]);
+    });
+    if (!result) return null;
+    const options = result.options || {};
+    let background = null;
+    const backgroundObjects = new Set();
+    const firstElement = (result.elements || [])[0];
+    const first = pairs.find(function (pair) { return pair[0] === firstElement; });
+    if (first) {
+      background = backgroundRectOf(first[0], first[1], options);
+      if (background) backgroundObjects.add(first[1]);
+    }
+    const objects = (result.objects || []).filter(function (object) {
+      return object && !backgroundObjects.has(object);
+    }).map(toEditableText);
+    return { objects: objects, options: options, background: background };
+  }
+
+  // Scales and centres the design's viewport (or its content) into the canvas.
+  function placeDesign(objects, options) {
+    const width = canvas.getWidth();
+    const height = canvas.getHeight();
+    if (options.width > 0 && options.height > 0) {
+      const scale = Math.min(width / options.width, height / options.height);
+      const dx = (width - options.width * scale) / 2;
+      const dy = (height - options.height * scale) / 2;
+      objects.forEach(function (object) {
+        fabric.util.addTransformToObject(object, [scale, 0, 0, scale, dx, dy]);
+        object.setCoords();
+      });
+      return objects;
+    }
+    const group = new fabric.Group(objects);
+    group.scale(Math.min(width / group.width, height / group.height));
+    canvas.add(group);
+    canvas.centerObject(group);
+    group.setCoords();
+    const placed = group.removeAll();
+    canvas.remove(group);
+    return placed;
+  }
+
+  function fail(error) {
+    post('loadSvgFail', { error: String(error && error.message ? error.message : error) });
+  }
+
+  async function loadDesignText(text) {
+    let parsed = null;
+    try {
+      parsed = await parseSvg(text);
+    } catch (error) {
+      fail(error);
+      return;
+    }
+    if (!parsed) {
+      fail('not an SVG document');
+      return;
+    }
+    restoring = true;
+    try {
+      canvas.discardActiveObject();
+      canvas.remove.apply(canvas, canvas.getObjects());
+      if (parsed.background) canvas.backgroundColor = parsed.background;
+      const placed = placeDesign(parsed.objects, parsed.options);
+      ensureIds(placed);
+      placed.forEach(function (object) { canvas.add(object); });
+    } finally {
+      restoring = false;
+    }
+    await loadUsedFonts();
+    canvas.requestRenderAll();
+    history.reset();
+    previewOpen = false;
+    post('svgLoadSuccess', { width: parsed.options.width || 0, height: parsed.options.height || 0 });
+    postUndoState();
+  }
+
+  // ---- the calls -----------------------------------------------------------
+
+  const api = {};
+
+  api.activeAttributes = function () {
+    const object = activeObject();
+    if (!object) return;
+    const painted = leaves(object).find(function (leaf) { return hasPaint(leaf.fill); });
+    if (!painted) return;
+    const fill = painted.fill;
+    const gradient = fill instanceof fabric.Gradient;
+    const source = TessalyColor.parse(colorText(fill)) || [0, 0, 0, 1];
+    const hsl = TessalyColor.rgbToHsl(source[0], source[1], source[2]);
+    post('getBrightnessAndSaturation', {
+      id: object.id || newId(),
+      saturation: hsl.s,
+      brightness: 100 - hsl.l,
+      hue: hsl.h,
+      fill: { id: newId(), gradientUnits: gradient ? String(fill.gradientUnits || '') : '' }
+    });
+  };
+
+  api.hsltorgb = function (h, s, x, tag) {
+    const rgb = TessalyColor.hslToRgb(h, s, 100 - Number(x));
+    post('hsltorgb', { id: newId(), r: rgb.r, g: rgb.g, b: rgb.b, type: tag });
+  };
+
+  api.getFontAttributes = function () {
+    const text = activeTexts()[0];
+    if (!text) return;
+    const weight = text.fontWeight;
+    post('fontAttributes', {
+      id: text.id || newId(),
+      isBold: weight === 'bold' || Number(weight) >= 600,
+      isItalic: text.fontStyle === 'italic',
+      isUnderLine: !!text.underline,
+      isUpper: !!text.isUpper,
+      isVertical: !!text.isVertical
+    });
+  };
+
+  function changeTexts(change) {
+    const texts = activeTexts();
+    if (!texts.length) return;
+    texts.forEach(function (text) {
+      change(text);
+      refresh(text);
+    });
+    const object = activeObject();
+    if (object) object.setCoords();
+    canvas.requestRenderAll();
+    commit();
+  }
+
+  api.setTextFontBold = function () {
+    changeTexts(function (t) {
+      const bold = t.fontWeight === 'bold' || Number(t.fontWeight) >= 600;
+      t.set('fontWeight', bold ? 'normal' : 'bold');
+    });
+  };
+
+  api.setTextFontItalic = function () {
+    changeTexts(function (t) { t.set('fontStyle', t.fontStyle === 'italic' ? 'normal' : 'italic'); });
+  };
+
+  api.setTextFontUnderLine = function () {
+    changeTexts(function (t) { t.set('underline', !t.underline); });
+  };
+
+  // The text as it reads without the vertical layout.
+  function horizontalText(t) {
+    return t.isVertical ? t.text.split('\n').join('') : t.text;
+  }
+
+  function verticalText(text) {
+    return Array.from(text).join('\n');
+  }
+
+  api.setTextFontUppercase = function () {
+    changeTexts(function (t) {
+      const shown = horizontalText(t);
+      let next;
+      if (!t.isUpper) {
+        t.originalText = shown;
+        t.isUpper = true;
+        next = shown.toUpperCase();
+      } else {
+        t.isUpper = false;
+        // Edits made while upper-cased are kept as they are.
+        const unchanged = typeof t.originalText === 'string' && t.originalText.toUpperCase() === shown;
+        next = unchanged ? t.originalText : shown;
+      }
+      t.set('text', t.isVertical ? verticalText(next) : next);
+    });
+  };
+
+  api.setTextFontDirection = function () {
+    changeTexts(function (t) {
+      const shown = horizontalText(t);
+      t.isVertical = !t.isVertical;
+      t.set('text', t.isVertical ? verticalText(shown) : shown);
+    });
+  };
+
+  api.setTextFontFamily = function (family) {
+    changeTexts(function (t) {
+      fabric.cache.clearFontCache(family);
+      t.set('fontFamily', family);
+    });
+  };
+
+  // Not serialised: a slow font must not hold up other calls.
+  window.LoadFont = function (family, location) {
+    const url = fontUrl(location);
+    let face;
+    try {
+      face = new FontFace(family, cssUrl(url));
+    } catch (error) {
+      post('loadFontFail', { family: family, location: location, error: String(error.message || error) });
+      return;
+    }
+    face.load().then(function (loaded) {
+      document.fonts.add(loaded);
+      registeredFonts.set(family, loaded);
+      rerenderFamily(family);
+      post('loadFontSuccess', { family: family, location: location });
+    }, function (error) {
+      post('loadFontFail', { family: family, location: location, error: String(error && error.message || error) });
+    });
+  };
+
+  api.pushLocalFont = function (jsonText) {
+    let list;
+    try {
+      list = JSON.parse(jsonText);
+    } catch (error) {
+      console.log('pushLocalFont: the list is not JSON');
+      return;
+    }
+    if (!Array.isArray(list)) return;
+    list.forEach(function (entry) {
+      if (!entry || typeof entry.fontFamily !== 'string' || typeof entry.path !== 'string') return;
+      if (registeredFonts.has(entry.fontFamily)) return;
+      try {
+        const face = new FontFace(entry.fontFamily, cssUrl(fontUrl(entry.path)));
+        document.fonts.add(face);
+        registeredFonts.set(entry.fontFamily, face);
+      } catch (error) {
+        console.log('pushLocalFont: ' + entry.fontFamily + ': ' + error.message);
+      }
+    });
+  };
+
+  api.canvasClear = function (keepHistory) {
+    restoring = true;
+    try {
+      canvas.clear();
+    } finally {
+      restoring = false;
+    }
+    canvas.backgroundColor = DEFAULT_BACKGROUND;
+    canvas.backgroundImage = undefined;
+    canvas.requestRenderAll();
+    previewOpen = false;
+    if (keepHistory) commit();
+    else {
+      history.reset();
+      postUndoState();
+    }
+  };
+
+  // Runs `produce` with nothing selected, so no selection state leaks into
+  // an export; a single selected object is selected again afterwards.
+  function withoutSelection(produce) {
+    const active = activeObject();
+    const reselect = active && !(active instanceof fabric.ActiveSelection) && !active.isEditing;
+    if (!reselect) {
+      canvas.discardActiveObject();
+      return produce();
+    }
+    restoring = true;
+    try {
+      canvas.discardActiveObject();
+      return produce();
+    } finally {
+      canvas.setActiveObject(active);
+      canvas.requestRenderAll();
+      restoring = false;
+    }
+  }
+
+  api.getSvgAsBase64ForResult = function (form) {
+    const svg = withoutSelection(function () { return canvas.toSVG(); });
+    post('getSvgAsBase64', { id: newId(), base64: btoa(encodeURIComponent(svg)), form: form });
+  };
+
+  api.getLogoJpgPngBase64 = function (name, kind, width, height, opaque) {
+    const jpeg = Number(kind) === 1;
+    const target = Number(width) > 0 ? Number(width) : canvas.getWidth();
+    const dataUrl = withoutSelection(function () {
+      const previousBackground = canvas.backgroundColor;
+      if (jpeg && opaque && !hasPaint(previousBackground)) canvas.backgroundColor = '#ffffff';
+      try {
+        return canvas.toDataURL({ format: jpeg ? 'jpeg' : 'png', multiplier: target / canvas.getWidth(), quality: 1 });
+      } finally {
+        canvas.backgroundColor = previousBackground;
+      }
+    });
+    post('imageBase64', dataUrl);
+  };
+
+  function paintObject(object, color) {
+    if (isText(object)) {
+      object.set('fill', color);
+      return;
+    }
+    leaves(object).forEach(function (leaf) {
+      if (hasPaint(leaf.fill)) leaf.set('fill', color);
+      leaf.dirty = true;
+    });
+    object.dirty = true;
+  }
+
+  api.setObjColor = function (color) {
+    const object = activeObject();
+    if (!object) return;
+    paintObject(object, color);
+    canvas.requestRenderAll();
+    commit('color:' + (object.id || ''));
+  };
+
+  function recolor(object, change) {
+    leaves(object).forEach(function (leaf) {
+      if (leaf.fill instanceof fabric.Gradient) {
+        leaf.fill.colorStops.forEach(function (stop) { stop.color = TessalyColor.withHsl(stop.color, change); });
+        leaf.dirty = true;
+      } else if (hasPaint(leaf.fill)) {
+        leaf.set('fill', TessalyColor.withHsl(leaf.fill, change));
+      }
+    });
+    object.dirty = true;
+  }
+
+  api.setActiveBrightness = function (value, isAddToUndo) {
+    applyChange(isAddToUndo, function (object) { recolor(object, { l: Number(value) }); });
+  };
+
+  api.setActiveSaturation = function (value, isAddToUndo) {
+    applyChange(isAddToUndo, function (object) { recolor(object, { s: Number(value) }); });
+  };
+
+  api.setObjOpacity = function (percent, isAddToUndo) {
+    applyChange(isAddToUndo, function (object) {
+      object.set('opacity', Math.min(100, Math.max(0, Number(percent))) / 100);
+    });
+  };
+
+  api.charSpacing = function (value, isAddToUndo) {
+    if (!activeTexts().length) return;
+    applyChange(isAddToUndo, function () {
+      activeTexts().forEach(function (t) {
+        t.set('charSpacing', Number(value));
+        refresh(t);
+      });
+    });
+  };
+
+  api.changeRotate = function (degrees, isAddToUndo) {
+    applyChange(isAddToUndo, function (object) { object.rotate(Number(degrees)); });
+  };
+
+  api.setFlipObjX = function () {
+    applyChange(false, function (object) { object.set('flipX', !object.flipX); });
+  };
+
+  api.setFlipObjY = function () {
+    applyChange(false, function (object) { object.set('flipY', !object.flipY); });
+  };
+
+  api.setCanvasBKGroundColor = function (color) {
+    canvas.backgroundColor = color;
+    canvas.backgroundImage = undefined;
+    canvas.requestRenderAll();
+    commit();
+  };
+
+  api.undoItem = async function () {
+    // An unfinished preview is dropped first.
+    if (previewOpen) {
+      await restore(history.current());
+      return;
+    }
+    const state = history.back();
+    if (state !== null) await restore(state);
+    else postUndoState();
+  };
+
+  api.redoItem = async function () {
+    const state = history.forward();
+    if (state !== null) await restore(state);
+    else postUndoState();
+  };
+
+  api.copyItem = async function () {
+    const object = activeObject();
+    if (!object) return;
+    const copy = await object.clone(CUSTOM_PROPS);
+    copy.set({ left: copy.left + 10, top: copy.top + 10 });
+    canvas.discardActiveObject();
+    if (copy instanceof fabric.ActiveSelection) {
+      copy.canvas = canvas;
+      copy.forEachObject(function (child) {
+        child.id = newId();
+        canvas.add(child);
+      });
+      copy.setCoords();
+    } else {
+      copy.id = newId();
+      if (isGroupLike(copy)) ensureIds(copy.getObjects());
+      canvas.add(copy);
+    }
+    canvas.setActiveObject(copy);
+    canvas.requestRenderAll();
+    commit();
+    postSelection();
+  };
+
+  api.deleteItem = function () {
+    const objects = canvas.getActiveObjects();
+    if (!objects.length) return;
+    canvas.discardActiveObject();
+    canvas.remove.apply(canvas, objects);
+    canvas.requestRenderAll();
+    commit();
+    post('clickCanvasBlank', {});
+  };
+
+  api.addText = function (text) {
+    const item = new fabric.IText(String(text), {
+      fontFamily: NEW_TEXT_FAMILY,
+      fontSize: 48,
+      fill: '#000000'
+    });
+    item.id = newId();
+    canvas.add(item);
+    canvas.centerObject(item);
+    item.setCoords();
+    canvas.setActiveObject(item);
+    canvas.requestRenderAll();
+    commit();
+    postSelection();
+  };
+
+  api.setCanvasSize = function (width, height) {
+    canvas.setDimensions({ width: Number(width), height: Number(height) });
+    canvas.requestRenderAll();
+  };
+
+  api.loadSvgString = loadDesignText;
+
+  api.loadSvgBase64 = async function (base64) {
+    let text;
+    try {
+      text = decodeBase64Utf8(base64);
+    } catch (error) {
+      fail('the design is not Base64');
+      return;
+    }
+    await loadDesignText(text);
+  };
+
+  api.addSvgBase64 = async function (base64) {
+    let parsed = null;
+    try {
+      parsed = await parseSvg(decodeBase64Utf8(base64));
+    } catch (error) {
+      parsed = null;
+    }
+    if (!parsed || !parsed.objects.length) {
+      console.log('addSvgBase64: the graphic is not an SVG');
+      return;
+    }
+    const group = new fabric.Group(parsed.objects);
+    ensureIds([group]);
+    const side = Math.min(canvas.getWidth(), canvas.getHeight()) / 3;
+    group.scale(side / Math.max(group.width, group.height, 1));
+    canvas.add(group);
+    canvas.centerObject(group);
+    group.setCoords();
+    canvas.setActiveObject(group);
+    canvas.requestRenderAll();
+    commit();
+    post('clickCanvasPathItem', pathModel(group));
+  };
+
+  api.setCanvasBKGroundImage = async function (dataUrl) {
+    let image;
+    try {
+      image = await fabric.FabricImage.fromURL(dataUrl);
+    } catch (error) {
+      console.log('setCanvasBKGroundImage: the picture did not load');
+      return;
+    }
+    const width = canvas.getWidth();
+    const height = canvas.getHeight();
+    const scale = Math.max(width / image.width, height / image.height);
+    image.set({ scaleX: scale, scaleY: scale, originX: 'center', originY: 'center', left: width / 2, top: height / 2 });
+    canvas.backgroundImage = image;
+    canvas.requestRenderAll();
+    commit();
+  };
+
+  Object.keys(api).forEach(function (name) {
+    window[name] = serial(api[name]);
+  });
+
+  // For tests and diagnostics.
+  window.tessalyCanvas = canvas;
+  window.tessalyHistory = history;
+  window.tessalyIdle = function () { return chain; };
+
+  history.reset();
+})();
