@@ -7,9 +7,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QThread>
-
 #include <benchmark/benchmark.h>
-
 #include <memory>
 
 namespace {
@@ -31,20 +29,20 @@ bool waitForMessage(const QString& name, int timeoutMs = 30000)
 
 QString typicalDesign()
 {
-    return QStringLiteral(
-        R"(<svg xmlns="http://www.w3.org/2000/svg" width="920" height="920" viewBox="0 0 920 920">)"
-        R"(<rect x="0" y="0" width="920" height="920" fill="#f1f3f5"/>)"
-        R"(<path d="M200 600 C 250 300, 450 300, 500 600 Z" fill="#d9480f"/>)"
-        R"(<circle cx="700" cy="250" r="120" fill="#1971c2"/>)"
-        R"(<rect x="120" y="120" width="160" height="90" rx="20" fill="#2f9e44"/>)"
-        R"(<text x="160" y="800" font-family="Mitr" font-size="96" fill="#212529">Tessaly</text>)"
-        R"(<text x="160" y="870" font-family="Mitr" font-size="40" fill="#495057">Logo studio</text>)"
-        R"(</svg>)");
+    return QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="920" height="920" viewBox="0 0 920 920">)"
+                          R"(<rect x="0" y="0" width="920" height="920" fill="#f1f3f5"/>)"
+                          R"(<path d="M200 600 C 250 300, 450 300, 500 600 Z" fill="#d9480f"/>)"
+                          R"(<circle cx="700" cy="250" r="120" fill="#1971c2"/>)"
+                          R"(<rect x="120" y="120" width="160" height="90" rx="20" fill="#2f9e44"/>)"
+                          R"(<text x="160" y="800" font-family="Mitr" font-size="96" fill="#212529">Tessaly</text>)"
+                          R"(<text x="160" y="870" font-family="Mitr" font-size="40" fill="#495057">Logo studio</text>)"
+                          R"(</svg>)");
 }
 
 QString largeDesign(int paths)
 {
-    QString svg = QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="1000" height="1000" viewBox="0 0 1000 1000">)");
+    QString svg = QStringLiteral(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="1000" height="1000" viewBox="0 0 1000 1000">)");
     for (int i = 0; i < paths; ++i) {
         svg += QStringLiteral(R"(<path d="M%1 %2 c10 -20 30 -20 40 0 s-10 35 -20 35 z" fill="#%3"/>)")
                    .arg((i * 37) % 900)
@@ -66,8 +64,14 @@ void loadDesign(benchmark::State& state, const QString& svg)
     }
 }
 
-void loadTypicalDesign(benchmark::State& state) { loadDesign(state, typicalDesign()); }
-void loadLargeDesign(benchmark::State& state) { loadDesign(state, largeDesign(int(state.range(0)))); }
+void loadTypicalDesign(benchmark::State& state)
+{
+    loadDesign(state, typicalDesign());
+}
+void loadLargeDesign(benchmark::State& state)
+{
+    loadDesign(state, largeDesign(int(state.range(0))));
+}
 
 void exportPng1024(benchmark::State& state)
 {

@@ -34,8 +34,7 @@ Parameters intList(const QList<int>& values)
 }
 
 // What a function does with a reply that decoded, beyond handing it on.
-template <class Model>
-struct ReplyRules {
+template <class Model> struct ReplyRules {
     // Accepts a decoded reply; false sends it to the failure callback.
     std::function<bool(const Model&)> accept;
     // Runs before the failure callback when the reply mapping refused the reply.
@@ -71,12 +70,13 @@ void send(Case operation, Parameters parameters, SuccessCallBack<Model> successC
         });
 }
 
-void requestItemDetail(int item_id, SuccessCallBack<DetailsListModel> successCallBack,
-    FailureCallBack failureCallBack, QObject* context, const char* label, Case operation)
+void requestItemDetail(int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
+    QObject* context, const char* label, Case operation)
 {
     const std::string uuid = text(deviceUUID());
-    logRequest(label, Parameters{{"uuid", uuid}, {"item_id", item_id}});
-    send<DetailsListModel>(operation, Parameters{{"uuid", uuid}, {"item_id", item_id}, {"lang", text(apiLanguageName())}},
+    logRequest(label, Parameters { { "uuid", uuid }, { "item_id", item_id } });
+    send<DetailsListModel>(operation,
+        Parameters { { "uuid", uuid }, { "item_id", item_id }, { "lang", text(apiLanguageName()) } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
@@ -87,9 +87,9 @@ void sendUuidAndLang(Case operation, const char* label, SuccessCallBack<Model> s
 {
     const std::string uuid = text(deviceUUID());
     if (label)
-        logRequest(label, Parameters{{"uuid", uuid}});
-    send<Model>(operation, Parameters{{"uuid", uuid}, {"lang", text(apiLanguageName())}}, std::move(successCallBack),
-        std::move(failureCallBack), context);
+        logRequest(label, Parameters { { "uuid", uuid } });
+    send<Model>(operation, Parameters { { "uuid", uuid }, { "lang", text(apiLanguageName()) } },
+        std::move(successCallBack), std::move(failureCallBack), context);
 }
 
 } // namespace
@@ -104,35 +104,36 @@ void getDiscorysList(int page_no, int page_len, SuccessCallBack<DiscorysModel> s
 {
     const std::string uuid = text(deviceUUID());
     logRequest("getCategoryItems request Data = ",
-        Parameters{{"uuid", uuid}, {"page_no", page_no}, {"page_len", page_len}});
+        Parameters { { "uuid", uuid }, { "page_no", page_no }, { "page_len", page_len } });
     send<DiscorysModel>(Case::templatesGetDiscorysList,
-        Parameters{{"uuid", uuid}, {"page_no", page_no}, {"page_len", page_len}, {"lang", text(apiLanguageName())}},
+        Parameters {
+            { "uuid", uuid }, { "page_no", page_no }, { "page_len", page_len }, { "lang", text(apiLanguageName()) } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void getDesignList(SuccessCallBack<DesignListModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void getDesignList(SuccessCallBack<DesignListModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
     const std::string uuid = text(deviceUUID());
-    logRequest("getDesignList request Data = ", Parameters{{"uuid", uuid}});
+    logRequest("getDesignList request Data = ", Parameters { { "uuid", uuid } });
     ReplyRules<DesignListModel> rules;
     rules.accept = [](const DesignListModel& model) { return model.status == 0; };
     rules.onMappingFailure = [](const MoyaFailure& failure) {
         printLine(QStringLiteral("123123123 code = %1, str = %2").arg(failure.code).arg(failure.message));
     };
-    send<DesignListModel>(Case::designGetDesignList, Parameters{{"uuid", uuid}, {"lang", text(apiLanguageName())}},
-        std::move(successCallBack), std::move(failureCallBack), context, std::move(rules));
+    send<DesignListModel>(Case::designGetDesignList,
+        Parameters { { "uuid", uuid }, { "lang", text(apiLanguageName()) } }, std::move(successCallBack),
+        std::move(failureCallBack), context, std::move(rules));
 }
 
-void getDetailsList(int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void getDetailsList(
+    int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
     requestItemDetail(item_id, std::move(successCallBack), std::move(failureCallBack), context,
         "getDiscorysList request Data = ", Case::designGetDetailsList);
 }
 
-void getDesignDetail(int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void getDesignDetail(
+    int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
     requestItemDetail(item_id, std::move(successCallBack), std::move(failureCallBack), context,
         "getDesignDetail request Data = ", Case::getDesignDetail);
@@ -140,23 +141,23 @@ void getDesignDetail(int item_id, SuccessCallBack<DetailsListModel> successCallB
 
 void makeStep1(SuccessCallBack<Step1Model> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
-    sendUuidAndLang<Step1Model>(Case::makeStep1, "makeStep1 request Data = ", std::move(successCallBack),
-        std::move(failureCallBack), context);
+    sendUuidAndLang<Step1Model>(
+        Case::makeStep1, "makeStep1 request Data = ", std::move(successCallBack), std::move(failureCallBack), context);
 }
 
 void makeStep2(SuccessCallBack<Step2Model> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
-    sendUuidAndLang<Step2Model>(Case::makeStep2, "makeStep2 request Data = ", std::move(successCallBack),
-        std::move(failureCallBack), context);
+    sendUuidAndLang<Step2Model>(
+        Case::makeStep2, "makeStep2 request Data = ", std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void makeStep3(int trade_id, SuccessCallBack<Step3Model> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void makeStep3(
+    int trade_id, SuccessCallBack<Step3Model> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
     const std::string uuid = text(deviceUUID());
-    logRequest("makeStep3 request Data = ", Parameters{{"uuid", uuid}, {"trade_id", trade_id}});
+    logRequest("makeStep3 request Data = ", Parameters { { "uuid", uuid }, { "trade_id", trade_id } });
     send<Step3Model>(Case::makeStep3,
-        Parameters{{"uuid", uuid}, {"trade_id", trade_id}, {"lang", text(apiLanguageName())}},
+        Parameters { { "uuid", uuid }, { "trade_id", trade_id }, { "lang", text(apiLanguageName()) } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
@@ -167,122 +168,118 @@ void makeAiMake(int trade_id, const QList<int>& styles_ids, const QList<int>& co
     const std::string lang = text(apiLanguageName());
     const std::string aiType = text(configModel().data.AI_type);
     logRequest("makeAiMake request Data = ",
-        Parameters{{"uuid", uuid}, {"trade_id", trade_id}, {"styles_ids", intList(styles_ids)},
-            {"contents_ids", intList(contents_ids)}, {"pay_type", text(pay_type)}, {"lang", lang},
-            {"AI_type", aiType}});
+        Parameters { { "uuid", uuid }, { "trade_id", trade_id }, { "styles_ids", intList(styles_ids) },
+            { "contents_ids", intList(contents_ids) }, { "pay_type", text(pay_type) }, { "lang", lang },
+            { "AI_type", aiType } });
     send<AiMakeModel>(Case::makeAiMake,
-        Parameters{{"uuid", uuid}, {"trade_id", trade_id}, {"styles_ids", intList(styles_ids)},
-            {"contents_ids", intList(contents_ids)}, {"pay_type", text(pay_type)}, {"lang", lang},
-            {"token", text(apiToken)}, {"AI_type", aiType}},
+        Parameters { { "uuid", uuid }, { "trade_id", trade_id }, { "styles_ids", intList(styles_ids) },
+            { "contents_ids", intList(contents_ids) }, { "pay_type", text(pay_type) }, { "lang", lang },
+            { "token", text(apiToken) }, { "AI_type", aiType } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void makeFreeAiGet(SuccessCallBack<FreeAiGetModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void makeFreeAiGet(SuccessCallBack<FreeAiGetModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
-    sendUuidAndLang<FreeAiGetModel>(Case::makeFreeAiGet, "makeFreeAiGet request Data = ",
-        std::move(successCallBack), std::move(failureCallBack), context);
+    sendUuidAndLang<FreeAiGetModel>(Case::makeFreeAiGet, "makeFreeAiGet request Data = ", std::move(successCallBack),
+        std::move(failureCallBack), context);
 }
 
-void miscGetConfig(SuccessCallBack<GetConfigModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void miscGetConfig(SuccessCallBack<GetConfigModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
-    sendUuidAndLang<GetConfigModel>(Case::miscGetConfig, "miscGetConfig request Data = ",
-        std::move(successCallBack), std::move(failureCallBack), context);
+    sendUuidAndLang<GetConfigModel>(Case::miscGetConfig, "miscGetConfig request Data = ", std::move(successCallBack),
+        std::move(failureCallBack), context);
 }
 
 void userBindUser(const QString& name, const QString& email, SuccessCallBack<BindUserModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context)
 {
     const std::string uuid = text(deviceUUID());
-    logRequest("miscGetConfig request Data = ", Parameters{{"uuid", uuid}});
+    logRequest("miscGetConfig request Data = ", Parameters { { "uuid", uuid } });
     send<BindUserModel>(Case::userBindUser,
-        Parameters{{"uuid", uuid}, {"name", text(name)}, {"email", text(email)}, {"lang", text(apiLanguageName())}},
+        Parameters {
+            { "uuid", uuid }, { "name", text(name) }, { "email", text(email) }, { "lang", text(apiLanguageName()) } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void delLogo(int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void delLogo(
+    int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
     const std::string uuid = text(deviceUUID());
-    logRequest("getDiscorysList request Data = ", Parameters{{"uuid", uuid}, {"item_ids", item_id}});
+    logRequest("getDiscorysList request Data = ", Parameters { { "uuid", uuid }, { "item_ids", item_id } });
     send<DetailsListModel>(Case::delLogo,
-        Parameters{{"uuid", uuid}, {"item_id", item_id}, {"lang", text(apiLanguageName())}},
+        Parameters { { "uuid", uuid }, { "item_id", item_id }, { "lang", text(apiLanguageName()) } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void getFontList(SuccessCallBack<ResourceFontListModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void getFontList(
+    SuccessCallBack<ResourceFontListModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
     const std::string uuid = text(deviceUUID());
     const std::string lang = text(fontScriptClass());
-    logRequest("getFontList request Data = ", Parameters{{"uuid", uuid}, {"lang", lang}});
-    send<ResourceFontListModel>(Case::resourceFontList, Parameters{{"uuid", uuid}, {"lang", lang}},
+    logRequest("getFontList request Data = ", Parameters { { "uuid", uuid }, { "lang", lang } });
+    send<ResourceFontListModel>(Case::resourceFontList, Parameters { { "uuid", uuid }, { "lang", lang } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void getResourceShape(SuccessCallBack<ResourceShapeModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void getResourceShape(
+    SuccessCallBack<ResourceShapeModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
-    sendUuidAndLang<ResourceShapeModel>(Case::resourceShape, nullptr, std::move(successCallBack),
-        std::move(failureCallBack), context);
+    sendUuidAndLang<ResourceShapeModel>(
+        Case::resourceShape, nullptr, std::move(successCallBack), std::move(failureCallBack), context);
 }
 
 void getResourceImages(int igid, int page, int count, SuccessCallBack<ResourceImagesModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context)
 {
     send<ResourceImagesModel>(Case::resourceImages,
-        Parameters{{"uuid", text(deviceUUID())}, {"type", igid}, {"page", page}, {"count", count}},
+        Parameters { { "uuid", text(deviceUUID()) }, { "type", igid }, { "page", page }, { "count", count } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void getResourceBg(SuccessCallBack<ResourceBgModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void getResourceBg(SuccessCallBack<ResourceBgModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
-    sendUuidAndLang<ResourceBgModel>(Case::resourceBg, nullptr, std::move(successCallBack),
-        std::move(failureCallBack), context);
+    sendUuidAndLang<ResourceBgModel>(
+        Case::resourceBg, nullptr, std::move(successCallBack), std::move(failureCallBack), context);
 }
 
 void uploadPic(SuccessCallBack<UploadPicModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
     send<UploadPicModel>(Case::uploadPic,
-        Parameters{{"uuid", text(deviceUUID())}, {"token", text(apiToken)}, {"timestamp", currentTimestamp()},
-            {"lang", text(apiLanguageName())}},
+        Parameters { { "uuid", text(deviceUUID()) }, { "token", text(apiToken) }, { "timestamp", currentTimestamp() },
+            { "lang", text(apiLanguageName()) } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void createPic(const QString& item_id, SuccessCallBack<UploadPicModel> successCallBack,
-    FailureCallBack failureCallBack, QObject* context)
-{
-    send<UploadPicModel>(Case::createPic,
-        Parameters{{"uuid", text(deviceUUID())}, {"item_id", text(item_id)}, {"token", text(apiToken)},
-            {"timestamp", currentTimestamp()}},
-        std::move(successCallBack), std::move(failureCallBack), context);
-}
-
-void checkUpdate(SuccessCallBack<CheckUpdateModel> successCallBack, FailureCallBack failureCallBack,
+void createPic(const QString& item_id, SuccessCallBack<UploadPicModel> successCallBack, FailureCallBack failureCallBack,
     QObject* context)
 {
-    const Parameters parameters{
-        {"uid", text(deviceUUID())}, {"version", text(appVersion())}, {"os", "mac"}, {"lang", text(languageCode())}};
+    send<UploadPicModel>(Case::createPic,
+        Parameters { { "uuid", text(deviceUUID()) }, { "item_id", text(item_id) }, { "token", text(apiToken) },
+            { "timestamp", currentTimestamp() } },
+        std::move(successCallBack), std::move(failureCallBack), context);
+}
+
+void checkUpdate(SuccessCallBack<CheckUpdateModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
+{
+    const Parameters parameters { { "uid", text(deviceUUID()) }, { "version", text(appVersion()) }, { "os", "mac" },
+        { "lang", text(languageCode()) } };
     logRequest("checkUpdate request Data = ", parameters);
     ReplyRules<CheckUpdateModel> rules;
-    rules.onMappingFailure = [](const MoyaFailure& failure) {
-        printLine(QStringLiteral("code code code = %1").arg(failure.code));
-    };
+    rules.onMappingFailure
+        = [](const MoyaFailure& failure) { printLine(QStringLiteral("code code code = %1").arg(failure.code)); };
     send<CheckUpdateModel>(Case::checkUpdate, parameters, std::move(successCallBack), std::move(failureCallBack),
         context, std::move(rules));
 }
 
-void backupv1design(SuccessCallBack<SaveLogoModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void backupv1design(SuccessCallBack<SaveLogoModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
     const std::string uuid = text(deviceUUID());
     const std::string lang = text(apiLanguageName());
     // The token is sent but kept out of the log.
     logRequest("backupv1design request Data = ",
-        Parameters{{"uuid", uuid}, {"timestamp", currentTimestamp()}, {"lang", lang}});
+        Parameters { { "uuid", uuid }, { "timestamp", currentTimestamp() }, { "lang", lang } });
     send<SaveLogoModel>(Case::backupv1design,
-        Parameters{{"uuid", uuid}, {"token", text(apiToken)}, {"timestamp", currentTimestamp()}, {"lang", lang}},
+        Parameters {
+            { "uuid", uuid }, { "token", text(apiToken) }, { "timestamp", currentTimestamp() }, { "lang", lang } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }

@@ -27,37 +27,35 @@
 
 #include <QList>
 #include <QString>
-
 #include <functional>
 
 class QObject;
 
-template <class Model>
-using SuccessCallBack = std::function<void(const Model&)>;
+template <class Model> using SuccessCallBack = std::function<void(const Model&)>;
 using FailureCallBack = std::function<void()>;
 
 void getDiscorysList(int page_no, int page_len, SuccessCallBack<DiscorysModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context = nullptr);
 // Only a reply whose `status` is 0 reaches the success callback.
-void getDesignList(SuccessCallBack<DesignListModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context = nullptr);
+void getDesignList(
+    SuccessCallBack<DesignListModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
 void getDetailsList(int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
     QObject* context = nullptr);
 void getDesignDetail(int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
     QObject* context = nullptr);
-void makeStep1(SuccessCallBack<Step1Model> successCallBack, FailureCallBack failureCallBack,
-    QObject* context = nullptr);
-void makeStep2(SuccessCallBack<Step2Model> successCallBack, FailureCallBack failureCallBack,
-    QObject* context = nullptr);
+void makeStep1(
+    SuccessCallBack<Step1Model> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
+void makeStep2(
+    SuccessCallBack<Step2Model> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
 void makeStep3(int trade_id, SuccessCallBack<Step3Model> successCallBack, FailureCallBack failureCallBack,
     QObject* context = nullptr);
 // Sends the AI type of the last configuration reply in configModel().
 void makeAiMake(int trade_id, const QList<int>& styles_ids, const QList<int>& contents_ids, const QString& pay_type,
     SuccessCallBack<AiMakeModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
-void makeFreeAiGet(SuccessCallBack<FreeAiGetModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context = nullptr);
-void miscGetConfig(SuccessCallBack<GetConfigModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context = nullptr);
+void makeFreeAiGet(
+    SuccessCallBack<FreeAiGetModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
+void miscGetConfig(
+    SuccessCallBack<GetConfigModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
 void userBindUser(const QString& name, const QString& email, SuccessCallBack<BindUserModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context = nullptr);
 void delLogo(int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
@@ -65,21 +63,21 @@ void delLogo(int item_id, SuccessCallBack<DetailsListModel> successCallBack, Fai
 // Sends the font-script class as "lang".
 void getFontList(SuccessCallBack<ResourceFontListModel> successCallBack, FailureCallBack failureCallBack,
     QObject* context = nullptr);
-void getResourceShape(SuccessCallBack<ResourceShapeModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context = nullptr);
+void getResourceShape(
+    SuccessCallBack<ResourceShapeModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
 void getResourceImages(int igid, int page, int count, SuccessCallBack<ResourceImagesModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context = nullptr);
-void getResourceBg(SuccessCallBack<ResourceBgModel> successCallBack, FailureCallBack failureCallBack,
+void getResourceBg(
+    SuccessCallBack<ResourceBgModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
+void uploadPic(
+    SuccessCallBack<UploadPicModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
+void createPic(const QString& item_id, SuccessCallBack<UploadPicModel> successCallBack, FailureCallBack failureCallBack,
     QObject* context = nullptr);
-void uploadPic(SuccessCallBack<UploadPicModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context = nullptr);
-void createPic(const QString& item_id, SuccessCallBack<UploadPicModel> successCallBack,
-    FailureCallBack failureCallBack, QObject* context = nullptr);
 // Goes to the update host; sends the device id as "uid" and the short language code.
-void checkUpdate(SuccessCallBack<CheckUpdateModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context = nullptr);
-void backupv1design(SuccessCallBack<SaveLogoModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context = nullptr);
+void checkUpdate(
+    SuccessCallBack<CheckUpdateModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
+void backupv1design(
+    SuccessCallBack<SaveLogoModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
 
 // Whole seconds since 1970, as sent in "timestamp".
 qint64 currentTimestamp();

@@ -2,15 +2,14 @@
 
 #include "core/Configs.h"
 
-
 APIManager APIManager::testApiPara(const QString& key, const QString& /*unused*/)
 {
-    return APIManager(Case::testApiPara, Parameters{{"key", key.toStdString()}});
+    return APIManager(Case::testApiPara, Parameters { { "key", key.toStdString() } });
 }
 
 APIManager APIManager::getNbaInfo(const QString& key)
 {
-    return APIManager(Case::getNbaInfo, Parameters{{"key", key.toStdString()}});
+    return APIManager(Case::getNbaInfo, Parameters { { "key", key.toStdString() } });
 }
 
 APIManager APIManager::testApi()
@@ -125,8 +124,8 @@ APIManager::Encoding APIManager::encoding() const
 QList<QPair<QByteArray, QByteArray>> APIManager::headers() const
 {
     return {
-        {QByteArrayLiteral("Content-Type"), QByteArrayLiteral("application/x-www-form-urlencoded")},
-        {QByteArrayLiteral("platform"), QByteArrayLiteral("ios")},
+        { QByteArrayLiteral("Content-Type"), QByteArrayLiteral("application/x-www-form-urlencoded") },
+        { QByteArrayLiteral("platform"), QByteArrayLiteral("ios") },
     };
 }
 

@@ -9,7 +9,6 @@
 #include <QPair>
 #include <QString>
 #include <QUrl>
-
 #include <nlohmann/json.hpp>
 
 class APIManager {
@@ -75,7 +74,11 @@ public:
     static bool carriesParameters(Case operation);
 
 private:
-    APIManager(Case operation, Parameters parameters) : m_case(operation), m_parameters(std::move(parameters)) {}
+    APIManager(Case operation, Parameters parameters)
+        : m_case(operation)
+        , m_parameters(std::move(parameters))
+    {
+    }
 
     Case m_case;
     Parameters m_parameters;

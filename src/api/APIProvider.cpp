@@ -70,14 +70,14 @@ void APIProvider::put(const QUrl& url, const QByteArray& contentType, const QByt
     APIResponse info;
     info.requestURL = url;
     info.requestMethod = QByteArrayLiteral("PUT");
-    info.requestHeaders = {{QByteArrayLiteral("Content-Type"), contentType}};
+    info.requestHeaders = { { QByteArrayLiteral("Content-Type"), contentType } };
     info.requestBodySize = body.size();
     QNetworkReply* reply = manager().put(makeRequest(url, info.requestHeaders), body);
     watch(reply, std::move(info), context, std::move(onResponse), std::move(onError));
 }
 
-void APIProvider::postMultipart(const QUrl& url, QHttpMultiPart* form, QObject* context, ResponseHandler onResponse,
-    ErrorHandler onError)
+void APIProvider::postMultipart(
+    const QUrl& url, QHttpMultiPart* form, QObject* context, ResponseHandler onResponse, ErrorHandler onError)
 {
     APIResponse info;
     info.requestURL = url;
@@ -87,8 +87,8 @@ void APIProvider::postMultipart(const QUrl& url, QHttpMultiPart* form, QObject* 
     watch(reply, std::move(info), context, std::move(onResponse), std::move(onError));
 }
 
-void APIProvider::watch(QNetworkReply* reply, APIResponse requestInfo, QObject* context, ResponseHandler onResponse,
-    ErrorHandler onError)
+void APIProvider::watch(
+    QNetworkReply* reply, APIResponse requestInfo, QObject* context, ResponseHandler onResponse, ErrorHandler onError)
 {
     QObject* receiver = context ? context : static_cast<QObject*>(&manager());
     QObject::connect(reply, &QNetworkReply::finished, receiver,
@@ -103,7 +103,7 @@ void APIProvider::watch(QNetworkReply* reply, APIResponse requestInfo, QObject* 
                 return;
             }
             if (onError)
-                onError(TransportError{static_cast<int>(reply->error()), reply->errorString()});
+                onError(TransportError { static_cast<int>(reply->error()), reply->errorString() });
         });
     // Connected second, so it runs after the handler above, and also when the context is gone.
     QObject::connect(reply, &QNetworkReply::finished, &manager(), [reply] { reply->deleteLater(); });

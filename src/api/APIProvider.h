@@ -11,7 +11,6 @@
 #include "api/APIResponse.h"
 
 #include <QPointer>
-
 #include <chrono>
 #include <functional>
 
@@ -26,7 +25,7 @@ public:
     using ResponseHandler = std::function<void(const APIResponse&)>;
     using ErrorHandler = std::function<void(const TransportError&)>;
 
-    static constexpr std::chrono::milliseconds defaultTimeout{10000};
+    static constexpr std::chrono::milliseconds defaultTimeout { 10000 };
 
     static APIProvider& shared();
 
@@ -37,8 +36,8 @@ public:
     void put(const QUrl& url, const QByteArray& contentType, const QByteArray& body, QObject* context,
         ResponseHandler onResponse, ErrorHandler onError);
     // Sends a multipart form by POST; the provider takes the form over.
-    void postMultipart(const QUrl& url, QHttpMultiPart* form, QObject* context, ResponseHandler onResponse,
-        ErrorHandler onError);
+    void postMultipart(
+        const QUrl& url, QHttpMultiPart* form, QObject* context, ResponseHandler onResponse, ErrorHandler onError);
 
     std::chrono::milliseconds timeout() const { return m_timeout; }
     // Tests shorten the time-out to exercise it without waiting ten seconds.

@@ -4,7 +4,7 @@
 
 std::optional<QByteArray> gzipCompress(const QByteArray& data)
 {
-    z_stream stream{};
+    z_stream stream {};
     // 15 window bits plus 16 asks zlib for the gzip wrapper.
     if (deflateInit2(&stream, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         return std::nullopt;

@@ -4,7 +4,6 @@
 // gzip header and trailer around a deflate stream.
 
 #include <QByteArray>
-
 #include <optional>
 
 std::optional<QByteArray> gzipCompress(const QByteArray& data);

@@ -7,7 +7,6 @@
 #include <QList>
 #include <QPair>
 #include <QString>
-
 #include <nlohmann/json.hpp>
 
 QString describeParameters(const nlohmann::ordered_json& parameters);

@@ -5,7 +5,6 @@
 
 #include <QBuffer>
 #include <QStringEncoder>
-
 #include <memory>
 
 namespace {
@@ -72,8 +71,8 @@ void uploadSVGDataToPresignedURL(const QString& svgBase64, const QUrl& url, std:
     putBytes(url, QByteArrayLiteral("image/svg+xml"), *bytes, std::move(success), std::move(failure), context);
 }
 
-void uploadSVGStringToPresignedURL(const QString& svg, const QUrl& url, std::function<void()> success,
-    std::function<void()> failure, QObject* context)
+void uploadSVGStringToPresignedURL(
+    const QString& svg, const QUrl& url, std::function<void()> success, std::function<void()> failure, QObject* context)
 {
     QStringEncoder encoder(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
     const QByteArray bytes = encoder.encode(svg);

@@ -9,7 +9,6 @@
 #include <QImage>
 #include <QString>
 #include <QUrl>
-
 #include <functional>
 #include <optional>
 

@@ -6,11 +6,9 @@
 
 #include "api/APIProvider.h"
 #include "api/ResponseMapper.h"
-
 #include "core/Configs.h"
 
 #include <QObject>
-
 #include <memory>
 
 template <class T>
@@ -26,8 +24,8 @@ void sendForModel(const APIManager& target, QObject* context, std::function<void
 // The completion form: a transport error becomes a failure with the error's
 // code and the "HUD_NetworkAnomaly" key.
 template <class T>
-void requestModel(const APIManager& target, std::function<void(const MoyaResult<T>&)> completion,
-    QObject* context = nullptr)
+void requestModel(
+    const APIManager& target, std::function<void(const MoyaResult<T>&)> completion, QObject* context = nullptr)
 {
     auto shared = std::make_shared<std::function<void(const MoyaResult<T>&)>>(std::move(completion));
     sendForModel<T>(

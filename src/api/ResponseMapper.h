@@ -9,7 +9,6 @@
 #include "model/JsonFieldReader.h"
 
 #include <nlohmann/json.hpp>
-
 #include <variant>
 
 namespace ResponseMapper {
@@ -24,8 +23,7 @@ MoyaFailure dataInvalid();
 
 } // namespace ResponseMapper
 
-template <class T>
-MoyaResult<T> mapModel(const APIResponse& response)
+template <class T> MoyaResult<T> mapModel(const APIResponse& response)
 {
     auto parsed = ResponseMapper::parseResponse(response);
     if (auto* failure = std::get_if<MoyaFailure>(&parsed))

@@ -13,11 +13,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHttpMultiPart>
+#include <QSaveFile>
 #include <QTemporaryDir>
-
-#include <nlohmann/json.hpp>
-
 #include <memory>
+#include <nlohmann/json.hpp>
 
 namespace {
 
@@ -30,7 +29,11 @@ bool saveInFlight = false;
 // One save's private folder and the in-flight mark; both end with the session.
 class SaveSession {
 public:
-    SaveSession() : m_folder(QDir::tempPath() + QStringLiteral("/tessaly-save-XXXXXX")) { saveInFlight = true; }
+    SaveSession()
+        : m_folder(QDir::tempPath() + QStringLiteral("/tessaly-save-XXXXXX"))
+    {
+        saveInFlight = true;
+    }
     ~SaveSession() { saveInFlight = false; }
     SaveSession(const SaveSession&) = delete;
     SaveSession& operator=(const SaveSession&) = delete;
@@ -45,12 +48,8 @@ private:
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         *error = file.errorString();
         return false;
     }
@@ -66,8 +65,8 @@ void fail(const std::function<void(bool)>& completion, const QString& line)
 
 // Gives the file result to the caller of the save: prints the outcome, ends
 // the session (removing its folder) and only then reports.
-void finishSVGUpload(std::unique_ptr<SaveSession> session, const std::function<void(bool)>& completion,
-    const SaveLogoFileResult& result)
+void finishSVGUpload(
+    std::unique_ptr<SaveSession> session, const std::function<void(bool)>& completion, const SaveLogoFileResult& result)
 {
     printLine(result.success ? QStringLiteral("上传成功") : uploadFailedPrefix + result.text);
     session.reset();
@@ -82,8 +81,8 @@ bool isSaveAndUploadInFlight()
     return saveInFlight;
 }
 
-void saveAndUploadSVG(const QString& itemId, const QString& svgBase64, const QString& kind,
-    std::function<void(bool saved)> completion)
+void saveAndUploadSVG(
+    const QString& itemId, const QString& svgBase64, const QString& kind, std::function<void(bool saved)> completion)
 {
     if (saveInFlight) {
         fail(completion, uploadFailedPrefix + QStringLiteral("另一次保存尚未完成"));
@@ -136,28 +135,28 @@ void saveAndUploadSVG(const QString& itemId, const QString& svgBase64, const QSt
     printLine(QStringLiteral("EditLogoView from = ") + kind);
 
     auto sharedSession = std::make_shared<std::unique_ptr<SaveSession>>(std::move(session));
-    uploadSVGFile(itemId, gzipPath, kind,
-        [sharedSession, completion = std::move(completion)](const SaveLogoFileResult& result) {
+    uploadSVGFile(
+        itemId, gzipPath, kind, [sharedSession, completion = std::move(completion)](const SaveLogoFileResult& result) {
             finishSVGUpload(std::move(*sharedSession), completion, result);
         });
 }
 
-void uploadSVGFile(const QString& itemId, const QString& gzipFilePath, const QString& kind,
-    SaveLogoFileCompletion completion)
+void uploadSVGFile(
+    const QString& itemId, const QString& gzipFilePath, const QString& kind, SaveLogoFileCompletion completion)
 {
     const QUrl url(Configs::Network::apiBaseURL + QStringLiteral("/logo2/Save_logo_file"));
-    const QList<QPair<QString, QString>> parameters{
-        {QStringLiteral("uuid"), deviceUUID()},
-        {QStringLiteral("token"), apiToken},
-        {QStringLiteral("item_id"), itemId},
-        {QStringLiteral("from"), kind},
-        {QStringLiteral("lang"), apiLanguageName()},
+    const QList<QPair<QString, QString>> parameters {
+        { QStringLiteral("uuid"), deviceUUID() },
+        { QStringLiteral("token"), apiToken },
+        { QStringLiteral("item_id"), itemId },
+        { QStringLiteral("from"), kind },
+        { QStringLiteral("lang"), apiLanguageName() },
     };
 
     auto* form = new QHttpMultiPart(QHttpMultiPart::FormDataType);
     if (!buildSaveLogoFileForm(*form, parameters, gzipFilePath)) {
         delete form;
-        handleSaveLogoFileReply(TransportError{-1, QStringLiteral("无法读取文件 ") + gzipFilePath}, completion);
+        handleSaveLogoFileReply(TransportError { -1, QStringLiteral("无法读取文件 ") + gzipFilePath }, completion);
         return;
     }
     auto shared = std::make_shared<SaveLogoFileCompletion>(std::move(completion));
@@ -166,8 +165,8 @@ void uploadSVGFile(const QString& itemId, const QString& gzipFilePath, const QSt
         [shared](const TransportError& error) { handleSaveLogoFileReply(error, *shared); });
 }
 
-bool buildSaveLogoFileForm(QHttpMultiPart& form, const QList<QPair<QString, QString>>& parameters,
-    const QString& gzipFilePath)
+bool buildSaveLogoFileForm(
+    QHttpMultiPart& form, const QList<QPair<QString, QString>>& parameters, const QString& gzipFilePath)
 {
     auto* file = new QFile(gzipFilePath, &form);
     if (!file->open(QIODevice::ReadOnly)) {
@@ -176,8 +175,7 @@ bool buildSaveLogoFileForm(QHttpMultiPart& form, const QList<QPair<QString, QStr
     }
     for (const auto& [name, value] : parameters) {
         QHttpPart part;
-        part.setHeader(QNetworkRequest::ContentDispositionHeader,
-            QStringLiteral("form-data; name=\"%1\"").arg(name));
+        part.setHeader(QNetworkRequest::ContentDispositionHeader, QStringLiteral("form-data; name=\"%1\"").arg(name));
         part.setBody(value.toUtf8());
         form.append(part);
     }
@@ -190,12 +188,12 @@ bool buildSaveLogoFileForm(QHttpMultiPart& form, const QList<QPair<QString, QStr
     return true;
 }
 
-void handleSaveLogoFileReply(const std::variant<APIResponse, TransportError>& outcome,
-    const SaveLogoFileCompletion& completion)
+void handleSaveLogoFileReply(
+    const std::variant<APIResponse, TransportError>& outcome, const SaveLogoFileCompletion& completion)
 {
     auto finish = [&completion](bool success, const QString& text) {
         if (completion)
-            completion(SaveLogoFileResult{success, text});
+            completion(SaveLogoFileResult { success, text });
     };
     if (const auto* error = std::get_if<TransportError>(&outcome)) {
         printLine(uploadFailedPrefix + error->description);

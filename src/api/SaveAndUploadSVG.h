@@ -12,7 +12,6 @@
 #include <QList>
 #include <QPair>
 #include <QString>
-
 #include <functional>
 #include <variant>
 
@@ -20,8 +19,8 @@ class QHttpMultiPart;
 
 // Runs `completion` exactly once: at once on a failure before the upload,
 // later on the main thread after it. `kind` is "design" or "template".
-void saveAndUploadSVG(const QString& itemId, const QString& svgBase64, const QString& kind,
-    std::function<void(bool saved)> completion);
+void saveAndUploadSVG(
+    const QString& itemId, const QString& svgBase64, const QString& kind, std::function<void(bool saved)> completion);
 
 // Whether a save is waiting for its upload reply.
 bool isSaveAndUploadInFlight();
@@ -34,15 +33,15 @@ struct SaveLogoFileResult {
 using SaveLogoFileCompletion = std::function<void(const SaveLogoFileResult&)>;
 
 // Posts the compressed file with the design's fields; the completion runs on the main thread.
-void uploadSVGFile(const QString& itemId, const QString& gzipFilePath, const QString& kind,
-    SaveLogoFileCompletion completion);
+void uploadSVGFile(
+    const QString& itemId, const QString& gzipFilePath, const QString& kind, SaveLogoFileCompletion completion);
 
 // Appends one text part per parameter, then the file part "filename"
 // ("big_orig.svg.gz", "application/gzip"). False when the file can't be opened.
-bool buildSaveLogoFileForm(QHttpMultiPart& form, const QList<QPair<QString, QString>>& parameters,
-    const QString& gzipFilePath);
+bool buildSaveLogoFileForm(
+    QHttpMultiPart& form, const QList<QPair<QString, QString>>& parameters, const QString& gzipFilePath);
 
 // Judges the upload's outcome: success only for a 2xx reply that is a JSON
 // object whose "status" is the integer 0.
-void handleSaveLogoFileReply(const std::variant<APIResponse, TransportError>& outcome,
-    const SaveLogoFileCompletion& completion);
+void handleSaveLogoFileReply(
+    const std::variant<APIResponse, TransportError>& outcome, const SaveLogoFileCompletion& completion);

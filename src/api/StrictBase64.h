@@ -5,7 +5,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <optional>
 
 std::optional<QByteArray> decodeStrictBase64(const QString& text);

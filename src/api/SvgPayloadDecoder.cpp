@@ -56,9 +56,9 @@ std::variant<QByteArray, SvgPayloadError> decodeSvgPayload(const QString& svgBas
     const QString base64Failed = QStringLiteral("Base64 解码失败");
     const std::optional<QByteArray> decoded = decodeStrictBase64(svgBase64);
     if (!decoded || !isValidUtf8(*decoded))
-        return SvgPayloadError{base64Failed};
+        return SvgPayloadError { base64Failed };
     std::optional<QByteArray> svg = removePercentEncoding(*decoded);
     if (!svg)
-        return SvgPayloadError{QStringLiteral("SVG字符串解码失败")};
+        return SvgPayloadError { QStringLiteral("SVG字符串解码失败") };
     return *svg;
 }

@@ -7,7 +7,6 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QScreen>
-
 #include <cmath>
 
 int uploadImageSide()

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QString>
-
 #include <optional>
 
 // The picture stretched (aspect ratio not kept) onto a square of that side.

@@ -7,6 +7,7 @@
 // The Discovery and My Design pages come from their own library; until a
 // build carries them, their slots hold empty pages of the same size.
 #if __has_include("discovery/DiscoveryView.h")
+#include "discovery/LogoDetailView.h" // DiscoveryView.h's inline accessor needs the complete type
 #include "discovery/DiscoveryView.h"
 #define TESSALY_HAS_DISCOVERY_VIEW 1
 #endif

@@ -1,11 +1,9 @@
 #include "canvas/CanvasModels.h"
 
-#include <QUuid>
-
-#include <nlohmann/json.hpp>
+#include "model/JsonFieldReader.h"
+#include "model/RecordDefaults.h"
 
 #include <cmath>
-#include <limits>
 
 using nlohmann::json;
 
@@ -13,93 +11,7 @@ namespace {
 
 QString freshId()
 {
-    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-}
-
-const json* field(const json& object, const char* key)
-{
-    if (!object.is_object())
-        return nullptr;
-    const auto it = object.find(key);
-    if (it == object.end() || it->is_null())
-        return nullptr;
-    return &*it;
-}
-
-QString numberText(const json& value)
-{
-    if (value.is_number_integer())
-        return value.is_number_unsigned() ? QString::number(value.get<std::uint64_t>())
-                                          : QString::number(value.get<std::int64_t>());
-    return QString::number(value.get<double>(), 'g', 15);
-}
-
-// String fields take strings, and numbers as their decimal text.
-void readString(const json& object, const char* key, QString& target)
-{
-    const json* value = field(object, key);
-    if (!value)
-        return;
-    if (value->is_string())
-        target = QString::fromStdString(value->get<std::string>());
-    else if (value->is_number())
-        target = numberText(*value);
-}
-
-std::optional<double> numberOf(const json& value)
-{
-    if (value.is_number())
-        return value.get<double>();
-    if (value.is_string()) {
-        bool ok = false;
-        const double parsed = QString::fromStdString(value.get<std::string>()).trimmed().toDouble(&ok);
-        if (ok && std::isfinite(parsed))
-            return parsed;
-    }
-    return std::nullopt;
-}
-
-// Int fields take numbers (rounded) and numeric strings; out of range keeps the default.
-void readInt(const json& object, const char* key, int& target)
-{
-    const json* value = field(object, key);
-    if (!value)
-        return;
-    const std::optional<double> number = numberOf(*value);
-    if (!number)
-        return;
-    const double rounded = std::round(*number);
-    if (rounded < std::numeric_limits<int>::min() || rounded > std::numeric_limits<int>::max())
-        return;
-    target = static_cast<int>(rounded);
-}
-
-void readDouble(const json& object, const char* key, double& target)
-{
-    const json* value = field(object, key);
-    if (!value)
-        return;
-    if (const std::optional<double> number = numberOf(*value))
-        target = *number;
-}
-
-// Bool fields take booleans, 0/1 and the texts "true"/"false".
-void readBool(const json& object, const char* key, bool& target)
-{
-    const json* value = field(object, key);
-    if (!value)
-        return;
-    if (value->is_boolean()) {
-        target = value->get<bool>();
-    } else if (value->is_number()) {
-        target = value->get<double>() != 0;
-    } else if (value->is_string()) {
-        const QString text = QString::fromStdString(value->get<std::string>()).trimmed().toLower();
-        if (text == QLatin1String("true") || text == QLatin1String("1"))
-            target = true;
-        else if (text == QLatin1String("false") || text == QLatin1String("0"))
-            target = false;
-    }
+    return RecordDefaults::freshUUID();
 }
 
 } // namespace
@@ -111,10 +23,7 @@ Fill::Fill()
 
 Fill Fill::fromJson(const json& object)
 {
-    Fill model;
-    readString(object, "id", model.id);
-    readString(object, "gradientUnits", model.gradientUnits);
-    return model;
+    return decodeRecord<Fill>(object);
 }
 
 CanvasBrightnessAndSaturationModel::CanvasBrightnessAndSaturationModel()
@@ -124,14 +33,7 @@ CanvasBrightnessAndSaturationModel::CanvasBrightnessAndSaturationModel()
 
 CanvasBrightnessAndSaturationModel CanvasBrightnessAndSaturationModel::fromJson(const json& object)
 {
-    CanvasBrightnessAndSaturationModel model;
-    readString(object, "id", model.id);
-    readInt(object, "saturation", model.saturation);
-    readInt(object, "brightness", model.brightness);
-    readInt(object, "hue", model.hue);
-    if (const json* fill = field(object, "fill"); fill && fill->is_object())
-        model.fill = Fill::fromJson(*fill);
-    return model;
+    return decodeRecord<CanvasBrightnessAndSaturationModel>(object);
 }
 
 HslToRgbModle::HslToRgbModle()
@@ -141,13 +43,7 @@ HslToRgbModle::HslToRgbModle()
 
 HslToRgbModle HslToRgbModle::fromJson(const json& object)
 {
-    HslToRgbModle model;
-    readString(object, "id", model.id);
-    readInt(object, "r", model.r);
-    readInt(object, "g", model.g);
-    readInt(object, "b", model.b);
-    readInt(object, "type", model.type);
-    return model;
+    return decodeRecord<HslToRgbModle>(object);
 }
 
 CanvasTextModel::CanvasTextModel()
@@ -157,18 +53,7 @@ CanvasTextModel::CanvasTextModel()
 
 CanvasTextModel CanvasTextModel::fromJson(const json& object)
 {
-    CanvasTextModel model;
-    readString(object, "id", model.id);
-    readString(object, "type", model.type);
-    readString(object, "text", model.text);
-    readString(object, "fill", model.fill);
-    readString(object, "opacity", model.opacity);
-    readString(object, "fontFamily", model.fontFamily);
-    readString(object, "fontSize", model.fontSize);
-    readString(object, "charSpacing", model.charSpacing);
-    readString(object, "lineHeight", model.lineHeight);
-    readInt(object, "angle", model.angle);
-    return model;
+    return decodeRecord<CanvasTextModel>(object);
 }
 
 CanvasTextCharSpacingModel::CanvasTextCharSpacingModel()
@@ -178,11 +63,7 @@ CanvasTextCharSpacingModel::CanvasTextCharSpacingModel()
 
 CanvasTextCharSpacingModel CanvasTextCharSpacingModel::fromJson(const json& object)
 {
-    CanvasTextCharSpacingModel model;
-    readString(object, "id", model.id);
-    readString(object, "lineHeight", model.lineHeight);
-    readString(object, "charSpacing", model.charSpacing);
-    return model;
+    return decodeRecord<CanvasTextCharSpacingModel>(object);
 }
 
 CanvasPathModel::CanvasPathModel()
@@ -192,12 +73,7 @@ CanvasPathModel::CanvasPathModel()
 
 CanvasPathModel CanvasPathModel::fromJson(const json& object)
 {
-    CanvasPathModel model;
-    readString(object, "id", model.id);
-    readString(object, "type", model.type);
-    readString(object, "opacity", model.opacity);
-    readInt(object, "angle", model.angle);
-    return model;
+    return decodeRecord<CanvasPathModel>(object);
 }
 
 CanvasTextFormatModel::CanvasTextFormatModel()
@@ -207,14 +83,7 @@ CanvasTextFormatModel::CanvasTextFormatModel()
 
 CanvasTextFormatModel CanvasTextFormatModel::fromJson(const json& object)
 {
-    CanvasTextFormatModel model;
-    readString(object, "id", model.id);
-    readBool(object, "isBold", model.isBold);
-    readBool(object, "isItalic", model.isItalic);
-    readBool(object, "isUnderLine", model.isUnderLine);
-    readBool(object, "isUpper", model.isUpper);
-    readBool(object, "isVertical", model.isVertical);
-    return model;
+    return decodeRecord<CanvasTextFormatModel>(object);
 }
 
 SvgBase64Model::SvgBase64Model()
@@ -224,11 +93,7 @@ SvgBase64Model::SvgBase64Model()
 
 SvgBase64Model SvgBase64Model::fromJson(const json& object)
 {
-    SvgBase64Model model;
-    readString(object, "id", model.id);
-    readString(object, "base64", model.base64);
-    readString(object, "form", model.form);
-    return model;
+    return decodeRecord<SvgBase64Model>(object);
 }
 
 SvgStringModel::SvgStringModel()
@@ -238,26 +103,27 @@ SvgStringModel::SvgStringModel()
 
 SvgStringModel SvgStringModel::fromJson(const json& object)
 {
-    SvgStringModel model;
-    readString(object, "id", model.id);
-    readString(object, "svg", model.svg);
-    readString(object, "form", model.form);
-    return model;
+    return decodeRecord<SvgStringModel>(object);
 }
 
 CanvasUndoRedoModel CanvasUndoRedoModel::fromJson(const json& object)
 {
-    CanvasUndoRedoModel model;
-    readBool(object, "canUndo", model.canUndo);
-    readBool(object, "canRedo", model.canRedo);
-    return model;
+    return decodeRecord<CanvasUndoRedoModel>(object);
 }
 
 CanvasSvgLoadedModel CanvasSvgLoadedModel::fromJson(const json& object)
 {
     CanvasSvgLoadedModel model;
-    readDouble(object, "width", model.width);
-    readDouble(object, "height", model.height);
+    const auto readNumber = [&object](const char* key, double& field) {
+        if (!object.is_object() || !object.contains(key))
+            return;
+        bool ok = false;
+        const double number = JsonFieldReader::stringFrom(object.at(key)).value_or(QString()).toDouble(&ok);
+        if (ok && std::isfinite(number))
+            field = number;
+    };
+    readNumber("width", model.width);
+    readNumber("height", model.height);
     return model;
 }
 

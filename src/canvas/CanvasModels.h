@@ -6,9 +6,7 @@
 // convert both ways; unknown keys are ignored.
 
 #include <QString>
-
-#include <nlohmann/json_fwd.hpp>
-
+#include <nlohmann/json.hpp>
 #include <optional>
 
 struct Fill {
@@ -17,17 +15,32 @@ struct Fill {
 
     Fill();
     static Fill fromJson(const nlohmann::json& json);
+
+    template <class Visitor> static void fields(Fill& record, Visitor& visit)
+    {
+        visit("id", record.id);
+        visit("gradientUnits", record.gradientUnits);
+    }
 };
 
 struct CanvasBrightnessAndSaturationModel {
     QString id;
     int saturation = 0; // 0…100
     int brightness = 0; // 100 − HSL lightness, 0…100
-    int hue = 0;        // degrees, 0…360
+    int hue = 0; // degrees, 0…360
     Fill fill;
 
     CanvasBrightnessAndSaturationModel();
     static CanvasBrightnessAndSaturationModel fromJson(const nlohmann::json& json);
+
+    template <class Visitor> static void fields(CanvasBrightnessAndSaturationModel& record, Visitor& visit)
+    {
+        visit("id", record.id);
+        visit("saturation", record.saturation);
+        visit("brightness", record.brightness);
+        visit("hue", record.hue);
+        visit("fill", record.fill);
+    }
 };
 
 // Spelled as the page protocol spells it.
@@ -40,13 +53,22 @@ struct HslToRgbModle {
 
     HslToRgbModle();
     static HslToRgbModle fromJson(const nlohmann::json& json);
+
+    template <class Visitor> static void fields(HslToRgbModle& record, Visitor& visit)
+    {
+        visit("id", record.id);
+        visit("r", record.r);
+        visit("g", record.g);
+        visit("b", record.b);
+        visit("type", record.type);
+    }
 };
 
 struct CanvasTextModel {
     QString id;
     QString type;
     QString text;
-    QString fill;    // fill colour text
+    QString fill; // fill colour text
     QString opacity; // decimal fraction 0…1 as text
     QString fontFamily;
     QString fontSize;
@@ -56,6 +78,20 @@ struct CanvasTextModel {
 
     CanvasTextModel();
     static CanvasTextModel fromJson(const nlohmann::json& json);
+
+    template <class Visitor> static void fields(CanvasTextModel& record, Visitor& visit)
+    {
+        visit("id", record.id);
+        visit("type", record.type);
+        visit("text", record.text);
+        visit("fill", record.fill);
+        visit("opacity", record.opacity);
+        visit("fontFamily", record.fontFamily);
+        visit("fontSize", record.fontSize);
+        visit("charSpacing", record.charSpacing);
+        visit("lineHeight", record.lineHeight);
+        visit("angle", record.angle);
+    }
 };
 
 struct CanvasTextCharSpacingModel {
@@ -65,6 +101,13 @@ struct CanvasTextCharSpacingModel {
 
     CanvasTextCharSpacingModel();
     static CanvasTextCharSpacingModel fromJson(const nlohmann::json& json);
+
+    template <class Visitor> static void fields(CanvasTextCharSpacingModel& record, Visitor& visit)
+    {
+        visit("id", record.id);
+        visit("lineHeight", record.lineHeight);
+        visit("charSpacing", record.charSpacing);
+    }
 };
 
 struct CanvasPathModel {
@@ -75,6 +118,14 @@ struct CanvasPathModel {
 
     CanvasPathModel();
     static CanvasPathModel fromJson(const nlohmann::json& json);
+
+    template <class Visitor> static void fields(CanvasPathModel& record, Visitor& visit)
+    {
+        visit("id", record.id);
+        visit("type", record.type);
+        visit("opacity", record.opacity);
+        visit("angle", record.angle);
+    }
 };
 
 struct CanvasTextFormatModel {
@@ -87,6 +138,16 @@ struct CanvasTextFormatModel {
 
     CanvasTextFormatModel();
     static CanvasTextFormatModel fromJson(const nlohmann::json& json);
+
+    template <class Visitor> static void fields(CanvasTextFormatModel& record, Visitor& visit)
+    {
+        visit("id", record.id);
+        visit("isBold", record.isBold);
+        visit("isItalic", record.isItalic);
+        visit("isUnderLine", record.isUnderLine);
+        visit("isUpper", record.isUpper);
+        visit("isVertical", record.isVertical);
+    }
 };
 
 struct SvgBase64Model {
@@ -96,6 +157,13 @@ struct SvgBase64Model {
 
     SvgBase64Model();
     static SvgBase64Model fromJson(const nlohmann::json& json);
+
+    template <class Visitor> static void fields(SvgBase64Model& record, Visitor& visit)
+    {
+        visit("id", record.id);
+        visit("base64", record.base64);
+        visit("form", record.form);
+    }
 };
 
 struct SvgStringModel {
@@ -105,6 +173,13 @@ struct SvgStringModel {
 
     SvgStringModel();
     static SvgStringModel fromJson(const nlohmann::json& json);
+
+    template <class Visitor> static void fields(SvgStringModel& record, Visitor& visit)
+    {
+        visit("id", record.id);
+        visit("svg", record.svg);
+        visit("form", record.form);
+    }
 };
 
 struct CanvasUndoRedoModel {
@@ -112,6 +187,12 @@ struct CanvasUndoRedoModel {
     bool canRedo = false;
 
     static CanvasUndoRedoModel fromJson(const nlohmann::json& json);
+
+    template <class Visitor> static void fields(CanvasUndoRedoModel& record, Visitor& visit)
+    {
+        visit("canUndo", record.canUndo);
+        visit("canRedo", record.canRedo);
+    }
 };
 
 struct CanvasSvgLoadedModel {

@@ -4,8 +4,8 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
+#include <utility>
 
 class CanvasScriptQueue {
 public:
@@ -18,6 +18,8 @@ public:
     void markReady(const std::function<void(const QString&)>& run);
     // A new page load started: hold calls again until it is ready.
     void markNotReady() { m_ready = false; }
+    // The page can't run calls: hand back and forget every waiting call.
+    QStringList takePending() { return std::exchange(m_pending, {}); }
 
 private:
     bool m_ready = false;

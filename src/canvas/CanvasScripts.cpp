@@ -69,34 +69,64 @@ QString hex6lower(int rgb)
     return QStringLiteral("%1").arg(unsigned(rgb) & 0xFFFFFFu, 6, 16, QLatin1Char('0'));
 }
 
-QString activeAttributes() { return call("activeAttributes"); }
+QString activeAttributes()
+{
+    return call("activeAttributes");
+}
 
 QString hsltorgb(int hue, int saturation, int lightness, int tag)
 {
     return QStringLiteral("hsltorgb(%1,%2,%3,%4)").arg(hue).arg(saturation).arg(lightness).arg(tag);
 }
 
-QString getFontAttributes() { return call("getFontAttributes"); }
-QString setTextFontBold() { return call("setTextFontBold"); }
-QString setTextFontItalic() { return call("setTextFontItalic"); }
-QString setTextFontUnderLine() { return call("setTextFontUnderLine"); }
-QString setTextFontUppercase() { return call("setTextFontUppercase"); }
-QString setTextFontDirection() { return call("setTextFontDirection"); }
-QString setTextFontFamily(const QString& family) { return callWithText("setTextFontFamily", family); }
+QString getFontAttributes()
+{
+    return call("getFontAttributes");
+}
+QString setTextFontBold()
+{
+    return call("setTextFontBold");
+}
+QString setTextFontItalic()
+{
+    return call("setTextFontItalic");
+}
+QString setTextFontUnderLine()
+{
+    return call("setTextFontUnderLine");
+}
+QString setTextFontUppercase()
+{
+    return call("setTextFontUppercase");
+}
+QString setTextFontDirection()
+{
+    return call("setTextFontDirection");
+}
+QString setTextFontFamily(const QString& family)
+{
+    return callWithText("setTextFontFamily", family);
+}
 
 QString loadFont(const QString& family, const QString& location)
 {
     return QStringLiteral("LoadFont(") + jsq(family) + QLatin1Char(',') + jsq(location) + QLatin1Char(')');
 }
 
-QString pushLocalFont(const QString& jsonArray) { return callWithText("pushLocalFont", jsonArray); }
+QString pushLocalFont(const QString& jsonArray)
+{
+    return callWithText("pushLocalFont", jsonArray);
+}
 
 QString canvasClear(bool keepHistory)
 {
     return QStringLiteral("canvasClear(") + flag(keepHistory) + QLatin1Char(')');
 }
 
-QString getSvgAsBase64ForResult(const QString& tag) { return callWithText("getSvgAsBase64ForResult", tag); }
+QString getSvgAsBase64ForResult(const QString& tag)
+{
+    return callWithText("getSvgAsBase64ForResult", tag);
+}
 
 QString getLogoJpgPngBase64(const QString& name, int a, int b, int c)
 {
@@ -104,7 +134,10 @@ QString getLogoJpgPngBase64(const QString& name, int a, int b, int c)
         + flag(a == 1) + QLatin1Char(')');
 }
 
-QString setObjColor(int rgb) { return setObjColorString(QLatin1Char('#') + hex6lower(rgb)); }
+QString setObjColor(int rgb)
+{
+    return setObjColorString(QLatin1Char('#') + hex6lower(rgb));
+}
 
 QString setObjColorString(const QString& text)
 {
@@ -126,35 +159,68 @@ QString setObjOpacity(int percent, bool isAddToUndo)
     return callWithValueAndFlag("setObjOpacity", percent, isAddToUndo);
 }
 
-QString charSpacing(int space, bool isAddToUndo) { return callWithValueAndFlag("charSpacing", space, isAddToUndo); }
+QString charSpacing(int space, bool isAddToUndo)
+{
+    return callWithValueAndFlag("charSpacing", space, isAddToUndo);
+}
 
 QString changeRotate(int degrees, bool isAddToUndo)
 {
     return callWithValueAndFlag("changeRotate", degrees, isAddToUndo);
 }
 
-QString setFlipObjX() { return call("setFlipObjX"); }
-QString setFlipObjY() { return call("setFlipObjY"); }
+QString setFlipObjX()
+{
+    return call("setFlipObjX");
+}
+QString setFlipObjY()
+{
+    return call("setFlipObjY");
+}
 
 QString setCanvasBKGroundColor(int rgb)
 {
     return callWithText("setCanvasBKGroundColor", QLatin1Char('#') + hex6lower(rgb));
 }
 
-QString undoItem() { return call("undoItem"); }
-QString redoItem() { return call("redoItem"); }
-QString copyItem() { return call("copyItem"); }
-QString deleteItem() { return call("deleteItem"); }
-QString addText(const QString& text) { return callWithText("addText", text); }
-QString loadSvgBase64(const QString& base64) { return callWithText("loadSvgBase64", base64); }
-QString loadSvgString(const QString& svg) { return callWithText("loadSvgString", svg); }
+QString undoItem()
+{
+    return call("undoItem");
+}
+QString redoItem()
+{
+    return call("redoItem");
+}
+QString copyItem()
+{
+    return call("copyItem");
+}
+QString deleteItem()
+{
+    return call("deleteItem");
+}
+QString addText(const QString& text)
+{
+    return callWithText("addText", text);
+}
+QString loadSvgBase64(const QString& base64)
+{
+    return callWithText("loadSvgBase64", base64);
+}
+QString loadSvgString(const QString& svg)
+{
+    return callWithText("loadSvgString", svg);
+}
 
 QString setCanvasSize(int width, int height)
 {
     return QStringLiteral("setCanvasSize(%1,%2)").arg(width).arg(height);
 }
 
-QString addSvgBase64(const QString& base64) { return callWithText("addSvgBase64", base64); }
+QString addSvgBase64(const QString& base64)
+{
+    return callWithText("addSvgBase64", base64);
+}
 
 QString setCanvasBKGroundImage(const QString& pngBase64)
 {

@@ -58,7 +58,7 @@ QString bridgeBootstrap()
     });
   };
   open();
-  const ready = function () { send('pageReady', {}); };
+  const ready = function () { send('pageReady', { canvas: typeof window.loadSvgString === 'function' }); };
   if (document.readyState === 'complete') ready(); else window.addEventListener('load', ready);
 })();)JS");
 }

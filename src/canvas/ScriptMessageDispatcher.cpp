@@ -31,9 +31,16 @@ void ScriptMessageDispatcher::dispatch(const QString& name, const QString& body)
         return;
     }
     if (name == QLatin1String("pageReady")) {
-        printLine(QStringLiteral("canvas page ready"));
+        bool canvasStarted = true;
+        if (const std::optional<nlohmann::json> object = parseJsonObject(body)) {
+            const auto it = object->find("canvas");
+            if (it != object->end() && it->is_boolean())
+                canvasStarted = it->get<bool>();
+        }
+        printLine(canvasStarted ? QStringLiteral("canvas page ready")
+                                : QStringLiteral("canvas page loaded, but its scripts did not start"));
         if (m_onPageReady)
-            m_onPageReady();
+            m_onPageReady(canvasStarted);
         return;
     }
     if (name == QLatin1String("imageBase64")) {

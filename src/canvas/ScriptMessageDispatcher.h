@@ -7,15 +7,13 @@
 
 #include <QHash>
 #include <QString>
-
-#include <nlohmann/json_fwd.hpp>
-
 #include <functional>
+#include <nlohmann/json_fwd.hpp>
 
 class ScriptMessageDispatcher {
 public:
-    // Called on "pageReady".
-    void setPageReadyHandler(std::function<void()> handler) { m_onPageReady = std::move(handler); }
+    // Called on "pageReady" with whether the page's canvas scripts started.
+    void setPageReadyHandler(std::function<void(bool canvasStarted)> handler) { m_onPageReady = std::move(handler); }
 
     // The family most recently asked for; only its success applies the family.
     void noteFontRequested(const QString& family) { m_latestFontFamily = family; }
@@ -27,7 +25,7 @@ private:
     void onLoadFontSuccess(const nlohmann::json& body);
     void onSvgBase64(const SvgBase64Model& model);
 
-    std::function<void()> m_onPageReady;
+    std::function<void(bool)> m_onPageReady;
     QHash<QString, QString> m_pendingFontNames;
     QString m_latestFontFamily;
 };

@@ -2,12 +2,16 @@
 
 #include "canvas/CanvasChannelBridge.h"
 #include "canvas/CanvasScripts.h"
+#include "canvas/DesignReference.h"
 #include "canvas/InjectedScripts.h"
 #include "canvas/SvgSizeReader.h"
+#include "core/ConfigResource.h"
 #include "core/Configs.h"
 #include "core/Downloads.h"
 #include "core/Log.h"
 #include "core/Paths.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
 #include "globals/AppGlobals.h"
 
 #include <QCoreApplication>
@@ -23,6 +27,7 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <algorithm>
 
 namespace {
 
@@ -49,7 +54,7 @@ QString shortened(const QString& js)
 
 QString configuredBaseUrl()
 {
-    QFile file(QStringLiteral(":/Config.txt"));
+    QFile file(configResourcePath);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("baseUrl")).toString();
@@ -86,7 +91,7 @@ QUrl canvasPageUrl()
 WebViewViewController::WebViewViewController(QObject* parent)
     : QObject(parent)
 {
-    m_dispatcher.setPageReadyHandler([this] { onPageReady(); });
+    m_dispatcher.setPageReadyHandler([this](bool canvasStarted) { onPageReady(canvasStarted); });
 }
 
 WebViewViewController::~WebViewViewController()
@@ -108,6 +113,8 @@ void WebViewViewController::createView()
     view->setFixedSize(int(canvasWidth), int(canvasHeight));
     view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view = view;
+    // Should a host delete the view after all, calls wait for the next one.
+    connect(view, &QObject::destroyed, this, [this] { m_queue.markNotReady(); });
     if (liveViews().isEmpty())
         qAddPostRoutine(deleteLiveViews);
     liveViews().append(view);
@@ -120,9 +127,9 @@ void WebViewViewController::createView()
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
 
     auto* channel = new QWebChannel(page);
-    m_bridge = new CanvasChannelBridge(
+    auto* bridge = new CanvasChannelBridge(
         [this](const QString& name, const QString& body) { handleScriptMessage(name, body); }, channel);
-    channel->registerObject(QStringLiteral("bridge"), m_bridge);
+    channel->registerObject(QStringLiteral("bridge"), bridge);
     page->setWebChannel(channel);
 
     QWebEngineScriptCollection& scripts = page->scripts();
@@ -132,10 +139,13 @@ void WebViewViewController::createView()
     scripts.insert(documentCreationScript(QStringLiteral("consoleForwarder"), InjectedScripts::consoleForwarder()));
     scripts.insert(documentCreationScript(QStringLiteral("bridgeBootstrap"), InjectedScripts::bridgeBootstrap()));
 
-    connect(page, &QWebEnginePage::loadStarted, this, [this] { m_queue.markNotReady(); });
-    connect(page, &QWebEnginePage::loadFinished, this, [](bool ok) {
+    connect(page, &QWebEnginePage::loadStarted, this, [this] {
+        m_pageFailed = false;
+        m_queue.markNotReady();
+    });
+    connect(page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
         if (!ok)
-            printLine(QStringLiteral("canvas page failed to load: ") + canvasPageUrl().toString());
+            onPageFailed(QStringLiteral("canvas page failed to load: ") + canvasPageUrl().toString());
     });
     page->setBackgroundColor(QColor(0x1E1E1E));
     view->load(canvasPageUrl());
@@ -147,11 +157,19 @@ void WebViewViewController::destroyView()
         return;
     QWebEngineView* view = m_view.data();
     m_view.clear();
-    m_bridge = nullptr;
     m_queue.markNotReady();
     liveViews().removeAll(view);
     delete view;
 }
+
+namespace {
+
+bool isDesignLoad(const QString& js)
+{
+    return js.startsWith(QLatin1String("loadSvgBase64(")) || js.startsWith(QLatin1String("loadSvgString("));
+}
+
+} // namespace
 
 void WebViewViewController::evaluate(const QString& js)
 {
@@ -159,7 +177,23 @@ void WebViewViewController::evaluate(const QString& js)
         m_sink(js);
         return;
     }
+    if (m_pageFailed) {
+        printLine(QStringLiteral("canvas call dropped, the page failed: ") + shortened(js));
+        if (isDesignLoad(js))
+            RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
+        return;
+    }
     m_queue.submit(js, [this](const QString& script) { runNow(script); });
+}
+
+void WebViewViewController::onPageFailed(const QString& reason)
+{
+    printLine(reason);
+    m_pageFailed = true;
+    const QStringList dropped = m_queue.takePending();
+    // Whoever waits for a design must hear that it will not come.
+    if (std::any_of(dropped.begin(), dropped.end(), isDesignLoad))
+        RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
 }
 
 void WebViewViewController::runNow(const QString& js)
@@ -183,8 +217,12 @@ void WebViewViewController::handleScriptMessage(const QString& name, const QStri
     m_dispatcher.dispatch(name, body);
 }
 
-void WebViewViewController::onPageReady()
+void WebViewViewController::onPageReady(bool canvasStarted)
 {
+    if (!canvasStarted) {
+        onPageFailed(QStringLiteral("the canvas page's scripts did not start"));
+        return;
+    }
     m_queue.markReady([this](const QString& js) { runNow(js); });
     Q_EMIT pageReady();
 }
@@ -194,19 +232,40 @@ void WebViewViewController::setLocalFontListProvider(std::function<QString()> pr
     m_fontListProvider = std::move(provider);
 }
 
-void WebViewViewController::activeAttributes() { evaluate(CanvasScripts::activeAttributes()); }
+void WebViewViewController::activeAttributes()
+{
+    evaluate(CanvasScripts::activeAttributes());
+}
 
 void WebViewViewController::hsltorgb(int hue, int saturation, int lightness, int tag)
 {
     evaluate(CanvasScripts::hsltorgb(hue, saturation, lightness, tag));
 }
 
-void WebViewViewController::getFontAttributes() { evaluate(CanvasScripts::getFontAttributes()); }
-void WebViewViewController::setTextFontBold() { evaluate(CanvasScripts::setTextFontBold()); }
-void WebViewViewController::setTextFontItalic() { evaluate(CanvasScripts::setTextFontItalic()); }
-void WebViewViewController::setTextFontUnderLine() { evaluate(CanvasScripts::setTextFontUnderLine()); }
-void WebViewViewController::setTextFontUppercase() { evaluate(CanvasScripts::setTextFontUppercase()); }
-void WebViewViewController::setTextFontDirection() { evaluate(CanvasScripts::setTextFontDirection()); }
+void WebViewViewController::getFontAttributes()
+{
+    evaluate(CanvasScripts::getFontAttributes());
+}
+void WebViewViewController::setTextFontBold()
+{
+    evaluate(CanvasScripts::setTextFontBold());
+}
+void WebViewViewController::setTextFontItalic()
+{
+    evaluate(CanvasScripts::setTextFontItalic());
+}
+void WebViewViewController::setTextFontUnderLine()
+{
+    evaluate(CanvasScripts::setTextFontUnderLine());
+}
+void WebViewViewController::setTextFontUppercase()
+{
+    evaluate(CanvasScripts::setTextFontUppercase());
+}
+void WebViewViewController::setTextFontDirection()
+{
+    evaluate(CanvasScripts::setTextFontDirection());
+}
 
 void WebViewViewController::setTextFontFamily(const QString& family)
 {
@@ -265,8 +324,14 @@ void WebViewViewController::getLogoJpgPngBase64(const QString& name, int a, int 
     evaluate(CanvasScripts::getLogoJpgPngBase64(name, a, b, c));
 }
 
-void WebViewViewController::setObjColor(int rgb) { evaluate(CanvasScripts::setObjColor(rgb)); }
-void WebViewViewController::setObjColorString(const QString& text) { evaluate(CanvasScripts::setObjColorString(text)); }
+void WebViewViewController::setObjColor(int rgb)
+{
+    evaluate(CanvasScripts::setObjColor(rgb));
+}
+void WebViewViewController::setObjColorString(const QString& text)
+{
+    evaluate(CanvasScripts::setObjColorString(text));
+}
 
 void WebViewViewController::setActiveBrightness(int value, bool isAddToUndo)
 {
@@ -293,15 +358,42 @@ void WebViewViewController::changeRotate(int degrees, bool isAddToUndo)
     evaluate(CanvasScripts::changeRotate(degrees, isAddToUndo));
 }
 
-void WebViewViewController::setFlipObjX() { evaluate(CanvasScripts::setFlipObjX()); }
-void WebViewViewController::setFlipObjY() { evaluate(CanvasScripts::setFlipObjY()); }
-void WebViewViewController::setCanvasBKGroundColor(int rgb) { evaluate(CanvasScripts::setCanvasBKGroundColor(rgb)); }
-void WebViewViewController::undoItem() { evaluate(CanvasScripts::undoItem()); }
-void WebViewViewController::redoItem() { evaluate(CanvasScripts::redoItem()); }
-void WebViewViewController::copyItem() { evaluate(CanvasScripts::copyItem()); }
-void WebViewViewController::deleteItem() { evaluate(CanvasScripts::deleteItem()); }
-void WebViewViewController::addText(const QString& text) { evaluate(CanvasScripts::addText(text)); }
-void WebViewViewController::addSvgBase64(const QString& base64) { evaluate(CanvasScripts::addSvgBase64(base64)); }
+void WebViewViewController::setFlipObjX()
+{
+    evaluate(CanvasScripts::setFlipObjX());
+}
+void WebViewViewController::setFlipObjY()
+{
+    evaluate(CanvasScripts::setFlipObjY());
+}
+void WebViewViewController::setCanvasBKGroundColor(int rgb)
+{
+    evaluate(CanvasScripts::setCanvasBKGroundColor(rgb));
+}
+void WebViewViewController::undoItem()
+{
+    evaluate(CanvasScripts::undoItem());
+}
+void WebViewViewController::redoItem()
+{
+    evaluate(CanvasScripts::redoItem());
+}
+void WebViewViewController::copyItem()
+{
+    evaluate(CanvasScripts::copyItem());
+}
+void WebViewViewController::deleteItem()
+{
+    evaluate(CanvasScripts::deleteItem());
+}
+void WebViewViewController::addText(const QString& text)
+{
+    evaluate(CanvasScripts::addText(text));
+}
+void WebViewViewController::addSvgBase64(const QString& base64)
+{
+    evaluate(CanvasScripts::addSvgBase64(base64));
+}
 
 void WebViewViewController::setCanvasSize(int width, int height)
 {
@@ -311,31 +403,6 @@ void WebViewViewController::setCanvasSize(int width, int height)
 void WebViewViewController::setCanvasBKGroundImage(const QString& pngBase64)
 {
     evaluate(CanvasScripts::setCanvasBKGroundImage(pngBase64));
-}
-
-DesignReferenceKind classifyDesignReference(const QString& reference)
-{
-    const QString trimmed = reference.trimmed();
-    if (trimmed.startsWith(QLatin1Char('<')))
-        return DesignReferenceKind::SvgText;
-    if (trimmed.startsWith(QLatin1String("http://"), Qt::CaseInsensitive)
-        || trimmed.startsWith(QLatin1String("https://"), Qt::CaseInsensitive))
-        return DesignReferenceKind::Url;
-    return DesignReferenceKind::RelativePath;
-}
-
-QString designReferenceUrl(const QString& reference, const QString& baseUrl)
-{
-    const QString trimmed = reference.trimmed();
-    if (classifyDesignReference(trimmed) != DesignReferenceKind::RelativePath)
-        return trimmed;
-    QString base = baseUrl;
-    if (!base.endsWith(QLatin1Char('/')))
-        base += QLatin1Char('/');
-    QString path = trimmed;
-    while (path.startsWith(QLatin1Char('/')))
-        path.remove(0, 1);
-    return QUrl(base).resolved(QUrl(path)).toString();
 }
 
 void WebViewViewController::loadDesign(const QString& reference, std::function<void()> failure)

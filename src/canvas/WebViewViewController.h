@@ -13,10 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWebEngineView>
-
 #include <functional>
-
-class CanvasChannelBridge;
 
 class WebViewViewController : public QObject {
     Q_OBJECT
@@ -30,6 +27,7 @@ public:
     QWidget* view();
     bool isViewLoaded() const { return m_view != nullptr; }
     bool isPageReady() const { return m_queue.isReady(); }
+    bool hasPageFailed() const { return m_pageFailed; }
 
     // Reads of the selection; the page answers with a message.
     void activeAttributes();
@@ -106,22 +104,18 @@ private:
     void destroyView();
     void runNow(const QString& js);
     void prepareDesignLoad();
-    void onPageReady();
+    void onPageReady(bool canvasStarted);
+    void onPageFailed(const QString& reason);
 
     QPointer<QWebEngineView> m_view;
-    CanvasChannelBridge* m_bridge = nullptr;
     CanvasScriptQueue m_queue;
+    // The page did not load or its scripts did not start: design loads fail
+    // at once instead of waiting for ever.
+    bool m_pageFailed = false;
     ScriptMessageDispatcher m_dispatcher;
     std::function<QString()> m_fontListProvider;
     std::function<void(const QString&)> m_sink;
 };
-
-// What a design reference from the server is: SVG text, a URL, or a path
-// relative to the configured base URL.
-enum class DesignReferenceKind { SvgText, Url, RelativePath };
-DesignReferenceKind classifyDesignReference(const QString& reference);
-// The URL to fetch a Url or RelativePath reference from.
-QString designReferenceUrl(const QString& reference, const QString& baseUrl);
 
 // The process-wide controller, created on first use and kept for the run.
 WebViewViewController& sharedWebViewController();

@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
-
 #include <cmath>
 
 namespace {
@@ -27,9 +26,12 @@ QRectF fitted(QSizeF size, const QRectF& frame)
 
 } // namespace
 
-AsyncImageView::AsyncImageView(const QString& urlString, double width, double height, double cornerRadius,
-                               QWidget* parent)
-    : QWidget(parent), m_imageLoader(new ImageLoader(this)), m_urlString(urlString), m_cornerRadius(cornerRadius)
+AsyncImageView::AsyncImageView(
+    const QString& urlString, double width, double height, double cornerRadius, QWidget* parent)
+    : QWidget(parent)
+    , m_imageLoader(new ImageLoader(this))
+    , m_urlString(urlString)
+    , m_cornerRadius(cornerRadius)
 {
     setFixedSize(static_cast<int>(std::lround(width)), static_cast<int>(std::lround(height)));
     connect(m_imageLoader, &ImageLoader::imageChanged, this, qOverload<>(&QWidget::update));

@@ -11,8 +11,8 @@ class ImageLoader;
 class AsyncImageView : public QWidget {
     Q_OBJECT
 public:
-    AsyncImageView(const QString& urlString, double width, double height, double cornerRadius,
-                   QWidget* parent = nullptr);
+    AsyncImageView(
+        const QString& urlString, double width, double height, double cornerRadius, QWidget* parent = nullptr);
 
     ImageLoader* imageLoader() const { return m_imageLoader; }
     const QString& urlString() const { return m_urlString; }

@@ -5,7 +5,7 @@ std::optional<QColor> averageColor(const QImage& image)
     if (image.isNull() || image.width() == 0 || image.height() == 0)
         return std::nullopt;
     const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
-    quint64 sums[4] = {0, 0, 0, 0};
+    quint64 sums[4] = { 0, 0, 0, 0 };
     for (int y = 0; y < rgba.height(); ++y) {
         const uchar* line = rgba.constScanLine(y);
         for (int x = 0; x < rgba.width(); ++x) {

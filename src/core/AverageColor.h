@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QImage>
-
 #include <optional>
 
 // The mean of all pixels (red, green, blue and alpha), or none for an empty image.

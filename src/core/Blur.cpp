@@ -2,7 +2,9 @@
 
 #include <QPainter>
 
-Blur::Blur(const QString& styleName, QWidget* parent) : QWidget(parent), m_styleName(styleName)
+Blur::Blur(const QString& styleName, QWidget* parent)
+    : QWidget(parent)
+    , m_styleName(styleName)
 {
     setAttribute(Qt::WA_TranslucentBackground);
 }

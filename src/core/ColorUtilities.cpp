@@ -50,8 +50,8 @@ std::uint32_t scanHexNumber(QStringView text)
 QColor fromComponents(std::uint32_t rgb, double alpha)
 {
     return QColor::fromRgbF(static_cast<float>(((rgb >> 16) & 0xFF) / 255.0),
-                            static_cast<float>(((rgb >> 8) & 0xFF) / 255.0), static_cast<float>((rgb & 0xFF) / 255.0),
-                            static_cast<float>(clampUnit(alpha)));
+        static_cast<float>(((rgb >> 8) & 0xFF) / 255.0), static_cast<float>((rgb & 0xFF) / 255.0),
+        static_cast<float>(clampUnit(alpha)));
 }
 
 } // namespace
@@ -69,7 +69,7 @@ QColor colorFromHex32(std::uint32_t hex, double alpha)
 QColor colorFromRGB(double red, double green, double blue, double alpha)
 {
     return QColor::fromRgbF(static_cast<float>(clampUnit(red / 255.0)), static_cast<float>(clampUnit(green / 255.0)),
-                            static_cast<float>(clampUnit(blue / 255.0)), static_cast<float>(clampUnit(alpha)));
+        static_cast<float>(clampUnit(blue / 255.0)), static_cast<float>(clampUnit(alpha)));
 }
 
 QColor colorHex(const QString& text)
@@ -103,7 +103,7 @@ HexComponents hexComponents(const QString& text)
     auto piece = [&digits](qsizetype offset) {
         return static_cast<double>(scanHexNumber(QStringView(digits).mid(offset, 2)));
     };
-    return {piece(0), piece(2), piece(4)};
+    return { piece(0), piece(2), piece(4) };
 }
 
 std::optional<QString> hexString(const QColor& color)
@@ -118,8 +118,8 @@ std::optional<QString> hexString(const QColor& color)
 
 HSV rgbToHSV(double red, double green, double blue)
 {
-    const double maximum = std::max({red, green, blue});
-    const double minimum = std::min({red, green, blue});
+    const double maximum = std::max({ red, green, blue });
+    const double minimum = std::min({ red, green, blue });
     const double delta = maximum - minimum;
     HSV hsv;
     if (maximum == minimum)

@@ -70,16 +70,14 @@ void delay(int milliseconds, std::optional<QualityOfService> qos, std::function<
 {
     QCoreApplication* app = QCoreApplication::instance();
     if (!qos) {
-        onMainThread([app, milliseconds, execute = std::move(execute)] {
-            QTimer::singleShot(milliseconds, app, execute);
-        });
+        onMainThread(
+            [app, milliseconds, execute = std::move(execute)] { QTimer::singleShot(milliseconds, app, execute); });
         return;
     }
     const int priority = static_cast<int>(threadPriority(*qos));
     onMainThread([app, milliseconds, priority, execute = std::move(execute)] {
-        QTimer::singleShot(milliseconds, app, [execute, priority] {
-            QThreadPool::globalInstance()->start(execute, priority);
-        });
+        QTimer::singleShot(
+            milliseconds, app, [execute, priority] { QThreadPool::globalInstance()->start(execute, priority); });
     });
 }
 
@@ -92,7 +90,7 @@ rx::Observable<CountdownCompleted> countdown(int seconds, bool immediately, std:
 {
     if (seconds < 1) {
         return rx::Observable<CountdownCompleted>([](rx::Observer<CountdownCompleted> observer) {
-            observer(CountdownCompleted{});
+            observer(CountdownCompleted {});
             return rx::makeDisposable([] {});
         });
     }
@@ -120,7 +118,7 @@ rx::Observable<CountdownCompleted> countdown(int seconds, bool immediately, std:
                 rx::Observer<CountdownCompleted> done = run->observer;
                 run->finish();
                 if (done)
-                    done(CountdownCompleted{});
+                    done(CountdownCompleted {});
             });
             timer->start();
         });

@@ -16,7 +16,7 @@ enum class QualityOfService { background, utility, defaultLevel, userInitiated, 
 void delay(int milliseconds, std::optional<QualityOfService> qos, std::function<void()> execute);
 void delay(int milliseconds, std::function<void()> execute);
 
-struct CountdownCompleted {};
+struct CountdownCompleted { };
 
 // Counts down from `seconds` once a second on the main thread and emits once
 // when the count reaches 0. With `immediately`, `onTick` sees `seconds` at

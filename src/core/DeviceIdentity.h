@@ -3,7 +3,6 @@
 // The machine's identifier, sent as `uuid` with every request.
 
 #include <QString>
-
 #include <optional>
 
 inline const QString defaultMachineIdPath = QStringLiteral("/etc/machine-id");

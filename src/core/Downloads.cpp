@@ -9,16 +9,17 @@
 
 void downloadBase64(const QString& url, std::function<void(const QString&)> success, std::function<void()> failure)
 {
-    HttpFetch::get(url, nullptr, [success = std::move(success), failure = std::move(failure)](const HttpFetchResult& result) {
-        if (result.ok) {
-            if (success)
-                success(QString::fromLatin1(result.body.toBase64()));
-            return;
-        }
-        RxBus::shared().post(EditLogoViewEvent::loadSvgFail{});
-        if (failure)
-            failure();
-    });
+    HttpFetch::get(
+        url, nullptr, [success = std::move(success), failure = std::move(failure)](const HttpFetchResult& result) {
+            if (result.ok) {
+                if (success)
+                    success(QString::fromLatin1(result.body.toBase64()));
+                return;
+            }
+            RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
+            if (failure)
+                failure();
+        });
 }
 
 void downloadText(const QString& url, std::function<void(const std::optional<QString>&)> completion)

@@ -3,7 +3,6 @@
 // Downloads of a design's file for the canvas and the editor.
 
 #include <QString>
-
 #include <functional>
 #include <optional>
 

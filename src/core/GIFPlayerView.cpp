@@ -4,7 +4,8 @@
 #include <QMovie>
 #include <QPainter>
 
-GIFPlayerView::GIFPlayerView(const QString& gifName, QWidget* parent) : QWidget(parent)
+GIFPlayerView::GIFPlayerView(const QString& gifName, QWidget* parent)
+    : QWidget(parent)
 {
     const QString path = QStringLiteral(":/images/") + gifName + QStringLiteral(".gif");
     if (!QFile::exists(path))

@@ -7,18 +7,21 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
+namespace {
+constexpr const char* cancelledProperty = "tessalyFetchCancelled";
+}
+
 QPointer<QNetworkReply> HttpFetch::get(const QString& urlString, QObject* context, Handler done)
 {
     QNetworkAccessManager& manager = sharedNetworkAccessManager();
-    QNetworkRequest request{QUrl(urlString)};
+    QNetworkRequest request { QUrl(urlString) };
     request.setTransferTimeout(transferTimeoutMilliseconds);
     QNetworkReply* reply = manager.get(request);
     QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
-    QObject::connect(reply, &QNetworkReply::finished, context ? context : &manager,
-                     [reply, done = std::move(done)] {
-                         if (done)
-                             done(resultOf(reply));
-                     });
+    QObject::connect(reply, &QNetworkReply::finished, context ? context : &manager, [reply, done = std::move(done)] {
+        if (done && !reply->property(cancelledProperty).toBool())
+            done(resultOf(reply));
+    });
     return reply;
 }
 
@@ -26,7 +29,8 @@ void HttpFetch::cancel(QPointer<QNetworkReply>& reply)
 {
     if (!reply)
         return;
-    reply->disconnect();
+    // Aborting finishes the reply at once; the mark keeps its handler quiet.
+    reply->setProperty(cancelledProperty, true);
     reply->abort();
     reply->deleteLater();
     reply = nullptr;

@@ -8,7 +8,6 @@
 #include <QNetworkReply>
 #include <QPointer>
 #include <QString>
-
 #include <functional>
 
 class QObject;

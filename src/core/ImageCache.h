@@ -6,7 +6,6 @@
 #include <QHash>
 #include <QImage>
 #include <QString>
-
 #include <mutex>
 #include <optional>
 

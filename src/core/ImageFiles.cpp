@@ -45,8 +45,8 @@ void saveImageAsPNG(const QImage& image)
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("png"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
-                     [image](const QString& path) { writePngFile(image, path); });
+    QObject::connect(
+        dialog, &QFileDialog::fileSelected, dialog, [image](const QString& path) { writePngFile(image, path); });
     dialog->open();
 }
 

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QString>
-
 #include <optional>
 
 // Decodes strict Base64 (no blanks or line breaks), bare or as a

@@ -5,7 +5,10 @@
 
 #include <QUrl>
 
-ImageLoader::ImageLoader(QObject* parent) : QObject(parent) {}
+ImageLoader::ImageLoader(QObject* parent)
+    : QObject(parent)
+{
+}
 
 ImageLoader::~ImageLoader()
 {

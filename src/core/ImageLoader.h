@@ -7,7 +7,6 @@
 #include <QNetworkReply>
 #include <QObject>
 #include <QPointer>
-
 #include <optional>
 
 class ImageLoader : public QObject {

@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QString>
-
 #include <optional>
 
 struct ItemFetchRequest {
@@ -17,5 +16,5 @@ struct Item {
     qint64 objectId = 0; // assigned by the store
     std::optional<QDateTime> timestamp;
 
-    static ItemFetchRequest fetchRequest() { return {entityName}; }
+    static ItemFetchRequest fetchRequest() { return { entityName }; }
 };

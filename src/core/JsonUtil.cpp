@@ -3,7 +3,6 @@
 #include "core/Log.h"
 
 #include <QJsonArray>
-
 #include <cmath>
 
 std::optional<QJsonObject> JsonUtil::parseObject(const QString& json)

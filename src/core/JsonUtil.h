@@ -10,14 +10,12 @@
 #include <QList>
 #include <QString>
 #include <QVariant>
-
 #include <concepts>
 #include <optional>
 
 class JsonUtil {
 public:
-    template <std::derived_from<XBaseModel> Model>
-    static XBaseModelPtr jsonToModel(const QString& json)
+    template <std::derived_from<XBaseModel> Model> static XBaseModelPtr jsonToModel(const QString& json)
     {
         std::optional<QJsonObject> object = parseObject(json);
         return object ? decoded<Model>(*object) : std::make_shared<XBaseModel>();
@@ -25,8 +23,7 @@ public:
 
     // One model per array element, in order; an empty object gives a plain
     // XBaseModel.
-    template <std::derived_from<XBaseModel> Model>
-    static QList<XBaseModelPtr> jsonArrayToModels(const QString& json)
+    template <std::derived_from<XBaseModel> Model> static QList<XBaseModelPtr> jsonArrayToModels(const QString& json)
     {
         QList<XBaseModelPtr> models;
         std::optional<QList<QJsonObject>> objects = parseArrayOfObjects(json);
@@ -37,8 +34,7 @@ public:
         return models;
     }
 
-    template <std::derived_from<XBaseModel> Model>
-    static XBaseModelPtr dictionaryToModel(const QVariantMap& dictionary)
+    template <std::derived_from<XBaseModel> Model> static XBaseModelPtr dictionaryToModel(const QVariantMap& dictionary)
     {
         if (dictionary.isEmpty() || !isJsonRepresentable(dictionary))
             return std::make_shared<XBaseModel>();
@@ -59,8 +55,7 @@ public:
     static bool isJsonRepresentable(const QVariant& value);
 
 private:
-    template <class Model>
-    static XBaseModelPtr decoded(const QJsonObject& object)
+    template <class Model> static XBaseModelPtr decoded(const QJsonObject& object)
     {
         auto model = std::make_shared<Model>();
         model->decode(object);

@@ -16,21 +16,21 @@ struct LanguageRow {
     const char* fontScript;
 };
 
-constexpr std::array<LanguageRow, 11> languageRows{{
-    {"Hans", "Simplified Chinese", "zh", "chinese", "SimpleChinese"},
-    {"Hant", "Traditional Chinese", "zh-TW", "chinese_tw", "TradtionalChinese"},
-    {"en", "English", "en", "english", ""},
-    {"es", "Spanish", "es", "spanish", ""},
-    {"fr", "French", "fr", "french", ""},
-    {"de", "German", "de", "german", ""},
-    {"ja", "Japanese", "ja", "japanese", "Japanese"},
-    {"ko", "Korean", "ko", "korean", "korean"},
-    {"pt", "Portuguese", "pt", "portuguese", ""},
-    {"it", "Italian", "it", "italian", ""},
-    {"ar", "Arabic", "ar", "", ""},
-}};
+constexpr std::array<LanguageRow, 11> languageRows { {
+    { "Hans", "Simplified Chinese", "zh", "chinese", "SimpleChinese" },
+    { "Hant", "Traditional Chinese", "zh-TW", "chinese_tw", "TradtionalChinese" },
+    { "en", "English", "en", "english", "" },
+    { "es", "Spanish", "es", "spanish", "" },
+    { "fr", "French", "fr", "french", "" },
+    { "de", "German", "de", "german", "" },
+    { "ja", "Japanese", "ja", "japanese", "Japanese" },
+    { "ko", "Korean", "ko", "korean", "korean" },
+    { "pt", "Portuguese", "pt", "portuguese", "" },
+    { "it", "Italian", "it", "italian", "" },
+    { "ar", "Arabic", "ar", "", "" },
+} };
 
-constexpr LanguageRow fallbackRow{"", "English", "en", "english", "Latin"};
+constexpr LanguageRow fallbackRow { "", "English", "en", "english", "Latin" };
 
 QString lookUp(const QString& identifier, const char* LanguageRow::*column)
 {
@@ -74,14 +74,35 @@ QString currentLanguage()
     return languageIdentifier(QLocale(preferred.first()));
 }
 
-QString apiLanguageNameFor(const QString& identifier) { return lookUp(identifier, &LanguageRow::apiName); }
-QString languageCodeFor(const QString& identifier) { return lookUp(identifier, &LanguageRow::code); }
-QString fontScriptClassFor(const QString& identifier) { return lookUp(identifier, &LanguageRow::fontScript); }
-QString languageWordFor(const QString& identifier) { return lookUp(identifier, &LanguageRow::word); }
+QString apiLanguageNameFor(const QString& identifier)
+{
+    return lookUp(identifier, &LanguageRow::apiName);
+}
+QString languageCodeFor(const QString& identifier)
+{
+    return lookUp(identifier, &LanguageRow::code);
+}
+QString fontScriptClassFor(const QString& identifier)
+{
+    return lookUp(identifier, &LanguageRow::fontScript);
+}
+QString languageWordFor(const QString& identifier)
+{
+    return lookUp(identifier, &LanguageRow::word);
+}
 
-QString apiLanguageName() { return apiLanguageNameFor(loggedCurrentLanguage()); }
-QString languageCode() { return languageCodeFor(loggedCurrentLanguage()); }
-QString fontScriptClass() { return fontScriptClassFor(loggedCurrentLanguage()); }
+QString apiLanguageName()
+{
+    return apiLanguageNameFor(loggedCurrentLanguage());
+}
+QString languageCode()
+{
+    return languageCodeFor(loggedCurrentLanguage());
+}
+QString fontScriptClass()
+{
+    return fontScriptClassFor(loggedCurrentLanguage());
+}
 
 void languageWord(const std::function<void(const QString&)>& completion)
 {

@@ -7,7 +7,6 @@
 
 #include <QLocale>
 #include <QString>
-
 #include <functional>
 
 // "language[-Script]-Territory"; the script is written for Chinese and

@@ -3,41 +3,74 @@
 #include "core/LanguageWords.h"
 #include "core/Log.h"
 
+#include <QDir>
 #include <QFile>
-#include <QHash>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-
 #include <array>
 #include <utility>
 
 namespace {
 
-QHash<QString, QString> readStringTable(const QString& path)
+// Identifier fragment → the folder a language table is named after, tested in order.
+constexpr std::array<std::pair<const char*, const char*>, 10> languageFolders { {
+    { "Hans", "zh-Hans" },
+    { "Hant", "zh-Hant" },
+    { "en", "en" },
+    { "es", "es" },
+    { "fr", "fr" },
+    { "de", "de" },
+    { "ja", "ja" },
+    { "ko", "ko" },
+    { "pt", "pt-PT" },
+    { "it", "it" },
+} };
+
+bool isLanguageTable(const QString& baseName)
 {
-    QHash<QString, QString> table;
+    for (const auto& folder : languageFolders) {
+        if (baseName == QLatin1String(folder.second))
+            return true;
+    }
+    return false;
+}
+
+// Adds the string entries of one table file; a missing or broken file adds nothing.
+void insertTable(QHash<QString, QString>& table, const QString& path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return table;
+        return;
     const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (it.value().isString())
             table.insert(it.key(), it.value().toString());
     }
-    return table;
 }
 
-// The table of the user's language when one is shipped, else English.
 const QHash<QString, QString>& stringTable()
 {
-    static const QHash<QString, QString> table = [] {
-        const QString preferred = stringTablePath(languageBundleName(currentLanguage()));
-        return readStringTable(QFile::exists(preferred) ? preferred : stringTablePath(QStringLiteral("en")));
-    }();
+    static const QHash<QString, QString> table
+        = loadStringTables(QStringLiteral(":/strings"), languageBundleName(currentLanguage()));
     return table;
 }
 
 } // namespace
+
+QHash<QString, QString> loadStringTables(const QString& folder, const QString& bundleName)
+{
+    QHash<QString, QString> table;
+    const QDir dir(folder);
+    for (const QString& file : dir.entryList({ QStringLiteral("*.json") }, QDir::Files, QDir::Name)) {
+        if (!isLanguageTable(QFileInfo(file).completeBaseName()))
+            insertTable(table, dir.filePath(file));
+    }
+    insertTable(table, dir.filePath(QStringLiteral("en.json")));
+    if (bundleName != QLatin1String("en"))
+        insertTable(table, dir.filePath(bundleName + QStringLiteral(".json")));
+    return table;
+}
 
 QString localized(const QString& key)
 {
@@ -51,19 +84,7 @@ QString stringTablePath(const QString& bundleName)
 
 QString languageBundleName(const QString& identifier)
 {
-    static constexpr std::array<std::pair<const char*, const char*>, 10> folders{{
-        {"Hans", "zh-Hans"},
-        {"Hant", "zh-Hant"},
-        {"en", "en"},
-        {"es", "es"},
-        {"fr", "fr"},
-        {"de", "de"},
-        {"ja", "ja"},
-        {"ko", "ko"},
-        {"pt", "pt-PT"},
-        {"it", "it"},
-    }};
-    for (const auto& [fragment, folder] : folders) {
+    for (const auto& [fragment, folder] : languageFolders) {
         if (identifier.contains(QLatin1String(fragment), Qt::CaseSensitive))
             return QString::fromLatin1(folder);
     }

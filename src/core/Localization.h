@@ -1,14 +1,20 @@
 #pragma once
 
-// Localised texts, looked up by their English key in the string table
-// compiled in as ":/strings/<language>.json" (a JSON object key → text).
+// Localised texts, looked up by their English key in the string tables
+// compiled in under ":/strings/", each a JSON object key → text. Tables named
+// after a language ("en.json", "de.json", …) hold that language; every other
+// table ("app.json", "editor.json", …) holds English texts of one area.
 
+#include <QHash>
 #include <QString>
-
 #include <optional>
 
-// The text for `key`, or the key itself when the table has no entry.
+// The text for `key`, or the key itself when no table has an entry.
 QString localized(const QString& key);
+
+// The merged tables of `folder`: the English area tables, then "en.json",
+// then the table named `bundleName` unless that is "en"; later entries win.
+QHash<QString, QString> loadStringTables(const QString& folder, const QString& bundleName);
 
 // The resource path of the string table chosen by loadLanguageBundle().
 inline std::optional<QString> languageBundle;

@@ -3,7 +3,6 @@
 // Diagnostics are plain lines on standard output, without levels.
 
 #include <QString>
-
 #include <source_location>
 
 void printLine(const QString& line);

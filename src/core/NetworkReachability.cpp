@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 
-ReachabilityStatus reachabilityStatusFrom(QNetworkInformation::Reachability reachability,
-                                          QNetworkInformation::TransportMedium medium)
+ReachabilityStatus reachabilityStatusFrom(
+    QNetworkInformation::Reachability reachability, QNetworkInformation::TransportMedium medium)
 {
     using R = QNetworkInformation::Reachability;
     using M = QNetworkInformation::TransportMedium;
@@ -60,8 +60,8 @@ void startNetworkMonitoring(std::function<void()> onReachable)
     if (!information)
         return;
     auto report = [information, onReachable] {
-        handleReachabilityStatus(reachabilityStatusFrom(information->reachability(), information->transportMedium()),
-                                 onReachable);
+        handleReachabilityStatus(
+            reachabilityStatusFrom(information->reachability(), information->transportMedium()), onReachable);
     };
     QObject::connect(information, &QNetworkInformation::reachabilityChanged, information, report);
     QObject::connect(information, &QNetworkInformation::transportMediumChanged, information, report);

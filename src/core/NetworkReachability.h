@@ -4,7 +4,6 @@
 // monitoring stays off without a word.
 
 #include <QNetworkInformation>
-
 #include <functional>
 
 // Written only by the monitor.
@@ -18,8 +17,8 @@ enum class ReachabilityStatus {
     reachableOther,
 };
 
-ReachabilityStatus reachabilityStatusFrom(QNetworkInformation::Reachability reachability,
-                                          QNetworkInformation::TransportMedium medium);
+ReachabilityStatus reachabilityStatusFrom(
+    QNetworkInformation::Reachability reachability, QNetworkInformation::TransportMedium medium);
 
 // Applies one reported status: updates isNetworkReachable, calls onReachable
 // when the network is reachable, and prints "statusStr = " with the status text.

@@ -4,7 +4,6 @@
 
 #include <QHashFunctions>
 #include <QString>
-
 #include <optional>
 
 struct DCUError {
@@ -17,11 +16,11 @@ struct DCUError {
 
     static DCUError unexpectedResult(std::optional<int> code, std::optional<QString> message)
     {
-        return {Kind::UnexpectedResult, code, std::move(message)};
+        return { Kind::UnexpectedResult, code, std::move(message) };
     }
-    static DCUError parseJSONError() { return {Kind::ParseJSONError, {}, {}}; }
-    static DCUError requestFailed() { return {Kind::RequestFailed, {}, {}}; }
-    static DCUError noResponse() { return {Kind::NoResponse, {}, {}}; }
+    static DCUError parseJSONError() { return { Kind::ParseJSONError, {}, {} }; }
+    static DCUError requestFailed() { return { Kind::RequestFailed, {}, {} }; }
+    static DCUError noResponse() { return { Kind::NoResponse, {}, {} }; }
 };
 
 enum class RequestStatus : int {

@@ -2,8 +2,8 @@
 
 #include <QStyleOption>
 
-void NoFocusRingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                                     const QWidget* widget) const
+void NoFocusRingStyle::drawPrimitive(
+    PrimitiveElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const
 {
     if (element == PE_FrameFocusRect)
         return;

@@ -9,5 +9,5 @@ public:
     using QProxyStyle::QProxyStyle;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
-                       const QWidget* widget = nullptr) const override;
+        const QWidget* widget = nullptr) const override;
 };

@@ -18,7 +18,7 @@ PersistenceController& PersistenceController::preview()
         auto* preview = new PersistenceController(true);
         const QDateTime now = QDateTime::currentDateTime();
         for (int i = 0; i < 10; ++i)
-            preview->container().insert(Item{0, now});
+            preview->container().insert(Item { 0, now });
         return preview;
     }();
     return *controller;

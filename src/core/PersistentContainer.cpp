@@ -14,8 +14,9 @@ const QString inMemoryDatabase = QStringLiteral(":memory:");
 }
 
 PersistentContainer::PersistentContainer(const QString& name, bool inMemory, const QString& storePath)
-    : m_name(name), m_connectionName(QStringLiteral("tessaly-store-") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
-      m_inMemory(inMemory)
+    : m_name(name)
+    , m_connectionName(QStringLiteral("tessaly-store-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    , m_inMemory(inMemory)
 {
     if (inMemory) {
         open(inMemoryDatabase);

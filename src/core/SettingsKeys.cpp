@@ -30,19 +30,67 @@ void setUserDefaultsInt(const QString& key, int value)
     settingsStore().setValue(key, value);
 }
 
-bool isFristOpen() { return userDefaultsBool(isFristOpenKey); }
-void setIsFristOpen(bool value) { setUserDefaultsBool(isFristOpenKey, value); }
-bool newTemplateRedDot() { return userDefaultsBool(newTemplateRedDotKey); }
-void setNewTemplateRedDot(bool value) { setUserDefaultsBool(newTemplateRedDotKey, value); }
-int pgnResolution() { return userDefaultsInt(pgnResolutionKey); }
-void setPgnResolution(int value) { setUserDefaultsInt(pgnResolutionKey, value); }
-int jpgResolution() { return userDefaultsInt(jpgResolutionKey); }
-void setJpgResolution(int value) { setUserDefaultsInt(jpgResolutionKey, value); }
-bool cameraPermission() { return userDefaultsBool(cameraPermissionKey); }
-void setCameraPermission(bool value) { setUserDefaultsBool(cameraPermissionKey, value); }
-int theNumberOfSaveLogo() { return userDefaultsInt(theNumberOfSaveLogoKey); }
-void setTheNumberOfSaveLogo(int value) { setUserDefaultsInt(theNumberOfSaveLogoKey, value); }
-bool isFristOpenApp() { return userDefaultsBool(isFristOpenAppKey); }
-void setIsFristOpenApp(bool value) { setUserDefaultsBool(isFristOpenAppKey, value); }
-bool analyticsInit() { return userDefaultsBool(analyticsInitKey); }
-void setAnalyticsInit(bool value) { setUserDefaultsBool(analyticsInitKey, value); }
+bool isFristOpen()
+{
+    return userDefaultsBool(isFristOpenKey);
+}
+void setIsFristOpen(bool value)
+{
+    setUserDefaultsBool(isFristOpenKey, value);
+}
+bool newTemplateRedDot()
+{
+    return userDefaultsBool(newTemplateRedDotKey);
+}
+void setNewTemplateRedDot(bool value)
+{
+    setUserDefaultsBool(newTemplateRedDotKey, value);
+}
+int pgnResolution()
+{
+    return userDefaultsInt(pgnResolutionKey);
+}
+void setPgnResolution(int value)
+{
+    setUserDefaultsInt(pgnResolutionKey, value);
+}
+int jpgResolution()
+{
+    return userDefaultsInt(jpgResolutionKey);
+}
+void setJpgResolution(int value)
+{
+    setUserDefaultsInt(jpgResolutionKey, value);
+}
+bool cameraPermission()
+{
+    return userDefaultsBool(cameraPermissionKey);
+}
+void setCameraPermission(bool value)
+{
+    setUserDefaultsBool(cameraPermissionKey, value);
+}
+int theNumberOfSaveLogo()
+{
+    return userDefaultsInt(theNumberOfSaveLogoKey);
+}
+void setTheNumberOfSaveLogo(int value)
+{
+    setUserDefaultsInt(theNumberOfSaveLogoKey, value);
+}
+bool isFristOpenApp()
+{
+    return userDefaultsBool(isFristOpenAppKey);
+}
+void setIsFristOpenApp(bool value)
+{
+    setUserDefaultsBool(isFristOpenAppKey, value);
+}
+bool analyticsInit()
+{
+    return userDefaultsBool(analyticsInitKey);
+}
+void setAnalyticsInit(bool value)
+{
+    setUserDefaultsBool(analyticsInitKey, value);
+}

@@ -13,11 +13,32 @@ void openURL(const QString& urlString)
     QDesktopServices::openUrl(url);
 }
 
-QString termsPageURL() { return Configs::Network::companySiteURL + QStringLiteral("/license-agreement"); }
-QString privacyPageURL() { return Configs::Network::companySiteURL + QStringLiteral("/privacy-policy"); }
-QString contactPageURL() { return Configs::Network::companySiteURL + QStringLiteral("/about/contact"); }
+QString termsPageURL()
+{
+    return Configs::Network::companySiteURL + QStringLiteral("/license-agreement");
+}
+QString privacyPageURL()
+{
+    return Configs::Network::companySiteURL + QStringLiteral("/privacy-policy");
+}
+QString contactPageURL()
+{
+    return Configs::Network::companySiteURL + QStringLiteral("/about/contact");
+}
 
-void openTermsPage() { openURL(termsPageURL()); }
-void openPrivacyPage() { openURL(privacyPageURL()); }
-void openContactPage() { openURL(contactPageURL()); }
-void openReviewPage() { openURL(Configs::Network::reviewPageURL); }
+void openTermsPage()
+{
+    openURL(termsPageURL());
+}
+void openPrivacyPage()
+{
+    openURL(privacyPageURL());
+}
+void openContactPage()
+{
+    openURL(contactPageURL());
+}
+void openReviewPage()
+{
+    openURL(Configs::Network::reviewPageURL);
+}

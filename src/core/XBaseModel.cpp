@@ -1,6 +1,6 @@
 #include "core/XBaseModel.h"
 
-void XBaseModel::decode(const QJsonObject& /*object*/) {}
+void XBaseModel::decode(const QJsonObject& /*object*/) { }
 
 QJsonObject XBaseModel::encode() const
 {

@@ -5,7 +5,6 @@
 // is missing keeps the field's default.
 
 #include <QJsonObject>
-
 #include <memory>
 
 class XBaseModel {

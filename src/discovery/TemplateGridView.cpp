@@ -27,8 +27,10 @@ TemplateGridView::TemplateGridView(QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalScrollBar()->setSingleStep(24);
-    // The last row's cell carries its own 12 of spacing below the card.
-    setViewportMargins(padding, padding, padding, 0);
+    // The last row's cell carries its own 12 of spacing below the card. The
+    // list view wraps a row once it reaches the viewport's last pixel, so the
+    // viewport is one wider than the four columns; the cards stay in place.
+    setViewportMargins(padding, padding, padding - 1, 0);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     QPalette colors = palette();

@@ -9,14 +9,17 @@
 #include <QScrollArea>
 
 BackgroundPictureTiles::BackgroundPictureTiles(EditLogoViewModel& model, QWidget* parent)
-    : QWidget(parent), m_model(model), m_row(new QWidget), m_rowLayout(new QHBoxLayout(m_row))
+    : QWidget(parent)
+    , m_model(model)
+    , m_row(new QWidget)
+    , m_rowLayout(new QHBoxLayout(m_row))
 {
     m_rowLayout->setContentsMargins(0, 0, 0, 0);
     m_rowLayout->setSpacing(6);
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(m_row);
-    scroll->setWidgetResizable(false);
+    scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -32,7 +35,7 @@ BackgroundPictureTiles::BackgroundPictureTiles(EditLogoViewModel& model, QWidget
 
 int BackgroundPictureTiles::tileCount() const
 {
-    return m_rowLayout->count();
+    return static_cast<int>(m_row->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly).size());
 }
 
 void BackgroundPictureTiles::rebuild()
@@ -56,5 +59,5 @@ void BackgroundPictureTiles::rebuild()
         connect(tile, &QPushButton::clicked, this, [this, url] { m_model.setBackgroundPicture(url); });
         m_rowLayout->addWidget(tile);
     }
-    m_row->adjustSize();
+    m_rowLayout->addStretch();
 }

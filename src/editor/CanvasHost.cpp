@@ -7,9 +7,11 @@
 #include "globals/AppGlobals.h"
 
 CanvasHost::CanvasHost(EditLogoViewModel& model, QWidget* parent)
-    : QWidget(parent), m_model(model), m_canvasView(model.canvas()->view()),
-      m_loadingOverlay(new LoadingOverlay(this)),
-      m_failView(new LoadSvgFailView([this] { m_model.retryLoad(); }, [] {}, this))
+    : QWidget(parent)
+    , m_model(model)
+    , m_canvasView(model.canvas()->view())
+    , m_loadingOverlay(new LoadingOverlay(this))
+    , m_failView(new LoadSvgFailView([this] { m_model.retryLoad(); }, [] {}, this))
 {
     const QSize canvasSize(static_cast<int>(canvasWidth), static_cast<int>(canvasHeight));
     setFixedSize(canvasSize);

@@ -5,7 +5,9 @@
 #include <QFrame>
 #include <QHBoxLayout>
 
-EditBar::EditBar(QWidget* parent) : QWidget(parent), m_layout(new QHBoxLayout(this))
+EditBar::EditBar(QWidget* parent)
+    : QWidget(parent)
+    , m_layout(new QHBoxLayout(this))
 {
     setObjectName(QStringLiteral("EditBar"));
     setFixedHeight(height);

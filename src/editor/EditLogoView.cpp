@@ -23,16 +23,24 @@ constexpr int panelColumnWidth = 270;
 constexpr int barsHeight = EditorToolbar::height + EditBar::height;
 } // namespace
 
-EditLogoView::EditLogoView(QString svg, WindowController* windowController, bool fromMyDesignsView, WebView webview,
-                           QWidget* parent)
-    : QWidget(parent), m_svg(std::move(svg)), m_windowController(windowController),
-      m_fromMyDesignsView(fromMyDesignsView), m_webview(webview),
-      m_model(new EditLogoViewModel(m_svg, fromMyDesignsView, webview.controller, this)),
-      m_toolbar(new EditorToolbar(this)), m_editBars(new QStackedWidget(this)), m_textBar(new EditBar(m_editBars)),
-      m_graphicsBar(new EditBar(m_editBars)), m_backgroundBar(new EditBar(m_editBars)),
-      m_canvasHost(new CanvasHost(*m_model, this)), m_fontSheets(EditorPanelHost::fontEditSheetView(*m_model, this)),
-      m_graphicsSheets(EditorPanelHost::graphicsEditSheetView(*m_model, this)),
-      m_backgroundSheets(EditorPanelHost::backgroundEditSheetView(*m_model, this)), m_toast(new ToastView(this))
+EditLogoView::EditLogoView(
+    QString svg, WindowController* windowController, bool fromMyDesignsView, WebView webview, QWidget* parent)
+    : QWidget(parent)
+    , m_svg(std::move(svg))
+    , m_windowController(windowController)
+    , m_fromMyDesignsView(fromMyDesignsView)
+    , m_webview(webview)
+    , m_model(new EditLogoViewModel(m_svg, fromMyDesignsView, webview.controller, this))
+    , m_toolbar(new EditorToolbar(this))
+    , m_editBars(new QStackedWidget(this))
+    , m_textBar(new EditBar(m_editBars))
+    , m_graphicsBar(new EditBar(m_editBars))
+    , m_backgroundBar(new EditBar(m_editBars))
+    , m_canvasHost(new CanvasHost(*m_model, this))
+    , m_fontSheets(EditorPanelHost::fontEditSheetView(*m_model, this))
+    , m_graphicsSheets(EditorPanelHost::graphicsEditSheetView(*m_model, this))
+    , m_backgroundSheets(EditorPanelHost::backgroundEditSheetView(*m_model, this))
+    , m_toast(new ToastView(this))
 {
     setObjectName(QStringLiteral("EditLogoView"));
     setFixedSize(static_cast<int>(editWindowWidth), static_cast<int>(editWindowHeight) - 28);
@@ -103,8 +111,8 @@ void EditLogoView::showEvent(QShowEvent* event)
     }
 }
 
-EditorButton* EditLogoView::addPanelButton(EditBar* bar, const QString& icon, const QString& labelKey,
-                                           EditorPanel panel)
+EditorButton* EditLogoView::addPanelButton(
+    EditBar* bar, const QString& icon, const QString& labelKey, EditorPanel panel)
 {
     EditorButton* button = bar->addButton(icon, labelKey, [this, panel] { m_model->openPanel(panel); });
     // A panel that is not built yet is not offered.
@@ -116,43 +124,43 @@ void EditLogoView::buildTextBar()
 {
     addPanelButton(m_textBar, QStringLiteral("editor_color"), QStringLiteral("Color"), EditorPanel::TextColor);
     addPanelButton(m_textBar, QStringLiteral("editor_font"), QStringLiteral("Font"), EditorPanel::TextFontFamily);
-    addPanelButton(m_textBar, QStringLiteral("editor_spacing"), QStringLiteral("Spacing"),
-                   EditorPanel::TextCharsSpacing);
+    addPanelButton(
+        m_textBar, QStringLiteral("editor_spacing"), QStringLiteral("Spacing"), EditorPanel::TextCharsSpacing);
     addPanelButton(m_textBar, QStringLiteral("editor_format"), QStringLiteral("Format"), EditorPanel::TextFormat);
     m_textBar->addSeparator();
     m_textBar->addButton(QStringLiteral("editor_copy"), QStringLiteral("Copy"), [this] { m_model->copySelection(); });
-    m_textBar->addButton(QStringLiteral("editor_delete"), QStringLiteral("Delete"),
-                         [this] { m_model->deleteSelection(); });
+    m_textBar->addButton(
+        QStringLiteral("editor_delete"), QStringLiteral("Delete"), [this] { m_model->deleteSelection(); });
     m_textBar->finish();
 }
 
 void EditLogoView::buildGraphicsBar()
 {
     addPanelButton(m_graphicsBar, QStringLiteral("editor_color"), QStringLiteral("Color"), EditorPanel::TextColor);
-    addPanelButton(m_graphicsBar, QStringLiteral("editor_rotate"), QStringLiteral("Rotate"),
-                   EditorPanel::GraphicsRotate);
+    addPanelButton(
+        m_graphicsBar, QStringLiteral("editor_rotate"), QStringLiteral("Rotate"), EditorPanel::GraphicsRotate);
     addPanelButton(m_graphicsBar, QStringLiteral("editor_flip"), QStringLiteral("Flip"), EditorPanel::Flip);
-    addPanelButton(m_graphicsBar, QStringLiteral("editor_add_graphic"), QStringLiteral("Add"),
-                   EditorPanel::GraphicsAdd);
+    addPanelButton(
+        m_graphicsBar, QStringLiteral("editor_add_graphic"), QStringLiteral("Add"), EditorPanel::GraphicsAdd);
     m_graphicsBar->addSeparator();
-    m_graphicsBar->addButton(QStringLiteral("editor_copy"), QStringLiteral("Copy"),
-                             [this] { m_model->copySelection(); });
-    m_graphicsBar->addButton(QStringLiteral("editor_delete"), QStringLiteral("Delete"),
-                             [this] { m_model->deleteSelection(); });
+    m_graphicsBar->addButton(
+        QStringLiteral("editor_copy"), QStringLiteral("Copy"), [this] { m_model->copySelection(); });
+    m_graphicsBar->addButton(
+        QStringLiteral("editor_delete"), QStringLiteral("Delete"), [this] { m_model->deleteSelection(); });
     m_graphicsBar->finish();
 }
 
 void EditLogoView::buildBackgroundBar()
 {
-    addPanelButton(m_backgroundBar, QStringLiteral("editor_background"), QStringLiteral("Color"),
-                   EditorPanel::BackgroundColor);
+    addPanelButton(
+        m_backgroundBar, QStringLiteral("editor_background"), QStringLiteral("Color"), EditorPanel::BackgroundColor);
     m_backgroundBar->addSeparator();
     m_backgroundBar->addWidget(new BackgroundPictureTiles(*m_model, m_backgroundBar), 1);
     m_backgroundBar->addSeparator();
-    m_backgroundBar->addButton(QStringLiteral("editor_add_text"), QStringLiteral("Add text"),
-                               [this] { m_model->addText(); });
-    addPanelButton(m_backgroundBar, QStringLiteral("editor_add_graphic"), QStringLiteral("Add graphic"),
-                   EditorPanel::GraphicsAdd);
+    m_backgroundBar->addButton(
+        QStringLiteral("editor_add_text"), QStringLiteral("Add text"), [this] { m_model->addText(); });
+    addPanelButton(
+        m_backgroundBar, QStringLiteral("editor_add_graphic"), QStringLiteral("Add graphic"), EditorPanel::GraphicsAdd);
 }
 
 void EditLogoView::placeChildren()
@@ -161,10 +169,10 @@ void EditLogoView::placeChildren()
     m_editBars->setGeometry(0, EditorToolbar::height, width(), EditBar::height);
     const int workHeight = height() - barsHeight;
     const int canvasAreaWidth = width() - panelColumnWidth;
-    m_canvasHost->move((canvasAreaWidth - m_canvasHost->width()) / 2,
-                       barsHeight + (workHeight - m_canvasHost->height()) / 2);
+    m_canvasHost->move(
+        (canvasAreaWidth - m_canvasHost->width()) / 2, barsHeight + (workHeight - m_canvasHost->height()) / 2);
     const QRect panelColumn(canvasAreaWidth, barsHeight, panelColumnWidth, workHeight);
-    for (EditorPanelHost* host : {m_fontSheets, m_graphicsSheets, m_backgroundSheets})
+    for (EditorPanelHost* host : { m_fontSheets, m_graphicsSheets, m_backgroundSheets })
         host->setGeometry(panelColumn);
 }
 
@@ -175,7 +183,7 @@ void EditLogoView::connectModel()
     connect(m_toolbar, &EditorToolbar::redoClicked, m_model, &EditLogoViewModel::redo);
     connect(m_toolbar, &EditorToolbar::saveClicked, m_model, &EditLogoViewModel::save);
     connect(m_toolbar, &EditorToolbar::exportClicked, this, [this] {
-        RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+        RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
         m_model->setShowExportViewSheet(true);
     });
 

@@ -26,7 +26,7 @@ class EditLogoView : public QWidget {
     Q_OBJECT
 public:
     EditLogoView(QString svg, WindowController* windowController, bool fromMyDesignsView,
-                 WebView webview = WebView{&sharedWebViewController()}, QWidget* parent = nullptr);
+        WebView webview = WebView { &sharedWebViewController() }, QWidget* parent = nullptr);
     ~EditLogoView() override;
 
     EditLogoViewModel& model() const { return *m_model; }

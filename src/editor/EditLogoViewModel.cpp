@@ -15,12 +15,17 @@
 #include <QPointer>
 #include <QTimer>
 
-EditLogoViewModel::EditLogoViewModel(QString svg, bool fromMyDesignsView, WebViewViewController* canvas,
-                                     QObject* parent)
-    : QObject(parent), m_svg(std::move(svg)), m_fromMyDesignsView(fromMyDesignsView), m_canvas(canvas),
-      m_panels(new EditorPanelFlags(this)),
-      m_saveFlow(new EditorSaveFlow(canvas, fromMyDesignsView, [this] { return canSave(); }, this)),
-      m_handlers(new EditorCanvasHandlers(canvas, this)), m_toastTimer(new QTimer(this))
+EditLogoViewModel::EditLogoViewModel(
+    QString svg, bool fromMyDesignsView, WebViewViewController* canvas, QObject* parent)
+    : QObject(parent)
+    , m_svg(std::move(svg))
+    , m_fromMyDesignsView(fromMyDesignsView)
+    , m_canvas(canvas)
+    , m_panels(new EditorPanelFlags(this))
+    , m_saveFlow(new EditorSaveFlow(
+          canvas, fromMyDesignsView, [this] { return canSave(); }, this))
+    , m_handlers(new EditorCanvasHandlers(canvas, this))
+    , m_toastTimer(new QTimer(this))
 {
     // A freshly opened design has nothing to undo.
     canQuitWithoutSaving = true;
@@ -40,7 +45,8 @@ void EditLogoViewModel::subscribe()
     using namespace EditLogoViewEvent;
 
     subscribeEvent<closeAllSheetEvent>(m_subscriptions, [this](const closeAllSheetEvent&) { m_panels->closeAll(); });
-    const auto onShow = [this](EditorPanel panel) { return [this, panel](const auto&) { m_panels->handleShowEvent(panel); }; };
+    const auto onShow
+        = [this](EditorPanel panel) { return [this, panel](const auto&) { m_panels->handleShowEvent(panel); }; };
     subscribeEvent<EditFontEvent::ShowFontColorSheetEvent>(m_subscriptions, onShow(EditorPanel::TextColor));
     subscribeEvent<EditFontEvent::ShowTextFontFamilySheetEvent>(m_subscriptions, onShow(EditorPanel::TextFontFamily));
     subscribeEvent<EditFontEvent::ShowFontSpaceSheetEvent>(m_subscriptions, onShow(EditorPanel::TextCharsSpacing));
@@ -48,7 +54,8 @@ void EditLogoViewModel::subscribe()
     subscribeEvent<EditGraphicsEvent::ShowGraphicsRotateSheet>(m_subscriptions, onShow(EditorPanel::GraphicsRotate));
     subscribeEvent<EditGraphicsEvent::ShowFlipSheetEvent>(m_subscriptions, onShow(EditorPanel::Flip));
     subscribeEvent<EditGraphicsEvent::ShowGraphicsAddSheet>(m_subscriptions, onShow(EditorPanel::GraphicsAdd));
-    subscribeEvent<EditBackgroundEvent::showBackgroundColorSheet>(m_subscriptions, onShow(EditorPanel::BackgroundColor));
+    subscribeEvent<EditBackgroundEvent::showBackgroundColorSheet>(
+        m_subscriptions, onShow(EditorPanel::BackgroundColor));
 
     subscribeEvent<getBrightnessAndSaturationEvent>(m_subscriptions, [this](const getBrightnessAndSaturationEvent& e) {
         setCanvasBrightnessAndSaturationModel(e.canvasBrightnessAndSaturationModel);
@@ -57,13 +64,17 @@ void EditLogoViewModel::subscribe()
         setCanvasTextModel(e.canvasTextModel);
         setSelection(EditorSelection::Text);
     });
-    subscribeEvent<EditGraphicsEvent::CanvasGraphicsData>(m_subscriptions, [this](const EditGraphicsEvent::CanvasGraphicsData& e) {
-        setCanvasPathModel(e.canvasPathModel);
-        setSelection(EditorSelection::Graphic);
-    });
-    subscribeEvent<canvasSelectionClearedEvent>(m_subscriptions, [this](const canvasSelectionClearedEvent&) { setSelection(EditorSelection::None); });
-    subscribeEvent<undoRedoStateEvent>(m_subscriptions, [this](const undoRedoStateEvent& e) { setUndoRedo(e.canUndo, e.canRedo); });
-    subscribeEvent<toastEditWindowsEvent>(m_subscriptions, [this](const toastEditWindowsEvent& e) { showToast(e.text); });
+    subscribeEvent<EditGraphicsEvent::CanvasGraphicsData>(
+        m_subscriptions, [this](const EditGraphicsEvent::CanvasGraphicsData& e) {
+            setCanvasPathModel(e.canvasPathModel);
+            setSelection(EditorSelection::Graphic);
+        });
+    subscribeEvent<canvasSelectionClearedEvent>(
+        m_subscriptions, [this](const canvasSelectionClearedEvent&) { setSelection(EditorSelection::None); });
+    subscribeEvent<undoRedoStateEvent>(
+        m_subscriptions, [this](const undoRedoStateEvent& e) { setUndoRedo(e.canUndo, e.canRedo); });
+    subscribeEvent<toastEditWindowsEvent>(
+        m_subscriptions, [this](const toastEditWindowsEvent& e) { showToast(e.text); });
     subscribeEvent<QuitSaveLogoEvent>(m_subscriptions, [this](const QuitSaveLogoEvent&) { m_saveFlow->quitSave(); });
     subscribeEvent<svgLoadSuccessEvent>(m_subscriptions, [this](const svgLoadSuccessEvent&) {
         if (!m_isLoading)
@@ -172,7 +183,7 @@ EditLogoViewModel::LeaveStep EditLogoViewModel::requestLeave()
     // A running save closes the window itself once it has succeeded.
     if (isSaving())
         return LeaveStep::Ignored;
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
     if (!m_canUndo) {
         canQuitWithoutSaving = true;
         Q_EMIT closeRequested();
@@ -204,25 +215,25 @@ void EditLogoViewModel::openPanel(EditorPanel panel)
 
 void EditLogoViewModel::copySelection()
 {
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
     m_canvas->copyItem();
 }
 
 void EditLogoViewModel::deleteSelection()
 {
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
     m_canvas->deleteItem();
 }
 
 void EditLogoViewModel::addText()
 {
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
     m_canvas->addText(localized(QStringLiteral("Text")));
 }
 
 void EditLogoViewModel::setBackgroundPicture(const QString& url)
 {
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
     QPointer<EditLogoViewModel> self(this);
     const auto failed = [self] {
         if (self)

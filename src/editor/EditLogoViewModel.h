@@ -1,11 +1,10 @@
 #pragma once
 
 #include "canvas/CanvasModels.h"
+#include "core/Reactive.h"
 #include "editor/EditorPanel.h"
 #include "editor/EditorSelection.h"
 #include "model/ResourceBgModel.h"
-
-#include "core/Reactive.h"
 
 #include <QObject>
 #include <QString>

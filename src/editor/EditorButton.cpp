@@ -24,10 +24,9 @@ EditorButton::EditorButton(const QString& icon, const QString& labelKey, Layout 
         setFixedHeight(46);
         setMinimumWidth(56);
     }
-    setStyleSheet(QStringLiteral(
-        "QToolButton { color: #DEE2E6; font-size: 12px; background: transparent; border: none;"
-        " border-radius: 5px; padding: 2px 8px; }"
-        "QToolButton:hover { background: #333333; }"
-        "QToolButton:disabled { color: #5C5F63; }"));
+    setStyleSheet(QStringLiteral("QToolButton { color: #DEE2E6; font-size: 12px; background: transparent; border: none;"
+                                 " border-radius: 5px; padding: 2px 8px; }"
+                                 "QToolButton:hover { background: #333333; }"
+                                 "QToolButton:disabled { color: #5C5F63; }"));
     HoverEffect::apply(this);
 }

@@ -1,18 +1,18 @@
 #include "editor/EditorCanvasHandlers.h"
 
 #include "canvas/WebViewViewController.h"
+#include "core/Downloads.h"
 #include "core/Localization.h"
 #include "core/RxBus.h"
-#include "core/Downloads.h"
 #include "editor/EditorEvents.h"
 #include "editor/LocalFontPath.h"
 
 #include <QPointer>
-
 #include <cstdio>
 
 EditorCanvasHandlers::EditorCanvasHandlers(WebViewViewController* canvas, QObject* parent)
-    : QObject(parent), m_canvas(canvas)
+    : QObject(parent)
+    , m_canvas(canvas)
 {
     subscribe();
 }
@@ -23,32 +23,30 @@ void EditorCanvasHandlers::subscribe()
     using namespace EditGraphicsEvent;
     using namespace EditBackgroundEvent;
 
-    subscribeEvent<ColorChangeEvent>(m_subscriptions, [this](const ColorChangeEvent& e) { m_canvas->setObjColor(e.color); });
-    subscribeEvent<ColorStringChangeEvent>(m_subscriptions, [this](const ColorStringChangeEvent& e) {
-        m_canvas->setObjColorString(e.color);
-    });
-    subscribeEvent<BrightnessChangeEvent>(m_subscriptions, [this](const BrightnessChangeEvent& e) {
-        m_canvas->setActiveBrightness(e.brightness, e.isAddToUndo);
-    });
+    subscribeEvent<ColorChangeEvent>(
+        m_subscriptions, [this](const ColorChangeEvent& e) { m_canvas->setObjColor(e.color); });
+    subscribeEvent<ColorStringChangeEvent>(
+        m_subscriptions, [this](const ColorStringChangeEvent& e) { m_canvas->setObjColorString(e.color); });
+    subscribeEvent<BrightnessChangeEvent>(m_subscriptions,
+        [this](const BrightnessChangeEvent& e) { m_canvas->setActiveBrightness(e.brightness, e.isAddToUndo); });
     subscribeEvent<SaturationChangeEvent>(m_subscriptions, [this](const SaturationChangeEvent& e) {
         m_canvas->setActiveSaturation(static_cast<int>(e.saturation), e.isAddToUndo);
     });
-    subscribeEvent<OpacityChangeEvent>(m_subscriptions, [this](const OpacityChangeEvent& e) {
-        m_canvas->setObjOpacity(e.opacity, e.isAddToUndo);
-    });
+    subscribeEvent<OpacityChangeEvent>(
+        m_subscriptions, [this](const OpacityChangeEvent& e) { m_canvas->setObjOpacity(e.opacity, e.isAddToUndo); });
     subscribeEvent<FontSpaceSheetChangeEvent>(m_subscriptions, [this](const FontSpaceSheetChangeEvent& e) {
         std::printf("设置文字间距 = %d\n", e.space);
         std::fflush(stdout);
         m_canvas->charSpacing(e.space, e.isAddToUndo);
     });
-    subscribeEvent<GraphicsRotateChangeEvent>(m_subscriptions, [this](const GraphicsRotateChangeEvent& e) {
-        m_canvas->changeRotate(e.rotate, e.isAddToUndo);
-    });
-    subscribeEvent<FlipSheetHorizontalEvent>(m_subscriptions, [this](const FlipSheetHorizontalEvent&) { m_canvas->setFlipObjX(); });
-    subscribeEvent<FlipSheetVerticalEvent>(m_subscriptions, [this](const FlipSheetVerticalEvent&) { m_canvas->setFlipObjY(); });
-    subscribeEvent<setBackgroundColorEvent>(m_subscriptions, [this](const setBackgroundColorEvent& e) {
-        m_canvas->setCanvasBKGroundColor(e.backgroundColor);
-    });
+    subscribeEvent<GraphicsRotateChangeEvent>(m_subscriptions,
+        [this](const GraphicsRotateChangeEvent& e) { m_canvas->changeRotate(e.rotate, e.isAddToUndo); });
+    subscribeEvent<FlipSheetHorizontalEvent>(
+        m_subscriptions, [this](const FlipSheetHorizontalEvent&) { m_canvas->setFlipObjX(); });
+    subscribeEvent<FlipSheetVerticalEvent>(
+        m_subscriptions, [this](const FlipSheetVerticalEvent&) { m_canvas->setFlipObjY(); });
+    subscribeEvent<setBackgroundColorEvent>(m_subscriptions,
+        [this](const setBackgroundColorEvent& e) { m_canvas->setCanvasBKGroundColor(e.backgroundColor); });
     subscribeEvent<TextFontFamilyChangeEvent>(m_subscriptions, [this](const TextFontFamilyChangeEvent& e) {
         if (e.isLoadFont) {
             m_canvas->setTextFontFamily(e.family);
@@ -82,7 +80,7 @@ void EditorCanvasHandlers::addGraphic(const QString& svgUrl)
             // A failed graphic keeps the canvas as it is; only the design's
             // own load shows the failure view.
             if (self)
-                RxBus::shared().post(
-                    EditLogoViewEvent::toastEditWindowsEvent{localized(QStringLiteral("Network connection failure"))});
+                RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent {
+                    localized(QStringLiteral("Network connection failure")) });
         });
 }

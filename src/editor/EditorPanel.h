@@ -15,9 +15,14 @@ enum class EditorPanel {
 };
 
 inline constexpr std::array<EditorPanel, 8> allEditorPanels = {
-    EditorPanel::TextColor,      EditorPanel::TextFontFamily, EditorPanel::TextCharsSpacing,
-    EditorPanel::TextFormat,     EditorPanel::GraphicsRotate, EditorPanel::Flip,
-    EditorPanel::GraphicsAdd,    EditorPanel::BackgroundColor,
+    EditorPanel::TextColor,
+    EditorPanel::TextFontFamily,
+    EditorPanel::TextCharsSpacing,
+    EditorPanel::TextFormat,
+    EditorPanel::GraphicsRotate,
+    EditorPanel::Flip,
+    EditorPanel::GraphicsAdd,
+    EditorPanel::BackgroundColor,
 };
 
 // Posts the panel's show event on the bus.

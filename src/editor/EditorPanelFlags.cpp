@@ -5,37 +5,6 @@
 
 #include <algorithm>
 
-void postShowEvent(EditorPanel panel)
-{
-    RxBus& bus = RxBus::shared();
-    switch (panel) {
-    case EditorPanel::TextColor:
-        bus.post(EditFontEvent::ShowFontColorSheetEvent{});
-        break;
-    case EditorPanel::TextFontFamily:
-        bus.post(EditFontEvent::ShowTextFontFamilySheetEvent{});
-        break;
-    case EditorPanel::TextCharsSpacing:
-        bus.post(EditFontEvent::ShowFontSpaceSheetEvent{});
-        break;
-    case EditorPanel::TextFormat:
-        bus.post(EditFontEvent::ShowFormatSheetEvent{});
-        break;
-    case EditorPanel::GraphicsRotate:
-        bus.post(EditGraphicsEvent::ShowGraphicsRotateSheet{});
-        break;
-    case EditorPanel::Flip:
-        bus.post(EditGraphicsEvent::ShowFlipSheetEvent{});
-        break;
-    case EditorPanel::GraphicsAdd:
-        bus.post(EditGraphicsEvent::ShowGraphicsAddSheet{});
-        break;
-    case EditorPanel::BackgroundColor:
-        bus.post(EditBackgroundEvent::showBackgroundColorSheet{});
-        break;
-    }
-}
-
 bool EditorPanelFlags::anyShown() const
 {
     return std::any_of(m_shown.begin(), m_shown.end(), [](bool shown) { return shown; });
@@ -54,7 +23,7 @@ void EditorPanelFlags::closeAll()
 
 void EditorPanelFlags::openFromEditBar(EditorPanel panel)
 {
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
     // Delivery is synchronous, so the mark covers exactly this one post.
     m_editBarRequest = panel;
     postShowEvent(panel);

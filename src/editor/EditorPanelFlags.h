@@ -3,7 +3,6 @@
 #include "editor/EditorPanel.h"
 
 #include <QObject>
-
 #include <array>
 #include <optional>
 
@@ -33,6 +32,6 @@ private:
     static constexpr std::size_t index(EditorPanel panel) { return static_cast<std::size_t>(panel); }
     void setShown(EditorPanel panel, bool shown);
 
-    std::array<bool, allEditorPanels.size()> m_shown{};
+    std::array<bool, allEditorPanels.size()> m_shown {};
     std::optional<EditorPanel> m_editBarRequest;
 };

@@ -7,10 +7,12 @@
 #include <algorithm>
 
 EditorPanelHost::EditorPanelHost(EditLogoViewModel& model, std::vector<EditorPanel> panels, QWidget* parent)
-    : QWidget(parent), m_model(model), m_panels(std::move(panels))
+    : QWidget(parent)
+    , m_model(model)
+    , m_panels(std::move(panels))
 {
     connect(&model.panels(), &EditorPanelFlags::panelChanged, this,
-            [this](EditorPanel panel, bool shown) { setPanelShown(panel, shown); });
+        [this](EditorPanel panel, bool shown) { setPanelShown(panel, shown); });
     for (EditorPanel panel : m_panels)
         setPanelShown(panel, model.panels().isShown(panel));
     updateVisibility();
@@ -58,7 +60,8 @@ void EditorPanelHost::setPanelShown(EditorPanel panel, bool shown)
 
 void EditorPanelHost::updateVisibility()
 {
-    const bool any = std::any_of(m_widgets.begin(), m_widgets.end(), [](const auto& entry) { return !entry.second.isNull(); });
+    const bool any
+        = std::any_of(m_widgets.begin(), m_widgets.end(), [](const auto& entry) { return !entry.second.isNull(); });
     setVisible(any);
     if (any)
         raise();
@@ -67,18 +70,17 @@ void EditorPanelHost::updateVisibility()
 EditorPanelHost* EditorPanelHost::fontEditSheetView(EditLogoViewModel& model, QWidget* parent)
 {
     return new EditorPanelHost(model,
-                               {EditorPanel::TextColor, EditorPanel::TextFontFamily, EditorPanel::TextCharsSpacing,
-                                EditorPanel::TextFormat},
-                               parent);
+        { EditorPanel::TextColor, EditorPanel::TextFontFamily, EditorPanel::TextCharsSpacing, EditorPanel::TextFormat },
+        parent);
 }
 
 EditorPanelHost* EditorPanelHost::graphicsEditSheetView(EditLogoViewModel& model, QWidget* parent)
 {
-    return new EditorPanelHost(model, {EditorPanel::GraphicsRotate, EditorPanel::Flip, EditorPanel::GraphicsAdd},
-                               parent);
+    return new EditorPanelHost(
+        model, { EditorPanel::GraphicsRotate, EditorPanel::Flip, EditorPanel::GraphicsAdd }, parent);
 }
 
 EditorPanelHost* EditorPanelHost::backgroundEditSheetView(EditLogoViewModel& model, QWidget* parent)
 {
-    return new EditorPanelHost(model, {EditorPanel::BackgroundColor}, parent);
+    return new EditorPanelHost(model, { EditorPanel::BackgroundColor }, parent);
 }

@@ -4,7 +4,6 @@
 
 #include <QPointer>
 #include <QWidget>
-
 #include <map>
 #include <vector>
 

@@ -8,7 +8,6 @@
 #include "globals/AppGlobals.h"
 
 #include <QTimer>
-
 #include <cstdio>
 
 namespace {
@@ -16,10 +15,13 @@ const QString svgFormTag = QStringLiteral("EditLogoView");
 constexpr int failureToastDelayMs = 1000;
 } // namespace
 
-EditorSaveFlow::EditorSaveFlow(WebViewViewController* canvas, bool fromMyDesignsView, std::function<bool()> canSave,
-                               QObject* parent)
-    : QObject(parent), m_canvas(canvas), m_fromMyDesignsView(fromMyDesignsView), m_canSave(std::move(canSave)),
-      m_pageAnswerTimer(new QTimer(this))
+EditorSaveFlow::EditorSaveFlow(
+    WebViewViewController* canvas, bool fromMyDesignsView, std::function<bool()> canSave, QObject* parent)
+    : QObject(parent)
+    , m_canvas(canvas)
+    , m_fromMyDesignsView(fromMyDesignsView)
+    , m_canSave(std::move(canSave))
+    , m_pageAnswerTimer(new QTimer(this))
 {
     m_pageAnswerTimer->setSingleShot(true);
     m_pageAnswerTimer->setInterval(pageAnswerTimeoutMs);
@@ -36,20 +38,23 @@ EditorSaveFlow::EditorSaveFlow(WebViewViewController* canvas, bool fromMyDesigns
 
 void EditorSaveFlow::subscribe()
 {
-    subscribeEvent<EditLogoViewEvent::imagesvgBase64StringEvent>(m_subscriptions, [this](const EditLogoViewEvent::imagesvgBase64StringEvent& e) {
+    subscribeEvent<EditLogoViewEvent::imagesvgBase64StringEvent>(
+        m_subscriptions, [this](const EditLogoViewEvent::imagesvgBase64StringEvent& e) {
             if (!m_awaitingSvg)
                 return;
             m_awaitingSvg = false;
             m_pageAnswerTimer->stop();
             upload(e.base64String);
         });
-    subscribeEvent<EditLogoViewUploadEvent::uploadSvgSuccess>(m_subscriptions, [this](const EditLogoViewUploadEvent::uploadSvgSuccess&) { succeed(); });
-    subscribeEvent<EditLogoViewUploadEvent::uploadSvgFail>(m_subscriptions, [this](const EditLogoViewUploadEvent::uploadSvgFail&) { fail(); });
+    subscribeEvent<EditLogoViewUploadEvent::uploadSvgSuccess>(
+        m_subscriptions, [this](const EditLogoViewUploadEvent::uploadSvgSuccess&) { succeed(); });
+    subscribeEvent<EditLogoViewUploadEvent::uploadSvgFail>(
+        m_subscriptions, [this](const EditLogoViewUploadEvent::uploadSvgFail&) { fail(); });
 }
 
 bool EditorSaveFlow::save()
 {
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
     if (m_isSaving || !m_canSave())
         return false;
     start(false);
@@ -58,7 +63,7 @@ bool EditorSaveFlow::save()
 
 void EditorSaveFlow::quitSave()
 {
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
     if (m_isSaving) {
         // The running save quits once it has succeeded; no second upload.
         m_isQuitSave = true;
@@ -100,9 +105,9 @@ void EditorSaveFlow::upload(const QString& base64)
     // has gone; an editor that is not saving ignores the outcome.
     editorSvgUploader()(editLogoItemId, base64, uploadKind(), [](bool saved) {
         if (saved)
-            RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgSuccess{});
+            RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgSuccess {});
         else
-            RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgFail{});
+            RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgFail {});
     });
 }
 
@@ -112,10 +117,10 @@ void EditorSaveFlow::succeed()
         return;
     setSaving(false);
     RxBus& bus = RxBus::shared();
-    bus.post(ContentViewEventBus::ToastEvent{
-        localized(QStringLiteral("Your logo has been successfully created and saved to 'My Designs'."))});
-    bus.post(LogoDetailViewEventBus::refreshEvent{refreshId(editLogoItemId)});
-    bus.post(MyDesignEventBus::getDataEvent{});
+    bus.post(ContentViewEventBus::ToastEvent {
+        localized(QStringLiteral("Your logo has been successfully created and saved to 'My Designs'.")) });
+    bus.post(LogoDetailViewEventBus::refreshEvent { refreshId(editLogoItemId) });
+    bus.post(MyDesignEventBus::getDataEvent {});
     canQuitWithoutSaving = true;
     if (m_isQuitSave) {
         m_isQuitSave = false;
@@ -132,8 +137,8 @@ void EditorSaveFlow::fail()
     m_isQuitSave = false;
     setSaving(false);
     QTimer::singleShot(failureToastDelayMs, this, [] {
-        RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent{
-            localized(QStringLiteral("Logo creation failed. Please try again."))});
+        RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent {
+            localized(QStringLiteral("Logo creation failed. Please try again.")) });
     });
 }
 

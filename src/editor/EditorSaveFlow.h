@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <functional>
 
 class QTimer;
@@ -20,8 +19,8 @@ public:
     static constexpr int pageAnswerTimeoutMs = 30000;
 
     // `canSave` says whether a design is loaded and may be saved.
-    EditorSaveFlow(WebViewViewController* canvas, bool fromMyDesignsView, std::function<bool()> canSave,
-                   QObject* parent);
+    EditorSaveFlow(
+        WebViewViewController* canvas, bool fromMyDesignsView, std::function<bool()> canSave, QObject* parent);
 
     void endSubscriptions() { m_subscriptions.dispose(); }
 

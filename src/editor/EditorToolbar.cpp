@@ -5,17 +5,17 @@
 #include <QHBoxLayout>
 
 EditorToolbar::EditorToolbar(QWidget* parent)
-    : QWidget(parent),
-      m_leave(new EditorButton(QStringLiteral("editor_leave"), QStringLiteral("Close"),
-                               EditorButton::Layout::TextBesideIcon, this)),
-      m_undo(new EditorButton(QStringLiteral("editor_undo"), QStringLiteral("Undo"),
-                              EditorButton::Layout::TextBesideIcon, this)),
-      m_redo(new EditorButton(QStringLiteral("editor_redo"), QStringLiteral("Redo"),
-                              EditorButton::Layout::TextBesideIcon, this)),
-      m_export(new EditorButton(QStringLiteral("editor_export"), QStringLiteral("Export"),
-                                EditorButton::Layout::TextBesideIcon, this)),
-      m_save(new EditorButton(QStringLiteral("editor_save"), QStringLiteral("Save"),
-                              EditorButton::Layout::TextBesideIcon, this))
+    : QWidget(parent)
+    , m_leave(new EditorButton(
+          QStringLiteral("editor_leave"), QStringLiteral("Close"), EditorButton::Layout::TextBesideIcon, this))
+    , m_undo(new EditorButton(
+          QStringLiteral("editor_undo"), QStringLiteral("Undo"), EditorButton::Layout::TextBesideIcon, this))
+    , m_redo(new EditorButton(
+          QStringLiteral("editor_redo"), QStringLiteral("Redo"), EditorButton::Layout::TextBesideIcon, this))
+    , m_export(new EditorButton(
+          QStringLiteral("editor_export"), QStringLiteral("Export"), EditorButton::Layout::TextBesideIcon, this))
+    , m_save(new EditorButton(
+          QStringLiteral("editor_save"), QStringLiteral("Save"), EditorButton::Layout::TextBesideIcon, this))
 {
     setObjectName(QStringLiteral("EditorToolbar"));
     setFixedHeight(height);

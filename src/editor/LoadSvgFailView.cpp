@@ -13,8 +13,10 @@
 #include <QVBoxLayout>
 
 LoadSvgFailView::LoadSvgFailView(std::function<void()> action, std::function<void()> actionBack, QWidget* parent)
-    : QWidget(parent), m_action(std::move(action)), m_actionBack(std::move(actionBack)),
-      m_retryButton(new QPushButton(localized(QStringLiteral("Retry")), this))
+    : QWidget(parent)
+    , m_action(std::move(action))
+    , m_actionBack(std::move(actionBack))
+    , m_retryButton(new QPushButton(localized(QStringLiteral("Retry")), this))
 {
     setObjectName(QStringLiteral("LoadSvgFailView"));
     setFixedSize(static_cast<int>(canvasWidth), static_cast<int>(canvasHeight));
@@ -67,5 +69,5 @@ void LoadSvgFailView::retry()
 {
     if (m_action)
         m_action();
-    RxBus::shared().post(EditLogoViewEvent::RetryEvent{});
+    RxBus::shared().post(EditLogoViewEvent::RetryEvent {});
 }

@@ -9,7 +9,9 @@ constexpr int frameMs = 16;
 constexpr int degreesPerFrame = 6;
 } // namespace
 
-LoadingOverlay::LoadingOverlay(QWidget* parent) : QWidget(parent), m_timer(new QTimer(this))
+LoadingOverlay::LoadingOverlay(QWidget* parent)
+    : QWidget(parent)
+    , m_timer(new QTimer(this))
 {
     m_timer->setInterval(frameMs);
     connect(m_timer, &QTimer::timeout, this, [this] {

@@ -4,7 +4,6 @@
 // so it installs its resolver here at start-up (it also registers the font).
 
 #include <QString>
-
 #include <functional>
 
 using LocalFontPathResolver = std::function<QString(const QString& fontName)>;

@@ -13,8 +13,7 @@ struct AiMakeTradeContentData {
 
     AiMakeTradeContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("trade", self.trade);
@@ -27,8 +26,7 @@ struct AiMakeKeywordsArrayContentData {
 
     AiMakeKeywordsArrayContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("word", self.word);
@@ -41,8 +39,7 @@ struct AiMakeKeywordsContentData {
 
     AiMakeKeywordsContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("keywords", self.keywords);
@@ -61,8 +58,7 @@ struct AiMakeContentData {
 
     AiMakeContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("title", self.title);
@@ -80,8 +76,7 @@ struct AiMakeModelDatas {
 
     AiMakeModelDatas() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("item", self.item);
@@ -96,8 +91,7 @@ struct AiMakeModel {
 
     AiMakeModel() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("status", self.status);

@@ -12,11 +12,7 @@ struct BindUserModelDatas {
 
     BindUserModelDatas() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-    }
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit) { visit("id", self.id); }
 };
 
 struct BindUserModel {
@@ -27,8 +23,7 @@ struct BindUserModel {
 
     BindUserModel() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("status", self.status);

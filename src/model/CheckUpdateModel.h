@@ -19,8 +19,7 @@ struct CheckUpdateModelData {
 
     CheckUpdateModelData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("version", self.version);
@@ -43,8 +42,7 @@ struct CheckUpdateModel {
 
     CheckUpdateModel() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("code", self.code);

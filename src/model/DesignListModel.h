@@ -14,8 +14,7 @@ struct DesignListTradeContentData {
 
     DesignListTradeContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("trade", self.trade);
@@ -29,8 +28,7 @@ struct DesignListKeywordsArrayContentData {
 
     DesignListKeywordsArrayContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("word", self.word);
@@ -44,8 +42,7 @@ struct DesignListKeywordsContentData {
 
     DesignListKeywordsContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("keywords", self.keywords);
@@ -66,8 +63,7 @@ struct DesignListContentData {
 
     DesignListContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("title", self.title);
@@ -88,8 +84,7 @@ struct DesignListModelDatas {
 
     DesignListModelDatas() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("user_name", self.user_name);
@@ -105,8 +100,7 @@ struct DesignListModel {
 
     DesignListModel() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("status", self.status);

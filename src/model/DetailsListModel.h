@@ -14,8 +14,7 @@ struct DetailsListTradeContentData {
 
     DetailsListTradeContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("trade", self.trade);
@@ -29,8 +28,7 @@ struct DetailsListKeywordsArrayContentData {
 
     DetailsListKeywordsArrayContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("word", self.word);
@@ -44,8 +42,7 @@ struct DetailsListStylesArrayContentData {
 
     DetailsListStylesArrayContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("style", self.style);
@@ -68,8 +65,7 @@ struct DetailsListContentData {
 
     DetailsListContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("title", self.title);
@@ -92,8 +88,7 @@ struct DetailsListModelDatas {
 
     DetailsListModelDatas() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("item", self.item);
@@ -109,8 +104,7 @@ struct DetailsListModel {
 
     DetailsListModel() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("status", self.status);

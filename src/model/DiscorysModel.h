@@ -15,8 +15,7 @@ struct DiscorysModelTradeContentData {
 
     DiscorysModelTradeContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("trade", self.trade);
@@ -30,8 +29,7 @@ struct DiscorysModelKeywordsArrayContentData {
 
     DiscorysModelKeywordsArrayContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("word", self.word);
@@ -45,8 +43,7 @@ struct DiscorysModelKeywordsContentData {
 
     DiscorysModelKeywordsContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("keywords", self.keywords);
@@ -66,8 +63,7 @@ struct DiscorysModelContentData {
 
     DiscorysModelContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("title", self.title);
@@ -97,8 +93,7 @@ struct DiscorysModelDatas {
 
     DiscorysModelDatas() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("page_no", self.page_no);
@@ -116,8 +111,7 @@ struct DiscorysModel {
 
     DiscorysModel() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("status", self.status);

@@ -2,8 +2,8 @@
 
 // Reply of the free creator's choice list.
 
-#include "model/Step3Model.h"
 #include "model/RecordDefaults.h"
+#include "model/Step3Model.h"
 
 #include <QList>
 #include <QString>
@@ -15,8 +15,7 @@ struct FreeAiGetTradeContentData {
 
     FreeAiGetTradeContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("name", self.name);
@@ -32,8 +31,7 @@ struct FreeAiGetStylesContentData {
 
     FreeAiGetStylesContentData() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("name", self.name);
@@ -50,8 +48,7 @@ struct FreeAiGetModelDatas {
 
     FreeAiGetModelDatas() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("trades", self.trades);
@@ -68,8 +65,7 @@ struct FreeAiGetModel {
 
     FreeAiGetModel() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("status", self.status);

@@ -1,7 +1,6 @@
 #include "model/JsonFieldReader.h"
 
 #include <QLocale>
-
 #include <charconv>
 #include <cmath>
 #include <limits>

@@ -12,28 +12,27 @@
 
 #include <QList>
 #include <QString>
-
 #include <nlohmann/json.hpp>
-
 #include <optional>
 
 class JsonFieldReader {
 public:
-    explicit JsonFieldReader(const nlohmann::json& object) : m_object(object) {}
+    explicit JsonFieldReader(const nlohmann::json& object)
+        : m_object(object)
+    {
+    }
 
     void operator()(const char* key, QString& field) const;
     void operator()(const char* key, int& field) const;
     void operator()(const char* key, bool& field) const;
 
-    template <class Record>
-    void operator()(const char* key, Record& field) const
+    template <class Record> void operator()(const char* key, Record& field) const
     {
         if (const nlohmann::json* value = find(key))
             fill(*value, field);
     }
 
-    template <class Record>
-    void operator()(const char* key, QList<Record>& field) const
+    template <class Record> void operator()(const char* key, QList<Record>& field) const
     {
         const nlohmann::json* value = find(key);
         if (!value || !value->is_array())
@@ -49,8 +48,7 @@ public:
     }
 
     // Fills `record` from `value` when it is an object; otherwise leaves it.
-    template <class Record>
-    static void fill(const nlohmann::json& value, Record& record)
+    template <class Record> static void fill(const nlohmann::json& value, Record& record)
     {
         if (!value.is_object())
             return;
@@ -70,8 +68,7 @@ private:
 };
 
 // Decodes a record from a JSON value, starting from its defaults.
-template <class Record>
-Record decodeRecord(const nlohmann::json& value)
+template <class Record> Record decodeRecord(const nlohmann::json& value)
 {
     Record record;
     JsonFieldReader::fill(value, record);

@@ -5,31 +5,27 @@
 
 #include <QList>
 #include <QString>
-
 #include <nlohmann/json.hpp>
 
 class JsonFieldWriter {
 public:
-    explicit JsonFieldWriter(nlohmann::json& object) : m_object(object) {}
+    explicit JsonFieldWriter(nlohmann::json& object)
+        : m_object(object)
+    {
+    }
 
     void operator()(const char* key, const QString& field) { m_object[key] = field.toStdString(); }
     void operator()(const char* key, int field) { m_object[key] = field; }
     void operator()(const char* key, bool field) { m_object[key] = field; }
 
-    template <class Record>
-    void operator()(const char* key, const Record& field)
-    {
-        m_object[key] = encode(field);
-    }
+    template <class Record> void operator()(const char* key, const Record& field) { m_object[key] = encode(field); }
 
-    template <class Record>
-    void operator()(const char* key, const QList<Record>& field)
+    template <class Record> void operator()(const char* key, const QList<Record>& field)
     {
         m_object[key] = encodeList(field);
     }
 
-    template <class Record>
-    static nlohmann::json encode(const Record& record)
+    template <class Record> static nlohmann::json encode(const Record& record)
     {
         nlohmann::json object = nlohmann::json::object();
         JsonFieldWriter writer(object);
@@ -37,8 +33,7 @@ public:
         return object;
     }
 
-    template <class Record>
-    static nlohmann::json encodeList(const QList<Record>& records)
+    template <class Record> static nlohmann::json encodeList(const QList<Record>& records)
     {
         nlohmann::json array = nlohmann::json::array();
         for (const Record& record : records)

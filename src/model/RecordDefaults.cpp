@@ -12,7 +12,7 @@ QString freshUUID()
 {
     // Reply decoding makes one identity per record (tens of thousands for a
     // full template catalogue), so a seeded generator beats a system call each.
-    thread_local std::mt19937_64 generator{std::random_device{}()};
+    thread_local std::mt19937_64 generator { std::random_device {}() };
     std::uint64_t high = generator();
     std::uint64_t low = generator();
     high = (high & 0xFFFFFFFFFFFF0FFFULL) | 0x0000000000004000ULL; // version 4

@@ -18,8 +18,7 @@ struct ResourceBgModelDatas {
 
     ResourceBgModelDatas() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("imageId", self.imageId);
@@ -36,8 +35,7 @@ struct ResourceBgModelItem {
 
     ResourceBgModelItem() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("item", self.item);
@@ -52,8 +50,7 @@ struct ResourceBgModel {
 
     ResourceBgModel() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("code", self.code);

@@ -20,8 +20,7 @@ struct ResourceFontListModelDataFontList {
 
     ResourceFontListModelDataFontList() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("fontFamily", self.fontFamily);
@@ -41,8 +40,7 @@ struct ResourceFontListModelDatas {
 
     ResourceFontListModelDatas() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("language", self.language);
@@ -59,8 +57,7 @@ struct ResourceFontListModel {
 
     ResourceFontListModel() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("code", self.code);
@@ -77,8 +74,7 @@ struct ResourceFontListModelDataFontListToWebView {
     QString fontName;
     QString path;
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("fontFamily", self.fontFamily);

@@ -16,8 +16,7 @@ struct ResourceImagesModelDatasImages {
 
     ResourceImagesModelDatasImages() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("imageId", self.imageId);
@@ -34,8 +33,7 @@ struct ResourceImagesModelDatas {
 
     ResourceImagesModelDatas() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("total_page", self.total_page);
@@ -51,8 +49,7 @@ struct ResourceImagesModelItem {
 
     ResourceImagesModelItem() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("item", self.item);
@@ -67,8 +64,7 @@ struct ResourceImagesModel {
 
     ResourceImagesModel() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("code", self.code);

@@ -16,8 +16,7 @@ struct ResourceShapeModelDatas {
 
     ResourceShapeModelDatas() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("igid", self.igid);
@@ -32,8 +31,7 @@ struct ResourceShapeModelItem {
 
     ResourceShapeModelItem() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("item", self.item);
@@ -48,8 +46,7 @@ struct ResourceShapeModel {
 
     ResourceShapeModel() { RecordDefaults::announceConstruction(); }
 
-    template <class Self, class Visitor>
-    static void fields(Self& self, Visitor& visit)
+    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
         visit("id", self.id);
         visit("code", self.code);

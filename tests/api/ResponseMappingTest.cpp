@@ -23,20 +23,20 @@ APIResponse reply(int status, const QByteArray& body)
 
 TEST(ResponseMapping, StatusOutside2xxFailsWithTheStatusAsCode)
 {
-    for (int status : {199, 300, 404, 500}) {
+    for (int status : { 199, 300, 404, 500 }) {
         const auto result = mapModel<GetConfigModel>(reply(status, R"({"status":0})"));
         ASSERT_FALSE(result.isSuccess());
         EXPECT_EQ(result.code(), status);
         EXPECT_EQ(result.message(), QStringLiteral("服务器访问失败"));
     }
-    for (int status : {200, 299})
+    for (int status : { 200, 299 })
         EXPECT_TRUE(mapModel<GetConfigModel>(reply(status, R"({"status":0})")).isSuccess());
 }
 
 TEST(ResponseMapping, BodiesThatAreNotAJsonObjectAreInvalidData)
 {
-    for (const QByteArray& body : {QByteArray(), QByteArray("null"), QByteArray("5"), QByteArray("\"text\""),
-             QByteArray("[1,2]"), QByteArray("<html>"), QByteArray("{\"a\":")}) {
+    for (const QByteArray& body : { QByteArray(), QByteArray("null"), QByteArray("5"), QByteArray("\"text\""),
+             QByteArray("[1,2]"), QByteArray("<html>"), QByteArray("{\"a\":") }) {
         SCOPED_TRACE(body.toStdString());
         const auto result = mapModel<GetConfigModel>(reply(200, body));
         ASSERT_FALSE(result.isSuccess());

@@ -4,9 +4,8 @@
 #include "api/StrictBase64.h"
 #include "api/SvgPayloadDecoder.h"
 
-#include <zlib.h>
-
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 namespace {
 
@@ -17,7 +16,7 @@ QString base64Of(const QByteArray& bytes)
 
 QByteArray gunzip(const QByteArray& compressed)
 {
-    z_stream stream{};
+    z_stream stream {};
     inflateInit2(&stream, 15 + 16);
     QByteArray output(1 << 20, Qt::Uninitialized);
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.constData()));
@@ -65,8 +64,8 @@ TEST(SvgPayload, NamesTheStepThatFailed)
 {
     EXPECT_EQ(errorOf(decodeSvgPayload(QStringLiteral("PHN2Zz4=\n"))), QStringLiteral("Base64 解码失败"));
     EXPECT_EQ(errorOf(decodeSvgPayload(QStringLiteral("PHN2*z4="))), QStringLiteral("Base64 解码失败"));
-    EXPECT_EQ(errorOf(decodeSvgPayload(base64Of(QByteArray("<svg>\xff\xfe</svg>")))),
-        QStringLiteral("Base64 解码失败"));
+    EXPECT_EQ(
+        errorOf(decodeSvgPayload(base64Of(QByteArray("<svg>\xff\xfe</svg>")))), QStringLiteral("Base64 解码失败"));
     EXPECT_EQ(errorOf(decodeSvgPayload(base64Of("<svg>50% off</svg>"))), QStringLiteral("SVG字符串解码失败"));
     EXPECT_EQ(errorOf(decodeSvgPayload(base64Of("<svg>%4"))), QStringLiteral("SVG字符串解码失败"));
     EXPECT_EQ(errorOf(decodeSvgPayload(base64Of("<svg>%FF</svg>"))), QStringLiteral("SVG字符串解码失败"));

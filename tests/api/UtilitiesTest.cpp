@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QPainter>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -86,7 +85,7 @@ TEST(ModelGlobals, HoldTheirDefaultsUntilWrittenAndKeepWrites)
 
     Step1ModelContentData industry;
     industry.id = QStringLiteral("4");
-    step1Model1().data.trade = {industry};
+    step1Model1().data.trade = { industry };
     EXPECT_EQ(step1Model1().data.trade.size(), 1);
     EXPECT_TRUE(step1Model().data.trade.isEmpty());
     step1Model1().data.trade.clear();

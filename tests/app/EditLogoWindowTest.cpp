@@ -2,6 +2,7 @@
 // opener hands to the editor.
 
 #include "app/EditLogoWindow.h"
+#include "canvas/WebViewViewController.h"
 #include "globals/AppGlobals.h"
 #include "globals/WindowController.h"
 
@@ -51,6 +52,19 @@ TEST_F(EditLogoWindowTest, EachOpenReplacesTheEditorView)
     EXPECT_TRUE(previous.isNull());
     ASSERT_NE(editLogoWindow()->centralWidget(), nullptr);
     EXPECT_EQ(editLogoWindow()->centralWidget()->size(), QSize(1060, 632));
+}
+
+TEST_F(EditLogoWindowTest, SharedCanvasViewOutlivesEachEditorView)
+{
+    showEditLogoWindow(4, QStringLiteral("<svg/>"), false);
+    QPointer<QWidget> canvas = sharedWebViewController().view();
+    ASSERT_TRUE(canvas);
+
+    showEditLogoWindow(5, QStringLiteral("<svg/>"), false);
+    ASSERT_TRUE(canvas);
+    EXPECT_EQ(sharedWebViewController().view(), canvas.data());
+    // It now sits in the new editor view.
+    EXPECT_TRUE(editLogoWindow()->centralWidget()->isAncestorOf(canvas));
 }
 
 TEST_F(EditLogoWindowTest, HandsTheDesignToTheEditorGlobals)

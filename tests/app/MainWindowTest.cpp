@@ -1,6 +1,6 @@
 // The main window: sidebar, page stack, page-switch events and toasts.
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 #include "app/ContentView.h"
 #include "app/LeftTab.h"
 #include "app/LeftTabItem.h"

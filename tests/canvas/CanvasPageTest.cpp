@@ -8,6 +8,8 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
 namespace {
@@ -30,8 +32,7 @@ protected:
     }
     static int indexOfType(const char* type)
     {
-        return js(QStringLiteral("tessalyCanvas.getObjects().findIndex(o => o.type === '%1')")
-                      .arg(QLatin1String(type)))
+        return js(QStringLiteral("tessalyCanvas.getObjects().findIndex(o => o.type === '%1')").arg(QLatin1String(type)))
             .toInt();
     }
 };
@@ -44,14 +45,17 @@ TEST_F(CanvasPageTest, loadsADesignAsEditableObjectsWithItsBackground)
     ASSERT_GE(text, 0);
     EXPECT_EQ(objectProperty(text, "text").toString(), QStringLiteral("Tessaly"));
     // The 920-unit design is scaled to the 460-point canvas.
-    const double width = js(QStringLiteral("tessalyCanvas.getObjects()[%1].getBoundingRect().width").arg(indexOfType("circle"))).toDouble();
+    const double width
+        = js(QStringLiteral("tessalyCanvas.getObjects()[%1].getBoundingRect().width").arg(indexOfType("circle")))
+              .toDouble();
     EXPECT_NEAR(width, 120.0, 2.0);
     EXPECT_FALSE(js(QStringLiteral("tessalyHistory.canUndo()")).toBool());
 }
 
 TEST_F(CanvasPageTest, textFromTheNativeSideArrivesIntactWhateverItContains)
 {
-    const QString awkward = QStringLiteral("It's \\ \"quoted\"\nline ") + QChar(0x2028) + QStringLiteral(" Zürich 東京');x('");
+    const QString awkward
+        = QStringLiteral("It's \\ \"quoted\"\nline ") + QChar(0x2028) + QStringLiteral(" Zürich 東京');x('");
     controller().addText(awkward);
     page().settle();
     ASSERT_EQ(objectCount(), 4);
@@ -202,6 +206,26 @@ TEST_F(CanvasPageTest, aDragOfPreviewsThenACommitIsOneUndoStep)
     EXPECT_NEAR(objectProperty(circle, "opacity").toDouble(), 0.4, 1e-9);
 }
 
+TEST_F(CanvasPageTest, aMouseDragSelectsMovesAndRecordsOneStep)
+{
+    QWidget* target = page().view()->focusProxy();
+    ASSERT_TRUE(target);
+    const int circle = indexOfType("circle");
+    const std::size_t from = page().mark();
+    QTest::mousePress(target, Qt::LeftButton, {}, QPoint(350, 125));
+    for (int step = 1; step <= 10; ++step) {
+        QTest::mouseMove(target, QPoint(350 - step * 5, 125 + step * 5));
+        pumpEvents(10);
+    }
+    QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(300, 175));
+    ASSERT_TRUE(waitUntil([] { return js(QStringLiteral("tessalyHistory.index")).toInt() == 1; }, 10000));
+    EXPECT_NEAR(js(QStringLiteral("tessalyCanvas.getObjects()[%1].getCenterPoint().x").arg(circle)).toDouble(), 300, 1);
+    EXPECT_NEAR(js(QStringLiteral("tessalyCanvas.getObjects()[%1].getCenterPoint().y").arg(circle)).toDouble(), 175, 1);
+    const auto selected = page().waitFor(QStringLiteral("clickCanvasPathItem"), from);
+    ASSERT_TRUE(selected);
+    EXPECT_EQ(selected->json().value(QStringLiteral("type")).toString(), QStringLiteral("circle"));
+}
+
 TEST_F(CanvasPageTest, quickColourChangesMergeIntoOneStep)
 {
     page().select(indexOfType("path"));
@@ -212,25 +236,34 @@ TEST_F(CanvasPageTest, quickColourChangesMergeIntoOneStep)
     EXPECT_EQ(js(QStringLiteral("tessalyHistory.index")).toInt(), 1);
 }
 
+// Texts keep their lines, spacing and format switches, which SVG text alone
+// can't carry back.
 TEST_F(CanvasPageTest, svgRoundTripKeepsEveryObject)
 {
+    page().select(indexOfType("i-text"));
+    controller().setTextFontDirection();
+    controller().addText(QStringLiteral("Two\nlines"));
+    controller().charSpacing(200, false);
+    page().settle();
+
     rx::DisposeBag bag;
     QString base64;
     subscribeEvent<EditLogoViewEvent::imagesvgBase64StringEvent>(
         bag, [&](const EditLogoViewEvent::imagesvgBase64StringEvent& event) { base64 = event.base64String; });
-    page().select(indexOfType("circle"));
     controller().getSvgAsBase64ForResult(QStringLiteral("EditLogoView"));
     ASSERT_TRUE(waitUntil([&] { return !base64.isEmpty(); }, 10000));
     const QString svg = QUrl::fromPercentEncoding(QByteArray::fromBase64(base64.toLatin1()));
     EXPECT_TRUE(svg.contains(QLatin1String("<svg")));
-    EXPECT_TRUE(svg.contains(QLatin1String("Tessaly")));
     EXPECT_TRUE(svg.contains(QLatin1String("#f1f3f5")) || svg.contains(QLatin1String("rgb(241,243,245)")));
 
-    const QString before = js(QStringLiteral("JSON.stringify(tessalyCanvas.getObjects().map(o => [o.type, Math.round(o.getCenterPoint().x), Math.round(o.getCenterPoint().y)]))")).toString();
+    const QString probe = QStringLiteral(
+        "JSON.stringify(tessalyCanvas.getObjects().map(o => [o.type, o.text, !!o.isVertical, o.charSpacing, "
+        "Math.round(o.getCenterPoint().x), Math.round(o.getCenterPoint().y), Math.round(o.getScaledWidth()), "
+        "Math.round(o.getScaledHeight())]))");
+    const QString before = js(probe).toString();
     ASSERT_TRUE(page().loadSvg(svg));
-    EXPECT_EQ(objectCount(), 3);
-    const QString after = js(QStringLiteral("JSON.stringify(tessalyCanvas.getObjects().map(o => [o.type, Math.round(o.getCenterPoint().x), Math.round(o.getCenterPoint().y)]))")).toString();
-    EXPECT_EQ(after.toStdString(), before.toStdString());
+    EXPECT_EQ(objectCount(), 4);
+    EXPECT_EQ(js(probe).toString().toStdString(), before.toStdString());
     EXPECT_EQ(js(QStringLiteral("tessalyCanvas.backgroundColor")).toString(), QStringLiteral("#f1f3f5"));
 }
 
@@ -246,7 +279,9 @@ TEST_F(CanvasPageTest, exportsKeepASingleSelection)
     const QString svg = QUrl::fromPercentEncoding(
         QByteArray::fromBase64(answer->json().value(QStringLiteral("base64")).toString().toLatin1()));
     EXPECT_FALSE(svg.contains(QLatin1String("activeselection")));
-    EXPECT_EQ(js(QStringLiteral("tessalyCanvas.getActiveObject() === tessalyCanvas.getObjects()[%1]").arg(circle)).toBool(), true);
+    EXPECT_EQ(
+        js(QStringLiteral("tessalyCanvas.getActiveObject() === tessalyCanvas.getObjects()[%1]").arg(circle)).toBool(),
+        true);
     EXPECT_TRUE(page().messagesSince(from, QStringLiteral("clickCanvasBlank")).empty());
 }
 
@@ -264,7 +299,9 @@ TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)
     WebViewViewController controller;
     std::vector<PageMessage> messages;
     QObject::connect(&controller, &WebViewViewController::scriptMessageReceived, &controller,
-        [&](const QString& name, const QString& body) { messages.push_back({ name, body }); });
+        [&](const QString& name, const QString& body) {
+            messages.push_back({ name, body });
+        });
     const auto indexOf = [&](const char* name) {
         for (std::size_t i = 0; i < messages.size(); ++i) {
             if (messages[i].name == QLatin1String(name))
@@ -280,10 +317,50 @@ TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)
     EXPECT_TRUE(controller.queuedCalls().isEmpty());
     EXPECT_LT(indexOf("pageReady"), indexOf("svgLoadSuccess"));
     // The colour ran after the load: it is the one step to undo.
-    ASSERT_TRUE(waitUntil([&] {
-        return messages.back().name == QLatin1String("undoRedoState")
-            && messages.back().json().value(QStringLiteral("canUndo")).toBool();
-    }, 10000));
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            return messages.back().name == QLatin1String("undoRedoState")
+                && messages.back().json().value(QStringLiteral("canUndo")).toBool();
+        },
+        10000));
+}
+
+TEST(CanvasPageStartup, aViewDeletedByItsHostIsRebuiltAndCallsWaitForIt)
+{
+    WebViewViewController controller;
+    int ready = 0;
+    QObject::connect(&controller, &WebViewViewController::pageReady, &controller, [&] { ++ready; });
+    QWidget* first = controller.view();
+    ASSERT_TRUE(waitUntil([&] { return ready == 1; }, 30000));
+    delete first;
+    EXPECT_FALSE(controller.isViewLoaded());
+    controller.setFlipObjX();
+    EXPECT_EQ(controller.queuedCalls(), QStringList { QStringLiteral("setFlipObjX()") });
+    QWidget* second = controller.view();
+    EXPECT_EQ(second->size(), QSize(460, 460));
+    ASSERT_TRUE(waitUntil([&] { return ready == 2; }, 30000));
+    EXPECT_TRUE(controller.queuedCalls().isEmpty());
+}
+
+TEST(CanvasPageStartup, aMissingPageFailsTheWaitingDesignLoad)
+{
+    QTemporaryDir emptyShare;
+    const QByteArray previous = qgetenv("TESSALY_SHARE_DIR");
+    qputenv("TESSALY_SHARE_DIR", emptyShare.path().toUtf8());
+    rx::DisposeBag bag;
+    int failures = 0;
+    subscribeEvent<EditLogoViewEvent::loadSvgFail>(bag, [&](const EditLogoViewEvent::loadSvgFail&) { ++failures; });
+    {
+        WebViewViewController controller;
+        controller.loadSvgString(sampleDesignSvg());
+        controller.view();
+        EXPECT_TRUE(waitUntil([&] { return failures == 1; }, 30000));
+        EXPECT_TRUE(controller.hasPageFailed());
+    }
+    if (previous.isNull())
+        qunsetenv("TESSALY_SHARE_DIR");
+    else
+        qputenv("TESSALY_SHARE_DIR", previous);
 }
 
 TEST_F(CanvasPageTest, pngExportIs1024Square)

@@ -1,7 +1,11 @@
 // The exact JavaScript text of every canvas call, with awkward input.
 
 #include "canvas/CanvasScripts.h"
+
+#include "canvas/DesignReference.h"
 #include "canvas/WebViewViewController.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -74,7 +78,8 @@ TEST(CanvasCallText, textCalls)
     EXPECT_EQ(setTextFontFamily(QStringLiteral("O'Neil\n")), QStringLiteral("setTextFontFamily('O\\'Neil\\n')"));
     EXPECT_EQ(loadFont(QStringLiteral("Cabin"), QStringLiteral("/opt/tessaly/fonts/Cabin Regular.ttf")),
         QStringLiteral("LoadFont('Cabin','/opt/tessaly/fonts/Cabin Regular.ttf')"));
-    EXPECT_EQ(loadFont(QStringLiteral("A'b"), QStringLiteral("C:\\f.ttf")), QStringLiteral("LoadFont('A\\'b','C:\\\\f.ttf')"));
+    EXPECT_EQ(loadFont(QStringLiteral("A'b"), QStringLiteral("C:\\f.ttf")),
+        QStringLiteral("LoadFont('A\\'b','C:\\\\f.ttf')"));
     EXPECT_EQ(pushLocalFont(QStringLiteral(R"([{"fontFamily":"Abel","path":"/f/Abel's.ttf"}])")),
         QStringLiteral(R"(pushLocalFont('[{"fontFamily":"Abel","path":"/f/Abel\'s.ttf"}]'))"));
     EXPECT_EQ(getSvgAsBase64ForResult(QStringLiteral("EditLogoView")),
@@ -133,6 +138,35 @@ TEST(CanvasController, callsBeforeThePageIsReadyWaitInOrder)
     EXPECT_EQ(controller.queuedCalls(),
         (QStringList { QStringLiteral("setFlipObjX()"), QStringLiteral("setObjOpacity(50,false)"),
             QStringLiteral("undoItem()") }));
+}
+
+TEST(CanvasController, aPageWhoseScriptsDidNotStartFailsDesignLoadsInsteadOfHanging)
+{
+    WebViewViewController controller;
+    rx::DisposeBag bag;
+    int failures = 0;
+    subscribeEvent<EditLogoViewEvent::loadSvgFail>(bag, [&](const EditLogoViewEvent::loadSvgFail&) { ++failures; });
+    controller.loadSvgString(QStringLiteral("<svg/>"));
+    controller.handleScriptMessage(QStringLiteral("pageReady"), QStringLiteral(R"({"canvas":false})"));
+    EXPECT_EQ(failures, 1);
+    EXPECT_TRUE(controller.hasPageFailed());
+    EXPECT_FALSE(controller.isPageReady());
+    EXPECT_TRUE(controller.queuedCalls().isEmpty());
+    controller.setFlipObjX();
+    EXPECT_EQ(failures, 1);
+    controller.loadSvgBase64(QStringLiteral("PHN2Zy8+"));
+    EXPECT_EQ(failures, 2);
+}
+
+TEST(CanvasController, aReadyPageWithoutTheFlagCountsAsStarted)
+{
+    WebViewViewController controller;
+    int ready = 0;
+    QObject::connect(&controller, &WebViewViewController::pageReady, &controller, [&] { ++ready; });
+    controller.handleScriptMessage(QStringLiteral("pageReady"), QStringLiteral("{}"));
+    EXPECT_EQ(ready, 1);
+    EXPECT_TRUE(controller.isPageReady());
+    EXPECT_FALSE(controller.hasPageFailed());
 }
 
 TEST(CanvasScriptQueueTest, flushesInOrderOnReadyAndHoldsAgainAfterANewLoad)

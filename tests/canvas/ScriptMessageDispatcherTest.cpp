@@ -1,18 +1,17 @@
 // The script-message dispatcher: each message becomes its bus event.
 
-#include "canvas/CanvasEvents.h"
 #include "canvas/ScriptMessageDispatcher.h"
+
+#include "canvas/CanvasEvents.h"
 #include "core/RxBus.h"
 
 #include <gtest/gtest.h>
-
 #include <optional>
 #include <vector>
 
 namespace {
 
-template <class T>
-struct Recorder {
+template <class T> struct Recorder {
     explicit Recorder(rx::DisposeBag& bag)
     {
         subscribeEvent<T>(bag, [this](const T& event) { events.push_back(event); });
@@ -45,7 +44,8 @@ TEST_F(DispatcherTest, answersBecomeTheirEvents)
         QStringLiteral(R"({"id":"a","saturation":50,"brightness":60,"hue":120,"fill":{"gradientUnits":""}})"));
     dispatcher.dispatch(QStringLiteral("hsltorgb"), QStringLiteral(R"({"r":1,"g":2,"b":3,"type":1})"));
     dispatcher.dispatch(QStringLiteral("fontAttributes"), QStringLiteral(R"({"isBold":true})"));
-    dispatcher.dispatch(QStringLiteral("clickCanvasTextItem"), QStringLiteral(R"({"fontFamily":"Mitr","opacity":"1"})"));
+    dispatcher.dispatch(
+        QStringLiteral("clickCanvasTextItem"), QStringLiteral(R"({"fontFamily":"Mitr","opacity":"1"})"));
     dispatcher.dispatch(QStringLiteral("clickCanvasPathItem"), QStringLiteral(R"({"type":"path","angle":45})"));
     dispatcher.dispatch(QStringLiteral("clickCanvasBlank"), QStringLiteral("{}"));
     dispatcher.dispatch(QStringLiteral("undoRedoState"), QStringLiteral(R"({"canUndo":true,"canRedo":false})"));
@@ -100,7 +100,8 @@ TEST_F(DispatcherTest, svgAnswersRouteByForm)
 {
     Recorder<EditLogoViewEvent::imagesvgBase64StringEvent> editor(bag);
     Recorder<ExportViewForEditLogoSheetEvent::imageSvgBase64StringEvent> exporter(bag);
-    dispatcher.dispatch(QStringLiteral("getSvgAsBase64"), QStringLiteral(R"({"id":"1","base64":"AAA","form":"EditLogoView"})"));
+    dispatcher.dispatch(
+        QStringLiteral("getSvgAsBase64"), QStringLiteral(R"({"id":"1","base64":"AAA","form":"EditLogoView"})"));
     ASSERT_EQ(editor.events.size(), 1u);
     EXPECT_EQ(editor.events[0].base64String, QStringLiteral("AAA"));
     EXPECT_TRUE(exporter.events.empty());
@@ -151,9 +152,11 @@ TEST_F(DispatcherTest, loadedFontsReportTheirOwnPendingNameAndOnlyTheLatestFamil
 
 TEST_F(DispatcherTest, pageReadyRunsTheHandler)
 {
-    int ready = 0;
-    dispatcher.setPageReadyHandler([&] { ++ready; });
-    dispatcher.dispatch(QStringLiteral("pageReady"), QStringLiteral("{}"));
+    std::vector<bool> ready;
+    dispatcher.setPageReadyHandler([&](bool started) { ready.push_back(started); });
+    dispatcher.dispatch(QStringLiteral("pageReady"), QStringLiteral(R"({"canvas":true})"));
+    dispatcher.dispatch(QStringLiteral("pageReady"), QStringLiteral(R"({"canvas":false})"));
+    dispatcher.dispatch(QStringLiteral("pageReady"), QStringLiteral("not json"));
     dispatcher.dispatch(QStringLiteral("log"), QStringLiteral("hello"));
-    EXPECT_EQ(ready, 1);
+    EXPECT_EQ(ready, (std::vector<bool> { true, false, true }));
 }

@@ -12,12 +12,12 @@
 #include <QImage>
 #include <QString>
 #include <QTcpServer>
-
 #include <string>
 
 class CannedStandin {
 public:
-    CannedStandin() : m_server(standin::Options{.dataDir = {}, .templateCount = 1})
+    CannedStandin()
+        : m_server(standin::Options { .dataDir = {}, .templateCount = 1 })
     {
         m_port = m_server.start(0);
         m_png = pngBytes(QColor(200, 40, 40));

@@ -38,7 +38,7 @@ TEST(ColorFromHex, TakesTheLowTwentyFourBitsAsRedGreenBlue)
 
 TEST(HexComponents, AcceptsEveryPrefixInEitherCase)
 {
-    for (const char* text : {"#1E1E1E", "##1e1e1e", "0x1e1e1e", "0X1E1E1E", "1E1E1E"})
+    for (const char* text : { "#1E1E1E", "##1e1e1e", "0x1e1e1e", "0X1E1E1E", "1E1E1E" })
         expectComponents(hexComponents(QString::fromLatin1(text)), 30, 30, 30);
     // The scanner stops at the first non-hex character of a piece.
     expectComponents(hexComponents(QStringLiteral("#1G2H3Z")), 1, 2, 3);
@@ -47,7 +47,7 @@ TEST(HexComponents, AcceptsEveryPrefixInEitherCase)
 
 TEST(HexComponents, TooShortTextsGiveMissingComponentsWithoutReadingPastTheEnd)
 {
-    for (const char* text : {"#FFF", "", "12345", "0X1234", "#12345", "##1234", "0x12"}) {
+    for (const char* text : { "#FFF", "", "12345", "0X1234", "#12345", "##1234", "0x12" }) {
         const HexComponents components = hexComponents(QString::fromLatin1(text));
         EXPECT_FALSE(components.red) << text;
         EXPECT_FALSE(components.green) << text;
@@ -82,9 +82,13 @@ TEST(RgbToHSV, FollowsTheBranchOrderRedGreenBlue)
         double r, g, b, h, s, v;
     };
     const Case cases[] = {
-        {255, 0, 0, 0, 1, 255},   {0, 0, 255, 240, 1, 255}, {255, 0, 255, 300, 1, 255},
-        {0, 0, 0, 0, 0, 0},       {0, 255, 0, 120, 1, 255}, {255, 255, 0, 60, 1, 255},
-        {0.5, 0.25, 0.25, 0, 0.5, 0.5},
+        { 255, 0, 0, 0, 1, 255 },
+        { 0, 0, 255, 240, 1, 255 },
+        { 255, 0, 255, 300, 1, 255 },
+        { 0, 0, 0, 0, 0, 0 },
+        { 0, 255, 0, 120, 1, 255 },
+        { 255, 255, 0, 60, 1, 255 },
+        { 0.5, 0.25, 0.25, 0, 0.5, 0.5 },
     };
     for (const Case& c : cases) {
         const HSV hsv = rgbToHSV(c.r, c.g, c.b);

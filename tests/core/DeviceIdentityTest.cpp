@@ -1,10 +1,10 @@
-#include "core/AverageColor.h"
 #include "core/DeviceIdentity.h"
+
+#include "core/AverageColor.h"
 #include "core/Localization.h"
 
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,25 +40,57 @@ TEST(DeviceIdentity, UnreadableOrMalformedIdsGiveTheFallbackText)
     EXPECT_EQ(missing, QStringLiteral("UUID Not Available"));
     EXPECT_EQ(log, "Failed to retrieve stable UUID.\n");
 
-    for (const QByteArray& content : {QByteArray(), QByteArray("0123456789abcdef"),
-                                      QByteArray("0123456789abcdef0123456789abcdeg"),
-                                      QByteArray("0123456789abcdef0123456789abcdef00")})
+    for (const QByteArray& content : { QByteArray(), QByteArray("0123456789abcdef"),
+             QByteArray("0123456789abcdef0123456789abcdeg"), QByteArray("0123456789abcdef0123456789abcdef00") })
         EXPECT_FALSE(platformUUIDFromMachineId(writeFile(dir, content))) << content.constData();
 }
 
 TEST(Localization, LooksUpTheStringTableAndFallsBackToTheKey)
 {
-    EXPECT_EQ(localized(QStringLiteral("Network_errorCode_null")), QStringLiteral("Network error. Please try again later."));
+    EXPECT_EQ(
+        localized(QStringLiteral("Network_errorCode_null")), QStringLiteral("Network error. Please try again later."));
     EXPECT_EQ(localized(QStringLiteral("Confirm exit")), QStringLiteral("Confirm exit"));
     EXPECT_EQ(localized(QStringLiteral("no such key")), QStringLiteral("no such key"));
     EXPECT_EQ(localized(QString()), QString());
 }
 
+TEST(Localization, AreaTablesMergeUnderEnglishAndTheUsersLanguageWins)
+{
+    QTemporaryDir dir;
+    auto write = [&dir](const char* name, const QByteArray& json) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(json);
+    };
+    write("app.json", R"({"Quit":"Quit now","Save":"Save it","Count":3})");
+    write("en.json", R"({"Save":"Save","Back":"Back"})");
+    write("de.json", R"({"Save":"Sichern"})");
+    write("broken.json", "{not json");
+
+    const QHash<QString, QString> english = loadStringTables(dir.path(), QStringLiteral("en"));
+    EXPECT_EQ(english.value(QStringLiteral("Quit")), QStringLiteral("Quit now"));
+    EXPECT_EQ(english.value(QStringLiteral("Save")), QStringLiteral("Save"));
+    EXPECT_FALSE(english.contains(QStringLiteral("Count")));
+    EXPECT_EQ(english.size(), 3);
+
+    const QHash<QString, QString> german = loadStringTables(dir.path(), QStringLiteral("de"));
+    EXPECT_EQ(german.value(QStringLiteral("Save")), QStringLiteral("Sichern"));
+    EXPECT_EQ(german.value(QStringLiteral("Back")), QStringLiteral("Back"));
+    // A language without a table keeps the English texts.
+    EXPECT_EQ(loadStringTables(dir.path(), QStringLiteral("ja")), english);
+}
+
 TEST(Localization, LanguageFolderFollowsTheFirstContainedFragment)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"zh-Hant-TW", "zh-Hant"}, {"zh-Hans-CN", "zh-Hans"}, {"de-DE", "de"}, {"nl-NL", "en"},
-        {"en-GB", "en"},           {"pt-BR", "pt-PT"},        {"es-ES", "es"}, {"ca-ES", "en"},
+        { "zh-Hant-TW", "zh-Hant" },
+        { "zh-Hans-CN", "zh-Hans" },
+        { "de-DE", "de" },
+        { "nl-NL", "en" },
+        { "en-GB", "en" },
+        { "pt-BR", "pt-PT" },
+        { "es-ES", "es" },
+        { "ca-ES", "en" },
     };
     for (const auto& [identifier, folder] : cases)
         EXPECT_EQ(languageBundleName(QString::fromLatin1(identifier)), QString::fromLatin1(folder)) << identifier;
@@ -71,7 +103,7 @@ TEST(Localization, LoadingTheBundleKeepsTheChoiceWhenNoTableIsShipped)
     ASSERT_TRUE(languageBundle);
     // Only the English table ships, so either it or the previous choice stands.
     EXPECT_TRUE(*languageBundle == QStringLiteral(":/strings/en.json")
-                || *languageBundle == QStringLiteral(":/strings/previous.json"));
+        || *languageBundle == QStringLiteral(":/strings/previous.json"));
     EXPECT_TRUE(QFile::exists(stringTablePath(QStringLiteral("en"))));
 }
 

@@ -1,16 +1,14 @@
-#include "CannedStandin.h"
-#include "support/TestSupport.h"
-
 #include "core/Downloads.h"
+
+#include "CannedStandin.h"
 #include "core/HttpFetch.h"
 #include "core/NetworkAccess.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
+#include "support/TestSupport.h"
 
 #include <QNetworkAccessManager>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {
@@ -56,7 +54,8 @@ protected:
                 ++outcome->failures;
                 outcome->failEventsAtFailure = m_failEvents;
             });
-        EXPECT_TRUE(waitUntil([outcome] { return outcome->successes + outcome->failures > 0; }, 10000)) << qPrintable(url);
+        EXPECT_TRUE(waitUntil([outcome] { return outcome->successes + outcome->failures > 0; }, 10000))
+            << qPrintable(url);
         pumpEvents(50); // a second callback would arrive here
         return outcome;
     }
@@ -84,7 +83,7 @@ TEST_F(DownloadsTest, ContentArrivesAsBase64WithoutFailureEvents)
 
 TEST_F(DownloadsTest, ErrorStatusesAreFailuresNeverContent)
 {
-    for (const char* path : {"/missing", "/error"}) {
+    for (const char* path : { "/missing", "/error" }) {
         m_failEvents = 0;
         auto outcome = fetchBase64(m_server->url(path));
         EXPECT_EQ(outcome->successes, 0) << path;
@@ -98,7 +97,7 @@ TEST_F(DownloadsTest, ErrorStatusesAreFailuresNeverContent)
 TEST_F(DownloadsTest, RefusedConnectionsTimeoutsAndBadUrlsEndInOneFailure)
 {
     for (const QString& url :
-         {CannedStandin::refusedUrl(), m_server->url("/dropped"), QStringLiteral("not a url"), QString()}) {
+        { CannedStandin::refusedUrl(), m_server->url("/dropped"), QStringLiteral("not a url"), QString() }) {
         m_failEvents = 0;
         auto outcome = fetchBase64(url);
         EXPECT_EQ(outcome->failures, 1) << qPrintable(url);
@@ -131,14 +130,20 @@ TEST_F(DownloadsTest, TextDownloadsDecodeUtf8OrReportNothing)
     EXPECT_EQ(m_failEvents, 0);
 }
 
-TEST_F(DownloadsTest, CancelledFetchCallsNothing)
+TEST_F(DownloadsTest, CancelledFetchCallsNothingAndFreesItsReply)
 {
     bool called = false;
     QPointer<QNetworkReply> reply
         = HttpFetch::get(m_server->url("/slow.png"), nullptr, [&called](const HttpFetchResult&) { called = true; });
     ASSERT_TRUE(reply);
+    const QPointer<QNetworkReply> watch = reply;
     HttpFetch::cancel(reply);
     EXPECT_FALSE(reply);
-    pumpEvents(200);
+    // Deferred deletions run only from an event loop, which this test doesn't spin.
+    EXPECT_TRUE(waitUntil([&watch] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return watch.isNull();
+    }));
+    pumpEvents(100);
     EXPECT_FALSE(called);
 }

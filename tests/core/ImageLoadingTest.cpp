@@ -1,17 +1,14 @@
 #include "CannedStandin.h"
-#include "support/TestSupport.h"
-
 #include "core/AsyncImageView.h"
 #include "core/ImageCache.h"
 #include "core/ImageFiles.h"
 #include "core/ImageLoader.h"
 #include "core/NetworkAccess.h"
+#include "support/TestSupport.h"
 
 #include <QNetworkAccessManager>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {
@@ -67,7 +64,7 @@ TEST_F(ImageLoadingTest, APictureIsCachedAndShownInTheNextViewsFirstFrame)
 
 TEST_F(ImageLoadingTest, ErrorRepliesAndUndecodableBytesFailWithoutCaching)
 {
-    for (const char* path : {"/missing", "/error", "/garbage.png"}) {
+    for (const char* path : { "/missing", "/error", "/garbage.png" }) {
         const QString url = m_server->url(path);
         ImageLoader loader;
         loader.load(url);
@@ -98,7 +95,7 @@ TEST_F(ImageLoadingTest, RefusedConnectionShowsTheBarePlaceholder)
 
 TEST_F(ImageLoadingTest, InvalidUrlsKeepThePlaceholderForGood)
 {
-    for (const char* text : {"", "no scheme here", "http://exa mple.com/a.png"}) {
+    for (const char* text : { "", "no scheme here", "http://exa mple.com/a.png" }) {
         AsyncImageView view(QString::fromLatin1(text), 40, 40, 8);
         EXPECT_FALSE(view.imageLoader()->isLoading()) << text;
         pumpEvents(20);

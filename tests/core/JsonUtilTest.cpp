@@ -2,9 +2,7 @@
 
 #include <QDateTime>
 #include <QJsonObject>
-
 #include <gtest/gtest.h>
-
 #include <limits>
 
 namespace {
@@ -21,7 +19,7 @@ public:
         if (object.value(QStringLiteral("age")).isDouble())
             age = object.value(QStringLiteral("age")).toInt();
     }
-    QJsonObject encode() const override { return {{QStringLiteral("name"), name}, {QStringLiteral("age"), age}}; }
+    QJsonObject encode() const override { return { { QStringLiteral("name"), name }, { QStringLiteral("age"), age } }; }
 };
 
 const PersonModel* asPerson(const XBaseModelPtr& model)
@@ -33,7 +31,7 @@ const PersonModel* asPerson(const XBaseModelPtr& model)
 
 TEST(JsonUtil, EmptyOrMalformedInputGivesAPlainBaseModel)
 {
-    for (const char* text : {"", "not json", "[1,2]", "\"text\"", "{\"name\":"}) {
+    for (const char* text : { "", "not json", "[1,2]", "\"text\"", "{\"name\":" }) {
         const XBaseModelPtr model = JsonUtil::jsonToModel<PersonModel>(QString::fromLatin1(text));
         ASSERT_TRUE(model) << text;
         EXPECT_EQ(asPerson(model), nullptr) << text;
@@ -48,7 +46,7 @@ TEST(JsonUtil, DecodesObjectsByFieldNameKeepingDefaults)
     EXPECT_EQ(asPerson(model)->name, QStringLiteral("Ada"));
     EXPECT_EQ(asPerson(model)->age, -1);
 
-    const XBaseModelPtr fromMap = JsonUtil::dictionaryToModel<PersonModel>({{QStringLiteral("age"), 36}});
+    const XBaseModelPtr fromMap = JsonUtil::dictionaryToModel<PersonModel>({ { QStringLiteral("age"), 36 } });
     ASSERT_NE(asPerson(fromMap), nullptr);
     EXPECT_EQ(asPerson(fromMap)->age, 36);
     EXPECT_EQ(asPerson(fromMap)->name, QStringLiteral("nobody"));
@@ -82,20 +80,22 @@ TEST(JsonUtil, ModelsSerialiseCompactlyAndNoModelGivesEmptyResults)
 
 TEST(JsonUtil, ValuesWithoutAJsonFormGiveEmptyTextAndALogLine)
 {
-    EXPECT_EQ(JsonUtil::jsonString(QVariantMap{{QStringLiteral("a"), 1}, {QStringLiteral("b"), QStringList{QStringLiteral("x")}}}),
-              QStringLiteral("{\"a\":1,\"b\":[\"x\"]}"));
-    EXPECT_EQ(JsonUtil::jsonString(QVariantList{1, QStringLiteral("two"), QVariant()}),
-              QStringLiteral("[1,\"two\",null]"));
+    EXPECT_EQ(JsonUtil::jsonString(QVariantMap {
+                  { QStringLiteral("a"), 1 }, { QStringLiteral("b"), QStringList { QStringLiteral("x") } } }),
+        QStringLiteral("{\"a\":1,\"b\":[\"x\"]}"));
+    EXPECT_EQ(JsonUtil::jsonString(QVariantList { 1, QStringLiteral("two"), QVariant() }),
+        QStringLiteral("[1,\"two\",null]"));
 
     testing::internal::CaptureStdout();
-    const QString withDate = JsonUtil::jsonString(QVariantMap{{QStringLiteral("when"), QDateTime::currentDateTime()}});
-    const QString withNaN
-        = JsonUtil::jsonString(QVariantList{QVariantMap{{QStringLiteral("x"), std::numeric_limits<double>::quiet_NaN()}}});
+    const QString withDate
+        = JsonUtil::jsonString(QVariantMap { { QStringLiteral("when"), QDateTime::currentDateTime() } });
+    const QString withNaN = JsonUtil::jsonString(
+        QVariantList { QVariantMap { { QStringLiteral("x"), std::numeric_limits<double>::quiet_NaN() } } });
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_EQ(withDate, QString());
     EXPECT_EQ(withNaN, QString());
     EXPECT_EQ(log, "无法解析出JSONString\n无法解析出JSONString\n");
 
-    EXPECT_EQ(jsonText({{QStringLiteral("k"), true}}), QStringLiteral("{\"k\":true}"));
-    EXPECT_FALSE(jsonText({{QStringLiteral("k"), QByteArray("raw")}}));
+    EXPECT_EQ(jsonText({ { QStringLiteral("k"), true } }), QStringLiteral("{\"k\":true}"));
+    EXPECT_FALSE(jsonText({ { QStringLiteral("k"), QByteArray("raw") } }));
 }

@@ -17,21 +17,21 @@ struct Words {
 TEST(LanguageWords, MapFullIdentifiersByOrderedCaseSensitiveContains)
 {
     const Words cases[] = {
-        {"zh-Hant-TW", "Traditional Chinese", "zh-TW", "chinese_tw", "TradtionalChinese"},
-        {"zh-Hans-CN", "Simplified Chinese", "zh", "chinese", "SimpleChinese"},
-        {"zh-Hant-HK", "Traditional Chinese", "zh-TW", "chinese_tw", "TradtionalChinese"},
-        {"ar-SA", "Arabic", "ar", "english", "Latin"},
-        {"ru-RU", "English", "en", "english", "Latin"},
-        {"en-ES", "English", "en", "english", "Latin"},
-        {"ca-ES", "English", "en", "english", "Latin"},
-        {"ja-JP", "Japanese", "ja", "japanese", "Japanese"},
-        {"ko-KR", "Korean", "ko", "korean", "korean"},
-        {"pt-BR", "Portuguese", "pt", "portuguese", "Latin"},
-        {"de-DE", "German", "de", "german", "Latin"},
-        {"fr-CA", "French", "fr", "french", "Latin"},
-        {"it-IT", "Italian", "it", "italian", "Latin"},
-        {"es-MX", "Spanish", "es", "spanish", "Latin"},
-        {"en", "English", "en", "english", "Latin"},
+        { "zh-Hant-TW", "Traditional Chinese", "zh-TW", "chinese_tw", "TradtionalChinese" },
+        { "zh-Hans-CN", "Simplified Chinese", "zh", "chinese", "SimpleChinese" },
+        { "zh-Hant-HK", "Traditional Chinese", "zh-TW", "chinese_tw", "TradtionalChinese" },
+        { "ar-SA", "Arabic", "ar", "english", "Latin" },
+        { "ru-RU", "English", "en", "english", "Latin" },
+        { "en-ES", "English", "en", "english", "Latin" },
+        { "ca-ES", "English", "en", "english", "Latin" },
+        { "ja-JP", "Japanese", "ja", "japanese", "Japanese" },
+        { "ko-KR", "Korean", "ko", "korean", "korean" },
+        { "pt-BR", "Portuguese", "pt", "portuguese", "Latin" },
+        { "de-DE", "German", "de", "german", "Latin" },
+        { "fr-CA", "French", "fr", "french", "Latin" },
+        { "it-IT", "Italian", "it", "italian", "Latin" },
+        { "es-MX", "Spanish", "es", "spanish", "Latin" },
+        { "en", "English", "en", "english", "Latin" },
     };
     for (const Words& c : cases) {
         const QString identifier = QString::fromLatin1(c.identifier);
@@ -50,11 +50,11 @@ TEST(LanguageWords, IdentifiersFromLocalesCarryTheScriptWhereItMatters)
     EXPECT_EQ(languageIdentifier(QLocale(QStringLiteral("en_US"))), QStringLiteral("en-US"));
     EXPECT_EQ(languageIdentifier(QLocale(QStringLiteral("pt_BR"))), QStringLiteral("pt-BR"));
     EXPECT_EQ(languageIdentifier(QLocale(QLocale::Serbian, QLocale::LatinScript, QLocale::Serbia)),
-              QStringLiteral("sr-Latn-RS"));
+        QStringLiteral("sr-Latn-RS"));
     EXPECT_EQ(languageIdentifier(QLocale::c()), QStringLiteral("en"));
     // The mapped words of a real locale reach the Chinese rows.
     EXPECT_EQ(apiLanguageNameFor(languageIdentifier(QLocale(QStringLiteral("zh_TW")))),
-              QStringLiteral("Traditional Chinese"));
+        QStringLiteral("Traditional Chinese"));
 }
 
 TEST(LanguageWords, CurrentLanguageIsReadAndLoggedOnEveryCall)

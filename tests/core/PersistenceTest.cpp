@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 TEST(Persistence, ItemsSurviveReopeningTheStoreOnDisk)
@@ -14,8 +13,8 @@ TEST(Persistence, ItemsSurviveReopeningTheStoreOnDisk)
     {
         PersistenceController controller(false, path);
         EXPECT_FALSE(controller.container().isInMemory());
-        ASSERT_TRUE(controller.container().insert(Item{0, stamp}));
-        ASSERT_TRUE(controller.container().insert(Item{0, std::nullopt}));
+        ASSERT_TRUE(controller.container().insert(Item { 0, stamp }));
+        ASSERT_TRUE(controller.container().insert(Item { 0, std::nullopt }));
     }
     ASSERT_TRUE(QFile::exists(path));
     PersistenceController reopened(false, path);
@@ -24,7 +23,7 @@ TEST(Persistence, ItemsSurviveReopeningTheStoreOnDisk)
     EXPECT_EQ(items[0].timestamp, stamp);
     EXPECT_FALSE(items[1].timestamp);
     EXPECT_LT(items[0].objectId, items[1].objectId);
-    EXPECT_TRUE(reopened.container().fetch(ItemFetchRequest{QStringLiteral("Other")}).isEmpty());
+    EXPECT_TRUE(reopened.container().fetch(ItemFetchRequest { QStringLiteral("Other") }).isEmpty());
 }
 
 TEST(Persistence, AStoreThatCannotOpenIsReportedAndReplacedInMemory)
@@ -41,7 +40,7 @@ TEST(Persistence, AStoreThatCannotOpenIsReportedAndReplacedInMemory)
     EXPECT_TRUE(controller.container().isInMemory());
     EXPECT_EQ(log.rfind("Unresolved error ", 0), 0u) << log;
     EXPECT_TRUE(controller.container().lastError().startsWith(QStringLiteral("Unresolved error ")));
-    EXPECT_TRUE(controller.container().insert(Item{0, QDateTime::currentDateTime()}));
+    EXPECT_TRUE(controller.container().insert(Item { 0, QDateTime::currentDateTime() }));
     EXPECT_EQ(controller.container().fetch(Item::fetchRequest()).size(), 1);
 }
 

@@ -10,7 +10,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,8 +88,9 @@ TEST(Reachability, StatusesSetTheFlagCallBackAndPrint)
     handleReachabilityStatus(ReachabilityStatus::reachableOther, onReachable);
     const std::string log = testing::internal::GetCapturedStdout();
     EXPECT_EQ(calls, 3);
-    EXPECT_EQ(log, "statusStr = 不可用的网络(未连接)\nstatusStr = 未识别的网络\nstatusStr = wifi的网络\n"
-                   "statusStr = 未识别的网络\nstatusStr = 2G,3G,4G...的网络\nstatusStr = \n");
+    EXPECT_EQ(log,
+        "statusStr = 不可用的网络(未连接)\nstatusStr = 未识别的网络\nstatusStr = wifi的网络\n"
+        "statusStr = 未识别的网络\nstatusStr = 2G,3G,4G...的网络\nstatusStr = \n");
 }
 
 TEST(Reachability, QtStatesMapToTheMonitorsStatuses)
@@ -115,17 +115,19 @@ TEST(NetworkStatus, RequestStatusRawValues)
     EXPECT_EQ(error.resultCode, 7);
 }
 
-TEST(Configs, BaseAddressesDefaultToLoopbackAndConstantsAreFixed)
+TEST(Configs, BaseAddressesComeFromTheEnvironmentOrTheLoopbackStandIn)
 {
-    if (qEnvironmentVariableIsEmpty("TESSALY_API_BASE"))
+    qputenv("TESSALY_CONFIG_PROBE", "http://127.0.0.1:1/index.php");
+    EXPECT_EQ(Configs::detail::environmentOr("TESSALY_CONFIG_PROBE", "fallback"),
+        QStringLiteral("http://127.0.0.1:1/index.php"));
+    qunsetenv("TESSALY_CONFIG_PROBE");
+    EXPECT_EQ(Configs::detail::environmentOr("TESSALY_CONFIG_PROBE", "fallback"), QStringLiteral("fallback"));
+    if (qEnvironmentVariableIsEmpty("TESSALY_API_BASE")) {
         EXPECT_EQ(Configs::Network::apiBaseURL, QStringLiteral("http://127.0.0.1:8787/index.php"));
-    if (qEnvironmentVariableIsEmpty("TESSALY_UPDATE_BASE"))
+    }
+    if (qEnvironmentVariableIsEmpty("TESSALY_UPDATE_BASE")) {
         EXPECT_EQ(Configs::Network::updateBaseURL, QStringLiteral("http://127.0.0.1:8787/update/index.php"));
-    if (qEnvironmentVariableIsEmpty("TESSALY_WEB_BASE"))
-        EXPECT_EQ(Configs::Network::webHostRoot, QStringLiteral("http://127.0.0.1:8787"));
-    EXPECT_EQ(Configs::Const::dataInvalid, QStringLiteral("数据无效"));
-    EXPECT_EQ(Configs::Const::hudNetworkAnomaly, QStringLiteral("HUD_NetworkAnomaly"));
-    EXPECT_EQ(Configs::Const::intOne, 1);
+    }
 }
 
 TEST(WebPages, OpenersJoinTheCompanySiteWithTheirPathsAndSkipInvalidUrls)

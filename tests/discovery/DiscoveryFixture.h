@@ -50,7 +50,7 @@ protected:
         deleteItemIds().clear();
     }
 
-    standin::StandinServer& server() { return m_harness.server(); }
+    standin::StandinServer& server() const { return m_harness.server(); }
     QString documentsPath() const { return QDir(m_home.path()).filePath(QStringLiteral("Documents")); }
 
     std::vector<standin::RecordedRequest> requestsTo(const std::string& suffix) const

@@ -7,6 +7,7 @@
 #include "discovery/TemplateGridView.h"
 #include "discovery/TemplateListModel.h"
 #include "discovery/ThumbnailCache.h"
+#include "editor/EditorEvents.h"
 #include "editor/LoadSvgFailView.h"
 
 #include <QLabel>

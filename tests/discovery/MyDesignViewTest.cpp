@@ -234,6 +234,9 @@ TEST_F(MyDesignViewTest, AFailedDeleteTellsTheUser)
     view->deleteSelectedDesigns();
     ASSERT_TRUE(waitUntil([&] { return !toasts.isEmpty(); }));
     EXPECT_EQ(toasts, QStringList{QStringLiteral("The design could not be deleted. Please try again.")});
+    // The list comes back with nothing ticked.
+    ASSERT_TRUE(waitApplied(2));
+    EXPECT_FALSE(view->tile(0)->isSelect());
 
     // A refusal by the server is a failure too.
     server().clearFaults();

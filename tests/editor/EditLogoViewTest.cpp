@@ -1,8 +1,8 @@
-#include "EditorTestSupport.h"
+#include "editor/EditLogoView.h"
 
+#include "EditorTestSupport.h"
 #include "editor/CanvasHost.h"
 #include "editor/EditBar.h"
-#include "editor/EditLogoView.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorButton.h"
 #include "editor/EditorEvents.h"
@@ -13,12 +13,10 @@
 #include "editor/LoadingOverlay.h"
 #include "globals/WindowController.h"
 
-#include <gtest/gtest.h>
-
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace {
@@ -36,7 +34,8 @@ public:
     EditLogoView* open(const QString& svg = "<svg/>", bool fromMyDesigns = false)
     {
         delete m_editor.data();
-        m_editor = new EditLogoView(svg, &m_controller, fromMyDesigns, WebView{&sharedWebViewController()}, &m_window);
+        m_editor
+            = new EditLogoView(svg, &m_controller, fromMyDesigns, WebView { &sharedWebViewController() }, &m_window);
         m_window.show();
         m_editor->show();
         return m_editor;
@@ -53,8 +52,8 @@ private:
 
 void designLoaded()
 {
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent{460, 460});
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{false, false});
+    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent { 460, 460 });
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { false, false });
 }
 
 class EditLogoViewTest : public ::testing::Test {
@@ -70,16 +69,16 @@ TEST_F(EditLogoViewTest, OpeningTwiceThenFlippingOnceFlipsOnce)
     m_window.open();
     m_window.open();
     m_canvas.clear();
-    RxBus::shared().post(EditGraphicsEvent::FlipSheetHorizontalEvent{});
-    EXPECT_EQ(m_canvas.calls(), QStringList{"setFlipObjX()"});
+    RxBus::shared().post(EditGraphicsEvent::FlipSheetHorizontalEvent {});
+    EXPECT_EQ(m_canvas.calls(), QStringList { "setFlipObjX()" });
 
     // An editor that has closed but is still alive hears nothing either.
     auto closed = std::make_unique<EditLogoView>("<svg/>", nullptr, false);
     closed->leave();
     ASSERT_TRUE(closed->isClosed());
     m_canvas.clear();
-    RxBus::shared().post(EditGraphicsEvent::FlipSheetVerticalEvent{});
-    EXPECT_EQ(m_canvas.calls(), QStringList{"setFlipObjY()"});
+    RxBus::shared().post(EditGraphicsEvent::FlipSheetVerticalEvent {});
+    EXPECT_EQ(m_canvas.calls(), QStringList { "setFlipObjY()" });
 }
 
 TEST_F(EditLogoViewTest, SharedCanvasViewOutlivesEachEditor)
@@ -115,7 +114,7 @@ TEST_F(EditLogoViewTest, WindowCloseAsksAboutChanges)
 {
     EditLogoView* editor = m_window.open();
     designLoaded();
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, false});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     EXPECT_FALSE(canQuitWithoutSaving);
     {
         ScopedSaveChangesAnswer cancel(SaveChangesDialog::Choice::Cancel);
@@ -136,13 +135,13 @@ TEST_F(EditLogoViewTest, SaveFromTheDialogClosesOnceUploaded)
     FakeUploader uploader;
     EditLogoView* editor = m_window.open();
     designLoaded();
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, false});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     ScopedSaveChangesAnswer save(SaveChangesDialog::Choice::Save);
     editor->leave();
     EXPECT_TRUE(m_window.window().isVisible());
     EXPECT_TRUE(editor->canvasHost()->loadingOverlay()->isActive());
     EXPECT_FALSE(editor->toolbar()->saveButton()->isEnabled());
-    RxBus::shared().post(EditLogoViewEvent::imagesvgBase64StringEvent{"PHN2Zy8+"});
+    RxBus::shared().post(EditLogoViewEvent::imagesvgBase64StringEvent { "PHN2Zy8+" });
     ASSERT_EQ(uploader.requests().size(), 1u);
     uploader.complete(true);
     EXPECT_FALSE(m_window.window().isVisible());
@@ -162,19 +161,19 @@ TEST_F(EditLogoViewTest, ToolbarFollowsLoadingAndUndoState)
     designLoaded();
     EXPECT_TRUE(toolbar->saveButton()->isEnabled());
     EXPECT_FALSE(editor->canvasHost()->loadingOverlay()->isActive());
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, false});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     EXPECT_TRUE(toolbar->undoButton()->isEnabled());
     EXPECT_FALSE(toolbar->redoButton()->isEnabled());
     m_canvas.clear();
     toolbar->undoButton()->click();
-    EXPECT_EQ(m_canvas.calls(), QStringList{"undoItem()"});
+    EXPECT_EQ(m_canvas.calls(), QStringList { "undoItem()" });
 }
 
 TEST_F(EditLogoViewTest, LoadFailureShowsRetryWhichLoadsAgain)
 {
     EventRecorder<EditLogoViewEvent::RetryEvent> retries;
     EditLogoView* editor = m_window.open("<svg id='x'/>");
-    RxBus::shared().post(EditLogoViewEvent::loadSvgFail{});
+    RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
     LoadSvgFailView* failView = editor->canvasHost()->failView();
     EXPECT_TRUE(failView->isVisible());
     EXPECT_FALSE(editor->toolbar()->saveButton()->isEnabled());
@@ -190,11 +189,11 @@ TEST_F(EditLogoViewTest, EditBarFollowsTheSelection)
     EditLogoView* editor = m_window.open();
     designLoaded();
     EXPECT_EQ(editor->currentEditBar(), editor->backgroundEditBar());
-    RxBus::shared().post(EditFontEvent::CanvasTextData{});
+    RxBus::shared().post(EditFontEvent::CanvasTextData {});
     EXPECT_EQ(editor->currentEditBar(), editor->textEditBar());
-    RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData{});
+    RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData {});
     EXPECT_EQ(editor->currentEditBar(), editor->graphicsEditBar());
-    RxBus::shared().post(EditLogoViewEvent::canvasSelectionClearedEvent{});
+    RxBus::shared().post(EditLogoViewEvent::canvasSelectionClearedEvent {});
     EXPECT_EQ(editor->currentEditBar(), editor->backgroundEditBar());
 }
 
@@ -217,7 +216,7 @@ TEST_F(EditLogoViewTest, PanelButtonsOfferOnlyBuiltPanels)
     });
     EditLogoView* editor = m_window.open();
     designLoaded();
-    RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData{});
+    RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData {});
     EditorButton* button = flipButton(editor);
     ASSERT_TRUE(button->isEnabled());
     button->click();
@@ -225,7 +224,7 @@ TEST_F(EditLogoViewTest, PanelButtonsOfferOnlyBuiltPanels)
     EXPECT_TRUE(built->isVisible());
     EXPECT_EQ(built->width(), 270);
 
-    RxBus::shared().post(EditGraphicsEvent::ShowFlipSheetEvent{});
+    RxBus::shared().post(EditGraphicsEvent::ShowFlipSheetEvent {});
     EXPECT_FALSE(built->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(built.isNull());

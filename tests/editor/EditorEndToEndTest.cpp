@@ -1,19 +1,15 @@
 #include "EditorTestSupport.h"
-
-#include "core/Configs.h"
 #include "editor/BackgroundPictureTiles.h"
 #include "editor/EditLogoView.h"
 #include "editor/EditLogoViewModel.h"
+#include "editor/EditorButton.h"
 #include "editor/EditorEvents.h"
 #include "editor/EditorToolbar.h"
-#include "editor/EditorButton.h"
 #include "globals/WindowController.h"
-
-#include "standin/StandinServer.h"
-
-#include <gtest/gtest.h>
+#include "support/StandinHarness.h"
 
 #include <QDir>
+#include <gtest/gtest.h>
 
 // The editor against the real canvas page and the stand-in server: open a
 // template, change colours, save; the server then holds the changed design.
@@ -23,26 +19,14 @@ class EditorEndToEndTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_GT(m_server.start(0), 0);
-        m_savedApiBase = Configs::Network::apiBaseURL;
-        m_savedWebRoot = Configs::Network::webHostRoot;
-        Configs::Network::apiBaseURL = QString::fromStdString(m_server.apiBase());
-        Configs::Network::webHostRoot = QString::fromStdString(m_server.baseUrl());
         sharedWebViewController().setScriptSink({});
         canQuitWithoutSaving = true;
     }
 
-    void TearDown() override
-    {
-        Configs::Network::apiBaseURL = m_savedApiBase;
-        Configs::Network::webHostRoot = m_savedWebRoot;
-    }
-
     static void runInPage(const QString& js) { sharedWebViewController().evaluate(js); }
 
-    standin::StandinServer m_server;
-    QString m_savedApiBase;
-    QString m_savedWebRoot;
+    StandinHarness m_harness;
+    standin::StandinServer& m_server = m_harness.server();
 };
 
 TEST_F(EditorEndToEndTest, ChangedTemplateIsSavedToTheServer)
@@ -57,8 +41,8 @@ TEST_F(EditorEndToEndTest, ChangedTemplateIsSavedToTheServer)
     editLogoItemId = "1";
     editorFromMyDesignsView = false;
     const QString templateSvg = QString::fromStdString(m_server.baseUrl()) + "/static/templates/1/design.svg";
-    auto* editor = new EditLogoView(templateSvg, &windowController, false, WebView{&sharedWebViewController()},
-                                    &window);
+    auto* editor
+        = new EditLogoView(templateSvg, &windowController, false, WebView { &sharedWebViewController() }, &window);
     window.show();
 
     ASSERT_TRUE(waitUntil([&] { return editor->model().isDesignLoaded(); }, 30000));
@@ -67,11 +51,15 @@ TEST_F(EditorEndToEndTest, ChangedTemplateIsSavedToTheServer)
     ASSERT_NE(tiles, nullptr);
     EXPECT_EQ(tiles->tileCount(), editor->model().backgroundCatalogue().data.item.size());
 
-    // Select the first object as a click would, then recolour it and the background.
-    runInPage("tessalyCanvas.setActiveObject(tessalyCanvas.getObjects()[0]); tessalyCanvas.requestRenderAll();");
+    pumpEvents(500);
+    window.grab().save(QDir::temp().filePath("editor-e2e-loaded.png"));
+
+    // Select the title text as a click would, then recolour it and the background.
+    runInPage("tessalyCanvas.setActiveObject(tessalyCanvas.getObjects().find(o => o.type === 'i-text'));"
+              "tessalyCanvas.requestRenderAll();");
     ASSERT_TRUE(waitUntil([&] { return editor->model().selection() != EditorSelection::None; }, 10000));
-    RxBus::shared().post(EditFontEvent::ColorChangeEvent{0xD9480F});
-    RxBus::shared().post(EditBackgroundEvent::setBackgroundColorEvent{0x123456});
+    RxBus::shared().post(EditFontEvent::ColorChangeEvent { 0xD9480F });
+    RxBus::shared().post(EditBackgroundEvent::setBackgroundColorEvent { 0x123456 });
     ASSERT_TRUE(waitUntil([&] { return editor->model().canUndo(); }, 10000));
     EXPECT_FALSE(canQuitWithoutSaving);
     pumpEvents(200);
@@ -93,8 +81,8 @@ TEST_F(EditorEndToEndTest, ChangedTemplateIsSavedToTheServer)
     }
     ASSERT_TRUE(stored.has_value());
     const bool recoloured = stored->find("d9480f") != std::string::npos || stored->find("D9480F") != std::string::npos
-                            || stored->find("rgb(217,72,15)") != std::string::npos;
-    EXPECT_TRUE(recoloured);
+        || stored->find("rgb(217,72,15)") != std::string::npos;
+    EXPECT_TRUE(recoloured) << *stored;
 }
 
 } // namespace

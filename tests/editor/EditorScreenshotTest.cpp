@@ -1,5 +1,4 @@
 #include "EditorTestSupport.h"
-
 #include "editor/CanvasHost.h"
 #include "editor/EditLogoView.h"
 #include "editor/EditLogoViewModel.h"
@@ -7,10 +6,9 @@
 #include "editor/LoadSvgFailView.h"
 #include "editor/LoadingOverlay.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QImage>
+#include <gtest/gtest.h>
 
 // Loads a design into the real canvas page and grabs the editor in each of
 // its looks into /tmp/editor-*.png, so they can be looked at.
@@ -47,7 +45,7 @@ TEST_F(EditorScreenshotTest, LooksOfTheEditor)
 {
     QWidget window;
     window.setFixedSize(1060, 632);
-    auto* editor = new EditLogoView(sampleDesign, nullptr, false, WebView{&sharedWebViewController()}, &window);
+    auto* editor = new EditLogoView(sampleDesign, nullptr, false, WebView { &sharedWebViewController() }, &window);
     window.show();
     EXPECT_TRUE(editor->canvasHost()->loadingOverlay()->isActive());
     grab(window, "loading", 0);
@@ -66,13 +64,13 @@ TEST_F(EditorScreenshotTest, LooksOfTheEditor)
     EXPECT_TRUE(waitUntil([&] { return editor->model().selection() == EditorSelection::Graphic; }, 5000));
     grab(window, "graphic-selected");
 
-    RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent{
-        "The logo has been saved to the \"Documents\" -> Tessaly directory"});
+    RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent {
+        "The logo has been saved to the \"Documents\" -> Tessaly directory" });
     grab(window, "toast");
 
     // A design the page cannot read.
     delete editor;
-    editor = new EditLogoView("<notsvg>broken", nullptr, false, WebView{&sharedWebViewController()}, &window);
+    editor = new EditLogoView("<notsvg>broken", nullptr, false, WebView { &sharedWebViewController() }, &window);
     editor->show();
     ASSERT_TRUE(waitUntil([&] { return editor->model().isLoadingSvgFail(); }, 30000));
     EXPECT_TRUE(editor->canvasHost()->failView()->isVisible());

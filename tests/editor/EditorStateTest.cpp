@@ -1,5 +1,4 @@
 #include "EditorTestSupport.h"
-
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 
@@ -20,7 +19,7 @@ TEST_F(EditorStateTest, LoadingEndsWithTheDesignAndSendsItToThePage)
     model.start();
     EXPECT_TRUE(model.isLoading());
     EXPECT_TRUE(m_canvas.calls().contains("loadSvgString('<svg width=\"10\" height=\"10\"/>')"));
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent{10, 10});
+    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent { 10, 10 });
     EXPECT_FALSE(model.isLoading());
     EXPECT_TRUE(model.isDesignLoaded());
     EXPECT_TRUE(model.canSave());
@@ -30,16 +29,16 @@ TEST_F(EditorStateTest, QuitFlagFollowsTheUndoButton)
 {
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
     model.start();
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent{});
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{false, false});
+    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent {});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { false, false });
     EXPECT_TRUE(canQuitWithoutSaving);
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, false});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     EXPECT_FALSE(canQuitWithoutSaving);
     // Only a change of the undo button writes the flag.
     canQuitWithoutSaving = true;
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, true});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, true });
     EXPECT_TRUE(canQuitWithoutSaving);
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{false, true});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { false, true });
     EXPECT_TRUE(canQuitWithoutSaving);
     EXPECT_TRUE(model.canRedo());
     EXPECT_FALSE(model.canUndo());
@@ -49,8 +48,8 @@ TEST_F(EditorStateTest, OtherFailedDownloadsLeaveALoadedCanvasAlone)
 {
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
     model.start();
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent{});
-    RxBus::shared().post(EditLogoViewEvent::loadSvgFail{});
+    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent {});
+    RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
     EXPECT_FALSE(model.isLoadingSvgFail());
     EXPECT_TRUE(model.canSave());
 }
@@ -59,7 +58,7 @@ TEST_F(EditorStateTest, RetryLoadsTheDesignAgain)
 {
     EditLogoViewModel model("<svg id='a'/>", false, m_canvas.controller());
     model.start();
-    RxBus::shared().post(EditLogoViewEvent::loadSvgFail{});
+    RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
     EXPECT_TRUE(model.isLoadingSvgFail());
     EXPECT_FALSE(model.isLoading());
     m_canvas.clear();
@@ -68,7 +67,7 @@ TEST_F(EditorStateTest, RetryLoadsTheDesignAgain)
     EXPECT_FALSE(model.isLoadingSvgFail());
     EXPECT_TRUE(model.isLoading());
     EXPECT_TRUE(m_canvas.calls().contains("loadSvgString('<svg id=\\'a\\'/>')"));
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent{});
+    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent {});
     EXPECT_TRUE(model.isDesignLoaded());
 }
 
@@ -77,22 +76,22 @@ TEST_F(EditorStateTest, SelectionChoosesWhatTheBarsShowAndStoresTheModels)
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
     CanvasTextModel text;
     text.fontFamily = "Mitr";
-    RxBus::shared().post(EditFontEvent::CanvasTextData{text});
+    RxBus::shared().post(EditFontEvent::CanvasTextData { text });
     EXPECT_EQ(model.selection(), EditorSelection::Text);
     EXPECT_EQ(model.canvasTextModel().fontFamily, "Mitr");
 
     CanvasPathModel path;
     path.angle = 90;
-    RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData{path});
+    RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData { path });
     EXPECT_EQ(model.selection(), EditorSelection::Graphic);
     EXPECT_EQ(model.canvasPathModel().angle, 90);
 
-    RxBus::shared().post(EditLogoViewEvent::canvasSelectionClearedEvent{});
+    RxBus::shared().post(EditLogoViewEvent::canvasSelectionClearedEvent {});
     EXPECT_EQ(model.selection(), EditorSelection::None);
 
     CanvasBrightnessAndSaturationModel colour;
     colour.hue = 210;
-    RxBus::shared().post(EditLogoViewEvent::getBrightnessAndSaturationEvent{colour});
+    RxBus::shared().post(EditLogoViewEvent::getBrightnessAndSaturationEvent { colour });
     EXPECT_EQ(model.canvasBrightnessAndSaturationModel().hue, 210);
 }
 
@@ -100,23 +99,24 @@ TEST_F(EditorStateTest, ToolbarAndBarActionsReachTheCanvas)
 {
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
     model.start();
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent{});
+    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent {});
     m_canvas.clear();
     model.undo(); // nothing to undo yet
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, true});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, true });
     model.undo();
     model.redo();
     model.copySelection();
     model.deleteSelection();
     model.addText();
-    EXPECT_EQ(m_canvas.calls(), (QStringList{"undoItem()", "redoItem()", "copyItem()", "deleteItem()", "addText('Text')"}));
+    EXPECT_EQ(m_canvas.calls(),
+        (QStringList { "undoItem()", "redoItem()", "copyItem()", "deleteItem()", "addText('Text')" }));
 }
 
 TEST_F(EditorStateTest, EditorToastHidesAfterItsDuration)
 {
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
     QSignalSpy toasts(&model, &EditLogoViewModel::toastChanged);
-    RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent{"Exported"});
+    RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent { "Exported" });
     EXPECT_TRUE(model.isToastShown());
     EXPECT_EQ(model.toastText(), "Exported");
     ASSERT_TRUE(waitUntil([&] { return !model.isToastShown(); }, (toastDuration + 3) * 1000));
@@ -137,8 +137,8 @@ TEST_F(EditorStateTest, LeavingWithChangesAsksFirst)
 {
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
     model.start();
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent{});
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, false});
+    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent {});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
     EXPECT_EQ(model.requestLeave(), EditLogoViewModel::LeaveStep::AskToSave);
     model.resolveLeave(EditLogoViewModel::SaveChangesChoice::Cancel);
@@ -148,7 +148,7 @@ TEST_F(EditorStateTest, LeavingWithChangesAsksFirst)
     m_canvas.clear();
     model.resolveLeave(EditLogoViewModel::SaveChangesChoice::Save);
     EXPECT_TRUE(model.isSaving());
-    EXPECT_EQ(m_canvas.calls(), QStringList{"getSvgAsBase64ForResult('EditLogoView')"});
+    EXPECT_EQ(m_canvas.calls(), QStringList { "getSvgAsBase64ForResult('EditLogoView')" });
     // While saving, leaving waits for the save.
     EXPECT_EQ(model.requestLeave(), EditLogoViewModel::LeaveStep::Ignored);
 }
@@ -156,7 +156,7 @@ TEST_F(EditorStateTest, LeavingWithChangesAsksFirst)
 TEST_F(EditorStateTest, DontSaveClosesAndAllowsQuitting)
 {
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, false});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
     model.resolveLeave(EditLogoViewModel::SaveChangesChoice::DontSave);
     EXPECT_EQ(closes.count(), 1);

@@ -9,7 +9,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 #include <vector>
@@ -58,11 +57,12 @@ public:
         std::function<void(bool)> completion;
     };
 
-    FakeUploader() : m_previous(editorSvgUploader())
+    FakeUploader()
+        : m_previous(editorSvgUploader())
     {
         editorSvgUploader() = [this](const QString& itemId, const QString& base64, const QString& kind,
-                                     std::function<void(bool)> completion) {
-            m_requests.push_back({itemId, base64, kind, std::move(completion)});
+                                  std::function<void(bool)> completion) {
+            m_requests.push_back({ itemId, base64, kind, std::move(completion) });
         };
     }
     ~FakeUploader() { editorSvgUploader() = m_previous; }
@@ -107,8 +107,7 @@ private:
 };
 
 // Keeps every event of type T posted while alive.
-template <BusEvent T>
-class EventRecorder {
+template <BusEvent T> class EventRecorder {
 public:
     EventRecorder()
     {

@@ -1,5 +1,4 @@
 #include "EditorTestSupport.h"
-
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/EditorPanelFlags.h"
@@ -11,10 +10,10 @@ namespace {
 class PanelFlagsTest : public ::testing::Test {
 protected:
     // The edit bar works once the design has loaded.
-    void SetUp() override { RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent{460, 460}); }
+    void SetUp() override { RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent { 460, 460 }); }
 
     RecordingCanvas m_canvas;
-    EditLogoViewModel m_model{"<svg/>", false, m_canvas.controller()};
+    EditLogoViewModel m_model { "<svg/>", false, m_canvas.controller() };
     EditorPanelFlags& m_flags = m_model.panels();
 };
 
@@ -23,7 +22,7 @@ TEST_F(PanelFlagsTest, EditBarOpensAndPanelClosesItself)
     m_model.openPanel(EditorPanel::Flip);
     EXPECT_TRUE(m_flags.isShown(EditorPanel::Flip));
     // The panel's own close posts the same show event.
-    RxBus::shared().post(EditGraphicsEvent::ShowFlipSheetEvent{});
+    RxBus::shared().post(EditGraphicsEvent::ShowFlipSheetEvent {});
     EXPECT_FALSE(m_flags.isShown(EditorPanel::Flip));
     EXPECT_FALSE(m_flags.anyShown());
 }
@@ -31,15 +30,15 @@ TEST_F(PanelFlagsTest, EditBarOpensAndPanelClosesItself)
 TEST_F(PanelFlagsTest, EachShowEventDrivesItsOwnPanel)
 {
     const std::vector<std::pair<EditorPanel, std::function<void()>>> closers = {
-        {EditorPanel::TextColor, [] { RxBus::shared().post(EditFontEvent::ShowFontColorSheetEvent{}); }},
-        {EditorPanel::TextFontFamily, [] { RxBus::shared().post(EditFontEvent::ShowTextFontFamilySheetEvent{}); }},
-        {EditorPanel::TextCharsSpacing, [] { RxBus::shared().post(EditFontEvent::ShowFontSpaceSheetEvent{}); }},
-        {EditorPanel::TextFormat, [] { RxBus::shared().post(EditFontEvent::ShowFormatSheetEvent{}); }},
-        {EditorPanel::GraphicsRotate, [] { RxBus::shared().post(EditGraphicsEvent::ShowGraphicsRotateSheet{}); }},
-        {EditorPanel::Flip, [] { RxBus::shared().post(EditGraphicsEvent::ShowFlipSheetEvent{}); }},
-        {EditorPanel::GraphicsAdd, [] { RxBus::shared().post(EditGraphicsEvent::ShowGraphicsAddSheet{}); }},
-        {EditorPanel::BackgroundColor,
-         [] { RxBus::shared().post(EditBackgroundEvent::showBackgroundColorSheet{}); }},
+        { EditorPanel::TextColor, [] { RxBus::shared().post(EditFontEvent::ShowFontColorSheetEvent {}); } },
+        { EditorPanel::TextFontFamily, [] { RxBus::shared().post(EditFontEvent::ShowTextFontFamilySheetEvent {}); } },
+        { EditorPanel::TextCharsSpacing, [] { RxBus::shared().post(EditFontEvent::ShowFontSpaceSheetEvent {}); } },
+        { EditorPanel::TextFormat, [] { RxBus::shared().post(EditFontEvent::ShowFormatSheetEvent {}); } },
+        { EditorPanel::GraphicsRotate, [] { RxBus::shared().post(EditGraphicsEvent::ShowGraphicsRotateSheet {}); } },
+        { EditorPanel::Flip, [] { RxBus::shared().post(EditGraphicsEvent::ShowFlipSheetEvent {}); } },
+        { EditorPanel::GraphicsAdd, [] { RxBus::shared().post(EditGraphicsEvent::ShowGraphicsAddSheet {}); } },
+        { EditorPanel::BackgroundColor,
+            [] { RxBus::shared().post(EditBackgroundEvent::showBackgroundColorSheet {}); } },
     };
     for (const auto& [panel, close] : closers) {
         m_model.openPanel(panel);
@@ -65,7 +64,7 @@ TEST_F(PanelFlagsTest, CloseAllClearsEveryPanelButNotExport)
 {
     m_model.openPanel(EditorPanel::GraphicsAdd);
     m_model.setShowExportViewSheet(true);
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
     EXPECT_FALSE(m_flags.anyShown());
     EXPECT_TRUE(m_model.isShowExportViewSheet());
 }
@@ -75,14 +74,14 @@ TEST_F(PanelFlagsTest, LateCloseOfAPanelNeverReopensIt)
     m_model.openPanel(EditorPanel::TextColor);
     // The user leaves, say, which closes all panels; the colour panel's
     // delayed close event arrives afterwards.
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
-    RxBus::shared().post(EditFontEvent::ShowFontColorSheetEvent{});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
+    RxBus::shared().post(EditFontEvent::ShowFontColorSheetEvent {});
     EXPECT_FALSE(m_flags.isShown(EditorPanel::TextColor));
 
     // Likewise when another panel was opened in between.
     m_model.openPanel(EditorPanel::GraphicsAdd);
     m_model.openPanel(EditorPanel::Flip);
-    RxBus::shared().post(EditGraphicsEvent::ShowGraphicsAddSheet{});
+    RxBus::shared().post(EditGraphicsEvent::ShowGraphicsAddSheet {});
     EXPECT_FALSE(m_flags.isShown(EditorPanel::GraphicsAdd));
     EXPECT_TRUE(m_flags.isShown(EditorPanel::Flip));
 }
@@ -99,8 +98,8 @@ TEST_F(PanelFlagsTest, ChangesAreSignalledOncePerChange)
 {
     QSignalSpy changes(&m_flags, &EditorPanelFlags::panelChanged);
     m_model.openPanel(EditorPanel::Flip);
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
-    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent{});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
+    RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
     ASSERT_EQ(changes.count(), 2);
     EXPECT_TRUE(changes.at(0).at(1).toBool());
     EXPECT_FALSE(changes.at(1).at(1).toBool());

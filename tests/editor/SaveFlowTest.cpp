@@ -1,5 +1,4 @@
 #include "EditorTestSupport.h"
-
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/EditorSaveFlow.h"
@@ -21,13 +20,13 @@ protected:
     void loadDesign(EditLogoViewModel& model) const
     {
         model.start();
-        RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent{460, 460});
+        RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent { 460, 460 });
     }
 
     // The page's answer to getSvgAsBase64ForResult.
     static void pageAnswers(const QString& base64 = "PHN2Zy8+")
     {
-        RxBus::shared().post(EditLogoViewEvent::imagesvgBase64StringEvent{base64});
+        RxBus::shared().post(EditLogoViewEvent::imagesvgBase64StringEvent { base64 });
     }
 
     RecordingCanvas m_canvas;
@@ -47,7 +46,7 @@ TEST_F(SaveFlowTest, SuccessAnnouncesReloadsAndCloses)
     m_canvas.clear();
 
     ASSERT_TRUE(model.save());
-    EXPECT_EQ(m_canvas.calls(), QStringList{askForSvg});
+    EXPECT_EQ(m_canvas.calls(), QStringList { askForSvg });
     EXPECT_TRUE(model.isBusy());
     pageAnswers("QUJD");
     ASSERT_EQ(m_uploader.requests().size(), 1u);
@@ -125,7 +124,7 @@ TEST_F(SaveFlowTest, SaveIsRefusedUntilTheDesignHasLoaded)
     EXPECT_FALSE(model.canSave());
     EXPECT_FALSE(model.save());
 
-    RxBus::shared().post(EditLogoViewEvent::loadSvgFail{});
+    RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
     EXPECT_TRUE(model.isLoadingSvgFail());
     EXPECT_FALSE(model.save());
     EXPECT_EQ(m_canvas.count(askForSvg), 0);
@@ -137,11 +136,11 @@ TEST_F(SaveFlowTest, QuitSaveQuitsOnceSaved)
 {
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
     loadDesign(model);
-    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent{true, false});
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     EXPECT_FALSE(canQuitWithoutSaving);
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
 
-    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent{});
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
     EXPECT_TRUE(model.saveFlow().isQuitSave());
     pageAnswers();
     m_uploader.complete(true);
@@ -154,7 +153,7 @@ TEST_F(SaveFlowTest, FailedQuitSaveDoesNotQuitALaterSave)
 {
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
     loadDesign(model);
-    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent{});
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
     pageAnswers();
     m_uploader.complete(false, 0);
     EXPECT_FALSE(model.saveFlow().isQuitSave());
@@ -173,7 +172,7 @@ TEST_F(SaveFlowTest, QuitSaveWithoutALoadedDesignLetsTheQuitGoAhead)
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
     model.start();
     canQuitWithoutSaving = false;
-    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent{});
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
     EXPECT_TRUE(canQuitWithoutSaving);
     EXPECT_EQ(m_quit.count(), 1);
     EXPECT_TRUE(m_uploader.requests().empty());
@@ -184,7 +183,7 @@ TEST_F(SaveFlowTest, QuitSaveDuringASaveQuitsAfterThatSave)
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
     loadDesign(model);
     model.save();
-    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent{});
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
     pageAnswers();
     ASSERT_EQ(m_uploader.requests().size(), 1u);
     m_uploader.complete(true);
@@ -196,8 +195,8 @@ TEST_F(SaveFlowTest, UploadOutcomeOfAnotherEditorIsIgnored)
     EditLogoViewModel model("<svg/>", false, m_canvas.controller());
     loadDesign(model);
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
-    RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgSuccess{});
-    RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgFail{});
+    RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgSuccess {});
+    RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgFail {});
     EXPECT_EQ(closes.count(), 0);
     EXPECT_EQ(m_refreshes.count(), 0u);
 }

@@ -20,20 +20,19 @@
 
 #include <QRegularExpression>
 #include <QSet>
-
 #include <gtest/gtest.h>
 
 namespace {
 
-template <class T>
-T decodeText(const char* text)
+template <class T> T decodeText(const char* text)
 {
     return decodeRecord<T>(nlohmann::json::parse(text));
 }
 
 bool isUUID(const QString& text)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}$"));
     return pattern.match(text).hasMatch();
 }
 
@@ -99,11 +98,15 @@ TEST(RecordDefaults, EveryRecordGetsItsOwnFreshUUID)
 TEST(RecordDefaults, DefaultConstructionPrintsOneEmptyLinePerRecord)
 {
     testing::internal::CaptureStdout();
-    { const GetConfigModel config; }
+    {
+        const GetConfigModel config;
+    }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "\n\n");
 
     testing::internal::CaptureStdout();
-    { const GetConfigModelDatas payload; }
+    {
+        const GetConfigModelDatas payload;
+    }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "\n");
 
     testing::internal::CaptureStdout();
@@ -295,7 +298,7 @@ TEST(FontListForWebView, EncodesTheFiveKeys)
     font.fontType = QStringLiteral("localttf");
     font.fontName = QStringLiteral("DejaVuSans");
     font.path = QStringLiteral("/share/fonts/DejaVuSans.ttf");
-    const auto json = nlohmann::json::parse(fontListJsonForWebView({font}).toStdString());
+    const auto json = nlohmann::json::parse(fontListJsonForWebView({ font }).toStdString());
     ASSERT_TRUE(json.is_array());
     ASSERT_EQ(json.size(), 1u);
     const auto& entry = json[0];

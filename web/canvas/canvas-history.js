@@ -29,11 +29,13 @@
       const merging = mergeKey && this.lastMerge && this.lastMerge.key === mergeKey &&
         now - this.lastMerge.time <= mergeWindowMs && this.index > 0 &&
         this.index === this.states.length - 1;
+      const state = this.takeSnapshot();
       if (merging) {
-        this.states[this.index] = this.takeSnapshot();
-      } else {
+        this.states[this.index] = state;
+      } else if (state !== this.current()) {
+        // A change that changed nothing is no step.
         this.states.splice(this.index + 1);
-        this.states.push(this.takeSnapshot());
+        this.states.push(state);
         this.index = this.states.length - 1;
       }
       this.lastMerge = mergeKey ? { key: mergeKey, time: now } : null;

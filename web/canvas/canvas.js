@@ -3,11 +3,19 @@
 (function () {
   'use strict';
 
-  const CUSTOM_PROPS = ['id', 'isUpper', 'isVertical', 'originalText'];
+  const {
+    CUSTOM_PROPS, isText, isGroupLike, hasPaint, colorText, textModel, pathModel, refresh, leaves
+  } = TessalyObjects;
+  const { fontUrl, cssUrl, loadFamily } = TessalyFonts;
   const DEFAULT_BACKGROUND = '#ffffff';
   const COLOR_MERGE_MS = 500;
   const FONT_WAIT_MS = 3000;
   const NEW_TEXT_FAMILY = 'Mitr';
+
+  // Drawing through per-object cache canvases is a hundred times slower than
+  // drawing directly in a software-rendered page; designs are small enough
+  // to draw in full every frame.
+  fabric.BaseFabricObject.ownDefaults.objectCaching = false;
 
   const canvas = new fabric.Canvas('canvas', {
     width: 460,
@@ -57,64 +65,12 @@
 
   // ---- objects -------------------------------------------------------------
 
-  function isText(object) {
-    return object instanceof fabric.FabricText;
-  }
-
-  function isGroupLike(object) {
-    return object instanceof fabric.Group;
-  }
-
   function activeObject() {
     return canvas.getActiveObject() || null;
   }
 
   function activeTexts() {
     return canvas.getActiveObjects().filter(isText);
-  }
-
-  // Leaf objects of `object` (itself when it is not a group).
-  function leaves(object) {
-    if (!isGroupLike(object)) return [object];
-    return object.getObjects().reduce(function (all, child) { return all.concat(leaves(child)); }, []);
-  }
-
-  function hasPaint(fill) {
-    return fill !== null && fill !== undefined && fill !== '' && fill !== 'none' && fill !== 'transparent';
-  }
-
-  function colorText(fill) {
-    if (fill instanceof fabric.Gradient) return fill.colorStops.length ? fill.colorStops[0].color : '';
-    if (typeof fill === 'string') return fill;
-    return '';
-  }
-
-  function textModel(object) {
-    return {
-      id: object.id || '',
-      type: object.type,
-      text: object.text,
-      fill: colorText(object.fill),
-      opacity: String(object.opacity),
-      fontFamily: object.fontFamily || '',
-      fontSize: String(object.fontSize),
-      charSpacing: String(object.charSpacing || 0),
-      lineHeight: String(object.lineHeight),
-      angle: normalisedAngle(object.angle)
-    };
-  }
-
-  function pathModel(object) {
-    return {
-      id: object.id || '',
-      type: object.type,
-      opacity: String(object.opacity),
-      angle: normalisedAngle(object.angle)
-    };
-  }
-
-  function normalisedAngle(angle) {
-    return ((Math.round(angle || 0) % 360) + 360) % 360;
   }
 
   function postSelection() {
@@ -129,12 +85,6 @@
       if (!object.id) object.id = newId();
       if (isGroupLike(object)) ensureIds(object.getObjects());
     });
-  }
-
-  function refresh(object) {
-    if (isText(object)) object.initDimensions();
-    object.setCoords();
-    object.dirty = true;
   }
 
   // ---- history -------------------------------------------------------------
@@ -185,18 +135,6 @@
 
   // ---- fonts ---------------------------------------------------------------
 
-  function fontUrl(location) {
-    if (typeof location === 'string' && location.startsWith('/'))
-      return 'file://' + location.split('/').map(encodeURIComponent).join('/');
-    return location;
-  }
-
-  function cssUrl(url) {
-    return 'url("' + String(url).replace(/["\\\n\r]/g, function (c) {
-      return '\\' + c.charCodeAt(0).toString(16) + ' ';
-    }) + '")';
-  }
-
   function rerenderFamily(family) {
     fabric.cache.clearFontCache(family);
     canvas.getObjects().forEach(function (object) {
@@ -221,126 +159,13 @@
   async function loadUsedFonts() {
     const families = usedFamilies();
     if (!families.length) return;
-    const loads = families.map(function (family) {
-      return document.fonts.load('16px "' + family.replace(/["\\]/g, '') + '"').catch(function () { return []; });
-    });
+    const loads = families.map(loadFamily);
     const timeout = new Promise(function (resolve) { setTimeout(resolve, FONT_WAIT_MS); });
     await Promise.race([Promise.all(loads), timeout]);
     families.forEach(rerenderFamily);
   }
 
   // ---- SVG -----------------------------------------------------------------
-
-  function decodeBase64Utf8(base64) {
-    const binary = atob(String(base64).replace(/\s+/g, ''));
-    const bytes = new Uint8Array(binary.length);
-    for (let i = 0; i < binary.length; i += 1) bytes[i] = binary.charCodeAt(i);
-    return new TextDecoder('utf-8').decode(bytes);
-  }
-
-  // The parsed SVG document, or null when the text is not one.
-  function svgDocument(text) {
-    if (typeof text !== 'string' || !text.trim()) return null;
-    const doc = new DOMParser().parseFromString(text, 'image/svg+xml');
-    const ok = !doc.getElementsByTagName('parsererror').length &&
-      doc.documentElement && doc.documentElement.localName === 'svg';
-    return ok ? doc : null;
-  }
-
-  // fabric's parser places a text by the text element's own x/y and ignores
-  // tspan positions, which is how exported texts carry theirs: move the
-  // first tspan's position onto the text and join the lines.
-  function flattenTextSpans(doc) {
-    Array.from(doc.getElementsByTagName('text')).forEach(function (text) {
-      const spans = Array.from(text.children).filter(function (child) { return child.localName === 'tspan'; });
-      if (!spans.length || spans.length !== text.children.length) return;
-      const first = spans[0];
-      if (first.hasAttribute('x')) text.setAttribute('x', first.getAttribute('x'));
-      if (first.hasAttribute('y')) text.setAttribute('y', first.getAttribute('y'));
-      let content = '';
-      let lineY = first.getAttribute('y');
-      spans.forEach(function (span, index) {
-        const y = span.getAttribute('y');
-        if (index > 0 && y !== null && y !== lineY) {
-          content += '\n';
-          lineY = y;
-        }
-        content += span.textContent;
-      });
-      text.textContent = content;
-    });
-  }
-
-  // A rect at the origin covering the whole design is the design's background.
-  function backgroundRectOf(element, object, options) {
-    if (!element || element.localName !== 'rect' || !(object instanceof fabric.Rect)) return null;
-    if (element.parentNode !== element.ownerDocument.documentElement) return null;
-    const width = element.getAttribute('width');
-    const height = element.getAttribute('height');
-    const full = (width === '100%' && height === '100%') ||
-      (options.width > 0 && Math.abs(object.width * object.scaleX - options.width) < 0.5 &&
-       options.height > 0 && Math.abs(object.height * object.scaleY - options.height) < 0.5);
-    const atOrigin = !Number(element.getAttribute('x') || 0) && !Number(element.getAttribute('y') || 0);
-    if (!full || !atOrigin || object.angle || typeof object.fill !== 'string' || !hasPaint(object.fill)) return null;
-    if (hasPaint(object.stroke) && object.strokeWidth > 0) return null;
-    return object.fill;
-  }
-
-  function toEditableText(object) {
-    if (!isText(object) || object instanceof fabric.IText) return object;
-    const options = object.toObject(CUSTOM_PROPS);
-    delete options.type;
-    return new fabric.IText(object.text, options);
-  }
-
-  // Parses SVG text into fabric objects; null when it is not an SVG.
-  async function parseSvg(text) {
-    const doc = svgDocument(text);
-    if (!doc) return null;
-    flattenTextSpans(doc);
-    const pairs = [];
-    const result = await fabric.parseSVGDocument(doc, function (element, object) {
-      pairs.push([element, object]);
-    });
-    if (!result) return null;
-    const options = result.options || {};
-    let background = null;
-    const backgroundObjects = new Set();
-    const firstElement = (result.elements || [])[0];
-    const first = pairs.find(function (pair) { return pair[0] === firstElement; });
-    if (first) {
-      background = backgroundRectOf(first[0], first[1], options);
-      if (background) backgroundObjects.add(first[1]);
-    }
-    const objects = (result.objects || []).filter(function (object) {
-      return object && !backgroundObjects.has(object);
-    }).map(toEditableText);
-    return { objects: objects, options: options, background: background };
-  }
-
-  // Scales and centres the design's viewport (or its content) into the canvas.
-  function placeDesign(objects, options) {
-    const width = canvas.getWidth();
-    const height = canvas.getHeight();
-    if (options.width > 0 && options.height > 0) {
-      const scale = Math.min(width / options.width, height / options.height);
-      const dx = (width - options.width * scale) / 2;
-      const dy = (height - options.height * scale) / 2;
-      objects.forEach(function (object) {
-        fabric.util.addTransformToObject(object, [scale, 0, 0, scale, dx, dy]);
-        object.setCoords();
-      });
-      return objects;
-    }
-    const group = new fabric.Group(objects);
-    group.scale(Math.min(width / group.width, height / group.height));
-    canvas.add(group);
-    canvas.centerObject(group);
-    group.setCoords();
-    const placed = group.removeAll();
-    canvas.remove(group);
-    return placed;
-  }
 
   function fail(error) {
     post('loadSvgFail', { error: String(error && error.message ? error.message : error) });
@@ -349,7 +174,7 @@
   async function loadDesignText(text) {
     let parsed = null;
     try {
-      parsed = await parseSvg(text);
+      parsed = await TessalySvg.parse(text);
     } catch (error) {
       fail(error);
       return;
@@ -362,8 +187,10 @@
     try {
       canvas.discardActiveObject();
       canvas.remove.apply(canvas, canvas.getObjects());
-      if (parsed.background) canvas.backgroundColor = parsed.background;
-      const placed = placeDesign(parsed.objects, parsed.options);
+      // A design replaces the whole canvas, its background included.
+      canvas.backgroundColor = parsed.background || DEFAULT_BACKGROUND;
+      canvas.backgroundImage = undefined;
+      const placed = TessalySvg.place(canvas, parsed.objects, parsed.options);
       ensureIds(placed);
       placed.forEach(function (object) { canvas.add(object); });
     } finally {
@@ -452,7 +279,7 @@
   }
 
   function verticalText(text) {
-    return Array.from(text).join('\n');
+    return Array.from(text).filter(function (c) { return c !== '\n'; }).join('\n');
   }
 
   api.setTextFontUppercase = function () {
@@ -486,6 +313,9 @@
       fabric.cache.clearFontCache(family);
       t.set('fontFamily', family);
     });
+    // A registered font that hasn't been fetched yet measures with a
+    // fallback until it arrives.
+    loadFamily(family).then(function () { rerenderFamily(family); });
   };
 
   // Not serialised: a slow font must not hold up other calls.
@@ -569,7 +399,9 @@
   }
 
   api.getSvgAsBase64ForResult = function (form) {
-    const svg = withoutSelection(function () { return canvas.toSVG(); });
+    const svg = withoutSelection(function () {
+      return TessalySvg.withTextRecords(canvas.toSVG(), canvas.getObjects());
+    });
     post('getSvgAsBase64', { id: newId(), base64: btoa(encodeURIComponent(svg)), form: form });
   };
 
@@ -701,7 +533,6 @@
     canvas.setActiveObject(copy);
     canvas.requestRenderAll();
     commit();
-    postSelection();
   };
 
   api.deleteItem = function () {
@@ -727,7 +558,6 @@
     canvas.setActiveObject(item);
     canvas.requestRenderAll();
     commit();
-    postSelection();
   };
 
   api.setCanvasSize = function (width, height) {
@@ -740,7 +570,7 @@
   api.loadSvgBase64 = async function (base64) {
     let text;
     try {
-      text = decodeBase64Utf8(base64);
+      text = TessalySvg.decodeBase64Utf8(base64);
     } catch (error) {
       fail('the design is not Base64');
       return;
@@ -751,7 +581,7 @@
   api.addSvgBase64 = async function (base64) {
     let parsed = null;
     try {
-      parsed = await parseSvg(decodeBase64Utf8(base64));
+      parsed = await TessalySvg.parse(TessalySvg.decodeBase64Utf8(base64));
     } catch (error) {
       parsed = null;
     }
@@ -769,10 +599,13 @@
     canvas.setActiveObject(group);
     canvas.requestRenderAll();
     commit();
-    post('clickCanvasPathItem', pathModel(group));
   };
 
   api.setCanvasBKGroundImage = async function (dataUrl) {
+    if (!/^data:image\//i.test(String(dataUrl))) {
+      console.log('setCanvasBKGroundImage: only pictures carried as data are taken');
+      return;
+    }
     let image;
     try {
       image = await fabric.FabricImage.fromURL(dataUrl);

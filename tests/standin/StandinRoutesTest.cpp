@@ -1,0 +1,117 @@
+#include "support/StandinHarness.h"
+#include "StandinTestClient.h"
+#include "support/TestSupport.h"
+
+#include "core/Configs.h"
+
+#include <QImage>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+
+#include <gtest/gtest.h>
+
+using standin::StandinServer;
+
+namespace {
+
+// Every URL found anywhere in a reply.
+void collectUrls(const nlohmann::json& value, const std::string& base, std::vector<std::string>& urls)
+{
+    if (value.is_string()) {
+        const auto& text = value.get_ref<const std::string&>();
+        if (text.rfind(base, 0) == 0)
+            urls.push_back(text.substr(base.size()));
+    } else if (value.is_structured()) {
+        for (const auto& item : value)
+            collectUrls(item, base, urls);
+    }
+}
+
+} // namespace
+
+TEST(StandinRoutes, EveryOperationAnswersJsonWhoseAddressesAllServeContent)
+{
+    StandinServer server(standin::Options { "", 3 });
+    ASSERT_GT(server.start(0), 0);
+    StandinTestClient client(server);
+    const nlohmann::json common = { { "uuid", "R" }, { "lang", "English" } };
+    auto with = [&](nlohmann::json extra) {
+        extra.update(common);
+        return extra;
+    };
+    ASSERT_EQ(client.postJson("/index.php/logo2/Ai_make",
+                  with({ { "trade_id", 101 }, { "styles_ids", { 301 } }, { "contents_ids", { 1012 } } }))["status"],
+        0);
+    const std::vector<std::pair<std::string, nlohmann::json>> operations = {
+        { "/index.php/Get_discorys_list", with({ { "page_no", 0 }, { "page_len", 20000 } }) },
+        { "/index.php/logo2/Get_design_list", common },
+        { "/index.php/Get_details_list", with({ { "item_id", 2 } }) },
+        { "/index.php/logo2/Get_design_detail", with({ { "item_id", std::stoi(server.designIds("R")[0]) } }) },
+        { "/index.php/Step1", common }, { "/index.php/Step2", common },
+        { "/index.php/Step3", with({ { "trade_id", 122 } }) }, { "/index.php/Free_ai_get", common },
+        { "/index.php/logo2/Get_config", common }, { "/index.php/logo2/GetRemoteFonts", { { "lang", "Latin" } } },
+        { "/index.php/logo2/GetShapeType", common },
+        { "/index.php/logo2/GetShape", { { "uuid", "R" }, { "type", 3 }, { "page", 0 }, { "count", 1000 } } },
+        { "/index.php/logo2/GetBackground", common }, { "/index.php/logo2/Backup_v1_design", common },
+        { "/index.php/Bind_user", with({ { "name", "Ann" }, { "email", "ann@example.com" } }) },
+        { "/update/index.php/v1/ty/check_update", { { "uid", "R" }, { "version", "1.0.0" }, { "lang", "en" } } },
+    };
+    std::vector<std::string> urls;
+    for (const auto& [path, body] : operations) {
+        const auto reply = client.postJson(path, body);
+        ASSERT_TRUE(reply.is_object()) << path;
+        const auto status = reply.contains("status") ? reply["status"] : reply["code"];
+        EXPECT_EQ(status, 0) << path;
+        collectUrls(reply, server.baseUrl(), urls);
+    }
+    std::sort(urls.begin(), urls.end());
+    urls.erase(std::unique(urls.begin(), urls.end()), urls.end());
+    ASSERT_GT(urls.size(), 30u);
+    for (const std::string& url : urls) {
+        const auto result = client.get(url);
+        ASSERT_TRUE(result) << url;
+        EXPECT_EQ(result->status, 200) << url;
+        EXPECT_FALSE(result->body.empty()) << url;
+        const bool image = url.ends_with(".png") || url.ends_with(".webp");
+        if (image) {
+            EXPECT_FALSE(QImage::fromData(QByteArray::fromStdString(result->body)).isNull()) << url;
+        }
+    }
+}
+
+TEST(StandinRoutes, UpdateCheckAnswersTheConfiguredVersion)
+{
+    standin::Options options;
+    options.templateCount = 1;
+    options.updateVersion = "4.5.6";
+    StandinServer server(options);
+    ASSERT_GT(server.start(0), 0);
+    StandinTestClient client(server);
+    EXPECT_EQ(client.postJson("/update/index.php/v1/ty/check_update", { { "uid", "U" } })["data"]["version"], "4.5.6");
+}
+
+TEST(StandinRoutes, HarnessPointsTheClientAtTheServerAndRestoresIt)
+{
+    const QString before = Configs::Network::apiBaseURL;
+    {
+        StandinHarness harness(standin::Options { "", 5 });
+        EXPECT_EQ(Configs::Network::apiBaseURL.toStdString(), harness.server().apiBase());
+        EXPECT_EQ(Configs::Network::updateBaseURL.toStdString(), harness.server().updateBase());
+        EXPECT_EQ(Configs::Network::webHostRoot.toStdString(), harness.server().baseUrl());
+
+        // A Qt client on the main thread is served while the handlers run on the server's threads.
+        QByteArray body;
+        {
+            QNetworkAccessManager manager;
+            QNetworkRequest request(QUrl(Configs::Network::apiBaseURL + "/logo2/Get_config"));
+            request.setHeader(QNetworkRequest::ContentTypeHeader, "application/x-www-form-urlencoded");
+            QNetworkReply* reply = manager.post(request, R"({"uuid":"Q","lang":"English"})");
+            ASSERT_TRUE(waitUntil([reply] { return reply->isFinished(); }, 10000));
+            body = reply->readAll();
+            delete reply;
+        }
+        EXPECT_EQ(nlohmann::json::parse(body.toStdString())["data"]["AI_type"], "sdxl");
+        EXPECT_EQ(harness.server().requestsTo("/logo2/Get_config").at(0).body["uuid"], "Q");
+    }
+    EXPECT_EQ(Configs::Network::apiBaseURL, before);
+}

@@ -1,0 +1,188 @@
+// Designs as SVG: decoding, parsing into editable fabric objects, and
+// placing them on the canvas.
+(function () {
+  'use strict';
+
+  const { CUSTOM_PROPS, isText, hasPaint } = TessalyObjects;
+
+  function decodeBase64Utf8(base64) {
+    const binary = atob(String(base64).replace(/\s+/g, ''));
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; i += 1) bytes[i] = binary.charCodeAt(i);
+    return new TextDecoder('utf-8').decode(bytes);
+  }
+
+  // The parsed SVG document, or null when the text is not one.
+  function svgDocument(text) {
+    if (typeof text !== 'string' || !text.trim()) return null;
+    const doc = new DOMParser().parseFromString(text, 'image/svg+xml');
+    const ok = !doc.getElementsByTagName('parsererror').length &&
+      doc.documentElement && doc.documentElement.localName === 'svg';
+    return ok ? doc : null;
+  }
+
+  // fabric's parser places a text by the text element's own x/y and ignores
+  // tspan positions, which is how exported texts carry theirs: move the
+  // first tspan's position onto the text and join the lines.
+  function flattenTextSpans(doc) {
+    Array.from(doc.getElementsByTagName('text')).forEach(function (text) {
+      const spans = Array.from(text.children).filter(function (child) { return child.localName === 'tspan'; });
+      if (!spans.length || spans.length !== text.children.length) return;
+      const first = spans[0];
+      if (first.hasAttribute('x')) text.setAttribute('x', first.getAttribute('x'));
+      if (first.hasAttribute('y')) text.setAttribute('y', first.getAttribute('y'));
+      let content = '';
+      let lineY = first.getAttribute('y');
+      spans.forEach(function (span, index) {
+        const y = span.getAttribute('y');
+        if (index > 0 && y !== null && y !== lineY) {
+          content += '\n';
+          lineY = y;
+        }
+        content += span.textContent;
+      });
+      text.textContent = content;
+    });
+  }
+
+  // A rect at the origin covering the whole design is the design's background.
+  function backgroundRectOf(element, object, options) {
+    if (!element || element.localName !== 'rect' || !(object instanceof fabric.Rect)) return null;
+    if (element.parentNode !== element.ownerDocument.documentElement) return null;
+    const width = element.getAttribute('width');
+    const height = element.getAttribute('height');
+    const full = (width === '100%' && height === '100%') ||
+      (options.width > 0 && Math.abs(object.width * object.scaleX - options.width) < 0.5 &&
+       options.height > 0 && Math.abs(object.height * object.scaleY - options.height) < 0.5);
+    const atOrigin = !Number(element.getAttribute('x') || 0) && !Number(element.getAttribute('y') || 0);
+    if (!full || !atOrigin || object.angle || typeof object.fill !== 'string' || !hasPaint(object.fill)) return null;
+    if (hasPaint(object.stroke) && object.strokeWidth > 0) return null;
+    return object.fill;
+  }
+
+  function toEditableText(object) {
+    if (!isText(object) || object instanceof fabric.IText) return object;
+    const options = object.toObject(CUSTOM_PROPS);
+    delete options.type;
+    return new fabric.IText(object.text, options);
+  }
+
+  // Parses SVG text into fabric objects; null when it is not an SVG.
+  // SVG text can't carry a text object's lines, letter spacing or our own
+  // properties back into fabric, so the export keeps each text's record on
+  // its group and the import rebuilds the text from it.
+  const TEXT_RECORD = 'data-tessaly-text';
+
+  function withTextRecords(svg, objects) {
+    const texts = objects.filter(function (object) { return isText(object) && object.id; });
+    if (!texts.length) return svg;
+    const doc = svgDocument(svg);
+    if (!doc) return svg;
+    const groups = new Map();
+    Array.from(doc.getElementsByTagName('g')).forEach(function (group) {
+      if (group.hasAttribute('id')) groups.set(group.getAttribute('id'), group);
+    });
+    texts.forEach(function (text) {
+      const group = groups.get(String(text.id));
+      if (group) group.setAttribute(TEXT_RECORD, JSON.stringify(text.toObject(CUSTOM_PROPS)));
+    });
+    return new XMLSerializer().serializeToString(doc);
+  }
+
+  async function textFromRecord(element) {
+    const holder = element.parentNode;
+    if (!holder || !holder.getAttribute || !holder.hasAttribute(TEXT_RECORD)) return null;
+    let record;
+    try {
+      record = JSON.parse(holder.getAttribute(TEXT_RECORD));
+    } catch (error) {
+      return null;
+    }
+    if (!record || typeof record !== 'object' || typeof record.text !== 'string') return null;
+    // Only plain text properties: nothing that would fetch or nest objects.
+    delete record.type;
+    delete record.clipPath;
+    delete record.path;
+    ['fill', 'stroke'].forEach(function (key) {
+      const paint = record[key];
+      if (paint && typeof paint === 'object' && paint.type !== 'linear' && paint.type !== 'radial') delete record[key];
+    });
+    return fabric.IText.fromObject(record);
+  }
+
+  // The page fetches nothing from outside, and fabric fails a whole design
+  // when one picture can't load: keep only pictures carried in the file.
+  function dropLinkedPictures(doc) {
+    Array.from(doc.getElementsByTagName('image')).forEach(function (image) {
+      const href = image.getAttribute('href') || image.getAttributeNS('http://www.w3.org/1999/xlink', 'href') || '';
+      if (!/^data:image\//i.test(href.trim())) {
+        console.log('design picture left out: ' + href.slice(0, 80));
+        image.parentNode.removeChild(image);
+      }
+    });
+  }
+
+  async function parseSvg(text) {
+    const doc = svgDocument(text);
+    if (!doc) return null;
+    dropLinkedPictures(doc);
+    flattenTextSpans(doc);
+    const pairs = [];
+    const result = await fabric.parseSVGDocument(doc, function (element, object) {
+      pairs.push([element, object]);
+    });
+    if (!result) return null;
+    const rebuilt = new Map();
+    for (const pair of pairs) {
+      if (pair[0].localName !== 'text') continue;
+      const text = await textFromRecord(pair[0]).catch(function () { return null; });
+      if (text) rebuilt.set(pair[1], text);
+    }
+    const options = result.options || {};
+    let background = null;
+    const backgroundObjects = new Set();
+    const firstElement = (result.elements || [])[0];
+    const first = pairs.find(function (pair) { return pair[0] === firstElement; });
+    if (first) {
+      background = backgroundRectOf(first[0], first[1], options);
+      if (background) backgroundObjects.add(first[1]);
+    }
+    const objects = (result.objects || []).filter(function (object) {
+      return object && !backgroundObjects.has(object);
+    }).map(function (object) {
+      return rebuilt.get(object) || toEditableText(object);
+    });
+    return { objects: objects, options: options, background: background };
+  }
+
+  // Scales and centres the design's viewport (or its content) into the canvas.
+  function placeDesign(canvas, objects, options) {
+    const width = canvas.getWidth();
+    const height = canvas.getHeight();
+    if (options.width > 0 && options.height > 0) {
+      const scale = Math.min(width / options.width, height / options.height);
+      const dx = (width - options.width * scale) / 2;
+      const dy = (height - options.height * scale) / 2;
+      objects.forEach(function (object) {
+        fabric.util.addTransformToObject(object, [scale, 0, 0, scale, dx, dy]);
+        object.setCoords();
+      });
+      return objects;
+    }
+    const group = new fabric.Group(objects);
+    group.scale(Math.min(width / group.width, height / group.height));
+    canvas.add(group);
+    canvas.centerObject(group);
+    group.setCoords();
+    const placed = group.removeAll();
+    canvas.remove(group);
+    return placed;
+  }
+
+  window.TessalySvg = {
+    decodeBase64Utf8: decodeBase64Utf8,
+    parse: parseSvg,
+    place: placeDesign,
+    withTextRecords: withTextRecords
+  };
+})();
