@@ -8,93 +8,94 @@
 #include <QDateTime>
 #include <QImage>
 #include <QXmlStreamReader>
-
-#include <httplib.h>
-
 #include <algorithm>
 #include <functional>
+#include <httplib.h>
 
 namespace standin {
 
 namespace {
 
-    using json = nlohmann::json;
+using json = nlohmann::json;
 
-    // The three envelopes the API's operations answer in.
-    json withReason(int status, const std::string& reason, json data)
-    {
-        return { { "status", status }, { "reason", reason }, { "data", std::move(data) } };
-    }
-    json withMsg(int status, const std::string& msg, json data)
-    {
-        return { { "status", status }, { "msg", msg }, { "data", std::move(data) } };
-    }
-    json withCode(int code, const std::string& message, json data)
-    {
-        return { { "code", code }, { "message", message }, { "data", std::move(data) } };
-    }
+// The three envelopes the API's operations answer in.
+json withReason(int status, const std::string& reason, json data)
+{
+    return { { "status", status }, { "reason", reason }, { "data", std::move(data) } };
+}
+json withMsg(int status, const std::string& msg, json data)
+{
+    return { { "status", status }, { "msg", msg }, { "data", std::move(data) } };
+}
+json withCode(int code, const std::string& message, json data)
+{
+    return { { "code", code }, { "message", message }, { "data", std::move(data) } };
+}
 
-    json tradeObject(int industryId, const std::string& name)
-    {
-        return { { "id", std::to_string(industryId) }, { "trade", name } };
-    }
+json tradeObject(int industryId, const std::string& name)
+{
+    return { { "id", std::to_string(industryId) }, { "trade", name } };
+}
 
-    json keywordArray(const std::string& owner, const std::vector<std::string>& words)
-    {
-        json array = json::array();
-        for (size_t i = 0; i < words.size(); ++i)
-            array.push_back({ { "id", owner + "-kw" + std::to_string(i + 1) }, { "word", words[i] } });
-        return array;
-    }
+json keywordArray(const std::string& owner, const std::vector<std::string>& words)
+{
+    json array = json::array();
+    for (size_t i = 0; i < words.size(); ++i)
+        array.push_back({ { "id", owner + "-kw" + std::to_string(i + 1) }, { "word", words[i] } });
+    return array;
+}
 
-    json styleArray(const std::string& owner, const std::vector<std::string>& styles)
-    {
-        json array = json::array();
-        for (size_t i = 0; i < styles.size(); ++i)
-            array.push_back({ { "id", owner + "-st" + std::to_string(i + 1) }, { "style", styles[i] } });
-        return array;
-    }
+json styleArray(const std::string& owner, const std::vector<std::string>& styles)
+{
+    json array = json::array();
+    for (size_t i = 0; i < styles.size(); ++i)
+        array.push_back({ { "id", owner + "-st" + std::to_string(i + 1) }, { "style", styles[i] } });
+    return array;
+}
 
-    // True when the text is a well-formed XML document whose root is <svg>.
-    bool isSvgDocument(const std::string& text)
-    {
-        QXmlStreamReader reader(QByteArray::fromStdString(text));
-        bool sawRoot = false;
-        while (!reader.atEnd()) {
-            reader.readNext();
-            if (reader.isStartElement() && !sawRoot) {
-                if (reader.name() != QLatin1String("svg"))
-                    return false;
-                sawRoot = true;
-            }
+// True when the text is a well-formed XML document whose root is <svg>.
+bool isSvgDocument(const std::string& text)
+{
+    QXmlStreamReader reader(QByteArray::fromStdString(text));
+    bool sawRoot = false;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && !sawRoot) {
+            if (reader.name() != QLatin1String("svg"))
+                return false;
+            sawRoot = true;
         }
-        return sawRoot && !reader.hasError();
     }
+    return sawRoot && !reader.hasError();
+}
 
-    std::string formField(const httplib::Request& request, const char* name)
-    {
-        const auto field = request.files.find(name);
-        return field != request.files.end() ? field->second.content : std::string {};
-    }
+std::string formField(const httplib::Request& request, const char* name)
+{
+    const auto field = request.files.find(name);
+    return field != request.files.end() ? field->second.content : std::string {};
+}
 
-    std::string shrunkPng(const std::string& png, int side)
-    {
-        QImage image;
-        if (!image.loadFromData(QByteArray::fromStdString(png), "PNG"))
-            return png;
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.scaled(side, side, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation).save(&buffer, "PNG");
-        return bytes.toStdString();
-    }
+std::string shrunkPng(const std::string& png, int side)
+{
+    QImage image;
+    if (!image.loadFromData(QByteArray::fromStdString(png), "PNG"))
+        return png;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.scaled(side, side, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation).save(&buffer, "PNG");
+    return bytes.toStdString();
+}
 
-    std::uint64_t textSeed(const std::string& text) { return std::hash<std::string> {}(text); }
+std::uint64_t textSeed(const std::string& text)
+{
+    return std::hash<std::string> {}(text);
+}
 
 } // namespace
 
-ApiHandlers::ApiHandlers(const FixtureCatalog& catalog, DesignStore& designs, PictureStore& pictures,
-    std::string updateVersion)
+ApiHandlers::ApiHandlers(
+    const FixtureCatalog& catalog, DesignStore& designs, PictureStore& pictures, std::string updateVersion)
     : m_catalog(catalog)
     , m_designs(designs)
     , m_pictures(pictures)
@@ -137,7 +138,8 @@ DesignTexts ApiHandlers::textsOf(const DesignRecord& record, bool chinese) const
     texts.desc = chinese ? "由你的图片生成的标志" : "A logo made from your picture";
     texts.tradeName = chinese ? "通用" : "General";
     texts.keywords = { chinese ? "图片" : "Picture", chinese ? "个性" : "Personal" };
-    texts.prompt = chinese ? "以上传的图片为主体，配以简洁的文字。" : "Built around the uploaded picture, with simple lettering.";
+    texts.prompt = chinese ? "以上传的图片为主体，配以简洁的文字。"
+                           : "Built around the uploaded picture, with simple lettering.";
     return texts;
 }
 
@@ -176,6 +178,13 @@ Reply ApiHandlers::discoveryList(const RouteRequest& request) const
     long long pageLen = request.integer("page_len").value_or(20);
     if (pageLen <= 0)
         pageLen = 20;
+    const std::string cacheKey = request.baseUrl + "|" + (isChineseLanguage(request.lang()) ? "zh" : "en") + "|"
+        + std::to_string(pageNo) + "|" + std::to_string(pageLen);
+    {
+        std::lock_guard lock(m_pageMutex);
+        if (const auto cached = m_pageCache.find(cacheKey); cached != m_pageCache.end())
+            return Reply { 200, cached->second };
+    }
     const auto& templates = m_catalog.templates();
     json items = json::array();
     const long long first = pageNo * pageLen;
@@ -184,8 +193,13 @@ Reply ApiHandlers::discoveryList(const RouteRequest& request) const
     json advertisement = json::array();
     for (size_t i = 0; i < 2 && i < templates.size(); ++i)
         advertisement.push_back(templateCard(templates[i], request));
-    return Reply::json(withReason(0, "success",
+    Reply reply = Reply::json(withReason(0, "success",
         { { "page_no", pageNo }, { "page_len", pageLen }, { "advertisement", advertisement }, { "items", items } }));
+    std::lock_guard lock(m_pageMutex);
+    if (m_pageCache.size() >= 16)
+        m_pageCache.clear();
+    m_pageCache.emplace(cacheKey, reply.body);
+    return reply;
 }
 
 Reply ApiHandlers::designList(const RouteRequest& request) const
@@ -206,7 +220,8 @@ Reply ApiHandlers::templateDetails(const RouteRequest& request) const
     json similar = json::array();
     for (const TemplateInfo* other : m_catalog.similarTo(*info, 2))
         similar.push_back(templateDetail(*other, request));
-    return Reply::json(withReason(0, "success", { { "item", templateDetail(*info, request) }, { "similar", similar } }));
+    return Reply::json(
+        withReason(0, "success", { { "item", templateDetail(*info, request) }, { "similar", similar } }));
 }
 
 Reply ApiHandlers::designDetails(const RouteRequest& request) const
@@ -223,7 +238,8 @@ Reply ApiHandlers::designDetails(const RouteRequest& request) const
         for (const TemplateInfo* other : m_catalog.similarTo(probe, 2))
             similar.push_back(templateDetail(*other, request));
     }
-    return Reply::json(withReason(0, "success", { { "item", designDetail(*record, request) }, { "similar", similar } }));
+    return Reply::json(
+        withReason(0, "success", { { "item", designDetail(*record, request) }, { "similar", similar } }));
 }
 
 Reply ApiHandlers::deleteDesign(const RouteRequest& request) const
@@ -310,8 +326,8 @@ Reply ApiHandlers::styles(const RouteRequest& request) const
         json contents = json::array();
         for (const Style& style : group.styles)
             contents.push_back(styleEntry(style, request));
-        groups.push_back({ { "id", std::to_string(group.id) }, { "name", group.name.pick(chinese) },
-            { "contents", contents } });
+        groups.push_back(
+            { { "id", std::to_string(group.id) }, { "name", group.name.pick(chinese) }, { "contents", contents } });
     }
     return Reply::json(withMsg(0, "success", { { "all_styles", groups } }));
 }
@@ -355,7 +371,8 @@ Reply ApiHandlers::aiMake(const RouteRequest& request) const
     record.traits.tone = style->first == 1 ? style->second : static_cast<int>((seed >> 8) % 6);
     record.traits.palette = static_cast<int>((seed >> 16) % 3);
     record.title = m_catalog.brandName(industry->id, seed >> 24);
-    const auto stored = m_designs.add(uuid, record, LogoComposer::compose(m_catalog.logoSpec(record.title, record.traits)));
+    const auto stored
+        = m_designs.add(uuid, record, LogoComposer::compose(m_catalog.logoSpec(record.title, record.traits)));
     if (!stored)
         return fail(3, "the design could not be stored");
     json card = designCard(*stored, request);
@@ -392,7 +409,8 @@ Reply ApiHandlers::uploadPic(const RouteRequest& request) const
 {
     const std::string uuid = request.uuid();
     if (uuid.empty())
-        return Reply::json({ { "code", 1 }, { "message", "missing uuid" }, { "data", json::object() }, { "status", 1 } });
+        return Reply::json(
+            { { "code", 1 }, { "message", "missing uuid" }, { "data", json::object() }, { "status", 1 } });
     const std::string id = m_pictures.issue(uuid);
     const long long expires = QDateTime::currentSecsSinceEpoch() + 900;
     const std::string prelink = request.url(AssetPaths::upload(id)) + "?expires=" + std::to_string(expires)
@@ -401,8 +419,7 @@ Reply ApiHandlers::uploadPic(const RouteRequest& request) const
         { "trade", "" }, { "keywords", "" }, { "styles", "" }, { "thumb", "" }, { "svg", "" }, { "md5", "" },
         { "s3_object", "pictures/" + id + ".png" }, { "s3_expired", std::to_string(expires) }, { "id", id },
         { "put_prelink", prelink }, { "img", request.url(AssetPaths::picture(id)) } };
-    return Reply::json(
-        { { "code", 0 }, { "message", "success" }, { "data", { { "item", item } } }, { "status", 0 } });
+    return Reply::json({ { "code", 0 }, { "message", "success" }, { "data", { { "item", item } } }, { "status", 0 } });
 }
 
 Reply ApiHandlers::createPic(const RouteRequest& request) const
@@ -427,12 +444,10 @@ Reply ApiHandlers::createPic(const RouteRequest& request) const
     const json item = { { "uuid", uuid }, { "title", stored->title }, { "comment", "" }, { "name", stored->title },
         { "slogon", "" }, { "trade", "" }, { "keywords", "" }, { "styles", "" },
         { "thumb", request.url(AssetPaths::designFile(key, stored->id, stored->revision, "thumb.png")) },
-        { "svg", request.url(AssetPaths::designFile(key, stored->id, stored->revision, "design.svg")) },
-        { "md5", "" }, { "s3_object", "" }, { "s3_expired", "" }, { "id", std::to_string(stored->id) },
-        { "put_prelink", "" },
+        { "svg", request.url(AssetPaths::designFile(key, stored->id, stored->revision, "design.svg")) }, { "md5", "" },
+        { "s3_object", "" }, { "s3_expired", "" }, { "id", std::to_string(stored->id) }, { "put_prelink", "" },
         { "img", request.url(AssetPaths::designFile(key, stored->id, stored->revision, AssetPaths::imageFile())) } };
-    return Reply::json(
-        { { "code", 0 }, { "message", "success" }, { "data", { { "item", item } } }, { "status", 0 } });
+    return Reply::json({ { "code", 0 }, { "message", "success" }, { "data", { { "item", item } } }, { "status", 0 } });
 }
 
 // Resources for the editor
@@ -488,9 +503,9 @@ Reply ApiHandlers::graphics(const RouteRequest& request) const
     json images = json::array();
     for (long long i = page * count; i < (page + 1) * count && i < static_cast<long long>(all.size()); ++i) {
         const Graphic& graphic = all[static_cast<size_t>(i)];
-        images.push_back({ { "imageId", graphic.imageId },
-            { "url", request.url(AssetPaths::graphic(graphic.imageId, "svg")) },
-            { "thumb", request.url(AssetPaths::graphic(graphic.imageId, "png")) } });
+        images.push_back(
+            { { "imageId", graphic.imageId }, { "url", request.url(AssetPaths::graphic(graphic.imageId, "svg")) },
+                { "thumb", request.url(AssetPaths::graphic(graphic.imageId, "png")) } });
     }
     const long long totalPages = (static_cast<long long>(all.size()) + count - 1) / count;
     return Reply::json(withCode(0, "success",
@@ -504,8 +519,8 @@ Reply ApiHandlers::backgrounds(const RouteRequest& request) const
     for (const Background& background : m_catalog.backgrounds())
         items.push_back({ { "imageId", std::to_string(background.id) },
             { "url", request.url(AssetPaths::backgroundFile(background.id, "image.png")) },
-            { "thumb", request.url(AssetPaths::backgroundFile(background.id, "thumb.png")) },
-            { "pay", background.pay }, { "name", background.name.pick(chinese) } });
+            { "thumb", request.url(AssetPaths::backgroundFile(background.id, "thumb.png")) }, { "pay", background.pay },
+            { "name", background.name.pick(chinese) } });
     return Reply::json(withCode(0, "success", { { "item", items } }));
 }
 
@@ -533,9 +548,9 @@ Reply ApiHandlers::backupV1Design(const RouteRequest&) const
 Reply ApiHandlers::checkUpdate(const RouteRequest& request) const
 {
     const bool chinese = request.lang().rfind("zh", 0) == 0;
-    const std::string description = chinese ? "Tessaly " + m_updateVersion + " 已发布：改进了编辑器并修复了若干问题。"
-                                            : "Tessaly " + m_updateVersion
-            + " is available: a smoother editor and several fixes.";
+    const std::string description = chinese
+        ? "Tessaly " + m_updateVersion + " 已发布：改进了编辑器并修复了若干问题。"
+        : "Tessaly " + m_updateVersion + " is available: a smoother editor and several fixes.";
     return Reply::json({ { "code", 0 }, { "reason", "" }, { "status", 0 },
         { "data",
             { { "version", m_updateVersion }, { "url_base", request.baseUrl }, { "url", "/site/download" },

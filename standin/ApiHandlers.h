@@ -7,6 +7,8 @@
 #include "standin/RouteRequest.h"
 
 #include <atomic>
+#include <map>
+#include <mutex>
 #include <string>
 
 namespace standin {
@@ -58,6 +60,9 @@ private:
     PictureStore& m_pictures;
     std::string m_updateVersion;
     std::atomic<unsigned> m_freeCalls { 0 };
+    // Template pages never change, and the whole catalogue is slow to write out.
+    mutable std::mutex m_pageMutex;
+    mutable std::map<std::string, std::string> m_pageCache;
 };
 
 } // namespace standin

@@ -9,14 +9,20 @@ namespace standin {
 
 namespace {
 
-    Reply notFound() { return Reply::text(404, "Not Found"); }
+Reply notFound()
+{
+    return Reply::text(404, "Not Found");
+}
 
-    Reply svgReply(const std::optional<std::string>& svg)
-    {
-        return svg ? Reply::bytes(*svg, "image/svg+xml") : notFound();
-    }
+Reply svgReply(const std::optional<std::string>& svg)
+{
+    return svg ? Reply::bytes(*svg, "image/svg+xml") : notFound();
+}
 
-    int toInt(const std::string& digits) { return digits.size() > 9 ? -1 : std::atoi(digits.c_str()); }
+int toInt(const std::string& digits)
+{
+    return digits.size() > 9 ? -1 : std::atoi(digits.c_str());
+}
 
 } // namespace
 
@@ -36,8 +42,8 @@ Reply AssetHandlers::image(const std::string& cacheKey, const std::function<std:
     return bytes ? Reply::bytes(*bytes, "image/" + format) : notFound();
 }
 
-Reply AssetHandlers::designAsset(const std::string& cacheKey, const std::string& file,
-    const std::function<std::optional<std::string>()>& svg)
+Reply AssetHandlers::designAsset(
+    const std::string& cacheKey, const std::string& file, const std::function<std::optional<std::string>()>& svg)
 {
     if (file == "design.svg")
         return svgReply(svg());
@@ -75,9 +81,9 @@ Reply AssetHandlers::styleImage(const RouteRequest& request)
     const int id = toInt(request.capture(1));
     if (!m_catalog.styleLocation(id))
         return notFound();
-    return image("s" + std::to_string(id), [this, id]() -> std::optional<std::string> {
-        return m_catalog.stylePreviewSvg(id);
-    }, 140, "png");
+    return image(
+        "s" + std::to_string(id), [this, id]() -> std::optional<std::string> { return m_catalog.stylePreviewSvg(id); },
+        140, "png");
 }
 
 Reply AssetHandlers::graphic(const RouteRequest& request)
@@ -89,7 +95,8 @@ Reply AssetHandlers::graphic(const RouteRequest& request)
         const std::string svg = LogoComposer::graphic(graphic.icon, graphic.colour);
         if (request.capture(2) == "svg")
             return Reply::bytes(svg, "image/svg+xml");
-        return image("g" + std::to_string(id), [svg]() -> std::optional<std::string> { return svg; }, 128, "png");
+        return image(
+            "g" + std::to_string(id), [svg]() -> std::optional<std::string> { return svg; }, 128, "png");
     }
     return notFound();
 }
@@ -101,7 +108,8 @@ Reply AssetHandlers::categoryIcon(const RouteRequest& request)
     if (graphics.empty())
         return notFound();
     const std::string svg = LogoComposer::graphic(graphics.front().icon, "#ADB5BD");
-    return image("c" + std::to_string(igid), [svg]() -> std::optional<std::string> { return svg; }, 64, "png");
+    return image(
+        "c" + std::to_string(igid), [svg]() -> std::optional<std::string> { return svg; }, 64, "png");
 }
 
 Reply AssetHandlers::backgroundFile(const RouteRequest& request)
@@ -110,7 +118,8 @@ Reply AssetHandlers::backgroundFile(const RouteRequest& request)
     if (!background)
         return notFound();
     const bool thumb = request.capture(2) == "thumb.png";
-    return image("b" + std::to_string(background->id) + (thumb ? "/thumb" : "/image"),
+    return image(
+        "b" + std::to_string(background->id) + (thumb ? "/thumb" : "/image"),
         [background]() -> std::optional<std::string> { return background->svg; }, thumb ? 128 : 512, "png");
 }
 

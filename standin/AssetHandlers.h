@@ -38,8 +38,8 @@ public:
 
 private:
     // The design's SVG, or one of its images rendered from it.
-    Reply designAsset(const std::string& cacheKey, const std::string& file,
-        const std::function<std::optional<std::string>()>& svg);
+    Reply designAsset(
+        const std::string& cacheKey, const std::string& file, const std::function<std::optional<std::string>()>& svg);
     Reply image(const std::string& cacheKey, const std::function<std::optional<std::string>()>& svg, int size,
         const std::string& format);
 

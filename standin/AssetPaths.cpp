@@ -4,6 +4,9 @@
 
 namespace standin {
 
-std::string AssetPaths::imageFile() { return ImageRenderer::webpAvailable() ? "image.webp" : "image.png"; }
+std::string AssetPaths::imageFile()
+{
+    return ImageRenderer::webpAvailable() ? "image.webp" : "image.png";
+}
 
 } // namespace standin

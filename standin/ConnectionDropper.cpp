@@ -1,38 +1,37 @@
 #include "standin/ConnectionDropper.h"
 
 #include <arpa/inet.h>
+#include <cstdlib>
 #include <dirent.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
-
-#include <cstdlib>
 #include <vector>
 
 namespace standin {
 
 namespace {
 
-    int portOf(const sockaddr_storage& address)
-    {
-        if (address.ss_family == AF_INET)
-            return ntohs(reinterpret_cast<const sockaddr_in&>(address).sin_port);
-        if (address.ss_family == AF_INET6)
-            return ntohs(reinterpret_cast<const sockaddr_in6&>(address).sin6_port);
-        return -1;
-    }
+int portOf(const sockaddr_storage& address)
+{
+    if (address.ss_family == AF_INET)
+        return ntohs(reinterpret_cast<const sockaddr_in&>(address).sin_port);
+    if (address.ss_family == AF_INET6)
+        return ntohs(reinterpret_cast<const sockaddr_in6&>(address).sin6_port);
+    return -1;
+}
 
-    std::vector<int> openDescriptors()
-    {
-        std::vector<int> descriptors;
-        DIR* folder = opendir("/proc/self/fd");
-        if (!folder)
-            return descriptors;
-        while (const dirent* entry = readdir(folder))
-            if (entry->d_name[0] != '.')
-                descriptors.push_back(std::atoi(entry->d_name));
-        closedir(folder);
+std::vector<int> openDescriptors()
+{
+    std::vector<int> descriptors;
+    DIR* folder = opendir("/proc/self/fd");
+    if (!folder)
         return descriptors;
-    }
+    while (const dirent* entry = readdir(folder))
+        if (entry->d_name[0] != '.')
+            descriptors.push_back(std::atoi(entry->d_name));
+    closedir(folder);
+    return descriptors;
+}
 
 } // namespace
 

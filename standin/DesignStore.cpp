@@ -5,42 +5,40 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
-
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <iostream>
+#include <nlohmann/json.hpp>
 #include <regex>
 
 namespace standin {
 
 namespace {
 
-    nlohmann::json toJson(const DesignRecord& r)
-    {
-        return { { "id", r.id }, { "title", r.title }, { "origin", r.origin }, { "hasTraits", r.hasTraits },
-            { "industryId", r.traits.industryId }, { "symbolId", r.traits.symbolId },
-            { "designStyle", r.traits.designStyle }, { "tone", r.traits.tone }, { "palette", r.traits.palette },
-            { "ver", r.ver }, { "revision", r.revision }, { "created", r.created } };
-    }
+nlohmann::json toJson(const DesignRecord& r)
+{
+    return { { "id", r.id }, { "title", r.title }, { "origin", r.origin }, { "hasTraits", r.hasTraits },
+        { "industryId", r.traits.industryId }, { "symbolId", r.traits.symbolId },
+        { "designStyle", r.traits.designStyle }, { "tone", r.traits.tone }, { "palette", r.traits.palette },
+        { "ver", r.ver }, { "revision", r.revision }, { "created", r.created } };
+}
 
-    DesignRecord fromJson(const nlohmann::json& j)
-    {
-        DesignRecord r;
-        r.id = j.value("id", 0);
-        r.title = j.value("title", "");
-        r.origin = j.value("origin", "");
-        r.hasTraits = j.value("hasTraits", false);
-        r.traits.industryId = j.value("industryId", 0);
-        r.traits.symbolId = j.value("symbolId", 0);
-        r.traits.designStyle = j.value("designStyle", 0);
-        r.traits.tone = j.value("tone", 0);
-        r.traits.palette = j.value("palette", 0);
-        r.ver = j.value("ver", "");
-        r.revision = j.value("revision", 1);
-        r.created = j.value("created", 0LL);
-        return r;
-    }
+DesignRecord fromJson(const nlohmann::json& j)
+{
+    DesignRecord r;
+    r.id = j.value("id", 0);
+    r.title = j.value("title", "");
+    r.origin = j.value("origin", "");
+    r.hasTraits = j.value("hasTraits", false);
+    r.traits.industryId = j.value("industryId", 0);
+    r.traits.symbolId = j.value("symbolId", 0);
+    r.traits.designStyle = j.value("designStyle", 0);
+    r.traits.tone = j.value("tone", 0);
+    r.traits.palette = j.value("palette", 0);
+    r.ver = j.value("ver", "");
+    r.revision = j.value("revision", 1);
+    r.created = j.value("created", 0LL);
+    return r;
+}
 
 } // namespace
 
@@ -59,7 +57,10 @@ std::string DesignStore::userKey(const std::string& uuid)
     return "u-" + digest.toHex().toStdString();
 }
 
-std::string DesignStore::userFolder(const std::string& key) const { return m_root + "/" + key; }
+std::string DesignStore::userFolder(const std::string& key) const
+{
+    return m_root + "/" + key;
+}
 
 std::string DesignStore::svgPath(const std::string& key, int id) const
 {
@@ -165,8 +166,8 @@ std::optional<DesignRecord> DesignStore::replaceSvg(const std::string& uuid, int
     if (!find(key, id))
         return std::nullopt;
     User user = m_users[key];
-    auto& record = *std::find_if(
-        user.designs.begin(), user.designs.end(), [id](const DesignRecord& r) { return r.id == id; });
+    auto& record
+        = *std::find_if(user.designs.begin(), user.designs.end(), [id](const DesignRecord& r) { return r.id == id; });
     ++record.revision;
     const DesignRecord updated = record;
     if (!FileUtil::writeWhole(svgPath(key, id), svg) || !save(key, user))

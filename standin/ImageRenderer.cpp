@@ -20,7 +20,10 @@ bool ImageRenderer::webpAvailable()
     return available;
 }
 
-bool ImageRenderer::canRender() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
+bool ImageRenderer::canRender()
+{
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
 
 std::optional<std::string> ImageRenderer::renderNow(const std::string& svg, int size, const std::string& format)
 {
@@ -44,8 +47,8 @@ std::optional<std::string> ImageRenderer::renderNow(const std::string& svg, int 
     return bytes.toStdString();
 }
 
-std::optional<std::string> ImageRenderer::render(const std::string& key,
-    const std::function<std::optional<std::string>()>& svg, int size, const std::string& format)
+std::optional<std::string> ImageRenderer::render(
+    const std::string& key, const std::function<std::optional<std::string>()>& svg, int size, const std::string& format)
 {
     {
         std::lock_guard lock(m_mutex);

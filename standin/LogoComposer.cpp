@@ -3,7 +3,6 @@
 #include "standin/IconLibrary.h"
 
 #include <QByteArray>
-
 #include <algorithm>
 #include <string>
 
@@ -11,60 +10,60 @@ namespace standin {
 
 namespace {
 
-    enum DesignStyle { Minimal, Modern, Vintage, Playful, Elegant, Bold, Geometric, Badge, DesignStyleCount };
+enum DesignStyle { Minimal, Modern, Vintage, Playful, Elegant, Bold, Geometric, Badge, DesignStyleCount };
 
-    std::string header()
-    {
-        const std::string size = std::to_string(LogoComposer::canvasSize);
-        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
-               "xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\" width=\""
-            + size + "\" height=\"" + size + "\" viewBox=\"0 0 " + size + " " + size + "\">\n";
-    }
+std::string header()
+{
+    const std::string size = std::to_string(LogoComposer::canvasSize);
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
+           "xmlns:xlink=\"http://www.w3.org/1999/xlink\" version=\"1.1\" width=\""
+        + size + "\" height=\"" + size + "\" viewBox=\"0 0 " + size + " " + size + "\">\n";
+}
 
-    std::string text(const std::string& content, int y, int fontSize, const std::string& family, bool bold,
-        const std::string& fill)
-    {
-        return "<text x=\"230\" y=\"" + std::to_string(y) + "\" text-anchor=\"middle\" font-family=\"" + family
-            + "\" font-size=\"" + std::to_string(fontSize) + "\"" + (bold ? " font-weight=\"bold\"" : "")
-            + " fill=\"" + fill + "\">" + LogoComposer::escapeXml(content) + "</text>\n";
-    }
+std::string text(
+    const std::string& content, int y, int fontSize, const std::string& family, bool bold, const std::string& fill)
+{
+    return "<text x=\"230\" y=\"" + std::to_string(y) + "\" text-anchor=\"middle\" font-family=\"" + family
+        + "\" font-size=\"" + std::to_string(fontSize) + "\"" + (bold ? " font-weight=\"bold\"" : "") + " fill=\""
+        + fill + "\">" + LogoComposer::escapeXml(content) + "</text>\n";
+}
 
-    // The shape behind the icon, and the colour the icon takes on top of it.
-    std::string emblem(int style, const Palette& p, std::string& iconFill)
-    {
-        const double cx = 230;
-        const double cy = 165;
-        iconFill = p.background;
-        switch (style) {
-        case Minimal:
-            iconFill = p.primary;
-            return {};
-        case Modern:
-            return "<rect x=\"140\" y=\"75\" width=\"180\" height=\"180\" rx=\"40\" fill=\"" + p.primary + "\"/>\n";
-        case Vintage:
-            iconFill = p.primary;
-            return "<circle cx=\"230\" cy=\"165\" r=\"98\" fill=\"none\" stroke=\"" + p.primary
-                + "\" stroke-width=\"6\"/>\n<circle cx=\"230\" cy=\"165\" r=\"84\" fill=\"none\" stroke=\"" + p.accent
-                + "\" stroke-width=\"2\"/>\n";
-        case Playful:
-            return "<circle cx=\"230\" cy=\"165\" r=\"92\" fill=\"" + p.accent + "\"/>\n";
-        case Elegant:
-            iconFill = p.accent;
-            return "<circle cx=\"230\" cy=\"165\" r=\"90\" fill=\"none\" stroke=\"" + p.primary
-                + "\" stroke-width=\"2\"/>\n";
-        case Bold:
-            return IconLibrary::group("hexagon", cx - 100, cy - 100, 200, p.primary) + "\n";
-        case Geometric:
-            return IconLibrary::group("diamond", cx - 100, cy - 100, 200, p.primary) + "\n";
-        default:
-            return IconLibrary::group("shield", cx - 100, cy - 100, 200, p.primary) + "\n";
-        }
+// The shape behind the icon, and the colour the icon takes on top of it.
+std::string emblem(int style, const Palette& p, std::string& iconFill)
+{
+    const double cx = 230;
+    const double cy = 165;
+    iconFill = p.background;
+    switch (style) {
+    case Minimal:
+        iconFill = p.primary;
+        return {};
+    case Modern:
+        return "<rect x=\"140\" y=\"75\" width=\"180\" height=\"180\" rx=\"40\" fill=\"" + p.primary + "\"/>\n";
+    case Vintage:
+        iconFill = p.primary;
+        return "<circle cx=\"230\" cy=\"165\" r=\"98\" fill=\"none\" stroke=\"" + p.primary
+            + "\" stroke-width=\"6\"/>\n<circle cx=\"230\" cy=\"165\" r=\"84\" fill=\"none\" stroke=\"" + p.accent
+            + "\" stroke-width=\"2\"/>\n";
+    case Playful:
+        return "<circle cx=\"230\" cy=\"165\" r=\"92\" fill=\"" + p.accent + "\"/>\n";
+    case Elegant:
+        iconFill = p.accent;
+        return "<circle cx=\"230\" cy=\"165\" r=\"90\" fill=\"none\" stroke=\"" + p.primary
+            + "\" stroke-width=\"2\"/>\n";
+    case Bold:
+        return IconLibrary::group("hexagon", cx - 100, cy - 100, 200, p.primary) + "\n";
+    case Geometric:
+        return IconLibrary::group("diamond", cx - 100, cy - 100, 200, p.primary) + "\n";
+    default:
+        return IconLibrary::group("shield", cx - 100, cy - 100, 200, p.primary) + "\n";
     }
+}
 
-    std::string fontFamily(int style)
-    {
-        return style == Vintage || style == Elegant ? "DejaVu Serif" : "DejaVu Sans";
-    }
+std::string fontFamily(int style)
+{
+    return style == Vintage || style == Elegant ? "DejaVu Serif" : "DejaVu Sans";
+}
 
 } // namespace
 

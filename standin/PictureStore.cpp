@@ -5,7 +5,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QRandomGenerator>
-
 #include <regex>
 
 namespace standin {
@@ -23,7 +22,10 @@ PictureStore::PictureStore(std::string dataDirectory)
     }
 }
 
-std::string PictureStore::path(const std::string& id) const { return m_root + "/" + id + ".png"; }
+std::string PictureStore::path(const std::string& id) const
+{
+    return m_root + "/" + id + ".png";
+}
 
 std::string PictureStore::issue(const std::string& uuid)
 {
@@ -46,8 +48,8 @@ bool PictureStore::isPng(const std::string& bytes)
     return bytes.size() > magic.size() && bytes.compare(0, magic.size(), magic) == 0;
 }
 
-PictureStore::PutResult PictureStore::put(const std::string& id, const std::string& givenSignature,
-    const std::string& body)
+PictureStore::PutResult PictureStore::put(
+    const std::string& id, const std::string& givenSignature, const std::string& body)
 {
     std::lock_guard lock(m_mutex);
     if (!m_owners.count(id) || givenSignature != signature(id))

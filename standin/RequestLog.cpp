@@ -6,34 +6,34 @@ namespace standin {
 
 namespace {
 
-    nlohmann::json parsedBody(const httplib::Request& request)
-    {
-        if (request.is_multipart_form_data()) {
-            nlohmann::json fields = nlohmann::json::object();
-            for (const auto& [name, part] : request.files) {
-                if (part.filename.empty())
-                    fields[name] = part.content;
-                else
-                    fields[name] = { { "filename", part.filename }, { "content_type", part.content_type },
-                        { "size", part.content.size() } };
-            }
-            return fields;
+nlohmann::json parsedBody(const httplib::Request& request)
+{
+    if (request.is_multipart_form_data()) {
+        nlohmann::json fields = nlohmann::json::object();
+        for (const auto& [name, part] : request.files) {
+            if (part.filename.empty())
+                fields[name] = part.content;
+            else
+                fields[name] = { { "filename", part.filename }, { "content_type", part.content_type },
+                    { "size", part.content.size() } };
         }
-        // The client sends JSON under a form-encoded content type, so JSON is tried first.
-        nlohmann::json body = nlohmann::json::parse(request.body, nullptr, false);
-        if (!body.is_discarded())
-            return body;
-        if (request.get_header_value("Content-Type").rfind("application/x-www-form-urlencoded", 0) == 0
-            && !request.body.empty()) {
-            httplib::Params params;
-            httplib::detail::parse_query_text(request.body, params);
-            nlohmann::json fields = nlohmann::json::object();
-            for (const auto& [key, value] : params)
-                fields[key] = value;
-            return fields;
-        }
-        return nullptr;
+        return fields;
     }
+    // The client sends JSON under a form-encoded content type, so JSON is tried first.
+    nlohmann::json body = nlohmann::json::parse(request.body, nullptr, false);
+    if (!body.is_discarded())
+        return body;
+    if (request.get_header_value("Content-Type").rfind("application/x-www-form-urlencoded", 0) == 0
+        && !request.body.empty()) {
+        httplib::Params params;
+        httplib::detail::parse_query_text(request.body, params);
+        nlohmann::json fields = nlohmann::json::object();
+        for (const auto& [key, value] : params)
+            fields[key] = value;
+        return fields;
+    }
+    return nullptr;
+}
 
 } // namespace
 

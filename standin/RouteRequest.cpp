@@ -6,22 +6,22 @@ namespace standin {
 
 namespace {
 
-    std::optional<long long> asInteger(const nlohmann::json& value)
-    {
-        if (value.is_number_integer())
-            return value.get<long long>();
-        if (value.is_number_float())
-            return static_cast<long long>(value.get<double>());
-        if (value.is_string()) {
-            const std::string& text = value.get_ref<const std::string&>();
-            long long result = 0;
-            const char* begin = text.data() + (text.rfind('+', 0) == 0 ? 1 : 0);
-            const auto [end, error] = std::from_chars(begin, text.data() + text.size(), result);
-            if (error == std::errc() && end == text.data() + text.size() && begin != end)
-                return result;
-        }
-        return std::nullopt;
+std::optional<long long> asInteger(const nlohmann::json& value)
+{
+    if (value.is_number_integer())
+        return value.get<long long>();
+    if (value.is_number_float())
+        return static_cast<long long>(value.get<double>());
+    if (value.is_string()) {
+        const std::string& text = value.get_ref<const std::string&>();
+        long long result = 0;
+        const char* begin = text.data() + (text.rfind('+', 0) == 0 ? 1 : 0);
+        const auto [end, error] = std::from_chars(begin, text.data() + text.size(), result);
+        if (error == std::errc() && end == text.data() + text.size() && begin != end)
+            return result;
     }
+    return std::nullopt;
+}
 
 } // namespace
 

@@ -9,8 +9,8 @@ void RouteTable::add(const std::string& methods, const std::string& pattern, Han
     m_routes.push_back({ "|" + methods + "|", std::regex(pattern), std::move(handler) });
 }
 
-std::optional<Reply> RouteTable::dispatch(const httplib::Request& request, const nlohmann::json& body,
-    const std::string& baseUrl) const
+std::optional<Reply> RouteTable::dispatch(
+    const httplib::Request& request, const nlohmann::json& body, const std::string& baseUrl) const
 {
     const std::string method = "|" + request.method + "|";
     for (const Route& route : m_routes) {

@@ -19,8 +19,8 @@ public:
     // `methods` lists the accepted methods separated by "|", e.g. "GET|POST";
     // `pattern` must match the whole path, its groups become the captures.
     void add(const std::string& methods, const std::string& pattern, Handler handler);
-    std::optional<Reply> dispatch(const httplib::Request& request, const nlohmann::json& body,
-        const std::string& baseUrl) const;
+    std::optional<Reply> dispatch(
+        const httplib::Request& request, const nlohmann::json& body, const std::string& baseUrl) const;
 
 private:
     struct Route {

@@ -8,38 +8,37 @@
 #include "standin/RouteTable.h"
 
 #include <QTemporaryDir>
-
-#include <httplib.h>
-
 #include <atomic>
 #include <condition_variable>
 #include <csignal>
+#include <httplib.h>
 #include <iostream>
+#include <sys/socket.h>
 #include <thread>
 
 namespace standin {
 
 namespace {
 
-    std::string literal(const std::string& path)
-    {
-        static const std::string special = ".^$|()[]{}*+?\\/";
-        std::string pattern;
-        for (const char c : path) {
-            if (special.find(c) != std::string::npos)
-                pattern += '\\';
-            pattern += c;
-        }
-        return pattern;
+std::string literal(const std::string& path)
+{
+    static const std::string special = ".^$|()[]{}*+?\\/";
+    std::string pattern;
+    for (const char c : path) {
+        if (special.find(c) != std::string::npos)
+            pattern += '\\';
+        pattern += c;
     }
+    return pattern;
+}
 
-    std::string prepareDataDirectory(const Options& options, std::unique_ptr<QTemporaryDir>& temporary)
-    {
-        if (!options.dataDir.empty())
-            return options.dataDir;
-        temporary = std::make_unique<QTemporaryDir>();
-        return temporary->path().toStdString();
-    }
+std::string prepareDataDirectory(const Options& options, std::unique_ptr<QTemporaryDir>& temporary)
+{
+    if (!options.dataDir.empty())
+        return options.dataDir;
+    temporary = std::make_unique<QTemporaryDir>();
+    return temporary->path().toStdString();
+}
 
 } // namespace
 
@@ -120,8 +119,8 @@ void StandinServer::Impl::registerRoutes()
     api("/logo2/Backup_v1_design", &ApiHandlers::backupV1Design);
     api("/nba", &ApiHandlers::sample);
     api("", &ApiHandlers::sample);
-    m_routes.add("GET|POST", literal("/update/index.php/v1/ty/check_update"),
-        [this](R r) { return m_api.checkUpdate(r); });
+    m_routes.add(
+        "GET|POST", literal("/update/index.php/v1/ty/check_update"), [this](R r) { return m_api.checkUpdate(r); });
 
     const std::string designFiles = "(thumb\\.png|image\\.png|image\\.webp|original\\.png|design\\.svg)";
     m_routes.add("GET", "/static/templates/([0-9]+)/" + designFiles, [this](R r) { return m_assets.templateFile(r); });
@@ -151,27 +150,32 @@ int StandinServer::Impl::start(int port)
     auto server = std::make_unique<httplib::Server>();
     // Idle keep-alive connections each hold a worker, so keep plenty.
     server->new_task_queue = [] { return new httplib::ThreadPool(48); };
+    server->set_keep_alive_max_count(100);
     server->set_default_headers({ { "Access-Control-Allow-Origin", "*" } });
-    const auto handler = [this](const httplib::Request& request, httplib::Response& response) {
-        handle(request, response);
-    };
+    // Without SO_REUSEPORT, so a second server cannot silently share a port that is in use.
+    server->set_socket_options([](int socket) {
+        const int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
+    const auto handler
+        = [this](const httplib::Request& request, httplib::Response& response) { handle(request, response); };
     server->Get(".*", handler);
     server->Post(".*", handler);
     server->Put(".*", handler);
     server->Delete(".*", handler);
-    server->set_exception_handler([](const httplib::Request& request, httplib::Response& response,
-                                      std::exception_ptr error) {
-        std::string what = "unknown error";
-        try {
-            std::rethrow_exception(error);
-        } catch (const std::exception& e) {
-            what = e.what();
-        } catch (...) {
-        }
-        std::cout << "standin: " << request.path << " failed: " << what << std::endl;
-        response.status = 500;
-        response.set_content("Internal Server Error", "text/plain");
-    });
+    server->set_exception_handler(
+        [](const httplib::Request& request, httplib::Response& response, std::exception_ptr error) {
+            std::string what = "unknown error";
+            try {
+                std::rethrow_exception(error);
+            } catch (const std::exception& e) {
+                what = e.what();
+            } catch (...) {
+            }
+            std::cout << "standin: " << request.path << " failed: " << what << std::endl;
+            response.status = 500;
+            response.set_content("Internal Server Error", "text/plain");
+        });
     int bound = -1;
     if (port == 0)
         bound = server->bind_to_any_port("127.0.0.1");
@@ -183,6 +187,9 @@ int StandinServer::Impl::start(int port)
     httplib::Server* raw = server.get();
     m_server = std::move(server);
     m_listener = std::thread([raw] { raw->listen_after_bind(); });
+    // stop() only takes effect once the server runs, so do not return before it does.
+    while (!raw->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return bound;
 }
 
@@ -272,19 +279,40 @@ StandinServer::StandinServer(Options options)
 
 StandinServer::~StandinServer() = default;
 
-int StandinServer::start(int port) { return m_impl->start(port); }
-void StandinServer::stop() { m_impl->stop(); }
-int StandinServer::port() const { return m_impl->m_port; }
-std::string StandinServer::baseUrl() const { return m_impl->baseUrl(); }
-std::string StandinServer::apiBase() const { return baseUrl() + "/index.php"; }
-std::string StandinServer::updateBase() const { return baseUrl() + "/update/index.php"; }
+int StandinServer::start(int port)
+{
+    return m_impl->start(port);
+}
+void StandinServer::stop()
+{
+    m_impl->stop();
+}
+int StandinServer::port() const
+{
+    return m_impl->m_port;
+}
+std::string StandinServer::baseUrl() const
+{
+    return m_impl->baseUrl();
+}
+std::string StandinServer::apiBase() const
+{
+    return baseUrl() + "/index.php";
+}
+std::string StandinServer::updateBase() const
+{
+    return baseUrl() + "/update/index.php";
+}
 
 void StandinServer::setFault(const std::string& path, Fault fault, int delayMs)
 {
     m_impl->m_faults.set(path, fault, delayMs);
 }
 
-void StandinServer::clearFaults() { m_impl->m_faults.clear(); }
+void StandinServer::clearFaults()
+{
+    m_impl->m_faults.clear();
+}
 
 void StandinServer::setReply(const std::string& path, int status, std::string body, std::string contentType)
 {
@@ -298,14 +326,20 @@ void StandinServer::clearReplies()
     m_impl->m_replies.clear();
 }
 
-std::vector<RecordedRequest> StandinServer::requests() const { return m_impl->m_log.all(); }
+std::vector<RecordedRequest> StandinServer::requests() const
+{
+    return m_impl->m_log.all();
+}
 
 std::vector<RecordedRequest> StandinServer::requestsTo(const std::string& pathSuffix) const
 {
     return m_impl->m_log.endingWith(pathSuffix);
 }
 
-void StandinServer::clearRequests() { m_impl->m_log.clear(); }
+void StandinServer::clearRequests()
+{
+    m_impl->m_log.clear();
+}
 
 std::optional<std::string> StandinServer::designSvg(const std::string& uuid, const std::string& itemId) const
 {

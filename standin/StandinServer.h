@@ -5,10 +5,9 @@
 // the users' designs in a data folder, and can be told to fail any route so
 // that failure paths are tested over real HTTP.
 
-#include <nlohmann/json.hpp>
-
 #include <map>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 #include <vector>

@@ -9,7 +9,6 @@
 
 #include <QGuiApplication>
 #include <QMetaObject>
-
 #include <csignal>
 #include <cstdlib>
 #include <iostream>

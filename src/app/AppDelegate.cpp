@@ -22,7 +22,8 @@ AppDelegate::AppDelegate(QObject* parent)
     , m_terminate([] {
         // Unsaved work was settled by the decision: leave the event loop
         // without asking each window again.
-        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     })
 {
 }
@@ -103,7 +104,10 @@ void AppDelegate::openMainWindow()
 {
     if (!m_window)
         return;
-    m_window->show();
+    if (m_window->isMinimized())
+        m_window->showNormal();
+    else
+        m_window->show();
     m_window->raise();
 }
 

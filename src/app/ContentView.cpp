@@ -15,7 +15,8 @@
 #include <QPainter>
 #include <QTimer>
 
-ContentView::ContentView(QWidget* parent) : QWidget(parent)
+ContentView::ContentView(QWidget* parent)
+    : QWidget(parent)
 {
     setFixedSize(windowSize);
     QPalette background = palette();
@@ -38,7 +39,7 @@ ContentView::ContentView(QWidget* parent) : QWidget(parent)
     m_toastPresenter = new ToastPresenter(m_toastView, this);
 
     m_startupWork = new StartupWork(
-        {[this] { subscribeToasts(); }, [this](const UpdatePrompt& prompt) { presentUpdatePrompt(prompt); }}, this);
+        { [this] { subscribeToasts(); }, [this](const UpdatePrompt& prompt) { presentUpdatePrompt(prompt); } }, this);
 }
 
 void ContentView::paintEvent(QPaintEvent* event)
@@ -64,7 +65,6 @@ void ContentView::presentUpdatePrompt(const UpdatePrompt& prompt)
     if (!m_updateVersionView)
         m_updateVersionView = new UpdateVersionView(this);
     m_updateVersionView->setUpdate(prompt.content, prompt.url);
-    m_updateVersionView->adjustSize();
     // Like a sheet: centred at the top edge of the window.
     const QPoint topCentre = mapToGlobal(QPoint((width() - m_updateVersionView->width()) / 2, 0));
     m_updateVersionView->move(topCentre);

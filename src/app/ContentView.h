@@ -19,7 +19,7 @@ class ContentView : public QWidget {
 public:
     // The sidebar (180) beside the page area (720); as high as the pages
     // (56 + 560), so nothing of them is cut off.
-    static constexpr QSize windowSize{900, 616};
+    static constexpr QSize windowSize { 900, 616 };
 
     explicit ContentView(QWidget* parent = nullptr);
 

@@ -30,7 +30,7 @@ void DarkAppearance::apply()
     dark.setColor(QPalette::Mid, Color(0x303030));
     dark.setColor(QPalette::Dark, Color(0x181818));
     dark.setColor(QPalette::Shadow, Color(0x000000));
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (QPalette::ColorRole role : { QPalette::WindowText, QPalette::Text, QPalette::ButtonText })
         dark.setColor(QPalette::Disabled, role, Color(0x6C6C6C));
     QApplication::setPalette(dark);
 }

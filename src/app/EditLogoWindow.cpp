@@ -1,6 +1,7 @@
 #include "app/EditLogoWindow.h"
 
 #include "core/ColorUtilities.h"
+#include "editor/EditLogoView.h"
 #include "globals/AppGlobals.h"
 #include "globals/WindowController.h"
 
@@ -8,13 +9,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
-
-// The editor comes from its own library; a build without it shows an empty
-// editor area of the same size.
-#if __has_include("editor/EditLogoView.h")
-#include "editor/EditLogoView.h"
-#define TESSALY_HAS_EDIT_LOGO_VIEW 1
-#endif
 
 namespace {
 QSize contentSize()
@@ -24,19 +18,8 @@ QSize contentSize()
 
 QWidget* makeEditorArea(const QString& svg, bool fromMyDesignsView)
 {
-    QWidget* view = nullptr;
-#ifdef TESSALY_HAS_EDIT_LOGO_VIEW
-    view = new EditLogoView(svg, windowController(), fromMyDesignsView);
-#else
-    Q_UNUSED(svg);
-    Q_UNUSED(fromMyDesignsView);
-    view = new QWidget;
-#endif
+    auto* view = new EditLogoView(svg, windowController(), fromMyDesignsView);
     view->setFixedSize(contentSize());
-    QPalette background = view->palette();
-    background.setColor(QPalette::Window, Color(0x1E1E1E));
-    view->setPalette(background);
-    view->setAutoFillBackground(true);
     return view;
 }
 
@@ -59,6 +42,7 @@ QMainWindow* editLogoWindow()
     window = new QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->setFixedSize(contentSize());
+    // The colour behind the editor view.
     QPalette background = window->palette();
     background.setColor(QPalette::Window, Color(0x1E1E1E));
     window->setPalette(background);

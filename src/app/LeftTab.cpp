@@ -17,11 +17,12 @@ struct SidebarEntry {
 };
 
 constexpr SidebarEntry sidebarEntries[] = {
-    {"Discovery", "material-symbols_explore-outline (1)", "material-symbols_explore-outline", PageSelection::Discovery},
-    {"AI Logo", "mdi_magic (1)", "mdi_magic", PageSelection::AILogo},
-    {"AI Pics", "ai-pics2", "ai-pics1", PageSelection::AIPics},
-    {"My Design", "Group (1)", "Group", PageSelection::MyDesign},
-    {"Settings", "icon-park-solid_setting-one (1)", "icon-park-solid_setting-one", PageSelection::Settings},
+    { "Discovery", "material-symbols_explore-outline (1)", "material-symbols_explore-outline",
+        PageSelection::Discovery },
+    { "AI Logo", "mdi_magic (1)", "mdi_magic", PageSelection::AILogo },
+    { "AI Pics", "ai-pics2", "ai-pics1", PageSelection::AIPics },
+    { "My Design", "Group (1)", "Group", PageSelection::MyDesign },
+    { "Settings", "icon-park-solid_setting-one (1)", "icon-park-solid_setting-one", PageSelection::Settings },
 };
 
 constexpr int defaultSpacing = 8;
@@ -40,9 +41,9 @@ LeftTab::LeftTab(PageSelection* isSelectLeftTabIndex, QWidget* parent)
     layout->addSpacing(16);
     bool first = true;
     for (const SidebarEntry& entry : sidebarEntries) {
-        auto* item = new LeftTabItem(localized(QString::fromLatin1(entry.labelKey)),
-            QString::fromLatin1(entry.imageSelect), QString::fromLatin1(entry.imageUnSelect), entry.index,
-            isSelectLeftTabIndex, this);
+        auto* item
+            = new LeftTabItem(localized(QString::fromLatin1(entry.labelKey)), QString::fromLatin1(entry.imageSelect),
+                QString::fromLatin1(entry.imageUnSelect), entry.index, isSelectLeftTabIndex, this);
         if (!first)
             layout->addSpacing(defaultSpacing);
         first = false;

@@ -23,7 +23,8 @@ QHBoxLayout* leadingRow(QWidget* content)
 }
 } // namespace
 
-LogoItem::LogoItem(QWidget* parent) : QWidget(parent)
+LogoItem::LogoItem(QWidget* parent)
+    : QWidget(parent)
 {
     setFixedWidth(180);
 

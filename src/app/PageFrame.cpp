@@ -5,7 +5,9 @@
 #include <QGridLayout>
 #include <QPalette>
 
-PageFrame::PageFrame(QWidget* page, QWidget* parent) : QWidget(parent), m_page(page)
+PageFrame::PageFrame(QWidget* page, QWidget* parent)
+    : QWidget(parent)
+    , m_page(page)
 {
     setFixedSize(pageSize);
     QPalette background = palette();

@@ -9,7 +9,7 @@ class PageFrame : public QWidget {
     Q_OBJECT
 public:
     // 720 wide, the top bar (56) plus 560 high.
-    static constexpr QSize pageSize{720, 616};
+    static constexpr QSize pageSize { 720, 616 };
 
     explicit PageFrame(QWidget* page, QWidget* parent = nullptr);
 

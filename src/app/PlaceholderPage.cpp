@@ -5,7 +5,8 @@
 
 #include <QPalette>
 
-PlaceholderPage::PlaceholderPage(QWidget* parent) : QWidget(parent)
+PlaceholderPage::PlaceholderPage(QWidget* parent)
+    : QWidget(parent)
 {
     setFixedSize(PageFrame::pageSize);
     QPalette background = palette();

@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QList>
-
 #include <ctime>
 #include <unistd.h>
 
@@ -25,7 +24,7 @@ qint64 ProcessStartClock::elapsedMilliseconds()
     bool ok = false;
     const qint64 startTicks = fields.at(startTimeAfterName).toLongLong(&ok);
     const long ticksPerSecond = sysconf(_SC_CLK_TCK);
-    timespec now{};
+    timespec now {};
     if (!ok || ticksPerSecond <= 0 || clock_gettime(CLOCK_BOOTTIME, &now) != 0)
         return -1;
     const qint64 nowMs = qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;

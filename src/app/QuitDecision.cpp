@@ -8,16 +8,22 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-QuitDecision::QuitDecision() : m_askToSave(&QuitDecision::askWithAlert) {}
+QuitDecision::QuitDecision()
+    : m_askToSave(&QuitDecision::askWithAlert)
+{
+}
 
-QuitDecision::QuitDecision(Question askToSave) : m_askToSave(std::move(askToSave)) {}
+QuitDecision::QuitDecision(Question askToSave)
+    : m_askToSave(std::move(askToSave))
+{
+}
 
 QuitDecision::Reply QuitDecision::decide()
 {
     if (canQuitWithoutSaving)
         return Reply::Now;
     if (m_askToSave() == Answer::Save) {
-        RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent{});
+        RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
         return Reply::Cancel;
     }
     return Reply::Now;

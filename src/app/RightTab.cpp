@@ -12,11 +12,13 @@
 
 namespace {
 // Stack order: Discovery, AI logo, picture to logo, My Design, settings.
-constexpr int stackOrder[] = {PageSelection::Discovery, PageSelection::AILogo, PageSelection::AIPics,
-    PageSelection::MyDesign, PageSelection::Settings};
+constexpr int stackOrder[] = { PageSelection::Discovery, PageSelection::AILogo, PageSelection::AIPics,
+    PageSelection::MyDesign, PageSelection::Settings };
 } // namespace
 
-RightTab::RightTab(PageSelection* selectIndex, QWidget* parent) : QWidget(parent), m_selection(selectIndex)
+RightTab::RightTab(PageSelection* selectIndex, QWidget* parent)
+    : QWidget(parent)
+    , m_selection(selectIndex)
 {
     setFixedSize(PageFrame::pageSize);
     QPalette background = palette();
@@ -38,10 +40,8 @@ RightTab::RightTab(PageSelection* selectIndex, QWidget* parent) : QWidget(parent
 
     subscribeEvent<MyDesignEventBus::addDesignEvent>(
         this, [this](const MyDesignEventBus::addDesignEvent&) { m_selection->setIndex(PageSelection::AILogo); });
-    subscribeEvent<GeneratingViewEventBus::ToMyDesignPageEvent>(
-        this, [this](const GeneratingViewEventBus::ToMyDesignPageEvent&) {
-            m_selection->setIndex(PageSelection::MyDesign);
-        });
+    subscribeEvent<GeneratingViewEventBus::ToMyDesignPageEvent>(this,
+        [this](const GeneratingViewEventBus::ToMyDesignPageEvent&) { m_selection->setIndex(PageSelection::MyDesign); });
 }
 
 QWidget* RightTab::page(int index) const

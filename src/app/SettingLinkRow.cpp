@@ -12,13 +12,17 @@
 #include <QPainterPath>
 
 namespace {
-constexpr QSize iconSize{16, 16};
+constexpr QSize iconSize { 16, 16 };
 constexpr int labelSpacing = 8;
 } // namespace
 
 SettingLinkRow::SettingLinkRow(const QString& title, const QString& image, const QString& hoverImage,
     std::function<void()> action, QWidget* parent)
-    : QWidget(parent), m_title(title), m_image(image), m_hoverImage(hoverImage), m_action(std::move(action))
+    : QWidget(parent)
+    , m_title(title)
+    , m_image(image)
+    , m_hoverImage(hoverImage)
+    , m_action(std::move(action))
 {
     setFixedSize(rowWidth, rowHeight);
     setAttribute(Qt::WA_Hover);
@@ -91,5 +95,6 @@ void SettingLinkRow::setSelectHover(bool hover)
 
 void SettingLinkRow::showImage()
 {
-    m_icon->setPixmap(QIcon(QStringLiteral(":/images/%1.svg").arg(currentImageName())).pixmap(iconSize, devicePixelRatioF()));
+    m_icon->setPixmap(
+        QIcon(QStringLiteral(":/images/%1.svg").arg(currentImageName())).pixmap(iconSize, devicePixelRatioF()));
 }

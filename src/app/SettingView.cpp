@@ -20,28 +20,29 @@ struct LinkRowSpec {
 };
 
 const LinkRowSpec linkRows[] = {
-    {"I want to comment", "comment1", "Glyph-background 2",
+    { "I want to comment", "comment1", "Glyph-background 2",
         [] {
             printLine(QStringLiteral("点击评论"));
             openReviewPage();
-        }},
-    {"Privacy Policy", "Glyph-background 3", "privacy2",
+        } },
+    { "Privacy Policy", "Glyph-background 3", "privacy2",
         [] {
             printLine(QStringLiteral("隐私协议"));
             openPrivacyPage();
-        }},
-    {"User License Agreement", "Glyph-background 4", "userLicense2", [] { openTermsPage(); }},
-    {"Support", "Glyph-background 5", "support2",
+        } },
+    { "User License Agreement", "Glyph-background 4", "userLicense2", [] { openTermsPage(); } },
+    { "Support", "Glyph-background 5", "support2",
         [] {
             printLine(QStringLiteral("支持"));
             openContactPage();
-        }},
+        } },
 };
 
 constexpr int defaultSpacing = 8;
 } // namespace
 
-SettingView::SettingView(QWidget* parent) : QWidget(parent)
+SettingView::SettingView(QWidget* parent)
+    : QWidget(parent)
 {
     setFixedSize(720, 560);
     QPalette background = palette();
@@ -60,8 +61,8 @@ SettingView::SettingView(QWidget* parent) : QWidget(parent)
     for (const LinkRowSpec& spec : linkRows) {
         if (!m_rows.isEmpty())
             layout->addSpacing(defaultSpacing);
-        auto* row = new SettingLinkRow(localized(QString::fromLatin1(spec.titleKey)),
-            QString::fromLatin1(spec.image), QString::fromLatin1(spec.hoverImage), spec.action, this);
+        auto* row = new SettingLinkRow(localized(QString::fromLatin1(spec.titleKey)), QString::fromLatin1(spec.image),
+            QString::fromLatin1(spec.hoverImage), spec.action, this);
         layout->addWidget(row, 0, Qt::AlignHCenter);
         m_rows.append(row);
     }

@@ -6,7 +6,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-SettingViewTitleView::SettingViewTitleView(QWidget* parent) : QWidget(parent)
+SettingViewTitleView::SettingViewTitleView(QWidget* parent)
+    : QWidget(parent)
 {
     setFixedSize(720, 39);
 

@@ -5,7 +5,11 @@
 #include "globals/AppGlobals.h"
 #include "globals/ModelGlobals.h"
 
-StartupWork::StartupWork(Hooks hooks, QObject* parent) : QObject(parent), m_hooks(std::move(hooks)) {}
+StartupWork::StartupWork(Hooks hooks, QObject* parent)
+    : QObject(parent)
+    , m_hooks(std::move(hooks))
+{
+}
 
 void StartupWork::run()
 {

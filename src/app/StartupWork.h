@@ -3,7 +3,6 @@
 #include "app/UpdateCheck.h"
 
 #include <QObject>
-
 #include <functional>
 
 // The main window's start-up work, in this order and without waiting for

@@ -3,7 +3,9 @@
 #include "components/ToastView.h"
 #include "globals/AppGlobals.h"
 
-ToastPresenter::ToastPresenter(ToastView* view, QObject* parent) : QObject(parent), m_view(view)
+ToastPresenter::ToastPresenter(ToastView* view, QObject* parent)
+    : QObject(parent)
+    , m_view(view)
 {
     m_hideTimer.setSingleShot(true);
     m_hideTimer.setInterval(std::chrono::seconds(toastDuration));

@@ -8,5 +8,5 @@ std::optional<UpdatePrompt> UpdateCheck::promptFor(const CheckUpdateModel& reply
     // A reply without a version is no offer of one.
     if (data.version.isEmpty() || data.version == appVersion)
         return std::nullopt;
-    return UpdatePrompt{data.description, data.url_base + data.url};
+    return UpdatePrompt { data.description, data.url_base + data.url };
 }

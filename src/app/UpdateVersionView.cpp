@@ -39,12 +39,12 @@ QPushButton* makeButton(const QString& text, QColor background, QWidget* parent)
 }
 } // namespace
 
-UpdateVersionView::UpdateVersionView(QWidget* parent) : QDialog(parent)
+UpdateVersionView::UpdateVersionView(QWidget* parent)
+    : QDialog(parent)
 {
     // A sheet: no frame of its own, modal to the main window.
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setWindowModality(Qt::WindowModal);
-    setFixedWidth(sheetWidth);
     QPalette background = palette();
     background.setColor(QPalette::Window, Color(0x333333));
     setPalette(background);
@@ -63,10 +63,12 @@ UpdateVersionView::UpdateVersionView(QWidget* parent) : QDialog(parent)
     buttons->addWidget(m_cancelButton);
     buttons->addSpacing(12);
     buttons->addWidget(m_upgradeButton);
-    buttons->addSpacing(32);
 
+    // The side margins centre the 374-wide texts in the 438-wide sheet and
+    // keep the buttons 32 from its right edge.
+    constexpr int sideMargin = (sheetWidth - textWidth) / 2;
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 32, 0, 30);
+    layout->setContentsMargins(sideMargin, 32, sideMargin, 30);
     layout->setSpacing(0);
     layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addSpacing(16);
@@ -74,6 +76,8 @@ UpdateVersionView::UpdateVersionView(QWidget* parent) : QDialog(parent)
     layout->addSpacing(30);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    adjustSize();
 
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_upgradeButton, &QPushButton::clicked, this, &UpdateVersionView::upgrade);
@@ -89,6 +93,7 @@ void UpdateVersionView::setUpdate(const QString& updateContent, const QString& o
                            .arg(lineHeight)
                            .arg(updateContent.toHtmlEscaped()));
     m_openUpdateUrl = openUpdateUrl;
+    adjustSize();
 }
 
 void UpdateVersionView::upgrade()

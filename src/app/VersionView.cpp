@@ -6,7 +6,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-VersionView::VersionView(const QString& version, QWidget* parent) : QWidget(parent)
+VersionView::VersionView(const QString& version, QWidget* parent)
+    : QWidget(parent)
 {
     m_label = new QLabel(footerText(version), this);
     QFont font = m_label->font();

@@ -5,7 +5,9 @@
 #include <QPainter>
 
 VisualEffectView::VisualEffectView(int material, int blendingMode, QWidget* parent)
-    : QWidget(parent), m_material(material), m_blendingMode(blendingMode)
+    : QWidget(parent)
+    , m_material(material)
+    , m_blendingMode(blendingMode)
 {
 }
 

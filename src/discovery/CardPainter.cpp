@@ -62,8 +62,8 @@ void CardPainter::paintImage(QPainter& painter, const QRect& rect, int cornerRad
     painter.setClipPath(roundedPath(rect, cornerRadius));
     QSizeF size = image.deviceIndependentSize();
     size.scale(QSizeF(rect.size()), Qt::KeepAspectRatio);
-    const QRectF target(QPointF(rect.center()) + QPointF(0.5, 0.5) - QPointF(size.width() / 2, size.height() / 2),
-        size);
+    const QRectF target(
+        QPointF(rect.center()) + QPointF(0.5, 0.5) - QPointF(size.width() / 2, size.height() / 2), size);
     painter.drawPixmap(target, image, QRectF(image.rect()));
     painter.restore();
 }
@@ -80,9 +80,9 @@ void CardPainter::paintCaption(QPainter& painter, const QRect& cardRect, const Q
     const QRect band = captionRect(cardRect);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const CornerRadii radii{0, 0, cornerRadius, cornerRadius};
-    painter.fillPath(RoundedCorners::path(QRectF(band), RoundedCorners::clamped(radii, QSizeF(band.size()))),
-        Color(0x000000, 0.45));
+    const CornerRadii radii { 0, 0, cornerRadius, cornerRadius };
+    painter.fillPath(
+        RoundedCorners::path(QRectF(band), RoundedCorners::clamped(radii, QSizeF(band.size()))), Color(0x000000, 0.45));
 
     const int textWidth = band.width() - 2 * captionInset;
     const QFont titleFont = pixelFont(titlePixelSize);
@@ -99,8 +99,8 @@ void CardPainter::paintCaption(QPainter& painter, const QRect& cardRect, const Q
         Qt::AlignLeft | Qt::AlignVCenter, titleMetrics.elidedText(title, Qt::ElideRight, textWidth));
     painter.setFont(descFont);
     painter.setPen(Color(0xF1F3F5));
-    painter.drawText(QRect(band.left() + captionInset, top + titleMetrics.height() + gap, textWidth,
-                         descMetrics.height()),
+    painter.drawText(
+        QRect(band.left() + captionInset, top + titleMetrics.height() + gap, textWidth, descMetrics.height()),
         Qt::AlignLeft | Qt::AlignVCenter, descMetrics.elidedText(desc, Qt::ElideRight, textWidth));
     painter.restore();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 // Reads an id the server sent as text: an optional leading "+" or "-" and

@@ -33,7 +33,7 @@ DiscoverItemView::DiscoverItemView(QString imageUrl, QString title, QString cont
     QFont titleFont = m_title->font();
     titleFont.setWeight(QFont::DemiBold);
     m_title->setFont(titleFont);
-    for (QLabel* line : {m_title, m_content}) {
+    for (QLabel* line : { m_title, m_content }) {
         line->setFixedSize(cardSide, 20);
         line->setContentsMargins(0, 0, 20, 0);
         line->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -17,8 +17,8 @@ QSize DiscoveryItemsDelegate::cellSize()
     return QSize(cellWidth, CardMetrics::imageSide + rowSpacing);
 }
 
-void DiscoveryItemsDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-    const QModelIndex& index) const
+void DiscoveryItemsDelegate::paint(
+    QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     const QRect card = cardRect(option.rect);
     const QVariant thumbnail = index.data(TemplateListModel::ThumbnailRole);

@@ -53,16 +53,15 @@ DiscoveryView::DiscoveryView(QWidget* parent)
     m_gridArea->installEventFilter(this);
 
     m_failView = new LoadSvgFailView([this] { loadTemplates(); }, [] {}, this);
-    m_failView->setGeometry((pageWidth - failViewSide) / 2, (pageHeight - failViewSide) / 2, failViewSide,
-        failViewSide);
+    m_failView->setGeometry(
+        (pageWidth - failViewSide) / 2, (pageHeight - failViewSide) / 2, failViewSide, failViewSide);
     m_failView->hide();
 
     connect(m_grid, &TemplateGridView::cardClicked, this, &DiscoveryView::openTemplate);
     connect(m_title, &PageTitleBar::backRequested, this, &DiscoveryView::closeDetail);
 
-    subscribeEvent<EditLogoViewEvent::RetryEvent>(this, [this](const EditLogoViewEvent::RetryEvent&) {
-        loadTemplates();
-    });
+    subscribeEvent<EditLogoViewEvent::RetryEvent>(
+        this, [this](const EditLogoViewEvent::RetryEvent&) { loadTemplates(); });
     connect(new AppearanceWatcher(this), &AppearanceWatcher::appeared, this, &DiscoveryView::appear);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "discovery/LogoDetailView.h"
 #include "model/DiscorysModel.h"
 
 #include <QPointer>
@@ -7,7 +8,6 @@
 
 class DiscoveryViewTitleView;
 class LoadSvgFailView;
-class LogoDetailView;
 class TemplateGridView;
 class TemplateListModel;
 class ThumbnailCache;

@@ -15,10 +15,11 @@
 #include "globals/AppGlobals.h"
 
 #include <QHBoxLayout>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
-LogoDetailView::LogoDetailView(int itemId, bool fromMyDesignsView, DetailsListModelDatas item, bool isVersionOne,
-    QWidget* parent)
+LogoDetailView::LogoDetailView(
+    int itemId, bool fromMyDesignsView, DetailsListModelDatas item, bool isVersionOne, QWidget* parent)
     : QWidget(parent)
     , m_itemId(itemId)
     , m_fromMyDesignsView(fromMyDesignsView)
@@ -40,15 +41,24 @@ LogoDetailView::LogoDetailView(int itemId, bool fromMyDesignsView, DetailsListMo
     imageColumn->addStretch();
 
     auto* textColumn = new QVBoxLayout;
-    textColumn->setContentsMargins(0, 55, 0, 0);
-    textColumn->setSpacing(16);
+    textColumn->setContentsMargins(0, 40, 0, 0);
+    textColumn->setSpacing(12);
     textColumn->addWidget(m_prompt);
     textColumn->addWidget(m_similar);
     textColumn->addStretch();
 
-    auto* textHolder = new QWidget(this);
-    textHolder->setLayout(textColumn);
+    // Long texts push the rows below them down; what no longer fits scrolls.
+    auto* textHolder = new QScrollArea(this);
+    auto* textContent = new QWidget(textHolder);
+    textContent->setLayout(textColumn);
+    textHolder->setWidget(textContent);
+    textHolder->setWidgetResizable(true);
+    textHolder->setFrameShape(QFrame::NoFrame);
+    textHolder->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    textHolder->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     textHolder->setFixedWidth(190);
+    textHolder->viewport()->setAutoFillBackground(false);
+    textContent->setAutoFillBackground(false);
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(65, 0, 0, 0);
@@ -67,10 +77,11 @@ LogoDetailView::LogoDetailView(int itemId, bool fromMyDesignsView, DetailsListMo
     connect(m_similar, &SimlarView::downloadRequested, this, &LogoDetailView::downloadOriginalImage);
     connect(m_similar, &SimlarView::editRequested, this, &LogoDetailView::openInEditor);
 
-    subscribeEvent<LogoDetailViewEventBus::refreshEvent>(this, [this](const LogoDetailViewEventBus::refreshEvent& event) {
-        setItemId(event.id);
-        loadDetail();
-    });
+    subscribeEvent<LogoDetailViewEventBus::refreshEvent>(
+        this, [this](const LogoDetailViewEventBus::refreshEvent& event) {
+            setItemId(event.id);
+            loadDetail();
+        });
     connect(new AppearanceWatcher(this), &AppearanceWatcher::appeared, this, &LogoDetailView::loadDetail);
 }
 
@@ -92,9 +103,11 @@ void LogoDetailView::loadDetail()
     };
     // A failed request leaves the page as it was.
     if (m_fromMyDesignsView)
-        getDesignDetail(requestedId, applyLatest, [] {}, this);
+        getDesignDetail(
+            requestedId, applyLatest, [] {}, this);
     else
-        getDetailsList(requestedId, applyLatest, [] {}, this);
+        getDetailsList(
+            requestedId, applyLatest, [] {}, this);
 }
 
 void LogoDetailView::applyDetail(int itemId, const DetailsListModelDatas& item)
@@ -113,12 +126,12 @@ void LogoDetailView::downloadOriginalImage()
     downloadImageToDocuments(
         m_item.item.img, exportFileName(QStringLiteral(".webp")), QStringLiteral("WEBP"), nullptr,
         [](const QString&) {
-            RxBus::shared().post(ContentViewEventBus::ToastEvent{
-                localized(QStringLiteral("The logo has been saved to the \"Documents\" -> Tessaly directory"))});
+            RxBus::shared().post(ContentViewEventBus::ToastEvent {
+                localized(QStringLiteral("The logo has been saved to the \"Documents\" -> Tessaly directory")) });
         },
         [](const QString&) {
-            RxBus::shared().post(ContentViewEventBus::ToastEvent{
-                localized(QStringLiteral("The image could not be downloaded. Please try again."))});
+            RxBus::shared().post(ContentViewEventBus::ToastEvent {
+                localized(QStringLiteral("The image could not be downloaded. Please try again.")) });
         });
 }
 
@@ -134,5 +147,5 @@ void LogoDetailView::selectSimilar(int position)
     if (position < 0 || position >= m_item.similar.size())
         return;
     const int id = decimalIdOr(m_item.similar.at(position).id, -1);
-    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent{id});
+    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { id });
 }

@@ -9,7 +9,6 @@
 #include "globals/AppGlobals.h"
 
 #include <QPainter>
-
 #include <algorithm>
 
 namespace {
@@ -71,8 +70,8 @@ MyDesignItems::MyDesignItems(DesignListContentData discorysModelContentData, boo
 
     // What the tile does each time it comes on screen; it shows one design
     // for its whole life, so once is enough.
-    subscribeEvent<DiscoveryItemsEventBus::DeleteEvent>(this,
-        [this](const DiscoveryItemsEventBus::DeleteEvent&) { setSelect(false); });
+    subscribeEvent<DiscoveryItemsEventBus::DeleteEvent>(
+        this, [this](const DiscoveryItemsEventBus::DeleteEvent&) { setSelect(false); });
     m_isVersionOne = m_design.ver == QLatin1String("v1");
     m_badge->setVisible(m_isVersionOne);
 
@@ -93,7 +92,7 @@ void MyDesignItems::toggleSelect()
     } else if (const auto found = std::find(ids.begin(), ids.end(), id); found != ids.end()) {
         ids.erase(found);
     }
-    RxBus::shared().post(DiscoveryItemsEventBus::DeleteSelectEvent{m_design.id});
+    RxBus::shared().post(DiscoveryItemsEventBus::DeleteSelectEvent { m_design.id });
 }
 
 void MyDesignItems::setSelect(bool select)

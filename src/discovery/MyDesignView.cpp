@@ -71,8 +71,13 @@ MyDesignView::MyDesignView(QWidget* parent)
     gridOptions.hPadding = 10;
     gridOptions.isScrollable = true;
     gridOptions.showScrollIndicators = false;
-    m_grid = new QGrid(0, gridOptions, [](int) { return nullptr; }, content);
+    m_grid = new QGrid(
+        0, gridOptions, [](int) { return nullptr; }, content);
     m_grid->setFixedWidth(pageWidth);
+    // The grid's see-through content shows as black in this page's stack; paint it the page's colour.
+    m_grid->contentWidget()->setAttribute(Qt::WA_TranslucentBackground, false);
+    m_grid->contentWidget()->setAttribute(Qt::WA_NoSystemBackground, false);
+    fillDark(m_grid->contentWidget());
     column->addWidget(m_grid, 1);
 
     m_detailArea = new QWidget(content);
@@ -95,21 +100,21 @@ MyDesignView::MyDesignView(QWidget* parent)
     connect(m_deleteView, &DeleteView::deleteModeRequested, this, [this] { setDeleteMode(true); });
     connect(m_deleteView, &DeleteView::alertRequested, this, &MyDesignView::deleteControlTapped);
 
-    subscribeEvent<DiscoveryItemsEventBus::DeleteSelectEvent>(this,
-        [this](const DiscoveryItemsEventBus::DeleteSelectEvent&) { setDeleteMode(!deleteItemIds().empty()); });
-    subscribeEvent<GeneratingViewEventBus::ToMyDesignPageEvent>(this,
-        [this](const GeneratingViewEventBus::ToMyDesignPageEvent& event) {
+    subscribeEvent<DiscoveryItemsEventBus::DeleteSelectEvent>(
+        this, [this](const DiscoveryItemsEventBus::DeleteSelectEvent&) { setDeleteMode(!deleteItemIds().empty()); });
+    subscribeEvent<GeneratingViewEventBus::ToMyDesignPageEvent>(
+        this, [this](const GeneratingViewEventBus::ToMyDesignPageEvent& event) {
             closeDetail();
             setItems({});
             setDeleteMode(false);
             loadDesignList(event.formAIPics);
         });
-    subscribeEvent<MyDesignEventBus::openEditLogoViewEvent>(this,
-        [this](const MyDesignEventBus::openEditLogoViewEvent&) { openFirstDesignInEditor(); });
-    subscribeEvent<MyDesignEventBus::getDataEvent>(this,
-        [this](const MyDesignEventBus::getDataEvent&) { reloadDesignList(); });
-    subscribeEvent<EditLogoViewEvent::RetryEvent>(this,
-        [this](const EditLogoViewEvent::RetryEvent&) { reloadDesignList(); });
+    subscribeEvent<MyDesignEventBus::openEditLogoViewEvent>(
+        this, [this](const MyDesignEventBus::openEditLogoViewEvent&) { openFirstDesignInEditor(); });
+    subscribeEvent<MyDesignEventBus::getDataEvent>(
+        this, [this](const MyDesignEventBus::getDataEvent&) { reloadDesignList(); });
+    subscribeEvent<EditLogoViewEvent::RetryEvent>(
+        this, [this](const EditLogoViewEvent::RetryEvent&) { reloadDesignList(); });
     connect(new AppearanceWatcher(this), &AppearanceWatcher::appeared, this, &MyDesignView::appear);
 
     updateVisibility();
@@ -132,7 +137,7 @@ void MyDesignView::loadDesignList(bool openEditor)
         [this, openEditor](const DesignListModel& reply) {
             setItems(reply.data.items);
             if (openEditor)
-                RxBus::shared().post(MyDesignEventBus::openEditLogoViewEvent{});
+                RxBus::shared().post(MyDesignEventBus::openEditLogoViewEvent {});
             setLoadingSvgFail(false);
             Q_EMIT designListApplied();
         },
@@ -211,7 +216,7 @@ void MyDesignView::deleteSelectedDesigns()
                     deleteFailed();
                     return;
                 }
-                RxBus::shared().post(DiscoveryItemsEventBus::DeleteEvent{});
+                RxBus::shared().post(DiscoveryItemsEventBus::DeleteEvent {});
                 reloadDesignList();
             },
             [this] { deleteFailed(); }, this);
@@ -220,8 +225,8 @@ void MyDesignView::deleteSelectedDesigns()
 
 void MyDesignView::deleteFailed()
 {
-    RxBus::shared().post(ContentViewEventBus::ToastEvent{
-        localized(QStringLiteral("The design could not be deleted. Please try again."))});
+    RxBus::shared().post(ContentViewEventBus::ToastEvent {
+        localized(QStringLiteral("The design could not be deleted. Please try again.")) });
     // The list shows again what the server holds, with no tile left ticked.
     reloadDesignList();
 }

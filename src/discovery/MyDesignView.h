@@ -1,15 +1,14 @@
 #pragma once
 
+#include "discovery/LogoDetailView.h"
 #include "model/DesignListModel.h"
 
 #include <QPointer>
 #include <QWidget>
-
 #include <functional>
 
 class DeleteView;
 class LoadSvgFailView;
-class LogoDetailView;
 class MyDesignItems;
 class MyDesignViewTitleView;
 class NotDesignItems;

@@ -39,5 +39,5 @@ NotDesignItems::NotDesignItems(QWidget* parent)
     , m_addTile(new AddTile(this))
 {
     m_addTile->move(20, 20);
-    connect(m_addTile, &TapTarget::tapped, this, [] { RxBus::shared().post(MyDesignEventBus::addDesignEvent{}); });
+    connect(m_addTile, &TapTarget::tapped, this, [] { RxBus::shared().post(MyDesignEventBus::addDesignEvent {}); });
 }

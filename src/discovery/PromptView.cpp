@@ -16,7 +16,7 @@ PromptView::PromptView(QWidget* parent)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 10, 0, 0);
     column->setSpacing(6);
-    for (QLabel* text : {m_title, m_desc, m_prompt}) {
+    for (QLabel* text : { m_title, m_desc, m_prompt }) {
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -49,9 +49,9 @@ SimlarView::SimlarView(QWidget* parent)
     column->setSpacing(8);
     column->addWidget(detailSectionTitle(QStringLiteral("Other"), this));
     column->addWidget(m_row);
-    column->addSpacing(17);
+    column->addSpacing(6);
     column->addWidget(m_download);
-    column->addSpacing(12);
+    column->addSpacing(4);
     column->addWidget(m_edit);
     column->addStretch();
 

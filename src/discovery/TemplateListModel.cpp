@@ -63,6 +63,6 @@ void TemplateListModel::thumbnailArrived(const QString& url)
         return;
     for (int row : *rows) {
         const QModelIndex changed = index(row);
-        Q_EMIT dataChanged(changed, changed, {ThumbnailRole});
+        Q_EMIT dataChanged(changed, changed, { ThumbnailRole });
     }
 }

@@ -8,7 +8,6 @@
 #include <QSet>
 #include <QSize>
 #include <QStringList>
-
 #include <optional>
 
 class QNetworkReply;

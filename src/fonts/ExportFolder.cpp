@@ -16,9 +16,8 @@ namespace {
 
 FolderOpener& folderOpener()
 {
-    static FolderOpener opener = [](const QString& folderPath) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(folderPath));
-    };
+    static FolderOpener opener
+        = [](const QString& folderPath) { QDesktopServices::openUrl(QUrl::fromLocalFile(folderPath)); };
     return opener;
 }
 
@@ -88,7 +87,7 @@ void downloadImageToDocuments(const QString& url, const QString& fileName, const
             onFailure(message);
     };
 
-    const QUrl source(url, QUrl::StrictMode);
+    const QUrl source(url);
     if (url.trimmed().isEmpty() || !source.isValid() || source.scheme().isEmpty()) {
         fail(QStringLiteral("无效的 URL"));
         return;

@@ -14,8 +14,8 @@ FontCatalogue& FontCatalogue::shared()
 
 QStringList FontCatalogue::shippedFontFiles()
 {
-    return {QStringLiteral("DejaVuSerif.ttf"), QStringLiteral("DejaVuSerif-Bold.ttf"),
-        QStringLiteral("DejaVuSansMono.ttf")};
+    return { QStringLiteral("DejaVuSerif.ttf"), QStringLiteral("DejaVuSerif-Bold.ttf"),
+        QStringLiteral("DejaVuSansMono.ttf") };
 }
 
 void requestRemoteFontList()

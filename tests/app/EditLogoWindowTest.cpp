@@ -2,13 +2,13 @@
 // opener hands to the editor.
 
 #include "app/EditLogoWindow.h"
+
 #include "canvas/WebViewViewController.h"
 #include "globals/AppGlobals.h"
 #include "globals/WindowController.h"
 
 #include <QMainWindow>
 #include <QPointer>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,7 +17,13 @@ class EditLogoWindowTest : public ::testing::Test {
 protected:
     void TearDown() override
     {
+        // The editor hands the shared canvas back to its controller as it goes,
+        // as it does when the application quits.
+        delete editLogoWindow()->takeCentralWidget();
         editLogoWindow()->hide();
+        // Web views must go while the application object is whole; this test
+        // program has no quit to end them at.
+        delete sharedWebViewController().view();
         canQuitWithoutSaving = true;
     }
 };

@@ -1,6 +1,5 @@
 // The main window: sidebar, page stack, page-switch events and toasts.
 
-#include "support/TestSupport.h"
 #include "app/ContentView.h"
 #include "app/LeftTab.h"
 #include "app/LeftTabItem.h"
@@ -12,9 +11,9 @@
 #include "components/ToastView.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
+#include "support/TestSupport.h"
 
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,8 +27,8 @@ protected:
 
 TEST_F(MainWindowTest, SidebarListsThePagesInOrderWithDiscoverySelected)
 {
-    const QStringList labels{"Discovery", "AI Logo", "AI Pics", "My Design", "Settings"};
-    const QList<int> indices{0, 1, 4, 2, 3};
+    const QStringList labels { "Discovery", "AI Logo", "AI Pics", "My Design", "Settings" };
+    const QList<int> indices { 0, 1, 4, 2, 3 };
     ASSERT_EQ(view.leftTab()->items().size(), 5);
     for (int row = 0; row < 5; ++row) {
         EXPECT_EQ(item(row)->text(), labels[row]);
@@ -68,7 +67,7 @@ TEST_F(MainWindowTest, PagesAreBuiltOnceAndKeptAcrossSwitches)
         pages.append(view.rightTab()->page(index));
         ASSERT_NE(pages.last(), nullptr);
     }
-    for (int index : {3, 1, 4, 0, 2, 0})
+    for (int index : { 3, 1, 4, 0, 2, 0 })
         view.selection()->setIndex(index);
     for (int index = 0; index < 5; ++index)
         EXPECT_EQ(view.rightTab()->page(index), pages[index]);
@@ -77,11 +76,11 @@ TEST_F(MainWindowTest, PagesAreBuiltOnceAndKeptAcrossSwitches)
 TEST_F(MainWindowTest, BusEventsSwitchPages)
 {
     view.selection()->setIndex(PageSelection::Settings);
-    RxBus::shared().post(MyDesignEventBus::addDesignEvent{});
+    RxBus::shared().post(MyDesignEventBus::addDesignEvent {});
     EXPECT_EQ(view.selection()->index(), PageSelection::AILogo);
     EXPECT_TRUE(item(1)->isSelected());
 
-    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent{true});
+    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent { true });
     EXPECT_EQ(view.selection()->index(), PageSelection::MyDesign);
     EXPECT_EQ(view.rightTab()->visiblePageIndex(), PageSelection::MyDesign);
 }
@@ -112,7 +111,7 @@ TEST(MainWindowGeometryTest, WindowHoldsTheSidebarAndTheWholePageHeight)
 
 class ToastTest : public ::testing::Test {
 protected:
-    void postToast(const QString& text) { RxBus::shared().post(ContentViewEventBus::ToastEvent{text}); }
+    void postToast(const QString& text) { RxBus::shared().post(ContentViewEventBus::ToastEvent { text }); }
 
     ContentView view;
 };

@@ -1,8 +1,10 @@
 // The one quit decision, and the ways of quitting that reach it.
 
+#include "app/QuitDecision.h"
+
 #include "app/AppDelegate.h"
 #include "app/ContentView.h"
-#include "app/QuitDecision.h"
+#include "app/PageSelection.h"
 #include "core/RxBus.h"
 #include "editor/EditorEvents.h"
 #include "globals/AppGlobals.h"
@@ -10,7 +12,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -97,8 +98,8 @@ TEST_F(AppDelegateQuitTest, EveryQuitRequestGoesThroughTheDecision)
     canQuitWithoutSaving = false;
     delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Save));
 
-    delegate->quitAction()->trigger();           // menu item and Shift+Ctrl+Q
-    requestApplicationQuit();                    // the editor's second terminate
+    delegate->quitAction()->trigger(); // menu item and Shift+Ctrl+Q
+    requestApplicationQuit(); // the editor's second terminate
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(quitSaves.count(), 2);
     EXPECT_EQ(terminated, 0);
@@ -114,6 +115,30 @@ TEST_F(AppDelegateQuitTest, EveryQuitRequestGoesThroughTheDecision)
     // Once quitting, further requests change nothing.
     delegate->quitAction()->trigger();
     EXPECT_EQ(terminated, 1);
+}
+
+TEST_F(AppDelegateQuitTest, RequestWhileTheAlertIsOpenIsDropped)
+{
+    canQuitWithoutSaving = false;
+    delegate->setQuitDecision(QuitDecision([this] {
+        ++asked;
+        delegate->requestQuit(); // e.g. the tray's "Quit" chosen again
+        return QuitDecision::Answer::Cancel;
+    }));
+    delegate->requestQuit();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(terminated, 1);
+}
+
+TEST_F(AppDelegateQuitTest, OpenTheMainWindowBringsBackTheSameWindow)
+{
+    ContentView* window = delegate->window();
+    window->selection()->setIndex(PageSelection::Settings);
+    window->hide();
+    delegate->openMainWindow();
+    EXPECT_EQ(delegate->window(), window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->selection()->index(), PageSelection::Settings);
 }
 
 TEST_F(AppDelegateQuitTest, QuitShortcutIsShiftCtrlQForTheWholeApplication)

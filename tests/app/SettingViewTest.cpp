@@ -1,16 +1,16 @@
 // The settings page: its rows, their hover look, the pages they open and the
 // version footer.
 
+#include "app/SettingView.h"
+
 #include "OpenedUrls.h"
 #include "app/SettingLinkRow.h"
-#include "app/SettingView.h"
 #include "app/VersionView.h"
 #include "core/Configs.h"
 
 #include <QEnterEvent>
 #include <QTest>
 #include <QUrl>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,7 +30,7 @@ TEST(SettingViewTest, FourRowsInPageOrder)
 {
     SettingView page;
     EXPECT_EQ(page.size(), QSize(720, 560));
-    const QStringList titles{"I want to comment", "Privacy Policy", "User License Agreement", "Support"};
+    const QStringList titles { "I want to comment", "Privacy Policy", "User License Agreement", "Support" };
     ASSERT_EQ(page.rows().size(), 4);
     for (int row = 0; row < 4; ++row) {
         EXPECT_EQ(page.rows()[row]->title(), titles[row]);
@@ -41,8 +41,8 @@ TEST(SettingViewTest, FourRowsInPageOrder)
 TEST(SettingViewTest, HoverLightsTheRowAndSwapsItsImage)
 {
     SettingView page;
-    const QStringList plain{"comment1", "Glyph-background 3", "Glyph-background 4", "Glyph-background 5"};
-    const QStringList lit{"Glyph-background 2", "privacy2", "userLicense2", "support2"};
+    const QStringList plain { "comment1", "Glyph-background 3", "Glyph-background 4", "Glyph-background 5" };
+    const QStringList lit { "Glyph-background 2", "privacy2", "userLicense2", "support2" };
     for (int index = 0; index < 4; ++index) {
         SettingLinkRow* row = page.rows()[index];
         EXPECT_EQ(row->currentImageName(), plain[index]);
@@ -63,9 +63,9 @@ TEST(SettingViewTest, EachRowOpensItsPageOnceAndLogsAsGiven)
     OpenedUrls opened;
     SettingView page;
     const QString site = Configs::Network::companySiteURL;
-    const QList<QUrl> expected{QUrl(Configs::Network::reviewPageURL), QUrl(site + "/privacy-policy"),
-        QUrl(site + "/license-agreement"), QUrl(site + "/about/contact")};
-    const QStringList lines{"点击评论\n", "隐私协议\n", "", "支持\n"};
+    const QList<QUrl> expected { QUrl(Configs::Network::reviewPageURL), QUrl(site + "/privacy-policy"),
+        QUrl(site + "/license-agreement"), QUrl(site + "/about/contact") };
+    const QStringList lines { "点击评论\n", "隐私协议\n", "", "支持\n" };
     for (int index = 0; index < 4; ++index) {
         testing::internal::CaptureStdout();
         QTest::mouseClick(page.rows()[index], Qt::LeftButton);

@@ -3,7 +3,6 @@
 #include "fonts/FontCatalogue.h"
 
 #include <QFontDatabase>
-
 #include <gtest/gtest.h>
 
 namespace {

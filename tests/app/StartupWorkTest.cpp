@@ -1,18 +1,17 @@
 // The main window's start-up work against the stand-in server: what it sends,
 // in which order, once per run, and when it offers an update.
 
-#include "OpenedUrls.h"
-#include "support/StandinHarness.h"
-#include "support/TestSupport.h"
-#include "app/ContentView.h"
 #include "app/StartupWork.h"
+
+#include "OpenedUrls.h"
+#include "app/ContentView.h"
 #include "app/UpdateVersionView.h"
 #include "globals/ModelGlobals.h"
+#include "support/StandinHarness.h"
+#include "support/TestSupport.h"
 
 #include <QPushButton>
-
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace {
@@ -26,8 +25,8 @@ constexpr const char* updatePath = "/v1/ty/check_update";
 std::vector<std::size_t> logPositions(const std::string& output)
 {
     std::vector<std::size_t> positions;
-    for (const char* label : {"miscGetConfig request Data = ", "backupv1design request Data = ",
-             "getFontList request Data = ", "checkUpdate request Data = "})
+    for (const char* label : { "miscGetConfig request Data = ", "backupv1design request Data = ",
+             "getFontList request Data = ", "checkUpdate request Data = " })
         positions.push_back(output.find(label));
     return positions;
 }
@@ -48,20 +47,14 @@ protected:
             && countTo(updatePath) >= 1;
     }
 
-    void SetUp() override { startServer(); }
-
-    // One server at a time, so the client's addresses are restored in order.
-    void startServer(standin::Options options = {})
-    {
-        harness.reset();
-        harness = std::make_unique<StandinHarness>(std::move(options));
-    }
+    void startServer(standin::Options options = {}) { harness = std::make_unique<StandinHarness>(std::move(options)); }
 
     std::unique_ptr<StandinHarness> harness;
 };
 
 TEST_F(StartupWorkTest, SendsItsRequestsInOrderWithoutWaiting)
 {
+    startServer();
     ContentView view;
     testing::internal::CaptureStdout();
     view.startupWork()->run();
@@ -83,6 +76,7 @@ TEST_F(StartupWorkTest, SendsItsRequestsInOrderWithoutWaiting)
 
 TEST_F(StartupWorkTest, RunsOnceHoweverOftenTheWindowIsShown)
 {
+    startServer();
     ContentView view;
     view.show();
     ASSERT_TRUE(waitUntil([&] { return view.startupWork()->hasRun(); }));
@@ -99,6 +93,7 @@ TEST_F(StartupWorkTest, RunsOnceHoweverOftenTheWindowIsShown)
 
 TEST_F(StartupWorkTest, KeepsTheConfigurationReply)
 {
+    startServer();
     configModel() = GetConfigModel();
     ContentView view;
     view.startupWork()->run();

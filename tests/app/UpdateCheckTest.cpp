@@ -1,8 +1,11 @@
-// When the update prompt appears, and what it offers.
+// When the update prompt appears, what it offers and how it shows it.
 
 #include "app/UpdateCheck.h"
+
+#include "app/UpdateVersionView.h"
 #include "model/CheckUpdateModel.h"
 
+#include <QLabel>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,6 +49,19 @@ TEST(UpdateCheckTest, AddressJoinsBaseAndPathAsTheyStand)
     EXPECT_EQ(UpdateCheck::promptFor(replyWithVersion("2", "http://h/dl", "app.deb"), app)->url,
         QStringLiteral("http://h/dlapp.deb"));
     EXPECT_EQ(UpdateCheck::promptFor(replyWithVersion("2"), app)->url, QString());
+}
+
+TEST(UpdateVersionViewTest, ShowsTheDescriptionAsTextNeverAsMarkup)
+{
+    UpdateVersionView prompt;
+    prompt.setUpdate(QStringLiteral("<img src=x> & <b>bold</b>"), QStringLiteral("http://h/app.deb"));
+    EXPECT_EQ(prompt.width(), 438);
+    bool shownEscaped = false;
+    for (const QLabel* label : prompt.findChildren<QLabel*>()) {
+        EXPECT_FALSE(label->text().contains(QStringLiteral("<img")));
+        shownEscaped = shownEscaped || label->text().contains(QStringLiteral("&lt;img src=x&gt; &amp; &lt;b&gt;"));
+    }
+    EXPECT_TRUE(shownEscaped);
 }
 
 } // namespace

@@ -14,8 +14,8 @@ TEST(DecimalId, ReadsSignedDecimalText)
 
 TEST(DecimalId, RejectsEverythingElse)
 {
-    for (const char* text : {"", "+", "-", "12a", " 12", "12 ", "1.0", "0x10", "١٢", "99999999999999999999",
-             "9223372036854775808", "-9223372036854775809", "+-1"}) {
+    for (const char* text : { "", "+", "-", "12a", " 12", "12 ", "1.0", "0x10", "١٢", "99999999999999999999",
+             "9223372036854775808", "-9223372036854775809", "+-1" }) {
         EXPECT_FALSE(parseDecimalId(QString::fromUtf8(text))) << text;
     }
 }

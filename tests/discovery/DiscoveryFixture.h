@@ -14,9 +14,7 @@
 #include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 #include <vector>
 
@@ -32,18 +30,21 @@ protected:
     {
         ASSERT_TRUE(m_home.isValid());
         m_previousHome = qgetenv("HOME");
+        m_homeReplaced = true;
         qputenv("HOME", m_home.path().toUtf8());
         setEditLogoWindowOpener([this](int itemId, const QString& svg, bool fromMyDesignsView) {
-            openedEditors.push_back({itemId, svg, fromMyDesignsView});
+            openedEditors.push_back({ itemId, svg, fromMyDesignsView });
         });
         setExportFolderOpener([this](const QString& folder) { openedFolders << folder; });
-        subscribeEvent<ContentViewEventBus::ToastEvent>(&m_busContext,
-            [this](const ContentViewEventBus::ToastEvent& toast) { toasts << toast.text; });
+        subscribeEvent<ContentViewEventBus::ToastEvent>(
+            &m_busContext, [this](const ContentViewEventBus::ToastEvent& toast) { toasts << toast.text; });
         deleteItemIds().clear();
     }
 
     void TearDown() override
     {
+        if (!m_homeReplaced)
+            return;
         qputenv("HOME", m_previousHome);
         setEditLogoWindowOpener({});
         setExportFolderOpener([](const QString&) {});
@@ -71,5 +72,6 @@ private:
     mutable StandinHarness m_harness;
     QTemporaryDir m_home;
     QByteArray m_previousHome;
+    bool m_homeReplaced = false;
     QObject m_busContext;
 };

@@ -1,6 +1,6 @@
-#include "DiscoveryFixture.h"
-
 #include "discovery/DiscoveryView.h"
+
+#include "DiscoveryFixture.h"
 #include "discovery/DiscoveryViewTitleView.h"
 #include "discovery/LogoDetailView.h"
 #include "discovery/TapTarget.h"
@@ -146,7 +146,7 @@ TEST_F(DiscoveryViewTest, AFailedReloadKeepsTheTemplatesItHad)
     DiscoveryView view;
     showAndLoad(view);
     server().setFault(listPath, standin::Fault::NotJson);
-    RxBus::shared().post(EditLogoViewEvent::RetryEvent{});
+    RxBus::shared().post(EditLogoViewEvent::RetryEvent {});
     ASSERT_TRUE(waitUntil([&] { return view.isLoadingSvgFail(); }));
     EXPECT_EQ(view.items().size(), 300);
 }

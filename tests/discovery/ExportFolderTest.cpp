@@ -1,6 +1,6 @@
-#include "DiscoveryFixture.h"
-
 #include "fonts/ExportFolder.h"
+
+#include "DiscoveryFixture.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -62,7 +62,8 @@ TEST_F(ExportFolderTest, NamesFilesAfterTheCurrentSecond)
     const qint64 before = QDateTime::currentSecsSinceEpoch();
     const QString name = exportFileName(QStringLiteral(".webp"));
     const qint64 after = QDateTime::currentSecsSinceEpoch();
-    const QRegularExpressionMatch match = QRegularExpression(QStringLiteral("^Tessaly_([1-9][0-9]*)\\.webp$")).match(name);
+    const QRegularExpressionMatch match
+        = QRegularExpression(QStringLiteral("^Tessaly_([1-9][0-9]*)\\.webp$")).match(name);
     ASSERT_TRUE(match.hasMatch()) << name.toStdString();
     const qint64 seconds = match.captured(1).toLongLong();
     EXPECT_GE(seconds, before);
@@ -81,7 +82,7 @@ TEST_F(ExportFolderTest, WritesTheDownloadedBytesAndOpensTheFolder)
     const QString expected = QDir(documentsPath()).filePath(QStringLiteral("Tessaly/WEBP/Tessaly_1.webp"));
     EXPECT_EQ(outcome.path, expected);
     EXPECT_EQ(readAll(expected), QByteArray::fromStdString(image));
-    EXPECT_EQ(openedFolders, QStringList{QDir(documentsPath()).filePath(QStringLiteral("Tessaly"))});
+    EXPECT_EQ(openedFolders, QStringList { QDir(documentsPath()).filePath(QStringLiteral("Tessaly")) });
 }
 
 TEST_F(ExportFolderTest, ReportsEveryFailureAndWritesNothing)
@@ -90,8 +91,8 @@ TEST_F(ExportFolderTest, ReportsEveryFailureAndWritesNothing)
     server().setFault("/static/test/dropped.webp", standin::Fault::Drop);
     const QString webp = QDir(documentsPath()).filePath(QStringLiteral("Tessaly/WEBP"));
 
-    for (const QString& source : {url("/static/test/broken.webp"), url("/static/test/dropped.webp"), QString(),
-             QStringLiteral("not a url"), QStringLiteral("http://127.0.0.1:1/refused.webp")}) {
+    for (const QString& source : { url("/static/test/broken.webp"), url("/static/test/dropped.webp"), QString(),
+             QStringLiteral("not a url"), QStringLiteral("http://127.0.0.1:1/refused.webp") }) {
         const DownloadOutcome outcome = download(source, QStringLiteral("Tessaly_2.webp"));
         EXPECT_EQ(outcome.successes, 0) << source.toStdString();
         EXPECT_EQ(outcome.failures, 1) << source.toStdString();

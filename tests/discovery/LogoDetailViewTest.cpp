@@ -1,8 +1,8 @@
-#include "DiscoveryFixture.h"
+#include "discovery/LogoDetailView.h"
 
+#include "DiscoveryFixture.h"
 #include "api/APIFactory.h"
 #include "discovery/ImageLogo.h"
-#include "discovery/LogoDetailView.h"
 #include "discovery/PromptView.h"
 #include "discovery/SimlarItems.h"
 #include "discovery/SimlarView.h"
@@ -98,7 +98,7 @@ TEST_F(LogoDetailViewTest, ASavedDesignLoadsThroughTheDesignRequest)
     EXPECT_EQ(requestCount(templateDetailPath), 0);
 
     // A refresh of a saved design asks the design request again, with the posted id.
-    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent{13});
+    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { 13 });
     ASSERT_TRUE(waitForRequests(designDetailPath, 2));
     EXPECT_EQ(requestsTo(designDetailPath)[1].body.value("item_id", -1), 13);
     EXPECT_EQ(view->itemId(), 13);
@@ -123,8 +123,8 @@ TEST_F(LogoDetailViewTest, ShortMissingOrEmptyDataNeverBreaksThePage)
     EXPECT_TRUE(view->simlarView()->downloadButton()->isVisible());
 
     int shown = 2;
-    for (const char* body : {R"({"status":0,"data":{}})", R"({"status":0})", R"({"status":0,"data":{"similar":null}})",
-             R"({"status":0,"data":{"item":"text","similar":{"0":1}}})"}) {
+    for (const char* body : { R"({"status":0,"data":{}})", R"({"status":0})", R"({"status":0,"data":{"similar":null}})",
+             R"({"status":0,"data":{"item":"text","similar":{"0":1}}})" }) {
         server().setReply(templateDetailPath, 200, body);
         view->loadDetail();
         ASSERT_TRUE(waitShown(++shown)) << body;
@@ -149,8 +149,7 @@ TEST_F(LogoDetailViewTest, AFailedLoadLeavesThePageAsItWas)
 
 TEST_F(LogoDetailViewTest, ASimilarTileSwitchesThePageToThatDesign)
 {
-    server().setReply(templateDetailPath, 200,
-        detailReply(R"([{"id":"+31","img":""},{"id":"x9","img":""}])"));
+    server().setReply(templateDetailPath, 200, detailReply(R"([{"id":"+31","img":""},{"id":"x9","img":""}])"));
     auto view = openDetail(7);
     ASSERT_TRUE(waitShown(1));
     QList<int> announced;
@@ -166,7 +165,7 @@ TEST_F(LogoDetailViewTest, ASimilarTileSwitchesThePageToThatDesign)
     QTest::mouseClick(view->simlarView()->similarTile(1), Qt::LeftButton);
     ASSERT_TRUE(waitForRequests(templateDetailPath, 3));
     EXPECT_EQ(requestsTo(templateDetailPath)[2].body.value("item_id", 0), -1);
-    EXPECT_EQ(announced, (QList<int>{31, -1}));
+    EXPECT_EQ(announced, (QList<int> { 31, -1 }));
 }
 
 TEST_F(LogoDetailViewTest, OnlyTheLatestRequestIsShownAndEditOpensItUnderItsOwnId)
@@ -180,7 +179,7 @@ TEST_F(LogoDetailViewTest, OnlyTheLatestRequestIsShownAndEditOpensItUnderItsOwnI
     auto view = openDetail(slowId);
     ASSERT_TRUE(waitForRequests(templateDetailPath, 1));
     server().clearFaults();
-    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent{fastId});
+    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { fastId });
     ASSERT_TRUE(waitShown(1));
     const DetailsListModelDatas fast = view->item();
     EXPECT_EQ(view->shownItemId(), fastId);
@@ -236,9 +235,8 @@ TEST_F(LogoDetailViewTest, TheDownloadToastComesAfterTheFileIsWritten)
     const QString webp = QDir(documentsPath()).filePath(QStringLiteral("Tessaly/WEBP"));
     QStringList filesAtToast;
     QObject context;
-    subscribeEvent<ContentViewEventBus::ToastEvent>(&context, [&](const ContentViewEventBus::ToastEvent&) {
-        filesAtToast = QDir(webp).entryList(QDir::Files);
-    });
+    subscribeEvent<ContentViewEventBus::ToastEvent>(
+        &context, [&](const ContentViewEventBus::ToastEvent&) { filesAtToast = QDir(webp).entryList(QDir::Files); });
     view->simlarView()->downloadButton()->click();
     EXPECT_TRUE(toasts.isEmpty()) << "no toast before the file is written";
     ASSERT_TRUE(waitUntil([&] { return !toasts.isEmpty(); }));
@@ -255,14 +253,14 @@ TEST_F(LogoDetailViewTest, AFailedDownloadSaysSo)
 {
     server().setFault("/static/test/missing.webp", standin::Fault::Http500);
     const std::string img = server().baseUrl() + "/static/test/missing.webp";
-    server().setReply(templateDetailPath, 200,
-        R"({"status":0,"data":{"item":{"id":"7","img":")" + img + R"("},"similar":[]}})");
+    server().setReply(
+        templateDetailPath, 200, R"({"status":0,"data":{"item":{"id":"7","img":")" + img + R"("},"similar":[]}})");
     auto view = openDetail(7);
     ASSERT_TRUE(waitShown(1));
 
     view->downloadOriginalImage();
     ASSERT_TRUE(waitUntil([&] { return !toasts.isEmpty(); }));
-    EXPECT_EQ(toasts, QStringList{QStringLiteral("The image could not be downloaded. Please try again.")});
+    EXPECT_EQ(toasts, QStringList { QStringLiteral("The image could not be downloaded. Please try again.") });
 
     // An empty URL fails at once, and says so too.
     server().setReply(templateDetailPath, 200, detailReply("[]"));
@@ -278,13 +276,13 @@ TEST_F(LogoDetailViewTest, TheEditorsRefreshReloadsAnOpenPage)
     server().setReply(templateDetailPath, 200, detailReply("[]"));
     auto view = openDetail(7);
     ASSERT_TRUE(waitShown(1));
-    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent{99});
+    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { 99 });
     ASSERT_TRUE(waitForRequests(templateDetailPath, 2));
     EXPECT_EQ(requestsTo(templateDetailPath)[1].body.value("item_id", 0), 99);
 
     // A closed page no longer answers.
     view.reset();
-    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent{100});
+    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { 100 });
     pumpEvents(100);
     EXPECT_EQ(requestCount(templateDetailPath), 2);
 }

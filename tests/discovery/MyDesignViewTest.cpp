@@ -1,12 +1,12 @@
-#include "DiscoveryFixture.h"
+#include "discovery/MyDesignView.h"
 
+#include "DiscoveryFixture.h"
 #include "components/QGrid.h"
 #include "discovery/DeleteView.h"
 #include "discovery/DiscoveryEvents.h"
 #include "discovery/ImageLabel.h"
 #include "discovery/LogoDetailView.h"
 #include "discovery/MyDesignItems.h"
-#include "discovery/MyDesignView.h"
 #include "discovery/MyDesignViewTitleView.h"
 #include "discovery/NotDesignItems.h"
 #include "discovery/SimlarView.h"
@@ -99,7 +99,8 @@ TEST_F(MyDesignViewTest, NoDesignsShowsTheAddTileWhichAsksForTheAiPage)
 
     int asked = 0;
     QObject context;
-    subscribeEvent<MyDesignEventBus::addDesignEvent>(&context, [&](const MyDesignEventBus::addDesignEvent&) { ++asked; });
+    subscribeEvent<MyDesignEventBus::addDesignEvent>(
+        &context, [&](const MyDesignEventBus::addDesignEvent&) { ++asked; });
     QTest::mouseClick(view->emptyView()->addTile(), Qt::LeftButton);
     QTest::mouseClick(view->emptyView()->addTile(), Qt::LeftButton);
     EXPECT_EQ(asked, 2);
@@ -138,8 +139,8 @@ TEST_F(MyDesignViewTest, TicksFollowTheAppWideListAndArmDeleteMode)
     auto view = showPage(designList(R"([{"id":"5"},{"id":"5"},{"id":"x"},{"id":""}])"));
     QStringList posted;
     QObject context;
-    subscribeEvent<DiscoveryItemsEventBus::DeleteSelectEvent>(&context,
-        [&](const DiscoveryItemsEventBus::DeleteSelectEvent& event) { posted << event.id; });
+    subscribeEvent<DiscoveryItemsEventBus::DeleteSelectEvent>(
+        &context, [&](const DiscoveryItemsEventBus::DeleteSelectEvent& event) { posted << event.id; });
 
     QTest::mouseClick(view->tile(0)->checkbox(), Qt::LeftButton);
     EXPECT_TRUE(view->tile(0)->isSelect());
@@ -149,16 +150,36 @@ TEST_F(MyDesignViewTest, TicksFollowTheAppWideListAndArmDeleteMode)
     QTest::mouseClick(view->tile(1)->checkbox(), Qt::LeftButton);
     view->tile(2)->toggleSelect();
     view->tile(3)->toggleSelect();
-    EXPECT_EQ(deleteItemIds(), (std::vector<int>{5, 5, -1, -1}));
+    EXPECT_EQ(deleteItemIds(), (std::vector<int> { 5, 5, -1, -1 }));
 
     view->tile(1)->toggleSelect();
     view->tile(3)->toggleSelect();
-    EXPECT_EQ(deleteItemIds(), (std::vector<int>{5, -1}));
+    EXPECT_EQ(deleteItemIds(), (std::vector<int> { 5, -1 }));
     view->tile(0)->toggleSelect();
     view->tile(2)->toggleSelect();
     EXPECT_TRUE(deleteItemIds().empty());
     EXPECT_FALSE(view->deleteMode()) << "unticking the last leaves delete mode";
-    EXPECT_EQ(posted, (QStringList{"5", "5", "x", "", "5", "", "5", "x"}));
+    EXPECT_EQ(posted, (QStringList { "5", "5", "x", "", "5", "", "5", "x" }));
+
+    // A finished delete unticks every tile.
+    view->tile(0)->toggleSelect();
+    view->tile(3)->toggleSelect();
+    RxBus::shared().post(DiscoveryItemsEventBus::DeleteEvent {});
+    EXPECT_FALSE(view->tile(0)->isSelect());
+    EXPECT_FALSE(view->tile(3)->isSelect());
+    EXPECT_EQ(view->tile(3)->checkboxImage()->imageName(), QStringLiteral("Checkbox Type (1)"));
+}
+
+TEST_F(MyDesignViewTest, HoveringATileShowsItsTitleStrip)
+{
+    auto view = showPage(threeDesigns);
+    MyDesignItems* tile = view->tile(0);
+    QEnterEvent enter(QPointF(10, 10), QPointF(10, 10), QPointF(10, 10));
+    QCoreApplication::sendEvent(tile, &enter);
+    EXPECT_TRUE(tile->showHoverText());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(tile, &leave);
+    EXPECT_FALSE(tile->showHoverText());
 }
 
 TEST_F(MyDesignViewTest, DeleteArmsFirstThenAsksAndSureDeletesEachTickedDesign)
@@ -175,9 +196,8 @@ TEST_F(MyDesignViewTest, DeleteArmsFirstThenAsksAndSureDeletesEachTickedDesign)
     view->tile(0)->toggleSelect();
     int deleteEvents = 0;
     QObject context;
-    subscribeEvent<DiscoveryItemsEventBus::DeleteEvent>(&context, [&](const DiscoveryItemsEventBus::DeleteEvent&) {
-        ++deleteEvents;
-    });
+    subscribeEvent<DiscoveryItemsEventBus::DeleteEvent>(
+        &context, [&](const DiscoveryItemsEventBus::DeleteEvent&) { ++deleteEvents; });
     server().setReply(deletePath, 200, R"({"status":0,"reason":"","data":{}})");
     QTest::mouseClick(bar->control(), Qt::LeftButton);
     EXPECT_EQ(confirmations, 1);
@@ -202,7 +222,7 @@ TEST_F(MyDesignViewTest, CancelSendsNothingAndKeepsTheTicks)
     pumpEvents(100);
     EXPECT_EQ(requestCount(deletePath), 0);
     EXPECT_TRUE(view->deleteMode());
-    EXPECT_EQ(deleteItemIds(), std::vector<int>{123});
+    EXPECT_EQ(deleteItemIds(), std::vector<int> { 123 });
 }
 
 TEST_F(MyDesignViewTest, AReloadClearsTheTickedIds)
@@ -210,7 +230,7 @@ TEST_F(MyDesignViewTest, AReloadClearsTheTickedIds)
     auto view = showPage(threeDesigns);
     view->tile(0)->toggleSelect();
     view->tile(1)->toggleSelect();
-    RxBus::shared().post(MyDesignEventBus::getDataEvent{});
+    RxBus::shared().post(MyDesignEventBus::getDataEvent {});
     EXPECT_TRUE(deleteItemIds().empty());
     EXPECT_FALSE(view->deleteMode());
     ASSERT_TRUE(waitApplied(2));
@@ -233,7 +253,7 @@ TEST_F(MyDesignViewTest, AFailedDeleteTellsTheUser)
     view->tile(0)->toggleSelect();
     view->deleteSelectedDesigns();
     ASSERT_TRUE(waitUntil([&] { return !toasts.isEmpty(); }));
-    EXPECT_EQ(toasts, QStringList{QStringLiteral("The design could not be deleted. Please try again.")});
+    EXPECT_EQ(toasts, QStringList { QStringLiteral("The design could not be deleted. Please try again.") });
     // The list comes back with nothing ticked.
     ASSERT_TRUE(waitApplied(2));
     EXPECT_FALSE(view->tile(0)->isSelect());
@@ -251,7 +271,7 @@ TEST_F(MyDesignViewTest, PictureToLogoOpensTheFirstDesignOnlyWhenThereIsOne)
     auto view = showPage(threeDesigns);
     view->openDesignDetail(view->items().at(0));
 
-    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent{true});
+    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent { true });
     EXPECT_FALSE(view->isShowLogoDetailView());
     EXPECT_TRUE(view->items().isEmpty());
     ASSERT_TRUE(waitApplied(2));
@@ -260,17 +280,17 @@ TEST_F(MyDesignViewTest, PictureToLogoOpensTheFirstDesignOnlyWhenThereIsOne)
     EXPECT_EQ(openedEditors[0].svg, QStringLiteral("<svg id='123'/>"));
     EXPECT_TRUE(openedEditors[0].fromMyDesignsView);
 
-    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent{false});
+    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent { false });
     ASSERT_TRUE(waitApplied(3));
     EXPECT_EQ(openedEditors.size(), 1u);
 
     server().setReply(listPath, 200, designList("[]"));
-    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent{true});
+    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent { true });
     ASSERT_TRUE(waitApplied(4));
     EXPECT_EQ(openedEditors.size(), 1u);
 
     server().setReply(listPath, 200, designList(R"([{"id":"n/a","svg":"<svg/>"}])"));
-    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent{true});
+    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent { true });
     ASSERT_TRUE(waitApplied(5));
     ASSERT_EQ(openedEditors.size(), 2u);
     EXPECT_EQ(openedEditors[1].itemId, 0);
@@ -298,10 +318,10 @@ TEST_F(MyDesignViewTest, AFailedListReplyStatusKeepsTheList)
 {
     auto view = showPage(threeDesigns);
     server().setReply(listPath, 200, R"({"status":3,"reason":"busy"})");
-    RxBus::shared().post(EditLogoViewEvent::RetryEvent{});
+    RxBus::shared().post(EditLogoViewEvent::RetryEvent {});
     ASSERT_TRUE(waitUntil([&] { return view->isLoadingSvgFail(); }));
     server().setReply(listPath, 200, R"({"status":0,"data":{"items":"not a list"}})");
-    RxBus::shared().post(MyDesignEventBus::getDataEvent{});
+    RxBus::shared().post(MyDesignEventBus::getDataEvent {});
     ASSERT_TRUE(waitApplied(2));
     EXPECT_TRUE(view->items().isEmpty());
     EXPECT_FALSE(view->isLoadingSvgFail());

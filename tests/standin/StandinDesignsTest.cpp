@@ -1,5 +1,4 @@
 #include "StandinTestClient.h"
-
 #include "standin/DesignStore.h"
 #include "standin/Gzip.h"
 
@@ -7,10 +6,8 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 using standin::StandinServer;
 
@@ -126,11 +123,11 @@ TEST(StandinDesigns, DesignsSurviveARestartAndDeletesPersist)
         EXPECT_EQ(server.designIds("D"), ids);
         EXPECT_EQ(server.designSvg("D", ids[0]), nonAsciiSvg);
         StandinTestClient client(server);
-        EXPECT_EQ(client.postJson("/index.php/logo2/Del_logo", { { "uuid", "D" }, { "item_id", std::stoi(ids[1]) } })
-                      ["status"],
+        EXPECT_EQ(client.postJson(
+                      "/index.php/logo2/Del_logo", { { "uuid", "D" }, { "item_id", std::stoi(ids[1]) } })["status"],
             0);
-        EXPECT_GT(client.postJson("/index.php/logo2/Del_logo", { { "uuid", "other" }, { "item_id", std::stoi(ids[0]) } })
-                      ["status"],
+        EXPECT_GT(client.postJson(
+                      "/index.php/logo2/Del_logo", { { "uuid", "other" }, { "item_id", std::stoi(ids[0]) } })["status"],
             0);
         // New ids never reuse those of earlier runs.
         ASSERT_EQ(statusOf(saveLogo(server, "D", "2", "template", standin::Gzip::compress(nonAsciiSvg))), 0);
@@ -181,8 +178,8 @@ TEST(StandinDesigns, PictureUploadThroughThePresignedAddressBecomesTheFirstDesig
     EXPECT_NE(client.postJson("/index.php/logo2/Create_pic", { { "uuid", "P" }, { "item_id", itemId } })["status"], 0);
 
     EXPECT_EQ(client.raw().Put(target.c_str(), pngOfSize(64), "image/png")->status, 200);
-    EXPECT_NE(client.postJson("/index.php/logo2/Create_pic", { { "uuid", "other" }, { "item_id", itemId } })["status"],
-        0);
+    EXPECT_NE(
+        client.postJson("/index.php/logo2/Create_pic", { { "uuid", "other" }, { "item_id", itemId } })["status"], 0);
     const auto created = client.postJson("/index.php/logo2/Create_pic", { { "uuid", "P" }, { "item_id", itemId } });
     EXPECT_EQ(created["status"], 0);
     const auto ids = server.designIds("P");

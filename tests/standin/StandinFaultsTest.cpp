@@ -1,7 +1,6 @@
 #include "StandinTestClient.h"
 
 #include <gtest/gtest.h>
-
 #include <thread>
 
 using standin::Fault;

@@ -4,7 +4,6 @@
 
 #include <httplib.h>
 #include <nlohmann/json.hpp>
-
 #include <string>
 
 // A plain HTTP client for the server's tests, sending bodies the way the

@@ -34,4 +34,7 @@ StandinHarness::~StandinHarness()
     Configs::Network::reviewPageURL = m_savedReviewPage;
 }
 
-QString StandinHarness::apiBase() const { return QString::fromStdString(m_server->apiBase()); }
+QString StandinHarness::apiBase() const
+{
+    return QString::fromStdString(m_server->apiBase());
+}

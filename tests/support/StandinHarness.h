@@ -3,7 +3,6 @@
 #include "standin/StandinServer.h"
 
 #include <QString>
-
 #include <memory>
 
 // Starts a stand-in server on a free loopback port for the lifetime of the

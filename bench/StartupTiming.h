@@ -1,0 +1,100 @@
+#pragma once
+
+// Shared by the start-up benchmarks: each iteration starts a fresh process
+// and stops the clock when it prints its first-paint line, "Main window shown
+// after N ms" (N measured by the process itself from its own start).
+
+#include "app/ProcessStartClock.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTimer>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+
+namespace startup_timing {
+
+inline constexpr const char* shownLine = "Main window shown after ";
+
+// The floor: a window of the main window's size that paints once, reports and quits.
+class BareWindow : public QWidget {
+public:
+    BareWindow() { setFixedSize(900, 616); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter(this).fillRect(rect(), QColor(0x1E1E1E));
+        if (m_painted)
+            return;
+        m_painted = true;
+        QTimer::singleShot(0, this, [] {
+            std::printf("%s%lld ms\n", shownLine, static_cast<long long>(ProcessStartClock::elapsedMilliseconds()));
+            std::fflush(stdout);
+            QCoreApplication::quit();
+        });
+    }
+
+private:
+    bool m_painted = false;
+};
+
+inline int runBareWindow(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    BareWindow window;
+    window.show();
+    return app.exec();
+}
+
+// Starts `program` and returns the milliseconds until its first-paint line,
+// or -1; the figure the process printed goes to `reported`.
+inline double timeToFirstPaint(
+    const QString& program, const QStringList& arguments, const QProcessEnvironment& environment, double& reported)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program, arguments);
+    QByteArray output;
+    double elapsed = -1;
+    while (process.waitForReadyRead(30000)) {
+        output += process.readAllStandardOutput();
+        const qsizetype at = output.indexOf(shownLine);
+        if (at >= 0 && output.indexOf('\n', at) > at) {
+            elapsed = double(clock.nsecsElapsed()) / 1e6;
+            reported = output.mid(at + qsizetype(std::strlen(shownLine))).split(' ').value(0).toDouble();
+            break;
+        }
+    }
+    process.kill();
+    process.waitForFinished(5000);
+    return elapsed;
+}
+
+inline void measure(benchmark::State& state, const QString& program, const QStringList& arguments,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    double reportedTotal = 0;
+    for (auto _ : state) {
+        double reported = 0;
+        const double elapsed = timeToFirstPaint(program, arguments, environment, reported);
+        if (elapsed < 0) {
+            state.SkipWithError("the program never reported its first paint");
+            return;
+        }
+        state.SetIterationTime(elapsed / 1000.0);
+        reportedTotal += reported;
+    }
+    state.counters["reported_ms"] = benchmark::Counter(reportedTotal / double(state.iterations()));
+}
+
+} // namespace startup_timing

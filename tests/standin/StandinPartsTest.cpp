@@ -1,0 +1,39 @@
+#include "standin/FaultTable.h"
+#include "standin/RouteRequest.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+using nlohmann::json;
+
+TEST(StandinParts, RouteRequestReadsNumbersAndNumericTextAlike)
+{
+    const httplib::Request http;
+    const json body = { { "a", 12 }, { "b", "34" }, { "c", "+5" }, { "d", "7x" }, { "e", json::array({ 9, 8 }) },
+        { "f", json::array() }, { "g", 2.9 }, { "h", nullptr } };
+    const standin::RouteRequest request { http, {}, body, "http://127.0.0.1:1" };
+    EXPECT_EQ(request.integer("a"), 12);
+    EXPECT_EQ(request.integer("b"), 34);
+    EXPECT_EQ(request.integer("c"), 5);
+    EXPECT_FALSE(request.integer("d"));
+    EXPECT_FALSE(request.integer("h"));
+    EXPECT_FALSE(request.integer("missing"));
+    EXPECT_EQ(request.firstInteger("e"), 9);
+    EXPECT_FALSE(request.firstInteger("f"));
+    EXPECT_EQ(request.firstInteger("a"), 12);
+    EXPECT_EQ(request.integer("g"), 2);
+    EXPECT_EQ(request.text("a"), "12");
+    EXPECT_EQ(request.text("b"), "34");
+    EXPECT_EQ(request.text("e"), "");
+    EXPECT_EQ(request.url("/x"), "http://127.0.0.1:1/x");
+}
+
+TEST(StandinParts, WrongTypesLeavesNullsAndNonObjectsAlone)
+{
+    const json changed = json::parse(standin::FaultTable::withWrongTypes(R"({"a":null,"b":true,"c":[1]})"));
+    EXPECT_TRUE(changed["a"].is_null());
+    EXPECT_TRUE(changed["b"].is_string());
+    EXPECT_TRUE(changed["c"].is_string());
+    EXPECT_EQ(standin::FaultTable::withWrongTypes("[1,2]"), "[1,2]");
+    EXPECT_EQ(standin::FaultTable::withWrongTypes("not json"), "not json");
+}
