@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -26,5 +27,11 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("TessalyTests"));
 
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // Leave through the event loop, as the application does, so whatever
+    // cleans up on aboutToQuit (web views above all) goes while the
+    // application object still exists.
+    QTimer::singleShot(0, &app, &QCoreApplication::quit);
+    app.exec();
+    return result;
 }
