@@ -367,8 +367,9 @@ Reply ApiHandlers::aiMake(const RouteRequest& request) const
     record.hasTraits = true;
     record.traits.industryId = industry->id;
     record.traits.symbolId = symbol->id;
-    record.traits.designStyle = style->first == 0 ? style->second : static_cast<int>(seed % 8);
-    record.traits.tone = style->first == 1 ? style->second : static_cast<int>((seed >> 8) % 6);
+    const auto [styleGroup, styleIndex] = *style;
+    record.traits.designStyle = styleGroup == 0 ? styleIndex : static_cast<int>(seed % 8);
+    record.traits.tone = styleGroup == 1 ? styleIndex : static_cast<int>((seed >> 8) % 6);
     record.traits.palette = static_cast<int>((seed >> 16) % 3);
     record.title = m_catalog.brandName(industry->id, seed >> 24);
     const auto stored
