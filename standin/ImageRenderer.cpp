@@ -1,5 +1,7 @@
 #include "standin/ImageRenderer.h"
 
+#include "standin/SvgForQtRenderer.h"
+
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QImage>
@@ -29,7 +31,7 @@ std::optional<std::string> ImageRenderer::renderNow(const std::string& svg, int 
 {
     if (!canRender())
         return std::nullopt;
-    QSvgRenderer renderer(QByteArray::fromStdString(svg));
+    QSvgRenderer renderer(QByteArray::fromStdString(svgForQtRenderer(svg)));
     if (!renderer.isValid())
         return std::nullopt;
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);

@@ -1,6 +1,7 @@
 #include "app/DarkAppearance.h"
 
 #include "core/ColorUtilities.h"
+#include "core/NoFocusRingStyle.h"
 
 #include <QApplication>
 #include <QPalette>
@@ -8,7 +9,8 @@
 
 void DarkAppearance::apply()
 {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // Fusion draws well in dark colours; the proxy keeps text fields free of focus rings.
+    QApplication::setStyle(new NoFocusRingStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
 
     QPalette dark;
     dark.setColor(QPalette::Window, Color(0x1E1E1E));
