@@ -1,5 +1,7 @@
 #include "api/APIProvider.h"
 
+#include "model/RecordDefaults.h"
+
 #include <QCoreApplication>
 #include <QHttpMultiPart>
 #include <QNetworkAccessManager>
@@ -23,6 +25,13 @@ bool comesWithHttpReply(QNetworkReply::NetworkError error)
 }
 
 } // namespace
+
+APIProvider::APIProvider()
+{
+    // Replies decode on pool threads, and record defaults read the string
+    // table; load it here, on the main thread, before any decode can.
+    RecordDefaults::missingMessageText();
+}
 
 APIProvider& APIProvider::shared()
 {

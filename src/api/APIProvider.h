@@ -44,7 +44,7 @@ public:
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
 
 private:
-    APIProvider() = default;
+    APIProvider();
 
     QNetworkAccessManager& manager();
     QNetworkRequest makeRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const;

@@ -1,10 +1,13 @@
 #pragma once
 
 // Sends one APIManager case and maps its reply into a model. Exactly one of
-// the three handlers runs, on the main thread: the mapped result for any
-// HTTP reply, or the transport error when none arrived.
+// the two handlers runs, on the main thread: the mapped result for any HTTP
+// reply, or the transport error when none arrived. Replies are parsed and
+// decoded on a pool thread (a template list runs to megabytes); when the
+// context is destroyed before the result is back, neither handler runs.
 
 #include "api/APIProvider.h"
+#include "api/OffMainThread.h"
 #include "api/ResponseMapper.h"
 #include "core/Configs.h"
 
@@ -17,7 +20,11 @@ void sendForModel(const APIManager& target, QObject* context, std::function<void
 {
     APIProvider::shared().request(
         target, context,
-        [onResult = std::move(onResult)](const APIResponse& response) { onResult(mapModel<T>(response)); },
+        // The provider calls this only while the context is alive, so it can still be watched here.
+        [context, onResult = std::move(onResult)](const APIResponse& response) {
+            runOffMainThread<MoyaResult<T>>(
+                context, [response] { return mapModel<T>(response); }, onResult);
+        },
         std::move(onTransportError));
 }
 

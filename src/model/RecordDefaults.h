@@ -2,6 +2,9 @@
 
 // Defaults shared by every reply record: identity, the message text used
 // when a reply carries none, and the line each default construction prints.
+// Records decode on pool threads, so all of these are safe on any thread;
+// the string table behind the message text is loaded on the main thread
+// first (the network client does that when it is created).
 
 #include <QString>
 
