@@ -469,9 +469,9 @@ std::string FixtureCatalog::stylePreviewSvg(int styleId) const
         traits.designStyle = 1;
         traits.tone = location->second;
     }
-    LogoSpec spec = logoSpec("Aa", traits);
-    spec.tagline.clear();
-    return LogoComposer::compose(spec);
+    LogoSpec preview = logoSpec("Aa", traits);
+    preview.tagline.clear();
+    return LogoComposer::compose(preview);
 }
 
 } // namespace standin
