@@ -2,49 +2,17 @@
 
 // Reply of the generation request.
 
+#include "model/DesignRecords.h"
 #include "model/RecordDefaults.h"
 
 #include <QList>
 #include <QString>
 
-struct AiMakeTradeContentData {
-    QString id = RecordDefaults::freshUUID();
-    QString trade;
-
-    AiMakeTradeContentData() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("trade", self.trade);
-    }
-};
-
-struct AiMakeKeywordsArrayContentData {
-    QString id = RecordDefaults::freshUUID();
-    QString word;
-
-    AiMakeKeywordsArrayContentData() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("word", self.word);
-    }
-};
-
-struct AiMakeKeywordsContentData {
-    QString id = RecordDefaults::freshUUID();
-    QList<AiMakeKeywordsArrayContentData> keywords;
-
-    AiMakeKeywordsContentData() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("keywords", self.keywords);
-    }
-};
+// Industry and keyword records, shared in shape with the other design replies.
+struct AiMakeFamily;
+using AiMakeTradeContentData = TradeRecord<AiMakeFamily>;
+using AiMakeKeywordsArrayContentData = KeywordRecord<AiMakeFamily>;
+using AiMakeKeywordsContentData = KeywordListRecord<AiMakeFamily>;
 
 // The generated design; the generating screen reads `img`.
 struct AiMakeContentData {

@@ -2,52 +2,17 @@
 
 // Reply of the saved-design list: the user's own designs.
 
+#include "model/DesignRecords.h"
 #include "model/RecordDefaults.h"
 
 #include <QList>
 #include <QString>
 
-// Industry of a design.
-struct DesignListTradeContentData {
-    QString id = RecordDefaults::freshUUID();
-    QString trade;
-
-    DesignListTradeContentData() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("trade", self.trade);
-    }
-};
-
-// One keyword.
-struct DesignListKeywordsArrayContentData {
-    QString id = RecordDefaults::freshUUID();
-    QString word;
-
-    DesignListKeywordsArrayContentData() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("word", self.word);
-    }
-};
-
-// The keyword list, an object around the array.
-struct DesignListKeywordsContentData {
-    QString id = RecordDefaults::freshUUID();
-    QList<DesignListKeywordsArrayContentData> keywords;
-
-    DesignListKeywordsContentData() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("keywords", self.keywords);
-    }
-};
+// Industry and keyword records, shared in shape with the other design replies.
+struct DesignListFamily;
+using DesignListTradeContentData = TradeRecord<DesignListFamily>;
+using DesignListKeywordsArrayContentData = KeywordRecord<DesignListFamily>;
+using DesignListKeywordsContentData = KeywordListRecord<DesignListFamily>;
 
 // One saved design; `ver` "v1" marks a first-version design.
 struct DesignListContentData {

@@ -2,38 +2,16 @@
 
 // Reply of the design detail requests (and of the delete request).
 
+#include "model/DesignRecords.h"
 #include "model/RecordDefaults.h"
 
 #include <QList>
 #include <QString>
 
-// Industry of a design.
-struct DetailsListTradeContentData {
-    QString id = RecordDefaults::freshUUID();
-    QString trade;
-
-    DetailsListTradeContentData() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("trade", self.trade);
-    }
-};
-
-// One keyword.
-struct DetailsListKeywordsArrayContentData {
-    QString id = RecordDefaults::freshUUID();
-    QString word;
-
-    DetailsListKeywordsArrayContentData() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("word", self.word);
-    }
-};
+// Industry and keyword records, shared in shape with the other design replies.
+struct DetailsListFamily;
+using DetailsListTradeContentData = TradeRecord<DetailsListFamily>;
+using DetailsListKeywordsArrayContentData = KeywordRecord<DetailsListFamily>;
 
 // One style name.
 struct DetailsListStylesArrayContentData {

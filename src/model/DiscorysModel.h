@@ -2,53 +2,18 @@
 
 // Reply of the template list (Discovery).
 
+#include "model/DesignRecords.h"
 #include "model/RecordDefaults.h"
 
 #include <QHashFunctions>
 #include <QList>
 #include <QString>
 
-// Industry of a template.
-struct DiscorysModelTradeContentData {
-    QString id = RecordDefaults::freshUUID();
-    QString trade;
-
-    DiscorysModelTradeContentData() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("trade", self.trade);
-    }
-};
-
-// One keyword.
-struct DiscorysModelKeywordsArrayContentData {
-    QString id = RecordDefaults::freshUUID();
-    QString word;
-
-    DiscorysModelKeywordsArrayContentData() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("word", self.word);
-    }
-};
-
-// The keyword list, an object around the array.
-struct DiscorysModelKeywordsContentData {
-    QString id = RecordDefaults::freshUUID();
-    QList<DiscorysModelKeywordsArrayContentData> keywords;
-
-    DiscorysModelKeywordsContentData() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("keywords", self.keywords);
-    }
-};
+// Industry and keyword records, shared in shape with the other design replies.
+struct DiscorysFamily;
+using DiscorysModelTradeContentData = TradeRecord<DiscorysFamily>;
+using DiscorysModelKeywordsArrayContentData = KeywordRecord<DiscorysFamily>;
+using DiscorysModelKeywordsContentData = KeywordListRecord<DiscorysFamily>;
 
 // One template card. Two cards are equal when their `img` is equal; the hash follows equality.
 struct DiscorysModelContentData {
