@@ -7,7 +7,7 @@ function(tessaly_warnings target)
     # GCC 12 reports std::string concatenation at -O2 as overlapping memcpy
     # (a known false positive in its headers).
     $<$<CXX_COMPILER_ID:GNU>:-Wno-restrict>)
-  target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS_FOR_MOC QT_DISABLE_DEPRECATED_BEFORE=0x060000)
+  target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS QT_DISABLE_DEPRECATED_BEFORE=0x060000)
 endfunction()
 
 # tessaly_library(<name> DEPS <targets...> [EXCLUDE <files...>])

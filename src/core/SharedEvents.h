@@ -18,12 +18,20 @@ namespace EditLogoViewEvent {
 struct loadSvgFail {
     static constexpr const char* name = "loadSvgFail";
 };
+// Posted by every "Retry" of a LoadSvgFailView, after its own action ran.
+struct RetryEvent {
+    static constexpr const char* name = "RetryEvent";
+};
 } // namespace EditLogoViewEvent
 
 namespace MyDesignEventBus {
 // The user asked to create a design from the empty saved-designs page.
 struct addDesignEvent {
     static constexpr const char* name = "addDesignEvent";
+};
+// Asks My Design to reload its list.
+struct getDataEvent {
+    static constexpr const char* name = "getDataEvent";
 };
 } // namespace MyDesignEventBus
 
@@ -34,3 +42,12 @@ struct ToMyDesignPageEvent {
     bool formAIPics = false;
 };
 } // namespace GeneratingViewEventBus
+
+// Posted by the editor after a successful save so the pages that show the
+// design reload it.
+namespace LogoDetailViewEventBus {
+struct refreshEvent {
+    static constexpr const char* name = "refreshEvent";
+    int id = 0;
+};
+} // namespace LogoDetailViewEventBus

@@ -3,16 +3,16 @@
 #include "api/APIFactory.h"
 #include "core/ColorUtilities.h"
 #include "core/RxBus.h"
-#include "discovery/AppearanceWatcher.h"
+#include "components/AppearanceWatcher.h"
 #include "discovery/CardPainter.h"
-#include "discovery/DecimalId.h"
+#include "core/DecimalId.h"
 #include "discovery/DiscoveryViewTitleView.h"
 #include "discovery/LogoDetailView.h"
 #include "discovery/TemplateGridView.h"
 #include "discovery/TemplateListModel.h"
 #include "discovery/ThumbnailCache.h"
-#include "editor/EditorEvents.h"
-#include "editor/LoadSvgFailView.h"
+#include "core/SharedEvents.h"
+#include "components/LoadSvgFailView.h"
 
 #include <QEvent>
 #include <QVBoxLayout>

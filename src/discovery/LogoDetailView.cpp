@@ -5,13 +5,13 @@
 #include "core/Localization.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
-#include "discovery/AppearanceWatcher.h"
-#include "discovery/DecimalId.h"
+#include "components/AppearanceWatcher.h"
+#include "core/DecimalId.h"
 #include "discovery/ImageLogo.h"
 #include "discovery/PromptView.h"
 #include "discovery/SimlarView.h"
-#include "editor/EditorEvents.h"
-#include "fonts/ExportFolder.h"
+#include "core/SharedEvents.h"
+#include "core/ExportFolder.h"
 #include "globals/AppGlobals.h"
 
 #include <QHBoxLayout>

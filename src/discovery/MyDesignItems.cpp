@@ -2,7 +2,7 @@
 
 #include "core/RxBus.h"
 #include "discovery/CardPainter.h"
-#include "discovery/DecimalId.h"
+#include "core/DecimalId.h"
 #include "discovery/DiscoveryEvents.h"
 #include "discovery/ImageLabel.h"
 #include "discovery/RemoteImage.h"

@@ -2,7 +2,7 @@
 
 #include "canvas/WebViewViewController.h"
 #include "editor/EditLogoViewModel.h"
-#include "editor/LoadSvgFailView.h"
+#include "components/LoadSvgFailView.h"
 #include "editor/LoadingOverlay.h"
 #include "globals/AppGlobals.h"
 

@@ -24,10 +24,6 @@ struct toastEditWindowsEvent {
     static constexpr const char* name = "toastEditWindowsEvent";
     QString text;
 };
-// Posted by every "Retry" of a LoadSvgFailView, after its own action ran.
-struct RetryEvent {
-    static constexpr const char* name = "RetryEvent";
-};
 } // namespace EditLogoViewEvent
 
 namespace EditLogoViewUploadEvent {
@@ -137,17 +133,3 @@ struct setBackgroundColorEvent {
 };
 } // namespace EditBackgroundEvent
 
-// Posted by the editor after a successful save so the pages that show the
-// design reload it.
-namespace LogoDetailViewEventBus {
-struct refreshEvent {
-    static constexpr const char* name = "refreshEvent";
-    int id = 0;
-};
-} // namespace LogoDetailViewEventBus
-
-namespace MyDesignEventBus {
-struct getDataEvent {
-    static constexpr const char* name = "getDataEvent";
-};
-} // namespace MyDesignEventBus

@@ -6,7 +6,7 @@
 
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
-#include "fonts/ExportFolder.h"
+#include "core/ExportFolder.h"
 #include "globals/AppGlobals.h"
 #include "support/StandinHarness.h"
 #include "support/TestSupport.h"

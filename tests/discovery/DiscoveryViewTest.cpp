@@ -7,8 +7,8 @@
 #include "discovery/TemplateGridView.h"
 #include "discovery/TemplateListModel.h"
 #include "discovery/ThumbnailCache.h"
-#include "editor/EditorEvents.h"
-#include "editor/LoadSvgFailView.h"
+#include "core/SharedEvents.h"
+#include "components/LoadSvgFailView.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "fonts/ExportFolder.h"
+#include "core/ExportFolder.h"
 
 #include "DiscoveryFixture.h"
 

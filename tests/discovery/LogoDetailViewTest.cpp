@@ -6,7 +6,7 @@
 #include "discovery/PromptView.h"
 #include "discovery/SimlarItems.h"
 #include "discovery/SimlarView.h"
-#include "editor/EditorEvents.h"
+#include "core/SharedEvents.h"
 
 #include <QDir>
 #include <QFile>

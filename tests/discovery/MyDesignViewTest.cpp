@@ -11,8 +11,8 @@
 #include "discovery/NotDesignItems.h"
 #include "discovery/SimlarView.h"
 #include "discovery/TapTarget.h"
-#include "editor/EditorEvents.h"
-#include "editor/LoadSvgFailView.h"
+#include "core/SharedEvents.h"
+#include "components/LoadSvgFailView.h"
 
 #include <QLabel>
 #include <QPushButton>

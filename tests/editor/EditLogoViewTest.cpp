@@ -9,7 +9,7 @@
 #include "editor/EditorPanelFactories.h"
 #include "editor/EditorPanelHost.h"
 #include "editor/EditorToolbar.h"
-#include "editor/LoadSvgFailView.h"
+#include "components/LoadSvgFailView.h"
 #include "editor/LoadingOverlay.h"
 #include "globals/WindowController.h"
 

@@ -3,7 +3,7 @@
 #include "editor/EditLogoView.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
-#include "editor/LoadSvgFailView.h"
+#include "components/LoadSvgFailView.h"
 #include "editor/LoadingOverlay.h"
 
 #include <QDir>

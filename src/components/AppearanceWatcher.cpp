@@ -1,4 +1,4 @@
-#include "discovery/AppearanceWatcher.h"
+#include "components/AppearanceWatcher.h"
 
 #include <QEvent>
 #include <QWidget>

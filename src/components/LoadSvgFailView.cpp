@@ -1,9 +1,9 @@
-#include "editor/LoadSvgFailView.h"
+#include "components/LoadSvgFailView.h"
 
 #include "components/HoverEffect.h"
 #include "core/Localization.h"
 #include "core/RxBus.h"
-#include "editor/EditorEvents.h"
+#include "core/SharedEvents.h"
 #include "globals/AppGlobals.h"
 
 #include <QGraphicsOpacityEffect>

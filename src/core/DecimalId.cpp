@@ -1,4 +1,4 @@
-#include "discovery/DecimalId.h"
+#include "core/DecimalId.h"
 
 #include <limits>
 
