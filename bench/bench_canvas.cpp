@@ -2,6 +2,7 @@
 // "svgLoadSuccess" for a typical and a large design, and the 1024 × 1024
 // PNG export. Run under QT_QPA_PLATFORM=offscreen.
 
+#include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
 
 #include <QApplication>
@@ -56,7 +57,7 @@ void loadDesign(benchmark::State& state, const QString& svg)
 {
     const QString base64 = QString::fromLatin1(svg.toUtf8().toBase64());
     for (auto _ : state) {
-        g_controller->loadSvgBase64(base64);
+        g_controller->loadSvgBase64(base64, WebViewViewController::nextDesignLoadToken());
         if (!waitForMessage(QStringLiteral("svgLoadSuccess"))) {
             state.SkipWithError("the design did not load");
             return;
@@ -75,10 +76,10 @@ void loadLargeDesign(benchmark::State& state)
 
 void exportPng1024(benchmark::State& state)
 {
-    g_controller->loadSvgString(typicalDesign());
+    g_controller->loadSvgString(typicalDesign(), WebViewViewController::nextDesignLoadToken());
     waitForMessage(QStringLiteral("svgLoadSuccess"));
     for (auto _ : state) {
-        g_controller->getLogoJpgPngBase64(QStringLiteral("Tessaly_0.png"), 0, 1024, 1024);
+        g_controller->evaluate(CanvasScripts::getLogoJpgPngBase64(QStringLiteral("Tessaly_0.png"), 0, 1024, 1024));
         if (!waitForMessage(QStringLiteral("imageBase64"))) {
             state.SkipWithError("no PNG came back");
             return;

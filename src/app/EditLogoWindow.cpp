@@ -16,9 +16,9 @@ QSize contentSize()
     return QSize(static_cast<int>(editWindowWidth), static_cast<int>(editWindowHeight) - 28);
 }
 
-QWidget* makeEditorArea(const QString& svg, bool fromMyDesignsView)
+QWidget* makeEditorArea(const QString& svg, qint64 itemId, bool fromMyDesignsView)
 {
-    auto* view = new EditLogoView(svg, windowController(), fromMyDesignsView);
+    auto* view = new EditLogoView(svg, itemId, windowController(), fromMyDesignsView);
     view->setFixedSize(contentSize());
     return view;
 }
@@ -58,7 +58,15 @@ WindowController* windowController()
     return controller;
 }
 
-void showEditLogoWindow(int itemId, const QString& svg, bool fromMyDesignsView)
+namespace {
+void bringToFront(QMainWindow* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void replaceEditor(qint64 itemId, const QString& svg, bool fromMyDesignsView)
 {
     editLogoItemId = QString::number(itemId);
     editorSvg = svg;
@@ -69,11 +77,24 @@ void showEditLogoWindow(int itemId, const QString& svg, bool fromMyDesignsView)
     // The previous editor goes first: it hands the shared canvas view back to
     // its controller and drops its subscriptions before the next one is built.
     delete window->takeCentralWidget();
-    window->setCentralWidget(makeEditorArea(editorSvg, fromMyDesignsView));
+    window->setCentralWidget(makeEditorArea(editorSvg, itemId, fromMyDesignsView));
 
     centreOnScreen(window);
     controller->setWindow(window);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    bringToFront(window);
+}
+} // namespace
+
+void showEditLogoWindow(qint64 itemId, const QString& svg, bool fromMyDesignsView)
+{
+    QMainWindow* window = editLogoWindow();
+    auto* open = qobject_cast<EditLogoView*>(window->centralWidget());
+    if (!open || !window->isVisible()) {
+        replaceEditor(itemId, svg, fromMyDesignsView);
+        return;
+    }
+    // The open editor decides when its design may go; the user sees which
+    // design the question is about.
+    bringToFront(window);
+    open->replaceWith([itemId, svg, fromMyDesignsView] { replaceEditor(itemId, svg, fromMyDesignsView); });
 }

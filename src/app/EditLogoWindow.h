@@ -5,6 +5,7 @@
 // it; the shared canvas view outlives every editor view.
 
 #include <QString>
+#include <QtGlobal>
 
 class QMainWindow;
 class WindowController;
@@ -16,6 +17,8 @@ QMainWindow* editLogoWindow();
 // Holds the editor window for the editor, created on first use.
 WindowController* windowController();
 
-// Opens a design in the editor window, replacing whatever it showed.
-// The application installs it as the app-wide opener at start-up.
-void showEditLogoWindow(int itemId, const QString& svg, bool fromMyDesignsView);
+// Opens a design in the editor window, replacing whatever it showed. When the
+// open editor has unsaved changes, its window comes to the front and the
+// editor asks first; Cancel keeps its design and drops this request. The
+// application installs it as the app-wide opener at start-up.
+void showEditLogoWindow(qint64 itemId, const QString& svg, bool fromMyDesignsView);

@@ -39,11 +39,12 @@ struct canvasSelectionClearedEvent {
     static constexpr const char* name = "canvasSelectionClearedEvent";
 };
 
-// The page has finished loading a design.
+// The page has finished loading a design; `token` names the load.
 struct svgLoadSuccessEvent {
     static constexpr const char* name = "svgLoadSuccessEvent";
     double width = 0;
     double height = 0;
+    qint64 token = 0;
 };
 } // namespace EditLogoViewEvent
 

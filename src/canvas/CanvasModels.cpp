@@ -124,7 +124,18 @@ CanvasSvgLoadedModel CanvasSvgLoadedModel::fromJson(const json& object)
     };
     readNumber("width", model.width);
     readNumber("height", model.height);
+    model.token = designLoadTokenOf(object);
     return model;
+}
+
+qint64 designLoadTokenOf(const json& body)
+{
+    if (!body.is_object())
+        return 0;
+    const auto it = body.find("token");
+    if (it == body.end() || !it->is_number_integer())
+        return 0;
+    return it->get<qint64>();
 }
 
 std::optional<json> parseJsonObject(const QString& body)

@@ -198,9 +198,14 @@ struct CanvasUndoRedoModel {
 struct CanvasSvgLoadedModel {
     double width = 0;
     double height = 0;
+    qint64 token = 0; // the design load it answers
 
     static CanvasSvgLoadedModel fromJson(const nlohmann::json& json);
 };
+
+// The design-load token a "svgLoadSuccess" or "loadSvgFail" body carries; 0
+// when it has none.
+qint64 designLoadTokenOf(const nlohmann::json& body);
 
 // Parses a message body as a JSON object; nothing when it is not one.
 std::optional<nlohmann::json> parseJsonObject(const QString& body);

@@ -203,13 +203,14 @@ QString addText(const QString& text)
 {
     return callWithText("addText", text);
 }
-QString loadSvgBase64(const QString& base64)
+QString loadSvgBase64(const QString& base64, qint64 token)
 {
-    return callWithText("loadSvgBase64", base64);
+    return QStringLiteral("loadSvgBase64(") + jsq(base64) + QLatin1Char(',') + QString::number(token)
+        + QLatin1Char(')');
 }
-QString loadSvgString(const QString& svg)
+QString loadSvgString(const QString& svg, qint64 token)
 {
-    return callWithText("loadSvgString", svg);
+    return QStringLiteral("loadSvgString(") + jsq(svg) + QLatin1Char(',') + QString::number(token) + QLatin1Char(')');
 }
 
 QString setCanvasSize(int width, int height)

@@ -42,8 +42,10 @@ QString redoItem();
 QString copyItem();
 QString deleteItem();
 QString addText(const QString& text);
-QString loadSvgBase64(const QString& base64);
-QString loadSvgString(const QString& svg);
+// `token` identifies the load; the page echoes it in "svgLoadSuccess" and
+// "loadSvgFail".
+QString loadSvgBase64(const QString& base64, qint64 token);
+QString loadSvgString(const QString& svg, qint64 token);
 QString setCanvasSize(int width, int height);
 QString addSvgBase64(const QString& base64);
 QString setCanvasBKGroundImage(const QString& pngBase64);

@@ -57,7 +57,8 @@ void ScriptMessageDispatcher::dispatch(const QString& name, const QString& body)
     }
     if (name == QLatin1String("loadSvgFail")) {
         printLine(QStringLiteral("loadSvgFail: ") + body);
-        bus.post(EditLogoViewEvent::loadSvgFail {});
+        bus.post(
+            EditLogoViewEvent::loadSvgFail { designLoadTokenOf(parseJsonObject(body).value_or(nlohmann::json())) });
         return;
     }
 
@@ -87,7 +88,7 @@ void ScriptMessageDispatcher::dispatch(const QString& name, const QString& body)
     } else if (name == QLatin1String("svgLoadSuccess")) {
         const CanvasSvgLoadedModel loaded = CanvasSvgLoadedModel::fromJson(*object);
         printLine(QStringLiteral("svgLoadSuccess %1 x %2").arg(loaded.width).arg(loaded.height));
-        bus.post(EditLogoViewEvent::svgLoadSuccessEvent { loaded.width, loaded.height });
+        bus.post(EditLogoViewEvent::svgLoadSuccessEvent { loaded.width, loaded.height, loaded.token });
     } else if (name == QLatin1String("uploadSvg")) {
         const SvgStringModel model = SvgStringModel::fromJson(*object);
         printLine(QStringLiteral("uploadSvg form = %1, %2 characters").arg(model.form).arg(model.svg.size()));

@@ -147,6 +147,10 @@ void WebViewViewController::createView()
         if (!ok)
             onPageFailed(QStringLiteral("canvas page failed to load: ") + canvasPageUrl().toString());
     });
+    connect(page, &QWebEnginePage::renderProcessTerminated, this,
+        [this](QWebEnginePage::RenderProcessTerminationStatus, int exitCode) {
+            onPageFailed(QStringLiteral("the canvas page's renderer ended (exit code %1)").arg(exitCode));
+        });
     page->setBackgroundColor(QColor(0x1E1E1E));
     view->load(canvasPageUrl());
 }
@@ -180,7 +184,7 @@ void WebViewViewController::evaluate(const QString& js)
     if (m_pageFailed) {
         printLine(QStringLiteral("canvas call dropped, the page failed: ") + shortened(js));
         if (isDesignLoad(js))
-            RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
+            RxBus::shared().post(EditLogoViewEvent::loadSvgFail { m_designToken });
         return;
     }
     m_queue.submit(js, [this](const QString& script) { runNow(script); });
@@ -193,7 +197,8 @@ void WebViewViewController::onPageFailed(const QString& reason)
     const QStringList dropped = m_queue.takePending();
     // Whoever waits for a design must hear that it will not come.
     if (std::any_of(dropped.begin(), dropped.end(), isDesignLoad))
-        RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
+        RxBus::shared().post(EditLogoViewEvent::loadSvgFail { m_designToken });
+    Q_EMIT pageFailed();
 }
 
 void WebViewViewController::runNow(const QString& js)
@@ -232,46 +237,6 @@ void WebViewViewController::setLocalFontListProvider(std::function<QString()> pr
     m_fontListProvider = std::move(provider);
 }
 
-void WebViewViewController::activeAttributes()
-{
-    evaluate(CanvasScripts::activeAttributes());
-}
-
-void WebViewViewController::hsltorgb(int hue, int saturation, int lightness, int tag)
-{
-    evaluate(CanvasScripts::hsltorgb(hue, saturation, lightness, tag));
-}
-
-void WebViewViewController::getFontAttributes()
-{
-    evaluate(CanvasScripts::getFontAttributes());
-}
-void WebViewViewController::setTextFontBold()
-{
-    evaluate(CanvasScripts::setTextFontBold());
-}
-void WebViewViewController::setTextFontItalic()
-{
-    evaluate(CanvasScripts::setTextFontItalic());
-}
-void WebViewViewController::setTextFontUnderLine()
-{
-    evaluate(CanvasScripts::setTextFontUnderLine());
-}
-void WebViewViewController::setTextFontUppercase()
-{
-    evaluate(CanvasScripts::setTextFontUppercase());
-}
-void WebViewViewController::setTextFontDirection()
-{
-    evaluate(CanvasScripts::setTextFontDirection());
-}
-
-void WebViewViewController::setTextFontFamily(const QString& family)
-{
-    evaluate(CanvasScripts::setTextFontFamily(family));
-}
-
 void WebViewViewController::loadFont(const QString& family, const QString& location)
 {
     m_dispatcher.noteFontRequested(family);
@@ -283,8 +248,15 @@ void WebViewViewController::setPendingFontName(const QString& family, const QStr
     m_dispatcher.setPendingFontName(family, name);
 }
 
-void WebViewViewController::prepareDesignLoad()
+qint64 WebViewViewController::nextDesignLoadToken()
 {
+    static qint64 lastToken = 0;
+    return ++lastToken;
+}
+
+void WebViewViewController::prepareDesignLoad(qint64 token)
+{
+    m_designToken = token;
     QString fonts = m_fontListProvider ? m_fontListProvider() : QString();
     if (fonts.trimmed().isEmpty())
         fonts = QStringLiteral("[]");
@@ -294,121 +266,31 @@ void WebViewViewController::prepareDesignLoad()
     evaluate(CanvasScripts::setCanvasSize(int(canvasWidth), int(canvasHeight)));
 }
 
-void WebViewViewController::loadSvgBase64(const QString& base64)
+void WebViewViewController::loadSvgBase64(const QString& base64, qint64 token)
 {
     const SvgSize size = readSvgSizeFromBase64(base64);
     loadSvgWidth = size.width;
     loadSvgHeight = size.height;
     printLine(QStringLiteral("loadSvgWidth = %1, loadSvgHeight = %2").arg(size.width, size.height));
-    prepareDesignLoad();
-    evaluate(CanvasScripts::loadSvgBase64(base64));
+    prepareDesignLoad(token);
+    evaluate(CanvasScripts::loadSvgBase64(base64, token));
 }
 
-void WebViewViewController::loadSvgString(const QString& svg)
+void WebViewViewController::loadSvgString(const QString& svg, qint64 token)
 {
     const SvgSize size = readSvgSize(svg);
     loadSvgWidth = size.width;
     loadSvgHeight = size.height;
     printLine(QStringLiteral("loadSvgWidth = %1, loadSvgHeight = %2").arg(size.width, size.height));
-    prepareDesignLoad();
-    evaluate(CanvasScripts::loadSvgString(svg));
+    prepareDesignLoad(token);
+    evaluate(CanvasScripts::loadSvgString(svg, token));
 }
 
-void WebViewViewController::getSvgAsBase64ForResult(const QString& tag)
+void WebViewViewController::loadDesign(const QString& reference, qint64 token, std::function<void()> failure)
 {
-    evaluate(CanvasScripts::getSvgAsBase64ForResult(tag));
-}
-
-void WebViewViewController::getLogoJpgPngBase64(const QString& name, int a, int b, int c)
-{
-    evaluate(CanvasScripts::getLogoJpgPngBase64(name, a, b, c));
-}
-
-void WebViewViewController::setObjColor(int rgb)
-{
-    evaluate(CanvasScripts::setObjColor(rgb));
-}
-void WebViewViewController::setObjColorString(const QString& text)
-{
-    evaluate(CanvasScripts::setObjColorString(text));
-}
-
-void WebViewViewController::setActiveBrightness(int value, bool isAddToUndo)
-{
-    evaluate(CanvasScripts::setActiveBrightness(value, isAddToUndo));
-}
-
-void WebViewViewController::setActiveSaturation(int value, bool isAddToUndo)
-{
-    evaluate(CanvasScripts::setActiveSaturation(value, isAddToUndo));
-}
-
-void WebViewViewController::setObjOpacity(int percent, bool isAddToUndo)
-{
-    evaluate(CanvasScripts::setObjOpacity(percent, isAddToUndo));
-}
-
-void WebViewViewController::charSpacing(int space, bool isAddToUndo)
-{
-    evaluate(CanvasScripts::charSpacing(space, isAddToUndo));
-}
-
-void WebViewViewController::changeRotate(int degrees, bool isAddToUndo)
-{
-    evaluate(CanvasScripts::changeRotate(degrees, isAddToUndo));
-}
-
-void WebViewViewController::setFlipObjX()
-{
-    evaluate(CanvasScripts::setFlipObjX());
-}
-void WebViewViewController::setFlipObjY()
-{
-    evaluate(CanvasScripts::setFlipObjY());
-}
-void WebViewViewController::setCanvasBKGroundColor(int rgb)
-{
-    evaluate(CanvasScripts::setCanvasBKGroundColor(rgb));
-}
-void WebViewViewController::undoItem()
-{
-    evaluate(CanvasScripts::undoItem());
-}
-void WebViewViewController::redoItem()
-{
-    evaluate(CanvasScripts::redoItem());
-}
-void WebViewViewController::copyItem()
-{
-    evaluate(CanvasScripts::copyItem());
-}
-void WebViewViewController::deleteItem()
-{
-    evaluate(CanvasScripts::deleteItem());
-}
-void WebViewViewController::addText(const QString& text)
-{
-    evaluate(CanvasScripts::addText(text));
-}
-void WebViewViewController::addSvgBase64(const QString& base64)
-{
-    evaluate(CanvasScripts::addSvgBase64(base64));
-}
-
-void WebViewViewController::setCanvasSize(int width, int height)
-{
-    evaluate(CanvasScripts::setCanvasSize(width, height));
-}
-
-void WebViewViewController::setCanvasBKGroundImage(const QString& pngBase64)
-{
-    evaluate(CanvasScripts::setCanvasBKGroundImage(pngBase64));
-}
-
-void WebViewViewController::loadDesign(const QString& reference, std::function<void()> failure)
-{
+    m_designToken = token;
     if (classifyDesignReference(reference) == DesignReferenceKind::SvgText) {
-        loadSvgString(reference.trimmed());
+        loadSvgString(reference.trimmed(), token);
         return;
     }
     QString base = configuredBaseUrl();
@@ -419,14 +301,25 @@ void WebViewViewController::loadDesign(const QString& reference, std::function<v
     QPointer<WebViewViewController> self(this);
     downloadBase64(
         url,
-        [self](const QString& base64) {
-            if (self)
-                self->loadSvgBase64(base64);
+        [self, token](const QString& base64) {
+            // A later design load owns the canvas now.
+            if (self && self->m_designToken == token)
+                self->loadSvgBase64(base64, token);
         },
         [failure = std::move(failure)] {
             if (failure)
                 failure();
         });
+}
+
+void WebViewViewController::reloadPage()
+{
+    if (!m_view)
+        return;
+    printLine(QStringLiteral("reloading the canvas page"));
+    m_pageFailed = false;
+    m_queue.markNotReady();
+    m_view->load(canvasPageUrl());
 }
 
 WebViewViewController& sharedWebViewController()

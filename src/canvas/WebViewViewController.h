@@ -29,63 +29,34 @@ public:
     bool isPageReady() const { return m_queue.isReady(); }
     bool hasPageFailed() const { return m_pageFailed; }
 
-    // Reads of the selection; the page answers with a message.
-    void activeAttributes();
-    void hsltorgb(int hue, int saturation, int lightness, int tag);
-    void getFontAttributes();
-
-    // Text format switches.
-    void setTextFontBold();
-    void setTextFontItalic();
-    void setTextFontUnderLine();
-    void setTextFontUppercase();
-    void setTextFontDirection();
-
-    // Fonts. loadFont's answer is "loadFontSuccess" or "loadFontFail".
-    void setTextFontFamily(const QString& family);
+    // Fonts. The answer is "loadFontSuccess" or "loadFontFail"; only the
+    // latest family asked for is applied to the text.
     void loadFont(const QString& family, const QString& location);
     // The name the next "loadFontSuccess" for `family` reports.
     void setPendingFontName(const QString& family, const QString& name);
 
-    // Designs: push the shipped fonts, clear, size, then load.
-    void loadSvgBase64(const QString& base64);
-    void loadSvgString(const QString& svg);
+    // Design loads. Each carries a token that the page echoes in
+    // "svgLoadSuccess" and "loadSvgFail", so a waiter can tell its own answer
+    // from a stale one. Tokens are unique for the run.
+    static qint64 nextDesignLoadToken();
+    // Push the shipped fonts, clear, size, then load.
+    void loadSvgBase64(const QString& base64, qint64 token);
+    void loadSvgString(const QString& svg, qint64 token);
     // A design reference as the server sends it: SVG text, an http(s) URL,
-    // or a path relative to the configured base URL. A failed download posts
-    // loadSvgFail (through the download) and then calls `failure`.
-    void loadDesign(const QString& reference, std::function<void()> failure = {});
+    // or a path relative to the configured base URL. A failed download calls
+    // `failure`; a download that ends after a later design load is dropped.
+    void loadDesign(const QString& reference, qint64 token, std::function<void()> failure = {});
 
-    // Export.
-    void getSvgAsBase64ForResult(const QString& tag);
-    void getLogoJpgPngBase64(const QString& name, int a, int b, int c);
-
-    // Changes of the selected object.
-    void setObjColor(int rgb);
-    void setObjColorString(const QString& text); // a null text counts as "#000000"
-    void setActiveBrightness(int value, bool isAddToUndo);
-    void setActiveSaturation(int value, bool isAddToUndo);
-    void setObjOpacity(int percent, bool isAddToUndo);
-    void charSpacing(int space, bool isAddToUndo);
-    void changeRotate(int degrees, bool isAddToUndo);
-    void setFlipObjX();
-    void setFlipObjY();
-    void setCanvasBKGroundColor(int rgb);
-
-    // History and objects.
-    void undoItem();
-    void redoItem();
-    void copyItem();
-    void deleteItem();
-    void addText(const QString& text);
-    void addSvgBase64(const QString& base64);
-    void setCanvasSize(int width, int height);
-    void setCanvasBKGroundImage(const QString& pngBase64);
+    // Loads the page afresh, after its renderer died or it stopped answering.
+    // Calls made meanwhile wait for the new page.
+    void reloadPage();
 
     // The JSON array of shipped fonts handed to the page before each design
     // load; "[]" while no provider is set.
     void setLocalFontListProvider(std::function<QString()> provider);
 
-    // Evaluates one call, or queues it until the page is ready.
+    // Evaluates one call (a CanvasScripts text), or queues it until the page
+    // is ready.
     void evaluate(const QString& js);
     // Test seam: when set, every call goes to `sink` instead of the page.
     void setScriptSink(std::function<void(const QString&)> sink);
@@ -96,6 +67,9 @@ public:
 
 Q_SIGNALS:
     void pageReady();
+    // The page did not load, its scripts did not start, or its renderer
+    // ended: nothing it showed or was asked is there any more.
+    void pageFailed();
     // Every script message as it arrives, before it is dispatched.
     void scriptMessageReceived(const QString& name, const QString& body);
 
@@ -103,7 +77,7 @@ private:
     void createView();
     void destroyView();
     void runNow(const QString& js);
-    void prepareDesignLoad();
+    void prepareDesignLoad(qint64 token);
     void onPageReady(bool canvasStarted);
     void onPageFailed(const QString& reason);
 
@@ -112,6 +86,8 @@ private:
     // The page did not load or its scripts did not start: design loads fail
     // at once instead of waiting for ever.
     bool m_pageFailed = false;
+    // The latest design load; dropped loads fail under this token.
+    qint64 m_designToken = 0;
     ScriptMessageDispatcher m_dispatcher;
     std::function<QString()> m_fontListProvider;
     std::function<void(const QString&)> m_sink;

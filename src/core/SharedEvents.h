@@ -14,9 +14,11 @@ struct ToastEvent {
 } // namespace ContentViewEventBus
 
 namespace EditLogoViewEvent {
-// A design could not be loaded into the editor.
+// A design could not be loaded into the editor. `token` names the design load
+// it ends; 0 for a failed download that no design load is waiting for.
 struct loadSvgFail {
     static constexpr const char* name = "loadSvgFail";
+    qint64 token = 0;
 };
 // Posted by every "Retry" of a LoadSvgFailView, after its own action ran.
 struct RetryEvent {

@@ -1,15 +1,15 @@
 #include "editor/CanvasHost.h"
 
 #include "canvas/WebViewViewController.h"
-#include "editor/EditLogoViewModel.h"
 #include "components/LoadSvgFailView.h"
+#include "editor/EditLogoViewModel.h"
 #include "editor/LoadingOverlay.h"
 #include "globals/AppGlobals.h"
 
 CanvasHost::CanvasHost(EditLogoViewModel& model, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
-    , m_canvasView(model.canvas()->view())
+    , m_canvasView(model.canvas().view())
     , m_loadingOverlay(new LoadingOverlay(this))
     , m_failView(new LoadSvgFailView([this] { m_model.retryLoad(); }, [] {}, this))
 {

@@ -10,27 +10,30 @@
 #include "editor/EditorEvents.h"
 #include "editor/EditorPanelFactories.h"
 #include "editor/EditorPanelHost.h"
+#include "editor/EditorSaveFlow.h"
 #include "editor/EditorToolbar.h"
 #include "editor/SaveChangesDialog.h"
 #include "globals/AppGlobals.h"
 #include "globals/WindowController.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QStackedWidget>
+#include <QTimer>
 
 namespace {
 constexpr int panelColumnWidth = 270;
 constexpr int barsHeight = EditorToolbar::height + EditBar::height;
 } // namespace
 
-EditLogoView::EditLogoView(
-    QString svg, WindowController* windowController, bool fromMyDesignsView, WebView webview, QWidget* parent)
+EditLogoView::EditLogoView(QString svg, qint64 itemId, WindowController* windowController, bool fromMyDesignsView,
+    WebView webview, QWidget* parent)
     : QWidget(parent)
     , m_svg(std::move(svg))
     , m_windowController(windowController)
     , m_fromMyDesignsView(fromMyDesignsView)
     , m_webview(webview)
-    , m_model(new EditLogoViewModel(m_svg, fromMyDesignsView, webview.controller, this))
+    , m_model(new EditLogoViewModel(m_svg, itemId, fromMyDesignsView, webview.controller, this))
     , m_toolbar(new EditorToolbar(this))
     , m_editBars(new QStackedWidget(this))
     , m_textBar(new EditBar(m_editBars))
@@ -80,6 +83,29 @@ void EditLogoView::leave()
     if (m_model->requestLeave() != EditLogoViewModel::LeaveStep::AskToSave)
         return;
     m_model->resolveLeave(SaveChangesDialog::ask(this));
+}
+
+void EditLogoView::replaceWith(std::function<void()> replace)
+{
+    if (m_closed || (!m_model->hasUnsavedChanges() && !m_model->isSaving())) {
+        replace();
+        return;
+    }
+    if (!m_model->isSaving()) {
+        switch (SaveChangesDialog::ask(this)) {
+        case SaveChangesDialog::Choice::Cancel:
+            return;
+        case SaveChangesDialog::Choice::DontSave:
+            replace();
+            return;
+        case SaveChangesDialog::Choice::Save:
+            if (!m_model->save())
+                return;
+            break;
+        }
+    }
+    // The running save closes the editor once the design is stored.
+    m_afterSave = std::move(replace);
 }
 
 bool EditLogoView::eventFilter(QObject* watched, QEvent* event)
@@ -201,6 +227,8 @@ void EditLogoView::connectModel()
             m_toast->hideToast();
     });
     connect(m_model, &EditLogoViewModel::closeRequested, this, &EditLogoView::closeEditor);
+    // A failed save keeps this design open: what was to replace it is dropped.
+    connect(&m_model->saveFlow(), &EditorSaveFlow::saveFailed, this, [this] { m_afterSave = {}; });
     updateToolbar();
     updateEditBar();
 }
@@ -265,4 +293,7 @@ void EditLogoView::closeEditor()
     if (m_windowController)
         m_windowController->closeWindow();
     m_closingByEditor = false;
+    // Whatever replaces this editor deletes it: not while its own signal runs.
+    if (std::function<void()> next = std::exchange(m_afterSave, {}))
+        QTimer::singleShot(0, qApp, std::move(next));
 }

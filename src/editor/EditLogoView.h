@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 class BackgroundPictureTiles;
 class CanvasHost;
@@ -25,7 +26,8 @@ class WindowController;
 class EditLogoView : public QWidget {
     Q_OBJECT
 public:
-    EditLogoView(QString svg, WindowController* windowController, bool fromMyDesignsView,
+    // `itemId` is the design's id on the server; the save stores it under it.
+    EditLogoView(QString svg, qint64 itemId, WindowController* windowController, bool fromMyDesignsView,
         WebView webview = WebView { &sharedWebViewController() }, QWidget* parent = nullptr);
     ~EditLogoView() override;
 
@@ -37,6 +39,12 @@ public:
     // The close strip; the window manager's close does the same.
     void leave();
     bool isClosed() const { return m_closed; }
+
+    // Another design is to replace this one. With unsaved changes the user
+    // is asked first (Save / Don't Save / Cancel); `replace` runs once this
+    // design may go: at once, or after its save has succeeded. Cancel, or a
+    // failed save, drops the request.
+    void replaceWith(std::function<void()> replace);
 
     EditorToolbar* toolbar() const { return m_toolbar; }
     CanvasHost* canvasHost() const { return m_canvasHost; }
@@ -67,6 +75,8 @@ private:
     WindowController* m_windowController;
     bool m_fromMyDesignsView;
     WebView m_webview;
+    // Runs after the running save has closed the editor.
+    std::function<void()> m_afterSave;
 
     EditLogoViewModel* m_model;
     EditorToolbar* m_toolbar;

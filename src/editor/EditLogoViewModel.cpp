@@ -2,9 +2,11 @@
 
 #include "api/APIFactory.h"
 #include "api/UploadImageHelpers.h"
+#include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
 #include "core/Downloads.h"
 #include "core/Localization.h"
+#include "core/Log.h"
 #include "core/RxBus.h"
 #include "editor/EditorCanvasHandlers.h"
 #include "editor/EditorEvents.h"
@@ -16,16 +18,18 @@
 #include <QTimer>
 
 EditLogoViewModel::EditLogoViewModel(
-    QString svg, bool fromMyDesignsView, WebViewViewController* canvas, QObject* parent)
+    QString svg, qint64 itemId, bool fromMyDesignsView, WebViewViewController* canvas, QObject* parent)
     : QObject(parent)
     , m_svg(std::move(svg))
+    , m_itemId(itemId)
     , m_fromMyDesignsView(fromMyDesignsView)
     , m_canvas(canvas)
     , m_panels(new EditorPanelFlags(this))
     , m_saveFlow(new EditorSaveFlow(
-          canvas, fromMyDesignsView, [this] { return canSave(); }, this))
+          canvas, itemId, fromMyDesignsView, [this] { return canSave(); }, this))
     , m_handlers(new EditorCanvasHandlers(canvas, this))
     , m_toastTimer(new QTimer(this))
+    , m_loadTimer(new QTimer(this))
 {
     // A freshly opened design has nothing to undo.
     canQuitWithoutSaving = true;
@@ -37,6 +41,15 @@ EditLogoViewModel::EditLogoViewModel(
     });
     connect(m_saveFlow, &EditorSaveFlow::savingChanged, this, [this] { emitBusyIfChanged(); });
     connect(m_saveFlow, &EditorSaveFlow::savedAndClosing, this, &EditLogoViewModel::closeRequested);
+    m_loadTimer->setSingleShot(true);
+    m_loadTimer->setInterval(defaultDesignLoadTimeoutMs);
+    connect(m_loadTimer, &QTimer::timeout, this, [this] {
+        if (!m_isLoading)
+            return;
+        printLine(QStringLiteral("the canvas did not answer the design load in time"));
+        endLoad(false);
+    });
+    connect(m_canvas, &WebViewViewController::pageFailed, this, &EditLogoViewModel::onPageFailed);
     subscribe();
 }
 
@@ -76,19 +89,15 @@ void EditLogoViewModel::subscribe()
     subscribeEvent<toastEditWindowsEvent>(
         m_subscriptions, [this](const toastEditWindowsEvent& e) { showToast(e.text); });
     subscribeEvent<QuitSaveLogoEvent>(m_subscriptions, [this](const QuitSaveLogoEvent&) { m_saveFlow->quitSave(); });
-    subscribeEvent<svgLoadSuccessEvent>(m_subscriptions, [this](const svgLoadSuccessEvent&) {
-        if (!m_isLoading)
-            return;
-        m_isDesignLoaded = true;
-        setLoading(false);
+    // Only the answer to this editor's current load ends it: an earlier
+    // load's late answer, or another download's failure, changes nothing.
+    subscribeEvent<svgLoadSuccessEvent>(m_subscriptions, [this](const svgLoadSuccessEvent& e) {
+        if (m_isLoading && e.token == m_loadToken)
+            endLoad(true);
     });
-    subscribeEvent<loadSvgFail>(m_subscriptions, [this](const loadSvgFail&) {
-        // Other downloads fail through the same event; only the design's
-        // own load turns into the failure view.
-        if (!m_isLoading)
-            return;
-        setLoading(false);
-        setLoadFailed(true);
+    subscribeEvent<loadSvgFail>(m_subscriptions, [this](const loadSvgFail& e) {
+        if (m_isLoading && e.token == m_loadToken)
+            endLoad(false);
     });
 }
 
@@ -100,6 +109,8 @@ void EditLogoViewModel::start()
 
 void EditLogoViewModel::endSubscriptions()
 {
+    m_loadTimer->stop();
+    disconnect(m_canvas, nullptr, this, nullptr);
     m_subscriptions.dispose();
     m_saveFlow->endSubscriptions();
     m_handlers->endSubscriptions();
@@ -110,13 +121,39 @@ bool EditLogoViewModel::isSaving() const
     return m_saveFlow->isSaving();
 }
 
+void EditLogoViewModel::setDesignLoadTimeout(int milliseconds)
+{
+    m_loadTimer->setInterval(milliseconds);
+}
+
 void EditLogoViewModel::loadDesign()
 {
     m_isDesignLoaded = false;
+    m_loadToken = WebViewViewController::nextDesignLoadToken();
     setLoadFailed(false);
     setLoading(true);
     setSelection(EditorSelection::None);
-    m_canvas->loadDesign(m_svg);
+    m_loadTimer->start();
+    QPointer<EditLogoViewModel> self(this);
+    m_canvas->loadDesign(m_svg, m_loadToken, [self, token = m_loadToken] {
+        if (self && self->m_isLoading && self->m_loadToken == token)
+            self->endLoad(false);
+    });
+}
+
+void EditLogoViewModel::endLoad(bool loaded)
+{
+    m_loadTimer->stop();
+    m_isDesignLoaded = loaded;
+    setLoading(false);
+    setLoadFailed(!loaded);
+}
+
+void EditLogoViewModel::onPageFailed()
+{
+    // Whatever the page showed or was loading is gone with it.
+    if (m_isLoading || m_isDesignLoaded)
+        endLoad(false);
 }
 
 void EditLogoViewModel::requestBackgroundPictures()
@@ -155,14 +192,14 @@ void EditLogoViewModel::setCanvasTextCharSpacingModel(const CanvasTextCharSpacin
 
 void EditLogoViewModel::undo()
 {
-    if (m_canUndo && !isBusy())
-        m_canvas->undoItem();
+    if (m_canUndo && canEdit())
+        m_canvas->evaluate(CanvasScripts::undoItem());
 }
 
 void EditLogoViewModel::redo()
 {
-    if (m_canRedo && !isBusy())
-        m_canvas->redoItem();
+    if (m_canRedo && canEdit())
+        m_canvas->evaluate(CanvasScripts::redoItem());
 }
 
 bool EditLogoViewModel::save()
@@ -209,31 +246,36 @@ void EditLogoViewModel::resolveLeave(SaveChangesChoice choice)
 
 void EditLogoViewModel::openPanel(EditorPanel panel)
 {
-    if (!isBusy())
+    if (canEdit())
         m_panels->openFromEditBar(panel);
 }
 
 void EditLogoViewModel::copySelection()
 {
     RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
-    m_canvas->copyItem();
+    if (canEdit())
+        m_canvas->evaluate(CanvasScripts::copyItem());
 }
 
 void EditLogoViewModel::deleteSelection()
 {
     RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
-    m_canvas->deleteItem();
+    if (canEdit())
+        m_canvas->evaluate(CanvasScripts::deleteItem());
 }
 
 void EditLogoViewModel::addText()
 {
     RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
-    m_canvas->addText(localized(QStringLiteral("Text")));
+    if (canEdit())
+        m_canvas->evaluate(CanvasScripts::addText(localized(QStringLiteral("Text"))));
 }
 
 void EditLogoViewModel::setBackgroundPicture(const QString& url)
 {
     RxBus::shared().post(EditLogoViewEvent::closeAllSheetEvent {});
+    if (!canEdit())
+        return;
     QPointer<EditLogoViewModel> self(this);
     const auto failed = [self] {
         if (self)
@@ -249,15 +291,19 @@ void EditLogoViewModel::setBackgroundPicture(const QString& url)
                 failed();
                 return;
             }
-            self->m_canvas->setCanvasBKGroundImage(*png);
+            self->m_canvas->evaluate(CanvasScripts::setCanvasBKGroundImage(*png));
         },
         failed);
 }
 
 void EditLogoViewModel::retryLoad()
 {
-    if (m_isLoadingSvgFail)
-        loadDesign();
+    if (!m_isLoadingSvgFail)
+        return;
+    // A page that died or stopped answering is loaded afresh first; the
+    // design load waits for it.
+    m_canvas->reloadPage();
+    loadDesign();
 }
 
 void EditLogoViewModel::showToast(const QString& text)

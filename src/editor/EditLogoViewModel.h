@@ -24,18 +24,27 @@ public:
     enum class LeaveStep { CloseNow, AskToSave, Ignored };
     enum class SaveChangesChoice { Save, DontSave, Cancel };
 
-    EditLogoViewModel(QString svg, bool fromMyDesignsView, WebViewViewController* canvas, QObject* parent = nullptr);
+    // How long a design load may go without the page's answer.
+    static constexpr int defaultDesignLoadTimeoutMs = 20000;
+
+    EditLogoViewModel(
+        QString svg, qint64 itemId, bool fromMyDesignsView, WebViewViewController* canvas, QObject* parent = nullptr);
 
     // Loads the design and asks for the background pictures.
     void start();
     // The editor has closed: no bus event reaches it any more.
     void endSubscriptions();
+    // A running load's limit restarts with the new value.
+    void setDesignLoadTimeout(int milliseconds);
 
-    WebViewViewController* canvas() const { return m_canvas; }
+    WebViewViewController& canvas() const { return *m_canvas; }
     EditorPanelFlags& panels() const { return *m_panels; }
     EditorSaveFlow& saveFlow() const { return *m_saveFlow; }
 
     const QString& svg() const { return m_svg; }
+    qint64 itemId() const { return m_itemId; }
+    // The token of the design load in progress or last finished.
+    qint64 designLoadToken() const { return m_loadToken; }
     bool fromMyDesignsView() const { return m_fromMyDesignsView; }
     bool isLoading() const { return m_isLoading; }
     bool isLoadingSvgFail() const { return m_isLoadingSvgFail; }
@@ -43,6 +52,10 @@ public:
     bool isSaving() const;
     bool isBusy() const { return m_isLoading || isSaving(); }
     bool canSave() const { return m_isDesignLoaded && !m_isLoading && !m_isLoadingSvgFail && !isSaving(); }
+    // The edit bars and their panels act only on a loaded design.
+    bool canEdit() const { return canSave(); }
+    // The design has changes that leaving would lose.
+    bool hasUnsavedChanges() const { return m_canUndo; }
     bool canUndo() const { return m_canUndo; }
     bool canRedo() const { return m_canRedo; }
     EditorSelection selection() const { return m_selection; }
@@ -104,6 +117,8 @@ Q_SIGNALS:
 private:
     void subscribe();
     void loadDesign();
+    void endLoad(bool loaded);
+    void onPageFailed();
     void requestBackgroundPictures();
     void setLoading(bool loading);
     void setLoadFailed(bool failed);
@@ -112,12 +127,15 @@ private:
     void emitBusyIfChanged();
 
     QString m_svg;
+    qint64 m_itemId;
     bool m_fromMyDesignsView;
     WebViewViewController* m_canvas;
     EditorPanelFlags* m_panels;
     EditorSaveFlow* m_saveFlow;
     EditorCanvasHandlers* m_handlers;
     QTimer* m_toastTimer;
+    QTimer* m_loadTimer;
+    qint64 m_loadToken = 0;
 
     CanvasBrightnessAndSaturationModel m_canvasBrightnessAndSaturationModel;
     CanvasTextModel m_canvasTextModel;

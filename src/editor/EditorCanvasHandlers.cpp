@@ -1,14 +1,15 @@
 #include "editor/EditorCanvasHandlers.h"
 
+#include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
 #include "core/Downloads.h"
 #include "core/Localization.h"
+#include "core/Log.h"
 #include "core/RxBus.h"
 #include "editor/EditorEvents.h"
 #include "editor/LocalFontPath.h"
 
 #include <QPointer>
-#include <cstdio>
 
 EditorCanvasHandlers::EditorCanvasHandlers(WebViewViewController* canvas, QObject* parent)
     : QObject(parent)
@@ -23,39 +24,41 @@ void EditorCanvasHandlers::subscribe()
     using namespace EditGraphicsEvent;
     using namespace EditBackgroundEvent;
 
-    subscribeEvent<ColorChangeEvent>(
-        m_subscriptions, [this](const ColorChangeEvent& e) { m_canvas->setObjColor(e.color); });
-    subscribeEvent<ColorStringChangeEvent>(
-        m_subscriptions, [this](const ColorStringChangeEvent& e) { m_canvas->setObjColorString(e.color); });
-    subscribeEvent<BrightnessChangeEvent>(m_subscriptions,
-        [this](const BrightnessChangeEvent& e) { m_canvas->setActiveBrightness(e.brightness, e.isAddToUndo); });
+    subscribeEvent<ColorChangeEvent>(m_subscriptions,
+        [this](const ColorChangeEvent& e) { m_canvas->evaluate(CanvasScripts::setObjColor(e.color)); });
+    subscribeEvent<ColorStringChangeEvent>(m_subscriptions,
+        [this](const ColorStringChangeEvent& e) { m_canvas->evaluate(CanvasScripts::setObjColorString(e.color)); });
+    subscribeEvent<BrightnessChangeEvent>(m_subscriptions, [this](const BrightnessChangeEvent& e) {
+        m_canvas->evaluate(CanvasScripts::setActiveBrightness(e.brightness, e.isAddToUndo));
+    });
     subscribeEvent<SaturationChangeEvent>(m_subscriptions, [this](const SaturationChangeEvent& e) {
-        m_canvas->setActiveSaturation(static_cast<int>(e.saturation), e.isAddToUndo);
+        m_canvas->evaluate(CanvasScripts::setActiveSaturation(static_cast<int>(e.saturation), e.isAddToUndo));
     });
-    subscribeEvent<OpacityChangeEvent>(
-        m_subscriptions, [this](const OpacityChangeEvent& e) { m_canvas->setObjOpacity(e.opacity, e.isAddToUndo); });
+    subscribeEvent<OpacityChangeEvent>(m_subscriptions, [this](const OpacityChangeEvent& e) {
+        m_canvas->evaluate(CanvasScripts::setObjOpacity(e.opacity, e.isAddToUndo));
+    });
     subscribeEvent<FontSpaceSheetChangeEvent>(m_subscriptions, [this](const FontSpaceSheetChangeEvent& e) {
-        std::printf("设置文字间距 = %d\n", e.space);
-        std::fflush(stdout);
-        m_canvas->charSpacing(e.space, e.isAddToUndo);
+        printLine(QStringLiteral("设置文字间距 = %1").arg(e.space));
+        m_canvas->evaluate(CanvasScripts::charSpacing(e.space, e.isAddToUndo));
     });
-    subscribeEvent<GraphicsRotateChangeEvent>(m_subscriptions,
-        [this](const GraphicsRotateChangeEvent& e) { m_canvas->changeRotate(e.rotate, e.isAddToUndo); });
+    subscribeEvent<GraphicsRotateChangeEvent>(m_subscriptions, [this](const GraphicsRotateChangeEvent& e) {
+        m_canvas->evaluate(CanvasScripts::changeRotate(e.rotate, e.isAddToUndo));
+    });
     subscribeEvent<FlipSheetHorizontalEvent>(
-        m_subscriptions, [this](const FlipSheetHorizontalEvent&) { m_canvas->setFlipObjX(); });
+        m_subscriptions, [this](const FlipSheetHorizontalEvent&) { m_canvas->evaluate(CanvasScripts::setFlipObjX()); });
     subscribeEvent<FlipSheetVerticalEvent>(
-        m_subscriptions, [this](const FlipSheetVerticalEvent&) { m_canvas->setFlipObjY(); });
-    subscribeEvent<setBackgroundColorEvent>(m_subscriptions,
-        [this](const setBackgroundColorEvent& e) { m_canvas->setCanvasBKGroundColor(e.backgroundColor); });
+        m_subscriptions, [this](const FlipSheetVerticalEvent&) { m_canvas->evaluate(CanvasScripts::setFlipObjY()); });
+    subscribeEvent<setBackgroundColorEvent>(m_subscriptions, [this](const setBackgroundColorEvent& e) {
+        m_canvas->evaluate(CanvasScripts::setCanvasBKGroundColor(e.backgroundColor));
+    });
     subscribeEvent<TextFontFamilyChangeEvent>(m_subscriptions, [this](const TextFontFamilyChangeEvent& e) {
         if (e.isLoadFont) {
-            m_canvas->setTextFontFamily(e.family);
+            m_canvas->evaluate(CanvasScripts::setTextFontFamily(e.family));
             return;
         }
         const QString path = registerLocalFontReturningPath(e.fontName);
         if (path.isEmpty()) {
-            std::printf("No shipped font file for %s\n", qPrintable(e.fontName));
-            std::fflush(stdout);
+            printLine(QStringLiteral("No shipped font file for ") + e.fontName);
             return;
         }
         m_canvas->loadFont(e.family, path);
@@ -74,7 +77,7 @@ void EditorCanvasHandlers::addGraphic(const QString& svgUrl)
         svgUrl,
         [self](const QString& base64) {
             if (self)
-                self->m_canvas->addSvgBase64(base64);
+                self->m_canvas->evaluate(CanvasScripts::addSvgBase64(base64));
         },
         [self] {
             // A failed graphic keeps the canvas as it is; only the design's

@@ -1,24 +1,27 @@
 #include "editor/EditorSaveFlow.h"
 
+#include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
 #include "core/Localization.h"
+#include "core/Log.h"
 #include "core/RxBus.h"
 #include "editor/EditorEvents.h"
 #include "editor/SvgUploader.h"
 #include "globals/AppGlobals.h"
 
+#include <QPointer>
 #include <QTimer>
-#include <cstdio>
 
 namespace {
 const QString svgFormTag = QStringLiteral("EditLogoView");
 constexpr int failureToastDelayMs = 1000;
 } // namespace
 
-EditorSaveFlow::EditorSaveFlow(
-    WebViewViewController* canvas, bool fromMyDesignsView, std::function<bool()> canSave, QObject* parent)
+EditorSaveFlow::EditorSaveFlow(WebViewViewController* canvas, qint64 itemId, bool fromMyDesignsView,
+    std::function<bool()> canSave, QObject* parent)
     : QObject(parent)
     , m_canvas(canvas)
+    , m_itemId(itemId)
     , m_fromMyDesignsView(fromMyDesignsView)
     , m_canSave(std::move(canSave))
     , m_pageAnswerTimer(new QTimer(this))
@@ -28,8 +31,7 @@ EditorSaveFlow::EditorSaveFlow(
     connect(m_pageAnswerTimer, &QTimer::timeout, this, [this] {
         if (!m_awaitingSvg)
             return;
-        std::printf("The canvas did not hand over its SVG; the save is abandoned\n");
-        std::fflush(stdout);
+        printLine(QStringLiteral("The canvas did not hand over its SVG; the save is abandoned"));
         m_awaitingSvg = false;
         fail();
     });
@@ -46,10 +48,6 @@ void EditorSaveFlow::subscribe()
             m_pageAnswerTimer->stop();
             upload(e.base64String);
         });
-    subscribeEvent<EditLogoViewUploadEvent::uploadSvgSuccess>(
-        m_subscriptions, [this](const EditLogoViewUploadEvent::uploadSvgSuccess&) { succeed(); });
-    subscribeEvent<EditLogoViewUploadEvent::uploadSvgFail>(
-        m_subscriptions, [this](const EditLogoViewUploadEvent::uploadSvgFail&) { fail(); });
 }
 
 bool EditorSaveFlow::save()
@@ -83,32 +81,36 @@ QString EditorSaveFlow::uploadKind() const
     return m_fromMyDesignsView ? QStringLiteral("design") : QStringLiteral("template");
 }
 
-int EditorSaveFlow::refreshId(const QString& itemIdText)
-{
-    bool ok = false;
-    const int id = itemIdText.toInt(&ok, 10);
-    return ok ? id : 0;
-}
-
 void EditorSaveFlow::start(bool quit)
 {
     m_isQuitSave = quit;
     m_awaitingSvg = true;
     setSaving(true);
     m_pageAnswerTimer->start();
-    m_canvas->getSvgAsBase64ForResult(svgFormTag);
+    m_canvas->evaluate(CanvasScripts::getSvgAsBase64ForResult(svgFormTag));
 }
 
 void EditorSaveFlow::upload(const QString& base64)
 {
-    // The completion only posts on the bus, so it is safe after the editor
-    // has gone; an editor that is not saving ignores the outcome.
-    editorSvgUploader()(editLogoItemId, base64, uploadKind(), [](bool saved) {
+    // The outcome comes back to this flow only; a flow that has gone (its
+    // editor was replaced) leaves nothing to finish.
+    QPointer<EditorSaveFlow> self(this);
+    editorSvgUploader()(QString::number(m_itemId), base64, uploadKind(), [self](bool saved) {
+        if (self)
+            self->finishUpload(saved);
         if (saved)
             RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgSuccess {});
         else
             RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgFail {});
     });
+}
+
+void EditorSaveFlow::finishUpload(bool saved)
+{
+    if (saved)
+        succeed();
+    else
+        fail();
 }
 
 void EditorSaveFlow::succeed()
@@ -119,7 +121,9 @@ void EditorSaveFlow::succeed()
     RxBus& bus = RxBus::shared();
     bus.post(ContentViewEventBus::ToastEvent {
         localized(QStringLiteral("Your logo has been successfully created and saved to 'My Designs'.")) });
-    bus.post(LogoDetailViewEventBus::refreshEvent { refreshId(editLogoItemId) });
+    LogoDetailViewEventBus::refreshEvent refresh;
+    refresh.id = m_itemId;
+    bus.post(refresh);
     bus.post(MyDesignEventBus::getDataEvent {});
     canQuitWithoutSaving = true;
     if (m_isQuitSave) {
@@ -136,6 +140,7 @@ void EditorSaveFlow::fail()
         return;
     m_isQuitSave = false;
     setSaving(false);
+    Q_EMIT saveFailed();
     QTimer::singleShot(failureToastDelayMs, this, [] {
         RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent {
             localized(QStringLiteral("Logo creation failed. Please try again.")) });

@@ -11,16 +11,18 @@ class WebViewViewController;
 
 // One save of the design: ask the page for its SVG, upload it, and report the
 // outcome. Only one save runs at a time; a quit-save quits the application
-// once its upload has succeeded.
+// once its upload has succeeded. The upload's outcome comes back to the save
+// that started it, never to another editor's.
 class EditorSaveFlow : public QObject {
     Q_OBJECT
 public:
     // How long the page may take to hand over its SVG before the save fails.
     static constexpr int pageAnswerTimeoutMs = 30000;
 
-    // `canSave` says whether a design is loaded and may be saved.
-    EditorSaveFlow(
-        WebViewViewController* canvas, bool fromMyDesignsView, std::function<bool()> canSave, QObject* parent);
+    // `itemId` is the design's id on the server; `canSave` says whether a
+    // design is loaded and may be saved.
+    EditorSaveFlow(WebViewViewController* canvas, qint64 itemId, bool fromMyDesignsView, std::function<bool()> canSave,
+        QObject* parent);
 
     void endSubscriptions() { m_subscriptions.dispose(); }
 
@@ -34,23 +36,25 @@ public:
 
     // The upload kind: saved designs are re-saved as "design".
     QString uploadKind() const;
-    // The id the detail page reloads: the item id text, 0 when not a number.
-    static int refreshId(const QString& itemIdText);
 
 Q_SIGNALS:
     void savingChanged(bool saving);
     // The design is on the server; the caller closes the editor.
     void savedAndClosing();
+    // The save did not store the design; the editor stays open.
+    void saveFailed();
 
 private:
     void subscribe();
     void start(bool quit);
     void upload(const QString& base64);
+    void finishUpload(bool saved);
     void succeed();
     void fail();
     void setSaving(bool saving);
 
     WebViewViewController* m_canvas;
+    qint64 m_itemId;
     bool m_fromMyDesignsView;
     std::function<bool()> m_canSave;
     QTimer* m_pageAnswerTimer;

@@ -82,6 +82,8 @@ TEST_F(EditLogoWindowTest, HandsTheDesignToTheEditorGlobals)
 
     showEditLogoWindow(-42, QString(), false);
     EXPECT_EQ(editLogoItemId, QStringLiteral("-42"));
+    showEditLogoWindow(5000000000LL, QString(), false);
+    EXPECT_EQ(editLogoItemId, QStringLiteral("5000000000"));
     EXPECT_FALSE(editorFromMyDesignsView);
 }
 

@@ -102,11 +102,15 @@ std::vector<PageMessage> CanvasPage::messagesSince(std::size_t from, const QStri
 bool CanvasPage::loadSvg(const QString& svg)
 {
     const std::size_t from = mark();
-    m_controller->loadSvgString(svg);
+    const qint64 token = WebViewViewController::nextDesignLoadToken();
+    m_controller->loadSvgString(svg, token);
     bool ok = false;
+    // Only the answer that names this load counts.
     waitUntil(
         [&] {
             for (std::size_t i = from; i < m_messages.size(); ++i) {
+                if (m_messages[i].json().value(QStringLiteral("token")).toInteger() != token)
+                    continue;
                 if (m_messages[i].name == QLatin1String("svgLoadSuccess")) {
                     ok = true;
                     return true;

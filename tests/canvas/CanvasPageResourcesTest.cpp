@@ -3,6 +3,7 @@
 
 #include "CanvasPageFixture.h"
 #include "canvas/CanvasEvents.h"
+#include "canvas/CanvasScripts.h"
 #include "core/RxBus.h"
 #include "support/TestSupport.h"
 
@@ -87,14 +88,35 @@ TEST_F(CanvasResourcesTest, designsLoadByUrlAndFailedDownloadsPostLoadSvgFail)
     page().settle();
     ASSERT_EQ(objectCount(), 0);
     std::size_t from = page().mark();
-    controller().loadDesign(server.url("/design.svg"));
+    controller().loadDesign(server.url("/design.svg"), WebViewViewController::nextDesignLoadToken());
     ASSERT_TRUE(page().waitFor(QStringLiteral("svgLoadSuccess"), from));
     EXPECT_EQ(objectCount(), 3);
 
     bool failureCalled = false;
-    controller().loadDesign(server.url("/missing.svg"), [&] { failureCalled = true; });
+    controller().loadDesign(
+        server.url("/missing.svg"), WebViewViewController::nextDesignLoadToken(), [&] { failureCalled = true; });
     ASSERT_TRUE(waitUntil([&] { return failureCalled; }, 15000));
     EXPECT_EQ(failures, 1);
+}
+
+TEST_F(CanvasResourcesTest, aDesignDownloadThatEndsAfterALaterLoadIsDropped)
+{
+    DesignServer server;
+    const std::size_t from = page().mark();
+    const qint64 first = WebViewViewController::nextDesignLoadToken();
+    controller().loadDesign(server.url("/design.svg"), first);
+    // The next design is text: it reaches the page before the download ends.
+    const qint64 second = WebViewViewController::nextDesignLoadToken();
+    controller().loadDesign(QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10">)"
+                                           R"(<rect x="2" y="2" width="3" height="3" fill="#ff0000"/></svg>)"),
+        second);
+    ASSERT_TRUE(page().waitFor(QStringLiteral("svgLoadSuccess"), from));
+    pumpEvents(1500);
+    page().settle();
+    const std::vector<PageMessage> loads = page().messagesSince(from, QStringLiteral("svgLoadSuccess"));
+    ASSERT_EQ(loads.size(), 1u);
+    EXPECT_EQ(loads[0].json().value(QStringLiteral("token")).toInteger(), second);
+    EXPECT_EQ(objectCount(), 1);
 }
 
 TEST_F(CanvasResourcesTest, loadFontReportsSuccessForAFontFileAndFailureForAMissingOne)
@@ -146,7 +168,7 @@ TEST_F(CanvasResourcesTest, addedGraphicsAreOneSelectedGroupOfAThirdOfTheCanvas)
     const QString graphic = QStringLiteral(
         R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 100 50"><rect width="100" height="20" fill="#2f9e44"/><circle cx="50" cy="35" r="15" fill="#e03131"/></svg>)");
     const std::size_t from = page().mark();
-    controller().addSvgBase64(QString::fromLatin1(graphic.toUtf8().toBase64()));
+    controller().evaluate(CanvasScripts::addSvgBase64(QString::fromLatin1(graphic.toUtf8().toBase64())));
     ASSERT_TRUE(page().waitFor(QStringLiteral("clickCanvasPathItem"), from));
     page().settle();
     ASSERT_EQ(objectCount(), 4);
@@ -172,12 +194,12 @@ TEST_F(CanvasResourcesTest, embeddedPicturesLoadAndLinkedOnesAreLeftOut)
 
 TEST_F(CanvasResourcesTest, backgroundPicturesCoverTheCanvasAndColoursReplaceThem)
 {
-    controller().setCanvasBKGroundImage(QString::fromLatin1(smallPng().toBase64()));
+    controller().evaluate(CanvasScripts::setCanvasBKGroundImage(QString::fromLatin1(smallPng().toBase64())));
     page().settle();
     ASSERT_TRUE(js(QStringLiteral("!!tessalyCanvas.backgroundImage")).toBool());
     EXPECT_NEAR(js(QStringLiteral("tessalyCanvas.backgroundImage.getScaledHeight()")).toDouble(), 460.0, 0.5);
 
-    controller().setCanvasBKGroundColor(0x0000FF);
+    controller().evaluate(CanvasScripts::setCanvasBKGroundColor(0x0000FF));
     page().settle();
     EXPECT_FALSE(js(QStringLiteral("!!tessalyCanvas.backgroundImage")).toBool());
     EXPECT_EQ(js(QStringLiteral("tessalyCanvas.backgroundColor")).toString(), QStringLiteral("#0000ff"));

@@ -3,6 +3,7 @@
 
 #include "CanvasPageFixture.h"
 #include "canvas/CanvasEvents.h"
+#include "canvas/CanvasScripts.h"
 #include "core/RxBus.h"
 #include "support/TestSupport.h"
 
@@ -56,7 +57,7 @@ TEST_F(CanvasPageTest, textFromTheNativeSideArrivesIntactWhateverItContains)
 {
     const QString awkward
         = QStringLiteral("It's \\ \"quoted\"\nline ") + QChar(0x2028) + QStringLiteral(" Zürich 東京');x('");
-    controller().addText(awkward);
+    controller().evaluate(CanvasScripts::addText(awkward));
     page().settle();
     ASSERT_EQ(objectCount(), 4);
     EXPECT_EQ(objectProperty(3, "text").toString(), awkward);
@@ -88,7 +89,7 @@ TEST_F(CanvasPageTest, colourReadsUseThePageScales)
     const int circle = indexOfType("circle");
     page().select(circle);
     std::size_t from = page().mark();
-    controller().activeAttributes();
+    controller().evaluate(CanvasScripts::activeAttributes());
     auto answer = page().waitFor(QStringLiteral("getBrightnessAndSaturation"), from);
     ASSERT_TRUE(answer);
     // #1971c2 is hsl(209, 77%, 43%): brightness is 100 - lightness.
@@ -97,15 +98,15 @@ TEST_F(CanvasPageTest, colourReadsUseThePageScales)
     EXPECT_EQ(answer->json().value(QStringLiteral("brightness")).toInt(), 57);
 
     from = page().mark();
-    controller().hsltorgb(0, 100, 50, 1);
+    controller().evaluate(CanvasScripts::hsltorgb(0, 100, 50, 1));
     answer = page().waitFor(QStringLiteral("hsltorgb"), from);
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->json().value(QStringLiteral("r")).toInt(), 255);
     EXPECT_EQ(answer->json().value(QStringLiteral("g")).toInt(), 0);
     EXPECT_EQ(answer->json().value(QStringLiteral("type")).toInt(), 1);
 
-    controller().setActiveBrightness(80, false);
-    controller().setActiveSaturation(0, false);
+    controller().evaluate(CanvasScripts::setActiveBrightness(80, false));
+    controller().evaluate(CanvasScripts::setActiveSaturation(0, false));
     page().settle();
     // Lightness 80 and no saturation: a light grey.
     EXPECT_EQ(objectProperty(circle, "fill").toString(), QStringLiteral("#cccccc"));
@@ -115,11 +116,11 @@ TEST_F(CanvasPageTest, changeCallsAlterTheSelectedObject)
 {
     const int circle = indexOfType("circle");
     page().select(circle);
-    controller().setObjColor(0x0000FF);
-    controller().setObjOpacity(29, false);
-    controller().changeRotate(180, false);
-    controller().setFlipObjX();
-    controller().setFlipObjY();
+    controller().evaluate(CanvasScripts::setObjColor(0x0000FF));
+    controller().evaluate(CanvasScripts::setObjOpacity(29, false));
+    controller().evaluate(CanvasScripts::changeRotate(180, false));
+    controller().evaluate(CanvasScripts::setFlipObjX());
+    controller().evaluate(CanvasScripts::setFlipObjY());
     page().settle();
     EXPECT_EQ(objectProperty(circle, "fill").toString(), QStringLiteral("#0000ff"));
     EXPECT_NEAR(objectProperty(circle, "opacity").toDouble(), 0.29, 1e-9);
@@ -127,16 +128,16 @@ TEST_F(CanvasPageTest, changeCallsAlterTheSelectedObject)
     EXPECT_TRUE(objectProperty(circle, "flipX").toBool());
     EXPECT_TRUE(objectProperty(circle, "flipY").toBool());
 
-    controller().setCanvasBKGroundColor(0xD9480F);
+    controller().evaluate(CanvasScripts::setCanvasBKGroundColor(0xD9480F));
     page().settle();
     EXPECT_EQ(js(QStringLiteral("tessalyCanvas.backgroundColor")).toString(), QStringLiteral("#d9480f"));
 
-    controller().copyItem();
+    controller().evaluate(CanvasScripts::copyItem());
     page().settle();
     ASSERT_EQ(objectCount(), 4);
     EXPECT_NEAR(objectProperty(3, "left").toDouble() - objectProperty(circle, "left").toDouble(), 10.0, 1e-6);
     EXPECT_NE(objectProperty(3, "id").toString(), objectProperty(circle, "id").toString());
-    controller().deleteItem();
+    controller().evaluate(CanvasScripts::deleteItem());
     page().settle();
     EXPECT_EQ(objectCount(), 3);
 }
@@ -145,12 +146,12 @@ TEST_F(CanvasPageTest, textCallsChangeFormatFamilyAndSpacing)
 {
     const int text = indexOfType("i-text");
     page().select(text);
-    controller().setTextFontBold();
-    controller().setTextFontItalic();
-    controller().setTextFontUnderLine();
-    controller().setTextFontUppercase();
-    controller().charSpacing(300, false);
-    controller().setTextFontFamily(QStringLiteral("DejaVu Serif"));
+    controller().evaluate(CanvasScripts::setTextFontBold());
+    controller().evaluate(CanvasScripts::setTextFontItalic());
+    controller().evaluate(CanvasScripts::setTextFontUnderLine());
+    controller().evaluate(CanvasScripts::setTextFontUppercase());
+    controller().evaluate(CanvasScripts::charSpacing(300, false));
+    controller().evaluate(CanvasScripts::setTextFontFamily(QStringLiteral("DejaVu Serif")));
     page().settle();
     EXPECT_EQ(objectProperty(text, "fontWeight").toString(), QStringLiteral("bold"));
     EXPECT_EQ(objectProperty(text, "fontStyle").toString(), QStringLiteral("italic"));
@@ -160,7 +161,7 @@ TEST_F(CanvasPageTest, textCallsChangeFormatFamilyAndSpacing)
     EXPECT_EQ(objectProperty(text, "fontFamily").toString(), QStringLiteral("DejaVu Serif"));
 
     std::size_t from = page().mark();
-    controller().getFontAttributes();
+    controller().evaluate(CanvasScripts::getFontAttributes());
     const auto format = page().waitFor(QStringLiteral("fontAttributes"), from);
     ASSERT_TRUE(format);
     EXPECT_TRUE(format->json().value(QStringLiteral("isBold")).toBool());
@@ -169,11 +170,11 @@ TEST_F(CanvasPageTest, textCallsChangeFormatFamilyAndSpacing)
     EXPECT_TRUE(format->json().value(QStringLiteral("isUpper")).toBool());
     EXPECT_FALSE(format->json().value(QStringLiteral("isVertical")).toBool());
 
-    controller().setTextFontDirection();
+    controller().evaluate(CanvasScripts::setTextFontDirection());
     page().settle();
     EXPECT_EQ(objectProperty(text, "text").toString(), QStringLiteral("T\nE\nS\nS\nA\nL\nY"));
-    controller().setTextFontDirection();
-    controller().setTextFontUppercase();
+    controller().evaluate(CanvasScripts::setTextFontDirection());
+    controller().evaluate(CanvasScripts::setTextFontUppercase());
     page().settle();
     EXPECT_EQ(objectProperty(text, "text").toString(), QStringLiteral("Tessaly"));
 }
@@ -184,9 +185,9 @@ TEST_F(CanvasPageTest, aDragOfPreviewsThenACommitIsOneUndoStep)
     page().select(circle);
     const std::size_t from = page().mark();
     for (int value = 90; value >= 40; value -= 10)
-        controller().setObjOpacity(value, true);
-    controller().setObjOpacity(100, true); // the row's stale reading
-    controller().setObjOpacity(40, false);
+        controller().evaluate(CanvasScripts::setObjOpacity(value, true));
+    controller().evaluate(CanvasScripts::setObjOpacity(100, true)); // the row's stale reading
+    controller().evaluate(CanvasScripts::setObjOpacity(40, false));
     page().settle();
     EXPECT_NEAR(objectProperty(circle, "opacity").toDouble(), 0.4, 1e-9);
     EXPECT_EQ(js(QStringLiteral("tessalyHistory.index")).toInt(), 1);
@@ -194,14 +195,14 @@ TEST_F(CanvasPageTest, aDragOfPreviewsThenACommitIsOneUndoStep)
     ASSERT_FALSE(states.empty());
     EXPECT_TRUE(states.back().json().value(QStringLiteral("canUndo")).toBool());
 
-    controller().undoItem();
+    controller().evaluate(CanvasScripts::undoItem());
     page().settle();
     EXPECT_NEAR(objectProperty(circle, "opacity").toDouble(), 1.0, 1e-9);
     EXPECT_FALSE(js(QStringLiteral("tessalyHistory.canUndo()")).toBool());
     const auto last = page().waitFor(QStringLiteral("clickCanvasBlank"), from);
     EXPECT_TRUE(last);
 
-    controller().redoItem();
+    controller().evaluate(CanvasScripts::redoItem());
     page().settle();
     EXPECT_NEAR(objectProperty(circle, "opacity").toDouble(), 0.4, 1e-9);
 }
@@ -229,9 +230,9 @@ TEST_F(CanvasPageTest, aMouseDragSelectsMovesAndRecordsOneStep)
 TEST_F(CanvasPageTest, quickColourChangesMergeIntoOneStep)
 {
     page().select(indexOfType("path"));
-    controller().setObjColor(0x111111);
-    controller().setObjColor(0x222222);
-    controller().setObjColor(0x333333);
+    controller().evaluate(CanvasScripts::setObjColor(0x111111));
+    controller().evaluate(CanvasScripts::setObjColor(0x222222));
+    controller().evaluate(CanvasScripts::setObjColor(0x333333));
     page().settle();
     EXPECT_EQ(js(QStringLiteral("tessalyHistory.index")).toInt(), 1);
 }
@@ -241,16 +242,16 @@ TEST_F(CanvasPageTest, quickColourChangesMergeIntoOneStep)
 TEST_F(CanvasPageTest, svgRoundTripKeepsEveryObject)
 {
     page().select(indexOfType("i-text"));
-    controller().setTextFontDirection();
-    controller().addText(QStringLiteral("Two\nlines"));
-    controller().charSpacing(200, false);
+    controller().evaluate(CanvasScripts::setTextFontDirection());
+    controller().evaluate(CanvasScripts::addText(QStringLiteral("Two\nlines")));
+    controller().evaluate(CanvasScripts::charSpacing(200, false));
     page().settle();
 
     rx::DisposeBag bag;
     QString base64;
     subscribeEvent<EditLogoViewEvent::imagesvgBase64StringEvent>(
         bag, [&](const EditLogoViewEvent::imagesvgBase64StringEvent& event) { base64 = event.base64String; });
-    controller().getSvgAsBase64ForResult(QStringLiteral("EditLogoView"));
+    controller().evaluate(CanvasScripts::getSvgAsBase64ForResult(QStringLiteral("EditLogoView")));
     ASSERT_TRUE(waitUntil([&] { return !base64.isEmpty(); }, 10000));
     const QString svg = QUrl::fromPercentEncoding(QByteArray::fromBase64(base64.toLatin1()));
     EXPECT_TRUE(svg.contains(QLatin1String("<svg")));
@@ -272,7 +273,7 @@ TEST_F(CanvasPageTest, exportsKeepASingleSelection)
     const int circle = indexOfType("circle");
     page().select(circle);
     const std::size_t from = page().mark();
-    controller().getSvgAsBase64ForResult(QStringLiteral("ExportViewForEditLogoSheet"));
+    controller().evaluate(CanvasScripts::getSvgAsBase64ForResult(QStringLiteral("ExportViewForEditLogoSheet")));
     const auto answer = page().waitFor(QStringLiteral("getSvgAsBase64"), from);
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->json().value(QStringLiteral("form")).toString(), QStringLiteral("ExportViewForEditLogoSheet"));
@@ -309,8 +310,8 @@ TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)
         }
         return -1;
     };
-    controller.loadSvgString(sampleDesignSvg());
-    controller.setCanvasBKGroundColor(0x0000FF);
+    controller.loadSvgString(sampleDesignSvg(), 1);
+    controller.evaluate(CanvasScripts::setCanvasBKGroundColor(0x0000FF));
     EXPECT_EQ(controller.queuedCalls().size(), 5);
     controller.view()->show();
     ASSERT_TRUE(waitUntil([&] { return indexOf("svgLoadSuccess") >= 0; }, 30000));
@@ -334,7 +335,7 @@ TEST(CanvasPageStartup, aViewDeletedByItsHostIsRebuiltAndCallsWaitForIt)
     ASSERT_TRUE(waitUntil([&] { return ready == 1; }, 30000));
     delete first;
     EXPECT_FALSE(controller.isViewLoaded());
-    controller.setFlipObjX();
+    controller.evaluate(CanvasScripts::setFlipObjX());
     EXPECT_EQ(controller.queuedCalls(), QStringList { QStringLiteral("setFlipObjX()") });
     QWidget* second = controller.view();
     EXPECT_EQ(second->size(), QSize(460, 460));
@@ -352,7 +353,7 @@ TEST(CanvasPageStartup, aMissingPageFailsTheWaitingDesignLoad)
     subscribeEvent<EditLogoViewEvent::loadSvgFail>(bag, [&](const EditLogoViewEvent::loadSvgFail&) { ++failures; });
     {
         WebViewViewController controller;
-        controller.loadSvgString(sampleDesignSvg());
+        controller.loadSvgString(sampleDesignSvg(), 1);
         controller.view();
         EXPECT_TRUE(waitUntil([&] { return failures == 1; }, 30000));
         EXPECT_TRUE(controller.hasPageFailed());
@@ -369,7 +370,7 @@ TEST_F(CanvasPageTest, pngExportIs1024Square)
     QString dataUrl;
     subscribeEvent<ExportViewSheetEvent::imageBase64StringEvent>(
         bag, [&](const ExportViewSheetEvent::imageBase64StringEvent& event) { dataUrl = event.base64String; });
-    controller().getLogoJpgPngBase64(QStringLiteral("Tessaly_1.png"), 0, 1024, 1024);
+    controller().evaluate(CanvasScripts::getLogoJpgPngBase64(QStringLiteral("Tessaly_1.png"), 0, 1024, 1024));
     ASSERT_TRUE(waitUntil([&] { return !dataUrl.isEmpty(); }, 10000));
     ASSERT_TRUE(dataUrl.startsWith(QLatin1String("data:image/png;base64,")));
     const QImage image = QImage::fromData(QByteArray::fromBase64(dataUrl.mid(22).toLatin1()), "PNG");
@@ -384,11 +385,16 @@ TEST_F(CanvasPageTest, somethingThatIsNotSvgPostsLoadSvgFail)
     int failures = 0;
     subscribeEvent<EditLogoViewEvent::loadSvgFail>(bag, [&](const EditLogoViewEvent::loadSvgFail&) { ++failures; });
     const std::size_t from = page().mark();
-    controller().loadSvgString(QStringLiteral("<html><body>502 Bad Gateway</body></html>"));
+    controller().loadSvgString(QStringLiteral("<html><body>502 Bad Gateway</body></html>"), 11);
     EXPECT_TRUE(page().waitFor(QStringLiteral("loadSvgFail"), from));
-    controller().loadSvgBase64(QStringLiteral("@@not base64@@"));
+    controller().loadSvgBase64(QStringLiteral("@@not base64@@"), 12);
     page().settle();
     EXPECT_EQ(failures, 2);
+    // Each answer names the load it ends.
+    const std::vector<PageMessage> answers = page().messagesSince(from, QStringLiteral("loadSvgFail"));
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_EQ(answers[0].json().value(QStringLiteral("token")).toInteger(), 11);
+    EXPECT_EQ(answers[1].json().value(QStringLiteral("token")).toInteger(), 12);
     EXPECT_TRUE(page().messagesSince(from, QStringLiteral("svgLoadSuccess")).empty());
 }
 

@@ -89,9 +89,9 @@ TEST(CanvasCallText, textCalls)
     EXPECT_EQ(getLogoJpgPngBase64(QStringLiteral("a.jpg"), 1, 512, 256),
         QStringLiteral("getLogoJpgPngBase64('a.jpg', 1, 512, 256, true)"));
     EXPECT_EQ(addText(QStringLiteral("Text")), QStringLiteral("addText('Text')"));
-    EXPECT_EQ(loadSvgBase64(QStringLiteral("PHN2Zz4=")), QStringLiteral("loadSvgBase64('PHN2Zz4=')"));
-    EXPECT_EQ(loadSvgString(QStringLiteral("<svg a='1'>\u2028</svg>")),
-        QStringLiteral("loadSvgString('<svg a=\\'1\\'>\\u2028</svg>')"));
+    EXPECT_EQ(loadSvgBase64(QStringLiteral("PHN2Zz4="), 7), QStringLiteral("loadSvgBase64('PHN2Zz4=',7)"));
+    EXPECT_EQ(loadSvgString(QStringLiteral("<svg a='1'>\u2028</svg>"), 5000000000LL),
+        QStringLiteral("loadSvgString('<svg a=\\'1\\'>\\u2028</svg>',5000000000)"));
     EXPECT_EQ(addSvgBase64(QStringLiteral("AAA=")), QStringLiteral("addSvgBase64('AAA=')"));
     EXPECT_EQ(setCanvasBKGroundImage(QStringLiteral("iVBO")),
         QStringLiteral("setCanvasBKGroundImage('data:image/png;base64,iVBO')"));
@@ -113,27 +113,27 @@ TEST(CanvasController, designLoadSendsFontsClearSizeThenTheDesign)
     WebViewViewController controller;
     QStringList calls;
     controller.setScriptSink([&](const QString& js) { calls << js; });
-    controller.loadSvgString(QStringLiteral("<svg width='10' height=\"20\"/>"));
+    controller.loadSvgString(QStringLiteral("<svg width='10' height=\"20\"/>"), 3);
     ASSERT_EQ(calls.size(), 4);
     EXPECT_EQ(calls[0], QStringLiteral("pushLocalFont('[]')"));
     EXPECT_EQ(calls[1], QStringLiteral("canvasClear(false)"));
     EXPECT_EQ(calls[2], QStringLiteral("setCanvasSize(460,460)"));
-    EXPECT_EQ(calls[3], QStringLiteral("loadSvgString('<svg width=\\'10\\' height=\"20\"/>')"));
+    EXPECT_EQ(calls[3], QStringLiteral("loadSvgString('<svg width=\\'10\\' height=\"20\"/>',3)"));
 
     calls.clear();
     controller.setLocalFontListProvider([] { return QStringLiteral(R"([{"fontFamily":"Abel"}])"); });
-    controller.loadSvgBase64(QStringLiteral("PHN2Zy8+"));
+    controller.loadSvgBase64(QStringLiteral("PHN2Zy8+"), 4);
     ASSERT_EQ(calls.size(), 4);
     EXPECT_EQ(calls[0], QStringLiteral(R"(pushLocalFont('[{"fontFamily":"Abel"}]'))"));
-    EXPECT_EQ(calls[3], QStringLiteral("loadSvgBase64('PHN2Zy8+')"));
+    EXPECT_EQ(calls[3], QStringLiteral("loadSvgBase64('PHN2Zy8+',4)"));
 }
 
 TEST(CanvasController, callsBeforeThePageIsReadyWaitInOrder)
 {
     WebViewViewController controller;
-    controller.setFlipObjX();
-    controller.setObjOpacity(50, false);
-    controller.undoItem();
+    controller.evaluate(CanvasScripts::setFlipObjX());
+    controller.evaluate(CanvasScripts::setObjOpacity(50, false));
+    controller.evaluate(CanvasScripts::undoItem());
     EXPECT_FALSE(controller.isPageReady());
     EXPECT_EQ(controller.queuedCalls(),
         (QStringList { QStringLiteral("setFlipObjX()"), QStringLiteral("setObjOpacity(50,false)"),
@@ -144,18 +144,19 @@ TEST(CanvasController, aPageWhoseScriptsDidNotStartFailsDesignLoadsInsteadOfHang
 {
     WebViewViewController controller;
     rx::DisposeBag bag;
-    int failures = 0;
-    subscribeEvent<EditLogoViewEvent::loadSvgFail>(bag, [&](const EditLogoViewEvent::loadSvgFail&) { ++failures; });
-    controller.loadSvgString(QStringLiteral("<svg/>"));
+    std::vector<qint64> failures;
+    subscribeEvent<EditLogoViewEvent::loadSvgFail>(
+        bag, [&](const EditLogoViewEvent::loadSvgFail& e) { failures.push_back(e.token); });
+    controller.loadSvgString(QStringLiteral("<svg/>"), 8);
     controller.handleScriptMessage(QStringLiteral("pageReady"), QStringLiteral(R"({"canvas":false})"));
-    EXPECT_EQ(failures, 1);
+    EXPECT_EQ(failures, std::vector<qint64> { 8 });
     EXPECT_TRUE(controller.hasPageFailed());
     EXPECT_FALSE(controller.isPageReady());
     EXPECT_TRUE(controller.queuedCalls().isEmpty());
-    controller.setFlipObjX();
-    EXPECT_EQ(failures, 1);
-    controller.loadSvgBase64(QStringLiteral("PHN2Zy8+"));
-    EXPECT_EQ(failures, 2);
+    controller.evaluate(CanvasScripts::setFlipObjX());
+    EXPECT_EQ(failures.size(), 1u);
+    controller.loadSvgBase64(QStringLiteral("PHN2Zy8+"), 9);
+    EXPECT_EQ(failures, (std::vector<qint64> { 8, 9 }));
 }
 
 TEST(CanvasController, aReadyPageWithoutTheFlagCountsAsStarted)

@@ -49,8 +49,9 @@ TEST_F(DispatcherTest, answersBecomeTheirEvents)
     dispatcher.dispatch(QStringLiteral("clickCanvasPathItem"), QStringLiteral(R"({"type":"path","angle":45})"));
     dispatcher.dispatch(QStringLiteral("clickCanvasBlank"), QStringLiteral("{}"));
     dispatcher.dispatch(QStringLiteral("undoRedoState"), QStringLiteral(R"({"canUndo":true,"canRedo":false})"));
-    dispatcher.dispatch(QStringLiteral("svgLoadSuccess"), QStringLiteral(R"({"width":920,"height":460})"));
-    dispatcher.dispatch(QStringLiteral("loadSvgFail"), QStringLiteral(R"({"error":"not an SVG document"})"));
+    dispatcher.dispatch(
+        QStringLiteral("svgLoadSuccess"), QStringLiteral(R"({"width":920,"height":460,"token":5000000001})"));
+    dispatcher.dispatch(QStringLiteral("loadSvgFail"), QStringLiteral(R"({"error":"not an SVG document","token":6})"));
     dispatcher.dispatch(QStringLiteral("imageBase64"), QStringLiteral("data:image/png;base64,iVBOR"));
 
     ASSERT_EQ(colour.events.size(), 1u);
@@ -71,7 +72,9 @@ TEST_F(DispatcherTest, answersBecomeTheirEvents)
     EXPECT_FALSE(undo.events[0].canRedo);
     ASSERT_EQ(loaded.events.size(), 1u);
     EXPECT_EQ(loaded.events[0].width, 920);
-    EXPECT_EQ(failed.events.size(), 1u);
+    EXPECT_EQ(loaded.events[0].token, 5000000001LL);
+    ASSERT_EQ(failed.events.size(), 1u);
+    EXPECT_EQ(failed.events[0].token, 6);
     ASSERT_EQ(image.events.size(), 1u);
     EXPECT_EQ(image.events[0].base64String, QStringLiteral("data:image/png;base64,iVBOR"));
 }

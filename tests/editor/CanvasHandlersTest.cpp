@@ -148,9 +148,9 @@ TEST(EditorDownloadsTest, LibraryGraphicAndBackgroundPictureReachTheCanvas)
 {
     StandinHarness harness;
     RecordingCanvas canvas;
-    EditLogoViewModel model("<svg/>", false, canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, canvas.controller());
     model.start();
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent {});
+    pageLoadsDesign(model);
     const auto [graphic, background] = firstGraphicAndBackground();
     ASSERT_FALSE(graphic.isEmpty());
     ASSERT_FALSE(background.isEmpty());

@@ -1,6 +1,7 @@
 #include "editor/EditLogoView.h"
 
 #include "EditorTestSupport.h"
+#include "components/LoadSvgFailView.h"
 #include "editor/CanvasHost.h"
 #include "editor/EditBar.h"
 #include "editor/EditLogoViewModel.h"
@@ -9,7 +10,6 @@
 #include "editor/EditorPanelFactories.h"
 #include "editor/EditorPanelHost.h"
 #include "editor/EditorToolbar.h"
-#include "components/LoadSvgFailView.h"
 #include "editor/LoadingOverlay.h"
 #include "globals/WindowController.h"
 
@@ -34,8 +34,8 @@ public:
     EditLogoView* open(const QString& svg = "<svg/>", bool fromMyDesigns = false)
     {
         delete m_editor.data();
-        m_editor
-            = new EditLogoView(svg, &m_controller, fromMyDesigns, WebView { &sharedWebViewController() }, &m_window);
+        m_editor = new EditLogoView(
+            svg, 42, &m_controller, fromMyDesigns, WebView { &sharedWebViewController() }, &m_window);
         m_window.show();
         m_editor->show();
         return m_editor;
@@ -50,9 +50,9 @@ private:
     QPointer<EditLogoView> m_editor;
 };
 
-void designLoaded()
+void designLoaded(EditLogoView* editor)
 {
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent { 460, 460 });
+    pageLoadsDesign(editor->model());
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { false, false });
 }
 
@@ -73,7 +73,7 @@ TEST_F(EditLogoViewTest, OpeningTwiceThenFlippingOnceFlipsOnce)
     EXPECT_EQ(m_canvas.calls(), QStringList { "setFlipObjX()" });
 
     // An editor that has closed but is still alive hears nothing either.
-    auto closed = std::make_unique<EditLogoView>("<svg/>", nullptr, false);
+    auto closed = std::make_unique<EditLogoView>("<svg/>", 42, nullptr, false);
     closed->leave();
     ASSERT_TRUE(closed->isClosed());
     m_canvas.clear();
@@ -100,7 +100,7 @@ TEST_F(EditLogoViewTest, SharedCanvasViewOutlivesEachEditor)
 TEST_F(EditLogoViewTest, LeavingAnUnchangedDesignClosesTheWindow)
 {
     EditLogoView* editor = m_window.open();
-    designLoaded();
+    designLoaded(m_window.editor());
     canQuitWithoutSaving = false;
     ScopedSaveChangesAnswer answer(SaveChangesDialog::Choice::Cancel);
     editor->toolbar()->leaveButton()->click();
@@ -113,7 +113,7 @@ TEST_F(EditLogoViewTest, LeavingAnUnchangedDesignClosesTheWindow)
 TEST_F(EditLogoViewTest, WindowCloseAsksAboutChanges)
 {
     EditLogoView* editor = m_window.open();
-    designLoaded();
+    designLoaded(m_window.editor());
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     EXPECT_FALSE(canQuitWithoutSaving);
     {
@@ -134,7 +134,7 @@ TEST_F(EditLogoViewTest, SaveFromTheDialogClosesOnceUploaded)
 {
     FakeUploader uploader;
     EditLogoView* editor = m_window.open();
-    designLoaded();
+    designLoaded(m_window.editor());
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     ScopedSaveChangesAnswer save(SaveChangesDialog::Choice::Save);
     editor->leave();
@@ -158,7 +158,7 @@ TEST_F(EditLogoViewTest, ToolbarFollowsLoadingAndUndoState)
     EXPECT_TRUE(toolbar->leaveButton()->isEnabled());
     EXPECT_TRUE(editor->canvasHost()->loadingOverlay()->isActive());
 
-    designLoaded();
+    designLoaded(m_window.editor());
     EXPECT_TRUE(toolbar->saveButton()->isEnabled());
     EXPECT_FALSE(editor->canvasHost()->loadingOverlay()->isActive());
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
@@ -173,21 +173,22 @@ TEST_F(EditLogoViewTest, LoadFailureShowsRetryWhichLoadsAgain)
 {
     EventRecorder<EditLogoViewEvent::RetryEvent> retries;
     EditLogoView* editor = m_window.open("<svg id='x'/>");
-    RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
+    pageFailsDesign(editor->model());
     LoadSvgFailView* failView = editor->canvasHost()->failView();
     EXPECT_TRUE(failView->isVisible());
     EXPECT_FALSE(editor->toolbar()->saveButton()->isEnabled());
     m_canvas.clear();
     failView->retryButton()->click();
     EXPECT_FALSE(failView->isVisible());
-    EXPECT_TRUE(m_canvas.calls().contains("loadSvgString('<svg id=\\'x\\'/>')"));
+    EXPECT_TRUE(m_canvas.calls().contains(
+        QString("loadSvgString('<svg id=\\'x\\'/>',%1)").arg(editor->model().designLoadToken())));
     EXPECT_EQ(retries.count(), 1u);
 }
 
 TEST_F(EditLogoViewTest, EditBarFollowsTheSelection)
 {
     EditLogoView* editor = m_window.open();
-    designLoaded();
+    designLoaded(m_window.editor());
     EXPECT_EQ(editor->currentEditBar(), editor->backgroundEditBar());
     RxBus::shared().post(EditFontEvent::CanvasTextData {});
     EXPECT_EQ(editor->currentEditBar(), editor->textEditBar());
@@ -215,7 +216,7 @@ TEST_F(EditLogoViewTest, PanelButtonsOfferOnlyBuiltPanels)
         return built.data();
     });
     EditLogoView* editor = m_window.open();
-    designLoaded();
+    designLoaded(m_window.editor());
     RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData {});
     EditorButton* button = flipButton(editor);
     ASSERT_TRUE(button->isEnabled());

@@ -42,7 +42,7 @@ TEST_F(EditorEndToEndTest, ChangedTemplateIsSavedToTheServer)
     editorFromMyDesignsView = false;
     const QString templateSvg = QString::fromStdString(m_server.baseUrl()) + "/static/templates/1/design.svg";
     auto* editor
-        = new EditLogoView(templateSvg, &windowController, false, WebView { &sharedWebViewController() }, &window);
+        = new EditLogoView(templateSvg, 1, &windowController, false, WebView { &sharedWebViewController() }, &window);
     window.show();
 
     ASSERT_TRUE(waitUntil([&] { return editor->model().isDesignLoaded(); }, 30000));

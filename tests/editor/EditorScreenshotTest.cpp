@@ -1,9 +1,9 @@
 #include "EditorTestSupport.h"
+#include "components/LoadSvgFailView.h"
 #include "editor/CanvasHost.h"
 #include "editor/EditLogoView.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
-#include "components/LoadSvgFailView.h"
 #include "editor/LoadingOverlay.h"
 
 #include <QDir>
@@ -45,7 +45,7 @@ TEST_F(EditorScreenshotTest, LooksOfTheEditor)
 {
     QWidget window;
     window.setFixedSize(1060, 632);
-    auto* editor = new EditLogoView(sampleDesign, nullptr, false, WebView { &sharedWebViewController() }, &window);
+    auto* editor = new EditLogoView(sampleDesign, 1, nullptr, false, WebView { &sharedWebViewController() }, &window);
     window.show();
     EXPECT_TRUE(editor->canvasHost()->loadingOverlay()->isActive());
     grab(window, "loading", 0);
@@ -70,7 +70,7 @@ TEST_F(EditorScreenshotTest, LooksOfTheEditor)
 
     // A design the page cannot read.
     delete editor;
-    editor = new EditLogoView("<notsvg>broken", nullptr, false, WebView { &sharedWebViewController() }, &window);
+    editor = new EditLogoView("<notsvg>broken", 1, nullptr, false, WebView { &sharedWebViewController() }, &window);
     editor->show();
     ASSERT_TRUE(waitUntil([&] { return editor->model().isLoadingSvgFail(); }, 30000));
     EXPECT_TRUE(editor->canvasHost()->failView()->isVisible());

@@ -15,11 +15,12 @@ protected:
 
 TEST_F(EditorStateTest, LoadingEndsWithTheDesignAndSendsItToThePage)
 {
-    EditLogoViewModel model("<svg width=\"10\" height=\"10\"/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg width=\"10\" height=\"10\"/>", 42, false, m_canvas.controller());
     model.start();
     EXPECT_TRUE(model.isLoading());
-    EXPECT_TRUE(m_canvas.calls().contains("loadSvgString('<svg width=\"10\" height=\"10\"/>')"));
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent { 10, 10 });
+    EXPECT_TRUE(m_canvas.calls().contains(
+        QString("loadSvgString('<svg width=\"10\" height=\"10\"/>',%1)").arg(model.designLoadToken())));
+    pageLoadsDesign(model);
     EXPECT_FALSE(model.isLoading());
     EXPECT_TRUE(model.isDesignLoaded());
     EXPECT_TRUE(model.canSave());
@@ -27,9 +28,9 @@ TEST_F(EditorStateTest, LoadingEndsWithTheDesignAndSendsItToThePage)
 
 TEST_F(EditorStateTest, QuitFlagFollowsTheUndoButton)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     model.start();
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent {});
+    pageLoadsDesign(model);
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { false, false });
     EXPECT_TRUE(canQuitWithoutSaving);
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
@@ -46,9 +47,9 @@ TEST_F(EditorStateTest, QuitFlagFollowsTheUndoButton)
 
 TEST_F(EditorStateTest, OtherFailedDownloadsLeaveALoadedCanvasAlone)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     model.start();
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent {});
+    pageLoadsDesign(model);
     RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
     EXPECT_FALSE(model.isLoadingSvgFail());
     EXPECT_TRUE(model.canSave());
@@ -56,9 +57,9 @@ TEST_F(EditorStateTest, OtherFailedDownloadsLeaveALoadedCanvasAlone)
 
 TEST_F(EditorStateTest, RetryLoadsTheDesignAgain)
 {
-    EditLogoViewModel model("<svg id='a'/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg id='a'/>", 42, false, m_canvas.controller());
     model.start();
-    RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
+    pageFailsDesign(model);
     EXPECT_TRUE(model.isLoadingSvgFail());
     EXPECT_FALSE(model.isLoading());
     m_canvas.clear();
@@ -66,14 +67,15 @@ TEST_F(EditorStateTest, RetryLoadsTheDesignAgain)
     model.retryLoad();
     EXPECT_FALSE(model.isLoadingSvgFail());
     EXPECT_TRUE(model.isLoading());
-    EXPECT_TRUE(m_canvas.calls().contains("loadSvgString('<svg id=\\'a\\'/>')"));
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent {});
+    EXPECT_TRUE(
+        m_canvas.calls().contains(QString("loadSvgString('<svg id=\\'a\\'/>',%1)").arg(model.designLoadToken())));
+    pageLoadsDesign(model);
     EXPECT_TRUE(model.isDesignLoaded());
 }
 
 TEST_F(EditorStateTest, SelectionChoosesWhatTheBarsShowAndStoresTheModels)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     CanvasTextModel text;
     text.fontFamily = "Mitr";
     RxBus::shared().post(EditFontEvent::CanvasTextData { text });
@@ -97,9 +99,9 @@ TEST_F(EditorStateTest, SelectionChoosesWhatTheBarsShowAndStoresTheModels)
 
 TEST_F(EditorStateTest, ToolbarAndBarActionsReachTheCanvas)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     model.start();
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent {});
+    pageLoadsDesign(model);
     m_canvas.clear();
     model.undo(); // nothing to undo yet
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, true });
@@ -114,7 +116,7 @@ TEST_F(EditorStateTest, ToolbarAndBarActionsReachTheCanvas)
 
 TEST_F(EditorStateTest, EditorToastHidesAfterItsDuration)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     QSignalSpy toasts(&model, &EditLogoViewModel::toastChanged);
     RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent { "Exported" });
     EXPECT_TRUE(model.isToastShown());
@@ -125,7 +127,7 @@ TEST_F(EditorStateTest, EditorToastHidesAfterItsDuration)
 
 TEST_F(EditorStateTest, LeavingWithoutChangesClosesAtOnce)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
     canQuitWithoutSaving = false;
     EXPECT_EQ(model.requestLeave(), EditLogoViewModel::LeaveStep::CloseNow);
@@ -135,9 +137,9 @@ TEST_F(EditorStateTest, LeavingWithoutChangesClosesAtOnce)
 
 TEST_F(EditorStateTest, LeavingWithChangesAsksFirst)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     model.start();
-    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent {});
+    pageLoadsDesign(model);
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
     EXPECT_EQ(model.requestLeave(), EditLogoViewModel::LeaveStep::AskToSave);
@@ -155,7 +157,7 @@ TEST_F(EditorStateTest, LeavingWithChangesAsksFirst)
 
 TEST_F(EditorStateTest, DontSaveClosesAndAllowsQuitting)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
     model.resolveLeave(EditLogoViewModel::SaveChangesChoice::DontSave);

@@ -2,6 +2,8 @@
 
 #include "canvas/WebViewViewController.h"
 #include "core/RxBus.h"
+#include "editor/EditLogoViewModel.h"
+#include "editor/EditorEvents.h"
 #include "editor/SaveChangesDialog.h"
 #include "editor/SvgUploader.h"
 #include "globals/AppGlobals.h"
@@ -12,6 +14,16 @@
 #include <functional>
 #include <memory>
 #include <vector>
+
+// The page's answers to the model's current design load.
+inline void pageLoadsDesign(const EditLogoViewModel& model)
+{
+    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent { 460, 460, model.designLoadToken() });
+}
+inline void pageFailsDesign(const EditLogoViewModel& model)
+{
+    RxBus::shared().post(EditLogoViewEvent::loadSvgFail { model.designLoadToken() });
+}
 
 // A canvas controller whose calls are recorded instead of reaching a page.
 class RecordingCanvas {

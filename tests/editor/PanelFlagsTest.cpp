@@ -10,10 +10,14 @@ namespace {
 class PanelFlagsTest : public ::testing::Test {
 protected:
     // The edit bar works once the design has loaded.
-    void SetUp() override { RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent { 460, 460 }); }
+    void SetUp() override
+    {
+        m_model.start();
+        pageLoadsDesign(m_model);
+    }
 
     RecordingCanvas m_canvas;
-    EditLogoViewModel m_model { "<svg/>", false, m_canvas.controller() };
+    EditLogoViewModel m_model { "<svg/>", 42, false, m_canvas.controller() };
     EditorPanelFlags& m_flags = m_model.panels();
 };
 
@@ -89,7 +93,7 @@ TEST_F(PanelFlagsTest, LateCloseOfAPanelNeverReopensIt)
 TEST_F(PanelFlagsTest, EditBarDoesNothingWhileLoading)
 {
     RecordingCanvas canvas;
-    EditLogoViewModel loading("<svg/>", false, canvas.controller());
+    EditLogoViewModel loading("<svg/>", 42, false, canvas.controller());
     loading.openPanel(EditorPanel::Flip);
     EXPECT_FALSE(loading.panels().isShown(EditorPanel::Flip));
 }

@@ -11,16 +11,12 @@ const QString askForSvg = "getSvgAsBase64ForResult('EditLogoView')";
 
 class SaveFlowTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        editLogoItemId = "42";
-        canQuitWithoutSaving = true;
-    }
+    void SetUp() override { canQuitWithoutSaving = true; }
 
     void loadDesign(EditLogoViewModel& model) const
     {
         model.start();
-        RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent { 460, 460 });
+        pageLoadsDesign(model);
     }
 
     // The page's answer to getSvgAsBase64ForResult.
@@ -40,7 +36,7 @@ protected:
 
 TEST_F(SaveFlowTest, SuccessAnnouncesReloadsAndCloses)
 {
-    EditLogoViewModel model("<svg/>", true, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, true, m_canvas.controller());
     loadDesign(model);
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
     m_canvas.clear();
@@ -66,25 +62,22 @@ TEST_F(SaveFlowTest, SuccessAnnouncesReloadsAndCloses)
     EXPECT_EQ(m_quit.count(), 0);
 }
 
-TEST_F(SaveFlowTest, TemplateSavesAsTemplateAndOddIdsRefreshAsZero)
+TEST_F(SaveFlowTest, TemplateSavesUnderItsOwnIdBeyond32Bits)
 {
-    editLogoItemId = "12ab";
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    // The global the opener writes is not where the save takes its id from.
+    editLogoItemId = "1";
+    EditLogoViewModel model("<svg/>", 5000000000LL, false, m_canvas.controller());
     loadDesign(model);
     model.save();
     pageAnswers();
     ASSERT_EQ(m_uploader.requests().size(), 1u);
     EXPECT_EQ(m_uploader.requests()[0].kind, "template");
-    m_uploader.complete(true);
-    ASSERT_EQ(m_refreshes.count(), 1u);
-    EXPECT_EQ(m_refreshes.events()[0].id, 0);
-    EXPECT_EQ(EditorSaveFlow::refreshId("-7"), -7);
-    EXPECT_EQ(EditorSaveFlow::refreshId(""), 0);
+    EXPECT_EQ(m_uploader.requests()[0].itemId, "5000000000");
 }
 
 TEST_F(SaveFlowTest, FailureKeepsEditorOpenAndSaysSoAfterASecond)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     loadDesign(model);
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
     model.save();
@@ -104,7 +97,7 @@ TEST_F(SaveFlowTest, FailureKeepsEditorOpenAndSaysSoAfterASecond)
 
 TEST_F(SaveFlowTest, SecondSaveWhileSavingIsIgnored)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     loadDesign(model);
     m_canvas.clear();
     EXPECT_TRUE(model.save());
@@ -118,13 +111,13 @@ TEST_F(SaveFlowTest, SecondSaveWhileSavingIsIgnored)
 
 TEST_F(SaveFlowTest, SaveIsRefusedUntilTheDesignHasLoaded)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     model.start();
     m_canvas.clear();
     EXPECT_FALSE(model.canSave());
     EXPECT_FALSE(model.save());
 
-    RxBus::shared().post(EditLogoViewEvent::loadSvgFail {});
+    pageFailsDesign(model);
     EXPECT_TRUE(model.isLoadingSvgFail());
     EXPECT_FALSE(model.save());
     EXPECT_EQ(m_canvas.count(askForSvg), 0);
@@ -134,7 +127,7 @@ TEST_F(SaveFlowTest, SaveIsRefusedUntilTheDesignHasLoaded)
 
 TEST_F(SaveFlowTest, QuitSaveQuitsOnceSaved)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     loadDesign(model);
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     EXPECT_FALSE(canQuitWithoutSaving);
@@ -151,7 +144,7 @@ TEST_F(SaveFlowTest, QuitSaveQuitsOnceSaved)
 
 TEST_F(SaveFlowTest, FailedQuitSaveDoesNotQuitALaterSave)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     loadDesign(model);
     RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
     pageAnswers();
@@ -169,7 +162,7 @@ TEST_F(SaveFlowTest, FailedQuitSaveDoesNotQuitALaterSave)
 
 TEST_F(SaveFlowTest, QuitSaveWithoutALoadedDesignLetsTheQuitGoAhead)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     model.start();
     canQuitWithoutSaving = false;
     RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
@@ -180,7 +173,7 @@ TEST_F(SaveFlowTest, QuitSaveWithoutALoadedDesignLetsTheQuitGoAhead)
 
 TEST_F(SaveFlowTest, QuitSaveDuringASaveQuitsAfterThatSave)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     loadDesign(model);
     model.save();
     RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
@@ -192,7 +185,7 @@ TEST_F(SaveFlowTest, QuitSaveDuringASaveQuitsAfterThatSave)
 
 TEST_F(SaveFlowTest, UploadOutcomeOfAnotherEditorIsIgnored)
 {
-    EditLogoViewModel model("<svg/>", false, m_canvas.controller());
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     loadDesign(model);
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
     RxBus::shared().post(EditLogoViewUploadEvent::uploadSvgSuccess {});

@@ -18,8 +18,15 @@
     return fill !== null && fill !== undefined && fill !== '' && fill !== 'none' && fill !== 'transparent';
   }
 
+  // A gradient reads as its first stop, the one with the smallest offset
+  // (fabric keeps the stops of a parsed SVG gradient in reverse).
   function colorText(fill) {
-    if (fill instanceof fabric.Gradient) return fill.colorStops.length ? fill.colorStops[0].color : '';
+    if (fill instanceof fabric.Gradient) {
+      const first = fill.colorStops.reduce(function (best, stop) {
+        return !best || stop.offset < best.offset ? stop : best;
+      }, null);
+      return first ? first.color : '';
+    }
     if (typeof fill === 'string') return fill;
     return '';
   }

@@ -89,7 +89,36 @@
     return new XMLSerializer().serializeToString(doc);
   }
 
-  async function textFromRecord(element) {
+  // The properties a text record may give back, with the kinds the page
+  // itself writes; anything else in a record is ignored.
+  const TEXT_RECORD_FIELDS = {
+    text: ['string'], id: ['string', 'number'], originalText: ['string'],
+    fontFamily: ['string'], fontWeight: ['string', 'number'], fontStyle: ['string'], fontSize: ['number'],
+    textAlign: ['string'], lineHeight: ['number'], charSpacing: ['number'],
+    underline: ['boolean'], overline: ['boolean'], linethrough: ['boolean'],
+    isUpper: ['boolean'], isVertical: ['boolean'],
+    fill: ['string'], stroke: ['string'], strokeWidth: ['number'], textBackgroundColor: ['string'],
+    opacity: ['number'], left: ['number'], top: ['number'], originX: ['string'], originY: ['string'],
+    scaleX: ['number'], scaleY: ['number'], angle: ['number'], skewX: ['number'], skewY: ['number'],
+    flipX: ['boolean'], flipY: ['boolean']
+  };
+
+  function plainTextOptions(record) {
+    const options = {};
+    Object.keys(TEXT_RECORD_FIELDS).forEach(function (key) {
+      if (!Object.prototype.hasOwnProperty.call(record, key)) return;
+      const value = record[key];
+      const kind = typeof value;
+      if (TEXT_RECORD_FIELDS[key].indexOf(kind) < 0) return;
+      if (kind === 'number' && !Number.isFinite(value)) return;
+      options[key] = value;
+    });
+    return options;
+  }
+
+  // The text as the page wrote it, from the record on its group; `parsed`
+  // is what the SVG itself says, which gives a gradient paint back.
+  function textFromRecord(element, parsed) {
     const holder = element.parentNode;
     if (!holder || !holder.getAttribute || !holder.hasAttribute(TEXT_RECORD)) return null;
     let record;
@@ -99,15 +128,24 @@
       return null;
     }
     if (!record || typeof record !== 'object' || typeof record.text !== 'string') return null;
-    // Only plain text properties: nothing that would fetch or nest objects.
-    delete record.type;
-    delete record.clipPath;
-    delete record.path;
+    const options = plainTextOptions(record);
     ['fill', 'stroke'].forEach(function (key) {
-      const paint = record[key];
-      if (paint && typeof paint === 'object' && paint.type !== 'linear' && paint.type !== 'radial') delete record[key];
+      if (!(key in options) && parsed && parsed[key] instanceof fabric.Gradient) options[key] = parsed[key];
     });
-    return fabric.IText.fromObject(record);
+    return new fabric.IText(options.text, options);
+  }
+
+  // The first picture of the design is its background when it covers the
+  // whole design: the page exports its background picture that way, and
+  // designs saved earlier carry it the same way.
+  function backgroundPictureOf(pairs, options) {
+    if (!(options.width > 0 && options.height > 0)) return null;
+    const first = pairs.find(function (pair) { return pair[0].localName === 'image'; });
+    if (!first || !(first[1] instanceof fabric.FabricImage)) return null;
+    const box = first[1].getBoundingRect();
+    const covers = box.left <= 0.5 && box.top <= 0.5 &&
+      box.left + box.width >= options.width - 0.5 && box.top + box.height >= options.height - 0.5;
+    return covers ? first[1] : null;
   }
 
   // The page fetches nothing from outside, and fabric fails a whole design
@@ -135,7 +173,12 @@
     const rebuilt = new Map();
     for (const pair of pairs) {
       if (pair[0].localName !== 'text') continue;
-      const text = await textFromRecord(pair[0]).catch(function () { return null; });
+      let text = null;
+      try {
+        text = textFromRecord(pair[0], pair[1]);
+      } catch (error) {
+        text = null;
+      }
       if (text) rebuilt.set(pair[1], text);
     }
     const options = result.options || {};
@@ -147,12 +190,14 @@
       background = backgroundRectOf(first[0], first[1], options);
       if (background) backgroundObjects.add(first[1]);
     }
+    const backgroundImage = backgroundPictureOf(pairs, options);
+    if (backgroundImage) backgroundObjects.add(backgroundImage);
     const objects = (result.objects || []).filter(function (object) {
       return object && !backgroundObjects.has(object);
     }).map(function (object) {
       return rebuilt.get(object) || toEditableText(object);
     });
-    return { objects: objects, options: options, background: background };
+    return { objects: objects, options: options, background: background, backgroundImage: backgroundImage };
   }
 
   // Scales and centres the design's viewport (or its content) into the canvas.

@@ -167,20 +167,33 @@
 
   // ---- SVG -----------------------------------------------------------------
 
-  function fail(error) {
-    post('loadSvgFail', { error: String(error && error.message ? error.message : error) });
+  // `token` names the design load; both answers carry it back.
+  function fail(error, token) {
+    post('loadSvgFail', { error: String(error && error.message ? error.message : error), token: Number(token) || 0 });
   }
 
-  async function loadDesignText(text) {
+  // The background picture stretched to cover the whole canvas, centred.
+  function coverCanvas(image) {
+    const width = canvas.getWidth();
+    const height = canvas.getHeight();
+    const scale = Math.max(width / image.width, height / image.height);
+    image.set({
+      scaleX: scale, scaleY: scale, angle: 0, skewX: 0, skewY: 0, flipX: false, flipY: false,
+      originX: 'center', originY: 'center', left: width / 2, top: height / 2
+    });
+    return image;
+  }
+
+  async function loadDesignText(text, token) {
     let parsed = null;
     try {
       parsed = await TessalySvg.parse(text);
     } catch (error) {
-      fail(error);
+      fail(error, token);
       return;
     }
     if (!parsed) {
-      fail('not an SVG document');
+      fail('not an SVG document', token);
       return;
     }
     restoring = true;
@@ -189,7 +202,7 @@
       canvas.remove.apply(canvas, canvas.getObjects());
       // A design replaces the whole canvas, its background included.
       canvas.backgroundColor = parsed.background || DEFAULT_BACKGROUND;
-      canvas.backgroundImage = undefined;
+      canvas.backgroundImage = parsed.backgroundImage ? coverCanvas(parsed.backgroundImage) : undefined;
       const placed = TessalySvg.place(canvas, parsed.objects, parsed.options);
       ensureIds(placed);
       placed.forEach(function (object) { canvas.add(object); });
@@ -200,7 +213,9 @@
     canvas.requestRenderAll();
     history.reset();
     previewOpen = false;
-    post('svgLoadSuccess', { width: parsed.options.width || 0, height: parsed.options.height || 0 });
+    post('svgLoadSuccess', {
+      width: parsed.options.width || 0, height: parsed.options.height || 0, token: Number(token) || 0
+    });
     postUndoState();
   }
 
@@ -567,15 +582,15 @@
 
   api.loadSvgString = loadDesignText;
 
-  api.loadSvgBase64 = async function (base64) {
+  api.loadSvgBase64 = async function (base64, token) {
     let text;
     try {
       text = TessalySvg.decodeBase64Utf8(base64);
     } catch (error) {
-      fail('the design is not Base64');
+      fail('the design is not Base64', token);
       return;
     }
-    await loadDesignText(text);
+    await loadDesignText(text, token);
   };
 
   api.addSvgBase64 = async function (base64) {
@@ -613,11 +628,7 @@
       console.log('setCanvasBKGroundImage: the picture did not load');
       return;
     }
-    const width = canvas.getWidth();
-    const height = canvas.getHeight();
-    const scale = Math.max(width / image.width, height / image.height);
-    image.set({ scaleX: scale, scaleY: scale, originX: 'center', originY: 'center', left: width / 2, top: height / 2 });
-    canvas.backgroundImage = image;
+    canvas.backgroundImage = coverCanvas(image);
     canvas.requestRenderAll();
     commit();
   };
