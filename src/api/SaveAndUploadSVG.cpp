@@ -46,10 +46,12 @@ private:
     QTemporaryDir m_folder;
 };
 
+// The design is the user's own: only its owner may read the file.
 bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        || file.write(bytes) != bytes.size() || !file.commit()) {
         *error = file.errorString();
         return false;
     }
