@@ -59,10 +59,10 @@ protected:
     static int objectCount() { return js(QStringLiteral("tessalyCanvas.getObjects().length")).toInt(); }
 };
 
-QByteArray smallPng()
+QByteArray smallPng(QColor colour = QColor(0x12, 0x34, 0x56))
 {
     QImage picture(40, 20, QImage::Format_RGB32);
-    picture.fill(QColor(0x12, 0x34, 0x56));
+    picture.fill(colour);
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
@@ -203,4 +203,39 @@ TEST_F(CanvasResourcesTest, backgroundPicturesCoverTheCanvasAndColoursReplaceThe
     page().settle();
     EXPECT_FALSE(js(QStringLiteral("!!tessalyCanvas.backgroundImage")).toBool());
     EXPECT_EQ(js(QStringLiteral("tessalyCanvas.backgroundColor")).toString(), QStringLiteral("#0000ff"));
+}
+
+namespace {
+// The canvas as the editor's save receives it, as SVG text.
+QString savedSvg(CanvasPage& page)
+{
+    const std::size_t from = page.mark();
+    page.controller().evaluate(CanvasScripts::getSvgAsBase64ForResult(QStringLiteral("EditLogoView")));
+    const auto answer = page.waitFor(QStringLiteral("getSvgAsBase64"), from);
+    if (!answer)
+        return {};
+    return QUrl::fromPercentEncoding(
+        QByteArray::fromBase64(answer->json().value(QStringLiteral("base64")).toString().toLatin1()));
+}
+} // namespace
+
+TEST_F(CanvasResourcesTest, aBackgroundPictureStaysTheBackgroundThroughSaveAndReload)
+{
+    ASSERT_TRUE(page().loadSvg(sampleDesignSvg()));
+    const int objects = objectCount();
+    const QString first = QString::fromLatin1(smallPng(Qt::red).toBase64());
+    const QString second = QString::fromLatin1(smallPng(Qt::blue).toBase64());
+    controller().evaluate(CanvasScripts::setCanvasBKGroundImage(first));
+    page().settle();
+
+    ASSERT_TRUE(page().loadSvg(savedSvg(page())));
+    EXPECT_EQ(objectCount(), objects);
+    EXPECT_TRUE(js(QStringLiteral("!!tessalyCanvas.backgroundImage")).toBool());
+
+    controller().evaluate(CanvasScripts::setCanvasBKGroundImage(second));
+    page().settle();
+    const QString saved = savedSvg(page());
+    EXPECT_EQ(saved.count(QLatin1String("<image")), 1);
+    EXPECT_TRUE(saved.contains(second));
+    EXPECT_FALSE(saved.contains(first));
 }

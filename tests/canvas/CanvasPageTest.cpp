@@ -12,6 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <csignal>
+#include <sys/types.h>
 
 namespace {
 
@@ -268,6 +272,39 @@ TEST_F(CanvasPageTest, svgRoundTripKeepsEveryObject)
     EXPECT_EQ(js(QStringLiteral("tessalyCanvas.backgroundColor")).toString(), QStringLiteral("#f1f3f5"));
 }
 
+TEST_F(CanvasPageTest, aTextRecordGivesBackOnlyPlainTextProperties)
+{
+    const QString record = QStringLiteral(
+        R"({"text":"Hi","fontSize":30,"isUpper":true,"underline":"yes","evil":{"type":"rect","width":50},)"
+        R"("shadow":{"type":"shadow","color":"red"},"clipPath":{"type":"rect","width":5}})");
+    const QString svg = QString::fromLatin1(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="460" height="460">)"
+        R"(<g id="t1" data-tessaly-text='%1'><text x="10" y="50" font-size="20">Hi</text></g></svg>)")
+                            .arg(record);
+    ASSERT_TRUE(page().loadSvg(svg));
+    ASSERT_EQ(objectCount(), 1);
+    EXPECT_EQ(js(QStringLiteral("(o => JSON.stringify([o.type, o.text, o.fontSize, o.isUpper, o.underline, "
+                                "o.evil === undefined, !o.shadow, !o.clipPath]))(tessalyCanvas.getObjects()[0])"))
+                  .toString(),
+        QStringLiteral(R"(["i-text","Hi",30,true,false,true,true,true])"));
+}
+
+TEST_F(CanvasPageTest, aGradientReadsAsItsFirstStop)
+{
+    const QString svg
+        = QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="460" height="460"><defs>)"
+                         R"(<linearGradient id="g" x1="0" y1="0" x2="1" y2="0"><stop offset="0" stop-color="#ff0000"/>)"
+                         R"(<stop offset="1" stop-color="#0000ff"/></linearGradient></defs>)"
+                         R"svg(<rect x="10" y="10" width="100" height="100" fill="url(#g)"/></svg>)svg");
+    ASSERT_TRUE(page().loadSvg(svg));
+    page().select(0);
+    const std::size_t from = page().mark();
+    controller().evaluate(CanvasScripts::activeAttributes());
+    const auto answer = page().waitFor(QStringLiteral("getBrightnessAndSaturation"), from);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->json().value(QStringLiteral("hue")).toInt(), 0);
+}
+
 TEST_F(CanvasPageTest, exportsKeepASingleSelection)
 {
     const int circle = indexOfType("circle");
@@ -341,6 +378,29 @@ TEST(CanvasPageStartup, aViewDeletedByItsHostIsRebuiltAndCallsWaitForIt)
     EXPECT_EQ(second->size(), QSize(460, 460));
     ASSERT_TRUE(waitUntil([&] { return ready == 2; }, 30000));
     EXPECT_TRUE(controller.queuedCalls().isEmpty());
+}
+
+TEST(CanvasPageStartup, aDeadRendererFailsThePageAndAReloadBringsItBack)
+{
+    WebViewViewController controller;
+    int ready = 0;
+    int failed = 0;
+    QObject::connect(&controller, &WebViewViewController::pageReady, &controller, [&] { ++ready; });
+    QObject::connect(&controller, &WebViewViewController::pageFailed, &controller, [&] { ++failed; });
+    auto* view = qobject_cast<QWebEngineView*>(controller.view());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return ready == 1; }, 30000));
+    const qint64 pid = view->page()->renderProcessPid();
+    ASSERT_GT(pid, 0);
+    if (CanvasPage::instance().view() && CanvasPage::instance().view()->page()->renderProcessPid() == pid)
+        GTEST_SKIP() << "the renderer is shared with the other tests' page";
+
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    ASSERT_TRUE(waitUntil([&] { return failed == 1; }, 30000));
+    EXPECT_TRUE(controller.hasPageFailed());
+    controller.reloadPage();
+    ASSERT_TRUE(waitUntil([&] { return ready == 2; }, 30000));
+    EXPECT_FALSE(controller.hasPageFailed());
 }
 
 TEST(CanvasPageStartup, aMissingPageFailsTheWaitingDesignLoad)

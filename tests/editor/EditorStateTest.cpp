@@ -3,6 +3,7 @@
 #include "editor/EditorEvents.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -24,6 +25,50 @@ TEST_F(EditorStateTest, LoadingEndsWithTheDesignAndSendsItToThePage)
     EXPECT_FALSE(model.isLoading());
     EXPECT_TRUE(model.isDesignLoaded());
     EXPECT_TRUE(model.canSave());
+}
+
+TEST_F(EditorStateTest, AnEarlierDesignsLateAnswerDoesNotEndTheNextLoad)
+{
+    auto first = std::make_unique<EditLogoViewModel>("<svg id='a'/>", 1, false, m_canvas.controller());
+    first->start();
+    const qint64 firstToken = first->designLoadToken();
+    first.reset();
+    EditLogoViewModel second("<svg id='b'/>", 2, false, m_canvas.controller());
+    second.start();
+
+    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent { 460, 460, firstToken });
+    EXPECT_TRUE(second.isLoading());
+    EXPECT_FALSE(second.canSave());
+    pageFailsDesign(second);
+    EXPECT_TRUE(second.isLoadingSvgFail());
+    EXPECT_FALSE(second.canSave());
+}
+
+TEST_F(EditorStateTest, ALoadWithoutAnAnswerEndsInTheFailureView)
+{
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
+    model.start();
+    model.setDesignLoadTimeout(10);
+    ASSERT_TRUE(waitUntil([&] { return model.isLoadingSvgFail(); }, 5000));
+    EXPECT_FALSE(model.isLoading());
+    // The answer that finally comes is too late.
+    pageLoadsDesign(model);
+    EXPECT_FALSE(model.canSave());
+}
+
+TEST_F(EditorStateTest, ADeadRendererShowsTheFailureViewAndRetryLoadsAgain)
+{
+    EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
+    model.start();
+    pageLoadsDesign(model);
+    ASSERT_TRUE(model.canSave());
+    Q_EMIT m_canvas.controller()->pageFailed();
+    EXPECT_TRUE(model.isLoadingSvgFail());
+    EXPECT_FALSE(model.canSave());
+    m_canvas.clear();
+    model.retryLoad();
+    EXPECT_TRUE(model.isLoading());
+    EXPECT_TRUE(m_canvas.calls().contains(QString("loadSvgString('<svg/>',%1)").arg(model.designLoadToken())));
 }
 
 TEST_F(EditorStateTest, QuitFlagFollowsTheUndoButton)

@@ -4,6 +4,7 @@
 #include "editor/EditorSaveFlow.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -181,6 +182,31 @@ TEST_F(SaveFlowTest, QuitSaveDuringASaveQuitsAfterThatSave)
     ASSERT_EQ(m_uploader.requests().size(), 1u);
     m_uploader.complete(true);
     EXPECT_EQ(m_quit.count(), 1);
+}
+
+TEST_F(SaveFlowTest, AReplacedEditorsUploadDoesNotFinishTheNextSave)
+{
+    auto replaced = std::make_unique<EditLogoViewModel>("<svg/>", 1, false, m_canvas.controller());
+    loadDesign(*replaced);
+    replaced->save();
+    pageAnswers();
+    replaced.reset();
+
+    EditLogoViewModel model("<svg/>", 2, false, m_canvas.controller());
+    loadDesign(model);
+    QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
+    model.save();
+    pageAnswers();
+    ASSERT_EQ(m_uploader.requests().size(), 2u);
+    m_uploader.complete(true, 0);
+    EXPECT_TRUE(model.isSaving());
+    EXPECT_EQ(closes.count(), 0);
+
+    EventRecorder<EditLogoViewUploadEvent::uploadSvgFail> failures;
+    m_uploader.complete(false, 1);
+    EXPECT_FALSE(model.isSaving());
+    EXPECT_EQ(closes.count(), 0);
+    EXPECT_EQ(failures.count(), 1u);
 }
 
 TEST_F(SaveFlowTest, UploadOutcomeOfAnotherEditorIsIgnored)
