@@ -4,6 +4,8 @@
 #include "app/EditLogoWindow.h"
 
 #include "canvas/WebViewViewController.h"
+#include "editor/EditLogoView.h"
+#include "editor/EditorTestSupport.h"
 #include "globals/AppGlobals.h"
 #include "globals/WindowController.h"
 
@@ -85,6 +87,47 @@ TEST_F(EditLogoWindowTest, HandsTheDesignToTheEditorGlobals)
     showEditLogoWindow(5000000000LL, QString(), false);
     EXPECT_EQ(editLogoItemId, QStringLiteral("5000000000"));
     EXPECT_FALSE(editorFromMyDesignsView);
+}
+
+TEST_F(EditLogoWindowTest, AnEditorWithUnsavedChangesAsksBeforeItsDesignIsReplaced)
+{
+    SharedCanvasRecorder canvas;
+    FakeUploader uploader;
+    const auto openEditor = [] { return qobject_cast<EditLogoView*>(editLogoWindow()->centralWidget()); };
+    const auto change = [](EditLogoView* editor) {
+        pageLoadsDesign(editor->model());
+        RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
+    };
+    showEditLogoWindow(1, QStringLiteral("<svg id='a'/>"), false);
+    QPointer<EditLogoView> first = openEditor();
+    change(first);
+    {
+        ScopedSaveChangesAnswer cancel(SaveChangesDialog::Choice::Cancel);
+        showEditLogoWindow(2, QStringLiteral("<svg id='b'/>"), false);
+        EXPECT_EQ(cancel.asked(), 1);
+        EXPECT_EQ(openEditor(), first.data());
+        EXPECT_EQ(editLogoItemId, QStringLiteral("1"));
+        EXPECT_TRUE(editLogoWindow()->isVisible());
+    }
+    {
+        // The design is saved under its own id before the next one opens.
+        ScopedSaveChangesAnswer save(SaveChangesDialog::Choice::Save);
+        showEditLogoWindow(3, QStringLiteral("<svg id='c'/>"), true);
+        EXPECT_EQ(openEditor(), first.data());
+        RxBus::shared().post(EditLogoViewEvent::imagesvgBase64StringEvent { QStringLiteral("PHN2Zy8+") });
+        ASSERT_EQ(uploader.requests().size(), 1u);
+        EXPECT_EQ(uploader.requests()[0].itemId, QStringLiteral("1"));
+        uploader.complete(true);
+        ASSERT_TRUE(waitUntil([&] { return first.isNull(); }, 5000));
+        EXPECT_EQ(editLogoItemId, QStringLiteral("3"));
+        EXPECT_TRUE(editLogoWindow()->isVisible());
+    }
+    change(openEditor());
+    ScopedSaveChangesAnswer dontSave(SaveChangesDialog::Choice::DontSave);
+    showEditLogoWindow(4, QStringLiteral("<svg id='d'/>"), false);
+    EXPECT_EQ(dontSave.asked(), 1);
+    EXPECT_EQ(editLogoItemId, QStringLiteral("4"));
+    EXPECT_EQ(openEditor()->model().itemId(), 4);
 }
 
 TEST_F(EditLogoWindowTest, ClosingOnlyHidesTheWindow)
