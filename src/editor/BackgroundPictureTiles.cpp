@@ -4,16 +4,26 @@
 #include "core/AsyncImageView.h"
 #include "editor/EditLogoViewModel.h"
 
+#include <QEvent>
+#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QScrollArea>
+
+namespace {
+constexpr qreal disabledOpacity = 0.35;
+} // namespace
 
 BackgroundPictureTiles::BackgroundPictureTiles(EditLogoViewModel& model, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
     , m_row(new QWidget)
     , m_rowLayout(new QHBoxLayout(m_row))
+    , m_dimming(new QGraphicsOpacityEffect(this))
 {
+    m_dimming->setOpacity(disabledOpacity);
+    m_dimming->setEnabled(!isEnabled());
+    setGraphicsEffect(m_dimming);
     m_rowLayout->setContentsMargins(0, 0, 0, 0);
     m_rowLayout->setSpacing(6);
 
@@ -31,6 +41,13 @@ BackgroundPictureTiles::BackgroundPictureTiles(EditLogoViewModel& model, QWidget
 
     connect(&model, &EditLogoViewModel::backgroundCatalogueChanged, this, &BackgroundPictureTiles::rebuild);
     rebuild();
+}
+
+void BackgroundPictureTiles::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        m_dimming->setEnabled(!isEnabled());
 }
 
 int BackgroundPictureTiles::tileCount() const

@@ -3,10 +3,12 @@
 #include <QWidget>
 
 class EditLogoViewModel;
+class QGraphicsOpacityEffect;
 class QHBoxLayout;
 
 // The background bar's picture tiles, one per entry of the catalogue; a
-// click puts that picture behind the design.
+// click puts that picture behind the design. While disabled (no design is
+// loaded) the tiles are drawn faintly.
 class BackgroundPictureTiles : public QWidget {
     Q_OBJECT
 public:
@@ -16,10 +18,14 @@ public:
 
     int tileCount() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void rebuild();
 
     EditLogoViewModel& m_model;
     QWidget* m_row;
     QHBoxLayout* m_rowLayout;
+    QGraphicsOpacityEffect* m_dimming;
 };

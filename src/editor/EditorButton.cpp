@@ -4,11 +4,40 @@
 #include "core/Localization.h"
 
 #include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+// How strongly a disabled button's icon shows, like its dimmed label.
+constexpr qreal disabledIconOpacity = 0.35;
+
+// The icon at `size` (and twice that for dense screens), with a disabled
+// form drawn faintly: the style's own disabled form of our light icons is
+// hard to tell from the enabled one on the dark chrome.
+QIcon iconWithDimmedDisabledForm(const QString& path, QSize size)
+{
+    const QIcon source(path);
+    QIcon icon;
+    for (const QSize& pixels : { size, size * 2 }) {
+        const QPixmap normal = source.pixmap(pixels);
+        QPixmap dimmed(normal.size());
+        dimmed.fill(Qt::transparent);
+        QPainter painter(&dimmed);
+        painter.setOpacity(disabledIconOpacity);
+        painter.drawPixmap(0, 0, normal);
+        painter.end();
+        icon.addPixmap(normal, QIcon::Normal);
+        icon.addPixmap(dimmed, QIcon::Disabled);
+    }
+    return icon;
+}
+
+} // namespace
 
 EditorButton::EditorButton(const QString& icon, const QString& labelKey, Layout layout, QWidget* parent)
     : QToolButton(parent)
 {
-    setIcon(QIcon(QStringLiteral(":/images/%1.svg").arg(icon)));
     setText(localized(labelKey));
     setToolTip(text());
     setCursor(Qt::PointingHandCursor);
@@ -28,5 +57,6 @@ EditorButton::EditorButton(const QString& icon, const QString& labelKey, Layout 
                                  " border-radius: 5px; padding: 2px 8px; }"
                                  "QToolButton:hover { background: #333333; }"
                                  "QToolButton:disabled { color: #5C5F63; }"));
+    setIcon(iconWithDimmedDisabledForm(QStringLiteral(":/images/%1.svg").arg(icon), iconSize()));
     HoverEffect::apply(this);
 }

@@ -132,4 +132,3 @@ struct setBackgroundColorEvent {
     int backgroundColor = 0;
 };
 } // namespace EditBackgroundEvent
-

@@ -2,6 +2,7 @@
 
 #include "EditorTestSupport.h"
 #include "components/LoadSvgFailView.h"
+#include "editor/BackgroundPictureTiles.h"
 #include "editor/CanvasHost.h"
 #include "editor/EditBar.h"
 #include "editor/EditLogoViewModel.h"
@@ -12,6 +13,7 @@
 #include "editor/EditorToolbar.h"
 #include "editor/LoadingOverlay.h"
 #include "globals/WindowController.h"
+#include "support/StandinHarness.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -54,6 +56,19 @@ void designLoaded(EditLogoView* editor)
 {
     pageLoadsDesign(editor->model());
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { false, false });
+}
+
+// The mean lightness of a picture, each pixel weighted by its opacity.
+double shownLightness(const QImage& picture)
+{
+    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
+    double sum = 0;
+    for (int y = 0; y < pixels.height(); ++y)
+        for (int x = 0; x < pixels.width(); ++x) {
+            const QColor colour = pixels.pixelColor(x, y);
+            sum += colour.lightnessF() * colour.alphaF();
+        }
+    return sum / std::max(1, pixels.width() * pixels.height());
 }
 
 class EditLogoViewTest : public ::testing::Test {
@@ -183,6 +198,40 @@ TEST_F(EditLogoViewTest, LoadFailureShowsRetryWhichLoadsAgain)
     EXPECT_TRUE(m_canvas.calls().contains(
         QString("loadSvgString('<svg id=\\'x\\'/>',%1)").arg(editor->model().designLoadToken())));
     EXPECT_EQ(retries.count(), 1u);
+}
+
+TEST_F(EditLogoViewTest, DisabledButtonsDimTheirIcons)
+{
+    EditorButton enabled(QStringLiteral("editor_undo"), QString(), EditorButton::Layout::TextUnderIcon, nullptr);
+    EditorButton disabled(QStringLiteral("editor_undo"), QString(), EditorButton::Layout::TextUnderIcon, nullptr);
+    disabled.setEnabled(false);
+    const double shown = shownLightness(enabled.grab().toImage());
+    ASSERT_GT(shown, 0.0);
+    EXPECT_LT(shownLightness(disabled.grab().toImage()), shown * 0.6);
+}
+
+TEST_F(EditLogoViewTest, WithoutALoadedDesignBackgroundTilesAreOffAndLookIt)
+{
+    StandinHarness harness;
+    EditLogoView* editor = m_window.open();
+    auto* tiles = editor->findChild<BackgroundPictureTiles*>();
+    ASSERT_NE(tiles, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return tiles->tileCount() > 0; }, 10000));
+    pumpEvents(500); // the tiles' pictures arrive
+
+    pageFailsDesign(editor->model());
+    EXPECT_FALSE(tiles->isEnabled());
+    const double faint = shownLightness(tiles->grab().toImage());
+    m_canvas.clear();
+    tiles->findChild<QPushButton*>()->click();
+    pumpEvents(500);
+    for (const QString& call : m_canvas.calls())
+        EXPECT_FALSE(call.startsWith(QLatin1String("setCanvasBKGroundImage")));
+
+    editor->model().retryLoad();
+    designLoaded(editor);
+    ASSERT_TRUE(tiles->isEnabled());
+    EXPECT_LT(faint, shownLightness(tiles->grab().toImage()) * 0.6);
 }
 
 TEST_F(EditLogoViewTest, EditBarFollowsTheSelection)
