@@ -22,6 +22,7 @@
 #include <QList>
 #include <QUrl>
 #include <QWebChannel>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -143,9 +144,10 @@ void WebViewViewController::createView()
         m_pageFailed = false;
         m_queue.markNotReady();
     });
-    connect(page, &QWebEnginePage::loadFinished, this, [this](bool ok) {
-        if (!ok)
-            onPageFailed(QStringLiteral("canvas page failed to load: ") + canvasPageUrl().toString());
+    // A load stopped by a newer one (a reload) is not a failure.
+    connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& loading) {
+        if (loading.status() == QWebEngineLoadingInfo::LoadFailedStatus)
+            onPageFailed(QStringLiteral("canvas page failed to load: ") + loading.url().toString());
     });
     connect(page, &QWebEnginePage::renderProcessTerminated, this,
         [this](QWebEnginePage::RenderProcessTerminationStatus, int exitCode) {
