@@ -163,10 +163,14 @@ TEST(OffMainThread, RecordsDecodeSafelyOnManyThreadsAtOnce)
                 localIds << model.id << model.data.id;
                 localMessages << model.msg;
             }
-            std::lock_guard lock(mutex);
-            for (const QString& id : localIds)
-                ids.insert(id);
-            messages << localMessages;
+            {
+                std::lock_guard lock(mutex);
+                for (const QString& id : localIds)
+                    ids.insert(id);
+                messages << localMessages;
+            }
+            // Released only once the lock is dropped: the test's frame, mutex
+            // included, ends as soon as the last task is counted.
             done.release();
         });
     }
