@@ -1,12 +1,15 @@
 #include "pictures/AIPicsViewContentCropView.h"
 
+#include "ai/CustomVideoPlayer.h"
 #include "core/ColorUtilities.h"
 #include "core/Localization.h"
 #include "pictures/AIPicsViewModel.h"
 #include "pictures/PictureControls.h"
+#include "pictures/PictureVideos.h"
 #include "pictures/SwiftyCropView.h"
 
 #include <QLabel>
+#include <QMediaPlayer>
 #include <QVBoxLayout>
 
 namespace {
@@ -19,6 +22,7 @@ AIPicsViewContentCropView::AIPicsViewContentCropView(AIPicsViewModel* viewModel,
     : QWidget(parent)
     , m_viewModel(viewModel)
     , m_generating(new QWidget(this))
+    , m_player(makeVideoPlayer(QStringLiteral("shengchen"), this))
 {
     setFixedSize(pageSize);
     setAutoFillBackground(true);
@@ -28,7 +32,7 @@ AIPicsViewContentCropView::AIPicsViewContentCropView(AIPicsViewModel* viewModel,
 
     m_pictureKey = viewModel->selectedImage().cacheKey();
     m_generating->setGeometry(0, 0, width(), 498);
-    m_video = new QWidget(m_generating);
+    m_video = new CustomVideoPlayer(m_player, m_generating);
     m_video->setFixedSize(videoSize);
     auto* text = makePictureLabel(localized(QStringLiteral("Generating")), 16, 0xCED4DA, m_generating);
     auto* column = new QVBoxLayout(m_generating);
@@ -47,10 +51,12 @@ void AIPicsViewContentCropView::followState()
     const bool uploading = m_viewModel->isShowUploadView();
     m_generating->setVisible(uploading);
     if (uploading) {
+        m_player->play();
         // The crop component goes; a failure starts a new one.
         delete m_crop;
         return;
     }
+    m_player->pause();
     if (!m_crop)
         showCrop();
 }

@@ -5,7 +5,8 @@
 #include <QWidget>
 
 class AIPicsViewModel;
-class QLabel;
+class CustomVideoPlayer;
+class QMediaPlayer;
 #include "pictures/SwiftyCropView.h"
 
 // The crop page over the select page, 720 × 498: the crop component for the
@@ -23,7 +24,8 @@ public:
 
     SwiftyCropView* cropView() const { return m_crop; }
     QWidget* generatingScreen() const { return m_generating; }
-    QWidget* videoView() const { return m_video; }
+    CustomVideoPlayer* videoView() const { return m_video; }
+    QMediaPlayer* player() const { return m_player; }
     // The picture this page crops.
     qint64 pictureKey() const { return m_pictureKey; }
 
@@ -36,6 +38,7 @@ private:
     AIPicsViewModel* m_viewModel;
     QPointer<SwiftyCropView> m_crop;
     QWidget* m_generating;
-    QWidget* m_video;
+    QMediaPlayer* m_player;
+    CustomVideoPlayer* m_video;
     qint64 m_pictureKey = 0;
 };

@@ -1,11 +1,14 @@
 #include "pictures/AIPicsViewContentSelectView.h"
 
+#include "ai/CustomVideoPlayer.h"
 #include "core/Localization.h"
 #include "pictures/PictureControls.h"
 #include "pictures/PicturePanel.h"
+#include "pictures/PictureVideos.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMediaPlayer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -15,11 +18,11 @@ constexpr int textColumnWidth = 408;
 
 AIPicsViewContentSelectView::AIPicsViewContentSelectView(QWidget* parent)
     : QWidget(parent)
+    , m_player(makeVideoPlayer(QStringLiteral("mac_logo_input"), this))
+    , m_video(new CustomVideoPlayer(m_player, this))
     , m_panel(new PicturePanel(this))
 {
     setFixedSize(pageSize);
-
-    m_video = new QWidget(this);
     m_video->setFixedSize(videoSize);
 
     auto* title = makePictureLabel(localized(QStringLiteral("Picture to Logo")), 24, 0xFFFFFF, this, true);
@@ -63,4 +66,11 @@ AIPicsViewContentSelectView::AIPicsViewContentSelectView(QWidget* parent)
 void AIPicsViewContentSelectView::openPicturePanel()
 {
     m_panel->open();
+}
+
+void AIPicsViewContentSelectView::showEvent(QShowEvent* event)
+{
+    // The video plays from the moment the page is on screen.
+    m_player->play();
+    QWidget::showEvent(event);
 }

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
+class CustomVideoPlayer;
 class PicturePanel;
+class QMediaPlayer;
 class QPushButton;
 
 // The select page, 720 × 498: the "mac_logo_input" video, "Picture to Logo"
@@ -18,13 +20,18 @@ public:
     void openPicturePanel();
     PicturePanel* picturePanel() const { return m_panel; }
     QPushButton* choosePictureButton() const { return m_choose; }
-    QWidget* videoView() const { return m_video; }
+    CustomVideoPlayer* videoView() const { return m_video; }
+    QMediaPlayer* player() const { return m_player; }
 
 Q_SIGNALS:
     void pictureChosen(const QString& path);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
-    QWidget* m_video;
+    QMediaPlayer* m_player;
+    CustomVideoPlayer* m_video;
     QPushButton* m_choose;
     PicturePanel* m_panel;
 };
