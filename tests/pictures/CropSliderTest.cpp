@@ -1,6 +1,5 @@
-#include "pictures/CustomSliderForCropView.h"
-
 #include "components/ComponentTestSupport.h"
+#include "pictures/CustomSliderForCropView.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

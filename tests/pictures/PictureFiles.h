@@ -89,8 +89,8 @@ inline QByteArray pngClaiming(quint32 side)
         const QByteArray typed = QByteArray(type, 4) + body;
         out += typed;
         QByteArray crc(4, '\0');
-        qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), uInt(typed.size()))),
-            crc.data());
+        qToBigEndian(
+            quint32(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), uInt(typed.size()))), crc.data());
         return out + crc;
     };
     QByteArray header(13, '\0');

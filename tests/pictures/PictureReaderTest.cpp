@@ -39,8 +39,8 @@ TEST_F(PictureReading, ReadsEachOfferedTypeByItsContent)
 
 TEST_F(PictureReading, TurnsAPhotoUprightAndKeepsAlpha)
 {
-    const QImage rotated
-        = PictureReader::read(save(dir(), "phone.jpg", halves({ 80, 40 }), "jpeg", QImageIOHandler::TransformationRotate90));
+    const QImage rotated = PictureReader::read(
+        save(dir(), "phone.jpg", halves({ 80, 40 }), "jpeg", QImageIOHandler::TransformationRotate90));
     EXPECT_EQ(rotated.size(), QSize(40, 80));
 
     QImage transparent(20, 20, QImage::Format_ARGB32);
