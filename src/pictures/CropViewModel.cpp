@@ -83,19 +83,20 @@ QSizeF CropViewModel::clampedOffset(const QSizeF& offset) const
     return QSizeF(clampAxis(offset.width(), bound.x()), clampAxis(offset.height(), bound.y()));
 }
 
-void CropViewModel::setClampedScale(double scale)
+void CropViewModel::setClampedScale(double scale, bool announce)
 {
     const auto [lower, upper] = magnificationLimits();
     m_scale = std::min(std::max(scale, lower), upper);
     // The pan follows from the settled one, so zooming back in restores it.
     m_offset = clampedOffset(m_lastOffset);
-    printLine(QStringLiteral("viewModel.scale = ") + shortest(m_scale));
+    if (announce)
+        printLine(QStringLiteral("viewModel.scale = ") + shortest(m_scale));
     Q_EMIT changed();
 }
 
 void CropViewModel::startZoom()
 {
-    setClampedScale(std::max(startScale, magnificationLimits().first));
+    setClampedScale(std::max(startScale, magnificationLimits().first), false);
 }
 
 void CropViewModel::zoomBy(double magnification)

@@ -75,7 +75,8 @@ Q_SIGNALS:
     void changed();
 
 private:
-    void setClampedScale(double scale);
+    // Zooms within the limits and clamps the pan again; a user's zoom is announced.
+    void setClampedScale(double scale, bool announce = true);
     QSizeF clampedOffset(const QSizeF& offset) const;
 
     double m_scale = 1.0;
