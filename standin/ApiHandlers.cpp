@@ -433,6 +433,8 @@ Reply ApiHandlers::createPic(const RouteRequest& request) const
     const auto png = m_pictures.uploaded(uuid, request.text("item_id"));
     if (uuid.empty() || !png)
         return fail(1, "no uploaded picture with this id");
+    if (!PictureStore::decodesAsPng(*png))
+        return fail(3, "the uploaded picture could not be read");
     const Palette palette = m_catalog.palettes(static_cast<int>(textSeed(request.text("item_id")) % 6)).front();
     DesignRecord record;
     record.origin = "picture";

@@ -3,6 +3,7 @@
 #include "standin/FileUtil.h"
 #include "standin/LogoComposer.h"
 
+#include <cstdlib>
 #include <httplib.h>
 
 namespace standin {
@@ -143,11 +144,18 @@ Reply AssetHandlers::putPicture(const RouteRequest& request)
 {
     const std::string signature
         = request.http.has_param("signature") ? request.http.get_param_value("signature") : std::string {};
-    switch (m_pictures.put(request.capture(1), signature, request.http.body)) {
+    const long long expires = request.http.has_param("expires")
+        ? std::strtoll(request.http.get_param_value("expires").c_str(), nullptr, 10)
+        : 0;
+    switch (m_pictures.put(request.capture(1), signature, expires, request.http.body)) {
     case PictureStore::PutResult::Stored:
         return Reply::text(200, "");
     case PictureStore::PutResult::Forbidden:
         return Reply::text(403, "SignatureDoesNotMatch");
+    case PictureStore::PutResult::Expired:
+        return Reply::text(403, "Request has expired");
+    case PictureStore::PutResult::TooLarge:
+        return Reply::text(413, "EntityTooLarge");
     case PictureStore::PutResult::NotPng:
         return Reply::text(400, "The body is not a PNG image");
     case PictureStore::PutResult::WriteFailed:

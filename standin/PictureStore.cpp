@@ -2,8 +2,11 @@
 
 #include "standin/FileUtil.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
+#include <QImageReader>
 #include <QRandomGenerator>
 #include <regex>
 
@@ -48,14 +51,32 @@ bool PictureStore::isPng(const std::string& bytes)
     return bytes.size() > magic.size() && bytes.compare(0, magic.size(), magic) == 0;
 }
 
-PictureStore::PutResult PictureStore::put(
-    const std::string& id, const std::string& givenSignature, const std::string& body)
+bool PictureStore::decodesAsPng(const std::string& bytes)
 {
-    std::lock_guard lock(m_mutex);
-    if (!m_owners.count(id) || givenSignature != signature(id))
-        return PutResult::Forbidden;
-    if (!isPng(body))
+    if (!isPng(bytes))
+        return false;
+    QByteArray data = QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
+    return !reader.read().isNull();
+}
+
+PictureStore::PutResult PictureStore::put(
+    const std::string& id, const std::string& givenSignature, long long expires, const std::string& body)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (!m_owners.count(id) || givenSignature != signature(id))
+            return PutResult::Forbidden;
+    }
+    if (expires < QDateTime::currentSecsSinceEpoch())
+        return PutResult::Expired;
+    if (body.size() > maxUploadBytes)
+        return PutResult::TooLarge;
+    if (!decodesAsPng(body))
         return PutResult::NotPng;
+    std::lock_guard lock(m_mutex);
     return FileUtil::writeWhole(path(id), body) ? PutResult::Stored : PutResult::WriteFailed;
 }
 

@@ -13,7 +13,10 @@ namespace standin {
 // design. Safe to call from any thread.
 class PictureStore {
 public:
-    enum class PutResult { Stored, Forbidden, NotPng, WriteFailed };
+    enum class PutResult { Stored, Forbidden, Expired, TooLarge, NotPng, WriteFailed };
+
+    // The largest picture a presigned address takes.
+    static constexpr std::size_t maxUploadBytes = 8 * 1024 * 1024;
 
     explicit PictureStore(std::string dataDirectory);
 
@@ -21,12 +24,17 @@ public:
     std::string issue(const std::string& uuid);
     // The signature that a presigned address for `id` carries.
     std::string signature(const std::string& id) const;
-    PutResult put(const std::string& id, const std::string& signature, const std::string& body);
+    // Stores a PUT's body: refused without the slot's signature, after
+    // `expires` (seconds since 1970) has passed, above the size limit, or when
+    // the body does not decode as a PNG picture.
+    PutResult put(const std::string& id, const std::string& signature, long long expires, const std::string& body);
     // The stored picture of a slot that `uuid` owns.
     std::optional<std::string> uploaded(const std::string& uuid, const std::string& id) const;
     std::optional<std::string> picture(const std::string& id) const;
 
     static bool isPng(const std::string& bytes);
+    // Whether the bytes decode as a whole PNG picture.
+    static bool decodesAsPng(const std::string& bytes);
 
 private:
     std::string path(const std::string& id) const;

@@ -109,7 +109,12 @@ void StandinServer::Impl::registerRoutes()
     api("/logo2/Ai_make", &ApiHandlers::aiMake);
     m_routes.add("GET|POST", literal("/index.php/Free_ai_get"), [this](R r) { return m_api.freeAiGet(r); });
     api("/logo2/Upload_pic", &ApiHandlers::uploadPic);
-    api("/logo2/Create_pic", &ApiHandlers::createPic);
+    m_routes.add("GET|POST", literal("/index.php/logo2/Create_pic"), [this](R r) {
+        // Making the logo takes a while, as it does on the real service.
+        if (!waitUnlessStopping(m_options.generationMs))
+            return Reply::text(503, "Service Unavailable");
+        return m_api.createPic(r);
+    });
     api("/logo2/GetRemoteFonts", &ApiHandlers::fontList);
     api("/logo2/GetShapeType", &ApiHandlers::graphicCategories);
     api("/logo2/GetShape", &ApiHandlers::graphics);

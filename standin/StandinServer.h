@@ -43,6 +43,9 @@ struct Options {
     std::string updateVersion = "1.0.0";
     // Print one line per request to standard output.
     bool logRequests = false;
+    // How long making a logo from an uploaded picture takes, in milliseconds
+    // (tests answer at once; the program's command line waits 3 s by default).
+    int generationMs = 0;
 };
 
 class StandinServer {

@@ -5,6 +5,7 @@
 #include "app/SettingView.h"
 #include "discovery/DiscoveryView.h"
 #include "discovery/MyDesignView.h"
+#include "pictures/AIPicsView.h"
 
 QWidget* MainPages::makePage(int index, QWidget* parent)
 {
@@ -15,8 +16,10 @@ QWidget* MainPages::makePage(int index, QWidget* parent)
         return new MyDesignView(parent);
     case PageSelection::Settings:
         return new SettingView(parent);
+    case PageSelection::AIPics:
+        return new AIPicsView(parent);
     default:
-        // The AI logo and picture-to-logo pages are not part of this build.
+        // The AI logo page is not part of this build.
         return new PlaceholderPage(parent);
     }
 }

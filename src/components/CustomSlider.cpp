@@ -13,7 +13,6 @@
 #include <cmath>
 
 namespace {
-constexpr double sideMargin = 17.5; // a 235-wide track sits in a 270-wide row
 constexpr double capRadius = 6;
 constexpr double veilExtraWidth = 12; // the veil spans the caps: 247 for a 235 track
 constexpr int thumbEaseMs = 150;
@@ -25,12 +24,13 @@ CustomSlider::CustomSlider(double hue, const CustomSliderOptions& options, Slide
 {
 }
 
-CustomSlider::CustomSlider(
-    double hue, int ratio, const QSizeF& sliderSize, const Colors& colors, SliderActions actions, QWidget* parent)
+CustomSlider::CustomSlider(double hue, int ratio, const QSizeF& sliderSize, const Colors& colors, SliderActions actions,
+    QWidget* parent, const Metrics& metrics)
     : QWidget(parent)
     , m_hue(hue)
     , m_ratio(ratio)
     , m_sliderSize(sliderSize.expandedTo(QSizeF(0, 0)))
+    , m_metrics(metrics)
     , m_colors(colors)
     , m_actions(std::move(actions))
     , m_pressTimer(new QTimer(this))
@@ -71,8 +71,8 @@ CustomSlider::Colors CustomSlider::colorsFrom(const CustomSliderOptions& options
 
 QSize CustomSlider::sizeHint() const
 {
-    const double width = m_sliderSize.width() + 2 * sideMargin;
-    const double height = std::max({ rowHeight, m_sliderSize.height(), thumbDiameter });
+    const double width = m_sliderSize.width() + 2 * m_metrics.sideMargin;
+    const double height = std::max({ rowHeight, m_sliderSize.height(), m_metrics.thumbDiameter });
     return QSize(int(std::ceil(width)), int(std::ceil(height)));
 }
 
@@ -119,13 +119,14 @@ QPointF CustomSlider::thumbCenter() const
 QRectF CustomSlider::thumbRect() const
 {
     const QPointF centre = thumbCenter();
-    return QRectF(centre.x() - thumbDiameter / 2, centre.y() - thumbDiameter / 2, thumbDiameter, thumbDiameter);
+    const double side = m_metrics.thumbDiameter;
+    return QRectF(centre.x() - side / 2, centre.y() - side / 2, side, side);
 }
 
 void CustomSlider::placeThumb(bool animate)
 {
     const SliderGeometry::ThumbPlacement placement
-        = SliderGeometry::placeThumb(m_hue, dragTranslationX(), m_sliderSize.width());
+        = SliderGeometry::placeThumb(m_hue, dragTranslationX(), m_sliderSize.width(), m_ratio);
     m_thumbX = placement.x;
     if (placement.position && m_actions.onEndPosition)
         m_actions.onEndPosition(SliderGeometry::reported(*placement.position, m_ratio));
@@ -225,15 +226,16 @@ void CustomSlider::paintEvent(QPaintEvent*)
     fill.setStops(m_colors.track);
     painter.fillRect(track, fill);
 
-    const QRectF thumb(track.left() + m_drawnThumbX - thumbDiameter / 2, track.center().y() - thumbDiameter / 2,
-        thumbDiameter, thumbDiameter);
+    const double side = m_metrics.thumbDiameter;
+    const QRectF thumb(track.left() + m_drawnThumbX - side / 2, track.center().y() - side / 2, side, side);
     painter.setBrush(m_colors.cursor);
     painter.drawEllipse(thumb);
     if (m_thumbImage->isValid())
         m_thumbImage->render(&painter, thumb);
 
     if (m_disable) {
-        const QSizeF veil(m_sliderSize.width() + veilExtraWidth, rowHeight);
+        const QSizeF veil = m_metrics.veilSize.isEmpty() ? QSizeF(m_sliderSize.width() + veilExtraWidth, rowHeight)
+                                                         : m_metrics.veilSize;
         painter.setBrush(QColor(255, 255, 255, 128));
         painter.drawRoundedRect(
             QRectF(QPointF((width() - veil.width()) / 2, (height() - veil.height()) / 2), veil), capRadius, capRadius);

@@ -31,6 +31,14 @@ struct CustomSliderOptions {
     bool isOpacity = true; // false swaps the end caps and gives the thumb endColor
 };
 
+// The frame around a slider's track: the row is the track plus a margin on
+// each side; the veil covers `veilSize`, or the track and its caps when empty.
+struct CustomSliderMetrics {
+    double sideMargin = 17.5; // a 235-wide track sits in a 270-wide row
+    double thumbDiameter = 15;
+    QSizeF veilSize {};
+};
+
 // A gradient track with end caps and a round thumb. The thumb follows a long
 // press (50 ms) then a drag; the value (`hue`, 0...1) changes only when the
 // drag ends. While `disable` is set a white veil covers the slider and the
@@ -38,7 +46,6 @@ struct CustomSliderOptions {
 class CustomSlider : public QWidget {
     Q_OBJECT
 public:
-    static constexpr double thumbDiameter = 15;
     static constexpr double capWidth = 12;
     static constexpr double capInset = 11;
     static constexpr double rowHeight = 30;
@@ -51,6 +58,7 @@ public:
     void setDisable(bool disable);
     int ratio() const { return m_ratio; }
     QSizeF sliderSize() const { return m_sliderSize; }
+    double thumbDiameter() const { return m_metrics.thumbDiameter; }
     DragState hueState() const { return m_gesture.state(); }
     LongPressDragGesture::Phase gesturePhase() const { return m_gesture.phase(); }
 
@@ -66,14 +74,15 @@ Q_SIGNALS:
     void hueChanged(double hue);
 
 protected:
+    using Metrics = CustomSliderMetrics;
     struct Colors {
         QColor leadingCap;
         QColor trailingCap;
         QColor cursor;
         QGradientStops track;
     };
-    CustomSlider(
-        double hue, int ratio, const QSizeF& sliderSize, const Colors& colors, SliderActions actions, QWidget* parent);
+    CustomSlider(double hue, int ratio, const QSizeF& sliderSize, const Colors& colors, SliderActions actions,
+        QWidget* parent, const Metrics& metrics = {});
     void setColors(const Colors& colors);
 
     void paintEvent(QPaintEvent* event) override;
@@ -91,6 +100,7 @@ private:
     double m_hue = 0;
     int m_ratio = 1;
     QSizeF m_sliderSize;
+    Metrics m_metrics;
     Colors m_colors;
     SliderActions m_actions;
     bool m_disable = false;

@@ -27,7 +27,22 @@ double reported(double position, int ratio)
     return position * double(ratio);
 }
 
-ThumbPlacement placeThumb(double value, double dx, double trackWidth)
+double snapped(double value)
+{
+    if (value <= 0)
+        return value;
+    if (value <= 0.125)
+        return 0;
+    if (value <= 0.325)
+        return 0.25;
+    if (value <= 0.625)
+        return 0.5;
+    if (value <= 0.825)
+        return 0.75;
+    return std::max(value, 1.0);
+}
+
+ThumbPlacement placeThumb(double value, double dx, double trackWidth, int ratio)
 {
     const double width = std::max(trackWidth, 0.0);
     if (std::isnan(value) || std::isnan(dx))
@@ -37,7 +52,8 @@ ThumbPlacement placeThumb(double value, double dx, double trackWidth)
         return { width, std::nullopt };
     if (p < 0)
         return { 0, std::nullopt };
-    return { p, value };
+    const double position = ratio == 1 ? value : snapped(value);
+    return { position * width + dx, position };
 }
 
 } // namespace SliderGeometry

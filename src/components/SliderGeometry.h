@@ -23,9 +23,13 @@ struct ThumbPlacement {
     std::optional<double> position; // set only when the thumb lies inside the track
 };
 
+// The quarter a slider with a ratio other than 1 snaps its thumb to: 0, 0.25,
+// 0.5, 0.75 or 1 (values at or below 0, and above 1, stay as they are).
+double snapped(double value);
+
 // Where the thumb of a slider at `value`, dragged by `dx`, is drawn on a track
 // `trackWidth` wide. A position beyond either end is drawn at that end and
-// reports no position.
-ThumbPlacement placeThumb(double value, double dx, double trackWidth);
+// reports no position. With a `ratio` other than 1 the thumb snaps to quarters.
+ThumbPlacement placeThumb(double value, double dx, double trackWidth, int ratio = 1);
 
 } // namespace SliderGeometry

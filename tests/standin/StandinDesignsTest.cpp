@@ -170,9 +170,16 @@ TEST(StandinDesigns, PictureUploadThroughThePresignedAddressBecomesTheFirstDesig
     ASSERT_EQ(prelink.rfind(server.baseUrl(), 0), 0u);
     const std::string target = prelink.substr(server.baseUrl().size());
 
-    // A wrong signature, and a body that is not PNG, are refused.
+    // A wrong signature, a passed expiry, a body over 8 MB, and a body that
+    // does not decode as a PNG are refused.
     const std::string unsigned_ = target.substr(0, target.find('?'));
     EXPECT_EQ(client.raw().Put(unsigned_.c_str(), pngOfSize(8), "image/png")->status, 403);
+    std::string expired = target;
+    expired.replace(expired.find("expires=") + 8, expired.find('&') - expired.find("expires=") - 8, "1000");
+    EXPECT_EQ(client.raw().Put(expired.c_str(), pngOfSize(8), "image/png")->status, 403);
+    const std::string signatureAndZeros = std::string("\x89PNG\r\n\x1a\n", 8) + std::string(9 * 1024 * 1024, '\0');
+    EXPECT_EQ(client.raw().Put(target.c_str(), signatureAndZeros, "image/png")->status, 413);
+    EXPECT_EQ(client.raw().Put(target.c_str(), signatureAndZeros.substr(0, 4096), "image/png")->status, 400);
     EXPECT_EQ(client.raw().Put(target.c_str(), "not a png", "image/png")->status, 400);
     // Creating before the picture arrived fails.
     EXPECT_NE(client.postJson("/index.php/logo2/Create_pic", { { "uuid", "P" }, { "item_id", itemId } })["status"], 0);

@@ -1,0 +1,7 @@
+#include "pictures/AIPicsUploadImage.h"
+
+QImage& aiPicsUploadImage()
+{
+    static QImage image;
+    return image;
+}

@@ -1,0 +1,148 @@
+#include "pictures/AIPicsViewModel.h"
+
+#include "api/APIFactory.h"
+#include "api/OffMainThread.h"
+#include "api/PresignedUpload.h"
+#include "api/UploadImageHelpers.h"
+#include "core/Localization.h"
+#include "core/Log.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
+#include "pictures/AIPicsUploadImage.h"
+#include "pictures/PictureReader.h"
+
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+void toast(const char* key)
+{
+    RxBus::shared().post(ContentViewEventBus::ToastEvent { localized(QString::fromUtf8(key)) });
+}
+
+constexpr const char* failureText = "Logo creation failed. Please try again.";
+constexpr const char* successText = "Your logo has been successfully created and saved to 'My Designs'.";
+constexpr const char* unreadableText = "This picture can't be opened. Please choose another one.";
+
+} // namespace
+
+AIPicsViewModel::AIPicsViewModel(QObject* parent)
+    : QObject(parent)
+{
+}
+
+AIPicsViewModel::Screen AIPicsViewModel::screen() const
+{
+    if (!m_isShowCropView)
+        return Screen::Select;
+    return m_isShowUploadView ? Screen::Uploading : Screen::Crop;
+}
+
+void AIPicsViewModel::setFlags(bool isShowCropView, bool isShowUploadView)
+{
+    if (isShowCropView == m_isShowCropView && isShowUploadView == m_isShowUploadView)
+        return;
+    m_isShowCropView = isShowCropView;
+    m_isShowUploadView = isShowUploadView;
+    Q_EMIT stateChanged();
+}
+
+void AIPicsViewModel::pickPicture(const QString& path)
+{
+    const quint64 pick = ++m_latestPick;
+    runOffMainThread<QImage>(
+        this, [path] { return PictureReader::read(path); },
+        [this, pick](const QImage& image) { applyDecodedPicture(pick, image); });
+}
+
+void AIPicsViewModel::applyDecodedPicture(quint64 pick, const QImage& image)
+{
+    // A later pick, or a road under way, makes this result stale.
+    if (pick != m_latestPick || m_isShowUploadView)
+        return;
+    if (image.isNull()) {
+        toast(unreadableText);
+        Q_EMIT pictureDecoded(false);
+        return;
+    }
+    m_selectedImage = image;
+    setFlags(true, false);
+    // The crop screen starts again with the new picture.
+    Q_EMIT pictureDecoded(true);
+}
+
+void AIPicsViewModel::closeCropView()
+{
+    if (m_isShowUploadView)
+        return;
+    setFlags(false, false);
+}
+
+void AIPicsViewModel::handleCropResult(const std::optional<QImage>& result)
+{
+    // One road per Confirm: a second Confirm while it runs does nothing.
+    if (!result || m_isShowUploadView || !m_isShowCropView)
+        return;
+    const std::optional<QImage> prepared = resizeImageToSquare512(*result);
+    if (!prepared || prepared->isNull()) {
+        toast(failureText);
+        return;
+    }
+    aiPicsUploadImage() = *prepared;
+    setFlags(true, true);
+    uploadPic([this](const UploadPicModel& reply) { putCroppedPicture(reply); }, [this] { reportPictureLogoFailure(); },
+        this);
+}
+
+bool AIPicsViewModel::isUploadAddress(const QUrl& url)
+{
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        && !url.host().isEmpty();
+}
+
+void AIPicsViewModel::putCroppedPicture(const UploadPicModel& reply)
+{
+    const UploadPicModelItemItem& item = reply.data.item;
+    if (reply.status != 0 || item.put_prelink.isEmpty() || item.id.isEmpty()) {
+        reportPictureLogoFailure();
+        return;
+    }
+    const QUrl url(item.put_prelink, QUrl::StrictMode);
+    if (!isUploadAddress(url)) {
+        printLine(QStringLiteral("Error: The URL \"") + item.put_prelink + QStringLiteral("\" is not valid."));
+        reportPictureLogoFailure();
+        return;
+    }
+    uploadPNGToPresignedURL(
+        aiPicsUploadImage(), url, [this, reply] { createPicAfterUpload(reply); },
+        [this] { reportPictureLogoFailure(); }, this);
+}
+
+void AIPicsViewModel::createPicAfterUpload(const UploadPicModel& reply)
+{
+    const QString itemId = reply.data.item.id;
+    QTimer::singleShot(0, this, [this, itemId] {
+        createPic(
+            itemId, [this](const UploadPicModel& created) { handleCreatePicReply(created); },
+            [this] { reportPictureLogoFailure(); }, this);
+    });
+}
+
+void AIPicsViewModel::handleCreatePicReply(const UploadPicModel& reply)
+{
+    if (reply.status != 0) {
+        reportPictureLogoFailure();
+        return;
+    }
+    setFlags(false, false);
+    RxBus::shared().post(GeneratingViewEventBus::ToMyDesignPageEvent { true });
+    toast(successText);
+}
+
+void AIPicsViewModel::reportPictureLogoFailure()
+{
+    setFlags(m_isShowCropView, false);
+    toast(failureText);
+}

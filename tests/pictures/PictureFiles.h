@@ -1,0 +1,108 @@
+#pragma once
+
+// Picture files for the reading and road tests, written into a folder.
+
+#include <QByteArray>
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QString>
+#include <QtEndian>
+#include <zlib.h>
+
+namespace PictureFiles {
+
+inline QString write(const QDir& folder, const QString& name, const QByteArray& bytes)
+{
+    const QString path = folder.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+inline QImage halves(QSize size, QColor left = Qt::red, QColor right = Qt::blue)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(right);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width() / 2; ++x)
+            image.setPixelColor(x, y, left);
+    return image;
+}
+
+inline QString save(const QDir& folder, const QString& name, const QImage& image, const char* format,
+    QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone)
+{
+    const QString path = folder.filePath(name);
+    QImageWriter writer(path, format);
+    writer.setTransformation(transformation);
+    writer.write(image);
+    return path;
+}
+
+// A 4 × 4 GIF of two frames: red, then blue. Every code follows a clear code,
+// so the LZW stream stays at three bits a code.
+inline QByteArray twoFrameGif()
+{
+    QByteArray gif("GIF89a\x04\x00\x04\x00\x80\x00\x00", 13);
+    gif += QByteArray("\xFF\x00\x00\x00\x00\xFF", 6);
+    gif += QByteArray("\x21\xFF\x0BNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
+    for (int index : { 0, 1 }) {
+        gif += QByteArray("\x21\xF9\x04\x00\x0A\x00\x00\x00", 8);
+        gif += QByteArray("\x2C\x00\x00\x00\x00\x04\x00\x04\x00\x00\x02", 11);
+        QByteArray data;
+        quint32 bits = 0;
+        int count = 0;
+        auto emitCode = [&](int code) {
+            bits |= quint32(code) << count;
+            count += 3;
+            while (count >= 8) {
+                data += char(bits & 0xFF);
+                bits >>= 8;
+                count -= 8;
+            }
+        };
+        for (int pixel = 0; pixel < 16; ++pixel) {
+            emitCode(4);
+            emitCode(index);
+        }
+        emitCode(5);
+        if (count > 0)
+            data += char(bits & 0xFF);
+        gif += char(data.size());
+        gif += data;
+        gif += '\0';
+    }
+    gif += '\x3B';
+    return gif;
+}
+
+// A PNG whose header claims `side` × `side` pixels, with almost no data.
+inline QByteArray pngClaiming(quint32 side)
+{
+    auto chunk = [](const char* type, const QByteArray& body) {
+        QByteArray out(4, '\0');
+        qToBigEndian(quint32(body.size()), out.data());
+        const QByteArray typed = QByteArray(type, 4) + body;
+        out += typed;
+        QByteArray crc(4, '\0');
+        qToBigEndian(
+            quint32(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), uInt(typed.size()))), crc.data());
+        return out + crc;
+    };
+    QByteArray header(13, '\0');
+    qToBigEndian(side, header.data());
+    qToBigEndian(side, header.data() + 4);
+    header[8] = 8; // bit depth
+    header[9] = 2; // truecolour
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    png += chunk("IHDR", header);
+    png += chunk("IDAT", QByteArray("\x78\x9C\x03\x00\x00\x00\x00\x01", 8));
+    png += chunk("IEND", {});
+    return png;
+}
+
+} // namespace PictureFiles

@@ -1,0 +1,112 @@
+#include "pictures/PictureReader.h"
+
+#include "PictureFiles.h"
+#include "pictures/PicturePanel.h"
+#include "support/TestSupport.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QBuffer>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace PictureFiles;
+
+class PictureReading : public ::testing::Test {
+protected:
+    QTemporaryDir folder;
+    QDir dir() const { return QDir(folder.path()); }
+};
+
+TEST_F(PictureReading, ReadsEachOfferedTypeByItsContent)
+{
+    const QImage picture = halves({ 64, 48 });
+    struct Case {
+        QString name;
+        const char* format;
+    };
+    const Case cases[] = { { "a.png", "png" }, { "a.jpg", "jpeg" }, { "a.jpeg", "jpeg" }, { "a.bmp", "bmp" },
+        { "a.webp", "webp" }, { "IMG_0001.JPG", "jpeg" }, { "tiff-named.jpg", "tiff" }, { "png-named.gif", "png" } };
+    for (const Case& c : cases) {
+        const QImage read = PictureReader::read(save(dir(), c.name, picture, c.format));
+        EXPECT_EQ(read.size(), QSize(64, 48)) << c.name.toStdString();
+    }
+    const QImage gif = PictureReader::read(write(dir(), "anim.gif", twoFrameGif()));
+    ASSERT_EQ(gif.size(), QSize(4, 4));
+    EXPECT_EQ(gif.pixelColor(1, 1), QColor(Qt::red)); // the first frame
+}
+
+TEST_F(PictureReading, TurnsAPhotoUprightAndKeepsAlpha)
+{
+    const QImage rotated = PictureReader::read(
+        save(dir(), "phone.jpg", halves({ 80, 40 }), "jpeg", QImageIOHandler::TransformationRotate90));
+    EXPECT_EQ(rotated.size(), QSize(40, 80));
+
+    QImage transparent(20, 20, QImage::Format_ARGB32);
+    transparent.fill(Qt::transparent);
+    const QImage read = PictureReader::read(save(dir(), "clear.png", transparent, "png"));
+    ASSERT_TRUE(read.hasAlphaChannel());
+    EXPECT_EQ(read.pixelColor(5, 5).alpha(), 0);
+}
+
+TEST_F(PictureReading, DecodesLargePhotosScaledAndRefusesBombs)
+{
+    QImage fifty(8160, 6120, QImage::Format_Grayscale8);
+    fifty.fill(128);
+    const QImage scaled = PictureReader::read(save(dir(), "fifty.jpg", fifty, "jpeg"));
+    EXPECT_EQ(scaled.size(), QSize(4096, 3072));
+    EXPECT_TRUE(PictureReader::read(write(dir(), "bomb.png", pngClaiming(40000))).isNull());
+}
+
+TEST_F(PictureReading, FilesThatAreNoPictureGiveNothing)
+{
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        halves({ 64, 64 }).save(&buffer, "png");
+    }
+    const std::pair<const char*, QByteArray> files[] = { { "empty.png", {} }, { "text.png", "just some words\n" },
+        { "truncated.png", png.left(png.size() / 3) }, { "header-only.jpg", QByteArray("\xFF\xD8\xFF\xE0", 4) } };
+    for (const auto& [name, bytes] : files)
+        EXPECT_TRUE(PictureReader::read(write(dir(), name, bytes)).isNull()) << name;
+    EXPECT_TRUE(PictureReader::read(dir().filePath("missing.png")).isNull());
+}
+
+TEST_F(PictureReading, TheDialogOffersPicturesWhateverTheirCaseAndNothingElse)
+{
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    for (const char* name : { "IMG_0001.JPG", "b.webp", "notes.txt" })
+        write(dir(), name, "x");
+    PicturePanel::rememberFolder(dir().filePath("IMG_0001.JPG"));
+    EXPECT_EQ(PicturePanel::startFolder(), dir().absolutePath());
+
+    QWidget owner;
+    PicturePanel panel(&owner);
+    panel.open();
+    QFileDialog* dialog = panel.dialog();
+    ASSERT_TRUE(dialog);
+    panel.open(); // a second click raises the same dialog
+    EXPECT_EQ(panel.dialog(), dialog);
+    EXPECT_EQ(owner.findChildren<QFileDialog*>().size(), 1);
+    EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(dialog->labelText(QFileDialog::Accept), QStringLiteral("Select Picture"));
+
+    auto* list = dialog->findChild<QAbstractItemView*>(QStringLiteral("listView"));
+    ASSERT_TRUE(list);
+    auto shown = [&] {
+        QStringList names;
+        const QModelIndex root = list->rootIndex();
+        for (int row = 0; row < list->model()->rowCount(root); ++row)
+            names << list->model()->index(row, 0, root).data().toString();
+        return names;
+    };
+    ASSERT_TRUE(waitUntil([&] { return shown().size() >= 2; }));
+    pumpEvents(50);
+    EXPECT_TRUE(shown().contains(QStringLiteral("IMG_0001.JPG")));
+    EXPECT_FALSE(shown().contains(QStringLiteral("notes.txt")));
+
+    dialog->reject();
+    EXPECT_FALSE(panel.isPanelOpen());
+}
