@@ -1,14 +1,15 @@
 #include "discovery/DiscoveryView.h"
 
 #include "DiscoveryFixture.h"
+#include "components/LoadSvgFailView.h"
+#include "core/SharedEvents.h"
+#include "discovery/DiscoveryController.h"
 #include "discovery/DiscoveryViewTitleView.h"
 #include "discovery/LogoDetailView.h"
 #include "discovery/TapTarget.h"
 #include "discovery/TemplateGridView.h"
 #include "discovery/TemplateListModel.h"
 #include "discovery/ThumbnailCache.h"
-#include "core/SharedEvents.h"
-#include "components/LoadSvgFailView.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -128,7 +129,7 @@ TEST_F(DiscoveryViewTest, AFailedLoadShowsTheFailureViewAndRetryRecovers)
     view.show();
     ASSERT_TRUE(waitUntil([&] { return view.isLoadingSvgFail(); }));
     EXPECT_TRUE(view.failView()->isVisible());
-    EXPECT_EQ(view.failView()->geometry(), QRect(130, 78, 460, 460));
+    EXPECT_EQ(QRect(view.failView()->mapTo(&view, QPoint(0, 0)), view.failView()->size()), QRect(130, 78, 460, 460));
     EXPECT_TRUE(view.items().isEmpty());
 
     server().clearFaults();
@@ -208,7 +209,7 @@ TEST_F(DiscoveryViewTest, TwentyThousandTemplatesAskOnlyForTheCardsOnScreen)
     reply.data.items = items;
 
     DiscoveryView view;
-    view.applyTemplates(reply);
+    view.controller()->applyReply(reply);
     view.show();
     pumpEvents(200);
     EXPECT_EQ(view.grid()->model()->rowCount(), 20000);
