@@ -130,6 +130,14 @@ TEST_F(DiscoveryViewTest, AFailedLoadShowsTheFailureViewAndRetryRecovers)
     ASSERT_TRUE(waitUntil([&] { return view.isLoadingSvgFail(); }));
     EXPECT_TRUE(view.failView()->isVisible());
     EXPECT_EQ(QRect(view.failView()->mapTo(&view, QPoint(0, 0)), view.failView()->size()), QRect(130, 78, 460, 460));
+    // It reaches into the title bar's last rows, where the descender of "Discovery" stays drawn.
+    const QImage page = view.grab().toImage();
+    int titleInkBelowItsTop = 0;
+    for (int y = 78; y < 84; ++y) {
+        for (int x = 280; x < 440; ++x)
+            titleInkBelowItsTop += qGray(page.pixel(QPoint(x, y) * page.devicePixelRatio())) > 0x80;
+    }
+    EXPECT_GT(titleInkBelowItsTop, 0);
     EXPECT_TRUE(view.items().isEmpty());
 
     server().clearFaults();
