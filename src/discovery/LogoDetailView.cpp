@@ -29,7 +29,8 @@ LogoDetailView::LogoDetailView(
     , m_image(new ImageLogo(this))
     , m_prompt(new PromptView(this))
     , m_similar(new SimlarView(this))
-    , m_failView(new LoadSvgFailView([this] { loadDetail(); }, [] {}, this))
+    , m_failLayer(new QWidget(this))
+    , m_failView(new LoadSvgFailView([this] { loadDetail(); }, [] {}, m_failLayer))
 {
     setAutoFillBackground(true);
     QPalette colors = palette();
@@ -78,7 +79,11 @@ LogoDetailView::LogoDetailView(
     connect(m_similar, &SimlarView::downloadRequested, this, &LogoDetailView::downloadOriginalImage);
     connect(m_similar, &SimlarView::editRequested, this, &LogoDetailView::openInEditor);
 
-    m_failView->hide();
+    m_failLayer->setAutoFillBackground(true);
+    m_failLayer->setPalette(colors);
+    auto* failLayout = new QVBoxLayout(m_failLayer);
+    failLayout->addWidget(m_failView, 0, Qt::AlignCenter);
+    m_failLayer->hide();
 
     // Every detail page hears the editor's refresh; only the one showing the
     // saved design reloads, so the other page's design is never replaced.
@@ -93,7 +98,7 @@ LogoDetailView::LogoDetailView(
 void LogoDetailView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    m_failView->move((width() - m_failView->width()) / 2, (height() - m_failView->height()) / 2);
+    m_failLayer->setGeometry(rect());
 }
 
 void LogoDetailView::setItemId(qint64 itemId)
@@ -132,9 +137,9 @@ void LogoDetailView::showItem(qint64 itemId)
 void LogoDetailView::setLoadingSvgFail(bool failed)
 {
     m_isLoadingSvgFail = failed;
-    m_failView->setVisible(failed);
+    m_failLayer->setVisible(failed);
     if (failed)
-        m_failView->raise();
+        m_failLayer->raise();
 }
 
 void LogoDetailView::applyDetail(qint64 itemId, const DetailsListModelDatas& item)

@@ -69,5 +69,7 @@ private:
     ImageLogo* m_image;
     PromptView* m_prompt;
     SimlarView* m_similar;
+    // Covers the whole page while a load has failed, the failure view in its middle.
+    QWidget* m_failLayer;
     LoadSvgFailView* m_failView;
 };

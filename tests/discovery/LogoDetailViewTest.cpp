@@ -148,7 +148,7 @@ TEST_F(LogoDetailViewTest, AFailedLoadShowsTheFailureViewAndRetryAsksAgain)
     view->loadDetail();
     ASSERT_TRUE(waitUntil([&] { return view->isLoadingSvgFail(); }));
     EXPECT_TRUE(view->failView()->isVisible());
-    EXPECT_TRUE(view->rect().contains(view->failView()->geometry()));
+    EXPECT_EQ(view->failView()->mapTo(view.get(), view->failView()->rect().center()), view->rect().center());
     EXPECT_EQ(view->promptView()->titleLabel()->text(), QStringLiteral("Harbor Coffee"));
 
     server().clearFaults();
