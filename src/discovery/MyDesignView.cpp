@@ -9,6 +9,7 @@
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
 #include "discovery/DeleteView.h"
+#include "discovery/DiscoveryEvents.h"
 #include "discovery/LogoDetailView.h"
 #include "discovery/MyDesignController.h"
 #include "discovery/MyDesignItems.h"
@@ -109,6 +110,11 @@ MyDesignView::MyDesignView(QWidget* parent)
             setDeleteMode(false);
             m_controller->reloadDesignList(event.formAIPics);
         });
+    // A finished delete unticks every tile, so the page forgets its ticks too.
+    subscribeEvent<DiscoveryItemsEventBus::DeleteEvent>(this, [this](const DiscoveryItemsEventBus::DeleteEvent&) {
+        setSelectedIds({});
+        setDeleteMode(false);
+    });
     subscribeEvent<MyDesignEventBus::getDataEvent>(
         this, [this](const MyDesignEventBus::getDataEvent&) { reloadDesignList(); });
     subscribeEvent<EditLogoViewEvent::RetryEvent>(

@@ -172,13 +172,15 @@ TEST_F(MyDesignViewTest, TicksFollowThePagesListAndArmDeleteMode)
     EXPECT_FALSE(view->deleteMode()) << "unticking the last leaves delete mode";
     EXPECT_EQ(posted, (QStringList { "5", "5", "x", "", "4294967301", "5", "", "4294967301", "5", "x" }));
 
-    // A finished delete unticks every tile.
+    // A finished delete unticks every tile, and the page forgets the ticks.
     view->tile(0)->toggleSelect();
     view->tile(3)->toggleSelect();
     RxBus::shared().post(DiscoveryItemsEventBus::DeleteEvent {});
     EXPECT_FALSE(view->tile(0)->isSelect());
     EXPECT_FALSE(view->tile(3)->isSelect());
     EXPECT_EQ(view->tile(3)->checkboxImage()->imageName(), QStringLiteral("Checkbox Type (1)"));
+    EXPECT_TRUE(view->selectedIds().empty());
+    EXPECT_FALSE(view->deleteMode());
 }
 
 TEST_F(MyDesignViewTest, HoveringATileShowsItsTitleStrip)
