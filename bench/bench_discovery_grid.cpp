@@ -4,6 +4,7 @@
 
 #include "api/APIFactory.h"
 #include "core/Configs.h"
+#include "discovery/DiscoveryController.h"
 #include "discovery/DiscoveryView.h"
 #include "discovery/TemplateGridView.h"
 #include "discovery/ThumbnailCache.h"
@@ -50,7 +51,7 @@ void BM_ReplyToFirstPaintedGrid(benchmark::State& state)
         state.PauseTiming();
         auto view = std::make_unique<DiscoveryView>();
         state.ResumeTiming();
-        view->applyTemplates(*g_reply);
+        view->controller()->applyReply(*g_reply);
         view->show();
         benchmark::DoNotOptimize(view->grid()->viewport()->grab());
         state.PauseTiming();
@@ -66,7 +67,7 @@ BENCHMARK(BM_ReplyToFirstPaintedGrid)->Unit(benchmark::kMillisecond)->UseRealTim
 void BM_ScrollOnePage(benchmark::State& state)
 {
     DiscoveryView view;
-    view.applyTemplates(*g_reply);
+    view.controller()->applyReply(*g_reply);
     view.show();
     QScrollBar* bar = view.grid()->verticalScrollBar();
     int value = 0;
@@ -82,7 +83,7 @@ void reportMemoryAfterScrollingToTheEnd()
 {
     const long before = residentKilobytes();
     DiscoveryView view;
-    view.applyTemplates(*g_reply);
+    view.controller()->applyReply(*g_reply);
     view.show();
     processEventsFor(500);
     const long shown = residentKilobytes();
@@ -132,7 +133,7 @@ int main(int argc, char** argv)
     QElapsedTimer clock;
     clock.start();
     getDiscorysList(
-        0, DiscoveryView::templatePageLength,
+        0, DiscoveryController::templatePageLength,
         [&](const DiscorysModel& model) {
             reply = model;
             done = true;

@@ -11,7 +11,6 @@
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
 
-#include <QHBoxLayout>
 #include <QPainter>
 #include <QTimer>
 
@@ -28,13 +27,16 @@ ContentView::ContentView(QWidget* parent)
     m_leftTab = new LeftTab(m_selection, this);
     m_rightTab = new RightTab(m_selection, this);
 
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(m_leftTab);
-    layout->addWidget(m_rightTab);
+    // Both are taller than the window and centred on it, not clipped to a layout.
+    m_leftTab->move(0, (windowSize.height() - m_leftTab->height()) / 2);
+    m_rightTab->move(m_leftTab->width(), (windowSize.height() - m_rightTab->height()) / 2);
 
     m_toastView = new ToastView(this);
+    // Centred on the window, the toast must not reach the detail page's
+    // column of buttons, which starts 512 points into the page area.
+    constexpr int detailButtonsLeft = 180 + 512;
+    constexpr int gap = 12;
+    m_toastView->setMaximumToastWidth(2 * (detailButtonsLeft - gap - windowSize.width() / 2));
     m_toastView->hide();
     m_toastPresenter = new ToastPresenter(m_toastView, this);
 

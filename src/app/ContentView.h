@@ -17,9 +17,10 @@ struct UpdatePrompt;
 class ContentView : public QWidget {
     Q_OBJECT
 public:
-    // The sidebar (180) beside the page area (720); as high as the pages
-    // (56 + 560), so nothing of them is cut off.
-    static constexpr QSize windowSize { 900, 616 };
+    // The sidebar (180) beside the page area (720). The sidebar and the pages
+    // are 56 + 560 high and centred in the window, which shows their middle
+    // 532: the top bar's band above the page titles lies outside it.
+    static constexpr QSize windowSize { 900, 532 };
 
     explicit ContentView(QWidget* parent = nullptr);
 

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace {
 constexpr int verticalPadding = 5;
@@ -75,6 +76,12 @@ void ToastView::setBottomMargin(int margin)
     placeInParent();
 }
 
+void ToastView::setMaximumToastWidth(int width)
+{
+    m_maximumWidth = width;
+    placeInParent();
+}
+
 bool ToastView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
@@ -82,12 +89,12 @@ bool ToastView::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
-// As wide as its text plus the padding; a text wider than the window wraps
-// instead of running off both sides.
+// As wide as its text plus the padding; a text wider than the window (or the
+// maximum width) wraps instead of running off both sides.
 void ToastView::placeInParent()
 {
     QWidget* host = parentWidget();
-    const int available = host ? host->width() - 2 * horizontalPadding : QWIDGETSIZE_MAX;
+    const int available = std::min(host ? host->width() - 2 * horizontalPadding : QWIDGETSIZE_MAX, m_maximumWidth);
     const int naturalWidth = m_label->fontMetrics().horizontalAdvance(m_label->text()) + 2;
     const bool wraps = naturalWidth > available - 2 * horizontalPadding;
     m_label->setWordWrap(wraps);

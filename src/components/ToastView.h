@@ -7,7 +7,8 @@ class QLabel;
 // The one toast look of the application: 15 px white text on 0x3E3F40,
 // corner radius 3, padded 5 above and below and 10 at the sides. As a child
 // of a window it keeps itself centred horizontally, `bottomMargin` above the
-// window's bottom edge. When to show and hide it is up to its owner.
+// window's bottom edge, and no wider than its maximum width (a longer text
+// wraps). When to show and hide it is up to its owner.
 class ToastView : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +22,7 @@ public:
 
     int bottomMargin() const { return m_bottomMargin; }
     void setBottomMargin(int margin);
+    void setMaximumToastWidth(int width);
 
 protected:
     bool event(QEvent* event) override;
@@ -32,4 +34,5 @@ private:
 
     QLabel* m_label;
     int m_bottomMargin = defaultBottomMargin;
+    int m_maximumWidth = QWIDGETSIZE_MAX;
 };

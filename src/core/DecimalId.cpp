@@ -31,10 +31,7 @@ std::optional<qint64> parseDecimalId(const QString& text)
     return -value;
 }
 
-int decimalIdOr(const QString& text, int fallback)
+qint64 decimalIdOr(const QString& text, qint64 fallback)
 {
-    const std::optional<qint64> id = parseDecimalId(text);
-    if (!id || *id < std::numeric_limits<int>::min() || *id > std::numeric_limits<int>::max())
-        return fallback;
-    return static_cast<int>(*id);
+    return parseDecimalId(text).value_or(fallback);
 }

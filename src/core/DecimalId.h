@@ -8,6 +8,5 @@
 // (empty text, a bare sign, another character, an overflow) gives nothing.
 std::optional<qint64> parseDecimalId(const QString& text);
 
-// The parsed id as the int the request functions take, or `fallback` when
-// the text does not parse or the value does not fit.
-int decimalIdOr(const QString& text, int fallback);
+// The parsed id, or `fallback` when the text does not parse.
+qint64 decimalIdOr(const QString& text, qint64 fallback);

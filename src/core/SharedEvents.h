@@ -4,6 +4,7 @@
 // be reopened by the library that owns the rest of its events.
 
 #include <QString>
+#include <QtGlobal>
 
 namespace ContentViewEventBus {
 // Shows a message at the bottom of the main window for the toast duration.
@@ -45,11 +46,11 @@ struct ToMyDesignPageEvent {
 };
 } // namespace GeneratingViewEventBus
 
-// Posted by the editor after a successful save so the pages that show the
-// design reload it.
+// Posted by the editor after a successful save with the id of the design it
+// saved over; a detail page showing that design reloads it.
 namespace LogoDetailViewEventBus {
 struct refreshEvent {
     static constexpr const char* name = "refreshEvent";
-    int id = 0;
+    qint64 id = 0;
 };
 } // namespace LogoDetailViewEventBus

@@ -21,7 +21,7 @@ struct DeleteSelectEvent {
 } // namespace DiscoveryItemsEventBus
 
 namespace MyDesignEventBus {
-// A list reload after picture-to-logo arrived: open its first design.
+// A list reload after picture-to-logo arrived and its first design was opened in the editor.
 struct openEditLogoViewEvent {
     static constexpr const char* name = "openEditLogoViewEvent";
 };

@@ -1,18 +1,16 @@
 #include "discovery/DiscoveryView.h"
 
-#include "api/APIFactory.h"
-#include "core/ColorUtilities.h"
-#include "core/RxBus.h"
 #include "components/AppearanceWatcher.h"
-#include "discovery/CardPainter.h"
+#include "components/LoadSvgFailView.h"
+#include "core/ColorUtilities.h"
 #include "core/DecimalId.h"
+#include "discovery/CardPainter.h"
+#include "discovery/DiscoveryController.h"
 #include "discovery/DiscoveryViewTitleView.h"
 #include "discovery/LogoDetailView.h"
 #include "discovery/TemplateGridView.h"
 #include "discovery/TemplateListModel.h"
 #include "discovery/ThumbnailCache.h"
-#include "core/SharedEvents.h"
-#include "components/LoadSvgFailView.h"
 
 #include <QEvent>
 #include <QVBoxLayout>
@@ -26,6 +24,7 @@ constexpr int failViewSide = 460;
 
 DiscoveryView::DiscoveryView(QWidget* parent)
     : QWidget(parent)
+    , m_controller(new DiscoveryController(this))
     , m_thumbnails(new ThumbnailCache(QSize(CardMetrics::imageSide, CardMetrics::imageSide), this))
     , m_model(new TemplateListModel(m_thumbnails, this))
 {
@@ -52,17 +51,18 @@ DiscoveryView::DiscoveryView(QWidget* parent)
     gridLayout->addWidget(m_grid);
     m_gridArea->installEventFilter(this);
 
-    m_failView = new LoadSvgFailView([this] { loadTemplates(); }, [] {}, this);
+    // Centred on the page's 560-point content; its top edge reaches into the
+    // title bar's bottom padding, so the title stays drawn above it.
+    m_failView = new LoadSvgFailView([this] { m_controller->loadTemplates(); }, [] {}, content);
     m_failView->setGeometry(
-        (pageWidth - failViewSide) / 2, (pageHeight - failViewSide) / 2, failViewSide, failViewSide);
+        (pageWidth - failViewSide) / 2, (contentHeight - failViewSide) / 2, failViewSide, failViewSide);
     m_failView->hide();
 
     connect(m_grid, &TemplateGridView::cardClicked, this, &DiscoveryView::openTemplate);
     connect(m_title, &PageTitleBar::backRequested, this, &DiscoveryView::closeDetail);
-
-    subscribeEvent<EditLogoViewEvent::RetryEvent>(
-        this, [this](const EditLogoViewEvent::RetryEvent&) { loadTemplates(); });
-    connect(new AppearanceWatcher(this), &AppearanceWatcher::appeared, this, &DiscoveryView::appear);
+    connect(m_controller, &DiscoveryController::itemsChanged, this, &DiscoveryView::showTemplates);
+    connect(m_controller, &DiscoveryController::loadingSvgFailChanged, this, &DiscoveryView::showLoadingSvgFail);
+    connect(new AppearanceWatcher(this), &AppearanceWatcher::appeared, m_controller, &DiscoveryController::appeared);
 }
 
 const QList<DiscorysModelContentData>& DiscoveryView::items() const
@@ -70,32 +70,24 @@ const QList<DiscorysModelContentData>& DiscoveryView::items() const
     return m_model->items();
 }
 
-void DiscoveryView::appear()
+bool DiscoveryView::isLoadingSvgFail() const
 {
-    if (items().isEmpty())
-        loadTemplates();
+    return m_controller->isLoadingSvgFail();
 }
 
-void DiscoveryView::loadTemplates()
-{
-    getDiscorysList(
-        0, templatePageLength, [this](const DiscorysModel& reply) { applyTemplates(reply); },
-        [this] { setLoadingSvgFail(true); }, this);
-}
-
-void DiscoveryView::applyTemplates(const DiscorysModel& reply)
+void DiscoveryView::showTemplates()
 {
     m_thumbnails->clearFailures();
-    m_model->setItems(reply.data.items);
-    setLoadingSvgFail(false);
+    m_model->setItems(m_controller->items());
 }
 
-void DiscoveryView::setLoadingSvgFail(bool failed)
+void DiscoveryView::showLoadingSvgFail(bool failed)
 {
-    m_isLoadingSvgFail = failed;
     m_failView->setVisible(failed);
-    if (failed)
+    if (failed) {
         m_failView->raise();
+        m_title->raise();
+    }
 }
 
 void DiscoveryView::openTemplate(int row)
@@ -106,13 +98,13 @@ void DiscoveryView::openTemplate(int row)
     m_itemId = decimalIdOr(item->id, -1);
     delete m_detail;
     m_detail = new LogoDetailView(m_itemId, false, DetailsListModelDatas(), false, m_gridArea);
-    connect(m_detail, &LogoDetailView::itemIdChanged, this, [this](int id) { m_itemId = id; });
+    connect(m_detail, &LogoDetailView::itemIdChanged, this, [this](qint64 id) { m_itemId = id; });
     layoutDetail();
     m_detail->show();
     m_detail->raise();
     m_title->setShowLogoDetailView(true);
-    if (m_isLoadingSvgFail)
-        m_failView->raise();
+    if (isLoadingSvgFail())
+        showLoadingSvgFail(true);
 }
 
 void DiscoveryView::closeDetail()

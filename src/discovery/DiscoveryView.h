@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class DiscoveryController;
 class DiscoveryViewTitleView;
 class LoadSvgFailView;
 class TemplateGridView;
@@ -15,23 +16,19 @@ class ThumbnailCache;
 // Page 0 of the main window: the server's ready-made designs in a
 // four-column grid. Hovering a card shows its title and description; a click
 // opens the design's detail page over the grid, closed again by "Back".
-// When the list can't be loaded a failure view with "Retry" shows.
+// When the list can't be loaded a failure view with "Retry" shows. The list
+// and its loading belong to the page's DiscoveryController; the page renders them.
 class DiscoveryView : public QWidget {
     Q_OBJECT
 public:
-    // The one request asks for page 0 with room for this many templates.
-    static constexpr int templatePageLength = 20000;
-
     explicit DiscoveryView(QWidget* parent = nullptr);
 
+    DiscoveryController* controller() const { return m_controller; }
     const QList<DiscorysModelContentData>& items() const;
-    int itemId() const { return m_itemId; }
+    qint64 itemId() const { return m_itemId; }
     bool isShowLogoDetailView() const { return m_detail != nullptr; }
-    bool isLoadingSvgFail() const { return m_isLoadingSvgFail; }
+    bool isLoadingSvgFail() const;
 
-    void loadTemplates();
-    // What a successful list reply does: replace the templates, hide the failure view.
-    void applyTemplates(const DiscorysModel& reply);
     // Opens the detail page for the template in grid row `row`.
     void openTemplate(int row);
     void closeDetail();
@@ -44,11 +41,12 @@ public:
     LoadSvgFailView* failView() const { return m_failView; }
 
 private:
-    void appear();
-    void setLoadingSvgFail(bool failed);
+    void showTemplates();
+    void showLoadingSvgFail(bool failed);
     void layoutDetail();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    DiscoveryController* m_controller;
     ThumbnailCache* m_thumbnails;
     TemplateListModel* m_model;
     DiscoveryViewTitleView* m_title;
@@ -56,6 +54,5 @@ private:
     TemplateGridView* m_grid;
     QPointer<LogoDetailView> m_detail;
     LoadSvgFailView* m_failView;
-    int m_itemId = -1;
-    bool m_isLoadingSvgFail = false;
+    qint64 m_itemId = -1;
 };

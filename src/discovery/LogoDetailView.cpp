@@ -1,17 +1,17 @@
 #include "discovery/LogoDetailView.h"
 
 #include "api/APIFactory.h"
+#include "components/AppearanceWatcher.h"
+#include "components/LoadSvgFailView.h"
 #include "core/ColorUtilities.h"
+#include "core/DecimalId.h"
+#include "core/ExportFolder.h"
 #include "core/Localization.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
-#include "components/AppearanceWatcher.h"
-#include "core/DecimalId.h"
 #include "discovery/ImageLogo.h"
 #include "discovery/PromptView.h"
 #include "discovery/SimlarView.h"
-#include "core/SharedEvents.h"
-#include "core/ExportFolder.h"
 #include "globals/AppGlobals.h"
 
 #include <QHBoxLayout>
@@ -19,7 +19,7 @@
 #include <QVBoxLayout>
 
 LogoDetailView::LogoDetailView(
-    int itemId, bool fromMyDesignsView, DetailsListModelDatas item, bool isVersionOne, QWidget* parent)
+    qint64 itemId, bool fromMyDesignsView, DetailsListModelDatas item, bool isVersionOne, QWidget* parent)
     : QWidget(parent)
     , m_itemId(itemId)
     , m_fromMyDesignsView(fromMyDesignsView)
@@ -29,6 +29,8 @@ LogoDetailView::LogoDetailView(
     , m_image(new ImageLogo(this))
     , m_prompt(new PromptView(this))
     , m_similar(new SimlarView(this))
+    , m_failLayer(new QWidget(this))
+    , m_failView(new LoadSvgFailView([this] { loadDetail(); }, [] {}, m_failLayer))
 {
     setAutoFillBackground(true);
     QPalette colors = palette();
@@ -77,15 +79,29 @@ LogoDetailView::LogoDetailView(
     connect(m_similar, &SimlarView::downloadRequested, this, &LogoDetailView::downloadOriginalImage);
     connect(m_similar, &SimlarView::editRequested, this, &LogoDetailView::openInEditor);
 
+    m_failLayer->setAutoFillBackground(true);
+    m_failLayer->setPalette(colors);
+    auto* failLayout = new QVBoxLayout(m_failLayer);
+    failLayout->addWidget(m_failView, 0, Qt::AlignCenter);
+    m_failLayer->hide();
+
+    // Every detail page hears the editor's refresh; only the one showing the
+    // saved design reloads, so the other page's design is never replaced.
     subscribeEvent<LogoDetailViewEventBus::refreshEvent>(
         this, [this](const LogoDetailViewEventBus::refreshEvent& event) {
-            setItemId(event.id);
-            loadDetail();
+            if (event.id == m_itemId)
+                loadDetail();
         });
     connect(new AppearanceWatcher(this), &AppearanceWatcher::appeared, this, &LogoDetailView::loadDetail);
 }
 
-void LogoDetailView::setItemId(int itemId)
+void LogoDetailView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_failLayer->setGeometry(rect());
+}
+
+void LogoDetailView::setItemId(qint64 itemId)
 {
     if (m_itemId == itemId)
         return;
@@ -96,22 +112,39 @@ void LogoDetailView::setItemId(int itemId)
 void LogoDetailView::loadDetail()
 {
     const quint64 request = ++m_latestRequest;
-    const int requestedId = m_itemId;
+    const qint64 requestedId = m_itemId;
     auto applyLatest = [this, request, requestedId](const DetailsListModel& reply) {
         if (request == m_latestRequest)
             applyDetail(requestedId, reply.data);
     };
-    // A failed request leaves the page as it was.
+    // A failed request keeps what the page showed, under the failure view.
+    auto failLatest = [this, request] {
+        if (request == m_latestRequest)
+            setLoadingSvgFail(true);
+    };
     if (m_fromMyDesignsView)
-        getDesignDetail(
-            requestedId, applyLatest, [] {}, this);
+        getDesignDetail(requestedId, applyLatest, failLatest, this);
     else
-        getDetailsList(
-            requestedId, applyLatest, [] {}, this);
+        getDetailsList(requestedId, applyLatest, failLatest, this);
 }
 
-void LogoDetailView::applyDetail(int itemId, const DetailsListModelDatas& item)
+void LogoDetailView::showItem(qint64 itemId)
 {
+    setItemId(itemId);
+    loadDetail();
+}
+
+void LogoDetailView::setLoadingSvgFail(bool failed)
+{
+    m_isLoadingSvgFail = failed;
+    m_failLayer->setVisible(failed);
+    if (failed)
+        m_failLayer->raise();
+}
+
+void LogoDetailView::applyDetail(qint64 itemId, const DetailsListModelDatas& item)
+{
+    setLoadingSvgFail(false);
     m_item = item;
     m_shownItemId = itemId;
     m_image->setImageUrl(m_item.item.img);
@@ -146,6 +179,5 @@ void LogoDetailView::selectSimilar(int position)
 {
     if (position < 0 || position >= m_item.similar.size())
         return;
-    const int id = decimalIdOr(m_item.similar.at(position).id, -1);
-    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { id });
+    showItem(decimalIdOr(m_item.similar.at(position).id, -1));
 }

@@ -1,15 +1,13 @@
 #include "discovery/MyDesignItems.h"
 
+#include "core/DecimalId.h"
 #include "core/RxBus.h"
 #include "discovery/CardPainter.h"
-#include "core/DecimalId.h"
 #include "discovery/DiscoveryEvents.h"
 #include "discovery/ImageLabel.h"
 #include "discovery/RemoteImage.h"
-#include "globals/AppGlobals.h"
 
 #include <QPainter>
-#include <algorithm>
 
 namespace {
 
@@ -85,14 +83,13 @@ MyDesignItems::MyDesignItems(DesignListContentData discorysModelContentData, boo
 void MyDesignItems::toggleSelect()
 {
     setSelect(!m_isSelect);
-    const int id = decimalIdOr(m_design.id, -1);
-    std::vector<int>& ids = deleteItemIds();
-    if (m_isSelect) {
-        ids.push_back(id);
-    } else if (const auto found = std::find(ids.begin(), ids.end(), id); found != ids.end()) {
-        ids.erase(found);
-    }
+    Q_EMIT selectToggled(m_isSelect);
     RxBus::shared().post(DiscoveryItemsEventBus::DeleteSelectEvent { m_design.id });
+}
+
+qint64 MyDesignItems::itemId() const
+{
+    return decimalIdOr(m_design.id, -1);
 }
 
 void MyDesignItems::setSelect(bool select)

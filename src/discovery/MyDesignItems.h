@@ -12,7 +12,8 @@ class RemoteImage;
 // the title strip while the pointer is over it, a tick box in the top right
 // corner while `deleteMode` is on, and the version badge for "v1" designs.
 // A tap on the picture runs `action`; a tap on the tick box picks or unpicks
-// the design for deletion through the app-wide deleteItemIds().
+// the design for deletion: the tile reports it through selectToggled, and
+// the page keeps the picked ids.
 class MyDesignItems : public TapTarget {
     Q_OBJECT
 public:
@@ -27,10 +28,15 @@ public:
 
     // The tick box's tap.
     void toggleSelect();
+    // The design's id as a number, -1 when its text is not a decimal integer.
+    qint64 itemId() const;
 
     TapTarget* checkbox() const { return m_checkbox; }
     ImageLabel* checkboxImage() const { return m_checkboxImage; }
     ImageLabel* badge() const { return m_badge; }
+
+Q_SIGNALS:
+    void selectToggled(bool isSelect);
 
 protected:
     void enterEvent(QEnterEvent* event) override;

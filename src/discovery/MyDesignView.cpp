@@ -1,26 +1,26 @@
 #include "discovery/MyDesignView.h"
 
-#include "api/APIFactory.h"
+#include "components/AppearanceWatcher.h"
+#include "components/LoadSvgFailView.h"
 #include "components/QGrid.h"
 #include "core/ColorUtilities.h"
+#include "core/DecimalId.h"
 #include "core/Localization.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
-#include "components/AppearanceWatcher.h"
-#include "core/DecimalId.h"
 #include "discovery/DeleteView.h"
 #include "discovery/DiscoveryEvents.h"
 #include "discovery/LogoDetailView.h"
+#include "discovery/MyDesignController.h"
 #include "discovery/MyDesignItems.h"
 #include "discovery/MyDesignViewTitleView.h"
 #include "discovery/NotDesignItems.h"
-#include "core/SharedEvents.h"
-#include "components/LoadSvgFailView.h"
 #include "globals/AppGlobals.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 constexpr int pageWidth = 720;
@@ -42,6 +42,7 @@ void fillDark(QWidget* widget)
 
 MyDesignView::MyDesignView(QWidget* parent)
     : QWidget(parent)
+    , m_controller(new MyDesignController(this))
     , m_confirmDelete(&MyDesignView::askToDelete)
 {
     setFixedSize(pageWidth, pageHeight);
@@ -99,18 +100,21 @@ MyDesignView::MyDesignView(QWidget* parent)
     connect(m_title, &PageTitleBar::backRequested, this, &MyDesignView::closeDetail);
     connect(m_deleteView, &DeleteView::deleteModeRequested, this, [this] { setDeleteMode(true); });
     connect(m_deleteView, &DeleteView::alertRequested, this, &MyDesignView::deleteControlTapped);
+    connect(m_controller, &MyDesignController::itemsChanged, this, &MyDesignView::showItems);
+    connect(m_controller, &MyDesignController::loadingSvgFailChanged, this, &MyDesignView::updateVisibility);
+    connect(m_controller, &MyDesignController::designListApplied, this, &MyDesignView::designListApplied);
 
-    subscribeEvent<DiscoveryItemsEventBus::DeleteSelectEvent>(
-        this, [this](const DiscoveryItemsEventBus::DeleteSelectEvent&) { setDeleteMode(!deleteItemIds().empty()); });
     subscribeEvent<GeneratingViewEventBus::ToMyDesignPageEvent>(
         this, [this](const GeneratingViewEventBus::ToMyDesignPageEvent& event) {
             closeDetail();
-            setItems({});
             setDeleteMode(false);
-            loadDesignList(event.formAIPics);
+            m_controller->reloadDesignList(event.formAIPics);
         });
-    subscribeEvent<MyDesignEventBus::openEditLogoViewEvent>(
-        this, [this](const MyDesignEventBus::openEditLogoViewEvent&) { openFirstDesignInEditor(); });
+    // A finished delete unticks every tile, so the page forgets its ticks too.
+    subscribeEvent<DiscoveryItemsEventBus::DeleteEvent>(this, [this](const DiscoveryItemsEventBus::DeleteEvent&) {
+        setSelectedIds({});
+        setDeleteMode(false);
+    });
     subscribeEvent<MyDesignEventBus::getDataEvent>(
         this, [this](const MyDesignEventBus::getDataEvent&) { reloadDesignList(); });
     subscribeEvent<EditLogoViewEvent::RetryEvent>(
@@ -118,6 +122,16 @@ MyDesignView::MyDesignView(QWidget* parent)
     connect(new AppearanceWatcher(this), &AppearanceWatcher::appeared, this, &MyDesignView::appear);
 
     updateVisibility();
+}
+
+const QList<DesignListContentData>& MyDesignView::items() const
+{
+    return m_controller->items();
+}
+
+bool MyDesignView::isLoadingSvgFail() const
+{
+    return m_controller->isLoadingSvgFail();
 }
 
 MyDesignItems* MyDesignView::tile(int index) const
@@ -128,47 +142,48 @@ MyDesignItems* MyDesignView::tile(int index) const
 void MyDesignView::appear()
 {
     setDeleteMode(false);
-    loadDesignList(false);
-}
-
-void MyDesignView::loadDesignList(bool openEditor)
-{
-    getDesignList(
-        [this, openEditor](const DesignListModel& reply) {
-            setItems(reply.data.items);
-            if (openEditor)
-                RxBus::shared().post(MyDesignEventBus::openEditLogoViewEvent {});
-            setLoadingSvgFail(false);
-            Q_EMIT designListApplied();
-        },
-        [this] { setLoadingSvgFail(true); }, this);
+    m_controller->loadDesignList(false);
 }
 
 void MyDesignView::reloadDesignList()
 {
-    setItems({});
     setDeleteMode(false);
-    loadDesignList(false);
+    m_controller->reloadDesignList();
 }
 
-void MyDesignView::setItems(QList<DesignListContentData> items)
+void MyDesignView::showItems()
 {
-    m_items = std::move(items);
     // Tiles are rebuilt unticked, so no id stays picked that no tile shows ticked.
-    deleteItemIds().clear();
-    m_grid->setData(m_items, [this](const DesignListContentData& design) {
-        return new MyDesignItems(design, true, false, false, false, [this, design] { openDesignDetail(design); });
+    if (!m_selectedIds.empty()) {
+        setSelectedIds({});
+        setDeleteMode(false);
+    }
+    m_grid->setData(m_controller->items(), [this](const DesignListContentData& design) {
+        auto* tile = new MyDesignItems(design, true, false, false, false, [this, design] { openDesignDetail(design); });
+        connect(tile, &MyDesignItems::selectToggled, this,
+            [this, tile](bool isSelect) { selectToggled(tile->itemId(), isSelect); });
+        return tile;
     });
     updateVisibility();
 }
 
-void MyDesignView::openFirstDesignInEditor()
+void MyDesignView::selectToggled(qint64 itemId, bool isSelect)
 {
-    // The new list may be empty (the design was removed meanwhile): nothing to open.
-    if (m_items.isEmpty())
-        return;
-    const DesignListContentData& first = m_items.constFirst();
-    openEditLogoWindow(decimalIdOr(first.id, 0), first.svg, true);
+    std::vector<qint64> ids = m_selectedIds;
+    if (isSelect)
+        ids.push_back(itemId);
+    else if (const auto found = std::find(ids.begin(), ids.end(), itemId); found != ids.end())
+        ids.erase(found);
+    setSelectedIds(std::move(ids));
+    // The first tick arms delete mode; unticking the last leaves it.
+    setDeleteMode(!m_selectedIds.empty());
+}
+
+void MyDesignView::setSelectedIds(std::vector<qint64> ids)
+{
+    m_selectedIds = std::move(ids);
+    // The app-wide list mirrors the page's, for whoever reads the ticked designs.
+    deleteItemIds().assign(m_selectedIds.begin(), m_selectedIds.end());
 }
 
 void MyDesignView::openDesignDetail(const DesignListContentData& design)
@@ -179,7 +194,7 @@ void MyDesignView::openDesignDetail(const DesignListContentData& design)
     delete m_detail;
     m_detail = new LogoDetailView(m_itemId, true, DetailsListModelDatas(), m_isVersionOne, m_detailArea);
     m_detail->setGeometry(m_detailArea->rect());
-    connect(m_detail, &LogoDetailView::itemIdChanged, this, [this](int id) { m_itemId = id; });
+    connect(m_detail, &LogoDetailView::itemIdChanged, this, [this](qint64 id) { m_itemId = id; });
     m_title->setShowLogoDetailView(true);
     updateVisibility();
     m_detail->show();
@@ -206,29 +221,9 @@ void MyDesignView::deleteControlTapped()
 void MyDesignView::deleteSelectedDesigns()
 {
     setDeleteMode(false);
-    const std::vector<int> ids = deleteItemIds();
-    deleteItemIds().clear();
-    for (int id : ids) {
-        delLogo(
-            id,
-            [this](const DetailsListModel& reply) {
-                if (reply.status != 0) {
-                    deleteFailed();
-                    return;
-                }
-                RxBus::shared().post(DiscoveryItemsEventBus::DeleteEvent {});
-                reloadDesignList();
-            },
-            [this] { deleteFailed(); }, this);
-    }
-}
-
-void MyDesignView::deleteFailed()
-{
-    RxBus::shared().post(ContentViewEventBus::ToastEvent {
-        localized(QStringLiteral("The design could not be deleted. Please try again.")) });
-    // The list shows again what the server holds, with no tile left ticked.
-    reloadDesignList();
+    const std::vector<qint64> ids = m_selectedIds;
+    setSelectedIds({});
+    m_controller->deleteDesigns(ids);
 }
 
 void MyDesignView::setDeleteConfirmation(DeleteConfirmation confirmation)
@@ -255,24 +250,21 @@ void MyDesignView::setDeleteMode(bool deleteMode)
     m_deleteView->setDeleteMode(deleteMode);
 }
 
-void MyDesignView::setLoadingSvgFail(bool failed)
-{
-    m_isLoadingSvgFail = failed;
-    updateVisibility();
-}
-
 void MyDesignView::updateVisibility()
 {
-    const bool hasItems = !m_items.isEmpty();
+    const bool hasItems = !m_controller->items().isEmpty();
+    const bool failed = m_controller->isLoadingSvgFail();
     m_deleteRow->setVisible(hasItems && !m_isShowLogoDetailView);
     // The detail page stands where the grid was; the grid keeps its place and scroll position.
     m_grid->setVisible(hasItems && !m_isShowLogoDetailView);
     m_detailArea->setVisible(hasItems && m_isShowLogoDetailView);
     m_emptyView->setVisible(!hasItems);
-    m_failPanel->setVisible(m_isLoadingSvgFail);
-    m_failView->setVisible(m_isLoadingSvgFail);
-    if (m_isLoadingSvgFail) {
+    m_failPanel->setVisible(failed);
+    m_failView->setVisible(failed);
+    if (failed) {
         m_failPanel->raise();
         m_failView->raise();
+        // The failure view's top edge reaches into the title bar's padding; the title stays above it.
+        m_title->raise();
     }
 }

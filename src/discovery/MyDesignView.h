@@ -6,9 +6,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 class DeleteView;
 class LoadSvgFailView;
+class MyDesignController;
 class MyDesignItems;
 class MyDesignViewTitleView;
 class NotDesignItems;
@@ -17,7 +19,9 @@ class QGrid;
 // Page 2 of the main window: the designs the user saved on the server, as a
 // grid of tiles (or the add tile when there are none). A tap on a tile opens
 // its detail page; ticked designs are deleted after a confirmation; after
-// picture-to-logo the first design opens in the editor.
+// picture-to-logo the first design opens in the editor. The list and its
+// requests belong to the page's MyDesignController; the page renders them
+// and keeps the ids the user ticked.
 class MyDesignView : public QWidget {
     Q_OBJECT
 public:
@@ -26,16 +30,17 @@ public:
 
     explicit MyDesignView(QWidget* parent = nullptr);
 
-    const QList<DesignListContentData>& items() const { return m_items; }
-    int itemId() const { return m_itemId; }
+    MyDesignController* controller() const { return m_controller; }
+    const QList<DesignListContentData>& items() const;
+    qint64 itemId() const { return m_itemId; }
     bool isShowLogoDetailView() const { return m_isShowLogoDetailView; }
     bool deleteMode() const { return m_deleteMode; }
     bool isVersionOne() const { return m_isVersionOne; }
-    bool isLoadingSvgFail() const { return m_isLoadingSvgFail; }
+    bool isLoadingSvgFail() const;
+    // The ids of the ticked designs, in tick order (a duplicate id once per tile).
+    const std::vector<qint64>& selectedIds() const { return m_selectedIds; }
 
-    void loadDesignList(bool openEditor);
     void reloadDesignList();
-    void openFirstDesignInEditor();
     void openDesignDetail(const DesignListContentData& design);
     void closeDetail();
     // The delete control's tap: arms delete mode, or asks and then deletes.
@@ -57,19 +62,19 @@ Q_SIGNALS:
 
 private:
     void appear();
-    void setItems(QList<DesignListContentData> items);
-    void deleteFailed();
+    void showItems();
+    void selectToggled(qint64 itemId, bool isSelect);
+    void setSelectedIds(std::vector<qint64> ids);
     void setDeleteMode(bool deleteMode);
-    void setLoadingSvgFail(bool failed);
     void updateVisibility();
     static bool askToDelete(QWidget* parent);
 
-    QList<DesignListContentData> m_items;
-    int m_itemId = -1;
+    MyDesignController* m_controller;
+    std::vector<qint64> m_selectedIds;
+    qint64 m_itemId = -1;
     bool m_isShowLogoDetailView = false;
     bool m_deleteMode = false;
     bool m_isVersionOne = false;
-    bool m_isLoadingSvgFail = false;
     DeleteConfirmation m_confirmDelete;
 
     MyDesignViewTitleView* m_title;

@@ -97,16 +97,17 @@ TEST_F(MainWindowTest, HoverMarkShowsBesideTheSelectionMark)
     EXPECT_TRUE(item(0)->isSelected());
 }
 
-TEST(MainWindowGeometryTest, WindowHoldsTheSidebarAndTheWholePageHeight)
+TEST(MainWindowGeometryTest, WindowShowsTheMiddleOfTheSidebarAndThePages)
 {
     ContentView view;
-    EXPECT_EQ(view.size(), QSize(900, 616));
+    EXPECT_EQ(view.size(), QSize(900, 532));
     EXPECT_EQ(view.leftTab()->size(), QSize(180, 616));
     EXPECT_EQ(view.rightTab()->size(), QSize(720, 616));
     view.show();
     ASSERT_TRUE(waitUntil([&] { return view.rightTab()->geometry().right() == 899; }));
-    EXPECT_EQ(view.leftTab()->geometry().topLeft(), QPoint(0, 0));
-    EXPECT_EQ(view.rightTab()->geometry().topLeft(), QPoint(180, 0));
+    // Both are centred on the 532-high window, reaching 42 beyond each edge.
+    EXPECT_EQ(view.leftTab()->geometry().topLeft(), QPoint(0, -42));
+    EXPECT_EQ(view.rightTab()->geometry().topLeft(), QPoint(180, -42));
 }
 
 class ToastTest : public ::testing::Test {
@@ -128,16 +129,18 @@ TEST_F(ToastTest, ToastsAppearOnlyOnceTheStartUpWorkSubscribed)
     EXPECT_EQ(view.toastPresenter()->duration(), std::chrono::seconds(5));
 }
 
-TEST_F(ToastTest, ToastSitsCentredFortyAboveTheBottom)
+TEST_F(ToastTest, ToastSitsCentredFortyAboveTheBottomClearOfTheDetailPagesButtons)
 {
     view.show();
     view.startupWork()->run();
-    postToast(QStringLiteral("A rather long message that makes the toast grow with its text"));
+    postToast(QStringLiteral("The logo has been saved to the \"Documents\" -> Tessaly directory"));
     auto* toast = view.findChild<ToastView*>();
     ASSERT_NE(toast, nullptr);
     ASSERT_TRUE(waitUntil([&] { return toast->isVisible(); }));
     EXPECT_EQ(toast->geometry().bottom() + 1, view.height() - 40);
     EXPECT_NEAR(toast->geometry().center().x(), view.width() / 2, 1);
+    // "Edit Logo" and "Download original image" start 512 into the page area.
+    EXPECT_LT(toast->geometry().right(), 180 + 512);
 }
 
 TEST_F(ToastTest, EachToastStaysForTheWholeDuration)

@@ -60,4 +60,10 @@ TEST(ToastView, WrapsATextWiderThanItsWindowAndFollowsResizes)
 
     toast->setBottomMargin(20);
     EXPECT_EQ(toast->geometry().bottom() + 1, 400 - 20);
+
+    // A maximum width narrower than the window wraps the text within it, still centred.
+    toast->setMaximumToastWidth(400);
+    EXPECT_LE(toast->width(), 400);
+    EXPECT_LE(std::abs(toast->geometry().center().x() - 500), 1);
+    EXPECT_EQ(toast->geometry().bottom() + 1, 400 - 20);
 }

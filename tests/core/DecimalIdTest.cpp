@@ -20,11 +20,11 @@ TEST(DecimalId, RejectsEverythingElse)
     }
 }
 
-TEST(DecimalId, FallsBackWhenTheIdDoesNotFitAnInt)
+TEST(DecimalId, KeepsIdsBeyondThirtyTwoBitsAndFallsBackOnlyWhenTheTextDoesNotParse)
 {
     EXPECT_EQ(decimalIdOr(QStringLiteral("123"), -1), 123);
     EXPECT_EQ(decimalIdOr(QStringLiteral("12a"), -1), -1);
     EXPECT_EQ(decimalIdOr(QString(), 0), 0);
-    EXPECT_EQ(decimalIdOr(QStringLiteral("4294967296"), -1), -1);
-    EXPECT_EQ(decimalIdOr(QStringLiteral("-2147483648"), 0), std::numeric_limits<int>::min());
+    EXPECT_EQ(decimalIdOr(QStringLiteral("4294967296"), -1), Q_INT64_C(4294967296));
+    EXPECT_EQ(decimalIdOr(QStringLiteral("99999999999999999999"), -1), -1);
 }

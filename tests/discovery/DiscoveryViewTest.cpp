@@ -1,14 +1,15 @@
 #include "discovery/DiscoveryView.h"
 
 #include "DiscoveryFixture.h"
+#include "components/LoadSvgFailView.h"
+#include "core/SharedEvents.h"
+#include "discovery/DiscoveryController.h"
 #include "discovery/DiscoveryViewTitleView.h"
 #include "discovery/LogoDetailView.h"
 #include "discovery/TapTarget.h"
 #include "discovery/TemplateGridView.h"
 #include "discovery/TemplateListModel.h"
 #include "discovery/ThumbnailCache.h"
-#include "core/SharedEvents.h"
-#include "components/LoadSvgFailView.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -128,7 +129,15 @@ TEST_F(DiscoveryViewTest, AFailedLoadShowsTheFailureViewAndRetryRecovers)
     view.show();
     ASSERT_TRUE(waitUntil([&] { return view.isLoadingSvgFail(); }));
     EXPECT_TRUE(view.failView()->isVisible());
-    EXPECT_EQ(view.failView()->geometry(), QRect(130, 78, 460, 460));
+    EXPECT_EQ(QRect(view.failView()->mapTo(&view, QPoint(0, 0)), view.failView()->size()), QRect(130, 78, 460, 460));
+    // It reaches into the title bar's last rows, where the descender of "Discovery" stays drawn.
+    const QImage page = view.grab().toImage();
+    int titleInkBelowItsTop = 0;
+    for (int y = 78; y < 84; ++y) {
+        for (int x = 280; x < 440; ++x)
+            titleInkBelowItsTop += qGray(page.pixel(QPoint(x, y) * page.devicePixelRatio())) > 0x80;
+    }
+    EXPECT_GT(titleInkBelowItsTop, 0);
     EXPECT_TRUE(view.items().isEmpty());
 
     server().clearFaults();
@@ -208,7 +217,7 @@ TEST_F(DiscoveryViewTest, TwentyThousandTemplatesAskOnlyForTheCardsOnScreen)
     reply.data.items = items;
 
     DiscoveryView view;
-    view.applyTemplates(reply);
+    view.controller()->applyReply(reply);
     view.show();
     pumpEvents(200);
     EXPECT_EQ(view.grid()->model()->rowCount(), 20000);

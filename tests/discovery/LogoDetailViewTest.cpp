@@ -2,11 +2,14 @@
 
 #include "DiscoveryFixture.h"
 #include "api/APIFactory.h"
+#include "components/LoadSvgFailView.h"
+#include "core/SharedEvents.h"
+#include "discovery/DiscoveryView.h"
 #include "discovery/ImageLogo.h"
+#include "discovery/MyDesignView.h"
 #include "discovery/PromptView.h"
 #include "discovery/SimlarItems.h"
 #include "discovery/SimlarView.h"
-#include "core/SharedEvents.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,6 +21,8 @@ namespace {
 
 const std::string templateDetailPath = "/index.php/Get_details_list";
 const std::string designDetailPath = "/index.php/logo2/Get_design_detail";
+const std::string designListPath = "/index.php/logo2/Get_design_list";
+const std::string templateListPath = "/index.php/Get_discorys_list";
 
 std::string detailReply(const std::string& similar, const std::string& svg = "<svg/>")
 {
@@ -46,7 +51,7 @@ protected:
         return items;
     }
 
-    std::unique_ptr<LogoDetailView> openDetail(int itemId, bool fromMyDesignsView = false, bool isVersionOne = false)
+    std::unique_ptr<LogoDetailView> openDetail(qint64 itemId, bool fromMyDesignsView = false, bool isVersionOne = false)
     {
         auto view = std::make_unique<LogoDetailView>(itemId, fromMyDesignsView, DetailsListModelDatas(), isVersionOne);
         view->resize(720, 490);
@@ -97,11 +102,10 @@ TEST_F(LogoDetailViewTest, ASavedDesignLoadsThroughTheDesignRequest)
     EXPECT_EQ(requestsTo(designDetailPath)[0].body.value("item_id", -1), 12);
     EXPECT_EQ(requestCount(templateDetailPath), 0);
 
-    // A refresh of a saved design asks the design request again, with the posted id.
-    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { 13 });
+    // The editor's refresh for this design asks the design request again.
+    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { 12 });
     ASSERT_TRUE(waitForRequests(designDetailPath, 2));
-    EXPECT_EQ(requestsTo(designDetailPath)[1].body.value("item_id", -1), 13);
-    EXPECT_EQ(view->itemId(), 13);
+    EXPECT_EQ(requestsTo(designDetailPath)[1].body.value("item_id", -1), 12);
 }
 
 TEST_F(LogoDetailViewTest, ShortMissingOrEmptyDataNeverBreaksThePage)
@@ -134,17 +138,24 @@ TEST_F(LogoDetailViewTest, ShortMissingOrEmptyDataNeverBreaksThePage)
     }
 }
 
-TEST_F(LogoDetailViewTest, AFailedLoadLeavesThePageAsItWas)
+TEST_F(LogoDetailViewTest, AFailedLoadShowsTheFailureViewAndRetryAsksAgain)
 {
     server().setReply(templateDetailPath, 200, detailReply("[]"));
     auto view = openDetail(7);
     ASSERT_TRUE(waitShown(1));
-    server().clearReplies();
+    EXPECT_FALSE(view->failView()->isVisible());
     server().setFault(templateDetailPath, standin::Fault::Http500);
     view->loadDetail();
-    ASSERT_TRUE(waitForRequests(templateDetailPath, 2));
-    pumpEvents(200);
+    ASSERT_TRUE(waitUntil([&] { return view->isLoadingSvgFail(); }));
+    EXPECT_TRUE(view->failView()->isVisible());
+    EXPECT_EQ(view->failView()->mapTo(view.get(), view->failView()->rect().center()), view->rect().center());
     EXPECT_EQ(view->promptView()->titleLabel()->text(), QStringLiteral("Harbor Coffee"));
+
+    server().clearFaults();
+    view->failView()->retryButton()->click();
+    ASSERT_TRUE(waitShown(2));
+    EXPECT_EQ(requestsTo(templateDetailPath).back().body.value("item_id", 0), 7);
+    EXPECT_FALSE(view->failView()->isVisible());
 }
 
 TEST_F(LogoDetailViewTest, ASimilarTileSwitchesThePageToThatDesign)
@@ -152,8 +163,12 @@ TEST_F(LogoDetailViewTest, ASimilarTileSwitchesThePageToThatDesign)
     server().setReply(templateDetailPath, 200, detailReply(R"([{"id":"+31","img":""},{"id":"x9","img":""}])"));
     auto view = openDetail(7);
     ASSERT_TRUE(waitShown(1));
-    QList<int> announced;
-    QObject::connect(view.get(), &LogoDetailView::itemIdChanged, view.get(), [&](int id) { announced << id; });
+    QList<qint64> announced;
+    QObject::connect(view.get(), &LogoDetailView::itemIdChanged, view.get(), [&](qint64 id) { announced << id; });
+    int refreshes = 0;
+    QObject context;
+    subscribeEvent<LogoDetailViewEventBus::refreshEvent>(
+        &context, [&](const LogoDetailViewEventBus::refreshEvent&) { ++refreshes; });
 
     QTest::mouseClick(view->simlarView()->similarTile(0), Qt::LeftButton);
     ASSERT_TRUE(waitForRequests(templateDetailPath, 2));
@@ -165,7 +180,8 @@ TEST_F(LogoDetailViewTest, ASimilarTileSwitchesThePageToThatDesign)
     QTest::mouseClick(view->simlarView()->similarTile(1), Qt::LeftButton);
     ASSERT_TRUE(waitForRequests(templateDetailPath, 3));
     EXPECT_EQ(requestsTo(templateDetailPath)[2].body.value("item_id", 0), -1);
-    EXPECT_EQ(announced, (QList<int> { 31, -1 }));
+    EXPECT_EQ(announced, (QList<qint64> { 31, -1 }));
+    EXPECT_EQ(refreshes, 0) << "the page switches by itself, not through the bus";
 }
 
 TEST_F(LogoDetailViewTest, OnlyTheLatestRequestIsShownAndEditOpensItUnderItsOwnId)
@@ -179,7 +195,7 @@ TEST_F(LogoDetailViewTest, OnlyTheLatestRequestIsShownAndEditOpensItUnderItsOwnI
     auto view = openDetail(slowId);
     ASSERT_TRUE(waitForRequests(templateDetailPath, 1));
     server().clearFaults();
-    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { fastId });
+    view->showItem(fastId);
     ASSERT_TRUE(waitShown(1));
     const DetailsListModelDatas fast = view->item();
     EXPECT_EQ(view->shownItemId(), fastId);
@@ -271,18 +287,56 @@ TEST_F(LogoDetailViewTest, AFailedDownloadSaysSo)
     EXPECT_FALSE(QDir(QDir(documentsPath()).filePath(QStringLiteral("Tessaly/WEBP"))).entryList(QDir::Files).size());
 }
 
-TEST_F(LogoDetailViewTest, TheEditorsRefreshReloadsAnOpenPage)
+TEST_F(LogoDetailViewTest, TheEditorsRefreshReloadsOnlyTheDetailPageShowingTheSavedDesign)
 {
-    server().setReply(templateDetailPath, 200, detailReply("[]"));
-    auto view = openDetail(7);
-    ASSERT_TRUE(waitShown(1));
-    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { 99 });
-    ASSERT_TRUE(waitForRequests(templateDetailPath, 2));
-    EXPECT_EQ(requestsTo(templateDetailPath)[1].body.value("item_id", 0), 99);
+    const std::string templateId = "21";
+    const std::string designId = "4021";
+    server().setReply(templateDetailPath, 200, detailReply(R"([{"id":"22","img":""},{"id":"4021","img":""}])"));
+    server().setReply(designDetailPath, 200, detailReply("[]"));
+    server().setReply(designListPath, 200,
+        R"({"status":0,"data":{"items":[{"id":")" + designId + R"(","svg":"<svg/>","ver":"v2"}]}})");
+    server().setReply(templateListPath, 200, R"({"status":0,"data":{"items":[{"id":")" + templateId + R"("}]}})");
 
-    // A closed page no longer answers.
-    view.reset();
-    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { 100 });
+    DiscoveryView discovery;
+    discovery.show();
+    ASSERT_TRUE(waitUntil([&] { return !discovery.items().isEmpty(); }));
+    discovery.openTemplate(0);
+    MyDesignView myDesign;
+    myDesign.show();
+    ASSERT_TRUE(waitUntil([&] { return !myDesign.items().isEmpty(); }));
+    myDesign.openDesignDetail(myDesign.items().at(0));
+    ASSERT_TRUE(waitForRequests(templateDetailPath, 1));
+    ASSERT_TRUE(waitForRequests(designDetailPath, 1));
+
+    // Saving the template reloads Discovery's page only.
+    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { 21 });
+    ASSERT_TRUE(waitForRequests(templateDetailPath, 2));
+    pumpEvents(100);
+    EXPECT_EQ(requestCount(designDetailPath), 1);
+    EXPECT_EQ(myDesign.detailView()->itemId(), 4021);
+
+    // Saving the design reloads My Design's page only.
+    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { 4021 });
+    ASSERT_TRUE(waitForRequests(designDetailPath, 2));
+    EXPECT_EQ(requestsTo(designDetailPath)[1].body.value("item_id", 0), 4021);
     pumpEvents(100);
     EXPECT_EQ(requestCount(templateDetailPath), 2);
+    EXPECT_EQ(discovery.detailView()->itemId(), 21);
+
+    // A similar design chosen on Discovery's page (one whose id the design
+    // happens to share) leaves My Design's page alone.
+    ASSERT_TRUE(waitUntil([&] { return discovery.detailView()->item().similar.size() == 2; }));
+    discovery.detailView()->selectSimilar(1);
+    ASSERT_TRUE(waitForRequests(templateDetailPath, 3));
+    EXPECT_EQ(requestsTo(templateDetailPath)[2].body.value("item_id", 0), 4021);
+    pumpEvents(100);
+    EXPECT_EQ(requestCount(designDetailPath), 2);
+    EXPECT_EQ(discovery.itemId(), 4021);
+
+    // A closed page no longer answers.
+    myDesign.closeDetail();
+    RxBus::shared().post(LogoDetailViewEventBus::refreshEvent { 4021 });
+    ASSERT_TRUE(waitForRequests(templateDetailPath, 4));
+    pumpEvents(100);
+    EXPECT_EQ(requestCount(designDetailPath), 2);
 }

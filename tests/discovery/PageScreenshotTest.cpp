@@ -3,6 +3,7 @@
 
 #include "DiscoveryFixture.h"
 #include "discovery/DiscoverItemView.h"
+#include "discovery/DiscoveryController.h"
 #include "discovery/DiscoveryView.h"
 #include "discovery/LogoDetailView.h"
 #include "discovery/MyDesignItems.h"
@@ -47,9 +48,17 @@ TEST_F(PageScreenshotTest, DiscoveryAndDetail)
 
     server().setFault("/index.php/Get_discorys_list", standin::Fault::Http500);
     view.closeDetail();
-    view.loadTemplates();
+    view.controller()->loadTemplates();
     ASSERT_TRUE(waitUntil([&] { return view.isLoadingSvgFail(); }));
     save(view, QStringLiteral("discovery-failure"));
+
+    server().clearFaults();
+    server().setFault("/index.php/Get_details_list", standin::Fault::Http500);
+    view.controller()->loadTemplates();
+    ASSERT_TRUE(waitUntil([&] { return !view.isLoadingSvgFail(); }));
+    view.openTemplate(1);
+    ASSERT_TRUE(waitUntil([&] { return view.detailView()->isLoadingSvgFail(); }));
+    save(view, QStringLiteral("discovery-detail-failure"));
 }
 
 TEST_F(PageScreenshotTest, MyDesign)
