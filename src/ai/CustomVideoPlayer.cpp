@@ -1,0 +1,94 @@
+#include "ai/CustomVideoPlayer.h"
+
+#include "ai/PlayerView.h"
+#include "core/Log.h"
+#include "core/Paths.h"
+
+#include <QDir>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QVideoSink>
+
+CustomVideoPlayer::CustomVideoPlayer(QMediaPlayer* player, QWidget* parent)
+    : QWidget(parent)
+    , m_player(player)
+    , m_sink(new QVideoSink(this))
+    , m_view(new PlayerView(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    connect(m_sink, &QVideoSink::videoFrameChanged, m_view, &PlayerView::setFrame);
+    if (!m_player)
+        return;
+    m_player->setVideoOutput(m_sink);
+    m_player->setLoops(QMediaPlayer::Infinite);
+    connect(m_player, &QMediaPlayer::mediaStatusChanged, this, &CustomVideoPlayer::onMediaStatusChanged);
+    connect(m_player, &QMediaPlayer::errorOccurred, this,
+        [this](QMediaPlayer::Error, const QString& message) { reportError(message); });
+    if (m_player->error() != QMediaPlayer::NoError)
+        reportError(m_player->errorString());
+    else if (m_player->mediaStatus() == QMediaPlayer::InvalidMedia)
+        reportError(QStringLiteral("invalid media"));
+}
+
+CustomVideoPlayer::~CustomVideoPlayer()
+{
+    // Leave the player without a dangling output; it goes on playing.
+    if (m_player && m_player->videoSink() == m_sink)
+        m_player->setVideoOutput(nullptr);
+}
+
+void CustomVideoPlayer::setBlendMode(QPainter::CompositionMode mode)
+{
+    m_view->setBlendMode(mode);
+}
+
+void CustomVideoPlayer::setBackgroundColor(const QColor& color)
+{
+    m_view->setBackgroundColor(color);
+}
+
+void CustomVideoPlayer::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void CustomVideoPlayer::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+}
+
+void CustomVideoPlayer::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
+{
+    if (status == QMediaPlayer::InvalidMedia) {
+        reportError(QStringLiteral("invalid media"));
+        return;
+    }
+    if (status != QMediaPlayer::EndOfMedia)
+        return;
+    // Restart on the next turn of the event loop: the backend is still
+    // inside its own status change here.
+    QTimer::singleShot(0, this, [this] {
+        if (!m_player)
+            return;
+        m_player->setPosition(0);
+        m_player->play();
+    });
+}
+
+void CustomVideoPlayer::reportError(const QString& message)
+{
+    if (m_errorReported)
+        return;
+    m_errorReported = true;
+    const QString source = m_player ? m_player->source().toString() : QString();
+    printLine(QStringLiteral("CustomVideoPlayer: cannot play %1: %2").arg(source, message));
+}
+
+QUrl bundledVideoUrl(const QString& name)
+{
+    return QUrl::fromLocalFile(QDir(shareDirectory()).filePath(QStringLiteral("videos/%1.mp4").arg(name)));
+}
