@@ -43,6 +43,9 @@ struct Options {
     std::string updateVersion = "1.0.0";
     // Print one line per request to standard output.
     bool logRequests = false;
+    // How long a generation (Ai_make) takes before it answers. Servers made
+    // in code answer at once; the command line's default is 3 seconds.
+    int generationDelayMs = 0;
 };
 
 class StandinServer {

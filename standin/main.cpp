@@ -1,6 +1,6 @@
 // tessaly-standin: the local stand-in for the remote API, on 127.0.0.1.
 //
-//   tessaly-standin [--port N] [--data FOLDER] [--templates N] [--update-version V] [--log]
+//   tessaly-standin [--port N] [--data FOLDER] [--templates N] [--update-version V] [--generation-ms N] [--log]
 //
 // The first line written is "port <N>", the port it listens on (--port 0
 // picks a free one). It runs until it receives SIGINT or SIGTERM.
@@ -20,7 +20,8 @@ namespace {
 
 void printUsage()
 {
-    std::cerr << "usage: tessaly-standin [--port N] [--data FOLDER] [--templates N] [--update-version V] [--log]"
+    std::cerr << "usage: tessaly-standin [--port N] [--data FOLDER] [--templates N] [--update-version V] "
+                 "[--generation-ms N] [--log]"
               << std::endl;
 }
 
@@ -39,6 +40,7 @@ bool parseNumber(const char* text, int& value)
 int main(int argc, char** argv)
 {
     standin::Options options;
+    options.generationDelayMs = 3000;
     int port = 8787;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -48,6 +50,8 @@ int main(int argc, char** argv)
         } else if (argument == "--port" && hasValue && parseNumber(argv[i + 1], port) && port <= 65535) {
             ++i;
         } else if (argument == "--templates" && hasValue && parseNumber(argv[i + 1], options.templateCount)) {
+            ++i;
+        } else if (argument == "--generation-ms" && hasValue && parseNumber(argv[i + 1], options.generationDelayMs)) {
             ++i;
         } else if (argument == "--data" && hasValue) {
             options.dataDir = argv[++i];

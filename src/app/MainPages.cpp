@@ -1,5 +1,6 @@
 #include "app/MainPages.h"
 
+#include "ai/AILogoView.h"
 #include "app/PageSelection.h"
 #include "app/PlaceholderPage.h"
 #include "app/SettingView.h"
@@ -11,12 +12,14 @@ QWidget* MainPages::makePage(int index, QWidget* parent)
     switch (index) {
     case PageSelection::Discovery:
         return new DiscoveryView(parent);
+    case PageSelection::AILogo:
+        return new AILogoView(parent);
     case PageSelection::MyDesign:
         return new MyDesignView(parent);
     case PageSelection::Settings:
         return new SettingView(parent);
     default:
-        // The AI logo and picture-to-logo pages are not part of this build.
+        // The picture-to-logo page is not part of this build.
         return new PlaceholderPage(parent);
     }
 }
