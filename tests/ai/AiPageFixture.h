@@ -51,6 +51,8 @@ protected:
     // Shows the page and waits until its lists and the first symbols are in.
     void showPage()
     {
+        step3Model1() = Step3ModelContentData();
+        step3Model2() = Step3ModelContentData();
         page = std::make_unique<AILogoView>();
         page->show();
         ASSERT_TRUE(waitForRequests("/Step3", 1));
