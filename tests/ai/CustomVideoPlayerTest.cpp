@@ -1,6 +1,7 @@
 #include "ai/CustomVideoPlayer.h"
 
 #include "ai/PlayerView.h"
+#include "ai/VideoFrameImage.h"
 #include "support/TestSupport.h"
 
 #include <QMediaPlayer>
@@ -101,4 +102,39 @@ TEST(PlayerView, AspectFillCoversAndCentres)
     for (const Case& c : cases)
         EXPECT_EQ(PlayerView::aspectFillRect(c.image, c.area), c.expected)
             << c.image.width() << "x" << c.image.height();
+}
+
+TEST(VideoFrameImage, ConvertsPlanarYuvLikeTheReferenceColours)
+{
+    struct Case {
+        QVideoFrameFormat::PixelFormat layout;
+        int y, u, v;
+        QColor expected;
+    };
+    const Case cases[] = {
+        { QVideoFrameFormat::Format_YUV420P, 235, 128, 128, QColor(255, 255, 255) },
+        { QVideoFrameFormat::Format_YUV420P, 16, 128, 128, QColor(0, 0, 0) },
+        { QVideoFrameFormat::Format_YUV420P, 81, 90, 240, QColor(255, 0, 0) },
+        { QVideoFrameFormat::Format_NV12, 145, 54, 34, QColor(0, 255, 0) },
+        { QVideoFrameFormat::Format_NV12, 41, 240, 110, QColor(0, 0, 255) },
+    };
+    for (const Case& c : cases) {
+        QVideoFrame frame(QVideoFrameFormat(QSize(4, 2), c.layout));
+        ASSERT_TRUE(frame.map(QVideoFrame::WriteOnly));
+        std::fill_n(frame.bits(0), frame.mappedBytes(0), uchar(c.y));
+        if (c.layout == QVideoFrameFormat::Format_YUV420P) {
+            std::fill_n(frame.bits(1), frame.mappedBytes(1), uchar(c.u));
+            std::fill_n(frame.bits(2), frame.mappedBytes(2), uchar(c.v));
+        } else {
+            for (int i = 0; i + 1 < frame.mappedBytes(1); i += 2) {
+                frame.bits(1)[i] = uchar(c.u);
+                frame.bits(1)[i + 1] = uchar(c.v);
+            }
+        }
+        frame.unmap();
+        const QColor shown = videoFrameImage(frame).pixelColor(3, 1);
+        EXPECT_NEAR(shown.red(), c.expected.red(), 3) << c.y;
+        EXPECT_NEAR(shown.green(), c.expected.green(), 3) << c.y;
+        EXPECT_NEAR(shown.blue(), c.expected.blue(), 3) << c.y;
+    }
 }
