@@ -19,7 +19,7 @@ QWidget* MainPages::makePage(int index, QWidget* parent)
     case PageSelection::Settings:
         return new SettingView(parent);
     default:
-        // The picture-to-logo page is not part of this build.
+        // The AI logo and picture-to-logo pages are not part of this build.
         return new PlaceholderPage(parent);
     }
 }
