@@ -63,6 +63,12 @@ TEST_F(WizardTest, AppearanceLoadsEachListOnceAndSelectsTheFirstChoices)
     EXPECT_TRUE(symbols.first().isSelected);
     EXPECT_EQ(step3Model1().id, symbols.first().id);
     EXPECT_EQ(step1SelectId2, page->freeCreator()->choices().freeAiGetModel().data.trades.first().id);
+
+    // An industry id that does not read as a number is sent as 0.
+    step1SelectId1 = QStringLiteral("12a");
+    page->wizard()->step3()->loadSymbols();
+    ASSERT_TRUE(waitForRequests("/Step3", 2));
+    EXPECT_EQ(tradeIdSent(server().requestsTo("/Step3").back()), 0);
 }
 
 TEST_F(WizardTest, IndustryTapsReloadSymbolsAndOnlyTheLatestReplyCounts)
