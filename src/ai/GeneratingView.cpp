@@ -84,17 +84,13 @@ GeneratingView::GeneratingView(QWidget* parent)
     connect(m_gate, &QTimer::timeout, this, &GeneratingView::gateReached);
 }
 
-GeneratingView::~GeneratingView()
-{
-    m_finished = true;
-}
-
 void GeneratingView::cancel()
 {
     m_finished = true;
     m_gate->stop();
     m_barAnimation->stop();
     m_fadeAnimation->stop();
+    m_player->stop();
 }
 
 void GeneratingView::showEvent(QShowEvent* event)

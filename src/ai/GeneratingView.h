@@ -28,9 +28,8 @@ public:
     static const QString videoName;
 
     explicit GeneratingView(QWidget* parent = nullptr);
-    ~GeneratingView() override;
 
-    // Ends the generation without a word: no hand-over, no failure.
+    // Ends the generation without a word: no hand-over, no failure, no video.
     void cancel();
 
     bool isSuccess() const { return m_isSuccess; }
