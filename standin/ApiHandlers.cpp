@@ -16,6 +16,8 @@ namespace standin {
 
 namespace {
 
+constexpr size_t stylesPerGroup = 4;
+
 using json = nlohmann::json;
 
 // The three envelopes the API's operations answer in.
@@ -323,9 +325,11 @@ Reply ApiHandlers::styles(const RouteRequest& request) const
     const bool chinese = isChineseLanguage(request.lang());
     json groups = json::array();
     for (const StyleGroup& group : m_catalog.styleGroups()) {
+        // One row of four per group, as the wizard lays them out; the other
+        // styles stay valid for a generation.
         json contents = json::array();
-        for (const Style& style : group.styles)
-            contents.push_back(styleEntry(style, request));
+        for (size_t i = 0; i < std::min<size_t>(stylesPerGroup, group.styles.size()); ++i)
+            contents.push_back(styleEntry(group.styles[i], request));
         groups.push_back(
             { { "id", std::to_string(group.id) }, { "name", group.name.pick(chinese) }, { "contents", contents } });
     }

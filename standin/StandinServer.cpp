@@ -106,7 +106,12 @@ void StandinServer::Impl::registerRoutes()
     api("/Step1", &ApiHandlers::industries);
     api("/Step2", &ApiHandlers::styles);
     api("/Step3", &ApiHandlers::symbols);
-    api("/logo2/Ai_make", &ApiHandlers::aiMake);
+    m_routes.add("GET|POST", literal("/index.php/logo2/Ai_make"), [this](R r) {
+        // A generation takes a while; other routes answer meanwhile, and
+        // stopping the server ends the wait.
+        waitUnlessStopping(m_options.generationMs);
+        return m_api.aiMake(r);
+    });
     m_routes.add("GET|POST", literal("/index.php/Free_ai_get"), [this](R r) { return m_api.freeAiGet(r); });
     api("/logo2/Upload_pic", &ApiHandlers::uploadPic);
     m_routes.add("GET|POST", literal("/index.php/logo2/Create_pic"), [this](R r) {

@@ -43,8 +43,9 @@ struct Options {
     std::string updateVersion = "1.0.0";
     // Print one line per request to standard output.
     bool logRequests = false;
-    // How long making a logo from an uploaded picture takes, in milliseconds
-    // (tests answer at once; the program's command line waits 3 s by default).
+    // How long a generation takes before it answers, for both the AI
+    // generation and a logo made from an uploaded picture, in milliseconds.
+    // Servers made in code answer at once; the command line waits 3 s.
     int generationMs = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "ai/PlayerView.h"
 
+#include "ai/VideoFrameImage.h"
+
 #include <QPaintEvent>
 
 PlayerView::PlayerView(QWidget* parent)
@@ -42,7 +44,7 @@ void PlayerView::paintEvent(QPaintEvent* /*event*/)
     painter.fillRect(rect(), m_background);
     if (!m_frame.isValid())
         return;
-    const QImage image = m_frame.toImage();
+    const QImage image = videoFrameImage(m_frame);
     if (image.isNull())
         return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -1,5 +1,6 @@
 #include "app/MainPages.h"
 
+#include "ai/AILogoView.h"
 #include "app/PageSelection.h"
 #include "app/PlaceholderPage.h"
 #include "app/SettingView.h"
@@ -12,6 +13,8 @@ QWidget* MainPages::makePage(int index, QWidget* parent)
     switch (index) {
     case PageSelection::Discovery:
         return new DiscoveryView(parent);
+    case PageSelection::AILogo:
+        return new AILogoView(parent);
     case PageSelection::MyDesign:
         return new MyDesignView(parent);
     case PageSelection::Settings:
@@ -19,7 +22,7 @@ QWidget* MainPages::makePage(int index, QWidget* parent)
     case PageSelection::AIPics:
         return new AIPicsView(parent);
     default:
-        // The AI logo page is not part of this build.
+        // An index outside the sidebar's pages shows an empty page.
         return new PlaceholderPage(parent);
     }
 }

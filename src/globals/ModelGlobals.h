@@ -27,6 +27,9 @@ inline QString step1SelectId1;
 inline QString step1SelectId2;
 inline QString step1SelectId;
 
+// The wizard's chosen style; step 2 writes it with the committed one, and
+// the wizard's Create copies it back so the free creator's style never leaks in.
+inline QString step2StylesContentData1ID1;
 inline QString step2StylesContentData1ID2;
 inline QString step2StylesContentData1ID;
 

@@ -1,5 +1,6 @@
 #include "StandinTestClient.h"
 
+#include <atomic>
 #include <gtest/gtest.h>
 #include <thread>
 
@@ -179,4 +180,26 @@ TEST(StandinServerLifecycle, StartsOnAFreePortAndStopsOnDestruction)
     }
     httplib::Client client("127.0.0.1", port);
     EXPECT_FALSE(client.Get("/site"));
+}
+
+TEST(StandinGenerationTest, AGenerationWaitsWhileOtherRoutesAnswerAndStopEndsTheWait)
+{
+    standin::Options options { "", 20 };
+    options.generationMs = 600000;
+    StandinServer server(options);
+    ASSERT_GT(server.start(0), 0);
+    std::atomic<bool> answered = false;
+    std::thread generating([&answered, port = server.port()] {
+        httplib::Client client("127.0.0.1", port);
+        client.set_read_timeout(30, 0);
+        answered = bool(client.Post("/index.php/logo2/Ai_make", "{}", "application/json"));
+    });
+    for (int i = 0; i < 500 && server.requestsTo("Ai_make").empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ASSERT_EQ(server.requestsTo("Ai_make").size(), 1u);
+    StandinTestClient client(server);
+    EXPECT_EQ(client.postJson("/index.php/Step1", { { "uuid", "U" }, { "lang", "English" } })["status"], 0);
+    EXPECT_FALSE(answered);
+    server.stop();
+    generating.join();
 }

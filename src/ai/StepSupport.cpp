@@ -1,0 +1,35 @@
+#include "ai/StepSupport.h"
+
+#include "core/Localization.h"
+#include "core/RxBus.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+QWidget* stepTitle(const QString& key, QWidget* parent)
+{
+    auto* row = new QWidget(parent);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* text = new QLabel(localized(key), row);
+    text->setObjectName(QStringLiteral("stepTitle"));
+    QFont font = text->font();
+    font.setPixelSize(14);
+    font.setWeight(QFont::DemiBold);
+    text->setFont(font);
+    text->setStyleSheet(QStringLiteral("color: #F8F9FA;"));
+    text->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    layout->addWidget(text);
+    return row;
+}
+
+void reportStepLoadFailure(AILogoViewEvent::AILogoList list)
+{
+    RxBus::shared().post(AILogoViewEvent::AILogoViewNetWorkEvent { false, list });
+}
+
+void reportStepLoadSuccess(AILogoViewEvent::AILogoList list)
+{
+    RxBus::shared().post(AILogoViewEvent::AILogoViewNetWorkEvent { true, list });
+}

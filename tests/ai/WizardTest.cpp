@@ -1,0 +1,172 @@
+// The wizard and the free creator against the stand-in over HTTP.
+
+#include "AiPageFixture.h"
+#include "ai/FreeAIView.h"
+#include "ai/MailSection.h"
+#include "ai/MakeAIView.h"
+#include "ai/RealisticStyleSingleView.h"
+#include "ai/Step1View.h"
+#include "ai/Step1ViewList.h"
+#include "ai/Step2View.h"
+#include "ai/Step3View.h"
+#include "ai/TagView.h"
+#include "components/LoadSvgFailView.h"
+#include "core/DecimalId.h"
+
+#include <QTest>
+
+using standin::Fault;
+
+namespace {
+MailSection* row(AILogoView& page, const QString& name)
+{
+    for (MailSection* row : page.wizard()->step1()->list()->rows())
+        if (row->text() == name)
+            return row;
+    return nullptr;
+}
+
+qint64 tradeIdSent(const standin::RecordedRequest& request)
+{
+    const auto& value = request.body["trade_id"];
+    return value.is_number() ? value.get<qint64>() : -999;
+}
+} // namespace
+
+class WizardTest : public AiPageFixture { };
+
+TEST_F(WizardTest, AppearanceLoadsEachListOnceAndSelectsTheFirstChoices)
+{
+    showPage();
+    pumpEvents(200);
+    EXPECT_EQ(requestCount("/Step1"), 1);
+    EXPECT_EQ(requestCount("/Step2"), 1);
+    EXPECT_EQ(requestCount("/Free_ai_get"), 1);
+    EXPECT_EQ(requestCount("/Step3"), 1);
+
+    Step1View* step1 = page->wizard()->step1();
+    const auto& [firstKey, firstNames] = *step1->firstLetterToNamesMap().begin();
+    EXPECT_EQ(step1SelectName1, firstNames.first()) << firstKey.toStdString();
+    EXPECT_EQ(tradeIdSent(server().requestsTo("/Step3").front()), parseDecimalId(step1SelectId1).value_or(-2));
+    ASSERT_NE(row(*page, step1SelectName1), nullptr);
+    EXPECT_TRUE(row(*page, step1SelectName1)->isSelected());
+    const QList<MailSection*> rows = step1->list()->rows();
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](MailSection* r) { return r->isSelected(); }), 1);
+
+    Step2View* step2 = page->wizard()->step2();
+    ASSERT_FALSE(step2->cards().isEmpty());
+    EXPECT_TRUE(step2->cards().first()->isSelected());
+    EXPECT_EQ(step2StylesContentData1ID, step2->style1Data().first().id);
+
+    const QList<Step3ModelContentData>& symbols = page->wizard()->step3()->data();
+    ASSERT_FALSE(symbols.isEmpty());
+    EXPECT_TRUE(symbols.first().isSelected);
+    EXPECT_EQ(step3Model1().id, symbols.first().id);
+    EXPECT_EQ(step1SelectId2, page->freeCreator()->choices().freeAiGetModel().data.trades.first().id);
+
+    // An industry id that does not read as a number is sent as 0.
+    step1SelectId1 = QStringLiteral("12a");
+    page->wizard()->step3()->loadSymbols();
+    ASSERT_TRUE(waitForRequests("/Step3", 2));
+    EXPECT_EQ(tradeIdSent(server().requestsTo("/Step3").back()), 0);
+}
+
+TEST_F(WizardTest, IndustryTapsReloadSymbolsAndOnlyTheLatestReplyCounts)
+{
+    showPage();
+    Step1ViewList* list = page->wizard()->step1()->list();
+    const QString second = list->rows().at(2)->text();
+    const QString third = list->rows().at(3)->text();
+
+    // The first tap's reply is held back; the second tap's comes first.
+    server().setFault("/index.php/Step3", Fault::Delay, 800);
+    QTest::mouseClick(row(*page, second), Qt::LeftButton);
+    ASSERT_TRUE(waitForRequests("/Step3", 2));
+    server().clearFaults();
+    QTest::mouseClick(row(*page, third), Qt::LeftButton);
+    ASSERT_TRUE(waitForRequests("/Step3", 3));
+    const QString thirdId = step1SelectId1;
+    ASSERT_TRUE(waitUntil([&] { return step3Model1().trade_id == thirdId; }));
+    pumpEvents(1200);
+    EXPECT_EQ(step3Model1().trade_id, thirdId);
+    EXPECT_EQ(page->wizard()->step3()->data().first().trade_id, thirdId);
+    EXPECT_EQ(step1SelectName1, third);
+}
+
+TEST_F(WizardTest, FailedIndustriesShowTheFailureViewAndOneRetryReloadsEveryListTwice)
+{
+    server().setFault("/index.php/Step1", Fault::Http500);
+    page = std::make_unique<AILogoView>();
+    page->show();
+    ASSERT_TRUE(waitUntil([&] { return page->isLoadingSvgFail(); }));
+    EXPECT_TRUE(page->failView()->isVisibleTo(page.get()));
+    ASSERT_TRUE(waitForRequests("/Free_ai_get", 1));
+    ASSERT_TRUE(waitForRequests("/Step2", 1));
+
+    server().clearFaults();
+    server().clearRequests();
+    page->failView()->retry();
+    ASSERT_TRUE(waitUntil([&] { return !page->isLoadingSvgFail(); }));
+    pumpEvents(200);
+    EXPECT_EQ(requestCount("/Step1"), 2);
+    EXPECT_EQ(requestCount("/Step2"), 2);
+    EXPECT_EQ(requestCount("/Free_ai_get"), 2);
+    EXPECT_FALSE(page->failView()->isVisibleTo(page.get()));
+}
+
+TEST_F(WizardTest, RetryElsewhereLeavesThePageAlone)
+{
+    showPage();
+    pumpEvents(100);
+    server().clearRequests();
+    RxBus::shared().post(EditLogoViewEvent::RetryEvent {});
+    pumpEvents(300);
+    EXPECT_TRUE(server().requests().empty());
+}
+
+TEST_F(WizardTest, FailedFreeChoicesKeepTheFailureViewUp)
+{
+    server().setFault("/index.php/Free_ai_get", Fault::Http500);
+    page = std::make_unique<AILogoView>();
+    page->show();
+    ASSERT_TRUE(waitForRequests("/Step3", 1));
+    ASSERT_TRUE(waitUntil([&] { return !page->wizard()->step3()->data().isEmpty(); }));
+    pumpEvents(100);
+    EXPECT_TRUE(page->isLoadingSvgFail());
+}
+
+TEST_F(WizardTest, FailedSymbolsAreRetriedByTheRetryButton)
+{
+    server().setFault("/index.php/Step3", Fault::Http500);
+    page = std::make_unique<AILogoView>();
+    page->show();
+    ASSERT_TRUE(waitForRequests("/Step3", 1));
+    ASSERT_TRUE(waitUntil([&] { return page->isLoadingSvgFail(); }));
+    server().clearFaults();
+    page->failView()->retry();
+    ASSERT_TRUE(waitForRequests("/Step3", 2));
+    ASSERT_TRUE(waitUntil([&] { return !page->isLoadingSvgFail(); }));
+    EXPECT_FALSE(page->wizard()->step3()->data().isEmpty());
+}
+
+TEST_F(WizardTest, ShortRepliesShowWhatExists)
+{
+    server().setReply("/index.php/Step2", 200,
+        R"({"status":0,"data":{"all_styles":[{"id":"2","contents":[{"id":"201","name":"Minimal"}]}]}})");
+    server().setReply("/index.php/Step3", 200, R"({"status":0,"data":{"content0":[]}})");
+    server().setReply("/index.php/Free_ai_get", 200,
+        R"({"status":0,"data":{"trades":[{"id":"101","name":"Tech"}],"styles":[{"id":"201","name":"Minimal"}],"contents":[]}})");
+    page = std::make_unique<AILogoView>();
+    page->show();
+    ASSERT_TRUE(waitForRequests("/Step3", 1));
+    ASSERT_TRUE(waitUntil([&] { return step1SelectId2 == QLatin1String("101"); }));
+    pumpEvents(200);
+    EXPECT_EQ(page->wizard()->step2()->cards().size(), 1);
+    EXPECT_EQ(step2StylesContentData1ID, QStringLiteral("201"));
+    EXPECT_TRUE(page->wizard()->step3()->data().isEmpty());
+    EXPECT_TRUE(step3Model1().word.isEmpty());
+    EXPECT_FALSE(page->isLoadingSvgFail());
+    RxBus::shared().post(Step3ViewEventBus::Step3ViewSelectEvent { 4, false });
+    RxBus::shared().post(Step3ViewEventBus::Step3ViewSelectEvent { 4, true });
+    EXPECT_TRUE(step3Model1().word.isEmpty());
+}
