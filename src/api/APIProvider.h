@@ -5,7 +5,8 @@
 // in exactly one of its two handlers, on the main thread: the reply handler
 // for any HTTP reply (whatever its status), the error handler when no reply
 // arrived (refused connection, time-out, dropped connection). When a context
-// object is given and destroyed first, neither handler runs.
+// object is given and destroyed first, neither handler runs. Uploads (PUT and
+// multipart POST) are sent at most once, also when a connection drops.
 
 #include "api/APIManager.h"
 #include "api/APIResponse.h"
@@ -47,10 +48,13 @@ private:
     APIProvider();
 
     QNetworkAccessManager& manager();
+    QNetworkAccessManager& uploadManager();
     QNetworkRequest makeRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const;
+    QNetworkRequest makeUploadRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const;
     void watch(QNetworkReply* reply, APIResponse requestInfo, QObject* context, ResponseHandler onResponse,
         ErrorHandler onError);
 
     QPointer<QNetworkAccessManager> m_manager;
+    QPointer<QNetworkAccessManager> m_uploadManager;
     std::chrono::milliseconds m_timeout = defaultTimeout;
 };
