@@ -86,7 +86,7 @@ void MyDesignItems::toggleSelect()
 {
     setSelect(!m_isSelect);
     const int id = decimalIdOr(m_design.id, -1);
-    std::vector<int>& ids = deleteItemIds();
+    std::vector<qint64>& ids = deleteItemIds();
     if (m_isSelect) {
         ids.push_back(id);
     } else if (const auto found = std::find(ids.begin(), ids.end(), id); found != ids.end()) {

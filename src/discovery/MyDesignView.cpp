@@ -206,9 +206,9 @@ void MyDesignView::deleteControlTapped()
 void MyDesignView::deleteSelectedDesigns()
 {
     setDeleteMode(false);
-    const std::vector<int> ids = deleteItemIds();
+    const std::vector<qint64> ids = deleteItemIds();
     deleteItemIds().clear();
-    for (int id : ids) {
+    for (qint64 id : ids) {
         delLogo(
             id,
             [this](const DetailsListModel& reply) {

@@ -150,11 +150,11 @@ TEST_F(MyDesignViewTest, TicksFollowTheAppWideListAndArmDeleteMode)
     QTest::mouseClick(view->tile(1)->checkbox(), Qt::LeftButton);
     view->tile(2)->toggleSelect();
     view->tile(3)->toggleSelect();
-    EXPECT_EQ(deleteItemIds(), (std::vector<int> { 5, 5, -1, -1 }));
+    EXPECT_EQ(deleteItemIds(), (std::vector<qint64> { 5, 5, -1, -1 }));
 
     view->tile(1)->toggleSelect();
     view->tile(3)->toggleSelect();
-    EXPECT_EQ(deleteItemIds(), (std::vector<int> { 5, -1 }));
+    EXPECT_EQ(deleteItemIds(), (std::vector<qint64> { 5, -1 }));
     view->tile(0)->toggleSelect();
     view->tile(2)->toggleSelect();
     EXPECT_TRUE(deleteItemIds().empty());
@@ -222,7 +222,7 @@ TEST_F(MyDesignViewTest, CancelSendsNothingAndKeepsTheTicks)
     pumpEvents(100);
     EXPECT_EQ(requestCount(deletePath), 0);
     EXPECT_TRUE(view->deleteMode());
-    EXPECT_EQ(deleteItemIds(), std::vector<int> { 123 });
+    EXPECT_EQ(deleteItemIds(), std::vector<qint64> { 123 });
 }
 
 TEST_F(MyDesignViewTest, AReloadClearsTheTickedIds)
