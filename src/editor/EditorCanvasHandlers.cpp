@@ -3,12 +3,12 @@
 #include "canvas/WebViewViewController.h"
 #include "core/Downloads.h"
 #include "core/Localization.h"
+#include "core/Log.h"
 #include "core/RxBus.h"
 #include "editor/EditorEvents.h"
 #include "editor/LocalFontPath.h"
 
 #include <QPointer>
-#include <cstdio>
 
 EditorCanvasHandlers::EditorCanvasHandlers(WebViewViewController* canvas, QObject* parent)
     : QObject(parent)
@@ -35,8 +35,7 @@ void EditorCanvasHandlers::subscribe()
     subscribeEvent<OpacityChangeEvent>(
         m_subscriptions, [this](const OpacityChangeEvent& e) { m_canvas->setObjOpacity(e.opacity, e.isAddToUndo); });
     subscribeEvent<FontSpaceSheetChangeEvent>(m_subscriptions, [this](const FontSpaceSheetChangeEvent& e) {
-        std::printf("设置文字间距 = %d\n", e.space);
-        std::fflush(stdout);
+        printLine(QStringLiteral("设置文字间距 = %1").arg(e.space));
         m_canvas->charSpacing(e.space, e.isAddToUndo);
     });
     subscribeEvent<GraphicsRotateChangeEvent>(m_subscriptions,
@@ -54,8 +53,7 @@ void EditorCanvasHandlers::subscribe()
         }
         const QString path = registerLocalFontReturningPath(e.fontName);
         if (path.isEmpty()) {
-            std::printf("No shipped font file for %s\n", qPrintable(e.fontName));
-            std::fflush(stdout);
+            printLine(QStringLiteral("No shipped font file for ") + e.fontName);
             return;
         }
         m_canvas->loadFont(e.family, path);

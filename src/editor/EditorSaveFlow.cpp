@@ -2,13 +2,13 @@
 
 #include "canvas/WebViewViewController.h"
 #include "core/Localization.h"
+#include "core/Log.h"
 #include "core/RxBus.h"
 #include "editor/EditorEvents.h"
 #include "editor/SvgUploader.h"
 #include "globals/AppGlobals.h"
 
 #include <QTimer>
-#include <cstdio>
 
 namespace {
 const QString svgFormTag = QStringLiteral("EditLogoView");
@@ -28,8 +28,7 @@ EditorSaveFlow::EditorSaveFlow(
     connect(m_pageAnswerTimer, &QTimer::timeout, this, [this] {
         if (!m_awaitingSvg)
             return;
-        std::printf("The canvas did not hand over its SVG; the save is abandoned\n");
-        std::fflush(stdout);
+        printLine(QStringLiteral("The canvas did not hand over its SVG; the save is abandoned"));
         m_awaitingSvg = false;
         fail();
     });
