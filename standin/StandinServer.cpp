@@ -249,6 +249,12 @@ void StandinServer::Impl::handle(const httplib::Request& request, httplib::Respo
         response.status = 200;
         response.set_content("<html><body>Service temporarily unavailable</body></html>", "text/html");
         return;
+    case Fault::Nested: {
+        constexpr std::size_t depth = 32000;
+        response.status = 200;
+        response.set_content(std::string(depth, '[') + std::string(depth, ']'), "application/json; charset=utf-8");
+        return;
+    }
     case Fault::Drop:
         ConnectionDropper::drop(request.local_port, request.remote_port);
         response.status = 500;

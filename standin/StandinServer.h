@@ -22,6 +22,7 @@ enum class Fault {
     WrongTypes, // status 200 with JSON whose top-level fields have the wrong types
     Delay, // the normal reply, after delayMs
     Drop, // the connection is closed without a reply
+    Nested, // status 200 with 64,000 bytes of arrays nested 32,000 deep
 };
 
 struct RecordedRequest {

@@ -1,10 +1,12 @@
 // tessaly-standin: the local stand-in for the remote API, on 127.0.0.1.
 //
 //   tessaly-standin [--port N] [--data FOLDER] [--templates N] [--generation-ms MS] [--update-version V] [--log]
+//                   [--fault PATH=KIND[:MS]]...
 //
 // The first line written is "port <N>", the port it listens on (--port 0
 // picks a free one). It runs until it receives SIGINT or SIGTERM.
 
+#include "standin/FaultArgument.h"
 #include "standin/StandinServer.h"
 
 #include <QGuiApplication>
@@ -15,14 +17,25 @@
 #include <pthread.h>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
-void printUsage()
+void printUsage(std::ostream& out)
 {
-    std::cerr << "usage: tessaly-standin [--port N] [--data FOLDER] [--templates N] [--generation-ms MS] "
-                 "[--update-version V] [--log]"
-              << std::endl;
+    out << "usage: tessaly-standin [--port N] [--data FOLDER] [--templates N] [--generation-ms MS]\n"
+           "                       [--update-version V] [--log]\n"
+           "                       [--fault PATH=KIND[:MS]]...\n"
+           "\n"
+           "  --fault PATH=KIND[:MS]  make requests to PATH fail (repeatable); a PATH ending in \"*\"\n"
+           "                          covers every path that starts with the part before it.\n"
+           "                          KIND is one of:";
+    for (const auto& [name, fault] : standin::faultKinds())
+        out << ' ' << name;
+    out << "\n"
+           "                          MS is the wait of \"delay\" in milliseconds (default 3000).\n"
+           "  example: --fault /index.php/logo2/Save_logo_file=drop --fault /index.php/Step1=delay:5000"
+        << std::endl;
 }
 
 bool parseNumber(const char* text, int& value)
@@ -41,10 +54,15 @@ int main(int argc, char** argv)
 {
     standin::Options options;
     options.generationMs = 3000;
+    std::vector<standin::FaultArgument> faults;
     int port = 8787;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         const bool hasValue = i + 1 < argc;
+        if (argument == "--help" || argument == "-h") {
+            printUsage(std::cout);
+            return 0;
+        }
         if (argument == "--log") {
             options.logRequests = true;
         } else if (argument == "--port" && hasValue && parseNumber(argv[i + 1], port) && port <= 65535) {
@@ -57,8 +75,16 @@ int main(int argc, char** argv)
             options.dataDir = argv[++i];
         } else if (argument == "--update-version" && hasValue) {
             options.updateVersion = argv[++i];
+        } else if (argument == "--fault" && hasValue) {
+            const std::optional<standin::FaultArgument> fault = standin::FaultArgument::parse(argv[++i]);
+            if (!fault) {
+                std::cerr << "tessaly-standin: not a fault: " << argv[i] << std::endl;
+                printUsage(std::cerr);
+                return 2;
+            }
+            faults.push_back(*fault);
         } else {
-            printUsage();
+            printUsage(std::cerr);
             return 2;
         }
     }
@@ -76,6 +102,10 @@ int main(int argc, char** argv)
     QGuiApplication application(argc, argv);
 
     standin::StandinServer server(options);
+    for (const standin::FaultArgument& fault : faults) {
+        server.setFault(fault.path, fault.fault, fault.delayMs);
+        std::cout << "tessaly-standin: fault on " << fault.path << std::endl;
+    }
     const int bound = server.start(port);
     if (bound < 0) {
         std::cerr << "tessaly-standin: cannot listen on 127.0.0.1:" << port << std::endl;

@@ -25,10 +25,10 @@ void logRequest(const char* label, const Parameters& logged)
     printLine(QString::fromLatin1(label) + describeParameters(logged));
 }
 
-Parameters intList(const QList<int>& values)
+Parameters idList(const QList<qint64>& values)
 {
     Parameters list = Parameters::array();
-    for (int value : values)
+    for (qint64 value : values)
         list.push_back(value);
     return list;
 }
@@ -70,8 +70,8 @@ void send(Case operation, Parameters parameters, SuccessCallBack<Model> successC
         });
 }
 
-void requestItemDetail(int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context, const char* label, Case operation)
+void requestItemDetail(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack,
+    FailureCallBack failureCallBack, QObject* context, const char* label, Case operation)
 {
     const std::string uuid = text(deviceUUID());
     logRequest(label, Parameters { { "uuid", uuid }, { "item_id", item_id } });
@@ -125,15 +125,15 @@ void getDesignList(SuccessCallBack<DesignListModel> successCallBack, FailureCall
         std::move(failureCallBack), context, std::move(rules));
 }
 
-void getDetailsList(
-    int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
+void getDetailsList(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
+    QObject* context)
 {
     requestItemDetail(item_id, std::move(successCallBack), std::move(failureCallBack), context,
         "getDiscorysList request Data = ", Case::designGetDetailsList);
 }
 
-void getDesignDetail(
-    int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
+void getDesignDetail(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
+    QObject* context)
 {
     requestItemDetail(item_id, std::move(successCallBack), std::move(failureCallBack), context,
         "getDesignDetail request Data = ", Case::getDesignDetail);
@@ -152,7 +152,7 @@ void makeStep2(SuccessCallBack<Step2Model> successCallBack, FailureCallBack fail
 }
 
 void makeStep3(
-    int trade_id, SuccessCallBack<Step3Model> successCallBack, FailureCallBack failureCallBack, QObject* context)
+    qint64 trade_id, SuccessCallBack<Step3Model> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
     const std::string uuid = text(deviceUUID());
     logRequest("makeStep3 request Data = ", Parameters { { "uuid", uuid }, { "trade_id", trade_id } });
@@ -161,19 +161,20 @@ void makeStep3(
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void makeAiMake(int trade_id, const QList<int>& styles_ids, const QList<int>& contents_ids, const QString& pay_type,
-    SuccessCallBack<AiMakeModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
+void makeAiMake(qint64 trade_id, const QList<qint64>& styles_ids, const QList<qint64>& contents_ids,
+    const QString& pay_type, SuccessCallBack<AiMakeModel> successCallBack, FailureCallBack failureCallBack,
+    QObject* context)
 {
     const std::string uuid = text(deviceUUID());
     const std::string lang = text(apiLanguageName());
     const std::string aiType = text(configModel().data.AI_type);
     logRequest("makeAiMake request Data = ",
-        Parameters { { "uuid", uuid }, { "trade_id", trade_id }, { "styles_ids", intList(styles_ids) },
-            { "contents_ids", intList(contents_ids) }, { "pay_type", text(pay_type) }, { "lang", lang },
+        Parameters { { "uuid", uuid }, { "trade_id", trade_id }, { "styles_ids", idList(styles_ids) },
+            { "contents_ids", idList(contents_ids) }, { "pay_type", text(pay_type) }, { "lang", lang },
             { "AI_type", aiType } });
     send<AiMakeModel>(Case::makeAiMake,
-        Parameters { { "uuid", uuid }, { "trade_id", trade_id }, { "styles_ids", intList(styles_ids) },
-            { "contents_ids", intList(contents_ids) }, { "pay_type", text(pay_type) }, { "lang", lang },
+        Parameters { { "uuid", uuid }, { "trade_id", trade_id }, { "styles_ids", idList(styles_ids) },
+            { "contents_ids", idList(contents_ids) }, { "pay_type", text(pay_type) }, { "lang", lang },
             { "token", text(apiToken) }, { "AI_type", aiType } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
@@ -201,8 +202,8 @@ void userBindUser(const QString& name, const QString& email, SuccessCallBack<Bin
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void delLogo(
-    int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
+void delLogo(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
+    QObject* context)
 {
     const std::string uuid = text(deviceUUID());
     logRequest("getDiscorysList request Data = ", Parameters { { "uuid", uuid }, { "item_ids", item_id } });
@@ -228,7 +229,7 @@ void getResourceShape(
         Case::resourceShape, nullptr, std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void getResourceImages(int igid, int page, int count, SuccessCallBack<ResourceImagesModel> successCallBack,
+void getResourceImages(qint64 igid, int page, int count, SuccessCallBack<ResourceImagesModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context)
 {
     send<ResourceImagesModel>(Case::resourceImages,

@@ -6,6 +6,7 @@
 // callback with the decoded reply, or the failure callback with nothing,
 // also after a time-out, a refused connection or any other transport error.
 // When `context` is given and destroyed before the reply, neither runs.
+// Ids are 64-bit throughout, as the server sends them.
 
 #include "model/AiMakeModel.h"
 #include "model/BindUserModel.h"
@@ -39,33 +40,34 @@ void getDiscorysList(int page_no, int page_len, SuccessCallBack<DiscorysModel> s
 // Only a reply whose `status` is 0 reaches the success callback.
 void getDesignList(
     SuccessCallBack<DesignListModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
-void getDetailsList(int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
+void getDetailsList(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
     QObject* context = nullptr);
-void getDesignDetail(int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
+void getDesignDetail(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
     QObject* context = nullptr);
 void makeStep1(
     SuccessCallBack<Step1Model> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
 void makeStep2(
     SuccessCallBack<Step2Model> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
-void makeStep3(int trade_id, SuccessCallBack<Step3Model> successCallBack, FailureCallBack failureCallBack,
+void makeStep3(qint64 trade_id, SuccessCallBack<Step3Model> successCallBack, FailureCallBack failureCallBack,
     QObject* context = nullptr);
 // Sends the AI type of the last configuration reply in configModel().
-void makeAiMake(int trade_id, const QList<int>& styles_ids, const QList<int>& contents_ids, const QString& pay_type,
-    SuccessCallBack<AiMakeModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
+void makeAiMake(qint64 trade_id, const QList<qint64>& styles_ids, const QList<qint64>& contents_ids,
+    const QString& pay_type, SuccessCallBack<AiMakeModel> successCallBack, FailureCallBack failureCallBack,
+    QObject* context = nullptr);
 void makeFreeAiGet(
     SuccessCallBack<FreeAiGetModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
 void miscGetConfig(
     SuccessCallBack<GetConfigModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
 void userBindUser(const QString& name, const QString& email, SuccessCallBack<BindUserModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context = nullptr);
-void delLogo(int item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
+void delLogo(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
     QObject* context = nullptr);
 // Sends the font-script class as "lang".
 void getFontList(SuccessCallBack<ResourceFontListModel> successCallBack, FailureCallBack failureCallBack,
     QObject* context = nullptr);
 void getResourceShape(
     SuccessCallBack<ResourceShapeModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
-void getResourceImages(int igid, int page, int count, SuccessCallBack<ResourceImagesModel> successCallBack,
+void getResourceImages(qint64 igid, int page, int count, SuccessCallBack<ResourceImagesModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context = nullptr);
 void getResourceBg(
     SuccessCallBack<ResourceBgModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);

@@ -1,5 +1,6 @@
 #include "api/APIProvider.h"
 
+#include "api/OneShotBody.h"
 #include "model/RecordDefaults.h"
 
 #include <QCoreApplication>
@@ -50,6 +51,29 @@ QNetworkAccessManager& APIProvider::manager()
     return *m_manager;
 }
 
+QNetworkAccessManager& APIProvider::uploadManager()
+{
+    Q_ASSERT(QThread::currentThread() == QCoreApplication::instance()->thread());
+    if (!m_uploadManager) {
+        m_uploadManager = new QNetworkAccessManager(QCoreApplication::instance());
+        m_uploadManager->setAutoDeleteReplies(false);
+    }
+    return *m_uploadManager;
+}
+
+QNetworkRequest APIProvider::makeUploadRequest(
+    const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const
+{
+    // Qt resends a request when its connection closes under it, which would
+    // store an upload twice; uploads send one-shot bodies, which it cannot
+    // resend. They also never go out on a kept-alive connection, which the
+    // server may close just as the upload starts: they have a manager of
+    // their own that closes each connection after its reply.
+    QNetworkRequest request = makeRequest(url, headers);
+    request.setRawHeader("Connection", "close");
+    return request;
+}
+
 QNetworkRequest APIProvider::makeRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const
 {
     QNetworkRequest request(url);
@@ -81,7 +105,9 @@ void APIProvider::put(const QUrl& url, const QByteArray& contentType, const QByt
     info.requestMethod = QByteArrayLiteral("PUT");
     info.requestHeaders = { { QByteArrayLiteral("Content-Type"), contentType } };
     info.requestBodySize = body.size();
-    QNetworkReply* reply = manager().put(makeRequest(url, info.requestHeaders), body);
+    auto* device = new OneShotBody(body);
+    QNetworkReply* reply = uploadManager().put(makeUploadRequest(url, info.requestHeaders), device);
+    device->setParent(reply);
     watch(reply, std::move(info), context, std::move(onResponse), std::move(onError));
 }
 
@@ -91,7 +117,7 @@ void APIProvider::postMultipart(
     APIResponse info;
     info.requestURL = url;
     info.requestMethod = QByteArrayLiteral("POST");
-    QNetworkReply* reply = manager().post(makeRequest(url, {}), form);
+    QNetworkReply* reply = uploadManager().post(makeUploadRequest(url, {}), form);
     form->setParent(reply);
     watch(reply, std::move(info), context, std::move(onResponse), std::move(onError));
 }
@@ -99,7 +125,7 @@ void APIProvider::postMultipart(
 void APIProvider::watch(
     QNetworkReply* reply, APIResponse requestInfo, QObject* context, ResponseHandler onResponse, ErrorHandler onError)
 {
-    QObject* receiver = context ? context : static_cast<QObject*>(&manager());
+    QObject* receiver = context ? context : static_cast<QObject*>(reply->manager());
     QObject::connect(reply, &QNetworkReply::finished, receiver,
         [reply, info = std::move(requestInfo), onResponse = std::move(onResponse),
             onError = std::move(onError)]() mutable {
@@ -115,5 +141,5 @@ void APIProvider::watch(
                 onError(TransportError { static_cast<int>(reply->error()), reply->errorString() });
         });
     // Connected second, so it runs after the handler above, and also when the context is gone.
-    QObject::connect(reply, &QNetworkReply::finished, &manager(), [reply] { reply->deleteLater(); });
+    QObject::connect(reply, &QNetworkReply::finished, reply->manager(), [reply] { reply->deleteLater(); });
 }

@@ -5,7 +5,8 @@
 // in exactly one of its two handlers, on the main thread: the reply handler
 // for any HTTP reply (whatever its status), the error handler when no reply
 // arrived (refused connection, time-out, dropped connection). When a context
-// object is given and destroyed first, neither handler runs.
+// object is given and destroyed first, neither handler runs. Uploads go out
+// on fresh connections and at most once, also when a connection drops.
 
 #include "api/APIManager.h"
 #include "api/APIResponse.h"
@@ -35,7 +36,9 @@ public:
     void request(const APIManager& target, QObject* context, ResponseHandler onResponse, ErrorHandler onError);
     void put(const QUrl& url, const QByteArray& contentType, const QByteArray& body, QObject* context,
         ResponseHandler onResponse, ErrorHandler onError);
-    // Sends a multipart form by POST; the provider takes the form over.
+    // Sends a multipart form by POST; the provider takes the form over. Give
+    // its file parts OneShotBody devices, or Qt resends the form when the
+    // connection drops under it.
     void postMultipart(
         const QUrl& url, QHttpMultiPart* form, QObject* context, ResponseHandler onResponse, ErrorHandler onError);
 
@@ -47,10 +50,13 @@ private:
     APIProvider();
 
     QNetworkAccessManager& manager();
+    QNetworkAccessManager& uploadManager();
     QNetworkRequest makeRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const;
+    QNetworkRequest makeUploadRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const;
     void watch(QNetworkReply* reply, APIResponse requestInfo, QObject* context, ResponseHandler onResponse,
         ErrorHandler onError);
 
     QPointer<QNetworkAccessManager> m_manager;
+    QPointer<QNetworkAccessManager> m_uploadManager;
     std::chrono::milliseconds m_timeout = defaultTimeout;
 };

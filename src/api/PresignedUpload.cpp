@@ -2,6 +2,7 @@
 
 #include "api/APIProvider.h"
 #include "api/StrictBase64.h"
+#include "core/Log.h"
 
 #include <QBuffer>
 #include <QStringEncoder>
@@ -9,9 +10,24 @@
 
 namespace {
 
+// Qt's network manager carries out a PUT to a file: address by writing the
+// file, so only a web address with a host may receive an upload.
+bool isWebAddress(const QUrl& url)
+{
+    const QString scheme = url.scheme().toLower();
+    return url.isValid() && (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        && !url.host().isEmpty();
+}
+
 void putBytes(const QUrl& url, const QByteArray& contentType, const QByteArray& bytes, std::function<void()> success,
     std::function<void()> failure, QObject* context)
 {
+    if (!isWebAddress(url)) {
+        printLine(QStringLiteral("Refusing to upload to ") + url.toDisplayString());
+        if (failure)
+            failure();
+        return;
+    }
     auto failed = std::make_shared<std::function<void()>>(std::move(failure));
     APIProvider::shared().put(
         url, contentType, bytes, context,

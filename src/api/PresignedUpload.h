@@ -3,7 +3,9 @@
 // Uploads to a presigned address by HTTP PUT. Success runs exactly when the
 // server answered with status 200; any other status, or no reply at all,
 // runs failure. Both run on the main thread, exactly one per call (a
-// conversion failure before any request runs failure at once).
+// conversion failure, or an address that is not http or https with a host,
+// runs failure at once, before any request). Each upload is sent at most
+// once: a dropped connection is not retried.
 
 #include <QByteArray>
 #include <QImage>

@@ -23,7 +23,7 @@ void sendForModel(const APIManager& target, QObject* context, std::function<void
         // The provider calls this only while the context is alive, so it can still be watched here.
         [context, onResult = std::move(onResult)](const APIResponse& response) {
             runOffMainThread<MoyaResult<T>>(
-                context, [response] { return mapModel<T>(response); }, onResult);
+                context, [response] { return mapModelOrFail<T>(response); }, onResult);
         },
         std::move(onTransportError));
 }

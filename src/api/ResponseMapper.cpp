@@ -4,6 +4,8 @@
 #include "core/Configs.h"
 #include "core/Log.h"
 
+#include <algorithm>
+
 namespace ResponseMapper {
 
 namespace {
@@ -32,6 +34,38 @@ QString shortenedForLog(const QString& text)
     return text.left(logEchoLimit) + QStringLiteral(" … (%1 characters in all)").arg(text.size());
 }
 
+// The indented echo grows with the square of the nesting depth (a 64 KB
+// reply of nested arrays would need gigabytes) and is written recursively,
+// so only shallow replies are echoed indented; the compact echo above
+// already holds every byte.
+constexpr int indentedEchoDepthLimit = 32;
+
+// The deepest nesting of arrays and objects in JSON text, counted without parsing it.
+int nestingDepth(const QByteArray& text)
+{
+    int depth = 0;
+    int deepest = 0;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : text) {
+        if (inString) {
+            if (escaped)
+                escaped = false;
+            else if (c == '\\')
+                escaped = true;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            deepest = std::max(deepest, ++depth);
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return deepest;
+}
+
 } // namespace
 
 MoyaFailure dataInvalid()
@@ -51,7 +85,7 @@ std::variant<nlohmann::json, MoyaFailure> parseResponse(const APIResponse& respo
     if (json.is_discarded() || !(json.is_object() || json.is_array()))
         return dataInvalid();
 
-    if (response.data.size() <= logEchoLimit) {
+    if (response.data.size() <= logEchoLimit && nestingDepth(response.data) <= indentedEchoDepthLimit) {
         try {
             printLine(QString::fromStdString(json.dump(2)));
         } catch (const nlohmann::json::exception&) {

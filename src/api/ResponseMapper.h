@@ -33,3 +33,14 @@ template <class T> MoyaResult<T> mapModel(const APIResponse& response)
         return MoyaResult<T>::failure(ResponseMapper::dataInvalid());
     return MoyaResult<T>::success(decodeRecord<T>(json));
 }
+
+// mapModel for the decode task: any exception on the way (memory exhausted
+// by a hostile reply, say) becomes invalid data instead of ending the process.
+template <class T> MoyaResult<T> mapModelOrFail(const APIResponse& response)
+{
+    try {
+        return mapModel<T>(response);
+    } catch (...) {
+        return MoyaResult<T>::failure(ResponseMapper::dataInvalid());
+    }
+}

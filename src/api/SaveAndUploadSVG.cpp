@@ -3,6 +3,7 @@
 #include "api/APIProvider.h"
 #include "api/APIToken.h"
 #include "api/Gzip.h"
+#include "api/OneShotBody.h"
 #include "api/SvgPayloadDecoder.h"
 #include "core/Configs.h"
 #include "core/LanguageWords.h"
@@ -170,11 +171,9 @@ void uploadSVGFile(
 bool buildSaveLogoFileForm(
     QHttpMultiPart& form, const QList<QPair<QString, QString>>& parameters, const QString& gzipFilePath)
 {
-    auto* file = new QFile(gzipFilePath, &form);
-    if (!file->open(QIODevice::ReadOnly)) {
-        delete file;
+    QFile file(gzipFilePath);
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    }
     for (const auto& [name, value] : parameters) {
         QHttpPart part;
         part.setHeader(QNetworkRequest::ContentDispositionHeader, QStringLiteral("form-data; name=\"%1\"").arg(name));
@@ -185,7 +184,8 @@ bool buildSaveLogoFileForm(
     filePart.setHeader(QNetworkRequest::ContentDispositionHeader,
         QStringLiteral("form-data; name=\"filename\"; filename=\"big_orig.svg.gz\""));
     filePart.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/gzip"));
-    filePart.setBodyDevice(file);
+    // A body that cannot be rewound, so a dropped connection never stores the design twice.
+    filePart.setBodyDevice(new OneShotBody(file.readAll(), &form));
     form.append(filePart);
     return true;
 }

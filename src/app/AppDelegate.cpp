@@ -6,6 +6,7 @@
 #include "app/ProcessStartClock.h"
 #include "core/Localization.h"
 #include "core/Log.h"
+#include "core/PersistenceController.h"
 #include "globals/AppGlobals.h"
 
 #include <QAction>
@@ -67,13 +68,19 @@ void AppDelegate::createStatusBarItem()
         printLine(QStringLiteral("No system tray: closing the main window quits"));
         return;
     }
-    m_statusBarItem = new QSystemTrayIcon(QIcon(QStringLiteral(":/images/Frame.svg")), this);
+    m_statusBarItem = new QSystemTrayIcon(trayIcon(), this);
     m_statusBarItem->setContextMenu(m_statusMenu.get());
     connect(m_statusBarItem, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
             reopenMainWindow();
     });
     m_statusBarItem->show();
+}
+
+QIcon AppDelegate::trayIcon()
+{
+    // A dark tile with a light rim and glyph, so it reads on light and dark trays alike.
+    return QIcon(QStringLiteral(":/images/TrayIcon.svg"));
 }
 
 void AppDelegate::setUpMainWindow()
@@ -86,8 +93,11 @@ void AppDelegate::setUpMainWindow()
     m_window->setWindowIcon(QIcon(QStringLiteral(":/images/Main_icon 2.svg")));
     m_window->addAction(m_quitAction);
     m_window->installEventFilter(this);
-    connect(m_window.get(), &ContentView::firstPainted, this, [] {
+    connect(m_window.get(), &ContentView::firstPainted, this, [this] {
         printLine(QStringLiteral("Main window shown after %1 ms").arg(ProcessStartClock::elapsedMilliseconds()));
+        // The store is opened once the window is up, so it never holds up the first paint.
+        if (!m_persistence)
+            m_persistence = &PersistenceController::shared();
     });
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -8,7 +8,9 @@
 #include <memory>
 
 class ContentView;
+class PersistenceController;
 class QAction;
+class QIcon;
 class QMenu;
 class QSessionManager;
 class QSystemTrayIcon;
@@ -46,6 +48,9 @@ public:
     QMenu* statusMenu() const { return m_statusMenu.get(); }
     QAction* quitAction() const { return m_quitAction; }
     bool hasTray() const { return m_statusBarItem != nullptr; }
+    static QIcon trayIcon();
+    // The application's store, opened after the main window's first paint.
+    PersistenceController* persistence() const { return m_persistence; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,6 +66,7 @@ private:
     QAction* m_quitAction = nullptr;
     QSystemTrayIcon* m_statusBarItem = nullptr;
     std::unique_ptr<ContentView> m_window;
+    PersistenceController* m_persistence = nullptr;
     QuitDecision m_quitDecision;
     Terminator m_terminate;
     bool m_deciding = false;

@@ -67,14 +67,25 @@ void SettingLinkRow::paintEvent(QPaintEvent*)
 
 void SettingLinkRow::enterEvent(QEnterEvent* event)
 {
-    setSelectHover(true);
+    m_pointerInside = true;
+    updateSelectHover();
     QWidget::enterEvent(event);
 }
 
 void SettingLinkRow::leaveEvent(QEvent* event)
 {
-    setSelectHover(false);
+    m_pointerInside = false;
+    updateSelectHover();
     QWidget::leaveEvent(event);
+}
+
+bool SettingLinkRow::event(QEvent* event)
+{
+    // The window passes its activation on to its children as these two events.
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
+        updateSelectHover();
+    return handled;
 }
 
 void SettingLinkRow::mouseReleaseEvent(QMouseEvent* event)
@@ -84,8 +95,9 @@ void SettingLinkRow::mouseReleaseEvent(QMouseEvent* event)
     QWidget::mouseReleaseEvent(event);
 }
 
-void SettingLinkRow::setSelectHover(bool hover)
+void SettingLinkRow::updateSelectHover()
 {
+    const bool hover = m_pointerInside && isActiveWindow();
     if (hover == m_selectHover)
         return;
     m_selectHover = hover;

@@ -7,8 +7,9 @@
 class QLabel;
 
 // One link row of the settings page: an icon and a title, a chevron at the
-// end. It lights up while the pointer is over it (lighter background, rounded
-// corners, another icon) and runs its action on a click.
+// end. It lights up while the pointer is over it and its window is active
+// (lighter background, rounded corners, another icon) and runs its action on
+// a click.
 class SettingLinkRow : public QWidget {
     Q_OBJECT
 public:
@@ -28,10 +29,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    void setSelectHover(bool hover);
+    void updateSelectHover();
     void showImage();
 
     QString m_title;
@@ -39,5 +41,6 @@ private:
     QString m_hoverImage;
     std::function<void()> m_action;
     QLabel* m_icon;
+    bool m_pointerInside = false;
     bool m_selectHover = false;
 };

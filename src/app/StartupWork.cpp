@@ -1,7 +1,6 @@
 #include "app/StartupWork.h"
 
 #include "api/APIFactory.h"
-#include "fonts/FontCatalogue.h"
 #include "globals/AppGlobals.h"
 #include "globals/ModelGlobals.h"
 
@@ -22,7 +21,8 @@ void StartupWork::run()
         m_hooks.subscribeToasts();
     backupv1design([](const SaveLogoModel&) {}, [] {}, this);
     requestRemoteFontList();
-    registerLocalCJKFonts();
+    if (m_hooks.registerFonts)
+        m_hooks.registerFonts();
     checkUpdate(
         [this](const CheckUpdateModel& reply) {
             const std::optional<UpdatePrompt> prompt = UpdateCheck::promptFor(reply, appVersion());

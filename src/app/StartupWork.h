@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/UpdateCheck.h"
+#include "fonts/FontCatalogue.h"
 
 #include <QObject>
 #include <functional>
@@ -15,6 +16,7 @@ public:
     struct Hooks {
         std::function<void()> subscribeToasts;
         std::function<void(const UpdatePrompt&)> presentUpdatePrompt;
+        std::function<void()> registerFonts = registerLocalCJKFonts;
     };
 
     explicit StartupWork(Hooks hooks, QObject* parent = nullptr);

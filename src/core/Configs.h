@@ -26,8 +26,8 @@ inline QString updateBaseURL = detail::environmentOr("TESSALY_UPDATE_BASE", "htt
 inline QString webHostRoot = detail::environmentOr("TESSALY_WEB_BASE", "http://127.0.0.1:8787");
 // The maker's public web site; the help-page openers add a page path.
 inline QString companySiteURL = detail::environmentOr("TESSALY_SITE_BASE", "http://127.0.0.1:8787/site");
-// The page where users review the application.
-inline QString reviewPageURL = detail::environmentOr("TESSALY_REVIEW_URL", "http://127.0.0.1:8787/site/review");
+// The page where users review the application; when empty, "/review" on the company site.
+inline QString reviewPageURL = qEnvironmentVariable("TESSALY_REVIEW_URL");
 } // namespace Network
 
 namespace Const {

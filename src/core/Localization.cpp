@@ -93,9 +93,13 @@ QString languageBundleName(const QString& identifier)
 
 void loadLanguageBundle()
 {
-    const QString language = currentLanguage();
-    printLine(QStringLiteral("lang = ") + language);
-    const QString path = stringTablePath(languageBundleName(language));
+    loadLanguageBundle(currentLanguage());
+}
+
+void loadLanguageBundle(const QString& identifier)
+{
+    printLine(QStringLiteral("lang = ") + identifier);
+    const QString path = stringTablePath(languageBundleName(identifier));
     if (QFile::exists(path))
         languageBundle = path;
 }

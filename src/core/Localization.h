@@ -26,6 +26,8 @@ QString languageBundleName(const QString& identifier);
 // Chooses the table of the user's language; keeps the previous choice when
 // no table for that language is shipped.
 void loadLanguageBundle();
+// The same for the language `identifier` ("de-DE", "zh-Hans-CN", …).
+void loadLanguageBundle(const QString& identifier);
 
 // The resource path of a table, e.g. ":/strings/en.json".
 QString stringTablePath(const QString& bundleName);

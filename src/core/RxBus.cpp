@@ -1,6 +1,5 @@
 #include "core/RxBus.h"
 
-
 #include <algorithm>
 
 RxBus& RxBus::shared()
@@ -20,6 +19,11 @@ rx::DisposeBag& disposeBag()
 QString RxBus::subscriptionKey(const QString& name, int priority)
 {
     return name + separator + QString::number(priority);
+}
+
+QString RxBus::nameOfKey(const QString& key)
+{
+    return key.left(key.lastIndexOf(separator));
 }
 
 int RxBus::compareNumeric(const QString& a, const QString& b)
@@ -108,8 +112,8 @@ void RxBus::unsubscribe(const QString& key)
     m_subscriptionCounts.removeValue(key);
 
     const auto counts = m_subscriptionCounts.snapshot();
-    const bool nameStillUsed = std::any_of(
-        counts.begin(), counts.end(), [&](const auto& entry) { return entry.first.startsWith(name); });
+    const bool nameStillUsed
+        = std::any_of(counts.begin(), counts.end(), [&](const auto& entry) { return entry.first.startsWith(name); });
     if (nameStillUsed)
         return;
     if (std::optional<NotificationCenter::Token> token = m_nsObservers.removeValue(name))
@@ -164,7 +168,7 @@ rx::Observable<Notification> RxBus::asObservable(const QString& notificationName
 
 void RxBus::post(const QString& notificationName, const QVariantMap& userInfo, bool sticky)
 {
-    post(Notification{notificationName, userInfo}, sticky);
+    post(Notification { notificationName, userInfo }, sticky);
 }
 
 void RxBus::post(const Notification& notification, bool sticky)
@@ -197,11 +201,16 @@ std::optional<Notification> RxBus::stickyNotification(const QString& notificatio
 // --- description --------------------------------------------------------------
 
 namespace {
-QString describeValue(const std::any& value)
+// The stored values are type-erased; they are named by the event or
+// notification name they are kept under.
+QString describeSubject(const QString& name)
 {
-    // The stored values are type-erased; their C++ type name is the most
-    // honest description available.
-    return QStringLiteral("Optional(%1)").arg(QString::fromLatin1(value.type().name()));
+    return QStringLiteral("Optional(PublishSubject<%1>)").arg(name);
+}
+
+QString describeStored(const QString& name)
+{
+    return QStringLiteral("Optional(%1)").arg(name);
 }
 } // namespace
 
@@ -219,7 +228,7 @@ QString RxBus::description() const
         text += QStringLiteral("\t%1\n").arg(key);
         text += QStringLiteral("\t\tPriority: %1, Subject: %2, Count: %3\n")
                     .arg(priorityOfKey(key))
-                    .arg(describeValue(subjects[key]))
+                    .arg(describeSubject(nameOfKey(key)))
                     .arg(m_subscriptionCounts.get(key).value_or(0));
     }
     if (subjects.empty())
@@ -238,7 +247,7 @@ QString RxBus::description() const
     const auto sticky = m_stickyMap.snapshot();
     for (const auto& [name, value] : sticky) {
         text += QStringLiteral("\t%1\n").arg(name);
-        text += QStringLiteral("\t\tSubject: %1\n").arg(describeValue(value));
+        text += QStringLiteral("\t\tSubject: %1\n").arg(describeStored(name));
     }
     if (sticky.empty())
         text += QStringLiteral("\tEmpty\n");

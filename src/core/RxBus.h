@@ -16,7 +16,6 @@
 
 #include <QObject>
 #include <QString>
-
 #include <any>
 #include <concepts>
 #include <functional>
@@ -25,16 +24,18 @@
 #include <typeinfo>
 
 template <class T>
-concept BusEvent = requires {
-    { T::name } -> std::convertible_to<const char*>;
+concept BusEvent = requires
+{
+    {
+        T::name
+        } -> std::convertible_to<const char*>;
 };
 
 class RxBus {
 public:
     static RxBus& shared();
 
-    template <BusEvent T>
-    void post(const T& event, bool sticky = false)
+    template <BusEvent T> void post(const T& event, bool sticky = false)
     {
         const QString name = QString::fromLatin1(T::name);
         if (sticky)
@@ -45,8 +46,7 @@ public:
         }
     }
 
-    template <BusEvent T>
-    rx::Observable<T> asObservable(bool sticky = false, int priority = 0)
+    template <BusEvent T> rx::Observable<T> asObservable(bool sticky = false, int priority = 0)
     {
         const QString key = subscriptionKey(QString::fromLatin1(T::name), priority);
         {
@@ -64,8 +64,7 @@ public:
         return rx::Observable<T>::merge(counted, rx::Observable<T>::just(*stored));
     }
 
-    template <BusEvent T>
-    std::optional<T> removeSticky()
+    template <BusEvent T> std::optional<T> removeSticky()
     {
         std::optional<std::any> value = m_stickyMap.removeValue(QString::fromLatin1(T::name));
         if (!value)
@@ -75,8 +74,7 @@ public:
         return std::nullopt;
     }
 
-    template <BusEvent T>
-    std::optional<T> stickyEvent() const
+    template <BusEvent T> std::optional<T> stickyEvent() const
     {
         std::optional<std::any> value = m_stickyMap.get(QString::fromLatin1(T::name));
         if (!value)
@@ -108,6 +106,8 @@ public:
 private:
     static constexpr QChar separator = QLatin1Char('_');
     static QString subscriptionKey(const QString& name, int priority);
+    // The event or notification name of a subscription key.
+    static QString nameOfKey(const QString& key);
 
     // Subjects whose key begins with `name`, highest key first.
     std::vector<std::any> subjectsMatching(const QString& name) const;
@@ -140,15 +140,13 @@ private:
 rx::DisposeBag& disposeBag();
 
 // Subscribes for the rest of the run (priority 0, not sticky).
-template <BusEvent T>
-void subscribeEvent(std::function<void(const T&)> handler)
+template <BusEvent T> void subscribeEvent(std::function<void(const T&)> handler)
 {
     disposeBag().insert(RxBus::shared().asObservable<T>(false, 0).subscribe(std::move(handler)));
 }
 
 // Subscribes until `bag` is disposed.
-template <BusEvent T>
-void subscribeEvent(rx::DisposeBag& bag, std::function<void(const T&)> handler)
+template <BusEvent T> void subscribeEvent(rx::DisposeBag& bag, std::function<void(const T&)> handler)
 {
     bag.insert(RxBus::shared().asObservable<T>(false, 0).subscribe(std::move(handler)));
 }
@@ -157,14 +155,12 @@ void subscribeEvent(rx::DisposeBag& bag, std::function<void(const T&)> handler)
 // object. Views subscribe through this form, once per instance.
 rx::DisposablePtr bindToContext(QObject* context, rx::DisposablePtr subscription);
 
-template <BusEvent T>
-rx::DisposablePtr subscribeEvent(QObject* context, std::function<void(const T&)> handler)
+template <BusEvent T> rx::DisposablePtr subscribeEvent(QObject* context, std::function<void(const T&)> handler)
 {
     return bindToContext(context, RxBus::shared().asObservable<T>(false, 0).subscribe(std::move(handler)));
 }
 
-template <BusEvent T>
-void removeStickyEvent()
+template <BusEvent T> void removeStickyEvent()
 {
     RxBus::shared().removeSticky<T>();
 }

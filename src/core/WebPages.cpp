@@ -25,6 +25,12 @@ QString contactPageURL()
 {
     return Configs::Network::companySiteURL + QStringLiteral("/about/contact");
 }
+QString reviewPageAddress()
+{
+    if (!Configs::Network::reviewPageURL.isEmpty())
+        return Configs::Network::reviewPageURL;
+    return Configs::Network::companySiteURL + QStringLiteral("/review");
+}
 
 void openTermsPage()
 {
@@ -40,5 +46,5 @@ void openContactPage()
 }
 void openReviewPage()
 {
-    openURL(Configs::Network::reviewPageURL);
+    openURL(reviewPageAddress());
 }

@@ -10,6 +10,8 @@ void openURL(const QString& urlString);
 QString termsPageURL();
 QString privacyPageURL();
 QString contactPageURL();
+// The configured review page, else "/review" on the company site.
+QString reviewPageAddress();
 
 void openTermsPage();
 void openPrivacyPage();

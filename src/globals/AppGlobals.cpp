@@ -19,9 +19,9 @@ const QString& appVersion()
     return version;
 }
 
-std::vector<int>& deleteItemIds()
+std::vector<qint64>& deleteItemIds()
 {
-    static std::vector<int> ids;
+    static std::vector<qint64> ids;
     return ids;
 }
 
@@ -38,7 +38,7 @@ void setEditLogoWindowOpener(EditLogoWindowOpener newOpener)
     opener() = std::move(newOpener);
 }
 
-void openEditLogoWindow(int itemId, const QString& svg, bool fromMyDesignsView)
+void openEditLogoWindow(qint64 itemId, const QString& svg, bool fromMyDesignsView)
 {
     if (opener())
         opener()(itemId, svg, fromMyDesignsView);

@@ -4,7 +4,7 @@
 // main thread only.
 
 #include <QString>
-
+#include <QtGlobal>
 #include <functional>
 #include <vector>
 
@@ -25,7 +25,8 @@ const QString& appVersion();
 inline bool canQuitWithoutSaving = true;
 inline QString loadSvgWidth;
 inline QString loadSvgHeight;
-std::vector<int>& deleteItemIds();
+// The ids of the saved designs ticked for deletion.
+std::vector<qint64>& deleteItemIds();
 
 // The editor window's values: the decimal text of the id of the design open
 // in the editor, its SVG, and whether it came from the saved designs (which
@@ -37,9 +38,9 @@ inline bool editorFromMyDesignsView = false;
 // Opens a design in the editor window. The application shell installs the
 // real opener at start-up; lower layers and tests call through this hook so
 // they never reach up into the shell.
-using EditLogoWindowOpener = std::function<void(int itemId, const QString& svg, bool fromMyDesignsView)>;
+using EditLogoWindowOpener = std::function<void(qint64 itemId, const QString& svg, bool fromMyDesignsView)>;
 void setEditLogoWindowOpener(EditLogoWindowOpener opener);
-void openEditLogoWindow(int itemId, const QString& svg, bool fromMyDesignsView);
+void openEditLogoWindow(qint64 itemId, const QString& svg, bool fromMyDesignsView);
 
 // Asks the application to quit through its one quit decision. The shell
 // installs the decision at start-up; until then this quits directly.

@@ -1,21 +1,17 @@
 #include "globals/WindowController.h"
 
-#include <QDebug>
-
-#include <cstdio>
+#include "core/Log.h"
 
 void WindowController::closeWindow()
 {
-    const QString description = m_window ? QStringLiteral("Optional(%1)").arg(m_window->metaObject()->className())
-                                         : QStringLiteral("nil");
-    std::printf("Trying to close window: %s\n", qPrintable(description));
-    std::fflush(stdout);
+    const QString description
+        = m_window ? QStringLiteral("Optional(%1)").arg(m_window->metaObject()->className()) : QStringLiteral("nil");
+    printLine(QStringLiteral("Trying to close window: ") + description);
     if (m_window)
         m_window->close();
 }
 
 void WindowController::windowWillClose()
 {
-    std::printf("窗口将要关闭\n");
-    std::fflush(stdout);
+    printLine(QStringLiteral("窗口将要关闭"));
 }

@@ -7,17 +7,19 @@
 
 namespace {
 
-std::optional<int> intFromDouble(double number)
+std::optional<qint64> wholeFromDouble(double number)
 {
     if (!std::isfinite(number))
         return std::nullopt;
     const double truncated = std::trunc(number);
-    if (truncated < std::numeric_limits<int>::min() || truncated > std::numeric_limits<int>::max())
+    // 2^63 is exact as a double; every double below it converts.
+    constexpr double limit = 9223372036854775808.0;
+    if (truncated < -limit || truncated >= limit)
         return std::nullopt;
-    return static_cast<int>(truncated);
+    return static_cast<qint64>(truncated);
 }
 
-std::optional<int> intFromText(const std::string& text)
+std::optional<qint64> wholeFromText(const std::string& text)
 {
     std::size_t begin = text.find_first_not_of(" \t\r\n");
     std::size_t end = text.find_last_not_of(" \t\r\n");
@@ -27,17 +29,14 @@ std::optional<int> intFromText(const std::string& text)
     const char* last = text.data() + end + 1;
     if (*first == '+')
         ++first;
-    long long whole = 0;
+    qint64 whole = 0;
     auto [next, error] = std::from_chars(first, last, whole);
-    if (error == std::errc() && next == last) {
-        if (whole < std::numeric_limits<int>::min() || whole > std::numeric_limits<int>::max())
-            return std::nullopt;
-        return static_cast<int>(whole);
-    }
+    if (error == std::errc() && next == last)
+        return whole;
     double number = 0;
     auto [nextReal, errorReal] = std::from_chars(first, last, number);
     if (errorReal == std::errc() && nextReal == last)
-        return intFromDouble(number);
+        return wholeFromDouble(number);
     return std::nullopt;
 }
 
@@ -67,28 +66,32 @@ std::optional<QString> JsonFieldReader::stringFrom(const nlohmann::json& value)
     }
 }
 
-std::optional<int> JsonFieldReader::intFrom(const nlohmann::json& value)
+std::optional<qint64> JsonFieldReader::int64From(const nlohmann::json& value)
 {
     switch (value.type()) {
-    case nlohmann::json::value_t::number_integer: {
-        const auto number = value.get<std::int64_t>();
-        if (number < std::numeric_limits<int>::min() || number > std::numeric_limits<int>::max())
-            return std::nullopt;
-        return static_cast<int>(number);
-    }
+    case nlohmann::json::value_t::number_integer:
+        return value.get<std::int64_t>();
     case nlohmann::json::value_t::number_unsigned: {
         const auto number = value.get<std::uint64_t>();
-        if (number > static_cast<std::uint64_t>(std::numeric_limits<int>::max()))
+        if (number > static_cast<std::uint64_t>(std::numeric_limits<qint64>::max()))
             return std::nullopt;
-        return static_cast<int>(number);
+        return static_cast<qint64>(number);
     }
     case nlohmann::json::value_t::number_float:
-        return intFromDouble(value.get<double>());
+        return wholeFromDouble(value.get<double>());
     case nlohmann::json::value_t::string:
-        return intFromText(value.get_ref<const std::string&>());
+        return wholeFromText(value.get_ref<const std::string&>());
     default:
         return std::nullopt;
     }
+}
+
+std::optional<int> JsonFieldReader::intFrom(const nlohmann::json& value)
+{
+    const std::optional<qint64> number = int64From(value);
+    if (!number || *number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(*number);
 }
 
 std::optional<bool> JsonFieldReader::boolFrom(const nlohmann::json& value)
@@ -106,7 +109,7 @@ std::optional<bool> JsonFieldReader::boolFrom(const nlohmann::json& value)
             return true;
         if (text == "false")
             return false;
-        if (auto number = intFromText(text))
+        if (auto number = wholeFromText(text))
             return *number != 0;
         return std::nullopt;
     }
@@ -127,6 +130,14 @@ void JsonFieldReader::operator()(const char* key, int& field) const
 {
     if (const nlohmann::json* value = find(key)) {
         if (auto number = intFrom(*value))
+            field = *number;
+    }
+}
+
+void JsonFieldReader::operator()(const char* key, qint64& field) const
+{
+    if (const nlohmann::json* value = find(key)) {
+        if (auto number = int64From(*value))
             field = *number;
     }
 }

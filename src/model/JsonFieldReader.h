@@ -4,7 +4,8 @@
 // its fields once, in `static void fields(Self&, Visitor&)`; the reader
 // visits them with the reply object:
 // - a missing key or null keeps the field's default;
-// - Int and String fields take numbers and numeric strings alike;
+// - integer fields (int, and qint64 for ids) and String fields take numbers
+//   and numeric strings alike; a number outside the field's range keeps the default;
 // - Bool fields take booleans, numbers (non-zero is true) and "true"/"false";
 // - a value of any other kind keeps the default;
 // - a nested object fills the nested record from its own defaults, and an
@@ -24,6 +25,7 @@ public:
 
     void operator()(const char* key, QString& field) const;
     void operator()(const char* key, int& field) const;
+    void operator()(const char* key, qint64& field) const;
     void operator()(const char* key, bool& field) const;
 
     template <class Record> void operator()(const char* key, Record& field) const
@@ -58,6 +60,7 @@ public:
 
     static std::optional<QString> stringFrom(const nlohmann::json& value);
     static std::optional<int> intFrom(const nlohmann::json& value);
+    static std::optional<qint64> int64From(const nlohmann::json& value);
     static std::optional<bool> boolFrom(const nlohmann::json& value);
 
 private:

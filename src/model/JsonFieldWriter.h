@@ -16,6 +16,7 @@ public:
 
     void operator()(const char* key, const QString& field) { m_object[key] = field.toStdString(); }
     void operator()(const char* key, int field) { m_object[key] = field; }
+    void operator()(const char* key, qint64 field) { m_object[key] = field; }
     void operator()(const char* key, bool field) { m_object[key] = field; }
 
     template <class Record> void operator()(const char* key, const Record& field) { m_object[key] = encode(field); }

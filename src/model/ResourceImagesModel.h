@@ -10,7 +10,7 @@
 // One graphic.
 struct ResourceImagesModelDatasImages {
     QString id = RecordDefaults::freshUUID();
-    int imageId = 0;
+    qint64 imageId = 0;
     QString url;
     QString thumb;
 

@@ -124,9 +124,10 @@ std::vector<Operation> operations()
                     { "lang", lang() } };
             } },
         { "delLogo", "/index.php/logo2/Del_logo",
-            caller<DetailsListModel>([](auto s, auto f) { delLogo(999999, s, f); }),
+            // An id beyond 32 bits goes out whole.
+            caller<DetailsListModel>([](auto s, auto f) { delLogo(8589934593, s, f); }),
             [] {
-                return nlohmann::json { { "uuid", uuid() }, { "item_id", 999999 }, { "lang", lang() } };
+                return nlohmann::json { { "uuid", uuid() }, { "item_id", 8589934593 }, { "lang", lang() } };
             } },
         { "getFontList", "/index.php/logo2/GetRemoteFonts",
             caller<ResourceFontListModel>([](auto s, auto f) { getFontList(s, f); }),
@@ -279,7 +280,8 @@ TEST_F(RequestFunctions, EachFailureModeEndsInTheFailureCallbackExactlyOnce)
 {
     APIProvider::shared().setTimeout(std::chrono::milliseconds(400));
     const auto all = operations();
-    for (Fault fault : { Fault::Http500, Fault::Http403, Fault::NotJson, Fault::Drop, Fault::Delay }) {
+    // Nested is a small reply of arrays nested 32,000 deep.
+    for (Fault fault : { Fault::Http500, Fault::Http403, Fault::NotJson, Fault::Drop, Fault::Delay, Fault::Nested }) {
         SCOPED_TRACE(static_cast<int>(fault));
         server().clearFaults();
         for (const Operation& operation : all)
@@ -421,8 +423,8 @@ TEST_F(RequestFunctions, LogLinesNameTheirLabelAndNeverTheToken)
                                   .arg(id)));
     EXPECT_TRUE(
         logged(byName("delLogo"))
-            .contains(
-                QStringLiteral("getDiscorysList request Data = [\"uuid\": \"%1\", \"item_ids\": 999999]\n").arg(id)));
+            .contains(QStringLiteral("getDiscorysList request Data = [\"uuid\": \"%1\", \"item_ids\": 8589934593]\n")
+                          .arg(id)));
     EXPECT_TRUE(logged(byName("userBindUser")).contains(QStringLiteral("miscGetConfig request Data = [\"uuid\"")));
 
     for (const char* name : { "makeAiMake", "backupv1design", "uploadPic", "createPic" }) {

@@ -319,3 +319,47 @@ TEST_F(Uploads, InputThatCannotBeSentFailsAtOnce)
     pumpEvents(100);
     EXPECT_TRUE(server().requests().empty());
 }
+
+TEST_F(Uploads, OnlyAWebAddressWithAHostReceivesAnUpload)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("keep.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("keep me");
+    file.close();
+
+    int failures = 0;
+    auto failed = [&] { ++failures; };
+    const QList<QUrl> addresses { QUrl::fromLocalFile(path), QUrl(QStringLiteral("ftp://127.0.0.1/upload/1.png")),
+        QUrl(QStringLiteral("http:///upload/1.png")), QUrl(QStringLiteral("/upload/1.png")), QUrl() };
+    for (const QUrl& address : addresses) {
+        uploadPNGToPresignedURL(
+            picture(), address, [] { ADD_FAILURE(); }, failed);
+        uploadSVGStringToPresignedURL(
+            QStringLiteral("<svg/>"), address, [] { ADD_FAILURE(); }, failed);
+    }
+    EXPECT_EQ(failures, 2 * addresses.size()) << "reported before returning";
+    pumpEvents(100);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("keep me"));
+    EXPECT_TRUE(server().requests().empty());
+}
+
+TEST_F(Uploads, ADroppedConnectionSendsEachUploadOnce)
+{
+    const QUrl address = presignedAddress();
+    // Leave a kept-alive connection behind, as a running application has.
+    ASSERT_EQ(put([&](auto s, auto f) { uploadPNGToPresignedURL(picture(), address, s, f); }).successes, 1);
+    server().clearRequests();
+
+    server().setFault(address.path().toStdString(), Fault::Drop);
+    EXPECT_EQ(put([&](auto s, auto f) { uploadPNGToPresignedURL(picture(), address, s, f); }).failures, 1);
+    EXPECT_EQ(server().requestsTo(address.path().toStdString()).size(), 1u);
+
+    ASSERT_EQ(save(QStringLiteral("1"), unicodeSvg, QStringLiteral("template")), std::vector<bool> { true });
+    server().clearRequests();
+    server().setFault(saveLogoPath, Fault::Drop);
+    EXPECT_EQ(save(QStringLiteral("1"), unicodeSvg, QStringLiteral("template")), std::vector<bool> { false });
+    EXPECT_EQ(server().requestsTo(saveLogoPath).size(), 1u);
+}

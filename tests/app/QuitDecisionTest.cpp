@@ -5,13 +5,23 @@
 #include "app/AppDelegate.h"
 #include "app/ContentView.h"
 #include "app/PageSelection.h"
+#include "core/Localization.h"
+#include "core/PersistenceController.h"
 #include "core/RxBus.h"
 #include "editor/EditorEvents.h"
 #include "globals/AppGlobals.h"
+#include "support/TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,6 +82,48 @@ TEST_F(QuitDecisionTest, CancelQuitsWithoutSaving)
     EXPECT_EQ(decision.decide(), QuitDecision::Reply::Now);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(quitSaves.count(), 0);
+}
+
+// Once a modal message box is open, hands it to `inspect` and presses `key` in it.
+void answerModalBox(Qt::Key key, std::function<void(QMessageBox&)> inspect)
+{
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, key, inspect] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        poll->stop();
+        poll->deleteLater();
+        inspect(*box);
+        QTest::keyClick(box, key);
+    });
+    poll->start(10);
+}
+
+TEST_F(QuitDecisionTest, TheAlertAsksToSaveWithSaveAsTheDefault)
+{
+    std::vector<QStringList> seen;
+    auto inspect = [&seen](QMessageBox& box) {
+        QStringList buttons;
+        for (QAbstractButton* button : box.buttons())
+            buttons << button->text();
+        seen.push_back({ box.text(), box.informativeText(), buttons.join(u'|'),
+            box.defaultButton() ? box.defaultButton()->text() : QString(),
+            QString::number(static_cast<int>(box.icon())) });
+    };
+    answerModalBox(Qt::Key_Return, inspect);
+    EXPECT_EQ(QuitDecision::askWithAlert(), QuitDecision::Answer::Save);
+    answerModalBox(Qt::Key_Escape, inspect);
+    EXPECT_EQ(QuitDecision::askWithAlert(), QuitDecision::Answer::Cancel);
+
+    const QString save = localized(QStringLiteral("Save"));
+    const QStringList expected { localized(QStringLiteral("Confirm exit")),
+        localized(QStringLiteral("Do you want to save when exiting the program?")),
+        save + u'|' + localized(QStringLiteral("Cancel")), save,
+        QString::number(static_cast<int>(QMessageBox::Warning)) };
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0], expected);
+    EXPECT_EQ(seen[1], expected);
 }
 
 class AppDelegateQuitTest : public QuitDecisionTest {
@@ -168,6 +220,32 @@ TEST_F(AppDelegateQuitTest, WithoutATrayClosingTheMainWindowAsksToQuit)
     EXPECT_EQ(terminated, 1);
     EXPECT_EQ(quitSaves.count(), 1);
     EXPECT_TRUE(window->close());
+}
+
+TEST_F(AppDelegateQuitTest, TheStoreOpensOnceTheMainWindowIsPainted)
+{
+    EXPECT_EQ(delegate->persistence(), nullptr) << "nothing painted yet";
+    ASSERT_TRUE(waitUntil([&] { return delegate->persistence() != nullptr; }));
+    EXPECT_EQ(delegate->persistence(), &PersistenceController::shared());
+}
+
+TEST(TrayIcon, StandsOutOnLightAndDarkTrays)
+{
+    for (const QColor tray : { QColor(Qt::white), QColor(0xF0F0F0), QColor(Qt::black), QColor(0x2D2D2D) }) {
+        SCOPED_TRACE(tray.name().toStdString());
+        QImage image(22, 22, QImage::Format_ARGB32);
+        image.fill(tray);
+        QPainter painter(&image);
+        AppDelegate::trayIcon().paint(&painter, image.rect());
+        painter.end();
+        // Pixels whose lightness differs from the tray's by at least a third of the scale.
+        int contrasting = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                contrasting += std::abs(QColor(image.pixel(x, y)).lightness() - tray.lightness()) > 85;
+        }
+        EXPECT_GT(contrasting, image.width() * image.height() / 4);
+    }
 }
 
 TEST_F(AppDelegateQuitTest, MainWindowIsFixedCentredAndWithoutMaximiseButton)

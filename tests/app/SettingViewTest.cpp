@@ -7,6 +7,7 @@
 #include "app/SettingLinkRow.h"
 #include "app/VersionView.h"
 #include "core/Configs.h"
+#include "core/WebPages.h"
 
 #include <QEnterEvent>
 #include <QTest>
@@ -38,9 +39,18 @@ TEST(SettingViewTest, FourRowsInPageOrder)
     }
 }
 
+// Shows `window` and makes it the active window.
+bool activate(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 TEST(SettingViewTest, HoverLightsTheRowAndSwapsItsImage)
 {
     SettingView page;
+    ASSERT_TRUE(activate(page));
     const QStringList plain { "comment1", "Glyph-background 3", "Glyph-background 4", "Glyph-background 5" };
     const QStringList lit { "Glyph-background 2", "privacy2", "userLicense2", "support2" };
     for (int index = 0; index < 4; ++index) {
@@ -58,12 +68,28 @@ TEST(SettingViewTest, HoverLightsTheRowAndSwapsItsImage)
     }
 }
 
+TEST(SettingViewTest, RowsLightUpOnlyWhileTheWindowIsActive)
+{
+    SettingView page;
+    QWidget other;
+    ASSERT_TRUE(activate(other));
+    page.show();
+    SettingLinkRow* row = page.rows().front();
+    hover(row, true);
+    EXPECT_FALSE(row->selectHover()) << "the window is inactive";
+
+    ASSERT_TRUE(activate(page));
+    EXPECT_TRUE(row->selectHover()) << "the pointer is still over the row";
+    ASSERT_TRUE(activate(other));
+    EXPECT_FALSE(row->selectHover());
+}
+
 TEST(SettingViewTest, EachRowOpensItsPageOnceAndLogsAsGiven)
 {
     OpenedUrls opened;
     SettingView page;
     const QString site = Configs::Network::companySiteURL;
-    const QList<QUrl> expected { QUrl(Configs::Network::reviewPageURL), QUrl(site + "/privacy-policy"),
+    const QList<QUrl> expected { QUrl(reviewPageAddress()), QUrl(site + "/privacy-policy"),
         QUrl(site + "/license-agreement"), QUrl(site + "/about/contact") };
     const QStringList lines { "点击评论\n", "隐私协议\n", "", "支持\n" };
     for (int index = 0; index < 4; ++index) {

@@ -6,6 +6,7 @@
 #include "OpenedUrls.h"
 #include "app/ContentView.h"
 #include "app/UpdateVersionView.h"
+#include "core/Log.h"
 #include "globals/ModelGlobals.h"
 #include "support/StandinHarness.h"
 #include "support/TestSupport.h"
@@ -21,12 +22,13 @@ constexpr const char* backupPath = "/logo2/Backup_v1_design";
 constexpr const char* fontListPath = "/logo2/GetRemoteFonts";
 constexpr const char* updatePath = "/v1/ty/check_update";
 
-// Where each start-up request's log line sits in the captured output.
+// Where each start-up step's line sits in the captured output: the requests'
+// log lines and the markers the hooks below print.
 std::vector<std::size_t> logPositions(const std::string& output)
 {
     std::vector<std::size_t> positions;
-    for (const char* label : { "miscGetConfig request Data = ", "backupv1design request Data = ",
-             "getFontList request Data = ", "checkUpdate request Data = " })
+    for (const char* label : { "miscGetConfig request Data = ", "<toasts subscribed>", "backupv1design request Data = ",
+             "getFontList request Data = ", "<fonts registered>", "checkUpdate request Data = " })
         positions.push_back(output.find(label));
     return positions;
 }
@@ -55,12 +57,16 @@ protected:
 TEST_F(StartupWorkTest, SendsItsRequestsInOrderWithoutWaiting)
 {
     startServer();
-    ContentView view;
+    StartupWork::Hooks hooks;
+    hooks.subscribeToasts = [] { printLine(QStringLiteral("<toasts subscribed>")); };
+    hooks.registerFonts = [] { printLine(QStringLiteral("<fonts registered>")); };
+    StartupWork work(hooks);
     testing::internal::CaptureStdout();
-    view.startupWork()->run();
+    work.run();
     const std::string sent = testing::internal::GetCapturedStdout();
 
-    // All four are sent within the call, in the given order.
+    // All four are sent within the call, in the given order, the toast
+    // subscription and the font registration at their places between them.
     const std::vector<std::size_t> positions = logPositions(sent);
     for (std::size_t position : positions)
         ASSERT_NE(position, std::string::npos) << sent;

@@ -133,24 +133,30 @@ TEST(Configs, BaseAddressesComeFromTheEnvironmentOrTheLoopbackStandIn)
 TEST(WebPages, OpenersJoinTheCompanySiteWithTheirPathsAndSkipInvalidUrls)
 {
     const QString savedSite = Configs::Network::companySiteURL;
+    const QString savedReview = Configs::Network::reviewPageURL;
     Configs::Network::companySiteURL = QStringLiteral("http://127.0.0.1:9/site");
+    Configs::Network::reviewPageURL.clear();
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "open");
     openTermsPage();
     openPrivacyPage();
     openContactPage();
     openReviewPage();
+    Configs::Network::reviewPageURL = QStringLiteral("http://127.0.0.1:9/elsewhere/review");
+    openReviewPage();
     openURL(QStringLiteral("http://exa mple/"));
     openURL(QStringLiteral("relative/path"));
     openURL(QString());
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     Configs::Network::companySiteURL = savedSite;
+    Configs::Network::reviewPageURL = savedReview;
 
-    ASSERT_EQ(recorder.urls.size(), 4);
+    ASSERT_EQ(recorder.urls.size(), 5);
     EXPECT_EQ(recorder.urls[0].toString(), QStringLiteral("http://127.0.0.1:9/site/license-agreement"));
     EXPECT_EQ(recorder.urls[1].toString(), QStringLiteral("http://127.0.0.1:9/site/privacy-policy"));
     EXPECT_EQ(recorder.urls[2].toString(), QStringLiteral("http://127.0.0.1:9/site/about/contact"));
-    EXPECT_EQ(recorder.urls[3].toString(), Configs::Network::reviewPageURL);
+    EXPECT_EQ(recorder.urls[3].toString(), QStringLiteral("http://127.0.0.1:9/site/review"));
+    EXPECT_EQ(recorder.urls[4].toString(), QStringLiteral("http://127.0.0.1:9/elsewhere/review"));
 }
 
 TEST(ConfigResource, ReadsTheCompiledInObjectAndLogsTheGitCode)

@@ -21,6 +21,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -276,6 +277,27 @@ TEST(WrongTypes, NumbersAndNumericTextsConvertOtherKindsKeepDefaults)
     EXPECT_FALSE(flags.data.content0[2].isSelected);
 
     EXPECT_EQ(decodeRecord<Step1Model>(nlohmann::json::array()).status, -1);
+}
+
+TEST(WrongTypes, IdsKeepAll64Bits)
+{
+    const std::pair<const char*, qint64> cases[] = {
+        { "8589934593", 8589934593 },
+        { "\"8589934593\"", 8589934593 },
+        { "\" -9223372036854775808 \"", std::numeric_limits<qint64>::min() },
+        { "9223372036854775807", std::numeric_limits<qint64>::max() },
+        { "4294967296.9", 4294967296 },
+        { "9223372036854775808", 0 }, // out of range keeps the default
+        { "1e19", 0 },
+        { "\"12x\"", 0 },
+    };
+    for (const auto& [value, expected] : cases) {
+        SCOPED_TRACE(value);
+        const std::string reply = std::string(R"({"data": {"item": {"images": [{"imageId": )") + value + "}]}}}";
+        const auto images = decodeText<ResourceImagesModel>(reply.c_str());
+        ASSERT_EQ(images.data.item.images.size(), 1);
+        EXPECT_EQ(images.data.item.images[0].imageId, expected);
+    }
 }
 
 TEST(TemplateCards, EqualityAndHashFollowTheImage)

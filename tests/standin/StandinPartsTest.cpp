@@ -1,8 +1,11 @@
+#include "standin/FaultArgument.h"
 #include "standin/FaultTable.h"
 #include "standin/RouteRequest.h"
 
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <optional>
+#include <tuple>
 
 using nlohmann::json;
 
@@ -36,4 +39,37 @@ TEST(StandinParts, WrongTypesLeavesNullsAndNonObjectsAlone)
     EXPECT_TRUE(changed["c"].is_string());
     EXPECT_EQ(standin::FaultTable::withWrongTypes("[1,2]"), "[1,2]");
     EXPECT_EQ(standin::FaultTable::withWrongTypes("not json"), "not json");
+}
+
+TEST(StandinParts, FaultArgumentsNameAPathAKindAndAnOptionalWait)
+{
+    using standin::Fault;
+    struct Case {
+        const char* text;
+        std::optional<std::tuple<std::string, Fault, int>> expected;
+    };
+    const Case cases[] = {
+        { "/index.php/logo2/Save_logo_file=drop", { { "/index.php/logo2/Save_logo_file", Fault::Drop, 0 } } },
+        { "/index.php/Step1=delay:250", { { "/index.php/Step1", Fault::Delay, 250 } } },
+        { "/index.php/Step1=delay", { { "/index.php/Step1", Fault::Delay, 3000 } } },
+        { "/static/*=http500", { { "/static/*", Fault::Http500, 0 } } },
+        { "/a=nested", { { "/a", Fault::Nested, 0 } } },
+        { "/a=wrongtypes", { { "/a", Fault::WrongTypes, 0 } } },
+        { "/a=none", std::nullopt },
+        { "/a=explode", std::nullopt },
+        { "=drop", std::nullopt },
+        { "/a", std::nullopt },
+        { "/a=delay:", std::nullopt },
+        { "/a=delay:-5", std::nullopt },
+        { "/a=delay:5s", std::nullopt },
+        { "/a=delay:99999999999", std::nullopt },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const auto parsed = standin::FaultArgument::parse(c.text);
+        ASSERT_EQ(parsed.has_value(), c.expected.has_value());
+        if (parsed) {
+            EXPECT_EQ(std::make_tuple(parsed->path, parsed->fault, parsed->delayMs), *c.expected);
+        }
+    }
 }

@@ -21,7 +21,7 @@ StandinHarness::StandinHarness(standin::Options options)
     Configs::Network::updateBaseURL = QString::fromStdString(m_server->updateBase());
     Configs::Network::webHostRoot = base;
     Configs::Network::companySiteURL = base + "/site";
-    Configs::Network::reviewPageURL = base + "/site/review";
+    Configs::Network::reviewPageURL.clear();
 }
 
 StandinHarness::~StandinHarness()
