@@ -6,6 +6,7 @@
 #include "app/ProcessStartClock.h"
 #include "core/Localization.h"
 #include "core/Log.h"
+#include "editor/sheets/EditorSheets.h"
 #include "globals/AppGlobals.h"
 
 #include <QAction>
@@ -38,6 +39,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
     // Closing a window never ends the run by itself; quitting is decided here.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    installEditorSheets();
     setEditLogoWindowOpener(&showEditLogoWindow);
     setQuitRequestHandler([this] { requestQuit(); });
 #ifndef QT_NO_SESSIONMANAGER
