@@ -21,7 +21,6 @@
 #include "editor/sheets/colorCardAndOpacityView.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -111,15 +110,11 @@ TEST_F(SheetsOnCanvasTest, TextSheetsChangeTheTextAndUndoRestoresIt)
     select("i-text");
     const QString originalFill = selected("fill").toString();
 
-    QElapsedTimer opening;
-    opening.start();
     auto* colorSheet = open<TextColorSheet>(m_editor->textEditBar(), "Color", false);
     ASSERT_NE(colorSheet, nullptr);
     // #212529 has hue 210 and lightness 15: brightness 85, shown as 15.
     ASSERT_TRUE(waitUntil([&] { return colorSheet->brightnessBar()->valueLabel()->text() == "15"; }, 5000));
     EXPECT_EQ(colorSheet->colorBar()->valueText(), "210");
-    std::printf("figure: colour sheet shows the page's values %lld ms after opening\n",
-        static_cast<long long>(opening.elapsed()));
     grab("color-text");
 
     // A brightness drag to the light end.
@@ -131,14 +126,10 @@ TEST_F(SheetsOnCanvasTest, TextSheetsChangeTheTextAndUndoRestoresIt)
     select("i-text");
     EXPECT_EQ(selected("fill").toString(), originalFill);
 
-    // A swatch; the time to the page's history report is a figure.
+    // A swatch.
     select("i-text");
-    EventRecorder<EditLogoViewEvent::undoRedoStateEvent> history;
-    QElapsedTimer swatch;
-    swatch.start();
     QTest::mouseClick(colorSheet->plate()->swatches().back(), Qt::LeftButton);
-    ASSERT_TRUE(waitUntil([&] { return history.count() > 0; }, 5000));
-    std::printf("figure: swatch click to undoRedoState %lld ms\n", static_cast<long long>(swatch.elapsed()));
+    ASSERT_TRUE(waitUntil([&] { return selected("fill").toString().toLower() == "#d9480f"; }, 5000));
     EXPECT_EQ(selected("fill").toString().toLower(), "#d9480f");
     undo();
     select("i-text");
