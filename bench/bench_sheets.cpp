@@ -5,6 +5,7 @@
 // drag (events posted and page calls per second) and of a 2-second hue drag
 // (colours posted per second). Run under QT_QPA_PLATFORM=offscreen.
 
+#include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
 #include "components/CustomSlider.h"
 #include "core/RxBus.h"
@@ -89,7 +90,7 @@ void activeAttributesRoundTrip(benchmark::State& state)
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
-        g_controller->activeAttributes();
+        g_controller->evaluate(CanvasScripts::activeAttributes());
         if (!waitForMessage(QStringLiteral("getBrightnessAndSaturation"))) {
             state.SkipWithError("the page did not answer");
             return;
