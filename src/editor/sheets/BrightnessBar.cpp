@@ -5,7 +5,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
-#include "editor/sheets/SheetStyle.h"
+#include "editor/sheets/SheetCanvas.h"
 #include "editor/sheets/SheetValues.h"
 #include "editor/sheets/SliderRow.h"
 
@@ -45,7 +45,7 @@ BrightnessBar::BrightnessBar(EditLogoViewModel& model, QWidget* parent)
     showBrightness(100 - double(model.canvasBrightnessAndSaturationModel().brightness));
     m_slider->setHue(m_brightness / 100);
     connect(&model, &EditLogoViewModel::canvasBrightnessAndSaturationModelChanged, this, &BrightnessBar::modelChanged);
-    SheetStyle::evaluateOnCanvas(model, CanvasScripts::activeAttributes());
+    SheetCanvas::evaluate(model, CanvasScripts::activeAttributes());
 }
 
 void BrightnessBar::modelChanged()

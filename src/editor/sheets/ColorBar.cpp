@@ -6,6 +6,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
+#include "editor/sheets/SheetCanvas.h"
 #include "editor/sheets/SheetStyle.h"
 #include "editor/sheets/SheetValues.h"
 #include "editor/sheets/Throttle.h"
@@ -201,7 +202,7 @@ void ColorBar::endGesture()
     m_hue = v;
     m_drawnThumbX = thumbX();
     update();
-    SheetStyle::evaluateOnCanvas(m_model, CanvasScripts::activeAttributes());
+    SheetCanvas::evaluate(m_model, CanvasScripts::activeAttributes());
 }
 
 void ColorBar::postColor(const QString& text)

@@ -1,8 +1,6 @@
 #include "editor/sheets/SheetStyle.h"
 
-#include "canvas/WebViewViewController.h"
 #include "core/Localization.h"
-#include "editor/EditLogoViewModel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -43,12 +41,6 @@ void fillBackground(QWidget* widget, QRgb color)
     palette.setColor(QPalette::Window, QColor::fromRgb(color));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-void evaluateOnCanvas(EditLogoViewModel& model, const QString& js)
-{
-    if (WebViewViewController* canvas = model.canvas())
-        canvas->evaluate(js);
 }
 
 } // namespace SheetStyle

@@ -5,7 +5,6 @@
 #include <QColor>
 #include <QString>
 
-class EditLogoViewModel;
 class QLabel;
 class QWidget;
 
@@ -33,8 +32,5 @@ QWidget* makeTitleRow(const QString& titleKey, QLabel** value, QWidget* parent);
 
 // Fills `widget`'s background with `color`.
 void fillBackground(QWidget* widget, QRgb color);
-
-// Evaluates one canvas call on the editor's canvas, when it has one.
-void evaluateOnCanvas(EditLogoViewModel& model, const QString& js);
 
 } // namespace SheetStyle

@@ -5,6 +5,7 @@
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/sheets/SelectedObjectWatcher.h"
+#include "editor/sheets/SheetCanvas.h"
 #include "editor/sheets/SheetStyle.h"
 
 #include <QHBoxLayout>
@@ -52,8 +53,8 @@ TextFormatSheet::TextFormatSheet(EditLogoViewModel& model, QWidget* parent)
     });
     auto* watcher = new SelectedObjectWatcher(model, this);
     connect(watcher, &SelectedObjectWatcher::selectedObjectChanged, this,
-        [this] { SheetStyle::evaluateOnCanvas(m_model, CanvasScripts::getFontAttributes()); });
-    SheetStyle::evaluateOnCanvas(m_model, CanvasScripts::getFontAttributes());
+        [this] { SheetCanvas::evaluate(m_model, CanvasScripts::getFontAttributes()); });
+    SheetCanvas::evaluate(m_model, CanvasScripts::getFontAttributes());
 }
 
 bool& TextFormatSheet::flag(int index)
@@ -84,7 +85,7 @@ QString TextFormatSheet::iconName(int index) const
 
 void TextFormatSheet::press(int index)
 {
-    SheetStyle::evaluateOnCanvas(m_model, formatCalls[std::size_t(index)]());
+    SheetCanvas::evaluate(m_model, formatCalls[std::size_t(index)]());
     flag(index) = !flag(index);
     showFlags();
 }
