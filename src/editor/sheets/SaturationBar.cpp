@@ -10,6 +10,7 @@
 #include "editor/sheets/SliderRow.h"
 
 #include <QLabel>
+#include <algorithm>
 
 namespace {
 constexpr QRgb lightCursor = 0xD7D7D7;

@@ -22,6 +22,14 @@ constexpr std::array<ScriptCall, TextFormatSheet::buttonCount> formatCalls = {
     &CanvasScripts::setTextFontUppercase,
     &CanvasScripts::setTextFontDirection,
 };
+// The flag each switch shows, in button order.
+constexpr std::array<bool CanvasTextFormatModel::*, TextFormatSheet::buttonCount> formatFlags = {
+    &CanvasTextFormatModel::isBold,
+    &CanvasTextFormatModel::isItalic,
+    &CanvasTextFormatModel::isUnderLine,
+    &CanvasTextFormatModel::isUpper,
+    &CanvasTextFormatModel::isVertical,
+};
 } // namespace
 
 TextFormatSheet::TextFormatSheet(EditLogoViewModel& model, QWidget* parent)
@@ -57,36 +65,17 @@ TextFormatSheet::TextFormatSheet(EditLogoViewModel& model, QWidget* parent)
     SheetCanvas::evaluate(m_model, CanvasScripts::getFontAttributes());
 }
 
-bool& TextFormatSheet::flag(int index)
-{
-    switch (index) {
-    case 0:
-        return m_canvasTextFormatModel.isBold;
-    case 1:
-        return m_canvasTextFormatModel.isItalic;
-    case 2:
-        return m_canvasTextFormatModel.isUnderLine;
-    case 3:
-        return m_canvasTextFormatModel.isUpper;
-    default:
-        return m_canvasTextFormatModel.isVertical;
-    }
-}
-
-bool TextFormatSheet::flag(int index) const
-{
-    return const_cast<TextFormatSheet*>(this)->flag(index);
-}
-
 QString TextFormatSheet::iconName(int index) const
 {
-    return QStringLiteral("format%1%2").arg(index + 1).arg(flag(index) ? QStringLiteral("_select") : QString());
+    const bool on = m_canvasTextFormatModel.*formatFlags.at(std::size_t(index));
+    return QStringLiteral("format%1%2").arg(index + 1).arg(on ? QStringLiteral("_select") : QString());
 }
 
 void TextFormatSheet::press(int index)
 {
     SheetCanvas::evaluate(m_model, formatCalls[std::size_t(index)]());
-    flag(index) = !flag(index);
+    bool& on = m_canvasTextFormatModel.*formatFlags[std::size_t(index)];
+    on = !on;
     showFlags();
 }
 

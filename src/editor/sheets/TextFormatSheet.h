@@ -27,8 +27,6 @@ public:
     QString iconName(int index) const;
 
 private:
-    bool& flag(int index);
-    bool flag(int index) const;
     void press(int index);
     void showFlags();
 
