@@ -1,5 +1,6 @@
 #include "SheetTestSupport.h"
 #include "components/CustomSlider.h"
+#include "components/TextSaturationCustomSlider.h"
 #include "editor/EditorPanelFlags.h"
 #include "editor/EditorPanelHost.h"
 #include "editor/sheets/BackgroundColorCardView.h"
@@ -12,6 +13,7 @@
 #include "editor/sheets/GraphicsRotateSheet.h"
 #include "editor/sheets/OpacityBar.h"
 #include "editor/sheets/PresetColors.h"
+#include "editor/sheets/SaturationBar.h"
 #include "editor/sheets/SheetStyle.h"
 #include "editor/sheets/SheetValues.h"
 #include "editor/sheets/TextCharsSpacingSheet.h"
@@ -93,6 +95,38 @@ TEST_F(SheetPanelsTest, BrightnessDragPostsItsMovesThenTheSnapshotThenTheFinalVa
     EXPECT_EQ(valuesOf(posted), expected);
     EXPECT_EQ(bar->valueLabel()->text(), "100");
     EXPECT_TRUE(m_harness.canvas.calls().contains("activeAttributes()"));
+}
+
+TEST_F(SheetPanelsTest, SaturationTrackFollowsThePageAnswers)
+{
+    for (const auto& [brightness, cursor] : { std::pair { 49, 0xD7D7D7 }, std::pair { 50, 0x282828 } }) {
+        CanvasBrightnessAndSaturationModel reported;
+        reported.hue = 200;
+        reported.brightness = brightness;
+        m_harness.model.setCanvasBrightnessAndSaturationModel(reported);
+        m_harness.canvas.clear();
+        auto sheet = make<TextColorSheet>();
+        TextSaturationCustomSlider* slider = sheet->saturationBar()->slider();
+        EXPECT_EQ(slider->cursorColor(), QColor::fromRgb(QRgb(cursor))) << brightness;
+        EXPECT_TRUE(m_harness.canvas.calls().contains(QStringLiteral("hsltorgb(200,0,%1,0)").arg(brightness)));
+        EXPECT_TRUE(m_harness.canvas.calls().contains(QStringLiteral("hsltorgb(200,100,%1,1)").arg(brightness)));
+    }
+
+    auto sheet = make<TextColorSheet>();
+    TextSaturationCustomSlider* slider = sheet->saturationBar()->slider();
+    const auto answer = [](int type, int r, int g, int b) {
+        HslToRgbModle model;
+        model.type = type;
+        model.r = r;
+        model.g = g;
+        model.b = b;
+        RxBus::shared().post(EditLogoViewEvent::getHslToRgb { model });
+    };
+    answer(1, 255, 0, 0);
+    answer(0, 10, 20, 30);
+    answer(7, 0, 255, 0);
+    EXPECT_EQ(slider->startColor(), QColor(Qt::white));
+    EXPECT_EQ(slider->endColor(), QColor(255, 0, 0));
 }
 
 TEST_F(SheetPanelsTest, SliderSheetsLoadTheirValueAndNeverPostOutsideTheirRange)
