@@ -320,8 +320,15 @@ TEST_F(SheetPanelsTest, ClosingSlidesOutPostsOneShowEventLaterAndTheHostRemovesT
         QTest::mouseClick(sheet->closeButton(), Qt::LeftButton);
         EXPECT_EQ(shown.count(), 0u);
         EXPECT_FALSE(sheet->isShowSheet());
-        QTest::qWait(50);
-        EXPECT_GT(sheet->content()->x(), 0);
+        const QPointer<QWidget> content = sheet->content();
+        int slidX = 0;
+        ASSERT_TRUE(waitUntil(
+            [&] {
+                slidX = content ? content->x() : slidX;
+                return slidX > 0 || shown.count() > 0;
+            },
+            2000));
+        EXPECT_GT(slidX, 0);
         ASSERT_TRUE(waitUntil([&] { return shown.count() > 0; }, 2000));
         QTest::qWait(150);
         EXPECT_EQ(shown.count(), 1u);
