@@ -358,7 +358,7 @@ TEST_F(SheetPanelsTest, HueDragEndsOnTheColourUnderTheThumb)
     EventRecorder<EditFontEvent::ColorStringChangeEvent> posted;
     const QPoint thumb = bar.thumbRect().center().toPoint();
     QTest::mousePress(&bar, Qt::LeftButton, {}, thumb);
-    QTest::qWait(ColorBar::minimumPressMs + 50);
+    ASSERT_TRUE(waitUntil([&] { return bar.hueState().isDragging(); }, 5000));
     const QPoint end(static_cast<int>(bar.trackRect().center().x()), thumb.y());
     for (const QPoint& point : { thumb + QPoint(12, 0), end }) {
         QMouseEvent move(QEvent::MouseMove, point, bar.mapToGlobal(point), Qt::NoButton, Qt::LeftButton, {});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "../EditorTestSupport.h"
+#include "components/CustomSlider.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/EditorPanelFactories.h"
@@ -47,17 +48,18 @@ struct SheetModelHarness {
     }
 };
 
-// Drags a slider thumb the way a user does: press on `from`, hold past the
-// long-press time, then move through `points` and release at the last.
-inline void dragThumb(QWidget* widget, QPoint from, const std::vector<QPoint>& points, int holdMs = 80)
+// Drags a slider thumb the way a user does: press on `from`, hold until the
+// long press is recognised, then move through `points` and release at the
+// last.
+inline void dragThumb(CustomSlider* slider, QPoint from, const std::vector<QPoint>& points)
 {
-    QTest::mousePress(widget, Qt::LeftButton, {}, from);
-    QTest::qWait(holdMs);
+    QTest::mousePress(slider, Qt::LeftButton, {}, from);
+    waitUntil([&] { return slider->gesturePhase() == LongPressDragGesture::Phase::Pressed; }, 5000);
     for (const QPoint& point : points) {
-        QMouseEvent move(QEvent::MouseMove, point, widget->mapToGlobal(point), Qt::NoButton, Qt::LeftButton, {});
-        QCoreApplication::sendEvent(widget, &move);
+        QMouseEvent move(QEvent::MouseMove, point, slider->mapToGlobal(point), Qt::NoButton, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(slider, &move);
     }
-    QTest::mouseRelease(widget, Qt::LeftButton, {}, points.empty() ? from : points.back());
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, points.empty() ? from : points.back());
 }
 
 // Evaluates `expression` in the shared canvas page and returns its value.
