@@ -7,6 +7,7 @@
 #include "core/Localization.h"
 #include "core/Log.h"
 #include "core/PersistenceController.h"
+#include "editor/sheets/EditorSheets.h"
 #include "globals/AppGlobals.h"
 
 #include <QAction>
@@ -39,6 +40,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
     // Closing a window never ends the run by itself; quitting is decided here.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    installEditorSheets();
     setEditLogoWindowOpener(&showEditLogoWindow);
     setQuitRequestHandler([this] { requestQuit(); });
 #ifndef QT_NO_SESSIONMANAGER

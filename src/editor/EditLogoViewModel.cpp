@@ -74,6 +74,12 @@ void EditLogoViewModel::subscribe()
         setCanvasBrightnessAndSaturationModel(e.canvasBrightnessAndSaturationModel);
     });
     subscribeEvent<EditFontEvent::CanvasTextData>(m_subscriptions, [this](const EditFontEvent::CanvasTextData& e) {
+        // The letter-spacing sheet reads the selected text's own spacing.
+        CanvasTextCharSpacingModel spacing = m_canvasTextCharSpacingModel;
+        spacing.id = e.canvasTextModel.id;
+        spacing.lineHeight = e.canvasTextModel.lineHeight;
+        spacing.charSpacing = e.canvasTextModel.charSpacing;
+        setCanvasTextCharSpacingModel(spacing);
         setCanvasTextModel(e.canvasTextModel);
         setSelection(EditorSelection::Text);
     });

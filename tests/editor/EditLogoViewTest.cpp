@@ -249,6 +249,8 @@ TEST_F(EditLogoViewTest, EditBarFollowsTheSelection)
 
 TEST_F(EditLogoViewTest, PanelButtonsOfferOnlyBuiltPanels)
 {
+    // A panel without a factory is not offered.
+    EditorPanelFactories::setPanelFactory(EditorPanel::Flip, {});
     EditLogoView* plain = m_window.open();
     const auto flipButton = [](EditLogoView* editor) {
         for (auto* button : editor->graphicsEditBar()->findChildren<EditorButton*>())

@@ -121,7 +121,10 @@
   }
 
   canvas.on('object:modified', function () {
-    if (!restoring) commit();
+    if (restoring) return;
+    commit();
+    // The native side keeps the selected object's angle and attributes.
+    postSelection();
   });
   canvas.on('text:editing:exited', function (event) {
     if (!restoring && event.target) {
