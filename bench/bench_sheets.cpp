@@ -144,7 +144,7 @@ void dragRates(benchmark::State& state)
     WebViewViewController recording;
     int calls = 0;
     recording.setScriptSink([&](const QString&) { ++calls; });
-    EditLogoViewModel model(QStringLiteral("<svg/>"), false, &recording);
+    EditLogoViewModel model(QStringLiteral("<svg/>"), 0, false, &recording);
     for (auto _ : state) {
         std::size_t brightnessEvents = 0;
         std::size_t colours = 0;
@@ -194,13 +194,13 @@ int main(int argc, char** argv)
     if (!waitFor([&] { return ready; }, 30000))
         return 1;
 
-    auto model = std::make_unique<EditLogoViewModel>(design, false, g_controller);
+    auto model = std::make_unique<EditLogoViewModel>(design, 0, false, g_controller);
     g_model = model.get();
     QWidget column;
     column.setFixedSize(270, 522);
     column.show();
     g_column = &column;
-    g_controller->loadSvgString(design);
+    g_controller->loadSvgString(design, WebViewViewController::nextDesignLoadToken());
     if (!waitForMessage(QStringLiteral("svgLoadSuccess")))
         return 1;
     g_controller->evaluate(

@@ -5,7 +5,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
-#include "editor/sheets/SheetCanvas.h"
+#include "canvas/WebViewViewController.h"
 #include "editor/sheets/SheetValues.h"
 #include "editor/sheets/SliderRow.h"
 
@@ -45,7 +45,7 @@ BrightnessBar::BrightnessBar(EditLogoViewModel& model, QWidget* parent)
     showBrightness(100 - double(model.canvasBrightnessAndSaturationModel().brightness));
     m_slider->setHue(m_brightness / 100);
     connect(&model, &EditLogoViewModel::canvasBrightnessAndSaturationModelChanged, this, &BrightnessBar::modelChanged);
-    SheetCanvas::evaluate(model, CanvasScripts::activeAttributes());
+    model.canvas().evaluate(CanvasScripts::activeAttributes());
 }
 
 void BrightnessBar::modelChanged()

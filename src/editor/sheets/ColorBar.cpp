@@ -6,7 +6,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
-#include "editor/sheets/SheetCanvas.h"
+#include "canvas/WebViewViewController.h"
 #include "editor/sheets/SheetStyle.h"
 #include "editor/sheets/SheetValues.h"
 #include "editor/sheets/Throttle.h"
@@ -202,7 +202,7 @@ void ColorBar::endGesture()
     m_hue = v;
     m_drawnThumbX = thumbX();
     update();
-    SheetCanvas::evaluate(m_model, CanvasScripts::activeAttributes());
+    m_model.canvas().evaluate(CanvasScripts::activeAttributes());
 }
 
 void ColorBar::postColor(const QString& text)

@@ -5,7 +5,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
-#include "editor/sheets/SheetCanvas.h"
+#include "canvas/WebViewViewController.h"
 #include "editor/sheets/SheetValues.h"
 #include "editor/sheets/SliderRow.h"
 
@@ -50,7 +50,7 @@ SaturationBar::SaturationBar(EditLogoViewModel& model, QWidget* parent)
     const CanvasBrightnessAndSaturationModel& current = model.canvasBrightnessAndSaturationModel();
     showSaturation(double(current.saturation));
     m_slider->setHue(m_saturation / 100);
-    SheetCanvas::evaluate(model, CanvasScripts::activeAttributes());
+    model.canvas().evaluate(CanvasScripts::activeAttributes());
     m_saturationDefaultValue = double(current.saturation);
     connect(&model, &EditLogoViewModel::canvasBrightnessAndSaturationModelChanged, this, &SaturationBar::modelChanged);
 
@@ -72,8 +72,8 @@ SaturationBar::SaturationBar(EditLogoViewModel& model, QWidget* parent)
 void SaturationBar::requestTrackColors()
 {
     const CanvasBrightnessAndSaturationModel& current = m_model.canvasBrightnessAndSaturationModel();
-    SheetCanvas::evaluate(m_model, CanvasScripts::hsltorgb(current.hue, 0, current.brightness, startColorType));
-    SheetCanvas::evaluate(m_model, CanvasScripts::hsltorgb(current.hue, 100, current.brightness, endColorType));
+    m_model.canvas().evaluate(CanvasScripts::hsltorgb(current.hue, 0, current.brightness, startColorType));
+    m_model.canvas().evaluate(CanvasScripts::hsltorgb(current.hue, 100, current.brightness, endColorType));
 }
 
 void SaturationBar::modelChanged()

@@ -9,7 +9,7 @@
 #include "editor/sheets/OpacityBar.h"
 #include "editor/sheets/SaturationBar.h"
 #include "editor/sheets/SelectedObjectWatcher.h"
-#include "editor/sheets/SheetCanvas.h"
+#include "canvas/WebViewViewController.h"
 #include "editor/sheets/Throttle.h"
 #include "editor/sheets/colorCardAndOpacityView.h"
 
@@ -53,11 +53,11 @@ void TextColorSheet::setShowGridColorItem(bool show)
     if (show == m_showGridColorItem)
         return;
     m_showGridColorItem = show;
-    SheetCanvas::evaluate(m_model, CanvasScripts::activeAttributes());
+    m_model.canvas().evaluate(CanvasScripts::activeAttributes());
 }
 
 void TextColorSheet::selectedObjectChanged()
 {
-    SheetCanvas::evaluate(m_model, CanvasScripts::activeAttributes());
+    m_model.canvas().evaluate(CanvasScripts::activeAttributes());
     m_opacityBar->load();
 }

@@ -5,7 +5,7 @@
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/sheets/SelectedObjectWatcher.h"
-#include "editor/sheets/SheetCanvas.h"
+#include "canvas/WebViewViewController.h"
 #include "editor/sheets/SheetStyle.h"
 
 #include <QHBoxLayout>
@@ -61,8 +61,8 @@ TextFormatSheet::TextFormatSheet(EditLogoViewModel& model, QWidget* parent)
     });
     auto* watcher = new SelectedObjectWatcher(model, this);
     connect(watcher, &SelectedObjectWatcher::selectedObjectChanged, this,
-        [this] { SheetCanvas::evaluate(m_model, CanvasScripts::getFontAttributes()); });
-    SheetCanvas::evaluate(m_model, CanvasScripts::getFontAttributes());
+        [this] { m_model.canvas().evaluate(CanvasScripts::getFontAttributes()); });
+    m_model.canvas().evaluate(CanvasScripts::getFontAttributes());
 }
 
 QString TextFormatSheet::iconName(int index) const
@@ -73,7 +73,7 @@ QString TextFormatSheet::iconName(int index) const
 
 void TextFormatSheet::press(int index)
 {
-    SheetCanvas::evaluate(m_model, formatCalls[std::size_t(index)]());
+    m_model.canvas().evaluate(formatCalls[std::size_t(index)]());
     bool& on = m_canvasTextFormatModel.*formatFlags[std::size_t(index)];
     on = !on;
     showFlags();

@@ -27,7 +27,7 @@ public:
 // An editor model over a recording canvas, as the sheets see it.
 struct SheetModelHarness {
     RecordingCanvas canvas;
-    EditLogoViewModel model { QStringLiteral("<svg/>"), false, canvas.controller() };
+    EditLogoViewModel model { QStringLiteral("<svg/>"), 0, false, canvas.controller() };
 
     void selectText(const QString& id, const QString& opacity = QStringLiteral("1"),
         const QString& charSpacing = QStringLiteral("0"))

@@ -43,7 +43,7 @@ protected:
         sharedWebViewController().setScriptSink({});
         canQuitWithoutSaving = true;
         m_window.setFixedSize(1060, 632);
-        m_editor = new EditLogoView(sampleDesign, nullptr, false, WebView { &sharedWebViewController() }, &m_window);
+        m_editor = new EditLogoView(sampleDesign, 0, nullptr, false, WebView { &sharedWebViewController() }, &m_window);
         m_window.show();
         ASSERT_TRUE(waitUntil([&] { return m_editor->model().isDesignLoaded(); }, 30000));
     }
