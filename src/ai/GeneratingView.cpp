@@ -38,16 +38,9 @@ QVariantAnimation* makeAnimation(QObject* owner, double from, double to, std::ch
     return animation;
 }
 
-// The id lists take the element type the request function declares.
-template <class> struct IdListOf;
-template <class Result, class... Args> struct IdListOf<Result (*)(Args...)> {
-    using type = std::remove_cvref_t<std::tuple_element_t<1, std::tuple<Args...>>>;
-};
-using IdList = IdListOf<decltype(&makeAiMake)>::type;
-
-IdList oneId(qint64 id)
+QList<qint64> oneId(qint64 id)
 {
-    return IdList { typename IdList::value_type(id) };
+    return QList<qint64> { id };
 }
 } // namespace
 

@@ -48,7 +48,7 @@ TEST_F(GenerationTest, SendsTheCommittedIdsOrMinusOne)
     server().clearRequests();
     step1SelectId1 = QStringLiteral("104");
     step2StylesContentData1ID1 = QStringLiteral("+202");
-    step3Model1().id = QStringLiteral("1041");
+    step3Model1().id = QStringLiteral("3000000000");
     page = std::make_unique<AILogoView>();
     CreatorButtonView::create();
     page->show();
@@ -56,7 +56,7 @@ TEST_F(GenerationTest, SendsTheCommittedIdsOrMinusOne)
     body = server().requestsTo("/logo2/Ai_make").front().body;
     EXPECT_EQ(body["trade_id"], 104);
     EXPECT_EQ(body["styles_ids"], nlohmann::json::array({ 202 }));
-    EXPECT_EQ(body["contents_ids"], nlohmann::json::array({ 1041 }));
+    EXPECT_EQ(body["contents_ids"], nlohmann::json::array({ 3000000000LL }));
 }
 
 TEST_F(GenerationTest, AnEarlySuccessHandsOverAtTheGate)

@@ -162,7 +162,7 @@ TEST_F(PictureRoad, EveryFailureIsToldAndReturnsToTheCropScreenWithThePicture)
             },
             1 },
         // Whether a dropped PUT is sent once is the upload function's guard, not this page's.
-        { "PUT dropped", [](auto& s) { s.setFault("/upload/*", standin::Fault::Drop); }, -1 },
+        { "PUT dropped", [](auto& s) { s.setFault("/upload/*", standin::Fault::Drop); }, 1 },
         { "Create_pic HTTP 500", [](auto& s) { s.setFault(createPath, standin::Fault::Http500); }, 1 },
         { "Create_pic status 1",
             [](auto& s) { s.setReply(createPath, 200, R"({"status":1,"code":1,"message":"no","data":{}})"); }, 1 },
