@@ -12,8 +12,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
-#include <tuple>
-#include <type_traits>
 
 namespace {
 constexpr QSize videoSize(500, 300);
