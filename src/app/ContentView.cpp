@@ -27,9 +27,8 @@ ContentView::ContentView(QWidget* parent)
     m_leftTab = new LeftTab(m_selection, this);
     m_rightTab = new RightTab(m_selection, this);
 
-    // Both are taller than the window and centred on it, not clipped to a layout.
-    m_leftTab->move(0, (windowSize.height() - m_leftTab->height()) / 2);
-    m_rightTab->move(m_leftTab->width(), (windowSize.height() - m_rightTab->height()) / 2);
+    m_leftTab->move(0, -hiddenTopBand);
+    m_rightTab->move(m_leftTab->width(), -hiddenTopBand);
 
     m_toastView = new ToastView(this);
     // Centred on the window, the toast must not reach the detail page's

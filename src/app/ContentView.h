@@ -17,10 +17,13 @@ struct UpdatePrompt;
 class ContentView : public QWidget {
     Q_OBJECT
 public:
-    // The sidebar (180) beside the page area (720). The sidebar and the pages
-    // are 56 + 560 high and centred in the window, which shows their middle
-    // 532: the top bar's band above the page titles lies outside it.
-    static constexpr QSize windowSize { 900, 532 };
+    // The sidebar (180) beside the page area (720), both 56 + 560 high. They
+    // overflow the 532-high root frame by 42 above and below; the band above
+    // lies behind the title bar and holds nothing, so the window leaves it
+    // out, while the pages' lower edge (the wizard's Create button, the
+    // picture page's text) stays in view.
+    static constexpr int hiddenTopBand = 42;
+    static constexpr QSize windowSize { 900, 532 + hiddenTopBand };
 
     explicit ContentView(QWidget* parent = nullptr);
 
