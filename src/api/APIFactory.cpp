@@ -228,7 +228,7 @@ void getResourceShape(
         Case::resourceShape, nullptr, std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void getResourceImages(int igid, int page, int count, SuccessCallBack<ResourceImagesModel> successCallBack,
+void getResourceImages(qint64 igid, int page, int count, SuccessCallBack<ResourceImagesModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context)
 {
     send<ResourceImagesModel>(Case::resourceImages,

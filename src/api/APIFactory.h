@@ -65,7 +65,7 @@ void getFontList(SuccessCallBack<ResourceFontListModel> successCallBack, Failure
     QObject* context = nullptr);
 void getResourceShape(
     SuccessCallBack<ResourceShapeModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
-void getResourceImages(int igid, int page, int count, SuccessCallBack<ResourceImagesModel> successCallBack,
+void getResourceImages(qint64 igid, int page, int count, SuccessCallBack<ResourceImagesModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context = nullptr);
 void getResourceBg(
     SuccessCallBack<ResourceBgModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);

@@ -6,6 +6,7 @@
 #include "app/ProcessStartClock.h"
 #include "core/Localization.h"
 #include "core/Log.h"
+#include "fonts/FontServices.h"
 #include "globals/AppGlobals.h"
 
 #include <QAction>
@@ -39,6 +40,8 @@ void AppDelegate::applicationDidFinishLaunching()
     // Closing a window never ends the run by itself; quitting is decided here.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     setEditLogoWindowOpener(&showEditLogoWindow);
+    // Before any editor exists: its edit bars offer only the panels installed.
+    installFontServices();
     setQuitRequestHandler([this] { requestQuit(); });
 #ifndef QT_NO_SESSIONMANAGER
     connect(qApp, &QGuiApplication::commitDataRequest, this, &AppDelegate::handleSessionEnd);

@@ -21,8 +21,8 @@ void StartupWork::run()
     if (m_hooks.subscribeToasts)
         m_hooks.subscribeToasts();
     backupv1design([](const SaveLogoModel&) {}, [] {}, this);
-    requestRemoteFontList();
-    registerLocalCJKFonts();
+    FontUtils::requestRemoteFontList();
+    FontUtils::registerLocalCJKFonts();
     checkUpdate(
         [this](const CheckUpdateModel& reply) {
             const std::optional<UpdatePrompt> prompt = UpdateCheck::promptFor(reply, appVersion());
