@@ -92,6 +92,16 @@ void ExportViewForEditLogoSheet::resizeEvent(QResizeEvent* event)
     m_spinner->move((width() - m_spinner->width()) / 2, (height() - m_spinner->height()) / 2);
 }
 
+void ExportViewForEditLogoSheet::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Like a sheet: centred at the top edge of the editor's window.
+    if (isWindow() && parentWidget()) {
+        const QWidget* host = parentWidget()->window();
+        move(host->mapToGlobal(QPoint((host->width() - width()) / 2, 0)));
+    }
+}
+
 void ExportViewForEditLogoSheet::setShowingProgress(bool shown)
 {
     m_isShowingProgress = shown;

@@ -23,12 +23,13 @@ GraphicsAddSheet::GraphicsAddSheet(QWidget* parent)
     , m_grid(new QWidget(this))
     , m_gridLayout(new QGridLayout(m_grid))
 {
-    m_gridLayout->setContentsMargins(0, 8, 0, 8);
+    m_gridLayout->setContentsMargins(1, 8, 1, 8);
     m_gridLayout->setHorizontalSpacing(0);
     m_gridLayout->setVerticalSpacing(rowSpacing);
     m_gridLayout->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     setBody(m_grid);
     scrollArea()->viewport()->installEventFilter(this);
+    m_grid->installEventFilter(this);
     connect(scrollArea()->verticalScrollBar(), &QScrollBar::valueChanged, this, &GraphicsAddSheet::loadCellsInView);
     connect(this, &SidePanelFrame::closeClicked, this, [this] {
         slideOut(closeDelayMilliseconds, [] { RxBus::shared().post(EditGraphicsEvent::ShowGraphicsAddSheet {}); });
@@ -70,9 +71,11 @@ void GraphicsAddSheet::showPage(const ResourceImagesModel& page)
 
 void GraphicsAddSheet::loadCellsInView()
 {
-    QWidget* viewport = scrollArea()->viewport();
-    m_grid->layout()->activate();
-    const QRect visible(-m_grid->pos(), viewport->size());
+    // Until the scroll area has given the grid its full height, the cells
+    // don't lie where they will; the grid's resize brings us back.
+    if (m_cells.isEmpty() || m_grid->height() < m_grid->minimumSizeHint().height())
+        return;
+    const QRect visible(-m_grid->pos(), scrollArea()->viewport()->size());
     for (ImageButtonForGraphicsAdd* cell : m_cells) {
         if (!cell->hasRequestedThumbnail() && cell->geometry().intersects(visible))
             cell->loadThumbnail();
@@ -81,7 +84,8 @@ void GraphicsAddSheet::loadCellsInView()
 
 bool GraphicsAddSheet::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == scrollArea()->viewport() && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+    const bool viewportOrGrid = watched == scrollArea()->viewport() || watched == m_grid;
+    if (viewportOrGrid && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
         QTimer::singleShot(0, this, &GraphicsAddSheet::loadCellsInView);
     return SidePanelFrame::eventFilter(watched, event);
 }

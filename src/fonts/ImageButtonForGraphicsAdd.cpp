@@ -20,7 +20,7 @@ ImageButtonForGraphicsAdd::ImageButtonForGraphicsAdd(const ResourceImagesModelDa
 
 QSize ImageButtonForGraphicsAdd::sizeHint() const
 {
-    return { imageSize + 2 * inset, imageSize + 2 * inset };
+    return { cellWidth, imageSize + 2 * inset };
 }
 
 bool ImageButtonForGraphicsAdd::hasThumbnail() const
@@ -47,7 +47,7 @@ void ImageButtonForGraphicsAdd::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QRect box(inset, inset, imageSize, imageSize);
+    const QRect box((width() - imageSize) / 2, inset, imageSize, imageSize);
     if (!hasThumbnail()) {
         painter.setPen(QColor(0xAD, 0xB5, 0xBD));
         painter.drawText(box, Qt::AlignCenter, localized(QStringLiteral("...")));

@@ -15,6 +15,8 @@ class ImageButtonForGraphicsAdd : public QAbstractButton {
 public:
     static constexpr int imageSize = 50;
     static constexpr int inset = 10;
+    // A quarter of the 270-wide panel; the image stays centred in it.
+    static constexpr int cellWidth = 67;
 
     ImageButtonForGraphicsAdd(const ResourceImagesModelDatasImages& model, QWidget* parent);
 
