@@ -261,3 +261,30 @@ TEST(FontCatalogueTest, TheCanvasListHoldsTheInstalledLatinRowsInItsOrder)
     for (const auto& font : list)
         EXPECT_FALSE(font.path.isEmpty());
 }
+
+TEST(InstalledFontsTest, EveryFileTheTableNamesIsInstalledAndRegisters)
+{
+    struct Table {
+        const char* name;
+        QStringList rows;
+        int expectedInstalled;
+    };
+    QStringList cjk;
+    for (const char16_t* name : cjkFonts())
+        cjk << QString::fromUtf16(name);
+    // Rows that neither the npm font packages nor Debian carry stay not installed.
+    for (const Table& table : { Table { "10", fileNames(latinFonts10()), 10 },
+             Table { "40", fileNames(latinFonts40()), 39 }, Table { "art", fileNames(latinFontsArt()), 5 },
+             Table { "other", fileNames(latinFontsOther()), 36 }, Table { "cjk", cjk, 15 } }) {
+        int installed = 0;
+        for (const QString& row : table.rows) {
+            if (installedFontFileFor(row).isEmpty())
+                continue;
+            const std::optional<QString> path = resolveFontFile(row);
+            ASSERT_TRUE(path.has_value()) << row.toStdString() << " (run scripts/setup)";
+            EXPECT_TRUE(registerFontFileOnce(*path).has_value()) << path->toStdString();
+            ++installed;
+        }
+        EXPECT_EQ(installed, table.expectedInstalled) << table.name;
+    }
+}

@@ -51,8 +51,10 @@ protected:
         subscribeEvent<TextFontFamilyChangeEvent>(&m_context, [this](const TextFontFamilyChangeEvent& e) {
             m_events << QStringLiteral("change %1|%2|%3").arg(e.family, e.fontName).arg(e.isLoadFont);
         });
-        subscribeEvent<FontSelectEvent::SelectChangeEvent>(&m_context,
-            [this](const FontSelectEvent::SelectChangeEvent& e) { m_events << QStringLiteral("select ") + e.fontName; });
+        subscribeEvent<FontSelectEvent::SelectChangeEvent>(
+            &m_context, [this](const FontSelectEvent::SelectChangeEvent& e) {
+                m_events << QStringLiteral("select ") + e.fontName;
+            });
         subscribeEvent<TextFontFamilyDownloadEvent>(&m_context, [this](const TextFontFamilyDownloadEvent& e) {
             m_events << QStringLiteral("download %1|%2|%3").arg(e.family, e.fontName, e.url);
         });
@@ -120,8 +122,8 @@ TEST_F(FontSheetTest, AServerFontSpinsUntilItLoadsAndAFailureRestoresTheSelectio
     FontItem* serif = row(*sheet, QStringLiteral("DejaVu Serif"));
     serif->click();
     EXPECT_TRUE(serif->isSpinnerShown());
-    RxBus::shared().post(
-        EditFontEvent::TextFontFamilyDownloadFailEvent { QStringLiteral("DejaVu Serif"), QStringLiteral("DejaVu Serif") });
+    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadFailEvent {
+        QStringLiteral("DejaVu Serif"), QStringLiteral("DejaVu Serif") });
     EXPECT_FALSE(serif->isSpinnerShown());
     EXPECT_FALSE(serif->isSelectedRow());
     EXPECT_EQ(sheet->selectFontName(), QStringLiteral("DejaVu Sans Bold"));

@@ -27,10 +27,7 @@ protected:
         return sheet;
     }
 
-    std::vector<standin::RecordedRequest> pageRequests()
-    {
-        return m_harness.server().requestsTo("/logo2/GetShape");
-    }
+    std::vector<standin::RecordedRequest> pageRequests() { return m_harness.server().requestsTo("/logo2/GetShape"); }
 
     mutable StandinHarness m_harness;
 };
@@ -57,8 +54,8 @@ TEST_F(GraphicsSheetTest, ShowsThePageOfTheFirstCategoryAndLoadsTheThumbnailsInV
 
 TEST_F(GraphicsSheetTest, ACategoryIdThatIsNotANumberAsksForCategoryZero)
 {
-    m_harness.server().setReply("/index.php/logo2/GetShapeType", 200,
-        R"({"code":0,"status":0,"data":{"item":[{"igid":"abc","name":"Odd"}]}})");
+    m_harness.server().setReply(
+        "/index.php/logo2/GetShapeType", 200, R"({"code":0,"status":0,"data":{"item":[{"igid":"abc","name":"Odd"}]}})");
     auto sheet = openSheet();
     ASSERT_TRUE(waitUntil([&] { return !pageRequests().empty(); }));
     EXPECT_EQ(pageRequests().front().body.value("type", -1), 0);
@@ -66,8 +63,7 @@ TEST_F(GraphicsSheetTest, ACategoryIdThatIsNotANumberAsksForCategoryZero)
 
 TEST_F(GraphicsSheetTest, FailuresAndEmptyRepliesLeaveTheGridEmpty)
 {
-    m_harness.server().setReply(
-        "/index.php/logo2/GetShapeType", 200, R"({"code":0,"status":0,"data":{"item":[]}})");
+    m_harness.server().setReply("/index.php/logo2/GetShapeType", 200, R"({"code":0,"status":0,"data":{"item":[]}})");
     auto empty = openSheet();
     ASSERT_TRUE(waitUntil([&] { return !m_harness.server().requestsTo("/logo2/GetShapeType").empty(); }));
     pumpEvents(200);
