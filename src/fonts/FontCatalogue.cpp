@@ -4,11 +4,9 @@
 #include "core/LanguageWords.h"
 #include "core/Log.h"
 #include "fonts/FontFiles.h"
+#include "fonts/FontRegistrationQueue.h"
 #include "fonts/FontTables.h"
 #include "model/JsonFieldWriter.h"
-
-#include <QTimer>
-#include <memory>
 
 namespace {
 
@@ -161,23 +159,15 @@ void requestRemoteFontList()
 
 void registerLocalCJKFonts()
 {
-    // One file per event-loop turn, so the window stays responsive while
-    // large collections are read.
-    auto next = std::make_shared<std::size_t>(0);
-    auto step = std::make_shared<std::function<void()>>();
-    *step = [next, step] {
-        const auto rows = cjkFonts();
-        while (*next < rows.size()) {
-            const QString fileName = QString::fromUtf16(rows[(*next)++]);
-            if (resolveFontFile(fileName)) {
-                registerLocalFont(fileName);
-                QTimer::singleShot(0, &FontCatalogue::shared(), [step] { (*step)(); });
-                return;
-            }
-        }
-        *step = nullptr; // ends the cycle between the step and its timer
-    };
-    QTimer::singleShot(0, &FontCatalogue::shared(), [step] { (*step)(); });
+    // The Latin rows follow, so that the first design load finds them
+    // registered instead of reading 89 files at once.
+    QStringList rows;
+    for (const char16_t* name : cjkFonts())
+        rows.append(QString::fromUtf16(name));
+    for (auto table : { latinFontsOther(), latinFontsArt(), latinFonts40(), latinFonts10() })
+        for (const FontTableRow& row : table)
+            rows.append(row.fileNameText());
+    FontRegistrationQueue::start(std::move(rows));
 }
 
 void registerLocalFont(const QString& fileName)

@@ -56,7 +56,8 @@ void mergeLocalFontsIntoCatalogue();
 // merge runs and catalogueChanged is emitted. A failure changes nothing.
 void requestRemoteFontList();
 
-// Registers the installed CJK fonts, one file per event-loop turn.
+// Registers the installed CJK fonts, one file per event-loop turn, and then
+// the installed Latin fonts the same way.
 void registerLocalCJKFonts();
 
 // Registers the installed font `fileName` (once per run).

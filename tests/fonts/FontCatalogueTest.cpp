@@ -3,7 +3,9 @@
 #include "fonts/FontCatalogue.h"
 
 #include "fonts/FontFiles.h"
+#include "fonts/FontRegistrationQueue.h"
 #include "fonts/FontTables.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -287,4 +289,16 @@ TEST(InstalledFontsTest, EveryFileTheTableNamesIsInstalledAndRegisters)
         }
         EXPECT_EQ(installed, table.expectedInstalled) << table.name;
     }
+}
+
+TEST(FontFilesTest, StartUpRegistersInLaterTurnsOfTheEventLoop)
+{
+    ShareFolder share;
+    for (const char* name : { "Chewy", "Cookie", "Coda" })
+        share.add(QLatin1String(name));
+    const int before = fontFileRegistrationCount();
+    FontRegistrationQueue::start(
+        { QStringLiteral("Chewy"), QStringLiteral("Caveman"), QStringLiteral("Cookie"), QStringLiteral("Coda") });
+    EXPECT_EQ(fontFileRegistrationCount(), before);
+    EXPECT_TRUE(waitUntil([&] { return fontFileRegistrationCount() == before + 3; }));
 }
