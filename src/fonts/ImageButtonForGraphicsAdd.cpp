@@ -15,7 +15,11 @@ ImageButtonForGraphicsAdd::ImageButtonForGraphicsAdd(const ResourceImagesModelDa
 {
     setCursor(Qt::PointingHandCursor);
     setFixedSize(sizeHint());
-    connect(m_loader, &ImageLoader::imageChanged, this, qOverload<>(&QWidget::update));
+    connect(m_loader, &ImageLoader::imageChanged, this, [this] {
+        if (m_loader->hasFailed())
+            printLine(QStringLiteral("Error loading image: ") + m_imageUrl);
+        update();
+    });
 }
 
 QSize ImageButtonForGraphicsAdd::sizeHint() const

@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -52,13 +53,22 @@ TEST_F(GraphicsSheetTest, ShowsThePageOfTheFirstCategoryAndLoadsTheThumbnailsInV
     EXPECT_TRUE(waitUntil([&] { return sheet->cells().last()->hasThumbnail(); }));
 }
 
-TEST_F(GraphicsSheetTest, ACategoryIdThatIsNotANumberAsksForCategoryZero)
+TEST_F(GraphicsSheetTest, TheCategoryIdIsSentWholeAndAnythingButANumberIsZero)
 {
-    m_harness.server().setReply(
-        "/index.php/logo2/GetShapeType", 200, R"({"code":0,"status":0,"data":{"item":[{"igid":"abc","name":"Odd"}]}})");
-    auto sheet = openSheet();
-    ASSERT_TRUE(waitUntil([&] { return !pageRequests().empty(); }));
-    EXPECT_EQ(pageRequests().front().body.value("type", -1), 0);
+    struct Case {
+        const char* igid;
+        long long sent;
+    };
+    for (const Case& c : { Case { "abc", 0 }, Case { "", 0 }, Case { "+12", 12 },
+             Case { "-9223372036854775808", std::numeric_limits<long long>::min() },
+             Case { "9223372036854775808", 0 } }) {
+        m_harness.server().clearRequests();
+        m_harness.server().setReply("/index.php/logo2/GetShapeType", 200,
+            std::string(R"({"code":0,"status":0,"data":{"item":[{"igid":")") + c.igid + R"(","name":"Odd"}]}})");
+        auto sheet = openSheet();
+        ASSERT_TRUE(waitUntil([&] { return !pageRequests().empty(); })) << c.igid;
+        EXPECT_EQ(pageRequests().front().body.value("type", -1LL), c.sent) << c.igid;
+    }
 }
 
 TEST_F(GraphicsSheetTest, FailuresAndEmptyRepliesLeaveTheGridEmpty)
