@@ -30,6 +30,7 @@ ExportViewForEditLogoSheet::ExportViewForEditLogoSheet(EditLogoViewModel& model,
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("#exportSheet { background: #212529; }"));
     setFixedWidth(sheetWidth);
+    setWindowTitle(localized(QStringLiteral("Export")));
 
     m_close->setIcon(QIcon(QStringLiteral(":/images/x-close.svg")));
     m_close->setIconSize(QSize(24, 24));

@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -180,15 +179,6 @@ TEST_F(ExportTest, ASheetOpenedAndClosedBeforeWritesNothingAndALateAnswerIsIgnor
     waiting.reset();
     RxBus::shared().post(ExportViewForEditLogoSheetEvent::imageSvgBase64StringEvent { pageSvg(svgText) });
     EXPECT_EQ(files("SVG").size(), 1);
-}
-
-TEST_F(ExportTest, ClearingTheBookmarkRemovesItsKey)
-{
-    QSettings settings(QStringLiteral("Tessaly"), QStringLiteral("Tessaly"));
-    settings.setValue(QStringLiteral("documentsFolderBookmark"), QStringLiteral("x"));
-    clearDocumentsFolderBookmark();
-    settings.sync();
-    EXPECT_FALSE(settings.contains(QStringLiteral("documentsFolderBookmark")));
 }
 
 } // namespace
