@@ -150,6 +150,11 @@ void requestRemoteFontList()
 {
     getFontList(
         [](const ResourceFontListModel& reply) {
+            // A reply whose groups didn't decode (wrong types) is no catalogue.
+            if (reply.data.isEmpty()) {
+                printLine(QStringLiteral("font list without groups; the catalogue is kept"));
+                return;
+            }
             globalFontModel() = reply;
             mergeLocalFontsIntoCatalogue();
             Q_EMIT FontCatalogue::shared().catalogueChanged();

@@ -135,7 +135,8 @@ TEST(FontListTest, ASuccessfulListReplacesTheCatalogueAndAFailureKeepsIt)
     EXPECT_EQ(harness.server().requestsTo("/logo2/GetRemoteFonts").size(), 1u);
     const ResourceFontListModel kept = globalFontModel();
 
-    for (standin::Fault fault : { standin::Fault::Http500, standin::Fault::NotJson }) {
+    for (standin::Fault fault :
+        { standin::Fault::Http500, standin::Fault::NotJson, standin::Fault::WrongTypes, standin::Fault::Drop }) {
         harness.server().setFault("/index.php/logo2/GetRemoteFonts", fault);
         const std::size_t before = harness.server().requests().size();
         requestRemoteFontList();
