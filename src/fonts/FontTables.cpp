@@ -318,6 +318,12 @@ constexpr std::array<DebianFontFile, 16> debianFiles { {
     { u"NanumPenScript" TAG_KOREAN, "/usr/share/fonts/truetype/nanum/NanumPen.ttf" },
 } };
 
+#undef TAG_JAPANESE_A
+#undef TAG_JAPANESE_B
+#undef TAG_CHINESE_2
+#undef TAG_CHINESE_1
+#undef TAG_KOREAN
+
 const QHash<QString, QString>& installedFiles()
 {
     static const QHash<QString, QString> files = [] {
