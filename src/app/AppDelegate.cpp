@@ -8,6 +8,7 @@
 #include "core/Log.h"
 #include "core/PersistenceController.h"
 #include "editor/sheets/EditorSheets.h"
+#include "fonts/FontServices.h"
 #include "globals/AppGlobals.h"
 
 #include <QAction>
@@ -42,6 +43,8 @@ void AppDelegate::applicationDidFinishLaunching()
     QGuiApplication::setQuitOnLastWindowClosed(false);
     installEditorSheets();
     setEditLogoWindowOpener(&showEditLogoWindow);
+    // Before any editor exists: its edit bars offer only the panels installed.
+    installFontServices();
     setQuitRequestHandler([this] { requestQuit(); });
 #ifndef QT_NO_SESSIONMANAGER
     connect(qApp, &QGuiApplication::commitDataRequest, this, &AppDelegate::handleSessionEnd);

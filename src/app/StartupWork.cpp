@@ -20,7 +20,7 @@ void StartupWork::run()
     if (m_hooks.subscribeToasts)
         m_hooks.subscribeToasts();
     backupv1design([](const SaveLogoModel&) {}, [] {}, this);
-    requestRemoteFontList();
+    FontUtils::requestRemoteFontList();
     if (m_hooks.registerFonts)
         m_hooks.registerFonts();
     checkUpdate(

@@ -16,7 +16,7 @@ public:
     struct Hooks {
         std::function<void()> subscribeToasts;
         std::function<void(const UpdatePrompt&)> presentUpdatePrompt;
-        std::function<void()> registerFonts = registerLocalCJKFonts;
+        std::function<void()> registerFonts = FontUtils::registerLocalCJKFonts;
     };
 
     explicit StartupWork(Hooks hooks, QObject* parent = nullptr);

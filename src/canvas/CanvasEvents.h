@@ -71,6 +71,14 @@ struct TextFontFamilyDownloadSuccessEvent {
     QString fontName;
 };
 
+// A font the user asked for could not be loaded by the page; `fontName` is
+// its pending name (empty for a shipped font).
+struct TextFontFamilyDownloadFailEvent {
+    static constexpr const char* name = "TextFontFamilyDownloadFailEvent";
+    QString family;
+    QString fontName;
+};
+
 // A text object was selected.
 struct CanvasTextData {
     static constexpr const char* name = "CanvasTextData";

@@ -53,6 +53,8 @@ void ScriptMessageDispatcher::dispatch(const QString& name, const QString& body)
     }
     if (name == QLatin1String("loadFontFail")) {
         printLine(QStringLiteral("loadFontFail: ") + body);
+        const QString family = stringField(parseJsonObject(body).value_or(nlohmann::json::object()), "family");
+        bus.post(EditFontEvent::TextFontFamilyDownloadFailEvent { family, m_pendingFontNames.take(family) });
         return;
     }
     if (name == QLatin1String("loadSvgFail")) {

@@ -29,22 +29,6 @@ std::optional<QString> documentsDirectory()
     return documents;
 }
 
-// Writes the whole of `bytes` or nothing; the error text when it fails.
-std::optional<QString> writeWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
-}
-
 } // namespace
 
 std::optional<QString> getOrCreateDocumentsFolder(const QString& relativePath)
@@ -58,6 +42,35 @@ std::optional<QString> getOrCreateDocumentsFolder(const QString& relativePath)
         return std::nullopt;
     }
     return path;
+}
+
+QString uniqueFilePath(const QString& folder, const QString& fileName)
+{
+    const QDir dir(folder);
+    QString candidate = dir.filePath(fileName);
+    const QFileInfo info(fileName);
+    const QString suffix = info.suffix();
+    const QString stem = suffix.isEmpty() ? fileName : fileName.left(fileName.size() - suffix.size() - 1);
+    for (int n = 2; QFileInfo::exists(candidate); ++n) {
+        const QString numbered = stem + QLatin1Char('_') + QString::number(n);
+        candidate = dir.filePath(suffix.isEmpty() ? numbered : numbered + QLatin1Char('.') + suffix);
+    }
+    return candidate;
+}
+
+std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
 }
 
 QString exportFileName(const QString& extension)
@@ -97,16 +110,19 @@ void downloadImageToDocuments(const QString& url, const QString& fileName, const
         fail(QStringLiteral("无法获取或创建目录"));
         return;
     }
-    const QString destination = QDir(*folder).filePath(fileName);
+    const QString folderPath = *folder;
 
     // The file is written even when the caller has gone; only its callbacks are dropped.
-    HttpFetch::get(url, nullptr, [destination, bound, guard, onSuccess, fail](const HttpFetchResult& result) {
+    HttpFetch::get(url, nullptr, [folderPath, fileName, bound, guard, onSuccess, fail](const HttpFetchResult& result) {
         if (!result.ok) {
             fail(QStringLiteral("下载数据失败: ")
                 + (result.errorText.isEmpty() ? QStringLiteral("未知错误") : result.errorText));
             return;
         }
-        if (const std::optional<QString> error = writeWhole(destination, result.body)) {
+        // The name is settled only now, so a download that finishes later
+        // than another of the same name doesn't replace it.
+        const QString destination = uniqueFilePath(folderPath, fileName);
+        if (const std::optional<QString> error = writeFileWhole(destination, result.body)) {
             fail(QStringLiteral("文件写入错误: ") + *error);
             return;
         }

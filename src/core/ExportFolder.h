@@ -3,6 +3,7 @@
 // The export folder Documents/"Tessaly" and the naming of what is written
 // into it. Files go into one subfolder per type ("SVG", "PNG", "WEBP").
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -15,6 +16,15 @@ std::optional<QString> getOrCreateDocumentsFolder(const QString& relativePath);
 // "Tessaly_" + the current Unix time in whole seconds + `extension` (".webp").
 QString exportFileName(const QString& extension);
 
+// `folder`/`fileName`, or, when that exists, the first free name with "_2",
+// "_3", … before the extension ("Tessaly_1733570000_2.png"): nothing in the
+// export folder is ever overwritten.
+QString uniqueFilePath(const QString& folder, const QString& fileName);
+
+// Writes the whole of `bytes` to `path` or leaves it untouched; the error
+// text when that fails.
+std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes);
+
 // Opens Documents/"Tessaly" in the file browser.
 void openExportFolder();
 
@@ -25,8 +35,8 @@ void setExportFolderOpener(FolderOpener opener);
 using DownloadSuccess = std::function<void(const QString& filePath)>;
 using DownloadFailure = std::function<void(const QString& message)>;
 
-// Downloads `url` into Documents/"Tessaly"/<type>/<fileName> and returns at
-// once. The file is written whole or not at all; only then is the folder
+// Downloads `url` into Documents/"Tessaly"/<type>/<fileName> (made unique
+// when the name is taken) and returns at once. The file is written whole or not at all; only then is the folder
 // opened and `onSuccess` called. Every other outcome (bad URL, no folder, an
 // HTTP error, a transport error or timeout, an empty body, a failed write)
 // ends in `onFailure`. Neither callback runs once `context` is destroyed.

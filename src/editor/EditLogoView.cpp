@@ -263,7 +263,13 @@ void EditLogoView::updateEditBar()
 void EditLogoView::setExportSheetShown(bool shown)
 {
     if (!shown) {
-        delete m_exportSheet.data();
+        // The sheet may be closing itself from inside one of its own handlers.
+        if (m_exportSheet) {
+            disconnect(m_exportSheet, &QObject::destroyed, m_model, nullptr);
+            m_exportSheet->hide();
+            m_exportSheet->deleteLater();
+            m_exportSheet = nullptr;
+        }
         return;
     }
     if (m_exportSheet)

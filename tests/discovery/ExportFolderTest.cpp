@@ -101,11 +101,32 @@ TEST_F(ExportFolderTest, ReportsEveryFailureAndWritesNothing)
     EXPECT_TRUE(openedFolders.isEmpty());
 }
 
+TEST_F(ExportFolderTest, ATakenNameGetsANumberInsteadOfBeingReplaced)
+{
+    server().setReply("/static/test/picture.webp", 200, "new", "image/webp");
+    const QString folder = QDir(documentsPath()).filePath(QStringLiteral("Tessaly/WEBP"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const char* taken : { "Tessaly_5.webp", "Tessaly_5_2.webp" }) {
+        QFile file(QDir(folder).filePath(QLatin1String(taken)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old");
+    }
+
+    const DownloadOutcome outcome = download(url("/static/test/picture.webp"), QStringLiteral("Tessaly_5.webp"));
+
+    EXPECT_EQ(outcome.path, QDir(folder).filePath(QStringLiteral("Tessaly_5_3.webp")));
+    EXPECT_EQ(readAll(QDir(folder).filePath(QStringLiteral("Tessaly_5.webp"))), "old");
+    EXPECT_EQ(readAll(outcome.path), "new");
+}
+
 TEST_F(ExportFolderTest, AFailedWriteIsAFailure)
 {
     server().setReply("/static/test/picture.webp", 200, "bytes", "image/webp");
-    // A folder where the file should go makes the write fail.
-    ASSERT_TRUE(QDir().mkpath(QDir(documentsPath()).filePath(QStringLiteral("Tessaly/WEBP/Tessaly_3.webp"))));
+    // A file where the type folder should be makes the write fail.
+    ASSERT_TRUE(QDir().mkpath(QDir(documentsPath()).filePath(QStringLiteral("Tessaly"))));
+    QFile blocker(QDir(documentsPath()).filePath(QStringLiteral("Tessaly/WEBP")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
 
     const DownloadOutcome outcome = download(url("/static/test/picture.webp"), QStringLiteral("Tessaly_3.webp"));
 

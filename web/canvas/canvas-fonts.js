@@ -20,5 +20,26 @@
     return document.fonts.load('16px "' + String(family).replace(/["\\]/g, '') + '"').catch(function () { return []; });
   }
 
-  window.TessalyFonts = { fontUrl: fontUrl, cssUrl: cssUrl, loadFamily: loadFamily };
+  // A Fontsource file holds one script subset. Its "latin" file has a
+  // "latin-ext" sibling with the accented letters; both become faces of one
+  // family, split by the ranges of the package's own CSS.
+  const LATIN_RANGE = 'U+0000-00FF,U+0131,U+0152-0153,U+02BB-02BC,U+02C6,U+02DA,U+02DC,U+0304,U+0308,U+0329,' +
+    'U+2000-206F,U+20AC,U+2122,U+2191,U+2193,U+2212,U+2215,U+FEFF,U+FFFD';
+  const LATIN_EXT_RANGE = 'U+0100-02BA,U+02BD-02C5,U+02C7-02CC,U+02CE-02D7,U+02DD-02FF,U+0304,U+0308,U+0329,' +
+    'U+1D00-1DBF,U+1E00-1E9F,U+1EF2-1EFF,U+2020,U+20A0-20AB,U+20AD-20C0,U+2113,U+2C60-2C7F,U+A720-A7FF';
+  const LATIN_SUBSET = /-latin-(?=\d+-(?:normal|italic)\.woff2?$)/;
+
+  // The main face of a font file, and its latin-ext sibling when it has one.
+  function fontFaces(family, location) {
+    const main = String(location);
+    if (!LATIN_SUBSET.test(main))
+      return { main: new FontFace(family, cssUrl(fontUrl(main))), extra: null };
+    const sibling = main.replace(LATIN_SUBSET, '-latin-ext-');
+    return {
+      main: new FontFace(family, cssUrl(fontUrl(main)), { unicodeRange: LATIN_RANGE }),
+      extra: new FontFace(family, cssUrl(fontUrl(sibling)), { unicodeRange: LATIN_EXT_RANGE })
+    };
+  }
+
+  window.TessalyFonts = { fontUrl: fontUrl, cssUrl: cssUrl, loadFamily: loadFamily, fontFaces: fontFaces };
 })();

@@ -6,7 +6,7 @@
   const {
     CUSTOM_PROPS, isText, isGroupLike, hasPaint, colorText, textModel, pathModel, refresh, leaves
   } = TessalyObjects;
-  const { fontUrl, cssUrl, loadFamily } = TessalyFonts;
+  const { loadFamily, fontFaces } = TessalyFonts;
   const DEFAULT_BACKGROUND = '#ffffff';
   const COLOR_MERGE_MS = 500;
   const FONT_WAIT_MS = 3000;
@@ -338,14 +338,16 @@
 
   // Not serialised: a slow font must not hold up other calls.
   window.LoadFont = function (family, location) {
-    const url = fontUrl(location);
     let face;
+    let extra;
     try {
-      face = new FontFace(family, cssUrl(url));
+      ({ main: face, extra: extra } = fontFaces(family, location));
     } catch (error) {
       post('loadFontFail', { family: family, location: location, error: String(error.message || error) });
       return;
     }
+    // The sibling is optional: a file that isn't there leaves the main face alone.
+    if (extra) extra.load().then(function (loaded) { document.fonts.add(loaded); }, function () {});
     face.load().then(function (loaded) {
       document.fonts.add(loaded);
       registeredFonts.set(family, loaded);
@@ -369,9 +371,10 @@
       if (!entry || typeof entry.fontFamily !== 'string' || typeof entry.path !== 'string') return;
       if (registeredFonts.has(entry.fontFamily)) return;
       try {
-        const face = new FontFace(entry.fontFamily, cssUrl(fontUrl(entry.path)));
-        document.fonts.add(face);
-        registeredFonts.set(entry.fontFamily, face);
+        const faces = fontFaces(entry.fontFamily, entry.path);
+        document.fonts.add(faces.main);
+        if (faces.extra) document.fonts.add(faces.extra);
+        registeredFonts.set(entry.fontFamily, faces.main);
       } catch (error) {
         console.log('pushLocalFont: ' + entry.fontFamily + ': ' + error.message);
       }

@@ -1,0 +1,119 @@
+#include "fonts/ExportViewForEditLogoSheet.h"
+
+#include "canvas/WebViewViewController.h"
+#include "core/Localization.h"
+#include "editor/EditLogoViewModel.h"
+#include "fonts/ExportFlow.h"
+#include "fonts/ExportViewSheetItem.h"
+#include "fonts/Spinner.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ExportViewForEditLogoSheet::ExportViewForEditLogoSheet(EditLogoViewModel& model, QWidget* parent)
+    : QWidget(parent)
+    , m_model(model)
+    , m_flow(new ExportFlow(
+          [canvas = QPointer<WebViewViewController>(&model.canvas())](const QString& script) {
+              if (canvas)
+                  canvas->evaluate(script);
+          },
+          this))
+    , m_close(new QPushButton(this))
+    , m_save(new QPushButton(localized(QStringLiteral("Save to 'Documents’")), this))
+    , m_overlay(new QWidget(this))
+    , m_spinner(new Spinner(Qt::black, 30, m_overlay))
+{
+    setObjectName(QStringLiteral("exportSheet"));
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("#exportSheet { background: #212529; }"));
+    setFixedWidth(sheetWidth);
+    setWindowTitle(localized(QStringLiteral("Export")));
+
+    m_close->setIcon(QIcon(QStringLiteral(":/images/x-close.svg")));
+    m_close->setIconSize(QSize(24, 24));
+    m_close->setFixedSize(24, 24);
+    m_close->setFlat(true);
+    m_close->setCursor(Qt::PointingHandCursor);
+    m_close->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+
+    auto* title = new QLabel(localized(QStringLiteral("Export to 'Documents'")), this);
+    QFont titleFont = title->font();
+    titleFont.setPixelSize(22);
+    titleFont.setWeight(QFont::Medium);
+    title->setFont(titleFont);
+    title->setFixedSize(358, 26);
+    title->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
+
+    QFont saveFont = m_save->font();
+    saveFont.setPixelSize(17);
+    m_save->setFont(saveFont);
+    m_save->setFixedSize(358, 50);
+    m_save->setCursor(Qt::PointingHandCursor);
+    m_save->setStyleSheet(
+        QStringLiteral("QPushButton { color: white; border: none; border-radius: 8px;"
+                       " background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5CCCAA, stop:1 #60D733); }"
+                       "QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #4FB896, "
+                       "stop:1 #55C02C); }"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 8 + 24 + 24, 0, 15 + 20);
+    layout->setSpacing(8);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    layout->addSpacing(30);
+    layout->addWidget(new ExportViewSheetItem(QStringLiteral("SVG + PNG"), this), 0, Qt::AlignHCenter);
+    for (const char* key : { "Vector Graphics", "Infinite Scaling", "Lossless Fidelity" })
+        layout->addWidget(new ExportViewSheetItem(localized(QLatin1String(key)), this), 0, Qt::AlignHCenter);
+    layout->addSpacing(30);
+    layout->addWidget(m_save, 0, Qt::AlignHCenter);
+
+    m_overlay->setAttribute(Qt::WA_StyledBackground);
+    m_overlay->setStyleSheet(QStringLiteral("background: rgba(0, 0, 0, 102);"));
+    m_overlay->hide();
+    m_spinner->resize(45, 45);
+
+    connect(m_close, &QPushButton::clicked, this, &ExportViewForEditLogoSheet::closeSheet);
+    connect(m_save, &QPushButton::clicked, this, [this] {
+        setShowingProgress(true);
+        m_flow->start();
+    });
+    connect(m_flow, &ExportFlow::finished, this, [this] {
+        setShowingProgress(false);
+        m_model.setShowExportViewSheet(false);
+    });
+}
+
+void ExportViewForEditLogoSheet::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_close->move(8, 8);
+    m_overlay->setGeometry(rect());
+    m_spinner->move((width() - m_spinner->width()) / 2, (height() - m_spinner->height()) / 2);
+}
+
+void ExportViewForEditLogoSheet::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Like a sheet: centred at the top edge of the editor's window.
+    if (isWindow() && parentWidget()) {
+        const QWidget* host = parentWidget()->window();
+        move(host->mapToGlobal(QPoint((host->width() - width()) / 2, 0)));
+    }
+}
+
+void ExportViewForEditLogoSheet::setShowingProgress(bool shown)
+{
+    m_isShowingProgress = shown;
+    m_overlay->setVisible(shown);
+    m_overlay->raise();
+    m_close->raise();
+}
+
+void ExportViewForEditLogoSheet::closeSheet()
+{
+    m_flow->cancel();
+    setShowingProgress(false);
+    m_model.setShowExportViewSheet(false);
+}

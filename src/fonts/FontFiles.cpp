@@ -1,0 +1,89 @@
+#include "fonts/FontFiles.h"
+
+#include "core/Log.h"
+#include "core/Paths.h"
+#include "fonts/FontTables.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHash>
+#include <QRawFont>
+
+namespace {
+
+// A path's registration outcome, kept for the run: nothing for a failure.
+QHash<QString, std::optional<RegisteredFontFile>>& registrations()
+{
+    static QHash<QString, std::optional<RegisteredFontFile>> table;
+    return table;
+}
+
+int& registrationCount()
+{
+    static int count = 0;
+    return count;
+}
+
+} // namespace
+
+QString fontPackageDirectory()
+{
+    const QString fromEnvironment = qEnvironmentVariable("TESSALY_FONT_PACKAGE_DIR");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    return QStringLiteral(TESSALY_FONT_PACKAGE_DIR);
+}
+
+std::optional<QString> resolveFontFile(const QString& fileName)
+{
+    if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) || fileName.startsWith(QLatin1Char('.')))
+        return std::nullopt;
+    const QDir shareFonts(shareDirectory() + QStringLiteral("/fonts"));
+    for (const char* extension : { ".ttf", ".otf", ".woff2", ".woff" }) {
+        const QString candidate = shareFonts.filePath(fileName + QLatin1String(extension));
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    const QString installed = installedFontFileFor(fileName);
+    if (installed.isEmpty())
+        return std::nullopt;
+    const QString path = QDir::isAbsolutePath(installed) ? installed : QDir(fontPackageDirectory()).filePath(installed);
+    if (!QFileInfo(path).isFile())
+        return std::nullopt;
+    return path;
+}
+
+std::optional<RegisteredFontFile> registerFontFileOnce(const QString& path)
+{
+    auto& table = registrations();
+    const auto known = table.constFind(path);
+    if (known != table.constEnd())
+        return *known;
+
+    ++registrationCount();
+    std::optional<RegisteredFontFile> outcome;
+    const int id = QFontDatabase::addApplicationFont(path);
+    const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty()) {
+        printLine(QStringLiteral("Failed to register font: ") + path);
+    } else {
+        const QRawFont raw(path, 14);
+        outcome = RegisteredFontFile { path, families.first(), raw.isValid() ? raw.styleName() : QString() };
+    }
+    table.insert(path, outcome);
+    return outcome;
+}
+
+std::optional<RegisteredFontFile> registerInstalledFont(const QString& fileName)
+{
+    const std::optional<QString> path = resolveFontFile(fileName);
+    if (!path)
+        return std::nullopt;
+    return registerFontFileOnce(*path);
+}
+
+int fontFileRegistrationCount()
+{
+    return registrationCount();
+}

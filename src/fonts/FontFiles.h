@@ -1,0 +1,34 @@
+#pragma once
+
+// Finding and registering the file behind a catalogue row. A row resolves to
+// <share>/fonts/<file name> (.ttf, .otf, .woff2 or .woff) when a packager
+// put one there, else to the file its table names, else to nothing: the row
+// is not installed. Each file is registered with the font database once per
+// run; a file that can't be read as a font counts as not installed.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct RegisteredFontFile {
+    QString path;
+    // The family and style the font database reports for the file; they can
+    // differ from the table's family ("Allerta" / "Stencil").
+    QString family;
+    QString style;
+};
+
+// The folder the npm font packages are installed in.
+QString fontPackageDirectory();
+
+// The file behind `fileName`, or nothing when neither source has one.
+std::optional<QString> resolveFontFile(const QString& fileName);
+
+// Registers `path` once per run; nothing when it is not a readable font.
+std::optional<RegisteredFontFile> registerFontFileOnce(const QString& path);
+
+// Resolves and registers the row `fileName`; nothing when it is not installed.
+std::optional<RegisteredFontFile> registerInstalledFont(const QString& fileName);
+
+// How many files have been handed to the font database in this run.
+int fontFileRegistrationCount();

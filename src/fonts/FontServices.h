@@ -1,0 +1,7 @@
+#pragma once
+
+// Plugs the fonts, graphics and export parts into the editor: the font
+// family and graphics panels, the export sheet, the editor's shipped-font
+// resolver, the canvas page's font list, and the toast for a font that
+// failed to load. Called once at launch, before any editor exists.
+void installFontServices();

@@ -1,0 +1,124 @@
+#include "fonts/TextFontFamilySheet.h"
+
+#include "core/Localization.h"
+#include "core/Log.h"
+#include "core/RxBus.h"
+#include "editor/EditLogoViewModel.h"
+#include "editor/EditorEvents.h"
+#include "fonts/FontCatalogue.h"
+#include "fonts/FontFiles.h"
+#include "fonts/FontItem.h"
+#include "fonts/FontSheetEvents.h"
+#include "globals/AppGlobals.h"
+#include "model/JsonFieldWriter.h"
+
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int listPadding = 10;
+
+FontItem::Entry entryFor(const ResourceFontListModelDataFontList& font)
+{
+    FontItem::Entry entry { font.fontName, font.fontFamily, font.url, font.isLocal, true, QFont(font.fontFamily) };
+    if (font.isLocal == 0)
+        return entry;
+    // A shipped font is drawn in the family and style the font database
+    // reports for its file, which can differ from the catalogue's family.
+    const std::optional<RegisteredFontFile> file = registerInstalledFont(font.fontName);
+    entry.installed = file.has_value();
+    if (file) {
+        entry.font = QFont(file->family);
+        if (!file->style.isEmpty())
+            entry.font.setStyleName(file->style);
+    }
+    return entry;
+}
+
+} // namespace
+
+TextFontFamilySheet::TextFontFamilySheet(EditLogoViewModel& model, QWidget* parent)
+    : SidePanelFrame(localized(QStringLiteral("Font")), parent)
+    , m_list(new QWidget(this))
+    , m_listLayout(new QVBoxLayout(m_list))
+{
+    m_listLayout->setContentsMargins(0, listPadding, 0, listPadding);
+    m_listLayout->setSpacing(0);
+    m_listLayout->addStretch(1);
+    setBody(m_list);
+
+    CanvasTextModel text = model.canvasTextModel();
+    nlohmann::json described = nlohmann::json::object();
+    JsonFieldWriter writer(described);
+    CanvasTextModel::fields(text, writer);
+    printLine(QStringLiteral("canvasTextModel = ") + QString::fromStdString(described.dump()));
+    m_selectFontName = text.fontFamily;
+
+    subscribeEvent<FontSelectEvent::SelectChangeEvent>(
+        this, [this](const FontSelectEvent::SelectChangeEvent& event) { setSelectFontName(event.fontName); });
+    subscribeEvent<EditFontEvent::TextFontFamilyDownloadSuccessEvent>(
+        this, [this](const EditFontEvent::TextFontFamilyDownloadSuccessEvent& event) {
+            for (FontItem* row : m_rows) {
+                if (row->entry().name == event.fontName)
+                    row->setLoading(false);
+            }
+        });
+    subscribeEvent<EditFontEvent::TextFontFamilyDownloadFailEvent>(
+        this, [this](const EditFontEvent::TextFontFamilyDownloadFailEvent& event) {
+            restoreSelectionAfterFailure(event.fontName);
+        });
+    connect(&FontCatalogue::shared(), &FontCatalogue::catalogueChanged, this, &TextFontFamilySheet::rebuildRows);
+    connect(this, &SidePanelFrame::closeClicked, this, &TextFontFamilySheet::close);
+    rebuildRows();
+}
+
+void TextFontFamilySheet::rebuildRows()
+{
+    qDeleteAll(m_rows);
+    m_rows.clear();
+    int position = 0;
+    for (const ResourceFontListModelDatas& group : FontUtils::globalFontModel().data) {
+        for (const ResourceFontListModelDataFontList& font : group.fontList) {
+            auto* row = new FontItem(entryFor(font), m_list);
+            row->setSelectedRow(row->entry().name == m_selectFontName);
+            connect(row, &FontItem::clicked, this, [this, row] { clickRow(row); });
+            m_listLayout->insertWidget(position++, row);
+            m_rows.append(row);
+        }
+    }
+}
+
+void TextFontFamilySheet::clickRow(FontItem* row)
+{
+    const FontItem::Entry& entry = row->entry();
+    if (m_selectFontName == entry.name || !entry.installed)
+        return;
+    if (entry.isLocal != 0) {
+        RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { entry.family, entry.name, false });
+        RxBus::shared().post(FontSelectEvent::SelectChangeEvent { entry.family });
+    } else {
+        m_selectionBeforeDownload = m_selectFontName;
+        RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadEvent { entry.family, entry.name, entry.url });
+    }
+    setSelectFontName(entry.name);
+}
+
+void TextFontFamilySheet::setSelectFontName(const QString& name)
+{
+    m_selectFontName = name;
+    for (FontItem* row : m_rows)
+        row->setSelectedRow(row->entry().name == name);
+}
+
+void TextFontFamilySheet::restoreSelectionAfterFailure(const QString& fontName)
+{
+    if (fontName.isEmpty() || m_selectFontName != fontName)
+        return;
+    setSelectFontName(m_selectionBeforeDownload);
+}
+
+void TextFontFamilySheet::close()
+{
+    slideOut(static_cast<int>(sheetActionDelay * 1000),
+        [] { RxBus::shared().post(EditFontEvent::ShowTextFontFamilySheetEvent {}); });
+}

@@ -1,0 +1,133 @@
+// Fonts and the export against the real canvas page.
+
+#include "canvas/CanvasEvents.h"
+#include "canvas/CanvasPageFixture.h"
+#include "canvas/CanvasScripts.h"
+#include "core/ExportFolder.h"
+#include "core/RxBus.h"
+#include "fonts/ExportFlow.h"
+#include "fonts/FontCatalogue.h"
+#include "support/StandinHarness.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FontPageTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(page().isReady()) << "the canvas page never posted pageReady";
+        ASSERT_TRUE(page().loadSvg(sampleDesignSvg()));
+        m_text = js(QStringLiteral("tessalyCanvas.getObjects().findIndex(o => o.type === 'i-text')")).toInt();
+        page().select(m_text);
+        page().settle();
+    }
+
+    static CanvasPage& page() { return CanvasPage::instance(); }
+    static QVariant js(const QString& expression) { return page().evaluate(expression); }
+    double textWidth() { return js(QStringLiteral("tessalyCanvas.getObjects()[%1].width").arg(m_text)).toDouble(); }
+    QString textFamily()
+    {
+        return js(QStringLiteral("tessalyCanvas.getObjects()[%1].fontFamily").arg(m_text)).toString();
+    }
+    // Asks the page to load `location` under `family`; the name of its answer.
+    QString loadFont(const QString& family, const QString& location)
+    {
+        const std::size_t from = page().mark();
+        page().controller().evaluate(CanvasScripts::loadFont(family, location));
+        for (int i = 0; i < 200; ++i) {
+            if (!page().messagesSince(from, QStringLiteral("loadFontSuccess")).empty())
+                return QStringLiteral("loadFontSuccess");
+            if (!page().messagesSince(from, QStringLiteral("loadFontFail")).empty())
+                return QStringLiteral("loadFontFail");
+            pumpEvents(50);
+        }
+        return {};
+    }
+
+    int m_text = -1;
+};
+
+TEST_F(FontPageTest, AnInstalledFontLoadsAndChangesTheText)
+{
+    const QString lato = FontUtils::registerLocalFontReturningPath(QStringLiteral("Lato"));
+    ASSERT_FALSE(lato.isEmpty()) << "the npm font packages are not installed (scripts/setup)";
+    const double before = textWidth();
+    ASSERT_EQ(loadFont(QStringLiteral("Lato"), lato), QStringLiteral("loadFontSuccess"));
+    page().controller().evaluate(CanvasScripts::setTextFontFamily(QStringLiteral("Lato")));
+    page().settle();
+    EXPECT_TRUE(waitUntil([&] { return textFamily() == QLatin1String("Lato") && textWidth() != before; }));
+
+    // The latin file brings its latin-ext sibling as a second face of the family.
+    EXPECT_TRUE(waitUntil([&] {
+        return js(QStringLiteral("[...document.fonts].filter(f => f.family.replace(/\"/g, '') === 'Lato'"
+                                 " && f.status === 'loaded').length"))
+                   .toInt()
+            == 2;
+    }));
+}
+
+TEST_F(FontPageTest, TheCjkCollectionOfTheSourceHanRowsLoads)
+{
+    const QString path = FontUtils::registerLocalFontReturningPath(QStringLiteral("SourceHanSansCN"));
+    ASSERT_FALSE(path.isEmpty());
+    EXPECT_EQ(loadFont(QStringLiteral("SourceHanSansCN"), path), QStringLiteral("loadFontSuccess"));
+}
+
+TEST_F(FontPageTest, AServerFontLoadsFromItsUrlAndAFailureIsPosted)
+{
+    StandinHarness harness;
+    const QString base = QString::fromStdString(harness.server().baseUrl());
+    EXPECT_EQ(loadFont(QStringLiteral("DejaVu Sans Mono"), base + QStringLiteral("/static/fonts/DejaVuSansMono.ttf")),
+        QStringLiteral("loadFontSuccess"));
+
+    rx::DisposeBag bag;
+    std::vector<EditFontEvent::TextFontFamilyDownloadFailEvent> failures;
+    subscribeEvent<EditFontEvent::TextFontFamilyDownloadFailEvent>(
+        bag, [&](const auto& event) { failures.push_back(event); });
+    harness.server().setFault("/static/fonts/DejaVuSerif-Bold.ttf", standin::Fault::Http500);
+    page().controller().setPendingFontName(QStringLiteral("Broken Serif"), QStringLiteral("DejaVu Serif Bold"));
+    EXPECT_EQ(loadFont(QStringLiteral("Broken Serif"), base + QStringLiteral("/static/fonts/DejaVuSerif-Bold.ttf")),
+        QStringLiteral("loadFontFail"));
+    EXPECT_EQ(loadFont(QStringLiteral("Empty"), QString()), QStringLiteral("loadFontFail"));
+    ASSERT_EQ(failures.size(), 2u);
+    EXPECT_EQ(failures[0].family, QStringLiteral("Broken Serif"));
+    EXPECT_EQ(failures[0].fontName, QStringLiteral("DejaVu Serif Bold"));
+    EXPECT_TRUE(failures[1].fontName.isEmpty());
+}
+
+TEST_F(FontPageTest, TheExportWritesTheDesignAsSvgAndA1024Png)
+{
+    QTemporaryDir home;
+    const QByteArray previous = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    setExportFolderOpener([](const QString&) {});
+
+    ExportFlow flow([](const QString& script) { page().controller().evaluate(script); });
+    QSignalSpy finished(&flow, &ExportFlow::finished);
+    flow.start();
+    ASSERT_TRUE(waitForSignals(finished, 1, 15000));
+    EXPECT_TRUE(finished.first().at(0).toBool());
+
+    const QDir tessaly(QDir(home.path()).filePath(QStringLiteral("Documents/Tessaly")));
+    const QStringList svgs = QDir(tessaly.filePath(QStringLiteral("SVG"))).entryList(QDir::Files);
+    const QStringList pngs = QDir(tessaly.filePath(QStringLiteral("PNG"))).entryList(QDir::Files);
+    ASSERT_EQ(svgs.size(), 1);
+    ASSERT_EQ(pngs.size(), 1);
+    QFile svgFile(tessaly.filePath(QStringLiteral("SVG/") + svgs.first()));
+    ASSERT_TRUE(svgFile.open(QIODevice::ReadOnly));
+    const QByteArray svg = svgFile.readAll();
+    EXPECT_TRUE(QSvgRenderer(svg).isValid());
+    EXPECT_TRUE(svg.contains("Tessaly"));
+    const QImage png(tessaly.filePath(QStringLiteral("PNG/") + pngs.first()));
+    EXPECT_EQ(png.size(), QSize(1024, 1024));
+    qputenv("HOME", previous);
+}
+
+} // namespace
