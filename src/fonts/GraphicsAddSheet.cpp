@@ -19,7 +19,7 @@ constexpr int rowSpacing = 16;
 } // namespace
 
 GraphicsAddSheet::GraphicsAddSheet(QWidget* parent)
-    : SidePanelFrame(localized(QStringLiteral("Add")), parent)
+    : SidePanelFrame(EditorPanel::GraphicsAdd, { QStringLiteral("Add"), 10, 0, closeDelayMilliseconds }, 0, parent)
     , m_grid(new QWidget(this))
     , m_gridLayout(new QGridLayout(m_grid))
 {
@@ -27,13 +27,10 @@ GraphicsAddSheet::GraphicsAddSheet(QWidget* parent)
     m_gridLayout->setHorizontalSpacing(0);
     m_gridLayout->setVerticalSpacing(rowSpacing);
     m_gridLayout->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    setBody(m_grid);
+    m_scroll = setScrollingBody(m_grid);
     scrollArea()->viewport()->installEventFilter(this);
     m_grid->installEventFilter(this);
     connect(scrollArea()->verticalScrollBar(), &QScrollBar::valueChanged, this, &GraphicsAddSheet::loadCellsInView);
-    connect(this, &SidePanelFrame::closeClicked, this, [this] {
-        slideOut(closeDelayMilliseconds, [] { RxBus::shared().post(EditGraphicsEvent::ShowGraphicsAddSheet {}); });
-    });
 
     // Replies that arrive after the panel has closed are dropped with it.
     getResourceShape([this](const ResourceShapeModel& catalogue) { showCatalogue(catalogue); }, [] {}, this);

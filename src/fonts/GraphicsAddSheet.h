@@ -5,7 +5,7 @@
 // their thumbnails in a four-column grid. A tap hands the graphic to the
 // editor.
 
-#include "fonts/SidePanelFrame.h"
+#include "editor/sheets/SidePanelFrame.h"
 #include "model/ResourceImagesModel.h"
 #include "model/ResourceShapeModel.h"
 
@@ -13,6 +13,7 @@
 
 class ImageButtonForGraphicsAdd;
 class QGridLayout;
+class QScrollArea;
 
 class GraphicsAddSheet : public SidePanelFrame {
     Q_OBJECT
@@ -26,6 +27,7 @@ public:
     const ResourceShapeModel& resourceShapeModel() const { return m_resourceShapeModel; }
     const ResourceImagesModel& resourceImagesModel() const { return m_resourceImagesModel; }
     const QList<ImageButtonForGraphicsAdd*>& cells() const { return m_cells; }
+    QScrollArea* scrollArea() const { return m_scroll; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,6 +40,7 @@ private:
 
     QWidget* m_grid;
     QGridLayout* m_gridLayout;
+    QScrollArea* m_scroll;
     QList<ImageButtonForGraphicsAdd*> m_cells;
     QString m_selectedTab;
     ResourceShapeModel m_resourceShapeModel;

@@ -38,14 +38,14 @@ FontItem::Entry entryFor(const ResourceFontListModelDataFontList& font)
 } // namespace
 
 TextFontFamilySheet::TextFontFamilySheet(EditLogoViewModel& model, QWidget* parent)
-    : SidePanelFrame(localized(QStringLiteral("Font")), parent)
+    : SidePanelFrame(EditorPanel::TextFontFamily, { QStringLiteral("Font") }, 0, parent)
     , m_list(new QWidget(this))
     , m_listLayout(new QVBoxLayout(m_list))
 {
     m_listLayout->setContentsMargins(0, listPadding, 0, listPadding);
     m_listLayout->setSpacing(0);
     m_listLayout->addStretch(1);
-    setBody(m_list);
+    setScrollingBody(m_list);
 
     CanvasTextModel text = model.canvasTextModel();
     nlohmann::json described = nlohmann::json::object();
@@ -68,7 +68,6 @@ TextFontFamilySheet::TextFontFamilySheet(EditLogoViewModel& model, QWidget* pare
             restoreSelectionAfterFailure(event.fontName);
         });
     connect(&FontCatalogue::shared(), &FontCatalogue::catalogueChanged, this, &TextFontFamilySheet::rebuildRows);
-    connect(this, &SidePanelFrame::closeClicked, this, &TextFontFamilySheet::close);
     rebuildRows();
 }
 
@@ -117,8 +116,3 @@ void TextFontFamilySheet::restoreSelectionAfterFailure(const QString& fontName)
     setSelectFontName(m_selectionBeforeDownload);
 }
 
-void TextFontFamilySheet::close()
-{
-    slideOut(static_cast<int>(sheetActionDelay * 1000),
-        [] { RxBus::shared().post(EditFontEvent::ShowTextFontFamilySheetEvent {}); });
-}

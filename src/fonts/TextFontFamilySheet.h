@@ -4,7 +4,7 @@
 // lists the font catalogue, one row per font drawn in that font, and posts
 // the events on which the editor applies or loads the font.
 
-#include "fonts/SidePanelFrame.h"
+#include "editor/sheets/SidePanelFrame.h"
 
 #include <QList>
 #include <QString>
@@ -26,7 +26,6 @@ private:
     void clickRow(FontItem* row);
     void setSelectFontName(const QString& name);
     void restoreSelectionAfterFailure(const QString& fontName);
-    void close();
 
     QWidget* m_list;
     QVBoxLayout* m_listLayout;

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <cmath>
 #include <numbers>
 
@@ -38,6 +40,7 @@ double SidePanelFrame::springProgress(double fraction)
 SidePanelFrame::SidePanelFrame(EditorPanel panel, const Header& header, int bodyHeight, QWidget* parent)
     : QWidget(parent)
     , m_panel(panel)
+    , m_closeDelay(header.closeDelay)
     , m_bodyHeight(bodyHeight)
     , m_content(new QWidget(this))
     , m_header(new QWidget(m_content))
@@ -87,7 +90,23 @@ void SidePanelFrame::closeSheet()
     m_isShowSheet = false;
     slideTo(SheetStyle::panelWidth);
     const EditorPanel panel = m_panel;
-    QTimer::singleShot(closeDelayMs, this, [panel] { postShowEvent(panel); });
+    QTimer::singleShot(m_closeDelay, this, [panel] { postShowEvent(panel); });
+}
+
+QScrollArea* SidePanelFrame::setScrollingBody(QWidget* content)
+{
+    auto* scroll = new QScrollArea(m_body);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    SheetStyle::fillBackground(scroll->viewport(), SheetStyle::panelBackground);
+    SheetStyle::fillBackground(content, SheetStyle::panelBackground);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(m_body);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    return scroll;
 }
 
 void SidePanelFrame::showEvent(QShowEvent* event)
