@@ -2,11 +2,13 @@
 // launch in the delegate and run until the quit decision ends the run.
 
 #include "app/AppDelegate.h"
+#include "app/SoftwareRenderingPath.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    SoftwareRenderingPath::applyBeforeApplication();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));
