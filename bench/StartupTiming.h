@@ -24,10 +24,17 @@ namespace startup_timing {
 
 inline constexpr const char* shownLine = "Main window shown after ";
 
-// The floor: a window of the main window's size that paints once, reports and quits.
+// The floor: a window of the main window's size that paints once, reports
+// and quits (or stays open when asked to).
 class BareWindow : public QWidget {
 public:
-    BareWindow() { setFixedSize(900, 616); }
+    enum Ending { QuitWhenShown, StayOpen };
+
+    explicit BareWindow(Ending ending = QuitWhenShown)
+        : m_ending(ending)
+    {
+        setFixedSize(900, 616);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -36,14 +43,16 @@ protected:
         if (m_painted)
             return;
         m_painted = true;
-        QTimer::singleShot(0, this, [] {
+        QTimer::singleShot(0, this, [this] {
             std::printf("%s%lld ms\n", shownLine, static_cast<long long>(ProcessStartClock::elapsedMilliseconds()));
             std::fflush(stdout);
-            QCoreApplication::quit();
+            if (m_ending == QuitWhenShown)
+                QCoreApplication::quit();
         });
     }
 
 private:
+    Ending m_ending;
     bool m_painted = false;
 };
 
