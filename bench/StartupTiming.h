@@ -14,18 +14,27 @@
 #include <QProcessEnvironment>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace startup_timing {
 
 inline constexpr const char* shownLine = "Main window shown after ";
 
-// The floor: a window of the main window's size that paints once, reports and quits.
+// The floor: a window of the main window's size that paints once, reports
+// and quits (or stays open when asked to).
 class BareWindow : public QWidget {
 public:
-    BareWindow() { setFixedSize(900, 616); }
+    enum Ending { QuitWhenShown, StayOpen };
+
+    explicit BareWindow(Ending ending = QuitWhenShown)
+        : m_ending(ending)
+    {
+        setFixedSize(900, 616);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -34,14 +43,16 @@ protected:
         if (m_painted)
             return;
         m_painted = true;
-        QTimer::singleShot(0, this, [] {
+        QTimer::singleShot(0, this, [this] {
             std::printf("%s%lld ms\n", shownLine, static_cast<long long>(ProcessStartClock::elapsedMilliseconds()));
             std::fflush(stdout);
-            QCoreApplication::quit();
+            if (m_ending == QuitWhenShown)
+                QCoreApplication::quit();
         });
     }
 
 private:
+    Ending m_ending;
     bool m_painted = false;
 };
 
@@ -95,6 +106,47 @@ inline void measure(benchmark::State& state, const QString& program, const QStri
         reportedTotal += reported;
     }
     state.counters["reported_ms"] = benchmark::Counter(reportedTotal / double(state.iterations()));
+}
+
+// One program start: what to run, with which arguments and environment.
+struct Launch {
+    QString program;
+    QStringList arguments;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+};
+
+inline double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// Starts `measured` and `floor` in turn each iteration, so both see the same
+// machine, and reports the medians of the first-paint figures each process
+// gave of itself and their ratio. The iteration time is the measured one.
+inline void measureAgainstFloor(benchmark::State& state, const Launch& measured, const Launch& floor)
+{
+    std::vector<double> measuredMs;
+    std::vector<double> floorMs;
+    for (auto _ : state) {
+        double floorReported = 0;
+        double reported = 0;
+        if (timeToFirstPaint(floor.program, floor.arguments, floor.environment, floorReported) < 0
+            || timeToFirstPaint(measured.program, measured.arguments, measured.environment, reported) < 0) {
+            state.SkipWithError("a program never reported its first paint");
+            return;
+        }
+        state.SetIterationTime(reported / 1000.0);
+        measuredMs.push_back(reported);
+        floorMs.push_back(floorReported);
+    }
+    const double floorMedian = median(floorMs);
+    state.counters["median_ms"] = median(measuredMs);
+    state.counters["floor_ms"] = floorMedian;
+    state.counters["ratio"] = floorMedian > 0 ? median(measuredMs) / floorMedian : 0;
 }
 
 } // namespace startup_timing

@@ -1,20 +1,39 @@
 // The canvas page in Qt WebEngine: time from loadSvgBase64 to
-// "svgLoadSuccess" for a typical and a large design, and the 1024 × 1024
-// PNG export. Run under QT_QPA_PLATFORM=offscreen.
+// "svgLoadSuccess" for a typical and a large design, the 1024 × 1024 PNG
+// export, and the editor's open (from the open to the design drawn), warm and
+// cold, each as a ratio to a bare QWebEngineView loading a page with the same
+// design, measured in turn in the same run. The program takes the rendering
+// path the application takes on this machine (QT_XCB_GL_INTEGRATION=xcb_glx
+// keeps GL integration on). Runs offscreen unless QT_QPA_PLATFORM says
+// otherwise (xcb under xvfb-run gives the figures a user sees).
 
+#include "app/EditLogoWindow.h"
+#include "app/SoftwareRenderingPath.h"
 #include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
+#include "standin/StandinServer.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
 #include <QThread>
+#include <QWebEngineView>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
 std::unique_ptr<WebViewViewController> g_controller;
 QStringList g_messages;
+QString g_programPath;
+constexpr const char* coldEditorFlag = "--cold-editor-open";
+constexpr const char* coldBareViewFlag = "--cold-bare-view";
+constexpr const char* openedLine = "opened after ";
 
 bool waitForMessage(const QString& name, int timeoutMs = 30000)
 {
@@ -87,9 +106,141 @@ void exportPng1024(benchmark::State& state)
     }
 }
 
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+void reportAgainstFloor(benchmark::State& state, const std::vector<double>& measured, const std::vector<double>& floor)
+{
+    state.counters["median_ms"] = median(measured);
+    state.counters["floor_ms"] = median(floor);
+    state.counters["ratio"] = median(floor) > 0 ? median(measured) / median(floor) : 0;
+}
+
+// The floor: a bare view loading a page that shows the design.
+QString bareDesignPage()
+{
+    return QStringLiteral("<html><body style='margin:0;background:#1e1e1e'>") + typicalDesign()
+        + QStringLiteral("</body></html>");
+}
+
+// Loads the design page into `view`; milliseconds until it finished, or -1.
+double bareViewLoad(QWebEngineView& view)
+{
+    bool finished = false;
+    const QMetaObject::Connection connection
+        = QObject::connect(&view, &QWebEngineView::loadFinished, [&](bool) { finished = true; });
+    QElapsedTimer clock;
+    clock.start();
+    view.setHtml(bareDesignPage());
+    QDeadlineTimer deadline(30000);
+    while (!finished && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QObject::disconnect(connection);
+    return finished ? double(clock.nsecsElapsed()) / 1e6 : -1;
+}
+
+// Opens the design in the editor window; milliseconds until it is drawn, or -1.
+double editorOpen(qint64 itemId)
+{
+    bool drawn = false;
+    const QMetaObject::Connection connection
+        = QObject::connect(&sharedWebViewController(), &WebViewViewController::scriptMessageReceived,
+            [&](const QString& name, const QString&) { drawn = drawn || name == QLatin1String("svgLoadSuccess"); });
+    QElapsedTimer clock;
+    clock.start();
+    showEditLogoWindow(itemId, typicalDesign(), false);
+    QDeadlineTimer deadline(30000);
+    while (!drawn && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    QObject::disconnect(connection);
+    return drawn ? double(clock.nsecsElapsed()) / 1e6 : -1;
+}
+
+void editorOpenWarm(benchmark::State& state)
+{
+    QWebEngineView bare;
+    bare.setFixedSize(460, 460);
+    bare.show();
+    // Both have opened once before the first measured round.
+    if (bareViewLoad(bare) < 0 || editorOpen(1) < 0) {
+        state.SkipWithError("the first open did not finish");
+        return;
+    }
+    std::vector<double> measured;
+    std::vector<double> floor;
+    qint64 itemId = 2;
+    for (auto _ : state) {
+        const double floorMs = bareViewLoad(bare);
+        const double openMs = editorOpen(itemId++);
+        if (floorMs < 0 || openMs < 0) {
+            state.SkipWithError("an open did not finish");
+            return;
+        }
+        state.SetIterationTime(openMs / 1000.0);
+        measured.push_back(openMs);
+        floor.push_back(floorMs);
+    }
+    reportAgainstFloor(state, measured, floor);
+}
+
+// Runs this program in one of its cold-open modes; the figure it printed, or -1.
+double coldOpen(const char* flag)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(g_programPath, { QString::fromLatin1(flag) });
+    if (!process.waitForFinished(60000))
+        return -1;
+    const QByteArray output = process.readAllStandardOutput();
+    const qsizetype at = output.indexOf(openedLine);
+    if (at < 0)
+        return -1;
+    return output.mid(at + qsizetype(std::strlen(openedLine))).split(' ').value(0).toDouble();
+}
+
+void editorOpenCold(benchmark::State& state)
+{
+    std::vector<double> measured;
+    std::vector<double> floor;
+    for (auto _ : state) {
+        const double floorMs = coldOpen(coldBareViewFlag);
+        const double openMs = coldOpen(coldEditorFlag);
+        if (floorMs < 0 || openMs < 0) {
+            state.SkipWithError("a cold open did not finish");
+            return;
+        }
+        state.SetIterationTime(openMs / 1000.0);
+        measured.push_back(openMs);
+        floor.push_back(floorMs);
+    }
+    reportAgainstFloor(state, measured, floor);
+}
+
+BENCHMARK(editorOpenWarm)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(editorOpenCold)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(loadTypicalDesign)->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(loadLargeDesign)->Arg(300)->Arg(600)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(exportPng1024)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// One cold open in a fresh process: prints "opened after N ms" and ends.
+int runColdOpen(const char* flag)
+{
+    double elapsed = -1;
+    if (std::strcmp(flag, coldEditorFlag) == 0) {
+        elapsed = editorOpen(1);
+    } else {
+        QWebEngineView bare;
+        bare.setFixedSize(460, 460);
+        bare.show();
+        elapsed = bareViewLoad(bare);
+    }
+    std::printf("%s%.1f ms\n", openedLine, elapsed);
+    std::fflush(stdout);
+    return elapsed < 0 ? 1 : 0;
+}
 
 } // namespace
 
@@ -99,8 +250,18 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
+    // The editor asks the server for its background pictures.
+    standin::StandinServer server;
+    if (server.start(0) < 0)
+        return 1;
+    qputenv("TESSALY_API_BASE", QByteArray::fromStdString(server.apiBase()));
+    qputenv("TESSALY_WEB_BASE", QByteArray::fromStdString(server.baseUrl()));
+    SoftwareRenderingPath::applyBeforeApplication();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    if (argc > 1 && (std::strcmp(argv[1], coldEditorFlag) == 0 || std::strcmp(argv[1], coldBareViewFlag) == 0))
+        return runColdOpen(argv[1]);
+    g_programPath = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
 
     g_controller = std::make_unique<WebViewViewController>();
     bool ready = false;

@@ -1,9 +1,12 @@
 // Time from process start to the main window's first paint, for the
-// application against the stand-in server, beside a bare window of the same
-// size in a program that loads Qt WebEngine as the application does (its
-// start-up then sets up a shared GL context). bench_startup_floor gives the
-// bare window without Qt WebEngine.
-// Run under a display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
+// application against the stand-in server, as a ratio to the floor: the bare
+// window of bench_startup_floor (a program that does not load Qt WebEngine),
+// started in turn with the application in the same run. The application runs
+// on the path it picks for this machine, and once more with GL integration
+// forced on (a user's setting the application leaves alone), so both sides of
+// the software path are measured; a bare window in a program that loads Qt
+// WebEngine as the application does is given beside them.
+// Run under a display (xvfb-run).
 
 #include "StartupTiming.h"
 #include "standin/StandinServer.h"
@@ -16,14 +19,21 @@ namespace {
 constexpr const char* webEngineWindowFlag = "--bare-window-with-web-engine";
 QString programPath;
 QString tessalyPath;
+QString floorPath;
+
+startup_timing::Launch floorLaunch()
+{
+    return { floorPath, { QStringLiteral("--bare-window") } };
+}
 
 void BM_BareQtWindowWithWebEngine(benchmark::State& state)
 {
-    startup_timing::measure(state, programPath, { QString::fromLatin1(webEngineWindowFlag) });
+    startup_timing::measureAgainstFloor(
+        state, { programPath, { QString::fromLatin1(webEngineWindowFlag) } }, floorLaunch());
 }
-BENCHMARK(BM_BareQtWindowWithWebEngine)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_BareQtWindowWithWebEngine)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
-void BM_TessalyMainWindow(benchmark::State& state)
+void measureTessaly(benchmark::State& state, bool forceGlIntegration)
 {
     standin::StandinServer server;
     if (server.start(0) < 0) {
@@ -34,9 +44,22 @@ void BM_TessalyMainWindow(benchmark::State& state)
     environment.insert(QStringLiteral("TESSALY_API_BASE"), QString::fromStdString(server.apiBase()));
     environment.insert(QStringLiteral("TESSALY_UPDATE_BASE"), QString::fromStdString(server.updateBase()));
     environment.insert(QStringLiteral("TESSALY_WEB_BASE"), QString::fromStdString(server.baseUrl()));
-    startup_timing::measure(state, tessalyPath, {}, environment);
+    if (forceGlIntegration)
+        environment.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("xcb_glx"));
+    startup_timing::measureAgainstFloor(state, { tessalyPath, {}, environment }, floorLaunch());
 }
-BENCHMARK(BM_TessalyMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_TessalyMainWindow(benchmark::State& state)
+{
+    measureTessaly(state, false);
+}
+BENCHMARK(BM_TessalyMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+void BM_TessalyMainWindowWithGlIntegration(benchmark::State& state)
+{
+    measureTessaly(state, true);
+}
+BENCHMARK(BM_TessalyMainWindowWithGlIntegration)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 
@@ -49,7 +72,9 @@ int main(int argc, char** argv)
         return startup_timing::runBareWindow(argc, argv);
     }
     programPath = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
-    tessalyPath = QFileInfo(programPath).absolutePath() + QStringLiteral("/tessaly");
+    const QString binDirectory = QFileInfo(programPath).absolutePath();
+    tessalyPath = binDirectory + QStringLiteral("/tessaly");
+    floorPath = binDirectory + QStringLiteral("/bench_startup_floor");
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -37,7 +37,6 @@ void AppDelegate::applicationDidFinishLaunching()
 {
     DarkAppearance::apply();
     createStatusMenu();
-    createStatusBarItem();
 
     // Closing a window never ends the run by itself; quitting is decided here.
     QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -100,7 +99,9 @@ void AppDelegate::setUpMainWindow()
     m_window->installEventFilter(this);
     connect(m_window.get(), &ContentView::firstPainted, this, [this] {
         printLine(QStringLiteral("Main window shown after %1 ms").arg(ProcessStartClock::elapsedMilliseconds()));
-        // The store is opened once the window is up, so it never holds up the first paint.
+        // The tray and the store come once the window is up, so neither holds up the first paint.
+        if (!m_statusBarItem)
+            createStatusBarItem();
         if (!m_persistence)
             m_persistence = &PersistenceController::shared();
     });

@@ -51,6 +51,7 @@ void ContentView::paintEvent(QPaintEvent* event)
     m_painted = true;
     QTimer::singleShot(0, this, [this] {
         Q_EMIT firstPainted();
+        m_rightTab->buildRemainingPages();
         m_startupWork->run();
     });
 }

@@ -1,6 +1,9 @@
 #include "app/EditLogoWindow.h"
 
+#include "canvas/WebViewViewController.h"
 #include "core/ColorUtilities.h"
+#include "editor/CanvasHost.h"
+#include "editor/CanvasStage.h"
 #include "editor/EditLogoView.h"
 #include "globals/AppGlobals.h"
 #include "globals/WindowController.h"
@@ -16,9 +19,10 @@ QSize contentSize()
     return QSize(static_cast<int>(editWindowWidth), static_cast<int>(editWindowHeight) - 28);
 }
 
-QWidget* makeEditorArea(const QString& svg, qint64 itemId, bool fromMyDesignsView)
+EditLogoView* makeEditorArea(const QString& svg, qint64 itemId, bool fromMyDesignsView, CanvasStage* stage)
 {
-    auto* view = new EditLogoView(svg, itemId, windowController(), fromMyDesignsView);
+    auto* view = new EditLogoView(
+        svg, itemId, windowController(), fromMyDesignsView, WebView { &sharedWebViewController(), stage });
     view->setFixedSize(contentSize());
     return view;
 }
@@ -46,6 +50,8 @@ QMainWindow* editLogoWindow()
     QPalette background = window->palette();
     background.setColor(QPalette::Window, Color(0x1E1E1E));
     window->setPalette(background);
+    // The canvas view lives here, above whichever editor is open, for the run.
+    new CanvasStage(sharedWebViewController(), window);
     // Kept for the whole run, and removed while the application object still
     // exists so that the editor inside it shuts down in order.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, [] { delete window; });
@@ -74,10 +80,15 @@ void replaceEditor(qint64 itemId, const QString& svg, bool fromMyDesignsView)
     WindowController* controller = windowController();
     QMainWindow* window = editLogoWindow();
 
-    // The previous editor goes first: it hands the shared canvas view back to
-    // its controller and drops its subscriptions before the next one is built.
+    auto* stage = window->findChild<CanvasStage*>();
+    stage->holdCanvas();
+
+    // The previous editor goes first: it drops its subscriptions and its
+    // covers over the canvas before the next one is built around the canvas.
     delete window->takeCentralWidget();
-    window->setCentralWidget(makeEditorArea(editorSvg, itemId, fromMyDesignsView));
+    EditLogoView* editor = makeEditorArea(editorSvg, itemId, fromMyDesignsView, stage);
+    window->setCentralWidget(editor);
+    stage->coverArea(editor->canvasHost());
 
     centreOnScreen(window);
     controller->setWindow(window);

@@ -2,7 +2,8 @@
 
 // The editor window: one top-level window, created on the first open and
 // reused for every design after it. Each open puts a fresh editor view in
-// it; the shared canvas view outlives every editor view.
+// it; the shared canvas view stays in one place in the window for the run
+// and every editor view is built around it.
 
 #include <QString>
 #include <QtGlobal>

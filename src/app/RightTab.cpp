@@ -9,6 +9,7 @@
 
 #include <QPalette>
 #include <QStackedLayout>
+#include <algorithm>
 
 namespace {
 // Stack order: Discovery, AI logo, picture to logo, My Design, settings.
@@ -30,11 +31,7 @@ RightTab::RightTab(PageSelection* selectIndex, QWidget* parent)
     // hides nor re-shows a page, so none reloads because of it.
     m_stack = new QStackedLayout(this);
     m_stack->setStackingMode(QStackedLayout::StackAll);
-    for (int index : stackOrder) {
-        auto* frame = new PageFrame(MainPages::makePage(index, nullptr), this);
-        m_stack->addWidget(frame);
-        m_frames.insert(index, frame);
-    }
+    // Only the selected page is built before the window first paints.
     showPage(m_selection->index());
     connect(m_selection, &PageSelection::indexChanged, this, &RightTab::showPage);
 
@@ -44,10 +41,28 @@ RightTab::RightTab(PageSelection* selectIndex, QWidget* parent)
         [this](const GeneratingViewEventBus::ToMyDesignPageEvent&) { m_selection->setIndex(PageSelection::MyDesign); });
 }
 
-QWidget* RightTab::page(int index) const
+void RightTab::buildRemainingPages()
 {
-    PageFrame* frame = m_frames.value(index);
-    return frame ? frame->page() : nullptr;
+    for (int index : stackOrder)
+        frame(index);
+}
+
+PageFrame* RightTab::frame(int index)
+{
+    if (PageFrame* built = m_frames.value(index))
+        return built;
+    if (std::find(std::begin(stackOrder), std::end(stackOrder), index) == std::end(stackOrder))
+        return nullptr;
+    auto* built = new PageFrame(MainPages::makePage(index, nullptr), this);
+    m_stack->addWidget(built);
+    m_frames.insert(index, built);
+    return built;
+}
+
+QWidget* RightTab::page(int index)
+{
+    PageFrame* built = frame(index);
+    return built ? built->page() : nullptr;
 }
 
 int RightTab::visiblePageIndex() const
@@ -57,6 +72,6 @@ int RightTab::visiblePageIndex() const
 
 void RightTab::showPage(int index)
 {
-    if (PageFrame* frame = m_frames.value(index))
-        m_stack->setCurrentWidget(frame);
+    if (PageFrame* shown = frame(index))
+        m_stack->setCurrentWidget(shown);
 }

@@ -7,8 +7,9 @@ class PageFrame;
 class PageSelection;
 class QStackedLayout;
 
-// The page area of the main window. All five pages are built once and kept
-// alive; selecting a page only brings it to the front, so every page keeps
+// The page area of the main window. The selected page is built with the
+// window and the others once it has painted (or when first asked for); each
+// is built once and kept alive; selecting a page only brings it to the front, so every page keeps
 // its state across switches. Two bus events switch pages from elsewhere:
 // "add a design" selects the AI logo page, a newly saved design My Design.
 class RightTab : public QWidget {
@@ -16,13 +17,17 @@ class RightTab : public QWidget {
 public:
     explicit RightTab(PageSelection* selectIndex, QWidget* parent = nullptr);
 
-    // The page built for a page index (its content, without the frame).
-    QWidget* page(int index) const;
+    // The page for a page index (its content, without the frame), built if
+    // it is not yet.
+    QWidget* page(int index);
+    // Builds the pages not built yet; the window calls it after its first paint.
+    void buildRemainingPages();
     // The index of the page in front.
     int visiblePageIndex() const;
 
 private:
     void showPage(int index);
+    PageFrame* frame(int index);
 
     PageSelection* m_selection;
     QStackedLayout* m_stack;

@@ -1,12 +1,17 @@
 // The application's entry point: set up the application object, finish the
-// launch in the delegate and run until the quit decision ends the run.
+// launch in the delegate and run until the quit decision ends the run; then
+// end the process at once.
 
 #include "app/AppDelegate.h"
+#include "app/SoftwareRenderingPath.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
+    SoftwareRenderingPath::applyBeforeApplication();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));
@@ -16,5 +21,12 @@ int main(int argc, char** argv)
 
     AppDelegate delegate;
     delegate.applicationDidFinishLaunching();
-    return app.exec();
+    const int exitCode = app.exec();
+    // Nothing is left to keep once the loop ends: the quit decision settled
+    // unsaved work first, files and the store are written as they change, and
+    // the web views went on aboutToQuit. Taking the windows and the
+    // application object down would only wait for the media pipelines and the
+    // web engine to shut down (a second or more), so the process ends here.
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
 }

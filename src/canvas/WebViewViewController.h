@@ -23,7 +23,9 @@ public:
 
     // The 460 × 460 web view, created and loaded on the first call. The
     // controller owns it: a host re-parents it in and must call
-    // setParent(nullptr) on it before the host is destroyed.
+    // setParent(nullptr) on it before the host is destroyed, unless the host
+    // keeps it for the whole run (the editor window's stage does). Each
+    // re-parent recreates the view's rendering surface.
     QWidget* view();
     bool isViewLoaded() const { return m_view != nullptr; }
     bool isPageReady() const { return m_queue.isReady(); }

@@ -6,19 +6,24 @@
 #include "editor/LoadingOverlay.h"
 #include "globals/AppGlobals.h"
 
-CanvasHost::CanvasHost(EditLogoViewModel& model, QWidget* parent)
+CanvasHost::CanvasHost(EditLogoViewModel& model, QWidget* parent, QWidget* stage)
     : QWidget(parent)
     , m_model(model)
     , m_canvasView(model.canvas().view())
-    , m_loadingOverlay(new LoadingOverlay(this))
-    , m_failView(new LoadSvgFailView([this] { m_model.retryLoad(); }, [] {}, this))
 {
+    QWidget* cover = stage ? stage : this;
+    m_loadingOverlay = new LoadingOverlay(cover);
+    m_failView = new LoadSvgFailView([this] { m_model.retryLoad(); }, [] {}, cover);
+
     const QSize canvasSize(static_cast<int>(canvasWidth), static_cast<int>(canvasHeight));
     setFixedSize(canvasSize);
-    m_canvasView->setParent(this);
-    m_canvasView->setGeometry(QRect(QPoint(0, 0), canvasSize));
-    m_canvasView->show();
-    m_loadingOverlay->setGeometry(rect());
+    if (!stage) {
+        m_canvasView->setParent(this);
+        m_canvasView->setGeometry(QRect(QPoint(0, 0), canvasSize));
+        m_canvasView->show();
+        m_canvasView->lower();
+    }
+    m_loadingOverlay->setGeometry(QRect(QPoint(0, 0), canvasSize));
     m_failView->move(0, 0);
 
     connect(&model, &EditLogoViewModel::busyChanged, m_loadingOverlay, &LoadingOverlay::setActive);
@@ -34,6 +39,19 @@ CanvasHost::CanvasHost(EditLogoViewModel& model, QWidget* parent)
 CanvasHost::~CanvasHost()
 {
     detachCanvas();
+    // On a stage they lie outside this widget and would outlive it.
+    delete m_loadingOverlay.data();
+    delete m_failView.data();
+}
+
+LoadingOverlay* CanvasHost::loadingOverlay() const
+{
+    return m_loadingOverlay;
+}
+
+LoadSvgFailView* CanvasHost::failView() const
+{
+    return m_failView;
 }
 
 void CanvasHost::detachCanvas()

@@ -39,7 +39,7 @@ EditLogoView::EditLogoView(QString svg, qint64 itemId, WindowController* windowC
     , m_textBar(new EditBar(m_editBars))
     , m_graphicsBar(new EditBar(m_editBars))
     , m_backgroundBar(new EditBar(m_editBars))
-    , m_canvasHost(new CanvasHost(*m_model, this))
+    , m_canvasHost(new CanvasHost(*m_model, this, webview.host))
     , m_fontSheets(EditorPanelHost::fontEditSheetView(*m_model, this))
     , m_graphicsSheets(EditorPanelHost::graphicsEditSheetView(*m_model, this))
     , m_backgroundSheets(EditorPanelHost::backgroundEditSheetView(*m_model, this))

@@ -4,8 +4,10 @@
 #include "app/EditLogoWindow.h"
 
 #include "canvas/WebViewViewController.h"
+#include "editor/CanvasHost.h"
 #include "editor/EditLogoView.h"
 #include "editor/EditorTestSupport.h"
+#include "editor/LoadingOverlay.h"
 #include "globals/AppGlobals.h"
 #include "globals/WindowController.h"
 
@@ -62,17 +64,41 @@ TEST_F(EditLogoWindowTest, EachOpenReplacesTheEditorView)
     EXPECT_EQ(editLogoWindow()->centralWidget()->size(), QSize(1060, 632));
 }
 
-TEST_F(EditLogoWindowTest, SharedCanvasViewOutlivesEachEditorView)
+// Counts the times a widget is given another parent.
+class ParentChanges : public QObject {
+public:
+    explicit ParentChanges(QObject* watched) { watched->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == QEvent::ParentChange;
+        return false;
+    }
+};
+
+TEST_F(EditLogoWindowTest, SharedCanvasViewStaysInOnePlaceWhileEditorsComeAndGo)
 {
     showEditLogoWindow(4, QStringLiteral("<svg/>"), false);
     QPointer<QWidget> canvas = sharedWebViewController().view();
     ASSERT_TRUE(canvas);
+    ParentChanges moves(canvas);
 
     showEditLogoWindow(5, QStringLiteral("<svg/>"), false);
+    editLogoWindow()->hide();
+    showEditLogoWindow(6, QStringLiteral("<svg/>"), true);
     ASSERT_TRUE(canvas);
     EXPECT_EQ(sharedWebViewController().view(), canvas.data());
-    // It now sits in the new editor view.
-    EXPECT_TRUE(editLogoWindow()->centralWidget()->isAncestorOf(canvas));
+    EXPECT_EQ(moves.count, 0);
+    EXPECT_TRUE(editLogoWindow()->isAncestorOf(canvas));
+    // It lies over the open editor's canvas area, under that editor's cover.
+    auto* editor = qobject_cast<EditLogoView*>(editLogoWindow()->centralWidget());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(canvas->mapTo(editLogoWindow(), QPoint()), editor->canvasHost()->mapTo(editLogoWindow(), QPoint()));
+    LoadingOverlay* cover = editor->canvasHost()->loadingOverlay();
+    ASSERT_TRUE(cover->isActive());
+    EXPECT_EQ(editLogoWindow()->childAt(cover->mapTo(editLogoWindow(), cover->rect().center())), cover);
 }
 
 TEST_F(EditLogoWindowTest, HandsTheDesignToTheEditorGlobals)

@@ -3,6 +3,7 @@
 #include "app/ContentView.h"
 #include "app/LeftTab.h"
 #include "app/LeftTabItem.h"
+#include "app/PageFrame.h"
 #include "app/PageSelection.h"
 #include "app/RightTab.h"
 #include "app/SettingView.h"
@@ -71,6 +72,15 @@ TEST_F(MainWindowTest, PagesAreBuiltOnceAndKeptAcrossSwitches)
         view.selection()->setIndex(index);
     for (int index = 0; index < 5; ++index)
         EXPECT_EQ(view.rightTab()->page(index), pages[index]);
+}
+
+TEST_F(MainWindowTest, HiddenPagesAreBuiltOnlyAfterTheFirstPaint)
+{
+    const auto builtPages = [this] { return view.rightTab()->findChildren<PageFrame*>().size(); };
+    EXPECT_EQ(builtPages(), 1);
+    view.show();
+    ASSERT_TRUE(waitUntil([&] { return builtPages() == 5; }));
+    EXPECT_EQ(view.rightTab()->visiblePageIndex(), PageSelection::Discovery);
 }
 
 TEST_F(MainWindowTest, BusEventsSwitchPages)
