@@ -343,7 +343,7 @@ void StandinServer::clearRequests()
 
 std::optional<std::string> StandinServer::designSvg(const std::string& uuid, const std::string& itemId) const
 {
-    const int id = std::atoi(itemId.c_str());
+    const long long id = itemId.size() > 18 ? 0 : std::atoll(itemId.c_str());
     return id > 0 ? m_impl->m_designs.svg(uuid, id) : std::nullopt;
 }
 
