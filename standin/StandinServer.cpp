@@ -152,6 +152,9 @@ int StandinServer::Impl::start(int port)
     server->new_task_queue = [] { return new httplib::ThreadPool(48); };
     server->set_keep_alive_max_count(100);
     server->set_default_headers({ { "Access-Control-Allow-Origin", "*" } });
+    // A reply goes out in several writes; without this each keep-alive
+    // request waits for the client's delayed acknowledgement.
+    server->set_tcp_nodelay(true);
     // Without SO_REUSEPORT, so a second server cannot silently share a port that is in use.
     server->set_socket_options([](int socket) {
         const int yes = 1;
