@@ -1,5 +1,5 @@
-// The bytes as the body of a successful reply, decoded into every reply
-// model through the client's own mapping (the function its decode task runs).
+// The bytes as the body of a successful reply, decoded into one of the reply
+// models through the client's own mapping (the function its decode task runs).
 
 #include "FuzzEnvironment.h"
 #include "api/ResponseMapper.h"
@@ -23,10 +23,17 @@
 
 namespace {
 
-template <class... Models> void decodeAll(const APIResponse& response)
+template <class Model> void decode(const APIResponse& response)
 {
-    (mapModel<Models>(response), ...);
+    mapModel<Model>(response);
 }
+
+// In the order the last byte of an input names them.
+constexpr void (*decoders[])(const APIResponse&) = { decode<AiMakeModel>, decode<BindUserModel>,
+    decode<CheckUpdateModel>, decode<DesignListModel>, decode<DetailsListModel>, decode<DiscorysModel>,
+    decode<FreeAiGetModel>, decode<GetConfigModel>, decode<ResourceBgModel>, decode<ResourceFontListModel>,
+    decode<ResourceImagesModel>, decode<ResourceShapeModel>, decode<SaveLogoModel>, decode<Step1Model>,
+    decode<Step2Model>, decode<Step3Model>, decode<UploadPicModel> };
 
 } // namespace
 
@@ -36,15 +43,16 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     return 0;
 }
 
+// The last byte names the model; the bytes before it are the reply body.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    if (size == 0)
+        return 0;
     APIResponse response;
     response.statusCode = 200;
-    response.data = QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    response.data = QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size - 1));
     response.requestURL = QUrl(QStringLiteral("http://127.0.0.1:1/index.php/fuzz"));
     response.requestMethod = "POST";
-    decodeAll<AiMakeModel, BindUserModel, CheckUpdateModel, DesignListModel, DetailsListModel, DiscorysModel,
-        FreeAiGetModel, GetConfigModel, ResourceBgModel, ResourceFontListModel, ResourceImagesModel, ResourceShapeModel,
-        SaveLogoModel, Step1Model, Step2Model, Step3Model, UploadPicModel>(response);
+    decoders[data[size - 1] % std::size(decoders)](response);
     return 0;
 }

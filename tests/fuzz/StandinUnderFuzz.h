@@ -15,7 +15,7 @@ class StandinUnderFuzz {
 public:
     static StandinUnderFuzz& shared();
 
-    // Call once per input: gives the server, started afresh every few thousand inputs.
+    // Call once per input: gives the server, started afresh every thousand inputs.
     standin::StandinServer& serverForNextInput();
     // A keep-alive client of the current server.
     httplib::Client& client() { return *m_client; }
