@@ -171,6 +171,8 @@ TEST(OffMainThread, RecordsDecodeSafelyOnManyThreadsAtOnce)
         });
     }
     done.acquire(tasks);
+    // The last task may still be unlocking `mutex` and leaving `done`, both on this stack.
+    QThreadPool::globalInstance()->waitForDone();
     testing::internal::GetCapturedStdout();
 
     EXPECT_EQ(ids.size(), tasks * recordsPerTask * 2) << "every record gets its own identity";
