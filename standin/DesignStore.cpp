@@ -118,6 +118,7 @@ void DesignStore::load()
         readText(j, "uuid", user.uuid);
         for (const auto& item : j["items"]) {
             std::optional<DesignRecord> record = item.is_object() ? fromJson(item) : std::nullopt;
+            // The largest id leaves no id for the next design.
             if (!record || record->id == std::numeric_limits<long long>::max())
                 continue;
             m_nextId = std::max(m_nextId, record->id + 1);
