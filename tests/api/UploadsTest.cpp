@@ -188,7 +188,8 @@ TEST_F(Uploads, RejectedRepliesAndLostConnectionsReportFailure)
     server().clearReplies();
 
     APIProvider::shared().setTimeout(std::chrono::milliseconds(400));
-    for (Fault fault : { Fault::NotJson, Fault::Http500, Fault::Drop, Fault::Delay }) {
+    for (Fault fault :
+        { Fault::NotJson, Fault::Http500, Fault::Http403, Fault::WrongTypes, Fault::Drop, Fault::Delay }) {
         SCOPED_TRACE(static_cast<int>(fault));
         server().setFault(saveLogoPath, fault, 2000);
         EXPECT_EQ(save(QStringLiteral("1"), unicodeSvg, QStringLiteral("template")), std::vector<bool> { false });
