@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <functional>
 #include <httplib.h>
+#include <utility>
 
 namespace standin {
 
@@ -228,7 +229,7 @@ Reply ApiHandlers::templateDetails(const RouteRequest& request) const
 
 Reply ApiHandlers::designDetails(const RouteRequest& request) const
 {
-    const auto record = m_designs.design(request.uuid(), static_cast<int>(request.integer("item_id").value_or(0)));
+    const auto record = m_designs.design(request.uuid(), request.integer("item_id").value_or(0));
     if (!record)
         return Reply::json(withReason(1, "design not found", json::object()));
     json similar = json::array();
@@ -247,7 +248,7 @@ Reply ApiHandlers::designDetails(const RouteRequest& request) const
 Reply ApiHandlers::deleteDesign(const RouteRequest& request) const
 {
     const auto id = request.integer("item_id");
-    if (!id || !m_designs.remove(request.uuid(), static_cast<int>(*id)))
+    if (!id || !m_designs.remove(request.uuid(), *id))
         return Reply::json(withReason(1, "design not found", json::object()));
     return Reply::json(withReason(0, "success", json::object()));
 }
@@ -271,15 +272,17 @@ Reply ApiHandlers::saveLogoFile(const RouteRequest& request) const
         return fail(5, "the file is not an SVG document");
 
     const std::string from = formField(http, "from");
-    const long long itemId = std::atoll(formField(http, "item_id").c_str());
+    const long long itemId = request.integer("item_id").value_or(0);
     std::optional<DesignRecord> stored;
-    if (from == "design" && m_designs.design(uuid, static_cast<int>(itemId))) {
-        stored = m_designs.replaceSvg(uuid, static_cast<int>(itemId), *svg);
+    if (from == "design" && m_designs.design(uuid, itemId)) {
+        stored = m_designs.replaceSvg(uuid, itemId, *svg);
     } else {
         DesignRecord record;
         record.origin = "upload";
         record.title = "Untitled design";
-        if (const TemplateInfo* info = m_catalog.templateById(static_cast<int>(itemId)); info && from == "template") {
+        const TemplateInfo* info
+            = std::in_range<int>(itemId) ? m_catalog.templateById(static_cast<int>(itemId)) : nullptr;
+        if (info && from == "template") {
             record.origin = "template";
             record.title = info->name;
             record.hasTraits = true;

@@ -25,6 +25,11 @@ int toInt(const std::string& digits)
     return digits.size() > 9 ? -1 : std::atoi(digits.c_str());
 }
 
+long long toId(const std::string& digits)
+{
+    return digits.size() > 18 ? -1 : std::atoll(digits.c_str());
+}
+
 } // namespace
 
 AssetHandlers::AssetHandlers(const FixtureCatalog& catalog, const DesignStore& designs, PictureStore& pictures)
@@ -71,7 +76,7 @@ Reply AssetHandlers::templateFile(const RouteRequest& request)
 Reply AssetHandlers::designFile(const RouteRequest& request)
 {
     const std::string key = request.capture(1);
-    const int id = toInt(request.capture(2));
+    const long long id = toId(request.capture(2));
     // The revision is part of the address so a changed design gets new image addresses.
     return designAsset("d/" + key + "/" + std::to_string(id) + "/" + request.capture(3), request.capture(4),
         [this, key, id] { return m_designs.svgByUserKey(key, id); });

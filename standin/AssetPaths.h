@@ -12,7 +12,7 @@ public:
     {
         return "/static/templates/" + std::to_string(id) + "/" + file;
     }
-    static std::string designFile(const std::string& userKey, int id, int revision, const std::string& file)
+    static std::string designFile(const std::string& userKey, long long id, int revision, const std::string& file)
     {
         return "/static/designs/" + userKey + "/" + std::to_string(id) + "/" + std::to_string(revision) + "/" + file;
     }

@@ -6,9 +6,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <algorithm>
+#include <cstdint>
 #include <iostream>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <regex>
+#include <utility>
 
 namespace standin {
 
@@ -22,21 +25,52 @@ nlohmann::json toJson(const DesignRecord& r)
         { "ver", r.ver }, { "revision", r.revision }, { "created", r.created } };
 }
 
-DesignRecord fromJson(const nlohmann::json& j)
+// The stored lists are files on disk that may have been edited or written by
+// another version: a field of another type keeps its default.
+template <class Number> void readNumber(const nlohmann::json& j, const char* key, Number& field)
+{
+    const auto it = j.find(key);
+    if (it == j.end() || !it->is_number_integer())
+        return;
+    if (it->is_number_unsigned() && it->get<std::uint64_t>() > std::uint64_t(std::numeric_limits<long long>::max()))
+        return;
+    const auto value = it->get<long long>();
+    if (std::in_range<Number>(value))
+        field = static_cast<Number>(value);
+}
+
+void readText(const nlohmann::json& j, const char* key, std::string& field)
+{
+    const auto it = j.find(key);
+    if (it != j.end() && it->is_string())
+        field = it->get<std::string>();
+}
+
+void readFlag(const nlohmann::json& j, const char* key, bool& field)
+{
+    const auto it = j.find(key);
+    if (it != j.end() && it->is_boolean())
+        field = it->get<bool>();
+}
+
+// A record whose id is missing, of another type or not positive is skipped.
+std::optional<DesignRecord> fromJson(const nlohmann::json& j)
 {
     DesignRecord r;
-    r.id = j.value("id", 0);
-    r.title = j.value("title", "");
-    r.origin = j.value("origin", "");
-    r.hasTraits = j.value("hasTraits", false);
-    r.traits.industryId = j.value("industryId", 0);
-    r.traits.symbolId = j.value("symbolId", 0);
-    r.traits.designStyle = j.value("designStyle", 0);
-    r.traits.tone = j.value("tone", 0);
-    r.traits.palette = j.value("palette", 0);
-    r.ver = j.value("ver", "");
-    r.revision = j.value("revision", 1);
-    r.created = j.value("created", 0LL);
+    readNumber(j, "id", r.id);
+    if (r.id <= 0)
+        return std::nullopt;
+    readText(j, "title", r.title);
+    readText(j, "origin", r.origin);
+    readFlag(j, "hasTraits", r.hasTraits);
+    readNumber(j, "industryId", r.traits.industryId);
+    readNumber(j, "symbolId", r.traits.symbolId);
+    readNumber(j, "designStyle", r.traits.designStyle);
+    readNumber(j, "tone", r.traits.tone);
+    readNumber(j, "palette", r.traits.palette);
+    readText(j, "ver", r.ver);
+    readNumber(j, "revision", r.revision);
+    readNumber(j, "created", r.created);
     return r;
 }
 
@@ -62,7 +96,7 @@ std::string DesignStore::userFolder(const std::string& key) const
     return m_root + "/" + key;
 }
 
-std::string DesignStore::svgPath(const std::string& key, int id) const
+std::string DesignStore::svgPath(const std::string& key, long long id) const
 {
     return userFolder(key) + "/" + std::to_string(id) + ".svg";
 }
@@ -80,14 +114,15 @@ void DesignStore::load()
             std::cout << "standin: ignoring unreadable design list of " << key << std::endl;
             continue;
         }
-        User user;
-        user.uuid = j.value("uuid", key);
+        User user { key, {} };
+        readText(j, "uuid", user.uuid);
         for (const auto& item : j["items"]) {
-            if (!item.is_object())
+            std::optional<DesignRecord> record = item.is_object() ? fromJson(item) : std::nullopt;
+            // The largest id leaves no id for the next design.
+            if (!record || record->id == std::numeric_limits<long long>::max())
                 continue;
-            DesignRecord record = fromJson(item);
-            m_nextId = std::max(m_nextId, record.id + 1);
-            user.designs.push_back(std::move(record));
+            m_nextId = std::max(m_nextId, record->id + 1);
+            user.designs.push_back(std::move(*record));
         }
         m_users[key] = std::move(user);
     }
@@ -99,10 +134,13 @@ bool DesignStore::save(const std::string& key, const User& user) const
     for (const auto& record : user.designs)
         items.push_back(toJson(record));
     const nlohmann::json j = { { "uuid", user.uuid }, { "items", items } };
-    return FileUtil::writeWhole(userFolder(key) + "/designs.json", j.dump(2));
+    // A uuid or title that is not UTF-8 is kept with replacement characters;
+    // the folder name (the user key) still comes from the original bytes.
+    return FileUtil::writeWhole(
+        userFolder(key) + "/designs.json", j.dump(2, ' ', false, nlohmann::json::error_handler_t::replace));
 }
 
-const DesignRecord* DesignStore::find(const std::string& key, int id) const
+const DesignRecord* DesignStore::find(const std::string& key, long long id) const
 {
     const auto user = m_users.find(key);
     if (user == m_users.end())
@@ -119,19 +157,19 @@ std::vector<DesignRecord> DesignStore::designs(const std::string& uuid) const
     return user != m_users.end() ? user->second.designs : std::vector<DesignRecord> {};
 }
 
-std::optional<DesignRecord> DesignStore::design(const std::string& uuid, int id) const
+std::optional<DesignRecord> DesignStore::design(const std::string& uuid, long long id) const
 {
     std::lock_guard lock(m_mutex);
     const DesignRecord* record = find(userKey(uuid), id);
     return record ? std::optional<DesignRecord>(*record) : std::nullopt;
 }
 
-std::optional<std::string> DesignStore::svg(const std::string& uuid, int id) const
+std::optional<std::string> DesignStore::svg(const std::string& uuid, long long id) const
 {
     return svgByUserKey(userKey(uuid), id);
 }
 
-std::optional<std::string> DesignStore::svgByUserKey(const std::string& key, int id) const
+std::optional<std::string> DesignStore::svgByUserKey(const std::string& key, long long id) const
 {
     std::lock_guard lock(m_mutex);
     if (!find(key, id))
@@ -146,12 +184,20 @@ std::optional<DesignRecord> DesignStore::add(const std::string& uuid, DesignReco
     record.id = m_nextId;
     record.revision = 1;
     record.created = QDateTime::currentSecsSinceEpoch();
-    if (!FileUtil::writeWhole(svgPath(key, record.id), svg))
+    const std::string path = svgPath(key, record.id);
+    if (!FileUtil::writeWhole(path, svg))
         return std::nullopt;
     User user = m_users.count(key) ? m_users[key] : User { uuid, {} };
     user.designs.insert(user.designs.begin(), record);
-    if (!save(key, user)) {
-        QFile::remove(QString::fromStdString(svgPath(key, record.id)));
+    bool saved = false;
+    try {
+        saved = save(key, user);
+    } catch (...) {
+        QFile::remove(QString::fromStdString(path));
+        throw;
+    }
+    if (!saved) {
+        QFile::remove(QString::fromStdString(path));
         return std::nullopt;
     }
     m_users[key] = std::move(user);
@@ -159,7 +205,7 @@ std::optional<DesignRecord> DesignStore::add(const std::string& uuid, DesignReco
     return record;
 }
 
-std::optional<DesignRecord> DesignStore::replaceSvg(const std::string& uuid, int id, const std::string& svg)
+std::optional<DesignRecord> DesignStore::replaceSvg(const std::string& uuid, long long id, const std::string& svg)
 {
     std::lock_guard lock(m_mutex);
     const std::string key = userKey(uuid);
@@ -176,7 +222,7 @@ std::optional<DesignRecord> DesignStore::replaceSvg(const std::string& uuid, int
     return updated;
 }
 
-bool DesignStore::remove(const std::string& uuid, int id)
+bool DesignStore::remove(const std::string& uuid, long long id)
 {
     std::lock_guard lock(m_mutex);
     const std::string key = userKey(uuid);

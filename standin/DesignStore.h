@@ -11,7 +11,7 @@
 namespace standin {
 
 struct DesignRecord {
-    int id = 0;
+    long long id = 0;
     std::string title;
     // How the design came to be: "template", "ai", "picture" or "upload".
     std::string origin;
@@ -33,16 +33,16 @@ public:
     explicit DesignStore(std::string dataDirectory);
 
     std::vector<DesignRecord> designs(const std::string& uuid) const;
-    std::optional<DesignRecord> design(const std::string& uuid, int id) const;
-    std::optional<std::string> svg(const std::string& uuid, int id) const;
-    std::optional<std::string> svgByUserKey(const std::string& userKey, int id) const;
+    std::optional<DesignRecord> design(const std::string& uuid, long long id) const;
+    std::optional<std::string> svg(const std::string& uuid, long long id) const;
+    std::optional<std::string> svgByUserKey(const std::string& userKey, long long id) const;
 
     // Stores a new design first in the user's list, with a fresh id. Nothing
-    // changes when it cannot be written.
+    // changes, and no file is left behind, when it cannot be written.
     std::optional<DesignRecord> add(const std::string& uuid, DesignRecord record, const std::string& svg);
     // Replaces the SVG of an existing design; nothing when there is no such design or it cannot be written.
-    std::optional<DesignRecord> replaceSvg(const std::string& uuid, int id, const std::string& svg);
-    bool remove(const std::string& uuid, int id);
+    std::optional<DesignRecord> replaceSvg(const std::string& uuid, long long id, const std::string& svg);
+    bool remove(const std::string& uuid, long long id);
 
     // The folder name of a user: the uuid itself when it is a plain token,
     // else a digest of it, so no uuid can lead outside the data folder.
@@ -54,16 +54,18 @@ private:
         std::vector<DesignRecord> designs;
     };
 
+    // Reads every stored design list; fields of another type keep their
+    // defaults, and records without a usable id are skipped.
     void load();
     bool save(const std::string& key, const User& user) const;
     std::string userFolder(const std::string& key) const;
-    std::string svgPath(const std::string& key, int id) const;
-    const DesignRecord* find(const std::string& key, int id) const;
+    std::string svgPath(const std::string& key, long long id) const;
+    const DesignRecord* find(const std::string& key, long long id) const;
 
     std::string m_root;
     mutable std::mutex m_mutex;
     std::map<std::string, User> m_users;
-    int m_nextId = 100001;
+    long long m_nextId = 100001;
 };
 
 } // namespace standin

@@ -1,17 +1,32 @@
 #include "standin/RouteRequest.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace standin {
 
 namespace {
 
+// A number that no long long can hold (too large, infinite or NaN) reads as absent.
 std::optional<long long> asInteger(const nlohmann::json& value)
 {
+    if (value.is_number_unsigned()) {
+        const auto number = value.get<std::uint64_t>();
+        if (number > static_cast<std::uint64_t>(std::numeric_limits<long long>::max()))
+            return std::nullopt;
+        return static_cast<long long>(number);
+    }
     if (value.is_number_integer())
         return value.get<long long>();
-    if (value.is_number_float())
-        return static_cast<long long>(value.get<double>());
+    if (value.is_number_float()) {
+        // 2^63 is exact as a double; every finite double below it truncates into range.
+        const double number = std::trunc(value.get<double>());
+        if (!std::isfinite(number) || number < -0x1p63 || number >= 0x1p63)
+            return std::nullopt;
+        return static_cast<long long>(number);
+    }
     if (value.is_string()) {
         const std::string& text = value.get_ref<const std::string&>();
         long long result = 0;
@@ -32,8 +47,6 @@ std::string RouteRequest::text(const char* key) const
     const auto& value = body.at(key);
     if (value.is_string())
         return value.get<std::string>();
-    if (value.is_number_integer())
-        return std::to_string(value.get<long long>());
     if (value.is_number() || value.is_boolean())
         return value.dump();
     return {};

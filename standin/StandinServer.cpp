@@ -162,6 +162,9 @@ int StandinServer::Impl::start(int port)
     server->new_task_queue = [] { return new httplib::ThreadPool(48); };
     server->set_keep_alive_max_count(100);
     server->set_default_headers({ { "Access-Control-Allow-Origin", "*" } });
+    // A reply goes out in several writes; without this each keep-alive
+    // request waits for the client's delayed acknowledgement.
+    server->set_tcp_nodelay(true);
     // Without SO_REUSEPORT, so a second server cannot silently share a port that is in use.
     server->set_socket_options([](int socket) {
         const int yes = 1;
@@ -359,7 +362,7 @@ void StandinServer::clearRequests()
 
 std::optional<std::string> StandinServer::designSvg(const std::string& uuid, const std::string& itemId) const
 {
-    const int id = std::atoi(itemId.c_str());
+    const long long id = itemId.size() > 18 ? 0 : std::atoll(itemId.c_str());
     return id > 0 ? m_impl->m_designs.svg(uuid, id) : std::nullopt;
 }
 

@@ -169,12 +169,12 @@ TEST(OffMainThread, RecordsDecodeSafelyOnManyThreadsAtOnce)
                     ids.insert(id);
                 messages << localMessages;
             }
-            // Released only once the lock is dropped: the test's frame, mutex
-            // included, ends as soon as the last task is counted.
             done.release();
         });
     }
     done.acquire(tasks);
+    // The last task may still be leaving `done`, which lives on this stack.
+    QThreadPool::globalInstance()->waitForDone();
     testing::internal::GetCapturedStdout();
 
     EXPECT_EQ(ids.size(), tasks * recordsPerTask * 2) << "every record gets its own identity";

@@ -276,6 +276,19 @@ TEST_F(RequestFunctions, EveryOperationSucceedsAgainstTheStandIn)
     }
 }
 
+TEST_F(RequestFunctions, ADelayShorterThanTheTimeOutStillSucceeds)
+{
+    APIProvider::shared().setTimeout(std::chrono::milliseconds(4000));
+    const auto all = operations();
+    for (const Operation& operation : all)
+        server().setFault(operation.path, Fault::Delay, 300);
+    const auto outcomes = sendAll(all);
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        EXPECT_EQ(outcomes[i]->successes, 1) << all[i].name;
+        EXPECT_EQ(outcomes[i]->failures, 0) << all[i].name;
+    }
+}
+
 TEST_F(RequestFunctions, EachFailureModeEndsInTheFailureCallbackExactlyOnce)
 {
     APIProvider::shared().setTimeout(std::chrono::milliseconds(400));

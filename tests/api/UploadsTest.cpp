@@ -167,6 +167,20 @@ TEST_F(Uploads, SavingOneOfMyDesignsReplacesItsSvg)
     EXPECT_TRUE(leftoverFiles().isEmpty());
 }
 
+TEST_F(Uploads, AFailedSaveOfMyDesignLeavesTheServersCopyAsItWas)
+{
+    const std::string uuid = deviceUUID().toStdString();
+    ASSERT_EQ(save(QStringLiteral("1"), unicodeSvg, QStringLiteral("template")), std::vector<bool> { true });
+    const std::string id = server().designIds(uuid).front();
+    const QByteArray changed = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\"/>";
+    for (Fault fault : { Fault::Http500, Fault::Http403, Fault::NotJson, Fault::Drop }) {
+        SCOPED_TRACE(static_cast<int>(fault));
+        server().setFault(saveLogoPath, fault);
+        EXPECT_EQ(save(QString::fromStdString(id), changed, QStringLiteral("design")), std::vector<bool> { false });
+        EXPECT_EQ(server().designSvg(uuid, id), unicodeSvg.toStdString());
+    }
+}
+
 TEST_F(Uploads, RejectedRepliesAndLostConnectionsReportFailure)
 {
     const std::vector<std::pair<int, std::string>> replies {
@@ -188,7 +202,8 @@ TEST_F(Uploads, RejectedRepliesAndLostConnectionsReportFailure)
     server().clearReplies();
 
     APIProvider::shared().setTimeout(std::chrono::milliseconds(400));
-    for (Fault fault : { Fault::NotJson, Fault::Http500, Fault::Drop, Fault::Delay }) {
+    for (Fault fault :
+        { Fault::NotJson, Fault::Http500, Fault::Http403, Fault::WrongTypes, Fault::Drop, Fault::Delay }) {
         SCOPED_TRACE(static_cast<int>(fault));
         server().setFault(saveLogoPath, fault, 2000);
         EXPECT_EQ(save(QStringLiteral("1"), unicodeSvg, QStringLiteral("template")), std::vector<bool> { false });

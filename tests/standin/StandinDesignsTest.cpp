@@ -142,6 +142,73 @@ TEST(StandinDesigns, DesignsSurviveARestartAndDeletesPersist)
     EXPECT_EQ(last.size(), 3u);
 }
 
+TEST(StandinDesigns, UuidThatIsNotUtf8IsStoredAndSurvivesARestart)
+{
+    QTemporaryDir data;
+    const standin::Options options { data.path().toStdString(), 10 };
+    const std::string uuid = "dev\xff\xfe";
+    {
+        StandinServer server(options);
+        ASSERT_GT(server.start(0), 0);
+        ASSERT_EQ(statusOf(saveLogo(server, uuid, "1", "template", standin::Gzip::compress(nonAsciiSvg))), 0);
+    }
+    StandinServer server(options);
+    ASSERT_GT(server.start(0), 0);
+    const auto ids = server.designIds(uuid);
+    ASSERT_EQ(ids.size(), 1u);
+    EXPECT_EQ(server.designSvg(uuid, ids[0]), nonAsciiSvg);
+}
+
+TEST(StandinDesigns, UploadThatCannotBeListedLeavesNoFileBehind)
+{
+    QTemporaryDir data;
+    const QString folder = data.path() + "/designs/D";
+    // A folder where the list file should be makes writing the list fail.
+    ASSERT_TRUE(QDir().mkpath(folder + "/designs.json"));
+    StandinServer server(standin::Options { data.path().toStdString(), 10 });
+    ASSERT_GT(server.start(0), 0);
+
+    EXPECT_GT(statusOf(saveLogo(server, "D", "1", "template", standin::Gzip::compress(nonAsciiSvg))), 0);
+    EXPECT_TRUE(QDir(folder).entryList({ "*.svg" }, QDir::Files).isEmpty());
+    EXPECT_TRUE(server.designIds("D").empty());
+}
+
+TEST(StandinDesigns, StoredListOfWrongTypesLoadsWhatItCanAndIdsGrowPastInt)
+{
+    QTemporaryDir data;
+    const QString folder = data.path() + "/designs/D";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const nlohmann::json list = { { "uuid", 5 },
+        { "items",
+            { { { "id", 2147483647 }, { "title", 12 }, { "hasTraits", "yes" }, { "revision", "x" },
+                  { "industryId", 1e30 }, { "created", { 1 } } },
+                { { "id", "abc" } }, { { "id", 1.5 } }, { { "id", -4 } }, "not a record",
+                { { "title", "no id" } } } } };
+    QFile file(folder + "/designs.json");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(list.dump()));
+    file.close();
+    QFile svg(folder + "/2147483647.svg");
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write(nonAsciiSvg.data());
+    svg.close();
+
+    StandinServer server(standin::Options { data.path().toStdString(), 10 });
+    ASSERT_GT(server.start(0), 0);
+    EXPECT_EQ(server.designIds("D"), std::vector<std::string> { "2147483647" });
+
+    const auto saved = saveLogo(server, "D", "1", "template", standin::Gzip::compress(nonAsciiSvg));
+    ASSERT_EQ(statusOf(saved), 0);
+    const auto reply = nlohmann::json::parse(saved->body);
+    EXPECT_EQ(reply["data"]["item_id"], "2147483648");
+    StandinTestClient client(server);
+    const std::string svgUrl = reply["data"]["svg"];
+    const auto served = client.get(svgUrl.substr(svgUrl.find("/static/")));
+    ASSERT_TRUE(served);
+    EXPECT_EQ(served->status, 200);
+    EXPECT_EQ(served->body, nonAsciiSvg);
+}
+
 TEST(StandinDesigns, UuidsCannotLeadOutsideTheDataFolder)
 {
     QTemporaryDir data;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <limits>
 #include <optional>
 #include <tuple>
 
@@ -29,6 +30,20 @@ TEST(StandinParts, RouteRequestReadsNumbersAndNumericTextAlike)
     EXPECT_EQ(request.text("b"), "34");
     EXPECT_EQ(request.text("e"), "");
     EXPECT_EQ(request.url("/x"), "http://127.0.0.1:1/x");
+}
+
+TEST(StandinParts, RouteRequestReadsNumbersOutsideLongLongAsAbsent)
+{
+    const httplib::Request http;
+    const json body = { { "huge", 1e24 }, { "tiny", -1e24 }, { "unsigned", 18446744073709551615ull },
+        { "inf", std::numeric_limits<double>::infinity() }, { "nan", std::numeric_limits<double>::quiet_NaN() },
+        { "lowest", -9223372036854775807ll - 1 }, { "edge", -0x1p63 }, { "above", 0x1p63 } };
+    const standin::RouteRequest request { http, {}, body, "" };
+    for (const char* key : { "huge", "tiny", "unsigned", "inf", "nan", "above" })
+        EXPECT_FALSE(request.integer(key)) << key;
+    EXPECT_EQ(request.integer("lowest"), std::numeric_limits<long long>::min());
+    EXPECT_EQ(request.integer("edge"), std::numeric_limits<long long>::min());
+    EXPECT_EQ(request.text("unsigned"), "18446744073709551615");
 }
 
 TEST(StandinParts, WrongTypesLeavesNullsAndNonObjectsAlone)
