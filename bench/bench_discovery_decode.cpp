@@ -3,6 +3,7 @@
 // bytes as the floors. Run with --benchmark_enable_random_interleaving=true
 // to interleave the rounds on a shared machine.
 
+#include "MedianRatios.h"
 #include "api/ResponseMapper.h"
 #include "model/DiscorysModel.h"
 #include "model/JsonFieldReader.h"
@@ -148,44 +149,6 @@ BENCHMARK(DecodeThroughDocument)->Apply(sizes);
 BENCHMARK(DecodeFromText)->Apply(sizes);
 BENCHMARK(MapReply)->Apply(sizes);
 
-// Prints the usual table, then each decode's median as a ratio to both floors' medians.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter()
-        : benchmark::ConsoleReporter(benchmark::ConsoleReporter::OO_None)
-    {
-    }
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.aggregate_name == "median")
-                m_medians[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedRealTime();
-        }
-    }
-
-    void Finalize() override
-    {
-        std::ostream& out = GetOutputStream();
-        out << "\nmedian ratios to the floors on the same bytes\n";
-        for (const char* size : { "2000", "20000" }) {
-            const double qt = m_medians[std::string("QJsonDocumentParse/") + size];
-            const double nlohmann = m_medians[std::string("NlohmannParse/") + size];
-            for (const char* decode : { "DecodeThroughDocument", "DecodeFromText", "MapReply" }) {
-                const double time = m_medians[std::string(decode) + "/" + size];
-                if (qt > 0 && nlohmann > 0)
-                    out << decode << "/" << size << ": " << time / qt << "x QJsonDocument, " << time / nlohmann
-                        << "x nlohmann::json::parse\n";
-            }
-        }
-        ConsoleReporter::Finalize();
-    }
-
-private:
-    std::map<std::string, double> m_medians;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -199,7 +162,10 @@ int main(int argc, char** argv)
     if (!std::freopen("/dev/null", "w", stdout))
         return 1;
     std::ofstream report("/dev/fd/" + std::to_string(reportFd));
-    RatioReporter reporter;
+    MedianRatioReporter reporter({ "2000", "20000" },
+        { { "DecodeThroughDocument", "QJsonDocumentParse" }, { "DecodeThroughDocument", "NlohmannParse" },
+            { "DecodeFromText", "QJsonDocumentParse" }, { "DecodeFromText", "NlohmannParse" },
+            { "MapReply", "QJsonDocumentParse" }, { "MapReply", "NlohmannParse" } });
     reporter.SetOutputStream(&report);
     reporter.SetErrorStream(&report);
     benchmark::RunSpecifiedBenchmarks(&reporter);
