@@ -10,7 +10,8 @@
 #include <QString>
 
 // Industry of a design.
-template <class Family> struct TradeRecord {
+template <class Family>
+struct TradeRecord {
     QString id = RecordDefaults::freshUUID();
     QString trade;
 
@@ -24,7 +25,8 @@ template <class Family> struct TradeRecord {
 };
 
 // One keyword.
-template <class Family> struct KeywordRecord {
+template <class Family>
+struct KeywordRecord {
     QString id = RecordDefaults::freshUUID();
     QString word;
 
@@ -38,7 +40,8 @@ template <class Family> struct KeywordRecord {
 };
 
 // The keyword list, an object around the array.
-template <class Family> struct KeywordListRecord {
+template <class Family>
+struct KeywordListRecord {
     QString id = RecordDefaults::freshUUID();
     QList<KeywordRecord<Family>> keywords;
 
