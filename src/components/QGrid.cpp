@@ -68,11 +68,11 @@ void QGrid::setCells(int count, const CellBuilder& content)
         cell->deleteLater();
     }
     m_cells.clear();
+    m_builtBegin = m_builtEnd = 0;
 
     if (m_rowHeight) {
         m_builder = content;
         m_cells.resize(std::max(count, 0), nullptr);
-        m_builtBegin = m_builtEnd = 0;
         const int rows = GridGeometry::rowCount(int(m_cells.size()), landscapeColumns());
         m_content->setFixedHeight(int(std::ceil(
             2 * m_spacing.vPadding + rows * double(*m_rowHeight) + std::max(rows - 1, 0) * m_spacing.vSpacing)));
