@@ -101,19 +101,20 @@ void PageShowsTheList(benchmark::State& state)
     }
 }
 
+void rounds(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
 void sizes(benchmark::internal::Benchmark* benchmark)
 {
-    benchmark->Arg(100)
-        ->Arg(2000)
-        ->Arg(20000)
-        ->Unit(benchmark::kMillisecond)
-        ->UseRealTime()
-        ->Repetitions(5)
-        ->ReportAggregatesOnly(true);
+    rounds(benchmark->Arg(100)->Arg(2000)->Arg(20000));
 }
 
 BENCHMARK(ListLoadFloor)->Apply(sizes);
-BENCHMARK(EveryTileBuilt)->Apply(sizes);
+// Building every tile grows faster than the list: 20,000 tiles took 91 s a
+// round here, so that size is left out of the rounds.
+BENCHMARK(EveryTileBuilt)->Arg(100)->Arg(2000)->Apply(rounds);
 BENCHMARK(PageShowsTheList)->Apply(sizes);
 
 } // namespace
