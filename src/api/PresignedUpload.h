@@ -7,7 +7,8 @@
 // an address that is not http or https with a host, runs failure at once,
 // before any request). Each upload is sent at most once: a dropped
 // connection is not retried. The PNG upload encodes its image on a pool
-// thread first, so the window does not stall on a large picture.
+// thread first, so the window does not stall on a large picture. Call on
+// the main thread.
 
 #include <QByteArray>
 #include <QImage>
