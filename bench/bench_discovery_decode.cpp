@@ -1,13 +1,20 @@
-// Decoding a 20,000-template Discovery reply into DiscorysModel, beside a
-// plain QJsonDocument parse of the same bytes as the floor.
+// Decoding a Discovery reply of 2,000 and 20,000 templates into
+// DiscorysModel, beside QJsonDocument and nlohmann::json parsing the same
+// bytes as the floors. Run with --benchmark_enable_random_interleaving=true
+// to interleave the rounds on a shared machine.
 
+#include "MedianRatios.h"
+#include "api/ResponseMapper.h"
 #include "model/DiscorysModel.h"
 #include "model/JsonFieldReader.h"
+#include "model/JsonRecordDecoder.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <unistd.h>
@@ -44,71 +51,123 @@ QByteArray discoveryReply(int templateCount)
     }
     const nlohmann::json reply { { "status", 0 }, { "reason", "success" },
         { "data",
-            { { "page_no", 0 }, { "page_len", 20000 }, { "advertisement", nlohmann::json::array() },
+            { { "page_no", 0 }, { "page_len", templateCount }, { "advertisement", nlohmann::json::array() },
                 { "items", items } } } };
     const std::string text = reply.dump();
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-const QByteArray& replyBytes()
+const QByteArray& replyBytes(int templateCount)
 {
-    static const QByteArray bytes = discoveryReply(20000);
-    return bytes;
+    static std::map<int, QByteArray> replies;
+    auto [it, added] = replies.try_emplace(templateCount);
+    if (added)
+        it->second = discoveryReply(templateCount);
+    return it->second;
 }
 
-void QJsonDocumentParseFloor(benchmark::State& state)
+template <class Decode> void measure(benchmark::State& state, Decode decode)
 {
-    const QByteArray& bytes = replyBytes();
-    for (auto _ : state) {
+    const int templateCount = static_cast<int>(state.range(0));
+    const QByteArray& bytes = replyBytes(templateCount);
+    for (auto _ : state)
+        decode(bytes, state);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes.size());
+}
+
+void expectTemplates(const DiscorysModel& model, benchmark::State& state)
+{
+    if (model.data.items.size() != state.range(0))
+        state.SkipWithError("decoded the wrong number of templates");
+}
+
+// The floors: the two parsers building their documents from the same bytes.
+void QJsonDocumentParse(benchmark::State& state)
+{
+    measure(state, [](const QByteArray& bytes, benchmark::State&) {
         QJsonDocument document = QJsonDocument::fromJson(bytes);
         benchmark::DoNotOptimize(document);
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes.size());
+    });
 }
-BENCHMARK(QJsonDocumentParseFloor)->Unit(benchmark::kMillisecond);
 
-// The JSON parse alone, to show how the decode splits.
-void NlohmannParseOnly(benchmark::State& state)
+void NlohmannParse(benchmark::State& state)
 {
-    const QByteArray& bytes = replyBytes();
-    for (auto _ : state) {
+    measure(state, [](const QByteArray& bytes, benchmark::State&) {
         nlohmann::json json = nlohmann::json::parse(bytes.cbegin(), bytes.cend());
         benchmark::DoNotOptimize(json);
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes.size());
+    });
 }
-BENCHMARK(NlohmannParseOnly)->Unit(benchmark::kMillisecond);
 
-void DecodeDiscorysModel(benchmark::State& state)
+// The way replies decoded before: a parsed document, then the records from it.
+void DecodeThroughDocument(benchmark::State& state)
 {
-    const QByteArray& bytes = replyBytes();
-    for (auto _ : state) {
+    measure(state, [](const QByteArray& bytes, benchmark::State& state) {
         const nlohmann::json json = nlohmann::json::parse(bytes.cbegin(), bytes.cend());
-        DiscorysModel model = decodeRecord<DiscorysModel>(json);
-        benchmark::DoNotOptimize(model);
-        if (model.data.items.size() != 20000)
-            state.SkipWithError("decoded the wrong number of templates");
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes.size());
+        const DiscorysModel model = decodeRecord<DiscorysModel>(json);
+        expectTemplates(model, state);
+    });
 }
-BENCHMARK(DecodeDiscorysModel)->Unit(benchmark::kMillisecond);
+
+// The records straight from the text, as replies decode now.
+void DecodeFromText(benchmark::State& state)
+{
+    measure(state, [](const QByteArray& bytes, benchmark::State& state) {
+        const auto model = decodeRecordText<DiscorysModel>(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        if (!model)
+            state.SkipWithError("the reply did not decode");
+        else
+            expectTemplates(*model, state);
+    });
+}
+
+// The whole mapping of a reply: diagnostic lines, the checks and the decode.
+void MapReply(benchmark::State& state)
+{
+    measure(state, [](const QByteArray& bytes, benchmark::State& state) {
+        APIResponse response;
+        response.statusCode = 200;
+        response.data = bytes;
+        response.requestURL = QUrl(QStringLiteral("http://127.0.0.1:8787/index.php/logo2/Get_template_list"));
+        response.requestMethod = "POST";
+        const MoyaResult<DiscorysModel> result = mapModel<DiscorysModel>(response);
+        if (!result.isSuccess())
+            state.SkipWithError("the reply did not map");
+        else
+            expectTemplates(result.model(), state);
+    });
+}
+
+void sizes(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+}
+
+BENCHMARK(QJsonDocumentParse)->Apply(sizes);
+BENCHMARK(NlohmannParse)->Apply(sizes);
+BENCHMARK(DecodeThroughDocument)->Apply(sizes);
+BENCHMARK(DecodeFromText)->Apply(sizes);
+BENCHMARK(MapReply)->Apply(sizes);
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    // Every record built from its defaults prints an empty line; keep those
-    // out of the report, which goes to the original standard output.
+    // Decoding prints diagnostic lines and an empty line per record; keep
+    // those out of the report, which goes to the original standard output.
     std::fflush(stdout);
     const int reportFd = dup(STDOUT_FILENO);
     if (!std::freopen("/dev/null", "w", stdout))
         return 1;
     std::ofstream report("/dev/fd/" + std::to_string(reportFd));
-    benchmark::ConsoleReporter reporter(benchmark::ConsoleReporter::OO_None);
+    MedianRatioReporter reporter({ "2000", "20000" },
+        { { "DecodeThroughDocument", "QJsonDocumentParse" }, { "DecodeThroughDocument", "NlohmannParse" },
+            { "DecodeFromText", "QJsonDocumentParse" }, { "DecodeFromText", "NlohmannParse" },
+            { "MapReply", "QJsonDocumentParse" }, { "MapReply", "NlohmannParse" } });
     reporter.SetOutputStream(&report);
     reporter.SetErrorStream(&report);
-    std::fprintf(stderr, "reply size: %lld bytes\n", static_cast<long long>(replyBytes().size()));
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -1,6 +1,7 @@
 #include "api/PresignedUpload.h"
 
 #include "api/APIProvider.h"
+#include "api/OffMainThread.h"
 #include "api/StrictBase64.h"
 #include "core/Log.h"
 
@@ -19,13 +20,18 @@ bool isWebAddress(const QUrl& url)
         && !url.host().isEmpty();
 }
 
+void refuse(const QUrl& url, const std::function<void()>& failure)
+{
+    printLine(QStringLiteral("Refusing to upload to ") + url.toDisplayString());
+    if (failure)
+        failure();
+}
+
 void putBytes(const QUrl& url, const QByteArray& contentType, const QByteArray& bytes, std::function<void()> success,
     std::function<void()> failure, QObject* context)
 {
     if (!isWebAddress(url)) {
-        printLine(QStringLiteral("Refusing to upload to ") + url.toDisplayString());
-        if (failure)
-            failure();
+        refuse(url, failure);
         return;
     }
     auto failed = std::make_shared<std::function<void()>>(std::move(failure));
@@ -68,12 +74,27 @@ std::optional<QByteArray> pngDataOfImage(const QImage& image)
 void uploadPNGToPresignedURL(const QImage& image, const QUrl& url, std::function<void()> success,
     std::function<void()> failure, QObject* context)
 {
-    const std::optional<QByteArray> png = pngDataOfImage(image);
-    if (!png) {
+    if (image.isNull()) {
         failNow(failure);
         return;
     }
-    putBytes(url, QByteArrayLiteral("image/png"), *png, std::move(success), std::move(failure), context);
+    if (!isWebAddress(url)) {
+        refuse(url, failure);
+        return;
+    }
+    // Encoding a full-size picture takes a noticeable fraction of a second,
+    // so it runs on a pool thread; the upload starts back on the main thread,
+    // and not at all once the context is gone.
+    runOffMainThread<std::optional<QByteArray>>(
+        context, [image] { return pngDataOfImage(image); },
+        [url, success = std::move(success), failure = std::move(failure), context](
+            const std::optional<QByteArray>& png) {
+            if (!png) {
+                failNow(failure);
+                return;
+            }
+            putBytes(url, QByteArrayLiteral("image/png"), *png, success, failure, context);
+        });
 }
 
 void uploadSVGDataToPresignedURL(const QString& svgBase64, const QUrl& url, std::function<void()> success,

@@ -2,10 +2,13 @@
 
 // Uploads to a presigned address by HTTP PUT. Success runs exactly when the
 // server answered with status 200; any other status, or no reply at all,
-// runs failure. Both run on the main thread, exactly one per call (a
-// conversion failure, or an address that is not http or https with a host,
-// runs failure at once, before any request). Each upload is sent at most
-// once: a dropped connection is not retried.
+// runs failure. Both run on the main thread, exactly one per call, and
+// neither once `context` is destroyed (an empty image, undecodable text, or
+// an address that is not http or https with a host, runs failure at once,
+// before any request). Each upload is sent at most once: a dropped
+// connection is not retried. The PNG upload encodes its image on a pool
+// thread first, so the window does not stall on a large picture. Call on
+// the main thread.
 
 #include <QByteArray>
 #include <QImage>

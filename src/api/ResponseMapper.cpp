@@ -5,6 +5,7 @@
 #include "core/Log.h"
 
 #include <algorithm>
+#include <nlohmann/json.hpp>
 
 namespace ResponseMapper {
 
@@ -73,7 +74,7 @@ MoyaFailure dataInvalid()
     return MoyaFailure { -1, Configs::Const::dataInvalid };
 }
 
-std::variant<nlohmann::json, MoyaFailure> parseResponse(const APIResponse& response)
+std::optional<MoyaFailure> checkResponse(const APIResponse& response)
 {
     printRequestLines(response);
     if (response.statusCode < 200 || response.statusCode > 299)
@@ -81,18 +82,18 @@ std::variant<nlohmann::json, MoyaFailure> parseResponse(const APIResponse& respo
 
     printLine(QStringLiteral(" Response data = ") + shortenedForLog(QString::fromUtf8(response.data)));
 
-    nlohmann::json json = nlohmann::json::parse(response.data.cbegin(), response.data.cend(), nullptr, false);
-    if (json.is_discarded() || !(json.is_object() || json.is_array()))
-        return dataInvalid();
-
-    if (response.data.size() <= logEchoLimit && nestingDepth(response.data) <= indentedEchoDepthLimit) {
-        try {
-            printLine(QString::fromStdString(json.dump(2)));
-        } catch (const nlohmann::json::exception&) {
+    // Long or deep replies go straight to the decoder, which also judges them.
+    if (response.data.size() > logEchoLimit || nestingDepth(response.data) > indentedEchoDepthLimit)
+        return std::nullopt;
+    try {
+        const nlohmann::json json = nlohmann::json::parse(response.data.cbegin(), response.data.cend(), nullptr, false);
+        if (json.is_discarded() || !(json.is_object() || json.is_array()))
             return dataInvalid();
-        }
+        printLine(QString::fromStdString(json.dump(2)));
+    } catch (const nlohmann::json::exception&) {
+        return dataInvalid();
     }
-    return json;
+    return std::nullopt;
 }
 
 } // namespace ResponseMapper

@@ -6,18 +6,19 @@
 
 #include "api/APIResponse.h"
 #include "api/MoyaResult.h"
-#include "model/JsonFieldReader.h"
+#include "model/JsonRecordDecoder.h"
 
-#include <nlohmann/json.hpp>
-#include <variant>
+#include <optional>
+#include <string_view>
 
 namespace ResponseMapper {
 
 inline const QString serverAccessFailedText = QStringLiteral("服务器访问失败");
 
-// Checks the status, prints the diagnostic lines and parses the body. Gives
-// the parsed top-level object or array, or the failure.
-std::variant<nlohmann::json, MoyaFailure> parseResponse(const APIResponse& response);
+// Checks the status and prints the diagnostic lines, with the body indented
+// when it is short enough to echo. Gives the failure, or nothing when the
+// body is left to decode.
+std::optional<MoyaFailure> checkResponse(const APIResponse& response);
 
 MoyaFailure dataInvalid();
 
@@ -25,13 +26,13 @@ MoyaFailure dataInvalid();
 
 template <class T> MoyaResult<T> mapModel(const APIResponse& response)
 {
-    auto parsed = ResponseMapper::parseResponse(response);
-    if (auto* failure = std::get_if<MoyaFailure>(&parsed))
+    if (std::optional<MoyaFailure> failure = ResponseMapper::checkResponse(response))
         return MoyaResult<T>::failure(std::move(*failure));
-    const nlohmann::json& json = std::get<nlohmann::json>(parsed);
-    if (!json.is_object())
+    std::optional<T> model = decodeRecordText<T>(
+        std::string_view(response.data.constData(), static_cast<std::size_t>(response.data.size())));
+    if (!model)
         return MoyaResult<T>::failure(ResponseMapper::dataInvalid());
-    return MoyaResult<T>::success(decodeRecord<T>(json));
+    return MoyaResult<T>::success(std::move(*model));
 }
 
 // mapModel for the decode task: any exception on the way (memory exhausted

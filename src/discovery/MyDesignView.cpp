@@ -8,6 +8,7 @@
 #include "core/Localization.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
+#include "discovery/CardPainter.h"
 #include "discovery/DeleteView.h"
 #include "discovery/DiscoveryEvents.h"
 #include "discovery/LogoDetailView.h"
@@ -72,6 +73,8 @@ MyDesignView::MyDesignView(QWidget* parent)
     gridOptions.hPadding = 10;
     gridOptions.isScrollable = true;
     gridOptions.showScrollIndicators = false;
+    // A user may keep thousands of designs: only the tiles near the viewport exist.
+    gridOptions.uniformRowHeight = CardMetrics::imageSide;
     m_grid = new QGrid(
         0, gridOptions, [](int) { return nullptr; }, content);
     m_grid->setFixedWidth(pageWidth);
@@ -158,17 +161,25 @@ void MyDesignView::showItems()
         setSelectedIds({});
         setDeleteMode(false);
     }
-    m_grid->setData(m_controller->items(), [this](const DesignListContentData& design) {
-        auto* tile = new MyDesignItems(design, true, false, false, false, [this, design] { openDesignDetail(design); });
+    const QList<DesignListContentData> designs = m_controller->items();
+    m_grid->setCells(int(designs.size()), [this, designs](int index) {
+        const DesignListContentData& design = designs.at(index);
+        auto* tile = new MyDesignItems(
+            design, true, false, m_tickedTiles.contains(index), false, [this, design] { openDesignDetail(design); });
         connect(tile, &MyDesignItems::selectToggled, this,
-            [this, tile](bool isSelect) { selectToggled(tile->itemId(), isSelect); });
+            [this, tile, index](bool isSelect) { selectToggled(index, tile->itemId(), isSelect); });
         return tile;
     });
     updateVisibility();
 }
 
-void MyDesignView::selectToggled(qint64 itemId, bool isSelect)
+void MyDesignView::selectToggled(int tileIndex, qint64 itemId, bool isSelect)
 {
+    // A tile scrolled away and built again shows the tick it had.
+    if (isSelect)
+        m_tickedTiles.insert(tileIndex);
+    else
+        m_tickedTiles.remove(tileIndex);
     std::vector<qint64> ids = m_selectedIds;
     if (isSelect)
         ids.push_back(itemId);
@@ -182,6 +193,8 @@ void MyDesignView::selectToggled(qint64 itemId, bool isSelect)
 void MyDesignView::setSelectedIds(std::vector<qint64> ids)
 {
     m_selectedIds = std::move(ids);
+    if (m_selectedIds.empty())
+        m_tickedTiles.clear();
     // The app-wide list mirrors the page's, for whoever reads the ticked designs.
     deleteItemIds().assign(m_selectedIds.begin(), m_selectedIds.end());
 }

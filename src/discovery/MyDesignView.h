@@ -4,6 +4,7 @@
 #include "model/DesignListModel.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -51,6 +52,7 @@ public:
     MyDesignViewTitleView* titleView() const { return m_title; }
     DeleteView* deleteView() const { return m_deleteView; }
     QGrid* grid() const { return m_grid; }
+    // The tile at `index`, when it is near enough to the viewport to exist.
     MyDesignItems* tile(int index) const;
     NotDesignItems* emptyView() const { return m_emptyView; }
     LogoDetailView* detailView() const { return m_detail; }
@@ -63,7 +65,7 @@ Q_SIGNALS:
 private:
     void appear();
     void showItems();
-    void selectToggled(qint64 itemId, bool isSelect);
+    void selectToggled(int tileIndex, qint64 itemId, bool isSelect);
     void setSelectedIds(std::vector<qint64> ids);
     void setDeleteMode(bool deleteMode);
     void updateVisibility();
@@ -71,6 +73,8 @@ private:
 
     MyDesignController* m_controller;
     std::vector<qint64> m_selectedIds;
+    // The tiles (by place in the list) whose tick box is ticked.
+    QSet<int> m_tickedTiles;
     qint64 m_itemId = -1;
     bool m_isShowLogoDetailView = false;
     bool m_deleteMode = false;

@@ -19,11 +19,11 @@ std::optional<qint64> wholeFromDouble(double number)
     return static_cast<qint64>(truncated);
 }
 
-std::optional<qint64> wholeFromText(const std::string& text)
+std::optional<qint64> wholeFromText(std::string_view text)
 {
     std::size_t begin = text.find_first_not_of(" \t\r\n");
     std::size_t end = text.find_last_not_of(" \t\r\n");
-    if (begin == std::string::npos)
+    if (begin == std::string_view::npos)
         return std::nullopt;
     const char* first = text.data() + begin;
     const char* last = text.data() + end + 1;
@@ -50,43 +50,74 @@ const nlohmann::json* JsonFieldReader::find(const char* key) const
     return &*it;
 }
 
-std::optional<QString> JsonFieldReader::stringFrom(const nlohmann::json& value)
+JsonScalar JsonFieldReader::scalarOf(const nlohmann::json& value)
 {
     switch (value.type()) {
-    case nlohmann::json::value_t::string:
-        return QString::fromStdString(value.get_ref<const std::string&>());
+    case nlohmann::json::value_t::boolean:
+        return value.get<bool>();
     case nlohmann::json::value_t::number_integer:
-        return QString::number(value.get<std::int64_t>());
+        return value.get<std::int64_t>();
     case nlohmann::json::value_t::number_unsigned:
-        return QString::number(value.get<std::uint64_t>());
+        return value.get<std::uint64_t>();
     case nlohmann::json::value_t::number_float:
-        return QString::number(value.get<double>(), 'g', QLocale::FloatingPointShortest);
+        return value.get<double>();
+    case nlohmann::json::value_t::string:
+        return std::string_view(value.get_ref<const std::string&>());
     default:
-        return std::nullopt;
+        return std::monostate {};
     }
+}
+
+std::optional<QString> JsonFieldReader::stringFrom(const nlohmann::json& value)
+{
+    return stringFrom(scalarOf(value));
 }
 
 std::optional<qint64> JsonFieldReader::int64From(const nlohmann::json& value)
 {
-    switch (value.type()) {
-    case nlohmann::json::value_t::number_integer:
-        return value.get<std::int64_t>();
-    case nlohmann::json::value_t::number_unsigned: {
-        const auto number = value.get<std::uint64_t>();
-        if (number > static_cast<std::uint64_t>(std::numeric_limits<qint64>::max()))
-            return std::nullopt;
-        return static_cast<qint64>(number);
-    }
-    case nlohmann::json::value_t::number_float:
-        return wholeFromDouble(value.get<double>());
-    case nlohmann::json::value_t::string:
-        return wholeFromText(value.get_ref<const std::string&>());
-    default:
-        return std::nullopt;
-    }
+    return int64From(scalarOf(value));
 }
 
 std::optional<int> JsonFieldReader::intFrom(const nlohmann::json& value)
+{
+    return intFrom(scalarOf(value));
+}
+
+std::optional<bool> JsonFieldReader::boolFrom(const nlohmann::json& value)
+{
+    return boolFrom(scalarOf(value));
+}
+
+std::optional<QString> JsonFieldReader::stringFrom(const JsonScalar& value)
+{
+    if (const auto* text = std::get_if<std::string_view>(&value))
+        return QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size()));
+    if (const auto* number = std::get_if<std::int64_t>(&value))
+        return QString::number(*number);
+    if (const auto* number = std::get_if<std::uint64_t>(&value))
+        return QString::number(*number);
+    if (const auto* number = std::get_if<double>(&value))
+        return QString::number(*number, 'g', QLocale::FloatingPointShortest);
+    return std::nullopt;
+}
+
+std::optional<qint64> JsonFieldReader::int64From(const JsonScalar& value)
+{
+    if (const auto* number = std::get_if<std::int64_t>(&value))
+        return *number;
+    if (const auto* number = std::get_if<std::uint64_t>(&value)) {
+        if (*number > static_cast<std::uint64_t>(std::numeric_limits<qint64>::max()))
+            return std::nullopt;
+        return static_cast<qint64>(*number);
+    }
+    if (const auto* number = std::get_if<double>(&value))
+        return wholeFromDouble(*number);
+    if (const auto* text = std::get_if<std::string_view>(&value))
+        return wholeFromText(*text);
+    return std::nullopt;
+}
+
+std::optional<int> JsonFieldReader::intFrom(const JsonScalar& value)
 {
     const std::optional<qint64> number = int64From(value);
     if (!number || *number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max())
@@ -94,28 +125,25 @@ std::optional<int> JsonFieldReader::intFrom(const nlohmann::json& value)
     return static_cast<int>(*number);
 }
 
-std::optional<bool> JsonFieldReader::boolFrom(const nlohmann::json& value)
+std::optional<bool> JsonFieldReader::boolFrom(const JsonScalar& value)
 {
-    switch (value.type()) {
-    case nlohmann::json::value_t::boolean:
-        return value.get<bool>();
-    case nlohmann::json::value_t::number_integer:
-    case nlohmann::json::value_t::number_unsigned:
-    case nlohmann::json::value_t::number_float:
-        return value.get<double>() != 0.0;
-    case nlohmann::json::value_t::string: {
-        const auto& text = value.get_ref<const std::string&>();
-        if (text == "true")
+    if (const auto* flag = std::get_if<bool>(&value))
+        return *flag;
+    if (const auto* number = std::get_if<std::int64_t>(&value))
+        return static_cast<double>(*number) != 0.0;
+    if (const auto* number = std::get_if<std::uint64_t>(&value))
+        return static_cast<double>(*number) != 0.0;
+    if (const auto* number = std::get_if<double>(&value))
+        return *number != 0.0;
+    if (const auto* text = std::get_if<std::string_view>(&value)) {
+        if (*text == "true")
             return true;
-        if (text == "false")
+        if (*text == "false")
             return false;
-        if (auto number = wholeFromText(text))
+        if (auto number = wholeFromText(*text))
             return *number != 0;
-        return std::nullopt;
     }
-    default:
-        return std::nullopt;
-    }
+    return std::nullopt;
 }
 
 void JsonFieldReader::operator()(const char* key, QString& field) const

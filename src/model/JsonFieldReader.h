@@ -13,8 +13,16 @@
 
 #include <QList>
 #include <QString>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <string_view>
+#include <variant>
+
+// One JSON value as the field rules read it: null, a boolean, a number, or
+// text. Objects and arrays reach a scalar field as null, so they keep its
+// default. The text is borrowed from the parser or the parsed value.
+using JsonScalar = std::variant<std::monostate, bool, std::int64_t, std::uint64_t, double, std::string_view>;
 
 class JsonFieldReader {
 public:
@@ -62,6 +70,14 @@ public:
     static std::optional<int> intFrom(const nlohmann::json& value);
     static std::optional<qint64> int64From(const nlohmann::json& value);
     static std::optional<bool> boolFrom(const nlohmann::json& value);
+
+    // The same rules for a value met while streaming through the text.
+    static std::optional<QString> stringFrom(const JsonScalar& value);
+    static std::optional<int> intFrom(const JsonScalar& value);
+    static std::optional<qint64> int64From(const JsonScalar& value);
+    static std::optional<bool> boolFrom(const JsonScalar& value);
+
+    static JsonScalar scalarOf(const nlohmann::json& value);
 
 private:
     // The value under `key`, or nothing when it is missing or null.

@@ -5,10 +5,23 @@
 #include <array>
 #include <cstdio>
 #include <random>
+#include <string>
 
 namespace RecordDefaults {
 
-QString freshUUID()
+namespace {
+
+thread_local DeferredDefaults* t_deferred = nullptr;
+
+// Copies share this text's static storage, which tells a pending identity
+// apart from any text a reply can hold.
+const QString& pendingIdentity()
+{
+    static const QString marker = QStringLiteral("pending identity");
+    return marker;
+}
+
+QString newUUID()
 {
     // Reply decoding makes one identity per record (tens of thousands for a
     // full template catalogue), so a seeded generator beats a system call each.
@@ -33,6 +46,47 @@ QString freshUUID()
     return QString(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+} // namespace
+
+QString freshUUID()
+{
+    if (t_deferred && t_deferred->m_active)
+        return pendingIdentity();
+    return newUUID();
+}
+
+void assignIdentity(QString& id)
+{
+    if (id.constData() == pendingIdentity().constData())
+        id = newUUID();
+}
+
+DeferredDefaults::DeferredDefaults()
+    : m_outer(t_deferred)
+{
+    t_deferred = this;
+}
+
+DeferredDefaults::~DeferredDefaults()
+{
+    t_deferred = m_outer;
+}
+
+void DeferredDefaults::stop()
+{
+    m_active = false;
+}
+
+void DeferredDefaults::commit()
+{
+    if (m_committed || m_lines == 0)
+        return;
+    m_committed = true;
+    const std::string lines(static_cast<std::size_t>(m_lines), '\n');
+    std::fwrite(lines.data(), 1, lines.size(), stdout);
+    std::fflush(stdout);
+}
+
 QString missingMessageText()
 {
     return localized(QStringLiteral("Network_errorCode_null"));
@@ -40,6 +94,10 @@ QString missingMessageText()
 
 void announceConstruction()
 {
+    if (t_deferred && t_deferred->m_active) {
+        ++t_deferred->m_lines;
+        return;
+    }
     std::fputc('\n', stdout);
 }
 

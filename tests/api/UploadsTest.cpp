@@ -291,6 +291,32 @@ TEST_F(Uploads, PresignedPngPutSucceedsOnlyOn200)
     EXPECT_EQ(dropped.successes, 0);
 }
 
+TEST_F(Uploads, PresignedPngPutCallsBackOnceAndNothingAfterItsContextIsGone)
+{
+    const QUrl address = presignedAddress();
+    const std::string path = address.path().toStdString();
+    server().clearRequests();
+    int calls = 0;
+    auto count = [&] { ++calls; };
+    {
+        QObject context;
+        uploadPNGToPresignedURL(picture(), address, count, count, &context);
+        ASSERT_TRUE(waitUntil([&] { return calls > 0; }, 8000));
+        pumpEvents(200);
+        EXPECT_EQ(calls, 1);
+    }
+    EXPECT_EQ(server().requestsTo(path).size(), 1u);
+
+    // The context goes while the picture is being encoded: no request, no callback.
+    calls = 0;
+    auto context = std::make_unique<QObject>();
+    uploadPNGToPresignedURL(picture(), address, count, count, context.get());
+    context.reset();
+    pumpEvents(400);
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(server().requestsTo(path).size(), 1u);
+}
+
 TEST_F(Uploads, PresignedSvgPutsSendTheBytesAsSvg)
 {
     const QUrl address = presignedAddress();

@@ -166,6 +166,41 @@ TEST(QGrid, ScrollsOnlyWhenScrollable)
     EXPECT_EQ(fixed.contentWidget()->parentWidget(), &fixed);
 }
 
+TEST(QGrid, AGridOfUniformRowsBuildsOnlyTheCellsNearItsViewportWhereTheColumnLayoutPutsThem)
+{
+    QGridOptions options { .columns = 4, .vSpacing = 12, .hSpacing = 0 };
+    QGrid eager(8, options, [](int) { return fixedCell(161, 161); });
+    options.uniformRowHeight = 161;
+    int built = 0;
+    QGrid lazy(2000, options, [&](int) {
+        ++built;
+        return fixedCell(161, 161);
+    });
+    EXPECT_TRUE(lazy.buildsOnlyNearCells());
+    for (QGrid* grid : { &eager, &lazy }) {
+        grid->resize(720, 500);
+        grid->show();
+    }
+    ASSERT_TRUE(waitUntil([&] { return eager.cell(7)->y() > 0 && lazy.cell(7) && lazy.cell(7)->y() > 0; }));
+    for (int i : { 0, 3, 4, 7 })
+        EXPECT_EQ(lazy.cell(i)->geometry(), eager.cell(i)->geometry()) << i;
+    EXPECT_EQ(lazy.cellCount(), 2000);
+    EXPECT_EQ(lazy.contentWidget()->height(), 10 + 500 * 161 + 499 * 12 + 10);
+    EXPECT_LE(built, 48) << "two screenfuls of rows at most, not the whole list";
+    EXPECT_EQ(lazy.cell(1999), nullptr);
+
+    QScrollBar* bar = lazy.scrollArea()->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    ASSERT_NE(lazy.cell(1999), nullptr);
+    EXPECT_EQ(lazy.cell(1999)->geometry(), QRect(10 + 3 * 175 + 7, 10 + 499 * (161 + 12), 161, 161));
+    EXPECT_EQ(lazy.cell(0), nullptr);
+    pumpEvents(50);
+    EXPECT_LE(lazy.contentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 48)
+        << "cells that scrolled away are deleted";
+    bar->setValue(0);
+    EXPECT_EQ(lazy.cell(0)->geometry(), eager.cell(0)->geometry());
+}
+
 TEST(QGrid, ACellMayRebuildTheGridFromItsOwnClick)
 {
     QGrid* grid = nullptr;

@@ -16,6 +16,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <set>
 
@@ -181,6 +183,35 @@ TEST_F(MyDesignViewTest, TicksFollowThePagesListAndArmDeleteMode)
     EXPECT_EQ(view->tile(3)->checkboxImage()->imageName(), QStringLiteral("Checkbox Type (1)"));
     EXPECT_TRUE(view->selectedIds().empty());
     EXPECT_FALSE(view->deleteMode());
+}
+
+TEST_F(MyDesignViewTest, ManyDesignsBuildOnlyTheTilesNearTheViewAndKeepTheirTicksWhenScrolledBack)
+{
+    std::string items = "[";
+    for (int i = 0; i < 400; ++i)
+        items += (i ? ",{\"id\":\"" : "{\"id\":\"") + std::to_string(1000 + i) + "\"}";
+    auto view = showPage(designList(items + "]"));
+    ASSERT_EQ(view->grid()->cellCount(), 400);
+    ASSERT_NE(view->tile(1), nullptr);
+    EXPECT_EQ(view->tile(399), nullptr);
+    view->tile(1)->toggleSelect();
+
+    QScrollBar* bar = view->grid()->scrollArea()->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    EXPECT_EQ(view->tile(1), nullptr);
+    ASSERT_NE(view->tile(399), nullptr);
+    EXPECT_FALSE(view->tile(399)->isSelect());
+    view->tile(399)->toggleSelect();
+    bar->setValue(0);
+    ASSERT_NE(view->tile(1), nullptr);
+    EXPECT_TRUE(view->tile(1)->isSelect());
+    EXPECT_FALSE(view->tile(0)->isSelect());
+    EXPECT_EQ(view->selectedIds(), (std::vector<qint64> { 1001, 1399 }));
+
+    // A finished delete unticks the tiles that are not built as well.
+    RxBus::shared().post(DiscoveryItemsEventBus::DeleteEvent {});
+    bar->setValue(bar->maximum());
+    EXPECT_FALSE(view->tile(399)->isSelect());
 }
 
 TEST_F(MyDesignViewTest, HoveringATileShowsItsTitleStrip)
