@@ -101,30 +101,30 @@ void NlohmannParse(benchmark::State& state)
 // The way replies decoded before: a parsed document, then the records from it.
 void DecodeThroughDocument(benchmark::State& state)
 {
-    measure(state, [](const QByteArray& bytes, benchmark::State& state) {
+    measure(state, [](const QByteArray& bytes, benchmark::State& run) {
         const nlohmann::json json = nlohmann::json::parse(bytes.cbegin(), bytes.cend());
         const DiscorysModel model = decodeRecord<DiscorysModel>(json);
-        expectTemplates(model, state);
+        expectTemplates(model, run);
     });
 }
 
 // The records straight from the text, as replies decode now.
 void DecodeFromText(benchmark::State& state)
 {
-    measure(state, [](const QByteArray& bytes, benchmark::State& state) {
+    measure(state, [](const QByteArray& bytes, benchmark::State& run) {
         const auto model = decodeRecordText<DiscorysModel>(
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
         if (!model)
-            state.SkipWithError("the reply did not decode");
+            run.SkipWithError("the reply did not decode");
         else
-            expectTemplates(*model, state);
+            expectTemplates(*model, run);
     });
 }
 
 // The whole mapping of a reply: diagnostic lines, the checks and the decode.
 void MapReply(benchmark::State& state)
 {
-    measure(state, [](const QByteArray& bytes, benchmark::State& state) {
+    measure(state, [](const QByteArray& bytes, benchmark::State& run) {
         APIResponse response;
         response.statusCode = 200;
         response.data = bytes;
@@ -132,9 +132,9 @@ void MapReply(benchmark::State& state)
         response.requestMethod = "POST";
         const MoyaResult<DiscorysModel> result = mapModel<DiscorysModel>(response);
         if (!result.isSuccess())
-            state.SkipWithError("the reply did not map");
+            run.SkipWithError("the reply did not map");
         else
-            expectTemplates(result.model(), state);
+            expectTemplates(result.model(), run);
     });
 }
 

@@ -27,8 +27,9 @@ protected:
     void pressAndDrag(QPointF point, double dx, bool hold = true)
     {
         sendMouse(slider.get(), QEvent::MouseButtonPress, point);
-        if (hold)
+        if (hold) {
             ASSERT_TRUE(waitUntil([&] { return slider->gesturePhase() == LongPressDragGesture::Phase::Pressed; }));
+        }
         if (dx != 0)
             sendMouse(slider.get(), QEvent::MouseMove, point + QPointF(dx, 0));
         sendMouse(slider.get(), QEvent::MouseButtonRelease, point + QPointF(dx, 0));
