@@ -18,7 +18,7 @@ void postToSubscribers(benchmark::State& state)
     for (int i = 0; i < state.range(0); ++i)
         bag.insert(bus.asObservable<BenchEvent>().subscribe([&sum](const BenchEvent& e) { sum += e.value; }));
     for (auto _ : state)
-        bus.post(BenchEvent{1});
+        bus.post(BenchEvent { 1 });
     benchmark::DoNotOptimize(sum);
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }

@@ -171,8 +171,8 @@ int main(int argc, char** argv)
         return 1;
     g_controller->loadSvgString(
         QStringLiteral(
-        R"(<svg xmlns="http://www.w3.org/2000/svg" width="920" height="920" viewBox="0 0 920 920">)"
-        R"(<text x="160" y="800" font-family="Mitr" font-size="96" fill="#212529">Tessaly</text></svg>)"),
+            R"(<svg xmlns="http://www.w3.org/2000/svg" width="920" height="920" viewBox="0 0 920 920">)"
+            R"(<text x="160" y="800" font-family="Mitr" font-size="96" fill="#212529">Tessaly</text></svg>)"),
         WebViewViewController::nextDesignLoadToken());
     waitForMessage(QStringLiteral("svgLoadSuccess"));
     g_controller->evaluate(QStringLiteral("tessalyCanvas.setActiveObject(tessalyCanvas.getObjects()[0])"));

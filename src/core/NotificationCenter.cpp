@@ -12,7 +12,7 @@ NotificationCenter::Token NotificationCenter::addObserver(const QString& name, B
 {
     std::lock_guard lock(m_mutex);
     const Token token = m_nextToken++;
-    m_observers.emplace(token, Entry{name, std::make_shared<Block>(std::move(block))});
+    m_observers.emplace(token, Entry { name, std::make_shared<Block>(std::move(block)) });
     return token;
 }
 

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QVariantMap>
-
 #include <cstdint>
 #include <functional>
 #include <map>

@@ -25,13 +25,16 @@ using DisposablePtr = std::shared_ptr<Disposable>;
 // Runs its action once, on the first dispose().
 class ActionDisposable final : public Disposable {
 public:
-    explicit ActionDisposable(std::function<void()> action) : m_action(std::move(action)) {}
+    explicit ActionDisposable(std::function<void()> action)
+        : m_action(std::move(action))
+    {
+    }
     void dispose() override;
     bool isDisposed() const override { return m_disposed.load(); }
 
 private:
     std::function<void()> m_action;
-    std::atomic<bool> m_disposed{false};
+    std::atomic<bool> m_disposed { false };
     std::mutex m_mutex;
 };
 
@@ -56,7 +59,10 @@ private:
     bool m_disposed = false;
 };
 
-inline void disposed(const DisposablePtr& d, DisposeBag& bag) { bag.insert(d); }
+inline void disposed(const DisposablePtr& d, DisposeBag& bag)
+{
+    bag.insert(d);
+}
 
 // Work scheduled on the current thread runs at once, unless the thread is
 // already running scheduled work: then it runs as soon as that work ends.
@@ -66,15 +72,16 @@ public:
     static bool isScheduleRequired();
 };
 
-template <class T>
-using Observer = std::function<void(const T&)>;
+template <class T> using Observer = std::function<void(const T&)>;
 
-template <class T>
-class Observable {
+template <class T> class Observable {
 public:
     using SubscribeFn = std::function<DisposablePtr(Observer<T>)>;
 
-    explicit Observable(SubscribeFn fn) : m_subscribe(std::move(fn)) {}
+    explicit Observable(SubscribeFn fn)
+        : m_subscribe(std::move(fn))
+    {
+    }
 
     DisposablePtr subscribe(Observer<T> onNext) const { return m_subscribe(std::move(onNext)); }
 
@@ -125,8 +132,7 @@ private:
 // Forwards each onNext to the observers subscribed at that moment. An
 // observer disposed during a delivery receives nothing more, not even the
 // rest of that delivery.
-template <class T>
-class PublishSubject : public std::enable_shared_from_this<PublishSubject<T>> {
+template <class T> class PublishSubject : public std::enable_shared_from_this<PublishSubject<T>> {
 public:
     static std::shared_ptr<PublishSubject> create() { return std::shared_ptr<PublishSubject>(new PublishSubject); }
 
@@ -181,7 +187,7 @@ private:
     PublishSubject() = default;
     struct Entry {
         Observer<T> observer;
-        std::atomic<bool> alive{true};
+        std::atomic<bool> alive { true };
     };
     mutable std::mutex m_mutex;
     std::map<std::uint64_t, std::shared_ptr<Entry>> m_observers;

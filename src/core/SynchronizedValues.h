@@ -8,8 +8,7 @@
 
 // A map guarded for concurrent use: reads share the lock, writes take it
 // alone. Iteration works on a snapshot taken when it begins.
-template <class Key, class Value>
-class SynchronizedValues {
+template <class Key, class Value> class SynchronizedValues {
 public:
     std::optional<Value> get(const Key& key) const
     {

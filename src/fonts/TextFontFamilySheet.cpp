@@ -115,4 +115,3 @@ void TextFontFamilySheet::restoreSelectionAfterFailure(const QString& fontName)
         return;
     setSelectFontName(m_selectionBeforeDownload);
 }
-

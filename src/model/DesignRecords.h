@@ -10,8 +10,7 @@
 #include <QString>
 
 // Industry of a design.
-template <class Family>
-struct TradeRecord {
+template <class Family> struct TradeRecord {
     QString id = RecordDefaults::freshUUID();
     QString trade;
 
@@ -25,8 +24,7 @@ struct TradeRecord {
 };
 
 // One keyword.
-template <class Family>
-struct KeywordRecord {
+template <class Family> struct KeywordRecord {
     QString id = RecordDefaults::freshUUID();
     QString word;
 
@@ -40,8 +38,7 @@ struct KeywordRecord {
 };
 
 // The keyword list, an object around the array.
-template <class Family>
-struct KeywordListRecord {
+template <class Family> struct KeywordListRecord {
     QString id = RecordDefaults::freshUUID();
     QList<KeywordRecord<Family>> keywords;
 

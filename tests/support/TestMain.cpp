@@ -5,10 +5,8 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {

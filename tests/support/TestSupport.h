@@ -5,7 +5,6 @@
 #include <QEventLoop>
 #include <QSignalSpy>
 #include <QThread>
-
 #include <functional>
 
 // Runs the event loop until `done` holds or `timeoutMs` passes; returns

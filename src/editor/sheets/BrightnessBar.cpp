@@ -1,11 +1,11 @@
 #include "editor/sheets/BrightnessBar.h"
 
 #include "canvas/CanvasScripts.h"
+#include "canvas/WebViewViewController.h"
 #include "components/CustomSlider.h"
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
-#include "canvas/WebViewViewController.h"
 #include "editor/sheets/SheetValues.h"
 #include "editor/sheets/SliderRow.h"
 

@@ -1,12 +1,12 @@
 #include "editor/sheets/ColorBar.h"
 
 #include "canvas/CanvasScripts.h"
+#include "canvas/WebViewViewController.h"
 #include "components/SliderGeometry.h"
 #include "core/Localization.h"
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
-#include "canvas/WebViewViewController.h"
 #include "editor/sheets/SheetStyle.h"
 #include "editor/sheets/SheetValues.h"
 #include "editor/sheets/Throttle.h"

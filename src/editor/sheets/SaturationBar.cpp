@@ -1,11 +1,11 @@
 #include "editor/sheets/SaturationBar.h"
 
 #include "canvas/CanvasScripts.h"
+#include "canvas/WebViewViewController.h"
 #include "components/TextSaturationCustomSlider.h"
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
-#include "canvas/WebViewViewController.h"
 #include "editor/sheets/SheetValues.h"
 #include "editor/sheets/SliderRow.h"
 

@@ -1,6 +1,7 @@
 #include "editor/sheets/TextColorSheet.h"
 
 #include "canvas/CanvasScripts.h"
+#include "canvas/WebViewViewController.h"
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
@@ -9,7 +10,6 @@
 #include "editor/sheets/OpacityBar.h"
 #include "editor/sheets/SaturationBar.h"
 #include "editor/sheets/SelectedObjectWatcher.h"
-#include "canvas/WebViewViewController.h"
 #include "editor/sheets/Throttle.h"
 #include "editor/sheets/colorCardAndOpacityView.h"
 

@@ -1,11 +1,11 @@
 #include "editor/sheets/TextFormatSheet.h"
 
 #include "canvas/CanvasScripts.h"
+#include "canvas/WebViewViewController.h"
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/sheets/SelectedObjectWatcher.h"
-#include "canvas/WebViewViewController.h"
 #include "editor/sheets/SheetStyle.h"
 
 #include <QHBoxLayout>
