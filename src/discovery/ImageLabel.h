@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -20,6 +21,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QPixmap render(qreal scale) const;
+
     QString m_imageName;
     bool m_aspectFill = false;
 };
