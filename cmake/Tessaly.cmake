@@ -53,3 +53,25 @@ function(tessaly_test folder)
   set_tests_properties(${target} PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT ${ARG_TIMEOUT}
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox;QT_LOGGING_RULES=qt.webenginecontext=false;HOME=${CMAKE_BINARY_DIR}/test-home")
 endfunction()
+
+# tessaly_share_files(<library> FOLDER <folder> FILES <files...> [NAME <name>])
+# Copies files the application reads at run time into the share folder's
+# <folder>, before <library> builds. NAME renames a single file.
+function(tessaly_share_files library)
+  cmake_parse_arguments(ARG "" "FOLDER;NAME" "FILES" ${ARGN})
+  set(outputs)
+  foreach(f ${ARG_FILES})
+    get_filename_component(n ${f} NAME)
+    if(ARG_NAME)
+      set(n ${ARG_NAME})
+    endif()
+    set(out "${TESSALY_SHARE_DIR}/${ARG_FOLDER}/${n}")
+    add_custom_command(OUTPUT "${out}"
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different "${f}" "${out}"
+      DEPENDS "${f}")
+    list(APPEND outputs "${out}")
+  endforeach()
+  string(MAKE_C_IDENTIFIER "${library}_${ARG_FOLDER}_${ARG_NAME}_files" target)
+  add_custom_target(${target} ALL DEPENDS ${outputs})
+  add_dependencies(${library} ${target})
+endfunction()
