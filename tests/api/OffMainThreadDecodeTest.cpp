@@ -67,25 +67,15 @@ std::string discoveryReply(int templateCount)
 // Released when every copy of the callbacks holding it is gone.
 struct Sentinel { };
 
-class LargeReplies : public testing::Test {
+class LargeReplies : public SharedStandinTest {
 protected:
-    static void SetUpTestSuite()
+    void SetUp() override
     {
-        s_harness = new StandinHarness();
-        s_harness->server().setReply(discoveryPath, 200, discoveryReply(largeTemplateCount));
-    }
-    static void TearDownTestSuite()
-    {
-        delete s_harness;
-        s_harness = nullptr;
+        SharedStandinTest::SetUp();
+        server().setReply(discoveryPath, 200, discoveryReply(largeTemplateCount));
     }
     void TearDown() override { settle(); }
-
-private:
-    static StandinHarness* s_harness;
 };
-
-StandinHarness* LargeReplies::s_harness = nullptr;
 
 } // namespace
 

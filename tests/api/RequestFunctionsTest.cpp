@@ -176,23 +176,9 @@ std::vector<Operation> operations()
     };
 }
 
-class RequestFunctions : public testing::Test {
+class RequestFunctions : public SharedStandinTest {
 protected:
-    static void SetUpTestSuite() { s_harness = new StandinHarness(); }
-    static void TearDownTestSuite()
-    {
-        delete s_harness;
-        s_harness = nullptr;
-    }
-    void SetUp() override
-    {
-        server().clearFaults();
-        server().clearReplies();
-        server().clearRequests();
-    }
     void TearDown() override { APIProvider::shared().setTimeout(APIProvider::defaultTimeout); }
-
-    static standin::StandinServer& server() { return s_harness->server(); }
 
     // Sends every operation at once and waits until each has ended.
     static std::vector<std::shared_ptr<Outcome>> sendAll(const std::vector<Operation>& all, int timeoutMs = 8000)
@@ -220,12 +206,7 @@ protected:
         ADD_FAILURE() << "no operation " << name;
         return {};
     }
-
-private:
-    static StandinHarness* s_harness;
 };
-
-StandinHarness* RequestFunctions::s_harness = nullptr;
 
 } // namespace
 

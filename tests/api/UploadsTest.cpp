@@ -22,20 +22,11 @@ using standin::Fault;
 
 const std::string saveLogoPath = "/index.php/logo2/Save_logo_file";
 
-class Uploads : public testing::Test {
+class Uploads : public SharedStandinTest {
 protected:
-    static void SetUpTestSuite() { s_harness = new StandinHarness(); }
-    static void TearDownTestSuite()
-    {
-        delete s_harness;
-        s_harness = nullptr;
-    }
-
     void SetUp() override
     {
-        server().clearFaults();
-        server().clearReplies();
-        server().clearRequests();
+        SharedStandinTest::SetUp();
         // Temporary files of the save go under a folder of this test alone.
         ASSERT_TRUE(m_tempRoot.isValid());
         m_savedTmp = qgetenv("TMPDIR");
@@ -47,8 +38,6 @@ protected:
         qputenv("TMPDIR", m_savedTmp);
         APIProvider::shared().setTimeout(APIProvider::defaultTimeout);
     }
-
-    static standin::StandinServer& server() { return s_harness->server(); }
 
     QStringList leftoverFiles() const
     {
@@ -101,12 +90,9 @@ protected:
     }
 
 private:
-    static StandinHarness* s_harness;
     QTemporaryDir m_tempRoot;
     QByteArray m_savedTmp;
 };
-
-StandinHarness* Uploads::s_harness = nullptr;
 
 const QByteArray unicodeSvg
     = QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"460\" height=\"460\">"

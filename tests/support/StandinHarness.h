@@ -3,6 +3,7 @@
 #include "standin/StandinServer.h"
 
 #include <QString>
+#include <gtest/gtest.h>
 #include <memory>
 
 // Starts a stand-in server on a free loopback port for the lifetime of the
@@ -27,4 +28,27 @@ private:
     QString m_savedWebHost;
     QString m_savedSite;
     QString m_savedReviewPage;
+};
+
+// A test suite that shares one stand-in server among its tests. Each test
+// starts with no faults, canned replies or recorded requests.
+class SharedStandinTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { s_harness = new StandinHarness(); }
+    static void TearDownTestSuite()
+    {
+        delete s_harness;
+        s_harness = nullptr;
+    }
+    void SetUp() override
+    {
+        server().clearFaults();
+        server().clearReplies();
+        server().clearRequests();
+    }
+
+    static standin::StandinServer& server() { return s_harness->server(); }
+
+private:
+    static inline StandinHarness* s_harness = nullptr;
 };
