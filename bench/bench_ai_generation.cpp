@@ -3,6 +3,7 @@
 // the time from the page's appearance to its lists shown (the floor is one
 // Step1 round trip), and the process's memory after 20 generations in a row.
 
+#include "BenchSupport.h"
 #include "ai/AILogoView.h"
 #include "ai/CreatorButtonView.h"
 #include "ai/GeneratingView.h"
@@ -152,15 +153,11 @@ void reportMemoryAfterTwentyGenerations()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     standin::StandinServer server;
-    if (server.start() < 0) {
-        std::printf("the stand-in server could not start\n");
+    if (!startBenchStandin(server))
         return 1;
-    }
-    Configs::Network::apiBaseURL = QString::fromStdString(server.apiBase());
     g_server = &server;
     reportMemoryAfterTwentyGenerations();
     benchmark::Initialize(&argc, argv);

@@ -7,6 +7,7 @@
 // keeps GL integration on). Runs offscreen unless QT_QPA_PLATFORM says
 // otherwise (xcb under xvfb-run gives the figures a user sees).
 
+#include "BenchSupport.h"
 #include "app/EditLogoWindow.h"
 #include "app/SoftwareRenderingPath.h"
 #include "canvas/CanvasScripts.h"
@@ -246,8 +247,7 @@ int runColdOpen(const char* flag)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
     // The editor asks the server for its background pictures.

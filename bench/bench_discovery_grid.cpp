@@ -2,6 +2,7 @@
 // from a decoded reply to the first painted grid, and the process's memory
 // after scrolling through the whole grid.
 
+#include "BenchSupport.h"
 #include "api/APIFactory.h"
 #include "core/Configs.h"
 #include "discovery/DiscoveryController.h"
@@ -109,8 +110,7 @@ void reportMemoryAfterScrollingToTheEnd()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
 
     // Against a stand-in started with `tessaly-standin --templates 20000` when
@@ -121,11 +121,8 @@ int main(int argc, char** argv)
         standin::Options options;
         options.templateCount = templateCount;
         server = std::make_unique<standin::StandinServer>(options);
-        if (server->start() < 0) {
-            std::printf("the stand-in server could not start\n");
+        if (!startBenchStandin(*server))
             return 1;
-        }
-        Configs::Network::apiBaseURL = QString::fromStdString(server->apiBase());
     }
 
     DiscorysModel reply;

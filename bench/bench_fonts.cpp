@@ -3,6 +3,7 @@
 // grid. Each figure is read against the page's own round trip (a call that
 // only answers) measured in the same run. Run under QT_QPA_PLATFORM=offscreen.
 
+#include "BenchSupport.h"
 #include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
 #include "core/Configs.h"
@@ -149,8 +150,7 @@ BENCHMARK(fillGraphicsGrid)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

@@ -1,6 +1,7 @@
 // Building and laying out a column grid of many cells, as the template and
 // design lists do.
 
+#include "BenchSupport.h"
 #include "components/QGrid.h"
 
 #include <QApplication>
@@ -57,8 +58,7 @@ BENCHMARK(relayOutOnResize)->Arg(500)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

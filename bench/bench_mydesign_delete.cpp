@@ -3,6 +3,7 @@
 // stand-in answers every delete with success and always lists the same
 // designs, so every iteration starts from the same page.
 
+#include "BenchSupport.h"
 #include "api/APIFactory.h"
 #include "core/Configs.h"
 #include "discovery/MyDesignItems.h"
@@ -92,16 +93,12 @@ BENCHMARK(BM_DeleteFiveThenShowTheList)->Unit(benchmark::kMillisecond)->UseRealT
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
 
     standin::StandinServer server;
-    if (server.start() < 0) {
-        std::printf("the stand-in server could not start\n");
+    if (!startBenchStandin(server))
         return 1;
-    }
-    Configs::Network::apiBaseURL = QString::fromStdString(server.apiBase());
     server.setReply(listPath, 200, designListReply());
     server.setReply(deletePath, 200, R"({"status":0,"reason":"","data":{}})");
 

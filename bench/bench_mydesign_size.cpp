@@ -4,6 +4,7 @@
 // page once did; "after" is the page as it is, building only the tiles near
 // its viewport. Run with --benchmark_enable_random_interleaving=true.
 
+#include "BenchSupport.h"
 #include "MedianRatios.h"
 #include "api/APIFactory.h"
 #include "components/QGrid.h"
@@ -121,17 +122,13 @@ BENCHMARK(PageShowsTheList)->Apply(sizes);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
 
     standin::StandinServer server;
-    if (server.start() < 0) {
-        std::printf("the stand-in server could not start\n");
+    if (!startBenchStandin(server))
         return 1;
-    }
     g_server = &server;
-    Configs::Network::apiBaseURL = QString::fromStdString(server.apiBase());
 
     benchmark::Initialize(&argc, argv);
     // The requests print diagnostic lines; keep them out of the report.

@@ -5,6 +5,7 @@
 // Floors: copying the decoded photo, and an empty turn of the event loop.
 // Run with QT_QPA_PLATFORM=offscreen (QT_SCALE_FACTOR=2 for a ratio-2 screen).
 
+#include "BenchSupport.h"
 #include "api/PresignedUpload.h"
 #include "api/UploadImageHelpers.h"
 #include "app/ContentView.h"
@@ -212,8 +213,7 @@ BENCHMARK(confirmToMyDesign)->Arg(3000)->Iterations(3)->Unit(benchmark::kMillise
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

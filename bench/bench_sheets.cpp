@@ -5,6 +5,7 @@
 // drag (events posted and page calls per second) and of a 2-second hue drag
 // (colours posted per second). Run under QT_QPA_PLATFORM=offscreen.
 
+#include "BenchSupport.h"
 #include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
 #include "components/CustomSlider.h"
@@ -177,8 +178,7 @@ BENCHMARK(dragRates)->Iterations(1)->Unit(benchmark::kSecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatformUnlessSet();
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);

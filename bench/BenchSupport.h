@@ -1,0 +1,28 @@
+#pragma once
+
+// Set-up shared by the benchmark programs.
+
+#include "core/Configs.h"
+#include "standin/StandinServer.h"
+
+#include <QByteArray>
+#include <cstdio>
+
+// Draws off screen unless the caller chose a platform.
+inline void useOffscreenPlatformUnlessSet()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Starts `server` on a free loopback port and points the client's API base
+// at it; says so and returns false when it cannot start.
+inline bool startBenchStandin(standin::StandinServer& server)
+{
+    if (server.start() < 0) {
+        std::printf("the stand-in server could not start\n");
+        return false;
+    }
+    Configs::Network::apiBaseURL = QString::fromStdString(server.apiBase());
+    return true;
+}
