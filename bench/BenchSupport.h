@@ -6,6 +6,7 @@
 #include "standin/StandinServer.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <cstdio>
 
 // Draws off screen unless the caller chose a platform.
@@ -25,4 +26,17 @@ inline bool startBenchStandin(standin::StandinServer& server)
     }
     Configs::Network::apiBaseURL = QString::fromStdString(server.apiBase());
     return true;
+}
+
+// The process's resident memory in kilobytes, or -1 when it can't be read.
+inline long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
 }

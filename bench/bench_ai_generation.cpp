@@ -32,18 +32,6 @@ namespace {
 
 standin::StandinServer* g_server = nullptr;
 
-long residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
 bool runUntil(const std::function<bool()>& done, int timeoutMs = 30000)
 {
     QDeadlineTimer deadline(timeoutMs);

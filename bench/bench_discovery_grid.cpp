@@ -25,18 +25,6 @@ namespace {
 constexpr int templateCount = 20000;
 DiscorysModel* g_reply = nullptr;
 
-long residentKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    }
-    return -1;
-}
-
 void processEventsFor(int milliseconds)
 {
     QDeadlineTimer deadline(milliseconds);

@@ -3,24 +3,18 @@
 #include "ai/AIEvents.h"
 #include "ai/ElidedLabel.h"
 #include "ai/FreeChoices.h"
+#include "ai/IndustryCheckRow.h"
 #include "ai/StepSupport.h"
 #include "core/ColorUtilities.h"
 #include "core/RxBus.h"
 #include "globals/ModelGlobals.h"
 
-#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int rowHeight = 40;
-constexpr int leadingInset = 13;
-constexpr int checkboxSide = 18;
-constexpr int checkboxTop = 11;
-constexpr int nameGap = 7;
-constexpr int nameTop = 12;
-constexpr int nameHeight = 16;
 } // namespace
 
 // One industry: checkbox and name, 40 points high.
@@ -48,15 +42,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override
     {
         QWidget::resizeEvent(event);
-        const int nameLeft = leadingInset + checkboxSide + nameGap;
-        m_name->setGeometry(nameLeft, nameTop, width() - nameLeft, nameHeight);
+        m_name->setGeometry(IndustryCheckRow::nameGeometry(width(), 0));
     }
     void paintEvent(QPaintEvent* /*event*/) override
     {
         QPainter painter(this);
-        const QString image
-            = m_checked ? QStringLiteral(":/images/checkbox_2.svg") : QStringLiteral(":/images/unchecked.svg");
-        QIcon(image).paint(&painter, QRect(leadingInset, checkboxTop, checkboxSide, checkboxSide));
+        IndustryCheckRow::paintCheckbox(painter, m_checked);
     }
     void mouseReleaseEvent(QMouseEvent* event) override
     {

@@ -2,22 +2,13 @@
 
 #include "ai/AIEvents.h"
 #include "ai/ElidedLabel.h"
+#include "ai/IndustryCheckRow.h"
 #include "core/ColorUtilities.h"
 #include "core/RxBus.h"
 
-#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-
-namespace {
-constexpr int leadingInset = 13;
-constexpr int checkboxSide = 18;
-constexpr int checkboxTop = 11;
-constexpr int nameGap = 7;
-constexpr int nameTop = 12;
-constexpr int nameHeight = 16;
-} // namespace
 
 MailSection::MailSection(const QString& text, int index, const QString& isSelectText, QWidget* parent)
     : QWidget(parent)
@@ -27,8 +18,8 @@ MailSection::MailSection(const QString& text, int index, const QString& isSelect
     , m_name(new ElidedLabel(text, 13, QFont::Normal, Color(0xE9ECEF), this))
 {
     setFixedSize(rowSize);
-    const int nameLeft = leadingInset + checkboxSide + nameGap;
-    m_name->setGeometry(nameLeft, nameTop, rowSize.width() - nameLeft - leadingInset, nameHeight);
+    // The name ends as far from the trailing edge as the checkbox starts from the leading one.
+    m_name->setGeometry(IndustryCheckRow::nameGeometry(rowSize.width(), IndustryCheckRow::leadingInset));
     subscribeEvent<Step1ViewEventBus::SelectEvent>(
         this, [this](const Step1ViewEventBus::SelectEvent& event) { setIsSelectText(event.letter); });
 }
@@ -48,9 +39,7 @@ void MailSection::paintEvent(QPaintEvent* /*event*/)
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()), 3, 3);
     painter.fillPath(shape, isSelected() ? Color(0x212529) : Color(0x1E1E1E));
-    const QString image
-        = isSelected() ? QStringLiteral(":/images/checkbox_2.svg") : QStringLiteral(":/images/unchecked.svg");
-    QIcon(image).paint(&painter, QRect(leadingInset, checkboxTop, checkboxSide, checkboxSide));
+    IndustryCheckRow::paintCheckbox(painter, isSelected());
 }
 
 void MailSection::mouseReleaseEvent(QMouseEvent* event)

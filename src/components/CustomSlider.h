@@ -91,8 +91,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
-private:
+    // The caps, thumb and track of the options' colours.
     static Colors colorsFrom(const CustomSliderOptions& options);
+
+private:
     void placeThumb(bool animate);
     void endGesture();
     double dragTranslationX() const { return m_gesture.state().translation().width(); }

@@ -9,13 +9,13 @@ CustomSliderForCropView::CustomSliderForCropView(
 
 CustomSlider::Colors CustomSliderForCropView::colorsFrom(const CropSliderOptions& options)
 {
-    const QColor start = QColor::fromRgb(QRgb(options.startColor));
-    const QColor end = QColor::fromRgb(QRgb(options.endColor));
-    QGradientStops track = options.gradient;
-    if (track.isEmpty())
-        track = { { 0.0, start }, { 1.0, end } };
+    CustomSliderOptions general;
+    general.startColor = options.startColor;
+    general.endColor = options.endColor;
+    general.gradient = options.gradient;
+    general.isOpacity = options.isOpacity;
+    Colors colors = CustomSlider::colorsFrom(general);
     // The thumb is white whatever the caps.
-    if (options.isOpacity)
-        return { start, end, Qt::white, track };
-    return { end, start, Qt::white, track };
+    colors.cursor = Qt::white;
+    return colors;
 }
