@@ -16,6 +16,54 @@ QString stringField(const nlohmann::json& object, const char* key)
     return QString::fromStdString(it->get<std::string>());
 }
 
+// Handlers that need nothing of the dispatcher.
+void logScriptLine(ScriptMessageDispatcher&, const QString& body)
+{
+    printLine(QStringLiteral("js: ") + body);
+}
+
+void postImageBase64(ScriptMessageDispatcher&, const QString& body)
+{
+    RxBus::shared().post(ExportViewSheetEvent::imageBase64StringEvent { body });
+}
+
+void postSelectionCleared(ScriptMessageDispatcher&, const QString&)
+{
+    RxBus::shared().post(EditLogoViewEvent::canvasSelectionClearedEvent {});
+}
+
+void postLoadSvgFail(ScriptMessageDispatcher&, const QString& body)
+{
+    printLine(QStringLiteral("loadSvgFail: ") + body);
+    RxBus::shared().post(
+        EditLogoViewEvent::loadSvgFail { designLoadTokenOf(parseJsonObject(body).value_or(nlohmann::json())) });
+}
+
+void postUndoRedoState(ScriptMessageDispatcher&, const nlohmann::json& body)
+{
+    const CanvasUndoRedoModel state = CanvasUndoRedoModel::fromJson(body);
+    RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { state.canUndo, state.canRedo });
+}
+
+void postSvgLoaded(ScriptMessageDispatcher&, const nlohmann::json& body)
+{
+    const CanvasSvgLoadedModel loaded = CanvasSvgLoadedModel::fromJson(body);
+    printLine(QStringLiteral("svgLoadSuccess %1 x %2").arg(loaded.width).arg(loaded.height));
+    RxBus::shared().post(EditLogoViewEvent::svgLoadSuccessEvent { loaded.width, loaded.height, loaded.token });
+}
+
+void logUploadedSvg(ScriptMessageDispatcher&, const nlohmann::json& body)
+{
+    const SvgStringModel model = SvgStringModel::fromJson(body);
+    printLine(QStringLiteral("uploadSvg form = %1, %2 characters").arg(model.form).arg(model.svg.size()));
+}
+
+// The handler of a message whose body is one record, posted as one event.
+template <class Event, class Model> void postRecord(ScriptMessageDispatcher&, const nlohmann::json& body)
+{
+    RxBus::shared().post(Event { Model::fromJson(body) });
+}
+
 } // namespace
 
 void ScriptMessageDispatcher::setPendingFontName(const QString& family, const QString& name)
@@ -25,78 +73,64 @@ void ScriptMessageDispatcher::setPendingFontName(const QString& family, const QS
 
 void ScriptMessageDispatcher::dispatch(const QString& name, const QString& body)
 {
-    RxBus& bus = RxBus::shared();
-    if (name == QLatin1String("log")) {
-        printLine(QStringLiteral("js: ") + body);
+    const auto route = routes().constFind(name);
+    if (route == routes().constEnd()) {
+        printLine(QStringLiteral("canvas message %1 not handled").arg(name));
         return;
     }
-    if (name == QLatin1String("pageReady")) {
-        bool canvasStarted = true;
-        if (const std::optional<nlohmann::json> object = parseJsonObject(body)) {
-            const auto it = object->find("canvas");
-            if (it != object->end() && it->is_boolean())
-                canvasStarted = it->get<bool>();
-        }
-        printLine(canvasStarted ? QStringLiteral("canvas page ready")
-                                : QStringLiteral("canvas page loaded, but its scripts did not start"));
-        if (m_onPageReady)
-            m_onPageReady(canvasStarted);
+    if (route->onText) {
+        route->onText(*this, body);
         return;
     }
-    if (name == QLatin1String("imageBase64")) {
-        bus.post(ExportViewSheetEvent::imageBase64StringEvent { body });
-        return;
-    }
-    if (name == QLatin1String("clickCanvasBlank")) {
-        bus.post(EditLogoViewEvent::canvasSelectionClearedEvent {});
-        return;
-    }
-    if (name == QLatin1String("loadFontFail")) {
-        printLine(QStringLiteral("loadFontFail: ") + body);
-        const QString family = stringField(parseJsonObject(body).value_or(nlohmann::json::object()), "family");
-        bus.post(EditFontEvent::TextFontFamilyDownloadFailEvent { family, m_pendingFontNames.take(family) });
-        return;
-    }
-    if (name == QLatin1String("loadSvgFail")) {
-        printLine(QStringLiteral("loadSvgFail: ") + body);
-        bus.post(
-            EditLogoViewEvent::loadSvgFail { designLoadTokenOf(parseJsonObject(body).value_or(nlohmann::json())) });
-        return;
-    }
-
     const std::optional<nlohmann::json> object = parseJsonObject(body);
     if (!object) {
         printLine(QStringLiteral("canvas message %1: body does not decode").arg(name));
         return;
     }
-    if (name == QLatin1String("getBrightnessAndSaturation")) {
-        bus.post(EditLogoViewEvent::getBrightnessAndSaturationEvent {
-            CanvasBrightnessAndSaturationModel::fromJson(*object) });
-    } else if (name == QLatin1String("hsltorgb")) {
-        bus.post(EditLogoViewEvent::getHslToRgb { HslToRgbModle::fromJson(*object) });
-    } else if (name == QLatin1String("fontAttributes")) {
-        bus.post(EditFontEvent::CanvasTextFormatData { CanvasTextFormatModel::fromJson(*object) });
-    } else if (name == QLatin1String("loadFontSuccess")) {
-        onLoadFontSuccess(*object);
-    } else if (name == QLatin1String("getSvgAsBase64")) {
-        onSvgBase64(SvgBase64Model::fromJson(*object));
-    } else if (name == QLatin1String("clickCanvasTextItem")) {
-        bus.post(EditFontEvent::CanvasTextData { CanvasTextModel::fromJson(*object) });
-    } else if (name == QLatin1String("clickCanvasPathItem")) {
-        bus.post(EditGraphicsEvent::CanvasGraphicsData { CanvasPathModel::fromJson(*object) });
-    } else if (name == QLatin1String("undoRedoState")) {
-        const CanvasUndoRedoModel state = CanvasUndoRedoModel::fromJson(*object);
-        bus.post(EditLogoViewEvent::undoRedoStateEvent { state.canUndo, state.canRedo });
-    } else if (name == QLatin1String("svgLoadSuccess")) {
-        const CanvasSvgLoadedModel loaded = CanvasSvgLoadedModel::fromJson(*object);
-        printLine(QStringLiteral("svgLoadSuccess %1 x %2").arg(loaded.width).arg(loaded.height));
-        bus.post(EditLogoViewEvent::svgLoadSuccessEvent { loaded.width, loaded.height, loaded.token });
-    } else if (name == QLatin1String("uploadSvg")) {
-        const SvgStringModel model = SvgStringModel::fromJson(*object);
-        printLine(QStringLiteral("uploadSvg form = %1, %2 characters").arg(model.form).arg(model.svg.size()));
-    } else {
-        printLine(QStringLiteral("canvas message %1 not handled").arg(name));
+    route->onObject(*this, *object);
+}
+
+const QHash<QString, ScriptMessageDispatcher::Route>& ScriptMessageDispatcher::routes()
+{
+    using Self = ScriptMessageDispatcher;
+    static const QHash<QString, Route> table {
+        { QStringLiteral("log"), Route::text(logScriptLine) },
+        { QStringLiteral("pageReady"), Route::text(&Self::onPageReady) },
+        { QStringLiteral("imageBase64"), Route::text(postImageBase64) },
+        { QStringLiteral("clickCanvasBlank"), Route::text(postSelectionCleared) },
+        { QStringLiteral("loadFontFail"), Route::text(&Self::onLoadFontFail) },
+        { QStringLiteral("loadSvgFail"), Route::text(postLoadSvgFail) },
+        { QStringLiteral("getBrightnessAndSaturation"),
+            Route::object(
+                postRecord<EditLogoViewEvent::getBrightnessAndSaturationEvent, CanvasBrightnessAndSaturationModel>) },
+        { QStringLiteral("hsltorgb"), Route::object(postRecord<EditLogoViewEvent::getHslToRgb, HslToRgbModle>) },
+        { QStringLiteral("fontAttributes"),
+            Route::object(postRecord<EditFontEvent::CanvasTextFormatData, CanvasTextFormatModel>) },
+        { QStringLiteral("clickCanvasTextItem"),
+            Route::object(postRecord<EditFontEvent::CanvasTextData, CanvasTextModel>) },
+        { QStringLiteral("clickCanvasPathItem"),
+            Route::object(postRecord<EditGraphicsEvent::CanvasGraphicsData, CanvasPathModel>) },
+        { QStringLiteral("loadFontSuccess"), Route::object(&Self::onLoadFontSuccess) },
+        { QStringLiteral("getSvgAsBase64"), Route::object(&Self::onSvgBase64) },
+        { QStringLiteral("undoRedoState"), Route::object(postUndoRedoState) },
+        { QStringLiteral("svgLoadSuccess"), Route::object(postSvgLoaded) },
+        { QStringLiteral("uploadSvg"), Route::object(logUploadedSvg) },
+    };
+    return table;
+}
+
+void ScriptMessageDispatcher::onPageReady(const QString& body)
+{
+    bool canvasStarted = true;
+    if (const std::optional<nlohmann::json> object = parseJsonObject(body)) {
+        const auto it = object->find("canvas");
+        if (it != object->end() && it->is_boolean())
+            canvasStarted = it->get<bool>();
     }
+    printLine(canvasStarted ? QStringLiteral("canvas page ready")
+                            : QStringLiteral("canvas page loaded, but its scripts did not start"));
+    if (m_onPageReady)
+        m_onPageReady(canvasStarted);
 }
 
 void ScriptMessageDispatcher::onLoadFontSuccess(const nlohmann::json& body)
@@ -111,8 +145,16 @@ void ScriptMessageDispatcher::onLoadFontSuccess(const nlohmann::json& body)
     RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadSuccessEvent { pendingName });
 }
 
-void ScriptMessageDispatcher::onSvgBase64(const SvgBase64Model& model)
+void ScriptMessageDispatcher::onLoadFontFail(const QString& body)
 {
+    printLine(QStringLiteral("loadFontFail: ") + body);
+    const QString family = stringField(parseJsonObject(body).value_or(nlohmann::json::object()), "family");
+    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadFailEvent { family, m_pendingFontNames.take(family) });
+}
+
+void ScriptMessageDispatcher::onSvgBase64(const nlohmann::json& body)
+{
+    const SvgBase64Model model = SvgBase64Model::fromJson(body);
     if (model.form == QLatin1String("EditLogoView"))
         RxBus::shared().post(EditLogoViewEvent::imagesvgBase64StringEvent { model.base64 });
     else if (model.form == QLatin1String("ExportViewForEditLogoSheet"))

@@ -22,8 +22,23 @@ public:
     void dispatch(const QString& name, const QString& body);
 
 private:
+    // One message's handler: either it takes the body as sent, or it needs
+    // the body as a JSON object and is not called when it does not decode.
+    struct Route {
+        using TextHandler = std::function<void(ScriptMessageDispatcher&, const QString& body)>;
+        using ObjectHandler = std::function<void(ScriptMessageDispatcher&, const nlohmann::json& body)>;
+        static Route text(TextHandler handler) { return { std::move(handler), {} }; }
+        static Route object(ObjectHandler handler) { return { {}, std::move(handler) }; }
+
+        TextHandler onText;
+        ObjectHandler onObject;
+    };
+    static const QHash<QString, Route>& routes();
+
+    void onPageReady(const QString& body);
     void onLoadFontSuccess(const nlohmann::json& body);
-    void onSvgBase64(const SvgBase64Model& model);
+    void onLoadFontFail(const QString& body);
+    void onSvgBase64(const nlohmann::json& body);
 
     std::function<void(bool)> m_onPageReady;
     QHash<QString, QString> m_pendingFontNames;
