@@ -77,7 +77,8 @@ void loadDesign(benchmark::State& state, const QString& svg)
 {
     const QString base64 = QString::fromLatin1(svg.toUtf8().toBase64());
     for (auto _ : state) {
-        g_controller->loadSvgBase64(base64, WebViewViewController::nextDesignLoadToken());
+        g_controller->loadSvg(
+            WebViewViewController::SvgEncoding::Base64, base64, WebViewViewController::nextDesignLoadToken());
         if (!waitForMessage(QStringLiteral("svgLoadSuccess"))) {
             state.SkipWithError("the design did not load");
             return;
@@ -96,7 +97,8 @@ void loadLargeDesign(benchmark::State& state)
 
 void exportPng1024(benchmark::State& state)
 {
-    g_controller->loadSvgString(typicalDesign(), WebViewViewController::nextDesignLoadToken());
+    g_controller->loadSvg(
+        WebViewViewController::SvgEncoding::Text, typicalDesign(), WebViewViewController::nextDesignLoadToken());
     waitForMessage(QStringLiteral("svgLoadSuccess"));
     for (auto _ : state) {
         g_controller->evaluate(CanvasScripts::getLogoJpgPngBase64(QStringLiteral("Tessaly_0.png"), 0, 1024, 1024));

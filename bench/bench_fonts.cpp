@@ -169,7 +169,7 @@ int main(int argc, char** argv)
     g_controller->view()->show();
     if (!waitFor([&] { return ready; }))
         return 1;
-    g_controller->loadSvgString(
+    g_controller->loadSvg(WebViewViewController::SvgEncoding::Text,
         QStringLiteral(
             R"(<svg xmlns="http://www.w3.org/2000/svg" width="920" height="920" viewBox="0 0 920 920">)"
             R"(<text x="160" y="800" font-family="Mitr" font-size="96" fill="#212529">Tessaly</text></svg>)"),

@@ -200,7 +200,8 @@ int main(int argc, char** argv)
     column.setFixedSize(270, 522);
     column.show();
     g_column = &column;
-    g_controller->loadSvgString(design, WebViewViewController::nextDesignLoadToken());
+    g_controller->loadSvg(
+        WebViewViewController::SvgEncoding::Text, design, WebViewViewController::nextDesignLoadToken());
     if (!waitForMessage(QStringLiteral("svgLoadSuccess")))
         return 1;
     g_controller->evaluate(

@@ -268,31 +268,22 @@ void WebViewViewController::prepareDesignLoad(qint64 token)
     evaluate(CanvasScripts::setCanvasSize(int(canvasWidth), int(canvasHeight)));
 }
 
-void WebViewViewController::loadSvgBase64(const QString& base64, qint64 token)
+void WebViewViewController::loadSvg(SvgEncoding encoding, const QString& svg, qint64 token)
 {
-    const SvgSize size = readSvgSizeFromBase64(base64);
+    const bool isBase64 = encoding == SvgEncoding::Base64;
+    const SvgSize size = isBase64 ? readSvgSizeFromBase64(svg) : readSvgSize(svg);
     loadSvgWidth = size.width;
     loadSvgHeight = size.height;
     printLine(QStringLiteral("loadSvgWidth = %1, loadSvgHeight = %2").arg(size.width, size.height));
     prepareDesignLoad(token);
-    evaluate(CanvasScripts::loadSvgBase64(base64, token));
-}
-
-void WebViewViewController::loadSvgString(const QString& svg, qint64 token)
-{
-    const SvgSize size = readSvgSize(svg);
-    loadSvgWidth = size.width;
-    loadSvgHeight = size.height;
-    printLine(QStringLiteral("loadSvgWidth = %1, loadSvgHeight = %2").arg(size.width, size.height));
-    prepareDesignLoad(token);
-    evaluate(CanvasScripts::loadSvgString(svg, token));
+    evaluate(isBase64 ? CanvasScripts::loadSvgBase64(svg, token) : CanvasScripts::loadSvgString(svg, token));
 }
 
 void WebViewViewController::loadDesign(const QString& reference, qint64 token, std::function<void()> failure)
 {
     m_designToken = token;
     if (classifyDesignReference(reference) == DesignReferenceKind::SvgText) {
-        loadSvgString(reference.trimmed(), token);
+        loadSvg(SvgEncoding::Text, reference.trimmed(), token);
         return;
     }
     QString base = configuredBaseUrl();
@@ -306,7 +297,7 @@ void WebViewViewController::loadDesign(const QString& reference, qint64 token, s
         [self, token](const QString& base64) {
             // A later design load owns the canvas now.
             if (self && self->m_designToken == token)
-                self->loadSvgBase64(base64, token);
+                self->loadSvg(SvgEncoding::Base64, base64, token);
         },
         [failure = std::move(failure)] {
             if (failure)

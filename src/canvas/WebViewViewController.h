@@ -41,9 +41,10 @@ public:
     // "svgLoadSuccess" and "loadSvgFail", so a waiter can tell its own answer
     // from a stale one. Tokens are unique for the run.
     static qint64 nextDesignLoadToken();
-    // Push the shipped fonts, clear, size, then load.
-    void loadSvgBase64(const QString& base64, qint64 token);
-    void loadSvgString(const QString& svg, qint64 token);
+    // Push the shipped fonts, clear, size, then load `svg`, given as text or
+    // as Base64.
+    enum class SvgEncoding { Text, Base64 };
+    void loadSvg(SvgEncoding encoding, const QString& svg, qint64 token);
     // A design reference as the server sends it: SVG text, an http(s) URL,
     // or a path relative to the configured base URL. A failed download calls
     // `failure`; a download that ends after a later design load is dropped.

@@ -103,7 +103,7 @@ bool CanvasPage::loadSvg(const QString& svg)
 {
     const std::size_t from = mark();
     const qint64 token = WebViewViewController::nextDesignLoadToken();
-    m_controller->loadSvgString(svg, token);
+    m_controller->loadSvg(WebViewViewController::SvgEncoding::Text, svg, token);
     bool ok = false;
     // Only the answer that names this load counts.
     waitUntil(

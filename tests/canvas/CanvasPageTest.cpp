@@ -347,7 +347,7 @@ TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)
         }
         return -1;
     };
-    controller.loadSvgString(sampleDesignSvg(), 1);
+    controller.loadSvg(WebViewViewController::SvgEncoding::Text, sampleDesignSvg(), 1);
     controller.evaluate(CanvasScripts::setCanvasBKGroundColor(0x0000FF));
     EXPECT_EQ(controller.queuedCalls().size(), 5);
     controller.view()->show();
@@ -413,7 +413,7 @@ TEST(CanvasPageStartup, aMissingPageFailsTheWaitingDesignLoad)
     subscribeEvent<EditLogoViewEvent::loadSvgFail>(bag, [&](const EditLogoViewEvent::loadSvgFail&) { ++failures; });
     {
         WebViewViewController controller;
-        controller.loadSvgString(sampleDesignSvg(), 1);
+        controller.loadSvg(WebViewViewController::SvgEncoding::Text, sampleDesignSvg(), 1);
         controller.view();
         EXPECT_TRUE(waitUntil([&] { return failures == 1; }, 30000));
         EXPECT_TRUE(controller.hasPageFailed());
@@ -445,9 +445,10 @@ TEST_F(CanvasPageTest, somethingThatIsNotSvgPostsLoadSvgFail)
     int failures = 0;
     subscribeEvent<EditLogoViewEvent::loadSvgFail>(bag, [&](const EditLogoViewEvent::loadSvgFail&) { ++failures; });
     const std::size_t from = page().mark();
-    controller().loadSvgString(QStringLiteral("<html><body>502 Bad Gateway</body></html>"), 11);
+    controller().loadSvg(
+        WebViewViewController::SvgEncoding::Text, QStringLiteral("<html><body>502 Bad Gateway</body></html>"), 11);
     EXPECT_TRUE(page().waitFor(QStringLiteral("loadSvgFail"), from));
-    controller().loadSvgBase64(QStringLiteral("@@not base64@@"), 12);
+    controller().loadSvg(WebViewViewController::SvgEncoding::Base64, QStringLiteral("@@not base64@@"), 12);
     page().settle();
     EXPECT_EQ(failures, 2);
     // Each answer names the load it ends.

@@ -113,7 +113,7 @@ TEST(CanvasController, designLoadSendsFontsClearSizeThenTheDesign)
     WebViewViewController controller;
     QStringList calls;
     controller.setScriptSink([&](const QString& js) { calls << js; });
-    controller.loadSvgString(QStringLiteral("<svg width='10' height=\"20\"/>"), 3);
+    controller.loadSvg(WebViewViewController::SvgEncoding::Text, QStringLiteral("<svg width='10' height=\"20\"/>"), 3);
     ASSERT_EQ(calls.size(), 4);
     EXPECT_EQ(calls[0], QStringLiteral("pushLocalFont('[]')"));
     EXPECT_EQ(calls[1], QStringLiteral("canvasClear(false)"));
@@ -122,7 +122,7 @@ TEST(CanvasController, designLoadSendsFontsClearSizeThenTheDesign)
 
     calls.clear();
     controller.setLocalFontListProvider([] { return QStringLiteral(R"([{"fontFamily":"Abel"}])"); });
-    controller.loadSvgBase64(QStringLiteral("PHN2Zy8+"), 4);
+    controller.loadSvg(WebViewViewController::SvgEncoding::Base64, QStringLiteral("PHN2Zy8+"), 4);
     ASSERT_EQ(calls.size(), 4);
     EXPECT_EQ(calls[0], QStringLiteral(R"(pushLocalFont('[{"fontFamily":"Abel"}]'))"));
     EXPECT_EQ(calls[3], QStringLiteral("loadSvgBase64('PHN2Zy8+',4)"));
@@ -147,7 +147,7 @@ TEST(CanvasController, aPageWhoseScriptsDidNotStartFailsDesignLoadsInsteadOfHang
     std::vector<qint64> failures;
     subscribeEvent<EditLogoViewEvent::loadSvgFail>(
         bag, [&](const EditLogoViewEvent::loadSvgFail& e) { failures.push_back(e.token); });
-    controller.loadSvgString(QStringLiteral("<svg/>"), 8);
+    controller.loadSvg(WebViewViewController::SvgEncoding::Text, QStringLiteral("<svg/>"), 8);
     controller.handleScriptMessage(QStringLiteral("pageReady"), QStringLiteral(R"({"canvas":false})"));
     EXPECT_EQ(failures, std::vector<qint64> { 8 });
     EXPECT_TRUE(controller.hasPageFailed());
@@ -155,7 +155,7 @@ TEST(CanvasController, aPageWhoseScriptsDidNotStartFailsDesignLoadsInsteadOfHang
     EXPECT_TRUE(controller.queuedCalls().isEmpty());
     controller.evaluate(CanvasScripts::setFlipObjX());
     EXPECT_EQ(failures.size(), 1u);
-    controller.loadSvgBase64(QStringLiteral("PHN2Zy8+"), 9);
+    controller.loadSvg(WebViewViewController::SvgEncoding::Base64, QStringLiteral("PHN2Zy8+"), 9);
     EXPECT_EQ(failures, (std::vector<qint64> { 8, 9 }));
 }
 
