@@ -16,14 +16,25 @@ QString freshId()
 
 } // namespace
 
+template <class Record> Record JsonDecodable<Record>::fromJson(const json& object)
+{
+    return decodeRecord<Record>(object);
+}
+
+template struct JsonDecodable<Fill>;
+template struct JsonDecodable<CanvasBrightnessAndSaturationModel>;
+template struct JsonDecodable<HslToRgbModle>;
+template struct JsonDecodable<CanvasTextModel>;
+template struct JsonDecodable<CanvasTextCharSpacingModel>;
+template struct JsonDecodable<CanvasPathModel>;
+template struct JsonDecodable<CanvasTextFormatModel>;
+template struct JsonDecodable<SvgBase64Model>;
+template struct JsonDecodable<SvgStringModel>;
+template struct JsonDecodable<CanvasUndoRedoModel>;
+
 Fill::Fill()
     : id(freshId())
 {
-}
-
-Fill Fill::fromJson(const json& object)
-{
-    return decodeRecord<Fill>(object);
 }
 
 CanvasBrightnessAndSaturationModel::CanvasBrightnessAndSaturationModel()
@@ -31,19 +42,9 @@ CanvasBrightnessAndSaturationModel::CanvasBrightnessAndSaturationModel()
 {
 }
 
-CanvasBrightnessAndSaturationModel CanvasBrightnessAndSaturationModel::fromJson(const json& object)
-{
-    return decodeRecord<CanvasBrightnessAndSaturationModel>(object);
-}
-
 HslToRgbModle::HslToRgbModle()
     : id(freshId())
 {
-}
-
-HslToRgbModle HslToRgbModle::fromJson(const json& object)
-{
-    return decodeRecord<HslToRgbModle>(object);
 }
 
 CanvasTextModel::CanvasTextModel()
@@ -51,19 +52,9 @@ CanvasTextModel::CanvasTextModel()
 {
 }
 
-CanvasTextModel CanvasTextModel::fromJson(const json& object)
-{
-    return decodeRecord<CanvasTextModel>(object);
-}
-
 CanvasTextCharSpacingModel::CanvasTextCharSpacingModel()
     : id(freshId())
 {
-}
-
-CanvasTextCharSpacingModel CanvasTextCharSpacingModel::fromJson(const json& object)
-{
-    return decodeRecord<CanvasTextCharSpacingModel>(object);
 }
 
 CanvasPathModel::CanvasPathModel()
@@ -71,19 +62,9 @@ CanvasPathModel::CanvasPathModel()
 {
 }
 
-CanvasPathModel CanvasPathModel::fromJson(const json& object)
-{
-    return decodeRecord<CanvasPathModel>(object);
-}
-
 CanvasTextFormatModel::CanvasTextFormatModel()
     : id(freshId())
 {
-}
-
-CanvasTextFormatModel CanvasTextFormatModel::fromJson(const json& object)
-{
-    return decodeRecord<CanvasTextFormatModel>(object);
 }
 
 SvgBase64Model::SvgBase64Model()
@@ -91,24 +72,9 @@ SvgBase64Model::SvgBase64Model()
 {
 }
 
-SvgBase64Model SvgBase64Model::fromJson(const json& object)
-{
-    return decodeRecord<SvgBase64Model>(object);
-}
-
 SvgStringModel::SvgStringModel()
     : id(freshId())
 {
-}
-
-SvgStringModel SvgStringModel::fromJson(const json& object)
-{
-    return decodeRecord<SvgStringModel>(object);
-}
-
-CanvasUndoRedoModel CanvasUndoRedoModel::fromJson(const json& object)
-{
-    return decodeRecord<CanvasUndoRedoModel>(object);
 }
 
 CanvasSvgLoadedModel CanvasSvgLoadedModel::fromJson(const json& object)

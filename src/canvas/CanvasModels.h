@@ -9,12 +9,16 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 
-struct Fill {
+// Gives a record its `fromJson`: decoded by its `fields` from its defaults.
+template <class Record> struct JsonDecodable {
+    static Record fromJson(const nlohmann::json& json);
+};
+
+struct Fill : JsonDecodable<Fill> {
     QString id;
     QString gradientUnits; // empty for a plain fill
 
     Fill();
-    static Fill fromJson(const nlohmann::json& json);
 
     template <class Visitor> static void fields(Fill& record, Visitor& visit)
     {
@@ -23,7 +27,7 @@ struct Fill {
     }
 };
 
-struct CanvasBrightnessAndSaturationModel {
+struct CanvasBrightnessAndSaturationModel : JsonDecodable<CanvasBrightnessAndSaturationModel> {
     QString id;
     int saturation = 0; // 0…100
     int brightness = 0; // 100 − HSL lightness, 0…100
@@ -31,7 +35,6 @@ struct CanvasBrightnessAndSaturationModel {
     Fill fill;
 
     CanvasBrightnessAndSaturationModel();
-    static CanvasBrightnessAndSaturationModel fromJson(const nlohmann::json& json);
 
     template <class Visitor> static void fields(CanvasBrightnessAndSaturationModel& record, Visitor& visit)
     {
@@ -44,7 +47,7 @@ struct CanvasBrightnessAndSaturationModel {
 };
 
 // Spelled as the page protocol spells it.
-struct HslToRgbModle {
+struct HslToRgbModle : JsonDecodable<HslToRgbModle> {
     QString id;
     int r = 0;
     int g = 0;
@@ -52,7 +55,6 @@ struct HslToRgbModle {
     int type = 0; // repeats the request tag
 
     HslToRgbModle();
-    static HslToRgbModle fromJson(const nlohmann::json& json);
 
     template <class Visitor> static void fields(HslToRgbModle& record, Visitor& visit)
     {
@@ -64,7 +66,7 @@ struct HslToRgbModle {
     }
 };
 
-struct CanvasTextModel {
+struct CanvasTextModel : JsonDecodable<CanvasTextModel> {
     QString id;
     QString type;
     QString text;
@@ -77,7 +79,6 @@ struct CanvasTextModel {
     int angle = 0;
 
     CanvasTextModel();
-    static CanvasTextModel fromJson(const nlohmann::json& json);
 
     template <class Visitor> static void fields(CanvasTextModel& record, Visitor& visit)
     {
@@ -94,13 +95,12 @@ struct CanvasTextModel {
     }
 };
 
-struct CanvasTextCharSpacingModel {
+struct CanvasTextCharSpacingModel : JsonDecodable<CanvasTextCharSpacingModel> {
     QString id;
     QString lineHeight;
     QString charSpacing; // a decimal number as text
 
     CanvasTextCharSpacingModel();
-    static CanvasTextCharSpacingModel fromJson(const nlohmann::json& json);
 
     template <class Visitor> static void fields(CanvasTextCharSpacingModel& record, Visitor& visit)
     {
@@ -110,14 +110,13 @@ struct CanvasTextCharSpacingModel {
     }
 };
 
-struct CanvasPathModel {
+struct CanvasPathModel : JsonDecodable<CanvasPathModel> {
     QString id;
     QString type;
     QString opacity;
     int angle = 0; // degrees
 
     CanvasPathModel();
-    static CanvasPathModel fromJson(const nlohmann::json& json);
 
     template <class Visitor> static void fields(CanvasPathModel& record, Visitor& visit)
     {
@@ -128,7 +127,7 @@ struct CanvasPathModel {
     }
 };
 
-struct CanvasTextFormatModel {
+struct CanvasTextFormatModel : JsonDecodable<CanvasTextFormatModel> {
     QString id;
     bool isBold = false;
     bool isItalic = false;
@@ -137,7 +136,6 @@ struct CanvasTextFormatModel {
     bool isVertical = false;
 
     CanvasTextFormatModel();
-    static CanvasTextFormatModel fromJson(const nlohmann::json& json);
 
     template <class Visitor> static void fields(CanvasTextFormatModel& record, Visitor& visit)
     {
@@ -150,13 +148,12 @@ struct CanvasTextFormatModel {
     }
 };
 
-struct SvgBase64Model {
+struct SvgBase64Model : JsonDecodable<SvgBase64Model> {
     QString id;
     QString base64;
     QString form;
 
     SvgBase64Model();
-    static SvgBase64Model fromJson(const nlohmann::json& json);
 
     template <class Visitor> static void fields(SvgBase64Model& record, Visitor& visit)
     {
@@ -166,13 +163,12 @@ struct SvgBase64Model {
     }
 };
 
-struct SvgStringModel {
+struct SvgStringModel : JsonDecodable<SvgStringModel> {
     QString id;
     QString svg;
     QString form;
 
     SvgStringModel();
-    static SvgStringModel fromJson(const nlohmann::json& json);
 
     template <class Visitor> static void fields(SvgStringModel& record, Visitor& visit)
     {
@@ -182,11 +178,9 @@ struct SvgStringModel {
     }
 };
 
-struct CanvasUndoRedoModel {
+struct CanvasUndoRedoModel : JsonDecodable<CanvasUndoRedoModel> {
     bool canUndo = false;
     bool canRedo = false;
-
-    static CanvasUndoRedoModel fromJson(const nlohmann::json& json);
 
     template <class Visitor> static void fields(CanvasUndoRedoModel& record, Visitor& visit)
     {
