@@ -111,7 +111,8 @@ void FreeAIView::applyReply(const FreeAiGetModel& reply)
     m_industries->refresh();
     m_styles->refresh();
     m_symbols->refresh();
-    RxBus::shared().post(FreeViewEventBus::step1SelectId2Event { step1SelectId2, m_choices.selectIndexTrade() });
+    RxBus::shared().post(
+        FreeViewEventBus::step1SelectId2Event { freeCreatorChoices().step1SelectId, m_choices.selectIndexTrade() });
     reportStepLoadSuccess(AILogoList::FreeChoices);
 }
 

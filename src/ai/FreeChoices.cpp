@@ -24,18 +24,19 @@ bool FreeChoices::applyReply(const FreeAiGetModel& reply)
     m_selectIndexStyle = 0;
     m_selectIndexSymbols = 0;
 
+    AiChoices& chosen = freeCreatorChoices();
     auto& contents = m_freeAiGetModel.data.contents;
     if (!contents.isEmpty()) {
         contents.first().isSelected = true;
-        step3Model2() = contents.constFirst();
+        chosen.step3Model = contents.constFirst();
     }
     if (!m_freeAiGetModel.data.styles.isEmpty())
-        step2StylesContentData1ID2 = m_freeAiGetModel.data.styles.constFirst().id;
-    step1SelectName2 = m_freeAiGetModel.data.trades.constFirst().name;
-    step1SelectId2 = m_freeAiGetModel.data.trades.constFirst().id;
+        chosen.step2StylesContentData1ID = m_freeAiGetModel.data.styles.constFirst().id;
+    chosen.step1SelectName = m_freeAiGetModel.data.trades.constFirst().name;
+    chosen.step1SelectId = m_freeAiGetModel.data.trades.constFirst().id;
 
     for (const Step3ModelContentData& symbol : contents)
-        (symbol.trade_id == step1SelectId2 ? m_content0 : m_content1).append(symbol);
+        (symbol.trade_id == chosen.step1SelectId ? m_content0 : m_content1).append(symbol);
     markFirst(m_content0);
     markFirst(m_content1);
     return true;
@@ -47,8 +48,9 @@ bool FreeChoices::chooseIndustry(int index)
     if (index < 0 || index >= trades.size())
         return false;
     m_selectIndexTrade = index;
-    step1SelectName2 = trades.at(index).name;
-    step1SelectId2 = trades.at(index).id;
+    AiChoices& chosen = freeCreatorChoices();
+    chosen.step1SelectName = trades.at(index).name;
+    chosen.step1SelectId = trades.at(index).id;
     return true;
 }
 
@@ -58,7 +60,7 @@ bool FreeChoices::chooseStyle(int index)
     if (index < 0 || index >= styles.size())
         return false;
     m_selectIndexStyle = index;
-    step2StylesContentData1ID2 = styles.at(index).id;
+    freeCreatorChoices().step2StylesContentData1ID = styles.at(index).id;
     return true;
 }
 
@@ -70,7 +72,7 @@ void FreeChoices::showIndustry(int index)
         return;
     const auto marked = std::find_if(
         shown.begin(), shown.end(), [](const Step3ModelContentData& symbol) { return symbol.isSelected; });
-    step3Model2() = marked != shown.end() ? *marked : shown.constFirst();
+    freeCreatorChoices().step3Model = marked != shown.end() ? *marked : shown.constFirst();
 }
 
 bool FreeChoices::chooseSymbol(int index)
@@ -78,7 +80,7 @@ bool FreeChoices::chooseSymbol(int index)
     QList<Step3ModelContentData>& symbols = symbolsInUse();
     if (index < 0 || index >= symbols.size())
         return false;
-    step3Model2() = symbols.at(index);
+    freeCreatorChoices().step3Model = symbols.at(index);
     for (int i = 0; i < symbols.size(); ++i)
         symbols[i].isSelected = i == index;
     return true;

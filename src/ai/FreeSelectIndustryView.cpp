@@ -95,7 +95,7 @@ void FreeSelectIndustryView::chooseIndustry(int index)
     if (!m_choices->chooseIndustry(index))
         return;
     refresh();
-    RxBus::shared().post(FreeViewEventBus::step1SelectId2Event { step1SelectId2, index });
+    RxBus::shared().post(FreeViewEventBus::step1SelectId2Event { freeCreatorChoices().step1SelectId, index });
 }
 
 QList<QWidget*> FreeSelectIndustryView::rows() const

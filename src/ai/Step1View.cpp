@@ -50,8 +50,8 @@ void Step1View::applyIndustries(const Step1Model& reply)
         reportStepLoadFailure(AILogoList::Industries);
         return;
     }
-    step1Model1() = reply;
-    m_firstLetterToNamesMap = IndustryIndex::groupIndustries(step1Model1());
+    wizardChoices().step1Model = reply;
+    m_firstLetterToNamesMap = IndustryIndex::groupIndustries(wizardChoices().step1Model);
     for (const QString& line : IndustryIndex::describe(m_firstLetterToNamesMap))
         printLine(line);
     QStringList letters;

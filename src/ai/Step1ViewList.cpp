@@ -90,9 +90,10 @@ void Step1ViewList::selectIndustry(const QString& name)
 {
     m_selectedName = name;
     RxBus::shared().post(Step1ViewEventBus::SelectEvent { name });
-    step1SelectName1 = name;
-    step1SelectId1 = IndustryIndex::industryIdForName(step1Model1(), step1SelectName1, step1SelectId1);
+    AiChoices& choices = wizardChoices();
+    choices.step1SelectName = name;
+    choices.step1SelectId = IndustryIndex::industryIdForName(choices.step1Model, name, choices.step1SelectId);
     m_isSelect = true;
-    printLine(QStringLiteral("step1SelectName1 = ") + step1SelectName1);
-    printLine(QStringLiteral("step1SelectId1 = ") + step1SelectId1);
+    printLine(QStringLiteral("step1SelectName1 = ") + choices.step1SelectName);
+    printLine(QStringLiteral("step1SelectId1 = ") + choices.step1SelectId);
 }

@@ -94,7 +94,7 @@ void Step2View::applyStyles(const Step2Model& model)
     if (!m_style1Data.isEmpty()) {
         m_selectIndex = m_style1Data.constFirst().id;
         writeStyle(m_selectIndex);
-        printLine(QStringLiteral("step2StylesContentData1ID = ") + step2StylesContentData1ID);
+        printLine(QStringLiteral("step2StylesContentData1ID = ") + generationChoices().step2StylesContentData1ID);
     }
     showSelection();
     reportStepLoadSuccess(AILogoList::Styles);
@@ -106,14 +106,14 @@ void Step2View::select(const Step2ModelStylesContentData& style)
         + QStringLiteral(", styleText = ") + style.name);
     m_selectIndex = style.id;
     writeStyle(style.id);
-    printLine(QStringLiteral("step2StylesContentData1ID123123123 = ") + step2StylesContentData1ID);
+    printLine(QStringLiteral("step2StylesContentData1ID123123123 = ") + generationChoices().step2StylesContentData1ID);
     showSelection();
 }
 
 void Step2View::writeStyle(const QString& id)
 {
-    step2StylesContentData1ID1 = id;
-    step2StylesContentData1ID = id;
+    wizardChoices().step2StylesContentData1ID = id;
+    generationChoices().step2StylesContentData1ID = id;
 }
 
 QList<RealisticStyleSingleView*> Step2View::cards() const

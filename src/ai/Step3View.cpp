@@ -58,7 +58,7 @@ void Step3View::loadSymbols()
 {
     const int request = ++m_latestRequest;
     makeStep3(
-        parseDecimalId(step1SelectId1).value_or(0),
+        parseDecimalId(wizardChoices().step1SelectId).value_or(0),
         [this, request](const Step3Model& reply) {
             if (request == m_latestRequest)
                 applySymbols(reply);
@@ -80,7 +80,7 @@ void Step3View::applySymbols(const Step3Model& model)
     // An empty list is shown empty, and the chosen symbol stays.
     if (!data.isEmpty()) {
         data.first().isSelected = true;
-        step3Model1() = data.constFirst();
+        wizardChoices().step3Model = data.constFirst();
     }
     setData(data);
     reportStepLoadSuccess(AILogoList::Symbols);
@@ -90,7 +90,7 @@ void Step3View::selectSymbol(int index)
 {
     if (index < 0 || index >= m_data.size())
         return;
-    step3Model1() = m_data.at(index);
+    wizardChoices().step3Model = m_data.at(index);
     for (int k = 0; k < m_data.size(); ++k)
         m_data[k].isSelected = k == index;
     setData(m_data);

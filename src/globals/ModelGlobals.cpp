@@ -6,38 +6,25 @@ GetConfigModel& configModel()
     return model;
 }
 
-Step1Model& step1Model1()
+AiChoices& wizardChoices()
 {
-    static Step1Model model;
-    return model;
+    static AiChoices choices;
+    return choices;
 }
 
-Step1Model& step1Model2()
+AiChoices& freeCreatorChoices()
 {
-    static Step1Model model;
-    return model;
+    static AiChoices choices;
+    return choices;
 }
 
-Step1Model& step1Model()
+AiChoices& generationChoices()
 {
-    static Step1Model model;
-    return model;
+    static AiChoices choices;
+    return choices;
 }
 
-Step3ModelContentData& step3Model1()
+void commitForGeneration(const AiChoices& choices)
 {
-    static Step3ModelContentData model;
-    return model;
-}
-
-Step3ModelContentData& step3Model2()
-{
-    static Step3ModelContentData model;
-    return model;
-}
-
-Step3ModelContentData& step3Model()
-{
-    static Step3ModelContentData model;
-    return model;
+    generationChoices() = choices;
 }

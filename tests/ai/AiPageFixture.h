@@ -21,13 +21,9 @@ class AiPageFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (QString* text : { &step1SelectName1, &step1SelectId1, &step1SelectName2, &step1SelectId2, &step1SelectName,
-                 &step1SelectId, &step2StylesContentData1ID1, &step2StylesContentData1ID2, &step2StylesContentData1ID,
-                 &step2StylesContentData2ID2, &step2StylesContentData2ID })
-            text->clear();
-        step3Model1() = Step3ModelContentData();
-        step3Model2() = Step3ModelContentData();
-        step3Model() = Step3ModelContentData();
+        wizardChoices() = AiChoices();
+        freeCreatorChoices() = AiChoices();
+        generationChoices() = AiChoices();
         subscribeEvent<ContentViewEventBus::ToastEvent>(
             &m_busContext, [this](const ContentViewEventBus::ToastEvent& toast) { toasts << toast.text; });
         subscribeEvent<GeneratingViewEventBus::ToMyDesignPageEvent>(
@@ -51,12 +47,14 @@ protected:
     // Shows the page and waits until its lists and the first symbols are in.
     void showPage()
     {
-        step3Model1() = Step3ModelContentData();
-        step3Model2() = Step3ModelContentData();
+        wizardChoices().step3Model = Step3ModelContentData();
+        freeCreatorChoices().step3Model = Step3ModelContentData();
         page = std::make_unique<AILogoView>();
         page->show();
         ASSERT_TRUE(waitForRequests("/Step3", 1));
-        ASSERT_TRUE(waitUntil([&] { return !step3Model1().word.isEmpty() && !step3Model2().word.isEmpty(); }));
+        ASSERT_TRUE(waitUntil([&] {
+            return !wizardChoices().step3Model.word.isEmpty() && !freeCreatorChoices().step3Model.word.isEmpty();
+        }));
     }
 
     std::unique_ptr<AILogoView> page;

@@ -108,15 +108,15 @@ TEST(GenerationRequest, ReadsIdsOrMinusOne)
         { "3000000000", 3000000000LL },
     };
     for (const auto& [text, expected] : cases) {
-        step1SelectId = QString::fromLatin1(text);
-        step2StylesContentData1ID = QString::fromLatin1(text);
-        step3Model().id = QString::fromLatin1(text);
+        generationChoices().step1SelectId = QString::fromLatin1(text);
+        generationChoices().step2StylesContentData1ID = QString::fromLatin1(text);
+        generationChoices().step3Model.id = QString::fromLatin1(text);
         const GenerationRequest request = GenerationRequest::fromGlobals();
         EXPECT_EQ(request.tradeId, expected) << text;
         EXPECT_EQ(request.styleId, expected) << text;
         EXPECT_EQ(request.contentId, expected) << text;
     }
-    step3Model() = Step3ModelContentData();
+    generationChoices().step3Model = Step3ModelContentData();
     EXPECT_EQ(GenerationRequest::fromGlobals().contentId, -1) << "a never-chosen symbol has a UUID as its id";
 }
 
@@ -126,21 +126,21 @@ TEST(CreateActions, WizardCommitsItsOwnChoicesIncludingItsStyle)
     int generating = 0;
     subscribeEvent<Step3ViewEventBus::GeneratingEvent>(
         &context, [&](const Step3ViewEventBus::GeneratingEvent&) { ++generating; });
-    step1SelectName1 = QStringLiteral("Coffee");
-    step1SelectId1 = QStringLiteral("104");
-    step3Model1() = symbol("1041", "104");
-    step2StylesContentData1ID1 = QStringLiteral("202");
+    wizardChoices().step1SelectName = QStringLiteral("Coffee");
+    wizardChoices().step1SelectId = QStringLiteral("104");
+    wizardChoices().step3Model = symbol("1041", "104");
+    wizardChoices().step2StylesContentData1ID = QStringLiteral("202");
     // A free creator's Create in between committed its own style.
-    step2StylesContentData1ID2 = QStringLiteral("205");
+    freeCreatorChoices().step2StylesContentData1ID = QStringLiteral("205");
     FreeCreatorButtonView::create();
-    EXPECT_EQ(step2StylesContentData1ID, QStringLiteral("205"));
-    EXPECT_TRUE(step2StylesContentData2ID.isEmpty());
+    EXPECT_EQ(generationChoices().step2StylesContentData1ID, QStringLiteral("205"));
+    EXPECT_TRUE(generationChoices().step2StylesContentData2ID.isEmpty());
 
     CreatorButtonView::create();
-    EXPECT_EQ(step1SelectName, QStringLiteral("Coffee"));
-    EXPECT_EQ(step1SelectId, QStringLiteral("104"));
-    EXPECT_EQ(step2StylesContentData1ID, QStringLiteral("202"));
-    EXPECT_EQ(step3Model().id, QStringLiteral("1041"));
+    EXPECT_EQ(generationChoices().step1SelectName, QStringLiteral("Coffee"));
+    EXPECT_EQ(generationChoices().step1SelectId, QStringLiteral("104"));
+    EXPECT_EQ(generationChoices().step2StylesContentData1ID, QStringLiteral("202"));
+    EXPECT_EQ(generationChoices().step3Model.id, QStringLiteral("1041"));
     EXPECT_EQ(generating, 2);
 }
 
@@ -150,9 +150,9 @@ TEST(FreeChoices, SplitsSymbolsByTheFirstIndustryAndMarksTheFirstOfEach)
     ASSERT_TRUE(choices.applyReply(freeReply({ "7", "9" }, 2, { "7", "9", "7", "8" })));
     EXPECT_EQ(ids(choices.content0()), (QStringList { "1*", "3" }));
     EXPECT_EQ(ids(choices.content1()), (QStringList { "2*", "4" }));
-    EXPECT_EQ(step1SelectId2, QStringLiteral("7"));
-    EXPECT_EQ(step2StylesContentData1ID2, QStringLiteral("200"));
-    EXPECT_EQ(step3Model2().id, QStringLiteral("1"));
+    EXPECT_EQ(freeCreatorChoices().step1SelectId, QStringLiteral("7"));
+    EXPECT_EQ(freeCreatorChoices().step2StylesContentData1ID, QStringLiteral("200"));
+    EXPECT_EQ(freeCreatorChoices().step3Model.id, QStringLiteral("1"));
 }
 
 TEST(FreeChoices, ShowsWhatItSends)
@@ -164,15 +164,15 @@ TEST(FreeChoices, ShowsWhatItSends)
     choices.showIndustry(1);
     choices.chooseSymbol(1);
     choices.chooseStyle(1);
-    EXPECT_EQ(step3Model2().id, QStringLiteral("4"));
+    EXPECT_EQ(freeCreatorChoices().step3Model.id, QStringLiteral("4"));
 
     // Going back and forth keeps the symbol marked in each list.
     choices.chooseIndustry(0);
     choices.showIndustry(0);
-    EXPECT_EQ(step3Model2().id, QStringLiteral("1"));
+    EXPECT_EQ(freeCreatorChoices().step3Model.id, QStringLiteral("1"));
     choices.chooseIndustry(1);
     choices.showIndustry(1);
-    EXPECT_EQ(step3Model2().id, QStringLiteral("4"));
+    EXPECT_EQ(freeCreatorChoices().step3Model.id, QStringLiteral("4"));
 
     // A reload returns every position to the first entry, matching the globals.
     choices.applyReply(freeReply({ "7", "9" }, 2, { "7", "9", "7", "9" }));
@@ -180,24 +180,24 @@ TEST(FreeChoices, ShowsWhatItSends)
     EXPECT_EQ(choices.selectIndexTrade(), 0);
     EXPECT_EQ(choices.selectIndexStyle(), 0);
     EXPECT_TRUE(choices.showSelect1());
-    EXPECT_EQ(step1SelectId2, QStringLiteral("7"));
-    EXPECT_EQ(step3Model2().id, QStringLiteral("1"));
+    EXPECT_EQ(freeCreatorChoices().step1SelectId, QStringLiteral("7"));
+    EXPECT_EQ(freeCreatorChoices().step3Model.id, QStringLiteral("1"));
 }
 
 TEST(FreeChoices, ShortRepliesKeepWhatTheyCannotReplace)
 {
     FreeChoices choices;
-    step2StylesContentData1ID2 = QStringLiteral("old style");
-    step3Model2().id = QStringLiteral("old symbol");
+    freeCreatorChoices().step2StylesContentData1ID = QStringLiteral("old style");
+    freeCreatorChoices().step3Model.id = QStringLiteral("old symbol");
     EXPECT_FALSE(choices.applyReply(freeReply({}, 2, { "7" }))) << "no industry: a failed load";
     ASSERT_TRUE(choices.applyReply(freeReply({ "7" }, 0, {})));
-    EXPECT_EQ(step2StylesContentData1ID2, QStringLiteral("old style"));
-    EXPECT_EQ(step3Model2().id, QStringLiteral("old symbol"));
+    EXPECT_EQ(freeCreatorChoices().step2StylesContentData1ID, QStringLiteral("old style"));
+    EXPECT_EQ(freeCreatorChoices().step3Model.id, QStringLiteral("old symbol"));
     EXPECT_FALSE(choices.chooseIndustry(1));
     EXPECT_FALSE(choices.chooseStyle(0));
     EXPECT_FALSE(choices.chooseSymbol(0));
     choices.showIndustry(1);
-    EXPECT_EQ(step3Model2().id, QStringLiteral("old symbol"));
+    EXPECT_EQ(freeCreatorChoices().step3Model.id, QStringLiteral("old symbol"));
 }
 
 TEST(TagFlowLayout, WrapsOnlyPastTheWidth)

@@ -22,7 +22,7 @@ protected:
     {
         showPage();
         page->setSelectIndex(1);
-        chosenTrade = step1SelectId2;
+        chosenTrade = freeCreatorChoices().step1SelectId;
         FreeCreatorButtonView::create();
         ASSERT_TRUE(page->isGenerating());
     }
@@ -46,9 +46,9 @@ TEST_F(GenerationTest, SendsTheCommittedIdsOrMinusOne)
     page.reset();
 
     server().clearRequests();
-    step1SelectId1 = QStringLiteral("104");
-    step2StylesContentData1ID1 = QStringLiteral("+202");
-    step3Model1().id = QStringLiteral("3000000000");
+    wizardChoices().step1SelectId = QStringLiteral("104");
+    wizardChoices().step2StylesContentData1ID = QStringLiteral("+202");
+    wizardChoices().step3Model.id = QStringLiteral("3000000000");
     page = std::make_unique<AILogoView>();
     CreatorButtonView::create();
     page->show();
@@ -119,7 +119,7 @@ TEST_F(GenerationTest, EveryFailureReturnsToTheTabWithOneToast)
         EXPECT_EQ(toasts, QStringList { failureToast });
         EXPECT_EQ(page->selectIndex(), 1);
         EXPECT_TRUE(page->freeCreator()->isVisibleTo(page.get()));
-        EXPECT_EQ(step1SelectId2, chosenTrade);
+        EXPECT_EQ(freeCreatorChoices().step1SelectId, chosenTrade);
         page.reset();
     }
 }

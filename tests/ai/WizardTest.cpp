@@ -46,26 +46,28 @@ TEST_F(WizardTest, AppearanceLoadsEachListOnceAndSelectsTheFirstChoices)
 
     Step1View* step1 = page->wizard()->step1();
     const auto& [firstKey, firstNames] = *step1->firstLetterToNamesMap().begin();
-    EXPECT_EQ(step1SelectName1, firstNames.first()) << firstKey.toStdString();
-    EXPECT_EQ(tradeIdSent(server().requestsTo("/Step3").front()), parseDecimalId(step1SelectId1).value_or(-2));
-    ASSERT_NE(row(*page, step1SelectName1), nullptr);
-    EXPECT_TRUE(row(*page, step1SelectName1)->isSelected());
+    EXPECT_EQ(wizardChoices().step1SelectName, firstNames.first()) << firstKey.toStdString();
+    EXPECT_EQ(
+        tradeIdSent(server().requestsTo("/Step3").front()), parseDecimalId(wizardChoices().step1SelectId).value_or(-2));
+    ASSERT_NE(row(*page, wizardChoices().step1SelectName), nullptr);
+    EXPECT_TRUE(row(*page, wizardChoices().step1SelectName)->isSelected());
     const QList<MailSection*> rows = step1->list()->rows();
     EXPECT_EQ(std::count_if(rows.begin(), rows.end(), [](MailSection* r) { return r->isSelected(); }), 1);
 
     Step2View* step2 = page->wizard()->step2();
     ASSERT_FALSE(step2->cards().isEmpty());
     EXPECT_TRUE(step2->cards().first()->isSelected());
-    EXPECT_EQ(step2StylesContentData1ID, step2->style1Data().first().id);
+    EXPECT_EQ(generationChoices().step2StylesContentData1ID, step2->style1Data().first().id);
 
     const QList<Step3ModelContentData>& symbols = page->wizard()->step3()->data();
     ASSERT_FALSE(symbols.isEmpty());
     EXPECT_TRUE(symbols.first().isSelected);
-    EXPECT_EQ(step3Model1().id, symbols.first().id);
-    EXPECT_EQ(step1SelectId2, page->freeCreator()->choices().freeAiGetModel().data.trades.first().id);
+    EXPECT_EQ(wizardChoices().step3Model.id, symbols.first().id);
+    EXPECT_EQ(
+        freeCreatorChoices().step1SelectId, page->freeCreator()->choices().freeAiGetModel().data.trades.first().id);
 
     // An industry id that does not read as a number is sent as 0.
-    step1SelectId1 = QStringLiteral("12a");
+    wizardChoices().step1SelectId = QStringLiteral("12a");
     page->wizard()->step3()->loadSymbols();
     ASSERT_TRUE(waitForRequests("/Step3", 2));
     EXPECT_EQ(tradeIdSent(server().requestsTo("/Step3").back()), 0);
@@ -85,12 +87,12 @@ TEST_F(WizardTest, IndustryTapsReloadSymbolsAndOnlyTheLatestReplyCounts)
     server().clearFaults();
     QTest::mouseClick(row(*page, third), Qt::LeftButton);
     ASSERT_TRUE(waitForRequests("/Step3", 3));
-    const QString thirdId = step1SelectId1;
-    ASSERT_TRUE(waitUntil([&] { return step3Model1().trade_id == thirdId; }));
+    const QString thirdId = wizardChoices().step1SelectId;
+    ASSERT_TRUE(waitUntil([&] { return wizardChoices().step3Model.trade_id == thirdId; }));
     pumpEvents(1200);
-    EXPECT_EQ(step3Model1().trade_id, thirdId);
+    EXPECT_EQ(wizardChoices().step3Model.trade_id, thirdId);
     EXPECT_EQ(page->wizard()->step3()->data().first().trade_id, thirdId);
-    EXPECT_EQ(step1SelectName1, third);
+    EXPECT_EQ(wizardChoices().step1SelectName, third);
 }
 
 TEST_F(WizardTest, FailedIndustriesShowTheFailureViewAndOneRetryReloadsEveryListTwice)
@@ -159,14 +161,14 @@ TEST_F(WizardTest, ShortRepliesShowWhatExists)
     page = std::make_unique<AILogoView>();
     page->show();
     ASSERT_TRUE(waitForRequests("/Step3", 1));
-    ASSERT_TRUE(waitUntil([&] { return step1SelectId2 == QLatin1String("101"); }));
+    ASSERT_TRUE(waitUntil([&] { return freeCreatorChoices().step1SelectId == QLatin1String("101"); }));
     pumpEvents(200);
     EXPECT_EQ(page->wizard()->step2()->cards().size(), 1);
-    EXPECT_EQ(step2StylesContentData1ID, QStringLiteral("201"));
+    EXPECT_EQ(generationChoices().step2StylesContentData1ID, QStringLiteral("201"));
     EXPECT_TRUE(page->wizard()->step3()->data().isEmpty());
-    EXPECT_TRUE(step3Model1().word.isEmpty());
+    EXPECT_TRUE(wizardChoices().step3Model.word.isEmpty());
     EXPECT_FALSE(page->isLoadingSvgFail());
     RxBus::shared().post(Step3ViewEventBus::Step3ViewSelectEvent { 4, false });
     RxBus::shared().post(Step3ViewEventBus::Step3ViewSelectEvent { 4, true });
-    EXPECT_TRUE(step3Model1().word.isEmpty());
+    EXPECT_TRUE(wizardChoices().step3Model.word.isEmpty());
 }

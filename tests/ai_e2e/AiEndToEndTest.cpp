@@ -104,9 +104,9 @@ TEST_F(AiEndToEndTest, WizardAndFreeCreatorEachEndOnTheirNewDesign)
     QTest::mouseClick(industry, Qt::LeftButton);
     ASSERT_TRUE(waitUntil([&] {
         const auto& symbols = wizard->step3()->data();
-        return symbols.size() >= 3 && symbols.first().trade_id == step1SelectId1;
+        return symbols.size() >= 3 && symbols.first().trade_id == wizardChoices().step1SelectId;
     }));
-    const QString industryId = step1SelectId1;
+    const QString industryId = wizardChoices().step1SelectId;
     RealisticStyleSingleView* style = wizard->step2()->cards().at(5);
     QTest::mouseClick(style, Qt::LeftButton);
     clickChip(wizard->step3()->tagView(), 2);

@@ -78,15 +78,15 @@ TEST(ModelGlobals, HoldTheirDefaultsUntilWrittenAndKeepWrites)
 
     // A fresh symbol's id is a UUID, which is not a number.
     bool isNumber = true;
-    step3Model().id.toInt(&isNumber);
+    generationChoices().step3Model.id.toInt(&isNumber);
     EXPECT_FALSE(isNumber);
-    EXPECT_NE(step3Model1().id, step3Model2().id);
-    EXPECT_TRUE(step1SelectId.isEmpty());
+    EXPECT_NE(wizardChoices().step3Model.id, freeCreatorChoices().step3Model.id);
+    EXPECT_TRUE(generationChoices().step1SelectId.isEmpty());
 
     Step1ModelContentData industry;
     industry.id = QStringLiteral("4");
-    step1Model1().data.trade = { industry };
-    EXPECT_EQ(step1Model1().data.trade.size(), 1);
-    EXPECT_TRUE(step1Model().data.trade.isEmpty());
-    step1Model1().data.trade.clear();
+    wizardChoices().step1Model.data.trade = { industry };
+    EXPECT_EQ(wizardChoices().step1Model.data.trade.size(), 1);
+    EXPECT_TRUE(generationChoices().step1Model.data.trade.isEmpty());
+    wizardChoices().step1Model.data.trade.clear();
 }
