@@ -7,12 +7,9 @@
 #include "core/Log.h"
 #include "core/RxBus.h"
 
-#include <QVBoxLayout>
-
 namespace {
 constexpr int sectionInset = 20;
 constexpr int titleGap = 10;
-constexpr int tagInset = 15;
 } // namespace
 
 FreeSymbolsSelectView::FreeSymbolsSelectView(FreeChoices* choices, QWidget* parent)
@@ -20,16 +17,7 @@ FreeSymbolsSelectView::FreeSymbolsSelectView(FreeChoices* choices, QWidget* pare
     , m_choices(choices)
     , m_tagView(new TagView(true, this))
 {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(sectionInset, 0, sectionInset, 0);
-    column->setSpacing(0);
-    column->addWidget(stepTitle(QStringLiteral("Symbol selection"), this));
-    column->addSpacing(titleGap);
-    auto* tags = new QVBoxLayout;
-    tags->setContentsMargins(tagInset, 0, tagInset, 0);
-    tags->addWidget(m_tagView);
-    column->addLayout(tags);
-    column->addStretch();
+    layOutSymbolSelection(this, m_tagView, sectionInset, titleGap);
 
     subscribeEvent<FreeViewEventBus::step1SelectId2Event>(
         this, [this](const FreeViewEventBus::step1SelectId2Event& event) {

@@ -10,29 +10,17 @@
 #include "globals/ModelGlobals.h"
 #include "model/JsonFieldWriter.h"
 
-#include <QVBoxLayout>
-
 using AILogoViewEvent::AILogoList;
 
 namespace {
 constexpr int titleGap = 14;
-constexpr int tagInset = 15;
 } // namespace
 
 Step3View::Step3View(QWidget* parent)
     : QWidget(parent)
     , m_tagView(new TagView(false, this))
 {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(stepTitle(QStringLiteral("Symbol selection"), this));
-    column->addSpacing(titleGap);
-    auto* tags = new QVBoxLayout;
-    tags->setContentsMargins(tagInset, 0, tagInset, 0);
-    tags->addWidget(m_tagView);
-    column->addLayout(tags);
-    column->addStretch();
+    layOutSymbolSelection(this, m_tagView, 0, titleGap);
 
     subscribeEvent<Step1ViewEventBus::LoadDataSuccess>(
         this, [this](const Step1ViewEventBus::LoadDataSuccess&) { reloadAfterStep1(); });

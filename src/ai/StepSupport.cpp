@@ -1,10 +1,16 @@
 #include "ai/StepSupport.h"
 
+#include "ai/TagView.h"
 #include "core/Localization.h"
 #include "core/RxBus.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int tagInset = 15;
+} // namespace
 
 QWidget* stepTitle(const QString& key, QWidget* parent)
 {
@@ -22,6 +28,20 @@ QWidget* stepTitle(const QString& key, QWidget* parent)
     text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     layout->addWidget(text);
     return row;
+}
+
+void layOutSymbolSelection(QWidget* owner, TagView* tags, int sideInset, int titleGap)
+{
+    auto* column = new QVBoxLayout(owner);
+    column->setContentsMargins(sideInset, 0, sideInset, 0);
+    column->setSpacing(0);
+    column->addWidget(stepTitle(QStringLiteral("Symbol selection"), owner));
+    column->addSpacing(titleGap);
+    auto* chips = new QVBoxLayout;
+    chips->setContentsMargins(tagInset, 0, tagInset, 0);
+    chips->addWidget(tags);
+    column->addLayout(chips);
+    column->addStretch();
 }
 
 void reportStepLoadFailure(AILogoViewEvent::AILogoList list)

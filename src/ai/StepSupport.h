@@ -5,10 +5,16 @@
 #include <QString>
 
 class QWidget;
+class TagView;
 
 // The title row of a wizard step (and of a free creator section): the
 // localised text of `key`, 14-point semibold in 0xF8F9FA, at the left.
 QWidget* stepTitle(const QString& key, QWidget* parent = nullptr);
+
+// Lays out `owner` as a "Symbol selection" column: the title, `titleGap`
+// below it the chips of `tags`, and free space below. `sideInset` is the
+// column's margin on both sides.
+void layOutSymbolSelection(QWidget* owner, TagView* tags, int sideInset, int titleGap);
 
 // The failure callback of the AI page's list requests: tells the page that
 // the latest load of `list` failed.
