@@ -39,12 +39,42 @@ void fillDark(QWidget* widget)
     colors.setColor(QPalette::Window, Color(0x1E1E1E));
     widget->setPalette(colors);
 }
+
+// The tiles' grid, scrolling, in the page's colour.
+QGrid* createGrid(QWidget* content)
+{
+    QGridOptions gridOptions;
+    gridOptions.columns = 4;
+    gridOptions.vSpacing = 12;
+    gridOptions.hSpacing = 0;
+    gridOptions.vPadding = 10;
+    gridOptions.hPadding = 10;
+    gridOptions.isScrollable = true;
+    gridOptions.showScrollIndicators = false;
+    // A user may keep thousands of designs: only the tiles near the viewport exist.
+    gridOptions.uniformRowHeight = CardMetrics::imageSide;
+    auto* grid = new QGrid(
+        0, gridOptions, [](int) { return nullptr; }, content);
+    grid->setFixedWidth(pageWidth);
+    // The grid's see-through content shows as black in this page's stack; paint it the page's colour.
+    grid->contentWidget()->setAttribute(Qt::WA_TranslucentBackground, false);
+    grid->contentWidget()->setAttribute(Qt::WA_NoSystemBackground, false);
+    fillDark(grid->contentWidget());
+    return grid;
+}
 } // namespace
 
 MyDesignView::MyDesignView(QWidget* parent)
     : QWidget(parent)
     , m_controller(new MyDesignController(this))
     , m_confirmDelete(&MyDesignView::askToDelete)
+{
+    layOut();
+    subscribe();
+    updateVisibility();
+}
+
+void MyDesignView::layOut()
 {
     setFixedSize(pageWidth, pageHeight);
     fillDark(this);
@@ -65,23 +95,7 @@ MyDesignView::MyDesignView(QWidget* parent)
     deleteLayout->addWidget(m_deleteView);
     column->addWidget(m_deleteRow);
 
-    QGridOptions gridOptions;
-    gridOptions.columns = 4;
-    gridOptions.vSpacing = 12;
-    gridOptions.hSpacing = 0;
-    gridOptions.vPadding = 10;
-    gridOptions.hPadding = 10;
-    gridOptions.isScrollable = true;
-    gridOptions.showScrollIndicators = false;
-    // A user may keep thousands of designs: only the tiles near the viewport exist.
-    gridOptions.uniformRowHeight = CardMetrics::imageSide;
-    m_grid = new QGrid(
-        0, gridOptions, [](int) { return nullptr; }, content);
-    m_grid->setFixedWidth(pageWidth);
-    // The grid's see-through content shows as black in this page's stack; paint it the page's colour.
-    m_grid->contentWidget()->setAttribute(Qt::WA_TranslucentBackground, false);
-    m_grid->contentWidget()->setAttribute(Qt::WA_NoSystemBackground, false);
-    fillDark(m_grid->contentWidget());
+    m_grid = createGrid(content);
     column->addWidget(m_grid, 1);
 
     m_detailArea = new QWidget(content);
@@ -99,7 +113,10 @@ MyDesignView::MyDesignView(QWidget* parent)
     // Shifted 34 points up from the panel's centre.
     m_failView->setGeometry((pageWidth - failViewSide) / 2, failPanelTop + (failPanelHeight - failViewSide) / 2 - 34,
         failViewSide, failViewSide);
+}
 
+void MyDesignView::subscribe()
+{
     connect(m_title, &PageTitleBar::backRequested, this, &MyDesignView::closeDetail);
     connect(m_deleteView, &DeleteView::deleteModeRequested, this, [this] { setDeleteMode(true); });
     connect(m_deleteView, &DeleteView::alertRequested, this, &MyDesignView::deleteControlTapped);
@@ -123,8 +140,6 @@ MyDesignView::MyDesignView(QWidget* parent)
     subscribeEvent<EditLogoViewEvent::RetryEvent>(
         this, [this](const EditLogoViewEvent::RetryEvent&) { reloadDesignList(); });
     connect(new AppearanceWatcher(this), &AppearanceWatcher::appeared, this, &MyDesignView::appear);
-
-    updateVisibility();
 }
 
 const QList<DesignListContentData>& MyDesignView::items() const

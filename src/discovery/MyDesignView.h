@@ -63,6 +63,8 @@ Q_SIGNALS:
     void designListApplied();
 
 private:
+    void layOut();
+    void subscribe();
     void appear();
     void showItems();
     void selectToggled(int tileIndex, qint64 itemId, bool isSelect);
