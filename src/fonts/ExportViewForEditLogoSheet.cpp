@@ -12,6 +12,46 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace {
+
+void styleCloseButton(QPushButton* close)
+{
+    close->setIcon(QIcon(QStringLiteral(":/images/x-close.svg")));
+    close->setIconSize(QSize(24, 24));
+    close->setFixedSize(24, 24);
+    close->setFlat(true);
+    close->setCursor(Qt::PointingHandCursor);
+    close->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+}
+
+void styleSaveButton(QPushButton* save)
+{
+    QFont saveFont = save->font();
+    saveFont.setPixelSize(17);
+    save->setFont(saveFont);
+    save->setFixedSize(358, 50);
+    save->setCursor(Qt::PointingHandCursor);
+    save->setStyleSheet(
+        QStringLiteral("QPushButton { color: white; border: none; border-radius: 8px;"
+                       " background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5CCCAA, stop:1 #60D733); }"
+                       "QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #4FB896, "
+                       "stop:1 #55C02C); }"));
+}
+
+QLabel* sheetTitle(QWidget* parent)
+{
+    auto* title = new QLabel(localized(QStringLiteral("Export to 'Documents'")), parent);
+    QFont titleFont = title->font();
+    titleFont.setPixelSize(22);
+    titleFont.setWeight(QFont::Medium);
+    title->setFont(titleFont);
+    title->setFixedSize(358, 26);
+    title->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
+    return title;
+}
+
+} // namespace
+
 ExportViewForEditLogoSheet::ExportViewForEditLogoSheet(EditLogoViewModel& model, QWidget* parent)
     : QWidget(parent)
     , m_model(model)
@@ -26,42 +66,24 @@ ExportViewForEditLogoSheet::ExportViewForEditLogoSheet(EditLogoViewModel& model,
     , m_overlay(new QWidget(this))
     , m_spinner(new Spinner(Qt::black, 30, m_overlay))
 {
+    layOut();
+    subscribe();
+}
+
+void ExportViewForEditLogoSheet::layOut()
+{
     setObjectName(QStringLiteral("exportSheet"));
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("#exportSheet { background: #212529; }"));
     setFixedWidth(sheetWidth);
     setWindowTitle(localized(QStringLiteral("Export")));
-
-    m_close->setIcon(QIcon(QStringLiteral(":/images/x-close.svg")));
-    m_close->setIconSize(QSize(24, 24));
-    m_close->setFixedSize(24, 24);
-    m_close->setFlat(true);
-    m_close->setCursor(Qt::PointingHandCursor);
-    m_close->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
-
-    auto* title = new QLabel(localized(QStringLiteral("Export to 'Documents'")), this);
-    QFont titleFont = title->font();
-    titleFont.setPixelSize(22);
-    titleFont.setWeight(QFont::Medium);
-    title->setFont(titleFont);
-    title->setFixedSize(358, 26);
-    title->setStyleSheet(QStringLiteral("color: #FFFFFF; background: transparent;"));
-
-    QFont saveFont = m_save->font();
-    saveFont.setPixelSize(17);
-    m_save->setFont(saveFont);
-    m_save->setFixedSize(358, 50);
-    m_save->setCursor(Qt::PointingHandCursor);
-    m_save->setStyleSheet(
-        QStringLiteral("QPushButton { color: white; border: none; border-radius: 8px;"
-                       " background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #5CCCAA, stop:1 #60D733); }"
-                       "QPushButton:pressed { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #4FB896, "
-                       "stop:1 #55C02C); }"));
+    styleCloseButton(m_close);
+    styleSaveButton(m_save);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 8 + 24 + 24, 0, 15 + 20);
     layout->setSpacing(8);
-    layout->addWidget(title, 0, Qt::AlignHCenter);
+    layout->addWidget(sheetTitle(this), 0, Qt::AlignHCenter);
     layout->addSpacing(30);
     layout->addWidget(new ExportViewSheetItem(QStringLiteral("SVG + PNG"), this), 0, Qt::AlignHCenter);
     for (const char* key : { "Vector Graphics", "Infinite Scaling", "Lossless Fidelity" })
@@ -73,7 +95,10 @@ ExportViewForEditLogoSheet::ExportViewForEditLogoSheet(EditLogoViewModel& model,
     m_overlay->setStyleSheet(QStringLiteral("background: rgba(0, 0, 0, 102);"));
     m_overlay->hide();
     m_spinner->resize(45, 45);
+}
 
+void ExportViewForEditLogoSheet::subscribe()
+{
     connect(m_close, &QPushButton::clicked, this, &ExportViewForEditLogoSheet::closeSheet);
     connect(m_save, &QPushButton::clicked, this, [this] {
         setShowingProgress(true);

@@ -28,6 +28,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void layOut();
+    void subscribe();
     void setShowingProgress(bool shown);
     void closeSheet();
 
