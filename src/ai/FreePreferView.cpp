@@ -18,11 +18,7 @@ FreePreferView::FreePreferView(FreeChoices* choices, QWidget* parent)
     , m_choices(choices)
     , m_row(new QHBoxLayout)
 {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(stepTitle(QStringLiteral("What style would you prefer?"), this));
-    column->addSpacing(titleGap);
+    QVBoxLayout* column = titledColumn(this, QStringLiteral("What style would you prefer?"), 0, titleGap);
     m_row->setContentsMargins(rowInset, 0, rowInset, 0);
     m_row->setSpacing(tileGap);
     m_row->addStretch();

@@ -66,11 +66,7 @@ FreeSelectIndustryView::FreeSelectIndustryView(FreeChoices* choices, QWidget* pa
     : QWidget(parent)
     , m_choices(choices)
 {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(stepTitle(QStringLiteral("Select Industry"), this));
-    column->addSpacing(10);
+    QVBoxLayout* column = titledColumn(this, QStringLiteral("Select Industry"), 0, 10);
     for (int i = 0; i < rowCount; ++i) {
         auto* row = new Row(this, i);
         column->addWidget(row);

@@ -30,13 +30,19 @@ QWidget* stepTitle(const QString& key, QWidget* parent)
     return row;
 }
 
-void layOutSymbolSelection(QWidget* owner, TagView* tags, int sideInset, int titleGap)
+QVBoxLayout* titledColumn(QWidget* owner, const QString& key, int sideInset, int titleGap)
 {
     auto* column = new QVBoxLayout(owner);
     column->setContentsMargins(sideInset, 0, sideInset, 0);
     column->setSpacing(0);
-    column->addWidget(stepTitle(QStringLiteral("Symbol selection"), owner));
+    column->addWidget(stepTitle(key, owner));
     column->addSpacing(titleGap);
+    return column;
+}
+
+void layOutSymbolSelection(QWidget* owner, TagView* tags, int sideInset, int titleGap)
+{
+    QVBoxLayout* column = titledColumn(owner, QStringLiteral("Symbol selection"), sideInset, titleGap);
     auto* chips = new QVBoxLayout;
     chips->setContentsMargins(tagInset, 0, tagInset, 0);
     chips->addWidget(tags);

@@ -4,12 +4,17 @@
 
 #include <QString>
 
+class QVBoxLayout;
 class QWidget;
 class TagView;
 
 // The title row of a wizard step (and of a free creator section): the
 // localised text of `key`, 14-point semibold in 0xF8F9FA, at the left.
 QWidget* stepTitle(const QString& key, QWidget* parent = nullptr);
+
+// Lays out `owner` as a column headed by stepTitle(key), `titleGap` above
+// what follows, with `sideInset` on both sides; returns it for the rest.
+QVBoxLayout* titledColumn(QWidget* owner, const QString& key, int sideInset, int titleGap);
 
 // Lays out `owner` as a "Symbol selection" column: the title, `titleGap`
 // below it the chips of `tags`, and free space below. `sideInset` is the
