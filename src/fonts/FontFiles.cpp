@@ -2,7 +2,7 @@
 
 #include "core/Log.h"
 #include "core/Paths.h"
-#include "fonts/FontTables.h"
+#include "fonts/InstalledFontFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

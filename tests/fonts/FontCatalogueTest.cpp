@@ -5,6 +5,7 @@
 #include "fonts/FontFiles.h"
 #include "fonts/FontRegistrationQueue.h"
 #include "fonts/FontTables.h"
+#include "fonts/InstalledFontFiles.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
