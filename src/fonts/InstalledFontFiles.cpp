@@ -107,6 +107,46 @@ constexpr std::array<FontsourceFile, 89> fontsourceFiles { {
     { u"Wallpoet", "wallpoet", 400 },
 } };
 
+// Japanese, Chinese and Korean rows whose Fontsource package comes in
+// unicode-range slices, and Kosugi, whose design Debian ships under another
+// family: scripts/join-fonts makes one regular file <name>-400-normal.ttf
+// for each, named with the row's family.
+struct JoinedFontFile {
+    const char16_t* fileName;
+    const char* name;
+};
+
+constexpr std::array<JoinedFontFile, 28> joinedFiles { {
+    { u"ZenOldMincho" TAG_JAPANESE_A, "zen-old-mincho" },
+    { u"ZenMaruGothic" TAG_JAPANESE_B, "zen-maru-gothic" },
+    { u"ZenKurenaido" TAG_JAPANESE_A, "zen-kurenaido" },
+    { u"ZenKakuGothicNew" TAG_JAPANESE_B, "zen-kaku-gothic-new" },
+    { u"ZenKakuGothicAntique" TAG_JAPANESE_A, "zen-kaku-gothic-antique" },
+    { u"Yomogi" TAG_JAPANESE_A, "yomogi" },
+    { u"ShipporiMinchoB1" TAG_JAPANESE_B, "shippori-mincho-b1" },
+    { u"ShipporiMincho" TAG_JAPANESE_A, "shippori-mincho" },
+    { u"MPLUSRounded1c" TAG_JAPANESE_B, "m-plus-rounded-1c" },
+    { u"MPLUS1p" TAG_JAPANESE_A, "m-plus-1p" },
+    { u"KosugiMaru" TAG_JAPANESE_A, "kosugi-maru" },
+    { u"Kosugi" TAG_JAPANESE_A, "kosugi" },
+    { u"KiwiMaru" TAG_JAPANESE_A, "kiwi-maru" },
+    { u"KaiseiOpti" TAG_JAPANESE_A, "kaisei-opti" },
+    { u"DelaGothicOne" TAG_JAPANESE_A, "dela-gothic-one" },
+    { u"ZhiMangXing" TAG_CHINESE_2, "zhi-mang-xing" },
+    { u"ZCOOLXiaoWei" TAG_CHINESE_2, "zcool-xiaowei" },
+    { u"ZCOOLQingKeHuangYou" TAG_CHINESE_2, "zcool-qingke-huangyou" },
+    { u"ZCOOLKuaiLe" TAG_CHINESE_2, "zcool-kuaile" },
+    { u"MaShanZheng" TAG_CHINESE_1, "ma-shan-zheng" },
+    { u"LongCang" TAG_CHINESE_1, "long-cang" },
+    { u"LiuJianMaoCao" TAG_CHINESE_1, "liu-jian-mao-cao" },
+    { u"PoorStory" TAG_KOREAN, "poor-story" },
+    { u"IBMPlexSansKR" TAG_KOREAN, "ibm-plex-sans-kr" },
+    { u"GowunBatang" TAG_KOREAN, "gowun-batang" },
+    { u"GothicA1" TAG_KOREAN, "gothic-a1" },
+    { u"Gaegu" TAG_KOREAN, "gaegu" },
+    { u"BlackHanSans" TAG_KOREAN, "black-han-sans" },
+} };
+
 // Rows that come from Debian's font packages.
 struct DebianFontFile {
     const char16_t* fileName;
@@ -140,17 +180,23 @@ constexpr std::array<DebianFontFile, 16> debianFiles { {
 #undef TAG_CHINESE_1
 #undef TAG_KOREAN
 
-const QHash<QString, QString>& installedFiles()
+using Folder = InstalledFontFile::Folder;
+
+const QHash<QString, InstalledFontFile>& installedFiles()
 {
-    static const QHash<QString, QString> files = [] {
-        QHash<QString, QString> table;
+    static const QHash<QString, InstalledFontFile> files = [] {
+        QHash<QString, InstalledFontFile> table;
         for (const FontsourceFile& file : fontsourceFiles) {
             const QString package = QString::fromLatin1(file.package);
             table.insert(QString::fromUtf16(file.fileName),
-                QStringLiteral("@fontsource/%1/files/%1-latin-%2-normal.woff2").arg(package).arg(file.weight));
+                { Folder::FontPackages,
+                    QStringLiteral("@fontsource/%1/files/%1-latin-%2-normal.woff2").arg(package).arg(file.weight) });
         }
+        for (const JoinedFontFile& file : joinedFiles)
+            table.insert(QString::fromUtf16(file.fileName),
+                { Folder::JoinedFonts, QString::fromLatin1(file.name) + QStringLiteral("-400-normal.ttf") });
         for (const DebianFontFile& file : debianFiles)
-            table.insert(QString::fromUtf16(file.fileName), QString::fromLatin1(file.path));
+            table.insert(QString::fromUtf16(file.fileName), { Folder::System, QString::fromLatin1(file.path) });
         return table;
     }();
     return files;
@@ -158,7 +204,10 @@ const QHash<QString, QString>& installedFiles()
 
 } // namespace
 
-QString installedFontFileFor(const QString& fileName)
+std::optional<InstalledFontFile> installedFontFileFor(const QString& fileName)
 {
-    return installedFiles().value(fileName);
+    const auto found = installedFiles().constFind(fileName);
+    if (found == installedFiles().constEnd())
+        return std::nullopt;
+    return *found;
 }
