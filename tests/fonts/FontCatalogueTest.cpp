@@ -345,3 +345,14 @@ TEST(FontFilesTest, StartUpRegistersInLaterTurnsOfTheEventLoop)
     EXPECT_EQ(fontFileRegistrationCount(), before);
     EXPECT_TRUE(waitUntil([&] { return fontFileRegistrationCount() == before + 3; }));
 }
+
+TEST(FontFilesTest, ADesignLoadFinishesTheStartUpRegistrationFirst)
+{
+    ShareFolder share;
+    const QString yeonSung = share.add(cjkRow(QStringLiteral("YeonSung")));
+    FontRegistrationQueue::start({ cjkRow(QStringLiteral("YeonSung")) });
+    localFontListForWebView();
+    const int after = fontFileRegistrationCount();
+    ASSERT_TRUE(registerFontFileOnce(yeonSung).has_value());
+    EXPECT_EQ(fontFileRegistrationCount(), after) << "the queued file was not registered before the design load";
+}
