@@ -2,7 +2,7 @@
 
 #include "core/Log.h"
 #include "core/Paths.h"
-#include "fonts/FontTables.h"
+#include "fonts/InstalledFontFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,6 +35,14 @@ QString fontPackageDirectory()
     return QStringLiteral(TESSALY_FONT_PACKAGE_DIR);
 }
 
+QString joinedFontDirectory()
+{
+    const QString fromEnvironment = qEnvironmentVariable("TESSALY_JOINED_FONT_DIR");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    return QStringLiteral(TESSALY_JOINED_FONT_DIR);
+}
+
 std::optional<QString> resolveFontFile(const QString& fileName)
 {
     if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) || fileName.startsWith(QLatin1Char('.')))
@@ -45,10 +53,14 @@ std::optional<QString> resolveFontFile(const QString& fileName)
         if (QFileInfo(candidate).isFile())
             return candidate;
     }
-    const QString installed = installedFontFileFor(fileName);
-    if (installed.isEmpty())
+    const std::optional<InstalledFontFile> installed = installedFontFileFor(fileName);
+    if (!installed)
         return std::nullopt;
-    const QString path = QDir::isAbsolutePath(installed) ? installed : QDir(fontPackageDirectory()).filePath(installed);
+    QString path = installed->path;
+    if (installed->folder == InstalledFontFile::Folder::FontPackages)
+        path = QDir(fontPackageDirectory()).filePath(path);
+    else if (installed->folder == InstalledFontFile::Folder::JoinedFonts)
+        path = QDir(joinedFontDirectory()).filePath(path);
     if (!QFileInfo(path).isFile())
         return std::nullopt;
     return path;

@@ -2,8 +2,9 @@
 
 // Finding and registering the file behind a catalogue row. A row resolves to
 // <share>/fonts/<file name> (.ttf, .otf, .woff2 or .woff) when a packager
-// put one there, else to the file its table names, else to nothing: the row
-// is not installed. Each file is registered with the font database once per
+// put one there, else to the file its install source names (a package file,
+// a joined file or a Debian font), else to nothing: the row is not
+// installed. Each file is registered with the font database once per
 // run; a file that can't be read as a font counts as not installed.
 
 #include <QString>
@@ -20,6 +21,9 @@ struct RegisteredFontFile {
 
 // The folder the npm font packages are installed in.
 QString fontPackageDirectory();
+
+// The folder of the CJK fonts that set-up joins from their packages' slices.
+QString joinedFontDirectory();
 
 // The file behind `fileName`, or nothing when neither source has one.
 std::optional<QString> resolveFontFile(const QString& fileName);

@@ -10,6 +10,14 @@ void FontRegistrationQueue::start(QStringList fileNames)
     new FontRegistrationQueue(std::move(fileNames));
 }
 
+void FontRegistrationQueue::finishNow()
+{
+    for (FontRegistrationQueue* queue : QCoreApplication::instance()->findChildren<FontRegistrationQueue*>()) {
+        while (!queue->m_fileNames.isEmpty())
+            registerInstalledFont(queue->m_fileNames.takeFirst());
+    }
+}
+
 FontRegistrationQueue::FontRegistrationQueue(QStringList fileNames)
     : QObject(QCoreApplication::instance())
     , m_fileNames(std::move(fileNames))

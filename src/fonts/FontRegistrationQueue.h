@@ -2,7 +2,8 @@
 
 // Registers installed fonts one file per event-loop turn, so the window
 // stays responsive while large collections are read; it deletes itself
-// when the list is done.
+// when the list is done. A design that loads before then finishes it at
+// once: the page looks a family up once and keeps its fallback for the run.
 
 #include <QObject>
 #include <QStringList>
@@ -11,6 +12,8 @@ class FontRegistrationQueue : public QObject {
     Q_OBJECT
 public:
     static void start(QStringList fileNames);
+    // Registers, now, whatever a running queue has left.
+    static void finishNow();
 
 private:
     explicit FontRegistrationQueue(QStringList fileNames);

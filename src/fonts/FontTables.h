@@ -22,8 +22,3 @@ std::span<const FontTableRow> latinFontsOther();
 // Only the file names of these rows are read; each is a stem, one or two
 // spaces and a script tag, with the tag's code points kept exactly.
 std::span<const char16_t* const> cjkFonts();
-
-// Where an installed row's file lies: a Fontsource package file (relative to
-// the npm font folder) or a Debian package's absolute path. Empty for a row
-// that neither source carries.
-QString installedFontFileFor(const QString& fileName);

@@ -5,6 +5,7 @@
 #include "fonts/FontFiles.h"
 #include "fonts/FontRegistrationQueue.h"
 #include "fonts/FontTables.h"
+#include "fonts/InstalledFontFiles.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -23,6 +24,17 @@ QStringList fileNames(std::span<const FontTableRow> table)
     for (const FontTableRow& row : table)
         names << row.fileNameText();
     return names;
+}
+
+// The CJK row whose file name begins with `stem` and its spaces.
+QString cjkRow(const QString& stem)
+{
+    for (const char16_t* name : cjkFonts()) {
+        const QString row = QString::fromUtf16(name);
+        if (row.startsWith(stem + QLatin1Char(' ')))
+            return row;
+    }
+    return {};
 }
 
 QList<uint> codePoints(const QString& text)
@@ -277,10 +289,10 @@ TEST(InstalledFontsTest, EveryFileTheTableNamesIsInstalledAndRegisters)
     // Rows that neither the npm font packages nor Debian carry stay not installed.
     for (const Table& table : { Table { "10", fileNames(latinFonts10()), 10 },
              Table { "40", fileNames(latinFonts40()), 39 }, Table { "art", fileNames(latinFontsArt()), 5 },
-             Table { "other", fileNames(latinFontsOther()), 36 }, Table { "cjk", cjk, 15 } }) {
+             Table { "other", fileNames(latinFontsOther()), 36 }, Table { "cjk", cjk, 43 } }) {
         int installed = 0;
         for (const QString& row : table.rows) {
-            if (installedFontFileFor(row).isEmpty())
+            if (!installedFontFileFor(row))
                 continue;
             const std::optional<QString> path = resolveFontFile(row);
             ASSERT_TRUE(path.has_value()) << row.toStdString() << " (run scripts/setup)";
@@ -289,6 +301,37 @@ TEST(InstalledFontsTest, EveryFileTheTableNamesIsInstalledAndRegisters)
         }
         EXPECT_EQ(installed, table.expectedInstalled) << table.name;
     }
+}
+
+TEST(InstalledFontsTest, SlicedCjkRowsResolveToTheirJoinedFileUnderTheirFamily)
+{
+    struct Case {
+        const char* stem;
+        const char* file;
+        const char* family;
+    };
+    for (const Case& c : { Case { "ZenOldMincho", "zen-old-mincho-400-normal.ttf", "Zen Old Mincho" },
+             Case { "MPLUSRounded1c", "m-plus-rounded-1c-400-normal.ttf", "M PLUS Rounded 1c" },
+             Case { "Kosugi", "kosugi-400-normal.ttf", "Kosugi" },
+             Case { "LongCang", "long-cang-400-normal.ttf", "Long Cang" },
+             Case { "BlackHanSans", "black-han-sans-400-normal.ttf", "Black Han Sans" } }) {
+        const QString row = cjkRow(QLatin1String(c.stem));
+        const std::optional<QString> path = resolveFontFile(row);
+        ASSERT_TRUE(path.has_value()) << c.stem << " (run scripts/setup)";
+        EXPECT_EQ(*path, QDir(joinedFontDirectory()).filePath(QLatin1String(c.file)));
+        const std::optional<RegisteredFontFile> font = registerFontFileOnce(*path);
+        ASSERT_TRUE(font.has_value()) << c.stem;
+        EXPECT_EQ(font->family, QLatin1String(c.family));
+    }
+
+    // Without the joined files (a package missing) the rows are not installed.
+    QTemporaryDir empty;
+    const QByteArray previous = qgetenv("TESSALY_JOINED_FONT_DIR");
+    qputenv("TESSALY_JOINED_FONT_DIR", empty.path().toUtf8());
+    EXPECT_FALSE(isLocalFontInstalled(cjkRow(QStringLiteral("ZenKurenaido"))));
+    EXPECT_TRUE(registerLocalFontReturningPath(cjkRow(QStringLiteral("Kosugi"))).isEmpty());
+    EXPECT_TRUE(isLocalFontInstalled(cjkRow(QStringLiteral("SawarabiMincho")))); // a Debian font
+    qputenv("TESSALY_JOINED_FONT_DIR", previous);
 }
 
 TEST(FontFilesTest, StartUpRegistersInLaterTurnsOfTheEventLoop)
@@ -301,4 +344,15 @@ TEST(FontFilesTest, StartUpRegistersInLaterTurnsOfTheEventLoop)
         { QStringLiteral("Chewy"), QStringLiteral("Caveman"), QStringLiteral("Cookie"), QStringLiteral("Coda") });
     EXPECT_EQ(fontFileRegistrationCount(), before);
     EXPECT_TRUE(waitUntil([&] { return fontFileRegistrationCount() == before + 3; }));
+}
+
+TEST(FontFilesTest, ADesignLoadFinishesTheStartUpRegistrationFirst)
+{
+    ShareFolder share;
+    const QString yeonSung = share.add(cjkRow(QStringLiteral("YeonSung")));
+    FontRegistrationQueue::start({ cjkRow(QStringLiteral("YeonSung")) });
+    localFontListForWebView();
+    const int after = fontFileRegistrationCount();
+    ASSERT_TRUE(registerFontFileOnce(yeonSung).has_value());
+    EXPECT_EQ(fontFileRegistrationCount(), after) << "the queued file was not registered before the design load";
 }

@@ -7,10 +7,13 @@
 #include "core/RxBus.h"
 #include "fonts/ExportFlow.h"
 #include "fonts/FontCatalogue.h"
+#include "fonts/FontFiles.h"
+#include "fonts/FontTables.h"
 #include "support/StandinHarness.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -51,8 +54,39 @@ protected:
         return {};
     }
 
+    // The design's text, set to `text` in `family`, as the page draws it.
+    QString drawnText(const QString& text, const QString& family)
+    {
+        return js(QStringLiteral("(() => { const o = tessalyCanvas.getObjects()[%1];"
+                                 " o.set({ text: '%2', fontFamily: '%3' }); return o.toDataURL({}); })()")
+                      .arg(m_text)
+                      .arg(text, family))
+            .toString();
+    }
+
     int m_text = -1;
 };
+
+// What the system's fontconfig lists for `family`: empty when no installed
+// font has it, so that only a file the application registers can draw it.
+QString systemFontsOf(const QString& family)
+{
+    QProcess fcList;
+    fcList.start(QStringLiteral("fc-list"), { family, QStringLiteral("file") });
+    if (!fcList.waitForFinished() || fcList.exitCode() != 0)
+        return QStringLiteral("fc-list did not run");
+    return QString::fromUtf8(fcList.readAllStandardOutput()).trimmed();
+}
+
+QString cjkRow(const QString& stem)
+{
+    for (const char16_t* name : cjkFonts()) {
+        const QString row = QString::fromUtf16(name);
+        if (row.startsWith(stem + QLatin1Char(' ')))
+            return row;
+    }
+    return {};
+}
 
 TEST_F(FontPageTest, AnInstalledFontLoadsAndChangesTheText)
 {
@@ -78,6 +112,18 @@ TEST_F(FontPageTest, TheCjkCollectionOfTheSourceHanRowsLoads)
     const QString path = FontUtils::registerLocalFontReturningPath(QStringLiteral("SourceHanSansCN"));
     ASSERT_FALSE(path.isEmpty());
     EXPECT_EQ(loadFont(QStringLiteral("SourceHanSansCN"), path), QStringLiteral("loadFontSuccess"));
+}
+
+TEST_F(FontPageTest, JoinedAndRenamedCjkFontsDrawByTheirFamilyName)
+{
+    const QString text = QStringLiteral("\u65E5\u672C\u8A9E\u306E\u6587\u5B57"); // 日本語の文字
+    const QString fallback = drawnText(text, QStringLiteral("Tessaly No Such Family"));
+    for (const char* stem : { "ZenKurenaido", "Kosugi" }) {
+        const std::optional<RegisteredFontFile> font = registerInstalledFont(cjkRow(QLatin1String(stem)));
+        ASSERT_TRUE(font.has_value()) << stem << " (run scripts/setup)";
+        EXPECT_EQ(systemFontsOf(font->family), QString()) << stem;
+        EXPECT_NE(drawnText(text, font->family), fallback) << stem << " drew with the fallback font";
+    }
 }
 
 TEST_F(FontPageTest, AServerFontLoadsFromItsUrlAndAFailureIsPosted)
