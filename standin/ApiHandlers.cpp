@@ -232,14 +232,14 @@ Reply ApiHandlers::designDetails(const RouteRequest& request) const
     const auto record = m_designs.design(request.uuid(), request.integer("item_id").value_or(0));
     if (!record)
         return Reply::json(withReason(1, "design not found", json::object()));
+    // The client reloads a similar design of a saved design with the design
+    // request, so only the user's own other designs can be similar to it.
     json similar = json::array();
-    if (!m_catalog.templates().empty()) {
-        // Templates of the same industry, picked by the design's id.
-        const auto& templates = m_catalog.templates();
-        TemplateInfo probe = templates[static_cast<size_t>(record->id) % templates.size()];
-        probe.traits.industryId = record->traits.industryId;
-        for (const TemplateInfo* other : m_catalog.similarTo(probe, 2))
-            similar.push_back(templateDetail(*other, request));
+    for (const DesignRecord& other : m_designs.designs(request.uuid())) {
+        if (similar.size() == 2)
+            break;
+        if (other.id != record->id)
+            similar.push_back(designDetail(other, request));
     }
     return Reply::json(
         withReason(0, "success", { { "item", designDetail(*record, request) }, { "similar", similar } }));

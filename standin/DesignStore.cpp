@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <algorithm>
 #include <cstdint>
 #include <iostream>
@@ -74,6 +75,33 @@ std::optional<DesignRecord> fromJson(const nlohmann::json& j)
     return r;
 }
 
+// The id after the largest "<id>.svg" in `folder`: a design list that could
+// not be read still leaves its designs' files, whose ids stay taken.
+long long idAfterSvgFiles(const QString& folder)
+{
+    long long next = 0;
+    for (const QString& name : QDir(folder).entryList({ QStringLiteral("*.svg") }, QDir::Files)) {
+        bool ok = false;
+        const long long id = name.chopped(4).toLongLong(&ok);
+        if (ok && id > 0 && id < std::numeric_limits<long long>::max())
+            next = std::max(next, id + 1);
+    }
+    return next;
+}
+
+// Moves an unreadable list out of the way under a name of its own, so it is
+// kept for a look and never overwritten by the next save.
+void setAside(const QString& listPath)
+{
+    QString target = listPath + QStringLiteral(".unreadable");
+    for (int n = 2; QFile::exists(target); ++n)
+        target = listPath + QStringLiteral(".unreadable-%1").arg(n);
+    if (QFile::rename(listPath, target))
+        std::cout << "standin: kept an unreadable design list aside as " << target.toStdString() << std::endl;
+    else
+        std::cout << "standin: ignoring unreadable design list " << listPath.toStdString() << std::endl;
+}
+
 } // namespace
 
 DesignStore::DesignStore(std::string dataDirectory)
@@ -101,17 +129,31 @@ std::string DesignStore::svgPath(const std::string& key, long long id) const
     return userFolder(key) + "/" + std::to_string(id) + ".svg";
 }
 
+std::string DesignStore::nextIdPath() const
+{
+    return m_root + "/next-id";
+}
+
 void DesignStore::load()
 {
+    // Ids are never handed out twice, also after the largest one was deleted.
+    if (const auto stored = FileUtil::read(nextIdPath())) {
+        bool ok = false;
+        const long long next = QByteArray::fromStdString(*stored).trimmed().toLongLong(&ok);
+        if (ok)
+            m_nextId = std::max(m_nextId, next);
+    }
     const QDir root(QString::fromStdString(m_root));
     for (const QString& folder : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         const std::string key = folder.toStdString();
-        const auto text = FileUtil::read(userFolder(key) + "/designs.json");
+        m_nextId = std::max(m_nextId, idAfterSvgFiles(QString::fromStdString(userFolder(key))));
+        const std::string listPath = userFolder(key) + "/designs.json";
+        const auto text = FileUtil::read(listPath);
         if (!text)
             continue;
         const nlohmann::json j = nlohmann::json::parse(*text, nullptr, false);
         if (!j.is_object() || !j.contains("items") || !j["items"].is_array()) {
-            std::cout << "standin: ignoring unreadable design list of " << key << std::endl;
+            setAside(QString::fromStdString(listPath));
             continue;
         }
         User user { key, {} };
@@ -202,6 +244,8 @@ std::optional<DesignRecord> DesignStore::add(const std::string& uuid, DesignReco
     }
     m_users[key] = std::move(user);
     ++m_nextId;
+    // Without the file, the next run still starts past every listed id.
+    FileUtil::writeWhole(nextIdPath(), std::to_string(m_nextId));
     return record;
 }
 

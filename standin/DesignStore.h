@@ -26,8 +26,9 @@ struct DesignRecord {
 
 // The users' own designs, per device uuid, kept in the data folder so that
 // they survive a restart: <data>/designs/<user key>/designs.json lists them
-// newest first, and <id>.svg holds each design's SVG. Safe to call from any
-// thread.
+// newest first, <id>.svg holds each design's SVG, and <data>/designs/next-id
+// the next id to hand out. A list that cannot be read is kept aside as
+// designs.json.unreadable. Safe to call from any thread.
 class DesignStore {
 public:
     explicit DesignStore(std::string dataDirectory);
@@ -60,6 +61,7 @@ private:
     bool save(const std::string& key, const User& user) const;
     std::string userFolder(const std::string& key) const;
     std::string svgPath(const std::string& key, long long id) const;
+    std::string nextIdPath() const;
     const DesignRecord* find(const std::string& key, long long id) const;
 
     std::string m_root;

@@ -4,6 +4,7 @@
 #include "standin/AssetHandlers.h"
 #include "standin/ConnectionDropper.h"
 #include "standin/FaultTable.h"
+#include "standin/PipelineServer.h"
 #include "standin/RequestLog.h"
 #include "standin/RouteTable.h"
 
@@ -157,7 +158,7 @@ int StandinServer::Impl::start(int port)
         std::lock_guard lock(m_stopMutex);
         m_stopping = false;
     }
-    auto server = std::make_unique<httplib::Server>();
+    auto server = std::make_unique<PipelineServer>();
     // Idle keep-alive connections each hold a worker, so keep plenty.
     server->new_task_queue = [] { return new httplib::ThreadPool(48); };
     server->set_keep_alive_max_count(100);

@@ -71,6 +71,7 @@ QNetworkRequest APIProvider::makeUploadRequest(
     // their own that closes each connection after its reply.
     QNetworkRequest request = makeRequest(url, headers);
     request.setRawHeader("Connection", "close");
+    request.setTransferTimeout(static_cast<int>(m_uploadTimeout.count()));
     return request;
 }
 

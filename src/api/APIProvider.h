@@ -1,7 +1,7 @@
 #pragma once
 
 // The one HTTP provider of the network client. It lives on the main thread,
-// gives every request the same inactivity time-out, and ends every request
+// gives every request an inactivity time-out (a longer one to uploads), and ends every request
 // in exactly one of its two handlers, on the main thread: the reply handler
 // for any HTTP reply (whatever its status), the error handler when no reply
 // arrived (refused connection, time-out, dropped connection). When a context
@@ -27,6 +27,8 @@ public:
     using ErrorHandler = std::function<void(const TransportError&)>;
 
     static constexpr std::chrono::milliseconds defaultTimeout { 10000 };
+    // Uploads wait longer: the server answers only once it has stored what it received.
+    static constexpr std::chrono::milliseconds defaultUploadTimeout { 60000 };
 
     static APIProvider& shared();
 
@@ -45,6 +47,8 @@ public:
     std::chrono::milliseconds timeout() const { return m_timeout; }
     // Tests shorten the time-out to exercise it without waiting ten seconds.
     void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+    std::chrono::milliseconds uploadTimeout() const { return m_uploadTimeout; }
+    void setUploadTimeout(std::chrono::milliseconds timeout) { m_uploadTimeout = timeout; }
 
 private:
     APIProvider();
@@ -59,4 +63,5 @@ private:
     QPointer<QNetworkAccessManager> m_manager;
     QPointer<QNetworkAccessManager> m_uploadManager;
     std::chrono::milliseconds m_timeout = defaultTimeout;
+    std::chrono::milliseconds m_uploadTimeout = defaultUploadTimeout;
 };

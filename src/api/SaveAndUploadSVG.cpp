@@ -4,6 +4,7 @@
 #include "api/APIToken.h"
 #include "api/Gzip.h"
 #include "api/OneShotBody.h"
+#include "api/SavedDesignCheck.h"
 #include "api/SvgPayloadDecoder.h"
 #include "core/Configs.h"
 #include "core/LanguageWords.h"
@@ -66,15 +67,40 @@ void fail(const std::function<void(bool)>& completion, const QString& line)
         completion(false);
 }
 
-// Gives the file result to the caller of the save: prints the outcome, ends
-// the session (removing its folder) and only then reports.
-void finishSVGUpload(
-    std::unique_ptr<SaveSession> session, const std::function<void(bool)>& completion, const SaveLogoFileResult& result)
+void report(std::unique_ptr<SaveSession> session, const std::function<void(bool)>& completion, bool saved,
+    const QString& failure)
 {
-    printLine(result.success ? QStringLiteral("上传成功") : uploadFailedPrefix + result.text);
+    printLine(saved ? QStringLiteral("上传成功") : uploadFailedPrefix + failure);
     session.reset();
     if (completion)
-        completion(result.success);
+        completion(saved);
+}
+
+// Gives the file result to the caller of the save: prints the outcome, ends
+// the session (removing its folder) and only then reports. An unanswered
+// upload is first checked against what the server holds.
+void finishSVGUpload(std::unique_ptr<SaveSession> session, const std::function<void(bool)>& completion,
+    SavedDesignCheck::Probe probe, const SaveLogoFileResult& result)
+{
+    if (result.success || result.answered) {
+        report(std::move(session), completion, result.success, result.text);
+        return;
+    }
+    printLine(QStringLiteral("保存的回复丢失或无法读取, 向服务器核对: ") + result.text);
+    auto held = std::make_shared<std::unique_ptr<SaveSession>>(std::move(session));
+    SavedDesignCheck::run(std::move(probe), [held, completion, text = result.text](SavedDesignCheck::Outcome outcome) {
+        switch (outcome) {
+        case SavedDesignCheck::Outcome::Found:
+            report(std::move(*held), completion, true, {});
+            return;
+        case SavedDesignCheck::Outcome::NotFound:
+            report(std::move(*held), completion, false, text + QStringLiteral(" (服务器上没有这次保存)"));
+            return;
+        case SavedDesignCheck::Outcome::CheckFailed:
+            report(std::move(*held), completion, false, text + QStringLiteral(" (无法向服务器核对)"));
+            return;
+        }
+    });
 }
 
 } // namespace
@@ -138,10 +164,20 @@ void saveAndUploadSVG(
     printLine(QStringLiteral("EditLogoView from = ") + kind);
 
     auto sharedSession = std::make_shared<std::unique_ptr<SaveSession>>(std::move(session));
-    uploadSVGFile(
-        itemId, gzipPath, kind, [sharedSession, completion = std::move(completion)](const SaveLogoFileResult& result) {
-            finishSVGUpload(std::move(*sharedSession), completion, result);
-        });
+    auto upload = [itemId, gzipPath, kind, svg, sharedSession, completion = std::move(completion)](
+                      std::optional<QSet<QString>> idsBefore) {
+        SavedDesignCheck::Probe probe { itemId, kind, svg, std::move(idsBefore) };
+        uploadSVGFile(itemId, gzipPath, kind,
+            [sharedSession, completion, probe = std::move(probe)](const SaveLogoFileResult& result) {
+                finishSVGUpload(std::move(*sharedSession), completion, probe, result);
+            });
+    };
+    // A new design can only be found later among designs that were not
+    // listed before it was sent.
+    if (kind == QLatin1String("design"))
+        upload(std::nullopt);
+    else
+        SavedDesignCheck::listDesignIds(std::move(upload));
 }
 
 void uploadSVGFile(
@@ -159,7 +195,11 @@ void uploadSVGFile(
     auto* form = new QHttpMultiPart(QHttpMultiPart::FormDataType);
     if (!buildSaveLogoFileForm(*form, parameters, gzipFilePath)) {
         delete form;
-        handleSaveLogoFileReply(TransportError { -1, QStringLiteral("无法读取文件 ") + gzipFilePath }, completion);
+        // Nothing was sent, so nothing can have been stored.
+        const QString description = QStringLiteral("无法读取文件 ") + gzipFilePath;
+        printLine(uploadFailedPrefix + description);
+        if (completion)
+            completion(SaveLogoFileResult { false, description, true });
         return;
     }
     auto shared = std::make_shared<SaveLogoFileCompletion>(std::move(completion));
@@ -193,13 +233,13 @@ bool buildSaveLogoFileForm(
 void handleSaveLogoFileReply(
     const std::variant<APIResponse, TransportError>& outcome, const SaveLogoFileCompletion& completion)
 {
-    auto finish = [&completion](bool success, const QString& text) {
+    auto finish = [&completion](bool success, const QString& text, bool answered = true) {
         if (completion)
-            completion(SaveLogoFileResult { success, text });
+            completion(SaveLogoFileResult { success, text, answered });
     };
     if (const auto* error = std::get_if<TransportError>(&outcome)) {
         printLine(uploadFailedPrefix + error->description);
-        finish(false, error->description);
+        finish(false, error->description, false);
         return;
     }
     const APIResponse& response = std::get<APIResponse>(outcome);
@@ -211,13 +251,14 @@ void handleSaveLogoFileReply(
     if (reply.is_discarded()) {
         const QString description = QStringLiteral("回复不是有效的 JSON");
         printLine(uploadFailedPrefix + description);
-        finish(false, description);
+        finish(false, description, false);
         return;
     }
     const auto status = reply.is_object() ? reply.find("status") : reply.end();
-    if (reply.is_object() && status != reply.end() && status->is_number_integer() && *status == 0) {
+    const bool readable = reply.is_object() && status != reply.end() && status->is_number_integer();
+    if (readable && *status == 0) {
         finish(true, QStringLiteral("操作成功"));
         return;
     }
-    finish(false, QStringLiteral("回复的 status 不是 0"));
+    finish(false, QStringLiteral("回复的 status 不是 0"), readable);
 }

@@ -18,7 +18,9 @@
 class QHttpMultiPart;
 
 // Runs `completion` exactly once: at once on a failure before the upload,
-// later on the main thread after it. `kind` is "design" or "template".
+// later on the main thread after it. `kind` is "design" or "template". A
+// save whose answer is lost or unreadable is reported as saved only when
+// the server shows that it holds what was sent (SavedDesignCheck).
 void saveAndUploadSVG(
     const QString& itemId, const QString& svgBase64, const QString& kind, std::function<void(bool saved)> completion);
 
@@ -29,6 +31,8 @@ struct SaveLogoFileResult {
     bool success = false;
     // "操作成功" on success, otherwise the error's description.
     QString text;
+    // False when the answer was lost or unreadable: the server may hold the design all the same.
+    bool answered = true;
 };
 using SaveLogoFileCompletion = std::function<void(const SaveLogoFileResult&)>;
 
@@ -42,6 +46,7 @@ bool buildSaveLogoFileForm(
     QHttpMultiPart& form, const QList<QPair<QString, QString>>& parameters, const QString& gzipFilePath);
 
 // Judges the upload's outcome: success only for a 2xx reply that is a JSON
-// object whose "status" is the integer 0.
+// object whose "status" is the integer 0. No reply, a body that is not JSON
+// and a "status" that is not an integer leave the outcome unanswered.
 void handleSaveLogoFileReply(
     const std::variant<APIResponse, TransportError>& outcome, const SaveLogoFileCompletion& completion);

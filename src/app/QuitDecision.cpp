@@ -22,11 +22,14 @@ QuitDecision::Reply QuitDecision::decide()
 {
     if (canQuitWithoutSaving)
         return Reply::Now;
-    if (m_askToSave() == Answer::Save) {
-        RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
-        return Reply::Cancel;
-    }
-    return Reply::Now;
+    if (m_askToSave() == Answer::Cancel)
+        return Reply::Now;
+    // A save that was running behind the alert may have finished meanwhile
+    // and closed the editor: nothing is left to save, and nobody would quit.
+    if (canQuitWithoutSaving)
+        return Reply::Now;
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
+    return Reply::Cancel;
 }
 
 QuitDecision::Answer QuitDecision::askWithAlert()

@@ -5,7 +5,8 @@
 // Whether a request to quit may go ahead. With nothing unsaved in the editor
 // it may; otherwise the user is asked "Confirm exit". "Save" asks the editor
 // to save (it quits by itself once the save succeeded) and keeps the
-// application running; any other answer quits without saving.
+// application running, unless nothing is left to save by then; any other
+// answer quits without saving.
 class QuitDecision {
 public:
     enum class Reply { Now, Cancel };

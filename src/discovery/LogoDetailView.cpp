@@ -18,6 +18,18 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+namespace {
+
+// The server turned the request down ("template not found") and sent no
+// design: the page has nothing to show. A reply that carries a design is
+// shown whatever its status says.
+bool isRefusal(const DetailsListModel& reply)
+{
+    return reply.status != 0 && reply.data.item.img.isEmpty() && reply.data.item.svg.isEmpty();
+}
+
+} // namespace
+
 LogoDetailView::LogoDetailView(
     qint64 itemId, bool fromMyDesignsView, DetailsListModelDatas item, bool isVersionOne, QWidget* parent)
     : QWidget(parent)
@@ -113,14 +125,17 @@ void LogoDetailView::loadDetail()
 {
     const quint64 request = ++m_latestRequest;
     const qint64 requestedId = m_itemId;
-    auto applyLatest = [this, request, requestedId](const DetailsListModel& reply) {
-        if (request == m_latestRequest)
-            applyDetail(requestedId, reply.data);
-    };
-    // A failed request keeps what the page showed, under the failure view.
+    // A failed or refused request keeps what the page showed, and the id it
+    // was shown under, beneath the failure view; Retry asks for itemId() again.
     auto failLatest = [this, request] {
         if (request == m_latestRequest)
             setLoadingSvgFail(true);
+    };
+    auto applyLatest = [this, request, requestedId, failLatest](const DetailsListModel& reply) {
+        if (isRefusal(reply))
+            failLatest();
+        else if (request == m_latestRequest)
+            applyDetail(requestedId, reply.data);
     };
     if (m_fromMyDesignsView)
         getDesignDetail(requestedId, applyLatest, failLatest, this);

@@ -14,7 +14,8 @@ class SimlarView;
 // the design `itemId` (a template, or a saved design when
 // `fromMyDesignsView`) when it enters the window, and again when the editor
 // announces (LogoDetailViewEventBus::refreshEvent) that it saved over that
-// design. A failed load shows the failure view, whose Retry asks again. The
+// design. A failed or refused load shows the failure view, whose Retry asks
+// again, over what the page showed before. The
 // opening page owns the id: the page reports each new one through itemIdChanged.
 class LogoDetailView : public QWidget {
     Q_OBJECT

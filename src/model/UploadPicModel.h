@@ -67,7 +67,8 @@ struct UploadPicModel {
     int code = -1;
     QString message = RecordDefaults::missingMessageText();
     UploadPicModelItem data;
-    int status = 0;
+    // 0 only when the reply says so: a reply without a usable status is no success.
+    int status = -1;
 
     UploadPicModel() { RecordDefaults::announceConstruction(); }
 

@@ -37,6 +37,7 @@ protected:
     {
         qputenv("TMPDIR", m_savedTmp);
         APIProvider::shared().setTimeout(APIProvider::defaultTimeout);
+        APIProvider::shared().setUploadTimeout(APIProvider::defaultUploadTimeout);
     }
 
     QStringList leftoverFiles() const
@@ -187,15 +188,69 @@ TEST_F(Uploads, RejectedRepliesAndLostConnectionsReportFailure)
     }
     server().clearReplies();
 
-    APIProvider::shared().setTimeout(std::chrono::milliseconds(400));
-    for (Fault fault :
-        { Fault::NotJson, Fault::Http500, Fault::Http403, Fault::WrongTypes, Fault::Drop, Fault::Delay }) {
+    // None of these stores the design, the delayed one only after the save has given up.
+    const std::string uuid = deviceUUID().toStdString();
+    const size_t designs = server().designIds(uuid).size();
+    APIProvider::shared().setUploadTimeout(std::chrono::milliseconds(400));
+    for (Fault fault : { Fault::NotJson, Fault::Http500, Fault::Http403, Fault::Drop, Fault::Delay }) {
         SCOPED_TRACE(static_cast<int>(fault));
-        server().setFault(saveLogoPath, fault, 2000);
+        server().setFault(saveLogoPath, fault, 1500);
         EXPECT_EQ(save(QStringLiteral("1"), unicodeSvg, QStringLiteral("template")), std::vector<bool> { false });
         EXPECT_TRUE(leftoverFiles().isEmpty());
     }
     EXPECT_FALSE(isSaveAndUploadInFlight());
+    // The later tests start once the delayed save has landed.
+    EXPECT_TRUE(waitUntil([&] { return server().designIds(uuid).size() == designs + 1; }));
+}
+
+TEST_F(Uploads, ASaveMayTakeLongerThanOtherRequests)
+{
+    APIProvider::shared().setTimeout(std::chrono::milliseconds(300));
+    server().setFault(saveLogoPath, Fault::Delay, 1000);
+    EXPECT_EQ(save(QStringLiteral("1"), unicodeSvg, QStringLiteral("template")), std::vector<bool> { true });
+    EXPECT_EQ(server().requestsTo(saveLogoPath).size(), 1u);
+}
+
+TEST_F(Uploads, AnUnansweredSaveIsReportedAsTheServerHoldsIt)
+{
+    const std::string uuid = deviceUUID().toStdString();
+    ASSERT_EQ(save(QStringLiteral("1"), unicodeSvg, QStringLiteral("template")), std::vector<bool> { true });
+    const QString saved = QString::fromStdString(server().designIds(uuid).front());
+    struct Case {
+        const char* name;
+        QString itemId;
+        QString kind;
+        std::vector<std::pair<std::string, Fault>> faults;
+        bool reported;
+        int newDesigns;
+    };
+    const QString design = QStringLiteral("design");
+    const QString fromTemplate = QStringLiteral("template");
+    // The stand-in stores the design and then answers with a reply of the wrong types.
+    const Case cases[] = {
+        { "new design stored, reply unreadable", "1", fromTemplate, { { saveLogoPath, Fault::WrongTypes } }, true, 1 },
+        { "update stored, reply unreadable", saved, design, { { saveLogoPath, Fault::WrongTypes } }, true, 0 },
+        { "new design not stored, connection dropped", "1", fromTemplate, { { saveLogoPath, Fault::Drop } }, false, 0 },
+        { "stored, but its file cannot be read", "1", fromTemplate,
+            { { saveLogoPath, Fault::WrongTypes }, { "/static/designs/*", Fault::Http500 } }, false, 1 },
+        { "stored, but the list cannot be had", saved, design,
+            { { saveLogoPath, Fault::WrongTypes }, { "/index.php/logo2/Get_design_list", Fault::Http500 } }, false, 0 },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        server().clearFaults();
+        server().clearRequests();
+        const QByteArray svg
+            = QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><desc>") + c.name + "</desc></svg>";
+        const size_t before = server().designIds(uuid).size();
+        for (const auto& [path, fault] : c.faults)
+            server().setFault(path, fault);
+        EXPECT_EQ(save(c.itemId, svg, c.kind), std::vector<bool> { c.reported });
+        EXPECT_EQ(server().requestsTo(saveLogoPath).size(), 1u);
+        EXPECT_EQ(server().designIds(uuid).size(), before + size_t(c.newDesigns));
+        EXPECT_TRUE(leftoverFiles().isEmpty());
+        EXPECT_FALSE(isSaveAndUploadInFlight());
+    }
 }
 
 TEST_F(Uploads, UndecodableSvgFailsAtOnceWithoutWritingOrSending)

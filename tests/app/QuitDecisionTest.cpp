@@ -2,6 +2,7 @@
 
 #include "app/QuitDecision.h"
 
+#include "api/SaveAndUploadSVG.h"
 #include "app/AppDelegate.h"
 #include "app/ContentView.h"
 #include "app/PageSelection.h"
@@ -10,6 +11,7 @@
 #include "core/RxBus.h"
 #include "editor/EditorEvents.h"
 #include "globals/AppGlobals.h"
+#include "support/StandinHarness.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -179,6 +181,31 @@ TEST_F(AppDelegateQuitTest, RequestWhileTheAlertIsOpenIsDropped)
     }));
     delegate->requestQuit();
     EXPECT_EQ(asked, 1);
+    EXPECT_EQ(terminated, 1);
+}
+
+TEST_F(AppDelegateQuitTest, SaveQuitsWhenTheSaveBehindTheAlertHasFinished)
+{
+    // A save is running when the user asks to quit; it ends, as the editor's
+    // does, while "Confirm exit" is still open, and then the user picks "Save".
+    StandinHarness standin;
+    standin.server().setFault("/index.php/logo2/Save_logo_file", standin::Fault::Delay, 300);
+    canQuitWithoutSaving = false;
+    bool saved = false;
+    saveAndUploadSVG(QStringLiteral("1"), QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"/>").toBase64(),
+        QStringLiteral("template"), [&saved](bool ok) {
+            saved = ok;
+            canQuitWithoutSaving = canQuitWithoutSaving || ok;
+        });
+    delegate->setQuitDecision(QuitDecision([&] {
+        ++asked;
+        waitUntil([&] { return saved; });
+        return QuitDecision::Answer::Save;
+    }));
+    delegate->requestQuit();
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(quitSaves.count(), 0) << "no editor is left to ask";
     EXPECT_EQ(terminated, 1);
 }
 

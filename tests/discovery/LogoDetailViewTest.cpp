@@ -2,6 +2,7 @@
 
 #include "DiscoveryFixture.h"
 #include "api/APIFactory.h"
+#include "api/SaveAndUploadSVG.h"
 #include "components/LoadSvgFailView.h"
 #include "core/SharedEvents.h"
 #include "discovery/DiscoveryView.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <optional>
 
 namespace {
 
@@ -31,10 +33,30 @@ std::string detailReply(const std::string& similar, const std::string& svg = "<s
         + svg + R"(","prompt":"coffee, harbor, anchor"},"similar":)" + similar + "}}";
 }
 
+// Clicks `control` where the user would: at its centre in its window, so a
+// widget lying on top of it takes the click instead.
+void clickThroughWindow(QWidget* control)
+{
+    QWidget* window = control->window();
+    const QPoint point = control->mapTo(window, control->rect().center());
+    QWidget* target = window->childAt(point);
+    ASSERT_TRUE(target == control || control->isAncestorOf(target));
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(window, point));
+}
+
 } // namespace
 
 class LogoDetailViewTest : public DiscoveryFixture {
 protected:
+    // Saves `svg` as a new design of this device on the stand-in.
+    bool storeDesign(const QByteArray& svg)
+    {
+        std::optional<bool> saved;
+        saveAndUploadSVG(QStringLiteral("1"), QString::fromLatin1(svg.toBase64()), QStringLiteral("template"),
+            [&](bool ok) { saved = ok; });
+        return waitUntil([&] { return saved.has_value(); }) && *saved;
+    }
+
     // Ids of the stand-in's first templates.
     QList<DiscorysModelContentData> templates()
     {
@@ -138,24 +160,75 @@ TEST_F(LogoDetailViewTest, ShortMissingOrEmptyDataNeverBreaksThePage)
     }
 }
 
-TEST_F(LogoDetailViewTest, AFailedLoadShowsTheFailureViewAndRetryAsksAgain)
+TEST_F(LogoDetailViewTest, AFailedOrRefusedLoadShowsTheFailureViewAndRetryAsksAgain)
 {
-    server().setReply(templateDetailPath, 200, detailReply("[]"));
-    auto view = openDetail(7);
+    const std::pair<const char*, std::function<void()>> failures[] = {
+        { "HTTP 500", [&] { server().setFault(templateDetailPath, standin::Fault::Http500); } },
+        { "refused",
+            [&] {
+                server().setReply(templateDetailPath, 200, R"({"status":1,"reason":"template not found","data":{}})");
+            } },
+    };
+    int shown = 0;
+    for (const auto& [name, fail] : failures) {
+        SCOPED_TRACE(name);
+        server().clearFaults();
+        server().setReply(templateDetailPath, 200, detailReply("[]"));
+        auto view = openDetail(7);
+        ASSERT_TRUE(waitShown(++shown));
+        EXPECT_FALSE(view->failView()->isVisible());
+        fail();
+        view->loadDetail();
+        ASSERT_TRUE(waitUntil([&] { return view->isLoadingSvgFail(); }));
+        EXPECT_TRUE(view->failView()->isVisible());
+        EXPECT_EQ(view->failView()->mapTo(view.get(), view->failView()->rect().center()), view->rect().center());
+        EXPECT_EQ(view->promptView()->titleLabel()->text(), QStringLiteral("Harbor Coffee"));
+
+        server().clearFaults();
+        server().setReply(templateDetailPath, 200, detailReply("[]"));
+        clickThroughWindow(view->failView()->retryButton());
+        ASSERT_TRUE(waitShown(++shown));
+        EXPECT_EQ(requestsTo(templateDetailPath).back().body.value("item_id", 0), 7);
+        EXPECT_FALSE(view->failView()->isVisible());
+    }
+}
+
+TEST_F(LogoDetailViewTest, ASimilarSavedDesignLoadsAndARefusedOneKeepsThePageAsItWas)
+{
+    for (const char* svg : { "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect width=\"4\" height=\"4\"/></svg>",
+             "<svg xmlns=\"http://www.w3.org/2000/svg\"><circle r=\"4\"/></svg>" })
+        ASSERT_TRUE(storeDesign(svg));
+    const std::vector<std::string> ids = server().designIds(deviceUUID().toStdString());
+    ASSERT_EQ(ids.size(), 2u);
+    const qint64 newer = std::stoll(ids[0]);
+    const qint64 older = std::stoll(ids[1]);
+
+    auto view = openDetail(newer, true);
     ASSERT_TRUE(waitShown(1));
-    EXPECT_FALSE(view->failView()->isVisible());
-    server().setFault(templateDetailPath, standin::Fault::Http500);
-    view->loadDetail();
+    ASSERT_TRUE(view->simlarView()->similarTile(0)->isVisible());
+    clickThroughWindow(view->simlarView()->similarTile(0));
+    ASSERT_TRUE(waitShown(2));
+    EXPECT_FALSE(view->isLoadingSvgFail());
+    EXPECT_EQ(requestsTo(designDetailPath).back().body.value("item_id", 0), older);
+    EXPECT_EQ(view->shownItemId(), older);
+    EXPECT_EQ(view->item().item.id.toLongLong(), older);
+
+    // The similar design is gone from the server by the time it is chosen.
+    bool deleted = false;
+    delLogo(
+        newer, [&](const DetailsListModel& reply) { deleted = reply.status == 0; }, [] {});
+    ASSERT_TRUE(waitUntil([&] { return deleted; }));
+    ASSERT_TRUE(view->simlarView()->similarTile(0)->isVisible());
+    clickThroughWindow(view->simlarView()->similarTile(0));
     ASSERT_TRUE(waitUntil([&] { return view->isLoadingSvgFail(); }));
     EXPECT_TRUE(view->failView()->isVisible());
-    EXPECT_EQ(view->failView()->mapTo(view.get(), view->failView()->rect().center()), view->rect().center());
-    EXPECT_EQ(view->promptView()->titleLabel()->text(), QStringLiteral("Harbor Coffee"));
-
-    server().clearFaults();
-    view->failView()->retryButton()->click();
-    ASSERT_TRUE(waitShown(2));
-    EXPECT_EQ(requestsTo(templateDetailPath).back().body.value("item_id", 0), 7);
-    EXPECT_FALSE(view->failView()->isVisible());
+    EXPECT_EQ(view->itemId(), newer) << "Retry asks for the chosen design";
+    EXPECT_EQ(view->shownItemId(), older) << "what the page holds is still the design it shows";
+    EXPECT_EQ(view->item().item.id.toLongLong(), older);
+    clickThroughWindow(view->failView()->retryButton());
+    ASSERT_TRUE(waitForRequests(designDetailPath, 4));
+    EXPECT_EQ(requestsTo(designDetailPath).back().body.value("item_id", 0), newer);
+    ASSERT_TRUE(waitUntil([&] { return view->isLoadingSvgFail(); }));
 }
 
 TEST_F(LogoDetailViewTest, ASimilarTileSwitchesThePageToThatDesign)

@@ -70,7 +70,7 @@ TEST(RecordDefaults, TopLevelEnvelopesStartFromTheirOwnDefaults)
 
     const UploadPicModel picture;
     EXPECT_EQ(picture.code, -1);
-    EXPECT_EQ(picture.status, 0);
+    EXPECT_EQ(picture.status, -1);
     EXPECT_TRUE(picture.data.item.id.isEmpty()); // the one record without a made-up id
     EXPECT_TRUE(isUUID(picture.data.id));
 

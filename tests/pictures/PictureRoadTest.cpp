@@ -166,6 +166,18 @@ TEST_F(PictureRoad, EveryFailureIsToldAndReturnsToTheCropScreenWithThePicture)
         { "Create_pic HTTP 500", [](auto& s) { s.setFault(createPath, standin::Fault::Http500); }, 1 },
         { "Create_pic status 1",
             [](auto& s) { s.setReply(createPath, 200, R"({"status":1,"code":1,"message":"no","data":{}})"); }, 1 },
+        // A reply that says nothing is no success.
+        { "Create_pic without status",
+            [](auto& s) { s.setReply(createPath, 200, R"({"code":0,"message":"ok","data":{}})"); }, 1 },
+        { "Create_pic status not a number",
+            [](auto& s) { s.setReply(createPath, 200, R"({"status":"not a number","code":0,"data":{}})"); }, 1 },
+        { "Upload_pic without status",
+            [](auto& s) {
+                json reply = json::parse(uploadReply(s.baseUrl() + "/upload/1.png", "1"));
+                reply.erase("status");
+                s.setReply(uploadPath, 200, reply.dump());
+            },
+            0 },
     };
     pick(picturePath);
     const qint64 picture = model()->selectedImage().cacheKey();

@@ -15,6 +15,7 @@ namespace {
 
 const std::string savePath = "/index.php/logo2/Save_logo_file";
 const std::string listPath = "/index.php/logo2/Get_design_list";
+const std::string designDetailPath = "/index.php/logo2/Get_design_detail";
 const std::string nonAsciiSvg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"460\" height=\"460\">"
                                 "<text x=\"10\" y=\"50\">Café 咖啡 — “quoted” &amp; ✓</text></svg>\n";
@@ -80,6 +81,16 @@ TEST(StandinDesigns, SavedDesignIsStoredByteForByteAndListedFirst)
     ASSERT_EQ(listed.size(), 2u);
     EXPECT_EQ(listed[1]["id"], ids[0]);
     EXPECT_EQ(server.designIds("DEVICE-1")[0], listed[0]["id"]);
+
+    // A design's similar designs are the user's other designs, which the design request finds.
+    const auto detail = [&](const nlohmann::json& id) {
+        return client.postJson(
+            designDetailPath, { { "uuid", "DEVICE-1" }, { "item_id", std::stoll(id.get<std::string>()) } });
+    };
+    const auto similar = detail(listed[0]["id"])["data"]["similar"];
+    ASSERT_EQ(similar.size(), 1u);
+    EXPECT_EQ(similar[0]["id"], listed[1]["id"]);
+    EXPECT_EQ(detail(similar[0]["id"])["status"], 0);
 }
 
 TEST(StandinDesigns, BadUploadsAnswerANonZeroStatusAndStoreNothing)
@@ -207,6 +218,47 @@ TEST(StandinDesigns, StoredListOfWrongTypesLoadsWhatItCanAndIdsGrowPastInt)
     ASSERT_TRUE(served);
     EXPECT_EQ(served->status, 200);
     EXPECT_EQ(served->body, nonAsciiSvg);
+}
+
+TEST(StandinDesigns, AnUnreadableListIsKeptAsideAndNoIdIsUsedTwice)
+{
+    QTemporaryDir data;
+    const standin::Options options { data.path().toStdString(), 10 };
+    const QString folder = data.path() + "/designs/D";
+    const std::string gzipped = standin::Gzip::compress(nonAsciiSvg);
+    std::vector<std::string> ids;
+    {
+        StandinServer server(options);
+        ASSERT_GT(server.start(0), 0);
+        ASSERT_EQ(statusOf(saveLogo(server, "D", "1", "template", gzipped)), 0);
+        ASSERT_EQ(statusOf(saveLogo(server, "D", "1", "template", gzipped)), 0);
+        ids = server.designIds("D");
+        ASSERT_EQ(ids.size(), 2u);
+        // The newest, with the largest id, goes.
+        StandinTestClient client(server);
+        ASSERT_EQ(client.postJson(
+                      "/index.php/logo2/Del_logo", { { "uuid", "D" }, { "item_id", std::stoll(ids[0]) } })["status"],
+            0);
+    }
+    QFile list(folder + "/designs.json");
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    list.write("{\"items\": [{\"id\": 1");
+    list.close();
+
+    StandinServer server(options);
+    ASSERT_GT(server.start(0), 0);
+    EXPECT_TRUE(server.designIds("D").empty());
+    QFile aside(folder + "/designs.json.unreadable");
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_EQ(aside.readAll(), QByteArray("{\"items\": [{\"id\": 1"));
+
+    ASSERT_EQ(statusOf(saveLogo(server, "D", "1", "template", standin::Gzip::compress("<svg/>"))), 0);
+    const auto now = server.designIds("D");
+    ASSERT_EQ(now.size(), 1u);
+    EXPECT_GT(std::stoll(now[0]), std::stoll(ids[0]));
+    QFile older(folder + "/" + QString::fromStdString(ids[1]) + ".svg");
+    ASSERT_TRUE(older.open(QIODevice::ReadOnly));
+    EXPECT_EQ(older.readAll().toStdString(), nonAsciiSvg);
 }
 
 TEST(StandinDesigns, UuidsCannotLeadOutsideTheDataFolder)

@@ -6,7 +6,11 @@
 #include <QImage>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 using standin::StandinServer;
 
@@ -192,4 +196,38 @@ TEST(StandinRoutes, DiscoveryPagesCoverTheCatalogueOnce)
     EXPECT_EQ(client.postJson("/index.php/Get_discorys_list",
                   { { "uuid", "D" }, { "page_no", 0 }, { "page_len", 20000 }, { "lang", "English" } }),
         all);
+}
+
+TEST(StandinRoutes, PipelinedRequestsAreAnsweredInOrder)
+{
+    standin::StandinServer server(standin::Options { "", 10 });
+    ASSERT_GT(server.start(0), 0);
+    server.setReply("/first", 200, "one", "text/plain");
+    server.setReply("/second", 200, "two", "text/plain");
+
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    ASSERT_GE(socket, 0);
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(server.port()));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const timeval wait { 3, 0 };
+    setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof wait);
+
+    // Both requests in one write, as a pipelining client sends them.
+    const std::string requests = "GET /first HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n"
+                                 "GET /second HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n";
+    ASSERT_EQ(::send(socket, requests.data(), requests.size(), MSG_NOSIGNAL), ssize_t(requests.size()));
+    std::string received;
+    char chunk[4096];
+    for (ssize_t n; (n = ::recv(socket, chunk, sizeof chunk, 0)) > 0;)
+        received.append(chunk, size_t(n));
+    ::close(socket);
+
+    const size_t one = received.find("\r\n\r\none");
+    const size_t two = received.find("\r\n\r\ntwo");
+    ASSERT_NE(one, std::string::npos) << received;
+    ASSERT_NE(two, std::string::npos) << received;
+    EXPECT_LT(one, two);
 }
