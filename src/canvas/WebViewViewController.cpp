@@ -302,7 +302,7 @@ void WebViewViewController::loadDesign(const QString& reference, qint64 token, s
     printLine(QStringLiteral("loading design from ") + url);
     QPointer<WebViewViewController> self(this);
     downloadBase64(
-        url,
+        url, ReplyKind::DesignFile,
         [self, token](const QString& base64) {
             // A later design load owns the canvas now.
             if (self && self->m_designToken == token)

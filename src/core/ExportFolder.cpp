@@ -113,7 +113,7 @@ void downloadImageToDocuments(const QString& url, const QString& fileName, const
     const QString folderPath = *folder;
 
     // The file is written even when the caller has gone; only its callbacks are dropped.
-    HttpFetch::get(url, nullptr, [folderPath, fileName, bound, guard, onSuccess, fail](const HttpFetchResult& result) {
+    HttpFetch::get(url, ReplyKind::Image, nullptr, [folderPath, fileName, bound, guard, onSuccess, fail](const HttpFetchResult& result) {
         if (!result.ok) {
             fail(QStringLiteral("下载数据失败: ")
                 + (result.errorText.isEmpty() ? QStringLiteral("未知错误") : result.errorText));

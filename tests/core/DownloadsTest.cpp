@@ -3,6 +3,7 @@
 #include "CannedStandin.h"
 #include "core/HttpFetch.h"
 #include "core/NetworkAccess.h"
+#include "core/ReplyLimits.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
 #include "support/TestSupport.h"
@@ -36,6 +37,7 @@ protected:
     {
         m_subscription->dispose();
         HttpFetch::transferTimeoutMilliseconds = 30000;
+        ReplyLimits::restoreDefaults();
         // Idle keep-alive connections would hold the server's stop.
         sharedNetworkAccessManager().clearConnectionCache();
         m_server.reset();
@@ -45,7 +47,7 @@ protected:
     {
         auto outcome = std::make_shared<Base64Outcome>();
         downloadBase64(
-            url,
+            url, ReplyKind::DesignFile,
             [outcome](const QString& text) {
                 ++outcome->successes;
                 outcome->base64 = text;
@@ -133,8 +135,8 @@ TEST_F(DownloadsTest, TextDownloadsDecodeUtf8OrReportNothing)
 TEST_F(DownloadsTest, CancelledFetchCallsNothingAndFreesItsReply)
 {
     bool called = false;
-    QPointer<QNetworkReply> reply
-        = HttpFetch::get(m_server->url("/slow.png"), nullptr, [&called](const HttpFetchResult&) { called = true; });
+    QPointer<QNetworkReply> reply = HttpFetch::get(
+        m_server->url("/slow.png"), ReplyKind::Image, nullptr, [&called](const HttpFetchResult&) { called = true; });
     ASSERT_TRUE(reply);
     const QPointer<QNetworkReply> watch = reply;
     HttpFetch::cancel(reply);
@@ -146,4 +148,57 @@ TEST_F(DownloadsTest, CancelledFetchCallsNothingAndFreesItsReply)
     }));
     pumpEvents(100);
     EXPECT_FALSE(called);
+}
+
+// Each kind of download under a body that never ends and under a trickle of
+// one byte every 50 ms, with limits of 256 KiB and half a second: each ends in
+// one failure, holding none of what it read.
+TEST_F(DownloadsTest, EndlessAndTricklingRepliesEndInOneFailure)
+{
+    for (const ReplyKind kind : { ReplyKind::Image, ReplyKind::DesignFile, ReplyKind::Font })
+        ReplyLimits::setBoundsFor(kind, { 256 * 1024, std::chrono::milliseconds(500) });
+    struct Download {
+        const char* name;
+        std::function<void(const QString& url, std::function<void(bool ok, const QByteArray& body)>)> start;
+    };
+    const auto fetch = [](ReplyKind kind) {
+        return [kind](const QString& url, std::function<void(bool, const QByteArray&)> done) {
+            HttpFetch::get(url, kind, nullptr, [done](const HttpFetchResult& r) { done(r.ok, r.body); });
+        };
+    };
+    const Download downloads[] = {
+        { "image", fetch(ReplyKind::Image) },
+        { "font", fetch(ReplyKind::Font) },
+        { "design as Base64",
+            [](const QString& url, std::function<void(bool, const QByteArray&)> done) {
+                downloadBase64(
+                    url, ReplyKind::DesignFile, [done](const QString& text) { done(true, text.toLatin1()); },
+                    [done] { done(false, {}); });
+            } },
+        { "design as text",
+            [](const QString& url, std::function<void(bool, const QByteArray&)> done) {
+                downloadText(url, [done](const std::optional<QString>& text) {
+                    done(text.has_value(), text.value_or(QString()).toUtf8());
+                });
+            } },
+    };
+    for (const auto& [fault, ms] : { std::pair { standin::Fault::Endless, 20 }, { standin::Fault::Trickle, 50 } }) {
+        m_server->server().setFault("/image.png", fault, ms);
+        for (const Download& download : downloads) {
+            SCOPED_TRACE(std::string(download.name) + (fault == standin::Fault::Endless ? " endless" : " trickle"));
+            int calls = 0;
+            bool ok = true;
+            QByteArray body = "unset";
+            download.start(m_server->url("/image.png"), [&](bool success, const QByteArray& bytes) {
+                ++calls;
+                ok = success;
+                body = bytes;
+            });
+            EXPECT_TRUE(waitUntil([&] { return calls > 0; }, 6000));
+            pumpEvents(50); // a second callback would arrive here
+            EXPECT_EQ(calls, 1);
+            EXPECT_FALSE(ok);
+            EXPECT_TRUE(body.isEmpty());
+        }
+    }
 }
