@@ -96,6 +96,11 @@ void APIProvider::request(const APIManager& target, QObject* context, ResponseHa
     QNetworkReply* reply = nullptr;
     if (info.requestMethod == "GET") {
         reply = manager().get(makeRequest(info.requestURL, info.requestHeaders));
+    } else if (APIManager::changesData(target.operation())) {
+        // Sent like an upload, so a dropped connection never repeats it.
+        auto* device = new OneShotBody(body);
+        reply = uploadManager().post(makeUploadRequest(info.requestURL, info.requestHeaders), device);
+        device->setParent(reply);
     } else {
         reply = manager().post(makeRequest(info.requestURL, info.requestHeaders), body);
     }

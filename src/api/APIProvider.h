@@ -5,9 +5,9 @@
 // in exactly one of its two handlers, on the main thread: the reply handler
 // for any HTTP reply (whatever its status), the error handler when no reply
 // arrived (refused connection, time-out, dropped connection). When a context
-// object is given and destroyed first, neither handler runs. Uploads go out
-// on fresh connections and at most once, also when a connection drops. Every
-// reply is held to its kind's limits.
+// object is given and destroyed first, neither handler runs. Uploads and
+// operations that change data go out on fresh connections and at most once,
+// also when a connection drops. Every reply is held to its kind's limits.
 
 #include "api/APIManager.h"
 #include "api/APIResponse.h"

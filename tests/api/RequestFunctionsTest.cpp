@@ -321,6 +321,24 @@ TEST_F(RequestFunctions, EveryFaultKindEndsInExactlyOneCallback)
         std::cout << "| " << all[i].name << " |" << table[i] << "\n";
 }
 
+TEST_F(RequestFunctions, RequestsThatChangeDataReachTheServerOnceWhenTheConnectionDrops)
+{
+    for (const char* name :
+        { "makeAiMake", "makeFreeAiGet", "userBindUser", "delLogo", "uploadPic", "createPic", "backupv1design" }) {
+        SCOPED_TRACE(name);
+        const Operation operation = byName(name);
+        // Qt resends at most twice over a connection until a reply succeeds on it.
+        server().clearFaults();
+        EXPECT_EQ(sendOne(operation)->successes, 1);
+        server().clearRequests();
+        server().setFault(operation.path, Fault::Drop);
+        const auto outcome = sendOne(operation);
+        EXPECT_EQ(outcome->failures, 1);
+        EXPECT_EQ(outcome->successes, 0);
+        EXPECT_EQ(server().requestsTo(operation.path).size(), 1u);
+    }
+}
+
 TEST_F(RequestFunctions, RefusedConnectionEndsInTheFailureCallback)
 {
     QTcpServer probe;
