@@ -9,6 +9,8 @@
 #include "support/TestSupport.h"
 
 #include <QNetworkAccessManager>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -182,23 +184,53 @@ TEST_F(DownloadsTest, EndlessAndTricklingRepliesEndInOneFailure)
                 });
             } },
     };
+    struct Outcome {
+        int calls = 0;
+        bool ok = true;
+        QByteArray body = "unset";
+    };
     for (const auto& [fault, ms] : { std::pair { standin::Fault::Endless, 20 }, { standin::Fault::Trickle, 50 } }) {
+        SCOPED_TRACE(fault == standin::Fault::Endless ? "endless" : "trickle");
         m_server->server().setFault("/image.png", fault, ms);
-        for (const Download& download : downloads) {
-            SCOPED_TRACE(std::string(download.name) + (fault == standin::Fault::Endless ? " endless" : " trickle"));
-            int calls = 0;
-            bool ok = true;
-            QByteArray body = "unset";
-            download.start(m_server->url("/image.png"), [&](bool success, const QByteArray& bytes) {
-                ++calls;
-                ok = success;
-                body = bytes;
+        std::vector<Outcome> outcomes(std::size(downloads));
+        for (std::size_t i = 0; i < outcomes.size(); ++i) {
+            downloads[i].start(m_server->url("/image.png"), [&outcomes, i](bool success, const QByteArray& bytes) {
+                ++outcomes[i].calls;
+                outcomes[i].ok = success;
+                outcomes[i].body = bytes;
             });
-            EXPECT_TRUE(waitUntil([&] { return calls > 0; }, 6000));
-            pumpEvents(50); // a second callback would arrive here
-            EXPECT_EQ(calls, 1);
-            EXPECT_FALSE(ok);
-            EXPECT_TRUE(body.isEmpty());
+        }
+        EXPECT_TRUE(waitUntil(
+            [&] { return std::all_of(outcomes.begin(), outcomes.end(), [](const Outcome& o) { return o.calls > 0; }); },
+            6000));
+        pumpEvents(50); // a second callback would arrive here
+        for (std::size_t i = 0; i < outcomes.size(); ++i) {
+            EXPECT_EQ(outcomes[i].calls, 1) << downloads[i].name;
+            EXPECT_FALSE(outcomes[i].ok) << downloads[i].name;
+            EXPECT_TRUE(outcomes[i].body.isEmpty()) << downloads[i].name;
         }
     }
+}
+
+// A reply that announces more than the cap fails as soon as its headers
+// arrive, without waiting for the deadline or the idle time-out.
+TEST_F(DownloadsTest, AReplyAnnouncingMoreThanTheCapFailsAtOnce)
+{
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+    QObject::connect(&server, &QTcpServer::newConnection, &server, [&server] {
+        QTcpSocket* socket = server.nextPendingConnection();
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+            socket->readAll();
+            socket->write("HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nContent-Length: 2000000000\r\n\r\nabc");
+        });
+    });
+    ReplyLimits::setBoundsFor(ReplyKind::Image, { 1024 * 1024, std::chrono::minutes(1) });
+    std::optional<HttpFetchResult> result;
+    HttpFetch::get(QStringLiteral("http://127.0.0.1:%1/huge.png").arg(server.serverPort()), ReplyKind::Image, nullptr,
+        [&result](const HttpFetchResult& r) { result = r; });
+    ASSERT_TRUE(waitUntil([&] { return result.has_value(); }, 3000));
+    EXPECT_FALSE(result->ok);
+    EXPECT_TRUE(result->body.isEmpty());
+    EXPECT_TRUE(result->errorText.contains(QStringLiteral("larger than"))) << result->errorText.toStdString();
 }
