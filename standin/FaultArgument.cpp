@@ -8,6 +8,22 @@ namespace {
 
 constexpr int longestDelayMs = 600000;
 constexpr int defaultDelayMs = 3000;
+constexpr int defaultEndlessPauseMs = 16; // 64 KiB each time: about 4 MB/s
+constexpr int defaultTrickleMs = 1000;
+
+int defaultMsOf(Fault fault)
+{
+    switch (fault) {
+    case Fault::Delay:
+        return defaultDelayMs;
+    case Fault::Endless:
+        return defaultEndlessPauseMs;
+    case Fault::Trickle:
+        return defaultTrickleMs;
+    default:
+        return 0;
+    }
+}
 
 std::optional<Fault> faultNamed(const std::string& name)
 {
@@ -34,7 +50,8 @@ const std::vector<std::pair<std::string, Fault>>& faultKinds()
 {
     static const std::vector<std::pair<std::string, Fault>> kinds { { "http500", Fault::Http500 },
         { "http403", Fault::Http403 }, { "notjson", Fault::NotJson }, { "wrongtypes", Fault::WrongTypes },
-        { "delay", Fault::Delay }, { "drop", Fault::Drop }, { "nested", Fault::Nested } };
+        { "delay", Fault::Delay }, { "drop", Fault::Drop }, { "nested", Fault::Nested }, { "endless", Fault::Endless },
+        { "trickle", Fault::Trickle } };
     return kinds;
 }
 
@@ -58,8 +75,8 @@ std::optional<FaultArgument> FaultArgument::parse(const std::string& text)
     if (!fault)
         return std::nullopt;
     argument.fault = *fault;
-    if (argument.fault == Fault::Delay && text.find(':', equals) == std::string::npos)
-        argument.delayMs = defaultDelayMs;
+    if (text.find(':', equals) == std::string::npos)
+        argument.delayMs = defaultMsOf(argument.fault);
     return argument;
 }
 

@@ -11,7 +11,9 @@ namespace standin {
 
 // One fault asked for on the command line as PATH=KIND[:MS], for example
 // "/index.php/logo2/Save_logo_file=drop" or "/index.php/Step1=delay:5000".
-// A delay without MS waits three seconds.
+// MS is the wait of "delay" (three seconds when left out), the pause between
+// the 64 KiB blocks of "endless" (16 ms) and between the bytes of "trickle"
+// (one second).
 struct FaultArgument {
     std::string path;
     Fault fault = Fault::None;

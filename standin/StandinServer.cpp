@@ -7,6 +7,7 @@
 #include "standin/PipelineServer.h"
 #include "standin/RequestLog.h"
 #include "standin/RouteTable.h"
+#include "standin/StreamingFaults.h"
 
 #include <QTemporaryDir>
 #include <atomic>
@@ -264,6 +265,9 @@ void StandinServer::Impl::handle(const httplib::Request& request, httplib::Respo
         response.status = 500;
         response.set_header("Connection", "close");
         return;
+    case Fault::Endless:
+        StreamingFaults::endless(response, fault->delayMs, [this](int ms) { return waitUnlessStopping(ms); });
+        return;
     case Fault::Delay:
         if (!waitUnlessStopping(fault->delayMs)) {
             ConnectionDropper::drop(request.local_port, request.remote_port);
@@ -272,6 +276,7 @@ void StandinServer::Impl::handle(const httplib::Request& request, httplib::Respo
         break;
     case Fault::None:
     case Fault::WrongTypes:
+    case Fault::Trickle:
         break;
     }
 
@@ -288,6 +293,10 @@ void StandinServer::Impl::handle(const httplib::Request& request, httplib::Respo
     if (kind == Fault::WrongTypes)
         *reply = Reply { 200, reply->isJson() ? FaultTable::withWrongTypes(reply->body) : R"({"data":[1,2,3]})",
             "application/json; charset=utf-8" };
+    if (kind == Fault::Trickle) {
+        StreamingFaults::trickle(response, *reply, fault->delayMs, [this](int ms) { return waitUnlessStopping(ms); });
+        return;
+    }
     response.status = reply->status;
     response.set_content(reply->body, reply->contentType.c_str());
 }

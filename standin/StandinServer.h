@@ -23,6 +23,8 @@ enum class Fault {
     Delay, // the normal reply, after delayMs
     Drop, // the connection is closed without a reply
     Nested, // status 200 with 64,000 bytes of arrays nested 32,000 deep
+    Endless, // status 200 with no length and a body that never ends, 64 KiB every delayMs
+    Trickle, // the normal reply with its length, one byte every delayMs
 };
 
 struct RecordedRequest {

@@ -34,6 +34,9 @@ void printUsage(std::ostream& out)
         out << ' ' << name;
     out << "\n"
            "                          MS is the wait of \"delay\" in milliseconds (default 3000).\n"
+           "                          \"endless\" answers 200 with no length and a body that never ends,\n"
+           "                          64 KiB every MS (default 16, about 4 MB/s); \"trickle\" sends the\n"
+           "                          normal reply with its length, one byte every MS (default 1000).\n"
            "  example: --fault /index.php/logo2/Save_logo_file=drop --fault /index.php/Step1=delay:5000"
         << std::endl;
 }

@@ -43,6 +43,22 @@ bool APIManager::carriesParameters(Case operation)
     }
 }
 
+bool APIManager::changesData(Case operation)
+{
+    switch (operation) {
+    case Case::makeAiMake: // a generation, which may count against the user
+    case Case::makeFreeAiGet: // each call hands out the next suggestions
+    case Case::userBindUser:
+    case Case::delLogo:
+    case Case::uploadPic: // hands out an upload slot
+    case Case::createPic:
+    case Case::backupv1design:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QUrl APIManager::baseURL() const
 {
     return QUrl(m_case == Case::checkUpdate ? Configs::Network::updateBaseURL : Configs::Network::apiBaseURL);

@@ -72,6 +72,9 @@ public:
     QByteArray body() const;
 
     static bool carriesParameters(Case operation);
+    // Whether the operation creates, changes or deletes data on the server,
+    // so that sending it twice would do so twice. Every other one only reads.
+    static bool changesData(Case operation);
 
 private:
     APIManager(Case operation, Parameters parameters)

@@ -1,6 +1,7 @@
 #include "api/APIProvider.h"
 
 #include "api/OneShotBody.h"
+#include "core/ReplyLimits.h"
 #include "model/RecordDefaults.h"
 
 #include <QCoreApplication>
@@ -93,9 +94,18 @@ void APIProvider::request(const APIManager& target, QObject* context, ResponseHa
     const QByteArray body = target.body();
     info.requestBodySize = body.size();
 
-    const QNetworkRequest request = makeRequest(info.requestURL, info.requestHeaders);
-    QNetworkReply* reply = info.requestMethod == "GET" ? manager().get(request) : manager().post(request, body);
-    watch(reply, std::move(info), context, std::move(onResponse), std::move(onError));
+    QNetworkReply* reply = nullptr;
+    if (info.requestMethod == "GET") {
+        reply = manager().get(makeRequest(info.requestURL, info.requestHeaders));
+    } else if (APIManager::changesData(target.operation())) {
+        // Sent like an upload, so a dropped connection never repeats it.
+        auto* device = new OneShotBody(body);
+        reply = uploadManager().post(makeUploadRequest(info.requestURL, info.requestHeaders), device);
+        device->setParent(reply);
+    } else {
+        reply = manager().post(makeRequest(info.requestURL, info.requestHeaders), body);
+    }
+    watch(reply, ReplyKind::Json, std::move(info), context, std::move(onResponse), std::move(onError));
 }
 
 void APIProvider::put(const QUrl& url, const QByteArray& contentType, const QByteArray& body, QObject* context,
@@ -109,7 +119,7 @@ void APIProvider::put(const QUrl& url, const QByteArray& contentType, const QByt
     auto* device = new OneShotBody(body);
     QNetworkReply* reply = uploadManager().put(makeUploadRequest(url, info.requestHeaders), device);
     device->setParent(reply);
-    watch(reply, std::move(info), context, std::move(onResponse), std::move(onError));
+    watch(reply, ReplyKind::Upload, std::move(info), context, std::move(onResponse), std::move(onError));
 }
 
 void APIProvider::postMultipart(
@@ -120,12 +130,13 @@ void APIProvider::postMultipart(
     info.requestMethod = QByteArrayLiteral("POST");
     QNetworkReply* reply = uploadManager().post(makeUploadRequest(url, {}), form);
     form->setParent(reply);
-    watch(reply, std::move(info), context, std::move(onResponse), std::move(onError));
+    watch(reply, ReplyKind::Upload, std::move(info), context, std::move(onResponse), std::move(onError));
 }
 
-void APIProvider::watch(
-    QNetworkReply* reply, APIResponse requestInfo, QObject* context, ResponseHandler onResponse, ErrorHandler onError)
+void APIProvider::watch(QNetworkReply* reply, ReplyKind kind, APIResponse requestInfo, QObject* context,
+    ResponseHandler onResponse, ErrorHandler onError)
 {
+    ReplyLimits::enforce(reply, kind);
     QObject* receiver = context ? context : static_cast<QObject*>(reply->manager());
     QObject::connect(reply, &QNetworkReply::finished, receiver,
         [reply, info = std::move(requestInfo), onResponse = std::move(onResponse),
@@ -139,7 +150,8 @@ void APIProvider::watch(
                 return;
             }
             if (onError)
-                onError(TransportError { static_cast<int>(reply->error()), reply->errorString() });
+                onError(TransportError {
+                    static_cast<int>(reply->error()), ReplyLimits::breachOf(reply).value_or(reply->errorString()) });
         });
     // Connected second, so it runs after the handler above, and also when the context is gone.
     QObject::connect(reply, &QNetworkReply::finished, reply->manager(), [reply] { reply->deleteLater(); });

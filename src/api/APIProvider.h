@@ -5,11 +5,13 @@
 // in exactly one of its two handlers, on the main thread: the reply handler
 // for any HTTP reply (whatever its status), the error handler when no reply
 // arrived (refused connection, time-out, dropped connection). When a context
-// object is given and destroyed first, neither handler runs. Uploads go out
-// on fresh connections and at most once, also when a connection drops.
+// object is given and destroyed first, neither handler runs. Uploads and
+// operations that change data go out on fresh connections and at most once,
+// also when a connection drops. Every reply is held to its kind's limits.
 
 #include "api/APIManager.h"
 #include "api/APIResponse.h"
+#include "core/ReplyLimits.h"
 
 #include <QPointer>
 #include <chrono>
@@ -57,8 +59,8 @@ private:
     QNetworkAccessManager& uploadManager();
     QNetworkRequest makeRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const;
     QNetworkRequest makeUploadRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const;
-    void watch(QNetworkReply* reply, APIResponse requestInfo, QObject* context, ResponseHandler onResponse,
-        ErrorHandler onError);
+    void watch(QNetworkReply* reply, ReplyKind kind, APIResponse requestInfo, QObject* context,
+        ResponseHandler onResponse, ErrorHandler onError);
 
     QPointer<QNetworkAccessManager> m_manager;
     QPointer<QNetworkAccessManager> m_uploadManager;

@@ -9,6 +9,7 @@
 #include "core/Configs.h"
 #include "core/LanguageWords.h"
 #include "core/Log.h"
+#include "core/PrivateTempFolders.h"
 #include "globals/AppGlobals.h"
 
 #include <QDir>
@@ -32,7 +33,7 @@ bool saveInFlight = false;
 class SaveSession {
 public:
     SaveSession()
-        : m_folder(QDir::tempPath() + QStringLiteral("/tessaly-save-XXXXXX"))
+        : m_folder(PrivateTempFolders::folderTemplate(QStringLiteral("save")))
     {
         saveInFlight = true;
     }

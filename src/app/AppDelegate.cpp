@@ -7,6 +7,7 @@
 #include "core/Localization.h"
 #include "core/Log.h"
 #include "core/PersistenceController.h"
+#include "core/PrivateTempFolders.h"
 #include "editor/sheets/EditorSheets.h"
 #include "fonts/FontServices.h"
 #include "globals/AppGlobals.h"
@@ -35,6 +36,8 @@ AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::applicationDidFinishLaunching()
 {
+    // A save's files left by a process that was killed hold the user's design.
+    PrivateTempFolders::removeAbandoned();
     DarkAppearance::apply();
     createStatusMenu();
 

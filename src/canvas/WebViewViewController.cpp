@@ -5,7 +5,6 @@
 #include "canvas/DesignReference.h"
 #include "canvas/InjectedScripts.h"
 #include "canvas/SvgSizeReader.h"
-#include "core/ConfigResource.h"
 #include "core/Configs.h"
 #include "core/Downloads.h"
 #include "core/Log.h"
@@ -17,8 +16,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QList>
 #include <QUrl>
 #include <QWebChannel>
@@ -51,14 +48,6 @@ void deleteLiveViews()
 QString shortened(const QString& js)
 {
     return js.size() <= loggedScriptLength ? js : js.left(loggedScriptLength) + QStringLiteral("…");
-}
-
-QString configuredBaseUrl()
-{
-    QFile file(configResourcePath);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("baseUrl")).toString();
 }
 
 QString qwebchannelSource()
@@ -136,7 +125,7 @@ void WebViewViewController::createView()
     QWebEngineScriptCollection& scripts = page->scripts();
     scripts.insert(documentCreationScript(QStringLiteral("qwebchannel"), qwebchannelSource()));
     scripts.insert(documentCreationScript(
-        QStringLiteral("tessalyBaseUrl"), InjectedScripts::baseUrlAssignment(configuredBaseUrl())));
+        QStringLiteral("tessalyBaseUrl"), InjectedScripts::baseUrlAssignment(Configs::Network::webHostRoot)));
     scripts.insert(documentCreationScript(QStringLiteral("consoleForwarder"), InjectedScripts::consoleForwarder()));
     scripts.insert(documentCreationScript(QStringLiteral("bridgeBootstrap"), InjectedScripts::bridgeBootstrap()));
 
@@ -286,14 +275,11 @@ void WebViewViewController::loadDesign(const QString& reference, qint64 token, s
         loadSvg(SvgEncoding::Text, reference.trimmed(), token);
         return;
     }
-    QString base = configuredBaseUrl();
-    if (base.isEmpty())
-        base = Configs::Network::webHostRoot;
-    const QString url = designReferenceUrl(reference, base);
+    const QString url = designReferenceUrl(reference, Configs::Network::webHostRoot);
     printLine(QStringLiteral("loading design from ") + url);
     QPointer<WebViewViewController> self(this);
     downloadBase64(
-        url,
+        url, ReplyKind::DesignFile,
         [self, token](const QString& base64) {
             // A later design load owns the canvas now.
             if (self && self->m_designToken == token)

@@ -1,7 +1,8 @@
 #pragma once
 
-// The compiled-in configuration file: a JSON object whose "baseUrl" goes to
-// the canvas page and whose "gitCode" identifies the build.
+// The compiled-in configuration file: a JSON object whose "gitCode"
+// identifies the build. Its "baseUrl" is no longer read: the canvas page's
+// base is the web host of Configs, which the environment can move.
 
 #include <QString>
 #include <QVariantMap>

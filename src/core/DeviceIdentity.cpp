@@ -3,9 +3,17 @@
 #include "core/Log.h"
 
 #include <QFile>
+#include <QMessageAuthenticationCode>
 #include <QRegularExpression>
 
-std::optional<QString> platformUUIDFromMachineId(const QString& path)
+namespace {
+
+// This application's own id. The machine id keys an HMAC of it, as systemd's
+// sd_id128_get_machine_app_specific() does, so the machine id itself never
+// leaves the machine and other applications cannot match our id to theirs.
+const QByteArray applicationId = QByteArray::fromHex("ecb8de95df454bf6a0fdf759273d2890");
+
+std::optional<QByteArray> machineIdBytes(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -15,9 +23,29 @@ std::optional<QString> platformUUIDFromMachineId(const QString& path)
     static const QRegularExpression hex32(QStringLiteral("^[0-9a-fA-F]{32}$"));
     if (!hex32.match(text).hasMatch())
         return std::nullopt;
-    const QString digits = text.toUpper();
+    return QByteArray::fromHex(text.toLatin1());
+}
+
+QString uuidText(const QByteArray& bytes)
+{
+    const QString digits = QString::fromLatin1(bytes.toHex()).toUpper();
     return digits.mid(0, 8) + u'-' + digits.mid(8, 4) + u'-' + digits.mid(12, 4) + u'-' + digits.mid(16, 4) + u'-'
         + digits.mid(20, 12);
+}
+
+} // namespace
+
+std::optional<QString> platformUUIDFromMachineId(const QString& path)
+{
+    const std::optional<QByteArray> machineId = machineIdBytes(path);
+    if (!machineId)
+        return std::nullopt;
+    QByteArray derived
+        = QMessageAuthenticationCode::hash(applicationId, *machineId, QCryptographicHash::Sha256).left(16);
+    // Marked as a random (version 4) UUID, as systemd marks it.
+    derived[6] = static_cast<char>((derived[6] & 0x0F) | 0x40);
+    derived[8] = static_cast<char>((derived[8] & 0x3F) | 0x80);
+    return uuidText(derived);
 }
 
 QString stableDeviceUUID(const QString& machineIdPath)

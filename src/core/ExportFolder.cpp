@@ -113,22 +113,23 @@ void downloadImageToDocuments(const QString& url, const QString& fileName, const
     const QString folderPath = *folder;
 
     // The file is written even when the caller has gone; only its callbacks are dropped.
-    HttpFetch::get(url, nullptr, [folderPath, fileName, bound, guard, onSuccess, fail](const HttpFetchResult& result) {
-        if (!result.ok) {
-            fail(QStringLiteral("下载数据失败: ")
-                + (result.errorText.isEmpty() ? QStringLiteral("未知错误") : result.errorText));
-            return;
-        }
-        // The name is settled only now, so a download that finishes later
-        // than another of the same name doesn't replace it.
-        const QString destination = uniqueFilePath(folderPath, fileName);
-        if (const std::optional<QString> error = writeFileWhole(destination, result.body)) {
-            fail(QStringLiteral("文件写入错误: ") + *error);
-            return;
-        }
-        printLine(QStringLiteral("文件保存在：") + destination);
-        openExportFolder();
-        if (onSuccess && (!bound || guard))
-            onSuccess(destination);
-    });
+    HttpFetch::get(url, ReplyKind::Image, nullptr,
+        [folderPath, fileName, bound, guard, onSuccess, fail](const HttpFetchResult& result) {
+            if (!result.ok) {
+                fail(QStringLiteral("下载数据失败: ")
+                    + (result.errorText.isEmpty() ? QStringLiteral("未知错误") : result.errorText));
+                return;
+            }
+            // The name is settled only now, so a download that finishes later
+            // than another of the same name doesn't replace it.
+            const QString destination = uniqueFilePath(folderPath, fileName);
+            if (const std::optional<QString> error = writeFileWhole(destination, result.body)) {
+                fail(QStringLiteral("文件写入错误: ") + *error);
+                return;
+            }
+            printLine(QStringLiteral("文件保存在：") + destination);
+            openExportFolder();
+            if (onSuccess && (!bound || guard))
+                onSuccess(destination);
+        });
 }

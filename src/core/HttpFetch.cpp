@@ -11,12 +11,13 @@ namespace {
 constexpr const char* cancelledProperty = "tessalyFetchCancelled";
 }
 
-QPointer<QNetworkReply> HttpFetch::get(const QString& urlString, QObject* context, Handler done)
+QPointer<QNetworkReply> HttpFetch::get(const QString& urlString, ReplyKind kind, QObject* context, Handler done)
 {
     QNetworkAccessManager& manager = sharedNetworkAccessManager();
     QNetworkRequest request { QUrl(urlString) };
     request.setTransferTimeout(transferTimeoutMilliseconds);
     QNetworkReply* reply = manager.get(request);
+    ReplyLimits::enforce(reply, kind);
     QObject::connect(reply, &QNetworkReply::finished, reply, &QObject::deleteLater);
     QObject::connect(reply, &QNetworkReply::finished, context ? context : &manager, [reply, done = std::move(done)] {
         if (done && !reply->property(cancelledProperty).toBool())
@@ -45,7 +46,7 @@ HttpFetchResult HttpFetch::resultOf(QNetworkReply* reply)
     if (reply->isOpen())
         result.body = reply->readAll();
     if (reply->error() != QNetworkReply::NoError) {
-        result.errorText = reply->errorString();
+        result.errorText = ReplyLimits::breachOf(reply).value_or(reply->errorString());
         return result;
     }
     if (status.isValid() && (result.httpStatus < 200 || result.httpStatus > 299)) {

@@ -1,8 +1,10 @@
 #pragma once
 
 // GET downloads on the shared network access manager. Every download ends in
-// exactly one call of its handler (also on a timeout, a refused connection or
-// an unusable URL) unless it is cancelled first.
+// exactly one call of its handler (also on a timeout, a refused connection, a
+// reply past its kind's limits or an unusable URL) unless it is cancelled first.
+
+#include "core/ReplyLimits.h"
 
 #include <QByteArray>
 #include <QNetworkReply>
@@ -28,7 +30,7 @@ public:
 
     // Starts the download; `done` runs on the main thread while `context`
     // lives (the manager when null). The reply deletes itself when finished.
-    static QPointer<QNetworkReply> get(const QString& urlString, QObject* context, Handler done);
+    static QPointer<QNetworkReply> get(const QString& urlString, ReplyKind kind, QObject* context, Handler done);
 
     // Stops a running download without calling its handler.
     static void cancel(QPointer<QNetworkReply>& reply);

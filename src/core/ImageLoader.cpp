@@ -33,7 +33,7 @@ void ImageLoader::load(const QString& urlString)
     if (urlString.isEmpty() || !url.isValid() || url.isRelative())
         return;
     cancel();
-    m_reply = HttpFetch::get(urlString, this, [this, urlString](const HttpFetchResult& result) {
+    m_reply = HttpFetch::get(urlString, ReplyKind::Image, this, [this, urlString](const HttpFetchResult& result) {
         m_reply = nullptr;
         QImage picture;
         if (result.ok)

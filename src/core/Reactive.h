@@ -111,6 +111,9 @@ public:
             auto a = std::make_shared<DisposablePtr>();
             auto b = std::make_shared<DisposablePtr>();
             CurrentThreadScheduler::schedule([=] {
+                // Disposed before this deferred work ran: subscribe to nothing.
+                if (!*alive)
+                    return;
                 *a = first.subscribe(guarded);
                 if (*alive)
                     *b = second.subscribe(guarded);

@@ -163,7 +163,7 @@ rx::Observable<Notification> RxBus::asObservable(const QString& notificationName
     std::optional<Notification> stored = removeSticky(notificationName);
     if (!stored)
         return counted;
-    return rx::Observable<Notification>::merge(counted, rx::Observable<Notification>::just(*stored));
+    return withStickyEvent<Notification>(notificationName, counted, *stored);
 }
 
 void RxBus::post(const QString& notificationName, const QVariantMap& userInfo, bool sticky)

@@ -61,7 +61,7 @@ public:
         std::optional<T> stored = removeSticky<T>();
         if (!stored)
             return counted;
-        return rx::Observable<T>::merge(counted, rx::Observable<T>::just(*stored));
+        return withStickyEvent<T>(QString::fromLatin1(T::name), counted, *stored);
     }
 
     template <BusEvent T> std::optional<T> removeSticky()
@@ -121,6 +121,30 @@ private:
             return rx::makeDisposable([this, key, inner] {
                 inner->dispose();
                 unsubscribe(key);
+            });
+        });
+    }
+
+    // `live` merged with one delivery of the stored sticky `event`. A
+    // subscription disposed before that delivery puts the event back, unless
+    // a newer one has been stored since.
+    template <class T> rx::Observable<T> withStickyEvent(const QString& name, rx::Observable<T> live, T event)
+    {
+        return rx::Observable<T>([this, name, live, event](rx::Observer<T> observer) -> rx::DisposablePtr {
+            auto pending = std::make_shared<std::atomic<bool>>(true);
+            const rx::Observable<T> once([pending, event](rx::Observer<T> onNext) -> rx::DisposablePtr {
+                rx::CurrentThreadScheduler::schedule([pending, onNext, event] {
+                    if (pending->exchange(false))
+                        onNext(event);
+                });
+                return rx::makeDisposable([] {});
+            });
+            rx::DisposablePtr inner = rx::Observable<T>::merge(live, once).subscribe(std::move(observer));
+            return rx::makeDisposable([this, name, inner, pending, event] {
+                inner->dispose();
+                if (pending->exchange(false))
+                    m_stickyMap.modify(name,
+                        [&event](std::optional<std::any> current) { return current ? *current : std::any(event); });
             });
         });
     }

@@ -36,7 +36,7 @@ void ThumbnailCache::startWaiting()
 {
     while (m_inFlight.size() < maxInFlight && !m_waiting.isEmpty()) {
         const QString url = m_waiting.takeLast();
-        m_inFlight.insert(url, HttpFetch::get(url, this, [this, url](const HttpFetchResult& result) {
+        m_inFlight.insert(url, HttpFetch::get(url, ReplyKind::Image, this, [this, url](const HttpFetchResult& result) {
             finish(url, result.body, result.ok);
         }));
     }

@@ -288,7 +288,7 @@ void EditLogoViewModel::setBackgroundPicture(const QString& url)
             self->showToast(localized(QStringLiteral("Network connection failure")));
     };
     downloadBase64(
-        url,
+        url, ReplyKind::Image,
         [self, failed](const QString& base64) {
             if (!self)
                 return;

@@ -74,7 +74,7 @@ void EditorCanvasHandlers::addGraphic(const QString& svgUrl)
 {
     QPointer<EditorCanvasHandlers> self(this);
     downloadBase64(
-        svgUrl,
+        svgUrl, ReplyKind::DesignFile,
         [self](const QString& base64) {
             if (self)
                 self->m_canvas->evaluate(CanvasScripts::addSvgBase64(base64));

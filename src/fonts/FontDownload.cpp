@@ -51,7 +51,7 @@ void downloadFont(const QString& url, FontDownloadSuccess onSuccess, FontDownloa
             onSuccess(cachePath);
         return;
     }
-    HttpFetch::get(url, nullptr, [cachePath, alive, onSuccess, fail](const HttpFetchResult& result) {
+    HttpFetch::get(url, ReplyKind::Font, nullptr, [cachePath, alive, onSuccess, fail](const HttpFetchResult& result) {
         if (!result.ok) {
             fail(QStringLiteral("下载失败: ") + result.errorText);
             return;

@@ -1,11 +1,25 @@
 #include "pictures/PictureReader.h"
 
+#include "pictures/ImageFileEnd.h"
+
+#include <QBuffer>
+#include <QFile>
 #include <QImageReader>
 
 QImage PictureReader::read(const QString& path)
 {
-    QImageReader reader(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
+    // A file cut short decodes with its lower part grey; it is no picture to use.
+    if (!ImageFileEnd::isComplete(bytes, reader.format()))
+        return {};
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (stored.isValid() && (stored.width() > maxSide || stored.height() > maxSide))

@@ -6,6 +6,7 @@
 #include "api/PresignedUpload.h"
 #include "api/SaveAndUploadSVG.h"
 #include "core/LanguageWords.h"
+#include "core/ReplyLimits.h"
 #include "globals/AppGlobals.h"
 #include "support/StandinHarness.h"
 #include "support/TestSupport.h"
@@ -38,6 +39,7 @@ protected:
         qputenv("TMPDIR", m_savedTmp);
         APIProvider::shared().setTimeout(APIProvider::defaultTimeout);
         APIProvider::shared().setUploadTimeout(APIProvider::defaultUploadTimeout);
+        ReplyLimits::restoreDefaults();
     }
 
     QStringList leftoverFiles() const
@@ -444,4 +446,23 @@ TEST_F(Uploads, ADroppedConnectionSendsEachUploadOnce)
     server().setFault(saveLogoPath, Fault::Drop);
     EXPECT_EQ(save(QStringLiteral("1"), unicodeSvg, QStringLiteral("template")), std::vector<bool> { false });
     EXPECT_EQ(server().requestsTo(saveLogoPath).size(), 1u);
+}
+
+// Replies to uploads that never end, or come a byte every 100 ms, stop at
+// the limits (here 256 KiB and one second) and end the upload in one call.
+TEST_F(Uploads, EndlessAndTricklingRepliesEndEachUploadOnce)
+{
+    ReplyLimits::setBoundsFor(ReplyKind::Upload, { 256 * 1024, std::chrono::milliseconds(1000) });
+    const QUrl address = presignedAddress();
+    server().setFault(address.path().toStdString(), Fault::Endless, 20);
+    const auto endless = put([&](auto s, auto f) { uploadPNGToPresignedURL(picture(), address, s, f); });
+    EXPECT_EQ(endless.failures, 1);
+    EXPECT_EQ(endless.successes, 0);
+
+    for (const auto& [fault, ms] : { std::pair { Fault::Endless, 20 }, { Fault::Trickle, 100 } }) {
+        server().setFault(saveLogoPath, fault, ms);
+        EXPECT_EQ(save(QStringLiteral("1"), unicodeSvg, QStringLiteral("template")).size(), 1u);
+        EXPECT_TRUE(leftoverFiles().isEmpty());
+    }
+    EXPECT_FALSE(isSaveAndUploadInFlight());
 }

@@ -4,6 +4,7 @@
 #include "CanvasPageFixture.h"
 #include "canvas/CanvasEvents.h"
 #include "canvas/CanvasScripts.h"
+#include "core/Configs.h"
 #include "core/RxBus.h"
 #include "support/TestSupport.h"
 
@@ -97,6 +98,21 @@ TEST_F(CanvasResourcesTest, designsLoadByUrlAndFailedDownloadsPostLoadSvgFail)
         server.url("/missing.svg"), WebViewViewController::nextDesignLoadToken(), [&] { failureCalled = true; });
     ASSERT_TRUE(waitUntil([&] { return failureCalled; }, 15000));
     EXPECT_EQ(failures, 1);
+}
+
+TEST_F(CanvasResourcesTest, aRelativeDesignAddressIsFetchedFromTheConfiguredWebHost)
+{
+    DesignServer server;
+    const QString savedHost = Configs::Network::webHostRoot;
+    Configs::Network::webHostRoot = server.url("");
+    controller().evaluate(QStringLiteral("canvasClear(false)"));
+    page().settle();
+    const std::size_t from = page().mark();
+    controller().loadDesign(QStringLiteral("/design.svg"), WebViewViewController::nextDesignLoadToken());
+    const bool loaded = page().waitFor(QStringLiteral("svgLoadSuccess"), from, 5000).has_value();
+    Configs::Network::webHostRoot = savedHost;
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(objectCount(), 3);
 }
 
 TEST_F(CanvasResourcesTest, aDesignDownloadThatEndsAfterALaterLoadIsDropped)

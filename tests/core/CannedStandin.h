@@ -34,6 +34,7 @@ public:
     }
 
     bool isRunning() const { return m_port > 0; }
+    standin::StandinServer& server() { return m_server; }
 
     QString url(const char* path) const
     {

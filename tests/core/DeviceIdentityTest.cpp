@@ -20,15 +20,18 @@ QString writeFile(const QTemporaryDir& dir, const QByteArray& content)
 
 } // namespace
 
-TEST(DeviceIdentity, ShapesTheMachineIdAsAnUpperCaseUuid)
+TEST(DeviceIdentity, DerivesAnApplicationIdFromTheMachineIdAndNeverShowsIt)
 {
     QTemporaryDir dir;
     const QString path = writeFile(dir, "0123456789abcdef0123456789abcdef\n");
     testing::internal::CaptureStdout();
     const QString uuid = stableDeviceUUID(path);
     const std::string log = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(uuid, QStringLiteral("01234567-89AB-CDEF-0123-456789ABCDEF"));
-    EXPECT_EQ(log, "Stable UUID: 01234567-89AB-CDEF-0123-456789ABCDEF\n");
+    // What systemd-id128 gives for this machine id and our application id.
+    EXPECT_EQ(uuid, QStringLiteral("0F0B12EE-E021-4B39-A969-BAD85116D04C"));
+    EXPECT_EQ(log, "Stable UUID: 0F0B12EE-E021-4B39-A969-BAD85116D04C\n");
+    // Upper or lower case, the same machine gives the same id.
+    EXPECT_EQ(platformUUIDFromMachineId(writeFile(dir, "0123456789ABCDEF0123456789ABCDEF")), uuid);
 }
 
 TEST(DeviceIdentity, UnreadableOrMalformedIdsGiveTheFallbackText)

@@ -117,6 +117,21 @@ TEST_F(RxBusTest, StickyEventIsConsumedByTheFirstStickySubscriberOnly)
     EXPECT_EQ(late, (std::vector<int> { 3 }));
 }
 
+TEST_F(RxBusTest, AStickySubscriptionDisposedBeforeItsDeferredSubscribeLeavesNothingBehind)
+{
+    bus.post(StickyNote { 5 }, true);
+    std::vector<int> seen;
+    // Within scheduled work, a subscription's own subscribe waits until that work ends.
+    rx::CurrentThreadScheduler::schedule([&] {
+        bus.asObservable<StickyNote>(true).subscribe([&](const StickyNote& e) { seen.push_back(e.value); })->dispose();
+    });
+    EXPECT_TRUE(seen.empty());
+    EXPECT_TRUE(bus.description().contains("Subscription Total Count: 0\n"));
+    const std::optional<StickyNote> kept = bus.stickyEvent<StickyNote>();
+    ASSERT_TRUE(kept.has_value()) << "the stored event is still there for the next subscriber";
+    EXPECT_EQ(kept->value, 5);
+}
+
 TEST_F(RxBusTest, RemoveStickyReturnsTheStoredEventOnce)
 {
     bus.post(StickyNote { 7 }, true);

@@ -74,6 +74,26 @@ TEST_F(PictureReading, FilesThatAreNoPictureGiveNothing)
     EXPECT_TRUE(PictureReader::read(dir().filePath("missing.png")).isNull());
 }
 
+// A JPEG without its end-of-image marker decodes, its lower part grey; it is
+// refused, as is a PNG without its IEND chunk (which Qt's own reader refuses
+// too). Bytes after the end (a camera's trailer) are not a cut.
+TEST_F(PictureReading, APictureCutShortGivesNothing)
+{
+    const auto encoded = [](const char* format) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        halves({ 256, 256 }).save(&buffer, format);
+        return bytes;
+    };
+    const QByteArray jpeg = encoded("jpeg");
+    const QByteArray png = encoded("png");
+    ASSERT_FALSE(QImage::fromData(jpeg.left(jpeg.size() * 3 / 5)).isNull()) << "the cut JPEG still decodes";
+    EXPECT_TRUE(PictureReader::read(write(dir(), "cut.jpg", jpeg.left(jpeg.size() * 3 / 5))).isNull());
+    EXPECT_TRUE(PictureReader::read(write(dir(), "no-iend.png", png.chopped(12))).isNull());
+    EXPECT_EQ(PictureReader::read(write(dir(), "trailer.jpg", jpeg + QByteArray(300, '\x2a'))).size(), QSize(256, 256));
+}
+
 TEST_F(PictureReading, TheDialogOffersPicturesWhateverTheirCaseAndNothingElse)
 {
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);

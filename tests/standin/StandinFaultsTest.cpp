@@ -85,6 +85,23 @@ TEST_F(StandinFaultsTest, DelayStillAnswersWithTheNormalReply)
     EXPECT_EQ(client.postJson(configPath, { { "uuid", "U" } })["status"], 0);
 }
 
+TEST_F(StandinFaultsTest, EndlessKeepsStreamingAndTrickleSendsTheWholeReplySlowly)
+{
+    m_server.setFault(configPath, Fault::Endless, 1);
+    httplib::Client client("127.0.0.1", m_server.port());
+    std::size_t received = 0;
+    const auto streamed = client.Get(configPath.c_str(), [&received](const char*, std::size_t length) {
+        received += length;
+        return received < 4 * 1024 * 1024; // hangs up once 4 MiB have come
+    });
+    EXPECT_GE(received, 4u * 1024 * 1024);
+    EXPECT_FALSE(streamed) << "the body never ended by itself";
+
+    m_server.setFault(configPath, Fault::Trickle, 2);
+    StandinTestClient trickled(m_server);
+    EXPECT_EQ(trickled.postJson(configPath, { { "uuid", "U" } })["status"], 0);
+}
+
 TEST_F(StandinFaultsTest, StopDoesNotWaitForALongDelay)
 {
     m_server.setFault(configPath, Fault::Delay, 600000);
