@@ -62,24 +62,24 @@ QNetworkAccessManager& APIProvider::uploadManager()
     return *m_uploadManager;
 }
 
-QNetworkRequest APIProvider::makeUploadRequest(
-    const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const
+QNetworkRequest APIProvider::makeSendOnceRequest(
+    const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers, std::chrono::milliseconds timeout) const
 {
     // Qt resends a request when its connection closes under it, which would
     // store an upload twice; uploads send one-shot bodies, which it cannot
     // resend. They also never go out on a kept-alive connection, which the
     // server may close just as the upload starts: they have a manager of
     // their own that closes each connection after its reply.
-    QNetworkRequest request = makeRequest(url, headers);
+    QNetworkRequest request = makeRequest(url, headers, timeout);
     request.setRawHeader("Connection", "close");
-    request.setTransferTimeout(static_cast<int>(m_uploadTimeout.count()));
     return request;
 }
 
-QNetworkRequest APIProvider::makeRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const
+QNetworkRequest APIProvider::makeRequest(
+    const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers, std::chrono::milliseconds timeout) const
 {
     QNetworkRequest request(url);
-    request.setTransferTimeout(static_cast<int>(m_timeout.count()));
+    request.setTransferTimeout(static_cast<int>(timeout.count()));
     for (const auto& [name, value] : headers)
         request.setRawHeader(name, value);
     return request;
@@ -96,14 +96,15 @@ void APIProvider::request(const APIManager& target, QObject* context, ResponseHa
 
     QNetworkReply* reply = nullptr;
     if (info.requestMethod == "GET") {
-        reply = manager().get(makeRequest(info.requestURL, info.requestHeaders));
+        reply = manager().get(makeRequest(info.requestURL, info.requestHeaders, m_timeout));
     } else if (APIManager::changesData(target.operation())) {
-        // Sent like an upload, so a dropped connection never repeats it.
+        // Sent like an upload, so a dropped connection never repeats it, but
+        // with the time-out of any other API request.
         auto* device = new OneShotBody(body);
-        reply = uploadManager().post(makeUploadRequest(info.requestURL, info.requestHeaders), device);
+        reply = uploadManager().post(makeSendOnceRequest(info.requestURL, info.requestHeaders, m_timeout), device);
         device->setParent(reply);
     } else {
-        reply = manager().post(makeRequest(info.requestURL, info.requestHeaders), body);
+        reply = manager().post(makeRequest(info.requestURL, info.requestHeaders, m_timeout), body);
     }
     watch(reply, ReplyKind::Json, std::move(info), context, std::move(onResponse), std::move(onError));
 }
@@ -117,7 +118,7 @@ void APIProvider::put(const QUrl& url, const QByteArray& contentType, const QByt
     info.requestHeaders = { { QByteArrayLiteral("Content-Type"), contentType } };
     info.requestBodySize = body.size();
     auto* device = new OneShotBody(body);
-    QNetworkReply* reply = uploadManager().put(makeUploadRequest(url, info.requestHeaders), device);
+    QNetworkReply* reply = uploadManager().put(makeSendOnceRequest(url, info.requestHeaders, m_uploadTimeout), device);
     device->setParent(reply);
     watch(reply, ReplyKind::Upload, std::move(info), context, std::move(onResponse), std::move(onError));
 }
@@ -128,7 +129,7 @@ void APIProvider::postMultipart(
     APIResponse info;
     info.requestURL = url;
     info.requestMethod = QByteArrayLiteral("POST");
-    QNetworkReply* reply = uploadManager().post(makeUploadRequest(url, {}), form);
+    QNetworkReply* reply = uploadManager().post(makeSendOnceRequest(url, {}, m_uploadTimeout), form);
     form->setParent(reply);
     watch(reply, ReplyKind::Upload, std::move(info), context, std::move(onResponse), std::move(onError));
 }

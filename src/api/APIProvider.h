@@ -57,8 +57,10 @@ private:
 
     QNetworkAccessManager& manager();
     QNetworkAccessManager& uploadManager();
-    QNetworkRequest makeRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const;
-    QNetworkRequest makeUploadRequest(const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers) const;
+    QNetworkRequest makeRequest(
+        const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers, std::chrono::milliseconds timeout) const;
+    QNetworkRequest makeSendOnceRequest(
+        const QUrl& url, const QList<QPair<QByteArray, QByteArray>>& headers, std::chrono::milliseconds timeout) const;
     void watch(QNetworkReply* reply, ReplyKind kind, APIResponse requestInfo, QObject* context,
         ResponseHandler onResponse, ErrorHandler onError);
 

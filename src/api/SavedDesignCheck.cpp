@@ -39,14 +39,15 @@ public:
             next();
             return;
         }
-        HttpFetch::get(address, nullptr, [self = shared_from_this()](const HttpFetchResult& result) {
-            if (result.ok && result.body == self->m_svg) {
-                self->m_done(SavedDesignCheck::Outcome::Found);
-                return;
-            }
-            self->m_anyUnreadable = self->m_anyUnreadable || !result.ok;
-            self->next();
-        });
+        HttpFetch::get(
+            address, ReplyKind::DesignFile, nullptr, [self = shared_from_this()](const HttpFetchResult& result) {
+                if (result.ok && result.body == self->m_svg) {
+                    self->m_done(SavedDesignCheck::Outcome::Found);
+                    return;
+                }
+                self->m_anyUnreadable = self->m_anyUnreadable || !result.ok;
+                self->next();
+            });
     }
 
 private:
