@@ -14,6 +14,7 @@
 #include "editor/LoadingOverlay.h"
 #include "globals/WindowController.h"
 #include "support/StandinHarness.h"
+#include "support/UserClick.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -118,7 +119,7 @@ TEST_F(EditLogoViewTest, LeavingAnUnchangedDesignClosesTheWindow)
     designLoaded(m_window.editor());
     canQuitWithoutSaving = false;
     ScopedSaveChangesAnswer answer(SaveChangesDialog::Choice::Cancel);
-    editor->toolbar()->leaveButton()->click();
+    userClick(editor->toolbar()->leaveButton());
     EXPECT_EQ(answer.asked(), 0);
     EXPECT_FALSE(m_window.window().isVisible());
     EXPECT_TRUE(canQuitWithoutSaving);
@@ -180,7 +181,7 @@ TEST_F(EditLogoViewTest, ToolbarFollowsLoadingAndUndoState)
     EXPECT_TRUE(toolbar->undoButton()->isEnabled());
     EXPECT_FALSE(toolbar->redoButton()->isEnabled());
     m_canvas.clear();
-    toolbar->undoButton()->click();
+    userClick(toolbar->undoButton());
     EXPECT_EQ(m_canvas.calls(), QStringList { "undoItem()" });
 }
 
@@ -193,7 +194,7 @@ TEST_F(EditLogoViewTest, LoadFailureShowsRetryWhichLoadsAgain)
     EXPECT_TRUE(failView->isVisible());
     EXPECT_FALSE(editor->toolbar()->saveButton()->isEnabled());
     m_canvas.clear();
-    failView->retryButton()->click();
+    userClick(failView->retryButton());
     EXPECT_FALSE(failView->isVisible());
     EXPECT_TRUE(m_canvas.calls().contains(
         QString("loadSvgString('<svg id=\\'x\\'/>',%1)").arg(editor->model().designLoadToken())));
@@ -223,7 +224,7 @@ TEST_F(EditLogoViewTest, WithoutALoadedDesignBackgroundTilesAreOffAndLookIt)
     EXPECT_FALSE(tiles->isEnabled());
     const double faint = shownLightness(tiles->grab().toImage());
     m_canvas.clear();
-    tiles->findChild<QPushButton*>()->click();
+    userClick(tiles->findChild<QPushButton*>());
     pumpEvents(500);
     for (const QString& call : m_canvas.calls())
         EXPECT_FALSE(call.startsWith(QLatin1String("setCanvasBKGroundImage")));
@@ -271,7 +272,7 @@ TEST_F(EditLogoViewTest, PanelButtonsOfferOnlyBuiltPanels)
     RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData {});
     EditorButton* button = flipButton(editor);
     ASSERT_TRUE(button->isEnabled());
-    button->click();
+    userClick(button);
     ASSERT_TRUE(built);
     EXPECT_TRUE(built->isVisible());
     EXPECT_EQ(built->width(), 270);
