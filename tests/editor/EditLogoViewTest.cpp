@@ -235,6 +235,45 @@ TEST_F(EditLogoViewTest, WithoutALoadedDesignBackgroundTilesAreOffAndLookIt)
     EXPECT_LT(faint, shownLightness(tiles->grab().toImage()) * 0.6);
 }
 
+// The columns of `area` in the window where something else than the bar's
+// background shows.
+std::vector<int> paintedColumns(QWidget& window, const QRect& area)
+{
+    const QImage shown = window.grab(area).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QColor bar(0x1E, 0x1E, 0x1E);
+    std::vector<int> columns;
+    for (int x = 0; x < shown.width(); ++x)
+        for (int y = 0; y < shown.height(); ++y) {
+            const QColor c = shown.pixelColor(x, y);
+            if (std::max({ std::abs(c.red() - bar.red()), std::abs(c.green() - bar.green()),
+                    std::abs(c.blue() - bar.blue()) })
+                > 4) {
+                columns.push_back(x);
+                break;
+            }
+        }
+    return columns;
+}
+
+TEST_F(EditLogoViewTest, BackgroundTilesKeepTheirPlacesWhileASaveRuns)
+{
+    StandinHarness harness;
+    FakeUploader uploader;
+    EditLogoView* editor = m_window.open();
+    designLoaded(editor);
+    auto* tiles = editor->findChild<BackgroundPictureTiles*>();
+    ASSERT_TRUE(waitUntil([&] { return tiles->tileCount() > 0; }, 10000));
+    pumpEvents(500); // the tiles' pictures arrive
+    const QRect area(tiles->mapTo(&m_window.window(), QPoint(0, 0)), tiles->size());
+    const std::vector<int> idle = paintedColumns(m_window.window(), area);
+    ASSERT_FALSE(idle.empty());
+
+    ASSERT_TRUE(editor->model().save());
+    ASSERT_TRUE(editor->model().isSaving());
+    ASSERT_FALSE(tiles->isEnabled());
+    EXPECT_EQ(paintedColumns(m_window.window(), area), idle);
+}
+
 TEST_F(EditLogoViewTest, EditBarFollowsTheSelection)
 {
     EditLogoView* editor = m_window.open();
