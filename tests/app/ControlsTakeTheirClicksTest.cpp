@@ -9,6 +9,7 @@
 #include "app/PageSelection.h"
 #include "app/RightTab.h"
 #include "canvas/WebViewViewController.h"
+#include "discovery/DiscoveryView.h"
 #include "editor/EditBar.h"
 #include "editor/EditLogoView.h"
 #include "editor/EditLogoViewModel.h"
@@ -139,6 +140,16 @@ TEST(MainWindowControlsTest, EveryPageCoversNoControl)
         expectNoneCovered(view.leftTab(), QStringLiteral("sidebar on page %1").arg(index));
         expectNoneCovered(view.rightTab()->page(index), QStringLiteral("page %1").arg(index));
     }
+
+    // A design's detail page, over the grid.
+    view.selection()->setIndex(PageSelection::Discovery);
+    auto* discovery = qobject_cast<DiscoveryView*>(view.rightTab()->page(PageSelection::Discovery));
+    ASSERT_NE(discovery, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return !discovery->items().isEmpty(); }, 10000));
+    discovery->openTemplate(0);
+    ASSERT_TRUE(waitUntil([&] { return discovery->detailView() && discovery->detailView()->isVisible(); }, 5000));
+    pumpEvents(1000); // what the page loads
+    expectNoneCovered(discovery->detailView(), QStringLiteral("detail page"));
 }
 
 } // namespace
