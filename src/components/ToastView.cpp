@@ -15,8 +15,9 @@ constexpr int fontPixelSize = 15;
 const QColor background(0x3E, 0x3F, 0x40);
 } // namespace
 
-ToastView::ToastView(QWidget* parent)
-    : QWidget(parent)
+ToastView::ToastView(QWidget* host)
+    : QWidget(host)
+    , m_host(host)
     , m_label(new QLabel(this))
 {
     setAttribute(Qt::WA_TranslucentBackground);
@@ -35,29 +36,32 @@ ToastView::ToastView(QWidget* parent)
     layout->setContentsMargins(horizontalPadding, verticalPadding, horizontalPadding, verticalPadding);
     layout->addWidget(m_label);
 
-    if (parent)
-        parent->installEventFilter(this);
-    hide();
-}
-
-// Follows the window it is placed in, also when it moves to another one.
-bool ToastView::event(QEvent* event)
-{
-    if (event->type() == QEvent::ParentAboutToChange && parentWidget())
-        parentWidget()->removeEventFilter(this);
-    else if (event->type() == QEvent::ParentChange && parentWidget()) {
-        parentWidget()->installEventFilter(this);
-        placeInParent();
+    if (host) {
+        host->installEventFilter(this);
+        // Once moved up to the window, the toast is no longer the host's child.
+        connect(host, &QObject::destroyed, this, [this] { delete this; });
     }
-    return QWidget::event(event);
+    hide();
 }
 
 void ToastView::showText(const QString& text)
 {
     m_label->setText(text);
-    placeInParent();
+    moveAboveHost();
+    placeOnHost();
     show();
     raise();
+}
+
+// A child of the host would lie under whatever the window stacks above the
+// host; as the window's own child, raised last, it lies above all of it.
+void ToastView::moveAboveHost()
+{
+    if (!m_host)
+        return;
+    QWidget* top = m_host->window();
+    if (parentWidget() != top)
+        setParent(top);
 }
 
 void ToastView::hideToast()
@@ -73,27 +77,37 @@ QString ToastView::text() const
 void ToastView::setBottomMargin(int margin)
 {
     m_bottomMargin = margin;
-    placeInParent();
+    placeOnHost();
 }
 
 void ToastView::setMaximumToastWidth(int width)
 {
     m_maximumWidth = width;
-    placeInParent();
+    placeOnHost();
 }
 
 bool ToastView::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == parentWidget() && event->type() == QEvent::Resize)
-        placeInParent();
+    if (watched != m_host)
+        return false;
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+        placeOnHost();
+    else if (event->type() == QEvent::ParentChange) {
+        // The host went to another window: the toast follows it there, and
+        // never stays behind in a window that may go without the host.
+        const bool shown = isVisible();
+        setParent(m_host);
+        if (shown)
+            showText(text());
+    }
     return false;
 }
 
 // As wide as its text plus the padding; a text wider than the window (or the
 // maximum width) wraps instead of running off both sides.
-void ToastView::placeInParent()
+void ToastView::placeOnHost()
 {
-    QWidget* host = parentWidget();
+    QWidget* host = m_host;
     const int available = std::min(host ? host->width() - 2 * horizontalPadding : QWIDGETSIZE_MAX, m_maximumWidth);
     const int naturalWidth = m_label->fontMetrics().horizontalAdvance(m_label->text()) + 2;
     const bool wraps = naturalWidth > available - 2 * horizontalPadding;
@@ -102,8 +116,10 @@ void ToastView::placeInParent()
     int height = (wraps ? m_label->heightForWidth(width - 2 * horizontalPadding) : m_label->sizeHint().height())
         + 2 * verticalPadding;
     resize(width, height);
-    if (host)
-        move((host->width() - width) / 2, host->height() - m_bottomMargin - height);
+    if (host && parentWidget() && (parentWidget() == host || parentWidget()->isAncestorOf(host))) {
+        const QPoint origin = host->mapTo(parentWidget(), QPoint(0, 0));
+        move(origin + QPoint((host->width() - width) / 2, host->height() - m_bottomMargin - height));
+    }
 }
 
 void ToastView::paintEvent(QPaintEvent*)

@@ -2,16 +2,32 @@
 
 #include "components/HoverEffect.h"
 #include "core/AsyncImageView.h"
+#include "core/ColorUtilities.h"
 #include "editor/EditLogoViewModel.h"
 
 #include <QEvent>
-#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 
 namespace {
 constexpr qreal disabledOpacity = 0.35;
+
+// Lays the bar's own colour over the tiles, so that they show at
+// `disabledOpacity`. An opacity effect on the whole row would nest the
+// tiles' hover effects inside it, and Qt then draws them out of place.
+class DimmingCover : public QWidget {
+public:
+    explicit DimmingCover(QWidget* parent)
+        : QWidget(parent)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), Color(0x1E1E1E, 1 - disabledOpacity)); }
+};
 } // namespace
 
 BackgroundPictureTiles::BackgroundPictureTiles(EditLogoViewModel& model, QWidget* parent)
@@ -19,11 +35,8 @@ BackgroundPictureTiles::BackgroundPictureTiles(EditLogoViewModel& model, QWidget
     , m_model(model)
     , m_row(new QWidget)
     , m_rowLayout(new QHBoxLayout(m_row))
-    , m_dimming(new QGraphicsOpacityEffect(this))
+    , m_dimming(new DimmingCover(this))
 {
-    m_dimming->setOpacity(disabledOpacity);
-    m_dimming->setEnabled(!isEnabled());
-    setGraphicsEffect(m_dimming);
     m_rowLayout->setContentsMargins(0, 0, 0, 0);
     m_rowLayout->setSpacing(6);
 
@@ -38,6 +51,8 @@ BackgroundPictureTiles::BackgroundPictureTiles(EditLogoViewModel& model, QWidget
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);
+    m_dimming->raise();
+    m_dimming->setVisible(!isEnabled());
 
     connect(&model, &EditLogoViewModel::backgroundCatalogueChanged, this, &BackgroundPictureTiles::rebuild);
     rebuild();
@@ -47,7 +62,13 @@ void BackgroundPictureTiles::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::EnabledChange)
-        m_dimming->setEnabled(!isEnabled());
+        m_dimming->setVisible(!isEnabled());
+}
+
+void BackgroundPictureTiles::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_dimming->setGeometry(rect());
 }
 
 int BackgroundPictureTiles::tileCount() const

@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class EditLogoViewModel;
-class QGraphicsOpacityEffect;
 class QHBoxLayout;
 
 // The background bar's picture tiles, one per entry of the catalogue; a
@@ -20,6 +19,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void rebuild();
@@ -27,5 +27,5 @@ private:
     EditLogoViewModel& m_model;
     QWidget* m_row;
     QHBoxLayout* m_rowLayout;
-    QGraphicsOpacityEffect* m_dimming;
+    QWidget* m_dimming;
 };

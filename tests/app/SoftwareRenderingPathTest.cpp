@@ -1,6 +1,7 @@
 // When the application starts on software rendering, that it never switches
-// off GL integration without Qt Quick's software backend, and that the
-// editor's canvas draws the same pixels on either path.
+// off GL integration without Qt Quick's software backend, that the editor's
+// canvas draws the same pixels on either path, and that a toast lies above it
+// on either path.
 
 #include "app/SoftwareRenderingPath.h"
 
@@ -58,7 +59,16 @@ private:
     QString m_display;
 };
 
-QImage grabCanvas(const QString& display, bool softwarePath, const QString& path)
+struct Grab {
+    int exitCode;
+    QImage picture;
+};
+
+// The grab program's answer when the GL path is asked for where no GL
+// context can be made.
+constexpr int noGlContext = 5;
+
+Grab runGrab(const QString& display, bool softwarePath, const QString& path, const QStringList& options = {})
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DISPLAY"), display);
@@ -74,10 +84,44 @@ QImage grabCanvas(const QString& display, bool softwarePath, const QString& path
     QProcess grab;
     grab.setProcessEnvironment(environment);
     grab.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    grab.start(QStringLiteral(CANVAS_GRAB_PROGRAM), { path });
+    grab.start(QStringLiteral(CANVAS_GRAB_PROGRAM), QStringList { path } + options);
     grab.waitForFinished(120000);
-    EXPECT_EQ(grab.exitCode(), 0) << (softwarePath ? "software path" : "GL path");
-    return QImage(path).convertToFormat(QImage::Format_ARGB32);
+    return { grab.exitCode(), QImage(path).convertToFormat(QImage::Format_ARGB32) };
+}
+
+QImage grabCanvas(const QString& display, bool softwarePath, const QString& path)
+{
+    const Grab grab = runGrab(display, softwarePath, path);
+    EXPECT_EQ(grab.exitCode, 0) << (softwarePath ? "software path" : "GL path");
+    return grab.picture;
+}
+
+// Whether the screen shows the toast where the toast is: its padding all in
+// the toast's own colour, its text light on it. The canvas beneath is white.
+void expectWholeToast(const QImage& shown, const char* path)
+{
+    ASSERT_GT(shown.width(), 40) << path;
+    ASSERT_GT(shown.height(), 20) << path;
+    const QColor toast(0x3E, 0x3F, 0x40);
+    const auto isToast = [&](int x, int y) {
+        const QColor c = shown.pixelColor(x, y);
+        return std::abs(c.red() - toast.red()) <= 6 && std::abs(c.green() - toast.green()) <= 6
+            && std::abs(c.blue() - toast.blue()) <= 6;
+    };
+    // Clear of the rounded corners: the top and bottom padding rows, and the
+    // side padding columns.
+    int wrong = 0;
+    for (int x = 4; x < shown.width() - 4; ++x)
+        wrong += !isToast(x, 2) + !isToast(x, shown.height() - 3);
+    for (int y = 4; y < shown.height() - 4; ++y)
+        for (int x : { 3, 6, shown.width() - 7, shown.width() - 4 })
+            wrong += !isToast(x, y);
+    EXPECT_EQ(wrong, 0) << path << ": the padding shows something else than the toast";
+    int light = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            light += shown.pixelColor(x, y).lightness() > 200;
+    EXPECT_GT(light, 30) << path << ": no text";
 }
 
 TEST(SoftwareRenderingPathTest, CanvasDrawsTheSamePixelsOnBothPaths)
@@ -93,6 +137,23 @@ TEST(SoftwareRenderingPathTest, CanvasDrawsTheSamePixelsOnBothPaths)
     // A blank canvas on both paths would compare equal too.
     EXPECT_NE(software.pixel(230, 230), software.pixel(2, 2)) << "nothing drawn";
     EXPECT_TRUE(software == gl) << "the paths draw different pixels";
+}
+
+TEST(SoftwareRenderingPathTest, EditorToastShowsWholeAboveTheCanvasOnBothPaths)
+{
+    PrivateXServer server;
+    if (server.display().isEmpty())
+        GTEST_SKIP() << "Xvfb did not start";
+    QTemporaryDir folder;
+    const Grab software
+        = runGrab(server.display(), true, folder.filePath(QStringLiteral("software.png")), { "--toast" });
+    ASSERT_EQ(software.exitCode, 0);
+    expectWholeToast(software.picture, "software path");
+    const Grab gl = runGrab(server.display(), false, folder.filePath(QStringLiteral("gl.png")), { "--toast" });
+    if (gl.exitCode == noGlContext)
+        GTEST_SKIP() << "no GL context can be made here: the GL half is skipped";
+    ASSERT_EQ(gl.exitCode, 0);
+    expectWholeToast(gl.picture, "GL path");
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "editor/LoadingOverlay.h"
 #include "globals/WindowController.h"
 #include "support/StandinHarness.h"
+#include "support/UserClick.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -118,7 +119,7 @@ TEST_F(EditLogoViewTest, LeavingAnUnchangedDesignClosesTheWindow)
     designLoaded(m_window.editor());
     canQuitWithoutSaving = false;
     ScopedSaveChangesAnswer answer(SaveChangesDialog::Choice::Cancel);
-    editor->toolbar()->leaveButton()->click();
+    userClick(editor->toolbar()->leaveButton());
     EXPECT_EQ(answer.asked(), 0);
     EXPECT_FALSE(m_window.window().isVisible());
     EXPECT_TRUE(canQuitWithoutSaving);
@@ -180,7 +181,7 @@ TEST_F(EditLogoViewTest, ToolbarFollowsLoadingAndUndoState)
     EXPECT_TRUE(toolbar->undoButton()->isEnabled());
     EXPECT_FALSE(toolbar->redoButton()->isEnabled());
     m_canvas.clear();
-    toolbar->undoButton()->click();
+    userClick(toolbar->undoButton());
     EXPECT_EQ(m_canvas.calls(), QStringList { "undoItem()" });
 }
 
@@ -193,7 +194,7 @@ TEST_F(EditLogoViewTest, LoadFailureShowsRetryWhichLoadsAgain)
     EXPECT_TRUE(failView->isVisible());
     EXPECT_FALSE(editor->toolbar()->saveButton()->isEnabled());
     m_canvas.clear();
-    failView->retryButton()->click();
+    userClick(failView->retryButton());
     EXPECT_FALSE(failView->isVisible());
     EXPECT_TRUE(m_canvas.calls().contains(
         QString("loadSvgString('<svg id=\\'x\\'/>',%1)").arg(editor->model().designLoadToken())));
@@ -223,7 +224,7 @@ TEST_F(EditLogoViewTest, WithoutALoadedDesignBackgroundTilesAreOffAndLookIt)
     EXPECT_FALSE(tiles->isEnabled());
     const double faint = shownLightness(tiles->grab().toImage());
     m_canvas.clear();
-    tiles->findChild<QPushButton*>()->click();
+    userClick(tiles->findChild<QPushButton*>());
     pumpEvents(500);
     for (const QString& call : m_canvas.calls())
         EXPECT_FALSE(call.startsWith(QLatin1String("setCanvasBKGroundImage")));
@@ -232,6 +233,45 @@ TEST_F(EditLogoViewTest, WithoutALoadedDesignBackgroundTilesAreOffAndLookIt)
     designLoaded(editor);
     ASSERT_TRUE(tiles->isEnabled());
     EXPECT_LT(faint, shownLightness(tiles->grab().toImage()) * 0.6);
+}
+
+// The columns of `area` in the window where something else than the bar's
+// background shows.
+std::vector<int> paintedColumns(QWidget& window, const QRect& area)
+{
+    const QImage shown = window.grab(area).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QColor bar(0x1E, 0x1E, 0x1E);
+    std::vector<int> columns;
+    for (int x = 0; x < shown.width(); ++x)
+        for (int y = 0; y < shown.height(); ++y) {
+            const QColor c = shown.pixelColor(x, y);
+            if (std::max({ std::abs(c.red() - bar.red()), std::abs(c.green() - bar.green()),
+                    std::abs(c.blue() - bar.blue()) })
+                > 4) {
+                columns.push_back(x);
+                break;
+            }
+        }
+    return columns;
+}
+
+TEST_F(EditLogoViewTest, BackgroundTilesKeepTheirPlacesWhileASaveRuns)
+{
+    StandinHarness harness;
+    FakeUploader uploader;
+    EditLogoView* editor = m_window.open();
+    designLoaded(editor);
+    auto* tiles = editor->findChild<BackgroundPictureTiles*>();
+    ASSERT_TRUE(waitUntil([&] { return tiles->tileCount() > 0; }, 10000));
+    pumpEvents(500); // the tiles' pictures arrive
+    const QRect area(tiles->mapTo(&m_window.window(), QPoint(0, 0)), tiles->size());
+    const std::vector<int> idle = paintedColumns(m_window.window(), area);
+    ASSERT_FALSE(idle.empty());
+
+    ASSERT_TRUE(editor->model().save());
+    ASSERT_TRUE(editor->model().isSaving());
+    ASSERT_FALSE(tiles->isEnabled());
+    EXPECT_EQ(paintedColumns(m_window.window(), area), idle);
 }
 
 TEST_F(EditLogoViewTest, EditBarFollowsTheSelection)
@@ -271,7 +311,7 @@ TEST_F(EditLogoViewTest, PanelButtonsOfferOnlyBuiltPanels)
     RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData {});
     EditorButton* button = flipButton(editor);
     ASSERT_TRUE(button->isEnabled());
-    button->click();
+    userClick(button);
     ASSERT_TRUE(built);
     EXPECT_TRUE(built->isVisible());
     EXPECT_EQ(built->width(), 270);

@@ -7,6 +7,7 @@
 #include "editor/EditorToolbar.h"
 #include "globals/WindowController.h"
 #include "support/StandinHarness.h"
+#include "support/UserClick.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -65,7 +66,7 @@ TEST_F(EditorEndToEndTest, ChangedTemplateIsSavedToTheServer)
     pumpEvents(200);
     window.grab().save(QDir::temp().filePath("editor-e2e-changed.png"));
 
-    editor->toolbar()->saveButton()->click();
+    userClick(editor->toolbar()->saveButton());
     EXPECT_TRUE(editor->model().isSaving());
     ASSERT_TRUE(waitUntil([&] { return editor->isClosed(); }, 30000));
     EXPECT_FALSE(window.isVisible());

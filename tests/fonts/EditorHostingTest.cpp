@@ -13,6 +13,7 @@
 #include "fonts/ExportViewForEditLogoSheet.h"
 #include "fonts/FontServices.h"
 #include "globals/WindowController.h"
+#include "support/UserClick.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -54,7 +55,7 @@ TEST(EditorHostingTest, TheButtonsOpenThePanelsAndTheSheetClosesItselfFromItsOwn
     EXPECT_TRUE(buttonEnabled(editor->backgroundEditBar(), QStringLiteral("Add graphic")));
     ASSERT_TRUE(editor->toolbar()->exportButton()->isEnabled());
 
-    editor->toolbar()->exportButton()->click();
+    userClick(editor->toolbar()->exportButton());
     QPointer<ExportViewForEditLogoSheet> sheet = editor->findChild<ExportViewForEditLogoSheet*>();
     ASSERT_TRUE(sheet);
     sheet->saveButton()->click();
@@ -75,7 +76,7 @@ TEST(EditorHostingTest, TheButtonsOpenThePanelsAndTheSheetClosesItselfFromItsOwn
     EXPECT_EQ(QDir(home.filePath(QStringLiteral("Documents/Tessaly/PNG"))).entryList(QDir::Files).size(), 1);
 
     // It opens again after that.
-    editor->toolbar()->exportButton()->click();
+    userClick(editor->toolbar()->exportButton());
     EXPECT_TRUE(editor->findChild<ExportViewForEditLogoSheet*>());
     editor->model().setShowExportViewSheet(false);
     qputenv("HOME", previousHome);

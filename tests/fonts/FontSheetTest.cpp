@@ -10,6 +10,7 @@
 #include "fonts/FontServices.h"
 #include "fonts/FontSheetEvents.h"
 #include "fonts/TextFontFamilySheet.h"
+#include "support/UserClick.h"
 
 #include <QObject>
 #include <QPushButton>
@@ -68,7 +69,11 @@ protected:
         CanvasTextModel text;
         text.fontFamily = textFamily;
         m_model.setCanvasTextModel(text);
-        return std::make_unique<TextFontFamilySheet>(m_model, nullptr);
+        auto sheet = std::make_unique<TextFontFamilySheet>(m_model, nullptr);
+        sheet->resize(270, 522);
+        sheet->show();
+        EXPECT_TRUE(waitUntil([&] { return sheet->content()->x() == 0; }, 3000));
+        return sheet;
     }
 
     static FontItem* row(const TextFontFamilySheet& sheet, const QString& name)
@@ -92,7 +97,7 @@ TEST_F(FontSheetTest, AShippedRowPostsItsChangeThenItsSelection)
     ASSERT_EQ(sheet->rows().size(), 5);
     EXPECT_TRUE(row(*sheet, QStringLiteral("Abel"))->isSelectedRow());
 
-    row(*sheet, QStringLiteral("Cabin Regular"))->click();
+    userClick(row(*sheet, QStringLiteral("Cabin Regular")));
     EXPECT_EQ(m_events, QStringList({ "change Cabin|Cabin Regular|0", "select Cabin" }));
     EXPECT_EQ(sheet->selectFontName(), QStringLiteral("Cabin Regular"));
     EXPECT_TRUE(row(*sheet, QStringLiteral("Cabin Regular"))->isSelectedRow());
@@ -100,10 +105,10 @@ TEST_F(FontSheetTest, AShippedRowPostsItsChangeThenItsSelection)
 
     // The selected row, and a row whose font is not installed, post nothing.
     m_events.clear();
-    row(*sheet, QStringLiteral("Cabin Regular"))->click();
+    userClick(row(*sheet, QStringLiteral("Cabin Regular")));
     FontItem* caveman = row(*sheet, QStringLiteral("Caveman"));
     EXPECT_FALSE(caveman->entry().installed);
-    caveman->click();
+    userClick(caveman);
     EXPECT_TRUE(m_events.isEmpty()) << m_events.join(';').toStdString();
     EXPECT_EQ(sheet->selectFontName(), QStringLiteral("Cabin Regular"));
 }
@@ -112,7 +117,7 @@ TEST_F(FontSheetTest, AServerFontSpinsUntilItLoadsAndAFailureRestoresTheSelectio
 {
     auto sheet = openSheet(QStringLiteral("Abel"));
     FontItem* bold = row(*sheet, QStringLiteral("DejaVu Sans Bold"));
-    bold->click();
+    userClick(bold);
     EXPECT_EQ(m_events, QStringList({ "download DejaVu Sans|DejaVu Sans Bold|http://fonts.example/a.ttf" }));
     EXPECT_TRUE(bold->isSpinnerShown());
     RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadSuccessEvent { QStringLiteral("DejaVu Sans Bold") });
@@ -120,7 +125,7 @@ TEST_F(FontSheetTest, AServerFontSpinsUntilItLoadsAndAFailureRestoresTheSelectio
     EXPECT_TRUE(bold->isSelectedRow());
 
     FontItem* serif = row(*sheet, QStringLiteral("DejaVu Serif"));
-    serif->click();
+    userClick(serif);
     EXPECT_TRUE(serif->isSpinnerShown());
     RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadFailEvent {
         QStringLiteral("DejaVu Serif"), QStringLiteral("DejaVu Serif") });
@@ -130,7 +135,7 @@ TEST_F(FontSheetTest, AServerFontSpinsUntilItLoadsAndAFailureRestoresTheSelectio
 
     // A second try asks the page again.
     m_events.clear();
-    serif->click();
+    userClick(serif);
     EXPECT_EQ(m_events.size(), 1);
 }
 
@@ -160,7 +165,7 @@ TEST_F(FontSheetTest, FollowsACatalogueThatArrivesWhileItIsOpen)
 TEST_F(FontSheetTest, TheCloseButtonPostsTheShowEventOnlyAfterTheSlideOut)
 {
     auto sheet = openSheet(QString());
-    sheet->closeButton()->click();
+    userClick(sheet->closeButton());
     EXPECT_TRUE(m_events.isEmpty());
     EXPECT_FALSE(sheet->isShowSheet());
     EXPECT_TRUE(waitUntil([&] { return !m_events.isEmpty(); }));

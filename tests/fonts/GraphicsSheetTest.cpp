@@ -7,6 +7,7 @@
 #include "fonts/ImageButtonForGraphicsAdd.h"
 #include "support/StandinHarness.h"
 #include "support/TestSupport.h"
+#include "support/UserClick.h"
 
 #include <QPushButton>
 #include <QScrollArea>
@@ -25,6 +26,7 @@ protected:
         auto sheet = std::make_unique<GraphicsAddSheet>(nullptr);
         sheet->resize(270, 522);
         sheet->show();
+        EXPECT_TRUE(waitUntil([&] { return sheet->content()->x() == 0; }, 3000));
         return sheet;
     }
 
@@ -113,12 +115,12 @@ TEST_F(GraphicsSheetTest, ATapClosesThePanelBeforeItAddsTheGraphic)
     auto sheet = openSheet();
     ASSERT_TRUE(waitUntil([&] { return !sheet->cells().isEmpty(); }));
     ImageButtonForGraphicsAdd* cell = sheet->cells().first();
-    cell->click();
+    userClick(cell);
     EXPECT_EQ(events, QStringList({ "show", "add " + cell->model().url }));
     EXPECT_TRUE(cell->model().url.endsWith(QStringLiteral(".svg")));
 
     events.clear();
-    sheet->closeButton()->click();
+    userClick(sheet->closeButton());
     EXPECT_TRUE(events.isEmpty());
     EXPECT_TRUE(waitUntil([&] { return events == QStringList({ "show" }); }));
 }

@@ -1,14 +1,24 @@
 // Opens a design in the editor window as the application does, with main()'s
 // rendering set-up, and saves a grab of the canvas view to the path given.
 // The tests run it once per rendering path and compare the pictures.
+// With --toast it shows a toast over the design instead and saves what the
+// screen shows where the toast is: a window grab would not compose the web
+// view, so only the screen tells what lies on top.
 
 #include "app/EditLogoWindow.h"
 #include "app/SoftwareRenderingPath.h"
 #include "canvas/WebViewViewController.h"
+#include "components/ToastView.h"
+#include "editor/EditLogoView.h"
+#include "editor/EditLogoViewModel.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QImage>
+#include <QMainWindow>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -28,6 +38,26 @@ void pumpFor(int milliseconds)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
+enum Exit { Saved = 0, Usage = 2, NotDrawn = 3, NotSaved = 4, NoGlContext = 5 };
+
+bool glContextCanBeMade()
+{
+    QOffscreenSurface surface;
+    surface.create();
+    QOpenGLContext context;
+    return context.create() && context.makeCurrent(&surface);
+}
+
+QImage grabToast()
+{
+    auto* editor = qobject_cast<EditLogoView*>(editLogoWindow()->centralWidget());
+    editor->model().showToast(QStringLiteral("Logo creation failed. Please try again."));
+    pumpFor(800);
+    const ToastView* toast = editor->toastView();
+    const QRect onScreen(toast->mapToGlobal(QPoint(0, 0)), toast->size());
+    return toast->screen()->grabWindow(0, onScreen.x(), onScreen.y(), onScreen.width(), onScreen.height()).toImage();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -36,7 +66,10 @@ int main(int argc, char** argv)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     if (argc < 2)
-        return 2;
+        return Usage;
+    const bool toast = argc > 2 && QByteArray(argv[2]) == "--toast";
+    if (toast && qgetenv("QT_XCB_GL_INTEGRATION") != "none" && !glContextCanBeMade())
+        return NoGlContext;
 
     bool drawn = false;
     QObject::connect(&sharedWebViewController(), &WebViewViewController::scriptMessageReceived, &app,
@@ -46,11 +79,12 @@ int main(int argc, char** argv)
     while (!drawn && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     if (!drawn)
-        return 3;
+        return NotDrawn;
     // Let the page paint the design and the view take the frame.
     pumpFor(800);
-    const bool saved = sharedWebViewController().view()->grab().toImage().save(QString::fromLocal8Bit(argv[1]));
+    const QImage picture = toast ? grabToast() : sharedWebViewController().view()->grab().toImage();
+    const bool saved = picture.save(QString::fromLocal8Bit(argv[1]));
     QTimer::singleShot(0, &app, &QCoreApplication::quit);
     app.exec();
-    return saved ? 0 : 4;
+    return saved ? Saved : NotSaved;
 }

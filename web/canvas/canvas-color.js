@@ -7,7 +7,8 @@
     return Math.min(high, Math.max(low, value));
   }
 
-  function rgbToHsl(r, g, b) {
+  // Unrounded: h in degrees, s and l in percent.
+  function exactHsl(r, g, b) {
     r /= 255; g /= 255; b /= 255;
     const max = Math.max(r, g, b);
     const min = Math.min(r, g, b);
@@ -22,7 +23,12 @@
       else h = (r - g) / d + 4;
       h *= 60;
     }
-    return { h: Math.round(h), s: Math.round(s * 100), l: Math.round(l * 100) };
+    return { h: h, s: s * 100, l: l * 100 };
+  }
+
+  function rgbToHsl(r, g, b) {
+    const hsl = exactHsl(r, g, b);
+    return { h: Math.round(hsl.h), s: Math.round(hsl.s), l: Math.round(hsl.l) };
   }
 
   function hslToRgb(h, s, l) {
@@ -66,13 +72,17 @@
     return 'rgba(' + rgb.r + ',' + rgb.g + ',' + rgb.b + ',' + alpha + ')';
   }
 
-  // The same colour with its HSL lightness or saturation replaced.
+  // The same colour with its HSL lightness or saturation replaced. A whole
+  // number equal to the colour's own rounded figure keeps the exact figure,
+  // so a change back to where it started gives the very same colour.
   function withHsl(text, change) {
     const source = parse(text);
     if (!source) return text;
-    const hsl = rgbToHsl(source[0], source[1], source[2]);
-    const next = Object.assign(hsl, change);
-    return format(hslToRgb(next.h, next.s, next.l), source[3]);
+    const hsl = exactHsl(source[0], source[1], source[2]);
+    Object.keys(change).forEach(function (key) {
+      if (Math.round(hsl[key]) !== change[key]) hsl[key] = change[key];
+    });
+    return format(hslToRgb(hsl.h, hsl.s, hsl.l), source[3]);
   }
 
   window.TessalyColor = { rgbToHsl: rgbToHsl, hslToRgb: hslToRgb, parse: parse, format: format, withHsl: withHsl };

@@ -46,11 +46,17 @@
     };
   }
 
+  // A multi-selection stays opaque itself; its objects carry the opacity.
+  function shownOpacity(object) {
+    if (object instanceof fabric.ActiveSelection && object.size() > 0) return object.item(0).opacity;
+    return object.opacity;
+  }
+
   function pathModel(object) {
     return {
       id: object.id || '',
       type: object.type,
-      opacity: String(object.opacity),
+      opacity: String(shownOpacity(object)),
       angle: normalisedAngle(object.angle)
     };
   }

@@ -29,6 +29,10 @@
   });
   // A preview (isAddToUndo true) has changed the canvas since the last step.
   let previewOpen = false;
+  // The colours the active object had when the running brightness or
+  // saturation drag began. Every call of the drag starts from them: grey and
+  // black carry no hue, so building on the previous preview would lose it.
+  let dragStart = null;
   // Set while history states are being restored, so their events record nothing.
   let restoring = false;
   const registeredFonts = new Map();
@@ -91,6 +95,7 @@
 
   function commit(mergeKey) {
     previewOpen = false;
+    dragStart = null;
     history.commit(mergeKey, COLOR_MERGE_MS);
     postUndoState();
   }
@@ -116,6 +121,7 @@
       restoring = false;
     }
     previewOpen = false;
+    dragStart = null;
     postUndoState();
     post('clickCanvasBlank', {});
   }
@@ -461,29 +467,53 @@
     commit('color:' + (object.id || ''));
   };
 
-  function recolor(object, change) {
-    leaves(object).forEach(function (leaf) {
+  // The colours of `object`'s leaves: each plain fill, each gradient's stops.
+  function paintOf(object) {
+    return leaves(object).filter(function (leaf) { return hasPaint(leaf.fill); }).map(function (leaf) {
       if (leaf.fill instanceof fabric.Gradient) {
-        leaf.fill.colorStops.forEach(function (stop) { stop.color = TessalyColor.withHsl(stop.color, change); });
-        leaf.dirty = true;
-      } else if (hasPaint(leaf.fill)) {
-        leaf.set('fill', TessalyColor.withHsl(leaf.fill, change));
+        return { leaf: leaf, stops: leaf.fill.colorStops.map(function (stop) { return stop.color; }) };
+      }
+      return { leaf: leaf, fill: leaf.fill };
+    });
+  }
+
+  function recolor(object, kind, change) {
+    if (!dragStart || dragStart.object !== object || dragStart.kind !== kind) {
+      dragStart = { object: object, kind: kind, paint: paintOf(object) };
+    }
+    dragStart.paint.forEach(function (saved) {
+      if (saved.stops) {
+        saved.leaf.fill.colorStops.forEach(function (stop, index) {
+          stop.color = TessalyColor.withHsl(saved.stops[index], change);
+        });
+        saved.leaf.dirty = true;
+      } else {
+        saved.leaf.set('fill', TessalyColor.withHsl(saved.fill, change));
       }
     });
     object.dirty = true;
   }
 
   api.setActiveBrightness = function (value, isAddToUndo) {
-    applyChange(isAddToUndo, function (object) { recolor(object, { l: Number(value) }); });
+    applyChange(isAddToUndo, function (object) { recolor(object, 'brightness', { l: Number(value) }); });
   };
 
   api.setActiveSaturation = function (value, isAddToUndo) {
-    applyChange(isAddToUndo, function (object) { recolor(object, { s: Number(value) }); });
+    applyChange(isAddToUndo, function (object) { recolor(object, 'saturation', { s: Number(value) }); });
   };
 
+  // A multi-selection passes the opacity on to each of its objects and
+  // stays opaque itself: its own opacity would be lost when it ends.
   api.setObjOpacity = function (percent, isAddToUndo) {
+    const value = Number(percent);
+    if (!Number.isFinite(value)) return;
+    const opacity = Math.min(100, Math.max(0, value)) / 100;
     applyChange(isAddToUndo, function (object) {
-      object.set('opacity', Math.min(100, Math.max(0, Number(percent))) / 100);
+      const targets = object instanceof fabric.ActiveSelection ? object.getObjects() : [object];
+      targets.forEach(function (target) {
+        target.set('opacity', opacity);
+        target.dirty = true;
+      });
     });
   };
 

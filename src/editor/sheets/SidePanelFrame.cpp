@@ -71,6 +71,8 @@ SidePanelFrame::SidePanelFrame(EditorPanel panel, const Header& header, int body
     m_closeButton->setGeometry(SheetStyle::panelWidth - header.trailingSpace - buttonSide,
         (SheetStyle::headerHeight - buttonSide) / 2, buttonSide, buttonSide);
     connect(m_closeButton, &QPushButton::clicked, this, &SidePanelFrame::closeSheet);
+    // The title spans the whole header; the button must lie above it to take its clicks.
+    m_closeButton->raise();
 
     QEasingCurve spring;
     spring.setCustomType(&springCurve);

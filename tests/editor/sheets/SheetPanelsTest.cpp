@@ -21,6 +21,7 @@
 #include "editor/sheets/TextFormatSheet.h"
 #include "editor/sheets/Throttle.h"
 #include "editor/sheets/colorCardAndOpacityView.h"
+#include "support/UserClick.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -47,7 +48,15 @@ protected:
         auto sheet = std::make_unique<Sheet>(m_harness.model, &m_column);
         sheet->setGeometry(m_column.rect());
         sheet->show();
+        slideIn(*sheet);
         return sheet;
+    }
+
+    // Waits until the panel stands in place, where a user can click it.
+    static void slideIn(SidePanelFrame& sheet)
+    {
+        sheet.raise();
+        EXPECT_TRUE(waitUntil([&] { return sheet.content()->x() == 0; }, 3000));
     }
 
     static int busSubscriptions()
@@ -237,6 +246,7 @@ TEST_F(SheetPanelsTest, PalettesShowSixtyFiveSwatchesAndPostTheirColour)
     BackgroundColorSheet background(&m_column);
     background.setGeometry(m_column.rect());
     background.show();
+    slideIn(background);
     for (ColorPlate* plate : std::initializer_list<ColorPlate*> { colorSheet->plate(), background.plate() }) {
         std::vector<int> shown;
         for (ColorSwatch* swatch : plate->swatches()) {
@@ -254,10 +264,13 @@ TEST_F(SheetPanelsTest, PalettesShowSixtyFiveSwatchesAndPostTheirColour)
 
     EventRecorder<EditFontEvent::ColorChangeEvent> colours;
     EventRecorder<EditBackgroundEvent::setBackgroundColorEvent> backgrounds;
-    QTest::mouseClick(colorSheet->plate()->swatches().front(), Qt::LeftButton);
-    QTest::mouseClick(colorSheet->plate()->swatches().back(), Qt::LeftButton);
-    QTest::mouseClick(background.plate()->swatches().front(), Qt::LeftButton);
-    QTest::mouseClick(background.plate()->swatches().front(), Qt::LeftButton);
+    // Each sheet in turn lies on top, as in the panel column.
+    slideIn(*colorSheet);
+    userClick(colorSheet->plate()->swatches().front());
+    userClick(colorSheet->plate()->swatches().back());
+    background.raise();
+    userClick(background.plate()->swatches().front());
+    userClick(background.plate()->swatches().front());
     ASSERT_EQ(colours.count(), 2u);
     EXPECT_EQ(colours.events()[0].color, 0xF1F3F5);
     EXPECT_EQ(colours.events()[1].color, 0xD9480F);
@@ -279,7 +292,7 @@ TEST_F(SheetPanelsTest, FormatButtonsCallThePageAndInvertTheirIcon)
     for (int index = 0; index < TextFormatSheet::buttonCount; ++index) {
         m_harness.canvas.clear();
         const bool wasSelected = sheet->iconName(index).endsWith("_select");
-        QTest::mouseClick(sheet->button(index), Qt::LeftButton);
+        userClick(sheet->button(index));
         EXPECT_EQ(m_harness.canvas.calls(), QStringList { calls[index] });
         EXPECT_EQ(
             sheet->iconName(index), QStringLiteral("format%1%2").arg(index + 1).arg(wasSelected ? "" : "_select"));
@@ -290,14 +303,15 @@ TEST_F(SheetPanelsTest, FlipItemsPostOneEventEach)
 {
     FlipSheet sheet(&m_column);
     sheet.show();
+    slideIn(sheet);
     EventRecorder<EditGraphicsEvent::FlipSheetHorizontalEvent> horizontal;
     EventRecorder<EditGraphicsEvent::FlipSheetVerticalEvent> vertical;
     EXPECT_EQ(sheet.horizontalItem()->imageName(), "flip-v1");
     EXPECT_EQ(sheet.verticalItem()->imageName(), "flip-h1");
-    QTest::mouseClick(sheet.horizontalItem()->button(), Qt::LeftButton);
+    userClick(sheet.horizontalItem()->button());
     EXPECT_EQ(horizontal.count(), 1u);
     EXPECT_EQ(vertical.count(), 0u);
-    QTest::mouseClick(sheet.verticalItem()->button(), Qt::LeftButton);
+    userClick(sheet.verticalItem()->button());
     EXPECT_EQ(vertical.count(), 1u);
     EXPECT_EQ(sheet.verticalItem()->x() - (sheet.horizontalItem()->x() + FlipSheetItem::imageSide), FlipSheet::itemGap);
 }
@@ -317,7 +331,7 @@ TEST_F(SheetPanelsTest, ClosingSlidesOutPostsOneShowEventLaterAndTheHostRemovesT
         ASSERT_TRUE(waitUntil([&] { return sheet->content()->x() == 0; }, 3000));
 
         EventRecorder<EditGraphicsEvent::ShowFlipSheetEvent> shown;
-        QTest::mouseClick(sheet->closeButton(), Qt::LeftButton);
+        userClick(sheet->closeButton());
         EXPECT_EQ(shown.count(), 0u);
         EXPECT_FALSE(sheet->isShowSheet());
         const QPointer<QWidget> content = sheet->content();

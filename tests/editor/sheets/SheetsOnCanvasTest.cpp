@@ -1,5 +1,6 @@
 #include "SheetTestSupport.h"
 #include "components/CustomSlider.h"
+#include "components/TextSaturationCustomSlider.h"
 #include "editor/EditBar.h"
 #include "editor/EditLogoView.h"
 #include "editor/EditorButton.h"
@@ -15,11 +16,15 @@
 #include "editor/sheets/FlipSheet.h"
 #include "editor/sheets/FlipSheetItem.h"
 #include "editor/sheets/GraphicsRotateSheet.h"
+#include "editor/sheets/OpacityBar.h"
+#include "editor/sheets/SaturationBar.h"
 #include "editor/sheets/TextCharsSpacingSheet.h"
 #include "editor/sheets/TextColorSheet.h"
 #include "editor/sheets/TextFormatSheet.h"
 #include "editor/sheets/colorCardAndOpacityView.h"
+#include "support/UserClick.h"
 
+#include <QColor>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
@@ -30,11 +35,14 @@
 // Each open panel is grabbed into /tmp/sheet-*.png to be looked at.
 namespace {
 
-const QString sampleDesign = R"(<svg xmlns="http://www.w3.org/2000/svg" width="400" height="300" viewBox="0 0 400 300">
+const QString sampleDesign
+    = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="400" height="300" viewBox="0 0 400 300">
 <rect x="0" y="0" width="400" height="300" fill="#f8f9fa"/>
+<defs><linearGradient id="g"><stop offset="0" stop-color="#1c7ed6"/><stop offset="1" stop-color="#e03131"/></linearGradient></defs>
 <circle cx="200" cy="110" r="70" fill="#1c7ed6"/>
+<ellipse cx="60" cy="60" rx="40" ry="25" fill="url(#g)"/>
 <text x="200" y="250" font-family="DejaVu Sans" font-size="40" fill="#212529" text-anchor="middle">Tessaly</text>
-</svg>)";
+</svg>)svg";
 
 class SheetsOnCanvasTest : public ::testing::Test {
 protected:
@@ -77,7 +85,7 @@ protected:
         EXPECT_TRUE(button && button->isEnabled()) << label.toStdString();
         if (!button)
             return nullptr;
-        button->click();
+        userClick(button);
         Sheet* sheet = m_window.findChild<Sheet*>();
         EXPECT_NE(sheet, nullptr);
         if (sheet && slideIn)
@@ -95,7 +103,7 @@ protected:
     void undo()
     {
         ASSERT_TRUE(waitUntil([&] { return model().canUndo(); }, 5000));
-        m_editor->toolbar()->undoButton()->click();
+        userClick(m_editor->toolbar()->undoButton());
         ASSERT_TRUE(waitUntil([&] { return !model().canUndo(); }, 5000));
         pumpEvents(100);
     }
@@ -128,7 +136,8 @@ TEST_F(SheetsOnCanvasTest, TextSheetsChangeTheTextAndUndoRestoresIt)
 
     // A swatch.
     select("i-text");
-    QTest::mouseClick(colorSheet->plate()->swatches().back(), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return colorSheet->content()->x() == 0; }, 3000));
+    userClick(colorSheet->plate()->swatches().back());
     ASSERT_TRUE(waitUntil([&] { return selected("fill").toString().toLower() == "#d9480f"; }, 5000));
     EXPECT_EQ(selected("fill").toString().toLower(), "#d9480f");
     undo();
@@ -143,7 +152,7 @@ TEST_F(SheetsOnCanvasTest, TextSheetsChangeTheTextAndUndoRestoresIt)
     for (int index = 0; index < TextFormatSheet::buttonCount; ++index) {
         select("i-text");
         const QVariant before = selected(properties[index]);
-        formatSheet->button(index)->click();
+        userClick(formatSheet->button(index));
         ASSERT_TRUE(waitUntil([&] { return selected(properties[index]) != before; }, 5000))
             << properties[index].toStdString();
         undo();
@@ -192,7 +201,7 @@ TEST_F(SheetsOnCanvasTest, GraphicSheetsRotateAndFlipAndTheBackgroundTakesAColou
     for (const auto& [item, property] : { std::pair { flipSheet->horizontalItem(), QStringLiteral("flipX") },
              std::pair { flipSheet->verticalItem(), QStringLiteral("flipY") } }) {
         select("circle");
-        item->button()->click();
+        userClick(item->button());
         ASSERT_TRUE(waitUntil([&] { return selected(property).toBool(); }, 5000)) << property.toStdString();
         undo();
         select("circle");
@@ -205,10 +214,96 @@ TEST_F(SheetsOnCanvasTest, GraphicSheetsRotateAndFlipAndTheBackgroundTakesAColou
     auto* backgroundSheet = open<BackgroundColorSheet>(m_editor->backgroundEditBar(), "Color");
     ASSERT_NE(backgroundSheet, nullptr);
     grab("background");
-    QTest::mouseClick(backgroundSheet->plate()->swatches().front(), Qt::LeftButton);
+    userClick(backgroundSheet->plate()->swatches().front());
     ASSERT_TRUE(waitUntil([&] { return pageValue("tessalyCanvas.backgroundColor").toString() == "#f1f3f5"; }, 5000));
     undo();
     EXPECT_EQ(pageValue("tessalyCanvas.backgroundColor || ''"), background);
+}
+
+// Hue and saturation of a colour text, as the eye sees them.
+struct Shade {
+    int hue;
+    int saturation;
+};
+Shade shadeOf(const QString& text)
+{
+    const QColor colour(text.trimmed());
+    return { colour.hslHue(), colour.hslSaturation() * 100 / 255 };
+}
+
+// Drags `slider`'s thumb to the left end and back to where it started.
+void dragToLeftEndAndBack(CustomSlider* slider)
+{
+    const QPoint thumb = slider->thumbCenter().toPoint();
+    dragThumb(slider, thumb, { thumb - QPoint(12, 0), QPoint(0, thumb.y()), thumb });
+}
+
+TEST_F(SheetsOnCanvasTest, ColourDragsStartFromTheColourTheObjectHadWhenTheDragBegan)
+{
+    // First opening: the saturation bar came on screen before the page
+    // answered, so its drag end first posts saturation 0.
+    select("i-text");
+    auto* colorSheet = open<TextColorSheet>(m_editor->textEditBar(), "Color");
+    ASSERT_NE(colorSheet, nullptr);
+    TextSaturationCustomSlider* saturation = colorSheet->saturationBar()->slider();
+    const QPoint start = saturation->thumbCenter().toPoint();
+    dragThumb(saturation, start, { start + QPoint(12, 0), QPoint(saturation->width() - 1, start.y()) });
+    ASSERT_TRUE(waitUntil([&] { return model().canUndo(); }, 5000));
+    // #212529 is a faint blue (hue 210): saturated, it is a strong blue, not red.
+    Shade saturated = shadeOf(selected("fill").toString());
+    EXPECT_NEAR(saturated.hue, 210, 3) << selected("fill").toString().toStdString();
+    EXPECT_GT(saturated.saturation, 90);
+    undo();
+
+    // Brightness through black and back keeps the hue.
+    select("i-text");
+    ASSERT_TRUE(waitUntil([&] { return colorSheet->brightnessBar()->valueLabel()->text() == "15"; }, 5000));
+    dragToLeftEndAndBack(colorSheet->brightnessBar()->slider());
+    // A drag back to its start may leave the very same colour, and no step.
+    pumpEvents(300);
+    const Shade back = shadeOf(selected("fill").toString());
+    EXPECT_NEAR(back.hue, 210, 3) << selected("fill").toString().toStdString();
+    EXPECT_GT(back.saturation, 5);
+
+    // Saturation through grey and back keeps each gradient stop's hue.
+    select("ellipse");
+    const QString stops = "tessalyCanvas.getActiveObject().fill.colorStops.map(s => s.offset + ' ' + s.color)"
+                          ".sort().map(s => s.split(' ')[1]).join(',')";
+    ASSERT_TRUE(waitUntil([&] { return colorSheet->saturationBar()->valueLabel()->text() != "0"; }, 5000));
+    dragToLeftEndAndBack(colorSheet->saturationBar()->slider());
+    pumpEvents(300);
+    const QStringList after = pageValue(stops).toString().split(',');
+    ASSERT_EQ(after.size(), 2);
+    EXPECT_NEAR(shadeOf(after[0]).hue, 208, 3) << after[0].toStdString();
+    EXPECT_NEAR(shadeOf(after[1]).hue, 0, 3) << after[1].toStdString();
+    EXPECT_GT(shadeOf(after[0]).saturation, 50);
+}
+
+TEST_F(SheetsOnCanvasTest, OpacityOfAMultiSelectionStaysWithItsObjectsAsOneStep)
+{
+    sharedWebViewController().evaluate(
+        "{ const picked = tessalyCanvas.getObjects().filter(o => o.type === 'circle' || o.type === 'i-text');"
+        "tessalyCanvas.setActiveObject(new fabric.ActiveSelection(picked, { canvas: tessalyCanvas }));"
+        "tessalyCanvas.requestRenderAll(); }");
+    ASSERT_TRUE(waitUntil([&] { return model().selection() == EditorSelection::Graphic; }, 5000));
+    auto* colorSheet = open<TextColorSheet>(m_editor->graphicsEditBar(), "Color");
+    ASSERT_NE(colorSheet, nullptr);
+    CustomSlider* opacity = colorSheet->opacityBar()->slider();
+    const QPoint start = opacity->thumbCenter().toPoint();
+    dragThumb(opacity, start, { start - QPoint(12, 0), QPoint(opacity->width() / 2, start.y()) });
+    ASSERT_TRUE(waitUntil([&] { return model().canUndo(); }, 5000));
+    const QString shown = colorSheet->opacityBar()->valueLabel()->text();
+
+    sharedWebViewController().evaluate("tessalyCanvas.discardActiveObject(); tessalyCanvas.requestRenderAll();");
+    ASSERT_TRUE(waitUntil([&] { return model().selection() == EditorSelection::None; }, 5000));
+    const QString opacities = "tessalyCanvas.getObjects().filter(o => o.type === 'circle' || o.type === 'i-text')"
+                              ".map(o => Math.round(o.opacity * 100) + '%').join(',')";
+    EXPECT_EQ(pageValue(opacities).toString(), shown + "," + shown);
+    EXPECT_NE(shown, "100%");
+
+    // The whole drag is one step.
+    undo();
+    EXPECT_EQ(pageValue(opacities).toString(), "100%,100%");
 }
 
 } // namespace
