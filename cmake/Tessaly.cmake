@@ -10,26 +10,19 @@ function(tessaly_warnings target)
   target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS QT_DISABLE_DEPRECATED_BEFORE=0x060000)
 endfunction()
 
-# tessaly_library(<name> DEPS <targets...> [EXCLUDE <files...>])
+# tessaly_library(<name> [PUBLIC <targets...>] [PRIVATE <targets...>] [EXCLUDE <files...>])
+# PUBLIC: what the library's headers include; PRIVATE: what only its sources use.
 function(tessaly_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "PUBLIC;PRIVATE;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   foreach(x ${ARG_EXCLUDE})
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${x})
   endforeach()
-  if(NOT sources)
-    # A folder with nothing in it yet still takes part in the link graph.
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
-    return()
-  endif()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
-  target_compile_definitions(${name} PUBLIC TESSALY_SHARE_DIR="${TESSALY_SHARE_DIR}"
-    TESSALY_VERSION="${PROJECT_VERSION}")
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
+  target_compile_definitions(${name} PUBLIC TESSALY_SHARE_DIR="${TESSALY_SHARE_DIR}")
   tessaly_warnings(${name})
 endfunction()
 
