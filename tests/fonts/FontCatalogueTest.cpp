@@ -49,13 +49,16 @@ ResourceFontListModel replyWithGroups(int count)
 }
 
 // A share folder whose fonts/ holds a DejaVu copy under every Latin row's
-// file name, so the rows resolve there first.
+// file name, so the rows resolve there first; the npm font packages' files
+// stay reachable below it, as in the build's share folder.
 class ShareFolder {
 public:
     ShareFolder()
         : m_previous(qgetenv("TESSALY_SHARE_DIR"))
     {
         QDir().mkpath(fontsPath());
+        QFile::link(QDir(fontPackageDirectory()).filePath(QStringLiteral("@fontsource")),
+            QDir(fontsPath()).filePath(QStringLiteral("@fontsource")));
         qputenv("TESSALY_SHARE_DIR", m_dir.path().toUtf8());
     }
     ~ShareFolder()
