@@ -2,6 +2,7 @@
 
 #include "app/SingleInstance.h"
 
+#include "support/TestFiles.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -37,9 +38,7 @@ TEST(SingleInstanceTest, ALaunchAfterTheRunningOneEndedRunsEvenOverALeftoverSock
     EXPECT_FALSE(SingleInstance(path).handOverOrListen());
 
     // What a process that was killed leaves behind: a file nobody listens on.
-    QFile leftover(path);
-    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
-    leftover.close();
+    ASSERT_TRUE(writeFile(path));
     SingleInstance next(path);
     EXPECT_FALSE(next.handOverOrListen());
     EXPECT_TRUE(SingleInstance(path).handOverOrListen());

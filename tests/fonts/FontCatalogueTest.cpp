@@ -5,6 +5,7 @@
 #include "fonts/FontFiles.h"
 #include "fonts/FontRegistrationQueue.h"
 #include "fonts/FontTables.h"
+#include "support/TestFiles.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -78,9 +79,7 @@ public:
     QString addUnreadable(const QString& fileName)
     {
         const QString path = QDir(fontsPath()).filePath(fileName + QStringLiteral(".ttf"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("not a font");
+        EXPECT_TRUE(writeFile(path, "not a font"));
         return path;
     }
     void addAllLatin()
