@@ -14,6 +14,9 @@ endfunction()
 # PUBLIC: what the library's headers include; PRIVATE: what only its sources use.
 function(tessaly_library name)
   cmake_parse_arguments(ARG "" "" "PUBLIC;PRIVATE;EXCLUDE" ${ARGN})
+  if(ARG_UNPARSED_ARGUMENTS)
+    message(FATAL_ERROR "tessaly_library(${name}): unknown arguments ${ARG_UNPARSED_ARGUMENTS} (links go after PUBLIC or PRIVATE)")
+  endif()
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   foreach(x ${ARG_EXCLUDE})
