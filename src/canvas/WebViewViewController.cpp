@@ -261,8 +261,6 @@ void WebViewViewController::loadSvg(SvgEncoding encoding, const QString& svg, qi
 {
     const bool isBase64 = encoding == SvgEncoding::Base64;
     const SvgSize size = isBase64 ? readSvgSizeFromBase64(svg) : readSvgSize(svg);
-    loadSvgWidth = size.width;
-    loadSvgHeight = size.height;
     printLine(QStringLiteral("loadSvgWidth = %1, loadSvgHeight = %2").arg(size.width, size.height));
     prepareDesignLoad(token);
     evaluate(isBase64 ? CanvasScripts::loadSvgBase64(svg, token) : CanvasScripts::loadSvgString(svg, token));

@@ -29,25 +29,19 @@ int& registrationCount()
 
 QString fontPackageDirectory()
 {
-    const QString fromEnvironment = qEnvironmentVariable("TESSALY_FONT_PACKAGE_DIR");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-    return QStringLiteral(TESSALY_FONT_PACKAGE_DIR);
+    return shareDirectory() + QStringLiteral("/fonts");
 }
 
 QString joinedFontDirectory()
 {
-    const QString fromEnvironment = qEnvironmentVariable("TESSALY_JOINED_FONT_DIR");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-    return QStringLiteral(TESSALY_JOINED_FONT_DIR);
+    return fontPackageDirectory() + QStringLiteral("/joined");
 }
 
 std::optional<QString> resolveFontFile(const QString& fileName)
 {
     if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) || fileName.startsWith(QLatin1Char('.')))
         return std::nullopt;
-    const QDir shareFonts(shareDirectory() + QStringLiteral("/fonts"));
+    const QDir shareFonts(fontPackageDirectory());
     for (const char* extension : { ".ttf", ".otf", ".woff2", ".woff" }) {
         const QString candidate = shareFonts.filePath(fileName + QLatin1String(extension));
         if (QFileInfo(candidate).isFile())

@@ -6,6 +6,7 @@
 #include "fonts/FontRegistrationQueue.h"
 #include "fonts/FontTables.h"
 #include "fonts/InstalledFontFiles.h"
+#include "support/TestFiles.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -61,13 +62,16 @@ ResourceFontListModel replyWithGroups(int count)
 }
 
 // A share folder whose fonts/ holds a DejaVu copy under every Latin row's
-// file name, so the rows resolve there first.
+// file name, so the rows resolve there first; the npm font packages' files
+// stay reachable below it, as in the build's share folder.
 class ShareFolder {
 public:
     ShareFolder()
         : m_previous(qgetenv("TESSALY_SHARE_DIR"))
     {
         QDir().mkpath(fontsPath());
+        QFile::link(QDir(fontPackageDirectory()).filePath(QStringLiteral("@fontsource")),
+            QDir(fontsPath()).filePath(QStringLiteral("@fontsource")));
         qputenv("TESSALY_SHARE_DIR", m_dir.path().toUtf8());
     }
     ~ShareFolder()
@@ -87,9 +91,7 @@ public:
     QString addUnreadable(const QString& fileName)
     {
         const QString path = QDir(fontsPath()).filePath(fileName + QStringLiteral(".ttf"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("not a font");
+        EXPECT_TRUE(writeFile(path, "not a font"));
         return path;
     }
     void addAllLatin()
@@ -325,13 +327,10 @@ TEST(InstalledFontsTest, SlicedCjkRowsResolveToTheirJoinedFileUnderTheirFamily)
     }
 
     // Without the joined files (a package missing) the rows are not installed.
-    QTemporaryDir empty;
-    const QByteArray previous = qgetenv("TESSALY_JOINED_FONT_DIR");
-    qputenv("TESSALY_JOINED_FONT_DIR", empty.path().toUtf8());
+    ShareFolder withoutJoinedFonts;
     EXPECT_FALSE(isLocalFontInstalled(cjkRow(QStringLiteral("ZenKurenaido"))));
     EXPECT_TRUE(registerLocalFontReturningPath(cjkRow(QStringLiteral("Kosugi"))).isEmpty());
     EXPECT_TRUE(isLocalFontInstalled(cjkRow(QStringLiteral("SawarabiMincho")))); // a Debian font
-    qputenv("TESSALY_JOINED_FONT_DIR", previous);
 }
 
 TEST(FontFilesTest, StartUpRegistersInLaterTurnsOfTheEventLoop)
