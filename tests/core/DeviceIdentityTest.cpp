@@ -30,7 +30,7 @@ TEST(DeviceIdentity, DerivesAnApplicationIdFromTheMachineIdAndNeverShowsIt)
     EXPECT_EQ(uuid, QStringLiteral("0F0B12EE-E021-4B39-A969-BAD85116D04C"));
     EXPECT_EQ(log, "Stable UUID: 0F0B12EE-E021-4B39-A969-BAD85116D04C\n");
     // Upper or lower case, the same machine gives the same id.
-    EXPECT_EQ(platformUUIDFromMachineId(writeFile(dir, "0123456789ABCDEF0123456789ABCDEF")), uuid);
+    EXPECT_EQ(platformUUIDFromMachineId(machineIdFile(dir, "0123456789ABCDEF0123456789ABCDEF")), uuid);
 }
 
 TEST(DeviceIdentity, UnreadableOrMalformedIdsGiveTheFallbackText)
