@@ -7,9 +7,7 @@
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/sheets/SheetValues.h"
-#include "editor/sheets/SliderRow.h"
 
-#include <QLabel>
 #include <algorithm>
 
 namespace {
@@ -18,55 +16,56 @@ constexpr QRgb darkCursor = 0x282828;
 constexpr QRgb initialEndColor = 0x1B1B1B;
 constexpr int darkBelowBrightness = 50;
 
-void postSaturation(int saturation, bool isAddToUndo)
+GradientSliderBar::Row saturationRow()
 {
-    RxBus::shared().post(EditFontEvent::SaturationChangeEvent { double(saturation), isAddToUndo });
+    return { QStringLiteral("Saturation"), QString(),
+        [](int saturation, bool isAddToUndo) {
+            RxBus::shared().post(EditFontEvent::SaturationChangeEvent { double(saturation), isAddToUndo });
+        },
+        [](double p) { return SheetValues::truncatedScale(p, 100); } };
 }
-} // namespace
 
-SaturationBar::SaturationBar(EditLogoViewModel& model, QWidget* parent)
-    : QWidget(parent)
-    , m_model(model)
+CustomSlider* makeWhiteToHue(SliderActions actions, QWidget* parent)
 {
     TextSaturationSliderOptions options;
     options.startColor = Qt::white;
     options.endColor = QColor::fromRgb(initialEndColor);
     options.cursorColor = Qt::white;
-    options.startColorType = startColorType;
-    options.endColorType = endColorType;
-    m_slider = new TextSaturationCustomSlider(1.0, options,
-        { [this](double p) {
-             postSaturation(SheetValues::truncatedScale(p, 100), true);
-             showSaturation(p * 100);
-         },
-            [this](double p) {
-                postSaturation(SheetValues::truncatedClamped(m_saturationDefaultValue, 0, 100), true);
-                postSaturation(SheetValues::truncatedScale(p, 100), false);
-            },
-            [](double) {} },
-        this);
-    m_valueLabel = SliderRow::build(this, QStringLiteral("Saturation"), m_slider);
+    options.startColorType = SaturationBar::startColorType;
+    options.endColorType = SaturationBar::endColorType;
+    return new TextSaturationCustomSlider(1.0, options, std::move(actions), parent);
+}
+} // namespace
 
+SaturationBar::SaturationBar(EditLogoViewModel& model, QWidget* parent)
+    : GradientSliderBar(saturationRow(), makeWhiteToHue, parent)
+    , m_model(model)
+{
     const CanvasBrightnessAndSaturationModel& current = model.canvasBrightnessAndSaturationModel();
-    showSaturation(double(current.saturation));
-    m_slider->setHue(m_saturation / 100);
+    placeValue(double(current.saturation));
     model.canvas().evaluate(CanvasScripts::activeAttributes());
-    m_saturationDefaultValue = double(current.saturation);
+    setDefaultValue(double(current.saturation));
     connect(&model, &EditLogoViewModel::canvasBrightnessAndSaturationModelChanged, this, &SaturationBar::modelChanged);
 
     // A gradient fill keeps the track's first colours.
     if (!current.fill.gradientUnits.isEmpty())
         return;
-    m_slider->setCursorColor(QColor::fromRgb(current.brightness < darkBelowBrightness ? lightCursor : darkCursor));
+    slider()->setCursorColor(QColor::fromRgb(current.brightness < darkBelowBrightness ? lightCursor : darkCursor));
     requestTrackColors();
     subscribeEvent<EditLogoViewEvent::getHslToRgb>(this, [this](const EditLogoViewEvent::getHslToRgb& e) {
         const HslToRgbModle& answer = e.hslToRgbModle;
         if (answer.type == startColorType)
-            m_slider->setStartColor(Qt::white);
+            slider()->setStartColor(Qt::white);
         else if (answer.type == endColorType)
-            m_slider->setEndColor(
+            slider()->setEndColor(
                 QColor(std::clamp(answer.r, 0, 255), std::clamp(answer.g, 0, 255), std::clamp(answer.b, 0, 255)));
     });
+}
+
+TextSaturationCustomSlider* SaturationBar::slider() const
+{
+    // makeWhiteToHue built it.
+    return static_cast<TextSaturationCustomSlider*>(GradientSliderBar::slider());
 }
 
 void SaturationBar::requestTrackColors()
@@ -79,12 +78,5 @@ void SaturationBar::requestTrackColors()
 void SaturationBar::modelChanged()
 {
     requestTrackColors();
-    showSaturation(double(m_model.canvasBrightnessAndSaturationModel().saturation));
-    m_slider->setHue(m_saturation / 100);
-}
-
-void SaturationBar::showSaturation(double saturation)
-{
-    m_saturation = saturation;
-    m_valueLabel->setText(QString::number(SheetValues::truncatedClamped(saturation, 0, 100)));
+    placeValue(double(m_model.canvasBrightnessAndSaturationModel().saturation));
 }

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QColor>
-#include <QWidget>
+#include "editor/sheets/GradientSliderBar.h"
 
 class EditLogoViewModel;
-class QLabel;
 class TextSaturationCustomSlider;
 
 // The saturation row of the colour sheet. Its track runs from white to the
@@ -12,7 +10,7 @@ class TextSaturationCustomSlider;
 // the page to convert to RGB; the thumb is light on dark colours and dark
 // on light ones. A drag's end posts the saturation the object had when the
 // row came on screen (a preview), then the final position.
-class SaturationBar : public QWidget {
+class SaturationBar : public GradientSliderBar {
     Q_OBJECT
 public:
     static constexpr int startColorType = 0;
@@ -20,19 +18,12 @@ public:
 
     SaturationBar(EditLogoViewModel& model, QWidget* parent);
 
-    double saturation() const { return m_saturation; }
-    double saturationDefaultValue() const { return m_saturationDefaultValue; }
-    TextSaturationCustomSlider* slider() const { return m_slider; }
-    QLabel* valueLabel() const { return m_valueLabel; }
+    // The row's slider, whose track colours follow the page.
+    TextSaturationCustomSlider* slider() const;
 
 private:
     void requestTrackColors();
     void modelChanged();
-    void showSaturation(double saturation);
 
     EditLogoViewModel& m_model;
-    double m_saturation = 100;
-    double m_saturationDefaultValue = 100;
-    QLabel* m_valueLabel = nullptr;
-    TextSaturationCustomSlider* m_slider = nullptr;
 };
