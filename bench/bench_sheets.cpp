@@ -12,6 +12,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
+#include "editor/SidePanelValues.h"
 #include "editor/sheets/BrightnessBar.h"
 #include "editor/sheets/ColorBar.h"
 #include "editor/sheets/ColorSwatch.h"
@@ -103,13 +104,13 @@ void activeAttributesRoundTrip(benchmark::State& state)
 void openColorSheetUntilBarsShowThePage(benchmark::State& state)
 {
     for (auto _ : state) {
-        g_model->setCanvasBrightnessAndSaturationModel({});
+        g_model->panelValues().setCanvasBrightnessAndSaturationModel({});
         bool answered = false;
         QElapsedTimer clock;
         clock.start();
         auto sheet = std::make_unique<TextColorSheet>(*g_model, g_column);
-        QObject::connect(g_model, &EditLogoViewModel::canvasBrightnessAndSaturationModelChanged, sheet.get(),
-            [&] { answered = true; });
+        QObject::connect(&g_model->panelValues(), &SidePanelValues::canvasBrightnessAndSaturationModelChanged,
+            sheet.get(), [&] { answered = true; });
         sheet->show();
         if (!waitFor([&] { return answered && sheet->brightnessBar()->valueLabel()->text() != "100"; })) {
             state.SkipWithError("the bars never showed the page's values");

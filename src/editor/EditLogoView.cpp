@@ -11,6 +11,7 @@
 #include "editor/EditorPanelFactories.h"
 #include "editor/EditorPanelHost.h"
 #include "editor/EditorSaveFlow.h"
+#include "editor/EditorToast.h"
 #include "editor/EditorToolbar.h"
 #include "editor/SaveChangesDialog.h"
 #include "globals/AppGlobals.h"
@@ -220,7 +221,7 @@ void EditLogoView::connectModel()
     connect(m_model, &EditLogoViewModel::busyChanged, this, &EditLogoView::updateEditBar);
     connect(m_model, &EditLogoViewModel::loadFailedChanged, this, &EditLogoView::updateEditBar);
     connect(m_model, &EditLogoViewModel::exportSheetChanged, this, &EditLogoView::setExportSheetShown);
-    connect(m_model, &EditLogoViewModel::toastChanged, this, [this](const QString& text, bool shown) {
+    connect(&m_model->toast(), &EditorToast::changed, this, [this](const QString& text, bool shown) {
         if (shown)
             m_toast->showText(text);
         else

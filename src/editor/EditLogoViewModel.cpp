@@ -12,6 +12,8 @@
 #include "editor/EditorEvents.h"
 #include "editor/EditorPanelFlags.h"
 #include "editor/EditorSaveFlow.h"
+#include "editor/EditorToast.h"
+#include "editor/SidePanelValues.h"
 #include "globals/AppGlobals.h"
 
 #include <QPointer>
@@ -28,17 +30,12 @@ EditLogoViewModel::EditLogoViewModel(
     , m_saveFlow(new EditorSaveFlow(
           canvas, itemId, fromMyDesignsView, [this] { return canSave(); }, this))
     , m_handlers(new EditorCanvasHandlers(canvas, this))
-    , m_toastTimer(new QTimer(this))
+    , m_panelValues(new SidePanelValues(this))
+    , m_toast(new EditorToast(this))
     , m_loadTimer(new QTimer(this))
 {
     // A freshly opened design has nothing to undo.
     canQuitWithoutSaving = true;
-    m_toastTimer->setSingleShot(true);
-    m_toastTimer->setInterval(std::chrono::seconds(toastDuration));
-    connect(m_toastTimer, &QTimer::timeout, this, [this] {
-        m_toastShown = false;
-        Q_EMIT toastChanged(m_toastText, false);
-    });
     connect(m_saveFlow, &EditorSaveFlow::savingChanged, this, [this] { emitBusyIfChanged(); });
     connect(m_saveFlow, &EditorSaveFlow::savedAndClosing, this, &EditLogoViewModel::closeRequested);
     m_loadTimer->setSingleShot(true);
@@ -71,21 +68,21 @@ void EditLogoViewModel::subscribe()
         m_subscriptions, onShow(EditorPanel::BackgroundColor));
 
     subscribeEvent<getBrightnessAndSaturationEvent>(m_subscriptions, [this](const getBrightnessAndSaturationEvent& e) {
-        setCanvasBrightnessAndSaturationModel(e.canvasBrightnessAndSaturationModel);
+        m_panelValues->setCanvasBrightnessAndSaturationModel(e.canvasBrightnessAndSaturationModel);
     });
     subscribeEvent<EditFontEvent::CanvasTextData>(m_subscriptions, [this](const EditFontEvent::CanvasTextData& e) {
         // The letter-spacing sheet reads the selected text's own spacing.
-        CanvasTextCharSpacingModel spacing = m_canvasTextCharSpacingModel;
+        CanvasTextCharSpacingModel spacing = m_panelValues->canvasTextCharSpacingModel();
         spacing.id = e.canvasTextModel.id;
         spacing.lineHeight = e.canvasTextModel.lineHeight;
         spacing.charSpacing = e.canvasTextModel.charSpacing;
-        setCanvasTextCharSpacingModel(spacing);
-        setCanvasTextModel(e.canvasTextModel);
+        m_panelValues->setCanvasTextCharSpacingModel(spacing);
+        m_panelValues->setCanvasTextModel(e.canvasTextModel);
         setSelection(EditorSelection::Text);
     });
     subscribeEvent<EditGraphicsEvent::CanvasGraphicsData>(
         m_subscriptions, [this](const EditGraphicsEvent::CanvasGraphicsData& e) {
-            setCanvasPathModel(e.canvasPathModel);
+            m_panelValues->setCanvasPathModel(e.canvasPathModel);
             setSelection(EditorSelection::Graphic);
         });
     subscribeEvent<canvasSelectionClearedEvent>(
@@ -93,7 +90,7 @@ void EditLogoViewModel::subscribe()
     subscribeEvent<undoRedoStateEvent>(
         m_subscriptions, [this](const undoRedoStateEvent& e) { setUndoRedo(e.canUndo, e.canRedo); });
     subscribeEvent<toastEditWindowsEvent>(
-        m_subscriptions, [this](const toastEditWindowsEvent& e) { showToast(e.text); });
+        m_subscriptions, [this](const toastEditWindowsEvent& e) { m_toast->show(e.text); });
     subscribeEvent<QuitSaveLogoEvent>(m_subscriptions, [this](const QuitSaveLogoEvent&) { m_saveFlow->quitSave(); });
     // Only the answer to this editor's current load ends it: an earlier
     // load's late answer, or another download's failure, changes nothing.
@@ -130,16 +127,6 @@ bool EditLogoViewModel::isSaving() const
 void EditLogoViewModel::setDesignLoadTimeout(int milliseconds)
 {
     m_loadTimer->setInterval(milliseconds);
-}
-
-std::chrono::milliseconds EditLogoViewModel::toastTimeout() const
-{
-    return m_toastTimer->intervalAsDuration();
-}
-
-void EditLogoViewModel::setToastTimeout(std::chrono::milliseconds timeout)
-{
-    m_toastTimer->setInterval(timeout);
 }
 
 void EditLogoViewModel::loadDesign()
@@ -179,31 +166,7 @@ void EditLogoViewModel::requestBackgroundPictures()
             m_backgroundCatalogue = catalogue;
             Q_EMIT backgroundCatalogueChanged();
         },
-        [this] { showToast(localized(QStringLiteral("Network connection failure"))); }, this);
-}
-
-void EditLogoViewModel::setCanvasBrightnessAndSaturationModel(const CanvasBrightnessAndSaturationModel& model)
-{
-    m_canvasBrightnessAndSaturationModel = model;
-    Q_EMIT canvasBrightnessAndSaturationModelChanged();
-}
-
-void EditLogoViewModel::setCanvasTextModel(const CanvasTextModel& model)
-{
-    m_canvasTextModel = model;
-    Q_EMIT canvasTextModelChanged();
-}
-
-void EditLogoViewModel::setCanvasPathModel(const CanvasPathModel& model)
-{
-    m_canvasPathModel = model;
-    Q_EMIT canvasPathModelChanged();
-}
-
-void EditLogoViewModel::setCanvasTextCharSpacingModel(const CanvasTextCharSpacingModel& model)
-{
-    m_canvasTextCharSpacingModel = model;
-    Q_EMIT canvasTextCharSpacingModelChanged();
+        [this] { m_toast->show(localized(QStringLiteral("Network connection failure"))); }, this);
 }
 
 void EditLogoViewModel::undo()
@@ -295,7 +258,7 @@ void EditLogoViewModel::setBackgroundPicture(const QString& url)
     QPointer<EditLogoViewModel> self(this);
     const auto failed = [self] {
         if (self)
-            self->showToast(localized(QStringLiteral("Network connection failure")));
+            self->m_toast->show(localized(QStringLiteral("Network connection failure")));
     };
     downloadBase64(
         url, ReplyKind::Image,
@@ -320,14 +283,6 @@ void EditLogoViewModel::retryLoad()
     // design load waits for it.
     m_canvas->reloadPage();
     loadDesign();
-}
-
-void EditLogoViewModel::showToast(const QString& text)
-{
-    m_toastText = text;
-    m_toastShown = true;
-    m_toastTimer->start();
-    Q_EMIT toastChanged(text, true);
 }
 
 void EditLogoViewModel::setLoading(bool loading)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "canvas/CanvasModels.h"
 #include "core/Reactive.h"
 #include "editor/EditorPanel.h"
 #include "editor/EditorSelection.h"
@@ -8,17 +7,18 @@
 
 #include <QObject>
 #include <QString>
-#include <chrono>
 
 class EditorCanvasHandlers;
 class EditorPanelFlags;
 class EditorSaveFlow;
+class EditorToast;
+class SidePanelValues;
 class QTimer;
 class WebViewViewController;
 
 // The editor's state and rules, without widgets: loading, load failure, undo
-// state, selection, the models the side panels bind to, the toast, the panel
-// flags and the save. Its bus subscriptions end with it.
+// state, selection, leaving and the save. It feeds the side panels' values
+// and the toast from the page's events. Its bus subscriptions end with it.
 class EditLogoViewModel : public QObject {
     Q_OBJECT
 public:
@@ -41,6 +41,9 @@ public:
     WebViewViewController& canvas() const { return *m_canvas; }
     EditorPanelFlags& panels() const { return *m_panels; }
     EditorSaveFlow& saveFlow() const { return *m_saveFlow; }
+    // The models the side panels bind to.
+    SidePanelValues& panelValues() const { return *m_panelValues; }
+    EditorToast& toast() const { return *m_toast; }
 
     const QString& svg() const { return m_svg; }
     qint64 itemId() const { return m_itemId; }
@@ -61,26 +64,8 @@ public:
     bool canRedo() const { return m_canRedo; }
     EditorSelection selection() const { return m_selection; }
     bool isShowExportViewSheet() const { return m_isShowExportViewSheet; }
-    const QString& toastText() const { return m_toastText; }
-    bool isToastShown() const { return m_toastShown; }
-    // How long a toast stays up.
-    std::chrono::milliseconds toastTimeout() const;
-    void setToastTimeout(std::chrono::milliseconds timeout);
     // The background bar's catalogue; one tile per entry of data.item.
     const ResourceBgModel& backgroundCatalogue() const { return m_backgroundCatalogue; }
-
-    // The models the side panels bind to.
-    const CanvasBrightnessAndSaturationModel& canvasBrightnessAndSaturationModel() const
-    {
-        return m_canvasBrightnessAndSaturationModel;
-    }
-    const CanvasTextModel& canvasTextModel() const { return m_canvasTextModel; }
-    const CanvasPathModel& canvasPathModel() const { return m_canvasPathModel; }
-    const CanvasTextCharSpacingModel& canvasTextCharSpacingModel() const { return m_canvasTextCharSpacingModel; }
-    void setCanvasBrightnessAndSaturationModel(const CanvasBrightnessAndSaturationModel& model);
-    void setCanvasTextModel(const CanvasTextModel& model);
-    void setCanvasPathModel(const CanvasPathModel& model);
-    void setCanvasTextCharSpacingModel(const CanvasTextCharSpacingModel& model);
 
     // Toolbar.
     void undo();
@@ -100,8 +85,6 @@ public:
     // The load-failure view's Retry.
     void retryLoad();
 
-    void showToast(const QString& text);
-
 Q_SIGNALS:
     void loadingChanged(bool loading);
     void loadFailedChanged(bool failed);
@@ -109,12 +92,7 @@ Q_SIGNALS:
     void undoRedoChanged(bool canUndo, bool canRedo);
     void selectionChanged(EditorSelection selection);
     void exportSheetChanged(bool shown);
-    void toastChanged(const QString& text, bool shown);
     void backgroundCatalogueChanged();
-    void canvasBrightnessAndSaturationModelChanged();
-    void canvasTextModelChanged();
-    void canvasPathModelChanged();
-    void canvasTextCharSpacingModelChanged();
     // The editor window closes: after a save, or when the user leaves.
     void closeRequested();
 
@@ -137,14 +115,10 @@ private:
     EditorPanelFlags* m_panels;
     EditorSaveFlow* m_saveFlow;
     EditorCanvasHandlers* m_handlers;
-    QTimer* m_toastTimer;
+    SidePanelValues* m_panelValues;
+    EditorToast* m_toast;
     QTimer* m_loadTimer;
     qint64 m_loadToken = 0;
-
-    CanvasBrightnessAndSaturationModel m_canvasBrightnessAndSaturationModel;
-    CanvasTextModel m_canvasTextModel;
-    CanvasPathModel m_canvasPathModel;
-    CanvasTextCharSpacingModel m_canvasTextCharSpacingModel;
 
     bool m_isLoading = true;
     bool m_isLoadingSvgFail = false;
@@ -154,8 +128,6 @@ private:
     bool m_lastBusy = true;
     EditorSelection m_selection = EditorSelection::None;
     bool m_isShowExportViewSheet = false;
-    QString m_toastText;
-    bool m_toastShown = false;
     ResourceBgModel m_backgroundCatalogue;
     rx::DisposeBag m_subscriptions;
 };

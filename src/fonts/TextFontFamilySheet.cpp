@@ -5,6 +5,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
+#include "editor/SidePanelValues.h"
 #include "fonts/FontCatalogue.h"
 #include "fonts/FontFiles.h"
 #include "fonts/FontItem.h"
@@ -47,7 +48,7 @@ TextFontFamilySheet::TextFontFamilySheet(EditLogoViewModel& model, QWidget* pare
     m_listLayout->addStretch(1);
     setScrollingBody(m_list);
 
-    CanvasTextModel text = model.canvasTextModel();
+    CanvasTextModel text = model.panelValues().canvasTextModel();
     nlohmann::json described = nlohmann::json::object();
     JsonFieldWriter writer(described);
     CanvasTextModel::fields(text, writer);

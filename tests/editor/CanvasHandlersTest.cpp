@@ -112,6 +112,7 @@ TEST_F(CanvasHandlersTest, FailedGraphicDownloadShowsToastNotLoadFailure)
 
 #include "api/APIFactory.h"
 #include "editor/EditLogoViewModel.h"
+#include "editor/EditorToast.h"
 #include "support/StandinHarness.h"
 
 namespace {
@@ -166,12 +167,12 @@ TEST(EditorDownloadsTest, LibraryGraphicAndBackgroundPictureReachTheCanvas)
 
     model.setBackgroundPicture(background);
     EXPECT_TRUE(waitUntil([&] { return callStartingWith("setCanvasBKGroundImage('data:image/png;base64,"); }, 10000));
-    EXPECT_FALSE(model.isToastShown());
+    EXPECT_FALSE(model.toast().isShown());
 
     const QString missing = QString::fromStdString(harness.server().baseUrl()) + "/static/backgrounds/999999/image.png";
     model.setBackgroundPicture(missing);
-    EXPECT_TRUE(waitUntil([&] { return model.isToastShown(); }, 10000));
-    EXPECT_EQ(model.toastText(), "Network connection failure");
+    EXPECT_TRUE(waitUntil([&] { return model.toast().isShown(); }, 10000));
+    EXPECT_EQ(model.toast().text(), "Network connection failure");
     EXPECT_FALSE(model.isLoadingSvgFail());
 }
 

@@ -1,6 +1,8 @@
 #include "EditorTestSupport.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
+#include "editor/EditorToast.h"
+#include "editor/SidePanelValues.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -125,13 +127,13 @@ TEST_F(EditorStateTest, SelectionChoosesWhatTheBarsShowAndStoresTheModels)
     text.fontFamily = "Mitr";
     RxBus::shared().post(EditFontEvent::CanvasTextData { text });
     EXPECT_EQ(model.selection(), EditorSelection::Text);
-    EXPECT_EQ(model.canvasTextModel().fontFamily, "Mitr");
+    EXPECT_EQ(model.panelValues().canvasTextModel().fontFamily, "Mitr");
 
     CanvasPathModel path;
     path.angle = 90;
     RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData { path });
     EXPECT_EQ(model.selection(), EditorSelection::Graphic);
-    EXPECT_EQ(model.canvasPathModel().angle, 90);
+    EXPECT_EQ(model.panelValues().canvasPathModel().angle, 90);
 
     RxBus::shared().post(EditLogoViewEvent::canvasSelectionClearedEvent {});
     EXPECT_EQ(model.selection(), EditorSelection::None);
@@ -139,7 +141,7 @@ TEST_F(EditorStateTest, SelectionChoosesWhatTheBarsShowAndStoresTheModels)
     CanvasBrightnessAndSaturationModel colour;
     colour.hue = 210;
     RxBus::shared().post(EditLogoViewEvent::getBrightnessAndSaturationEvent { colour });
-    EXPECT_EQ(model.canvasBrightnessAndSaturationModel().hue, 210);
+    EXPECT_EQ(model.panelValues().canvasBrightnessAndSaturationModel().hue, 210);
 }
 
 TEST_F(EditorStateTest, ToolbarAndBarActionsReachTheCanvas)
@@ -162,13 +164,13 @@ TEST_F(EditorStateTest, ToolbarAndBarActionsReachTheCanvas)
 TEST_F(EditorStateTest, EditorToastHidesAfterItsDuration)
 {
     EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
-    EXPECT_EQ(model.toastTimeout(), std::chrono::seconds(toastDuration));
-    model.setToastTimeout(std::chrono::milliseconds(300));
-    QSignalSpy toasts(&model, &EditLogoViewModel::toastChanged);
+    EXPECT_EQ(model.toast().timeout(), std::chrono::seconds(toastDuration));
+    model.toast().setTimeout(std::chrono::milliseconds(300));
+    QSignalSpy toasts(&model.toast(), &EditorToast::changed);
     RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent { "Exported" });
-    EXPECT_TRUE(model.isToastShown());
-    EXPECT_EQ(model.toastText(), "Exported");
-    ASSERT_TRUE(waitUntil([&] { return !model.isToastShown(); }, 3000));
+    EXPECT_TRUE(model.toast().isShown());
+    EXPECT_EQ(model.toast().text(), "Exported");
+    ASSERT_TRUE(waitUntil([&] { return !model.toast().isShown(); }, 3000));
     EXPECT_EQ(toasts.count(), 2);
 }
 

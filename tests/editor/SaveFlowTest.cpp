@@ -2,6 +2,7 @@
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/EditorSaveFlow.h"
+#include "editor/EditorToast.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -88,7 +89,7 @@ TEST_F(SaveFlowTest, FailureKeepsEditorOpenAndSaysSoAfterASecond)
     EXPECT_EQ(m_editorToasts.count(), 0u);
     ASSERT_TRUE(waitUntil([&] { return m_editorToasts.count() == 1; }, 3000));
     EXPECT_EQ(m_editorToasts.events()[0].text, "Logo creation failed. Please try again.");
-    EXPECT_EQ(model.toastText(), "Logo creation failed. Please try again.");
+    EXPECT_EQ(model.toast().text(), "Logo creation failed. Please try again.");
     EXPECT_EQ(closes.count(), 0);
     EXPECT_EQ(m_refreshes.count(), 0u);
     EXPECT_EQ(m_reloads.count(), 0u);

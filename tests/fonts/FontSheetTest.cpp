@@ -5,6 +5,7 @@
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/EditorTestSupport.h"
+#include "editor/SidePanelValues.h"
 #include "fonts/FontCatalogue.h"
 #include "fonts/FontItem.h"
 #include "fonts/FontServices.h"
@@ -68,7 +69,7 @@ protected:
     {
         CanvasTextModel text;
         text.fontFamily = textFamily;
-        m_model.setCanvasTextModel(text);
+        m_model.panelValues().setCanvasTextModel(text);
         auto sheet = std::make_unique<TextFontFamilySheet>(m_model, nullptr);
         sheet->resize(270, 522);
         sheet->show();

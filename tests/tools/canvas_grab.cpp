@@ -11,6 +11,7 @@
 #include "components/ToastView.h"
 #include "editor/EditLogoView.h"
 #include "editor/EditLogoViewModel.h"
+#include "editor/EditorToast.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -51,7 +52,7 @@ bool glContextCanBeMade()
 QImage grabToast()
 {
     auto* editor = qobject_cast<EditLogoView*>(editLogoWindow()->centralWidget());
-    editor->model().showToast(QStringLiteral("Logo creation failed. Please try again."));
+    editor->model().toast().show(QStringLiteral("Logo creation failed. Please try again."));
     pumpFor(800);
     const ToastView* toast = editor->toastView();
     const QRect onScreen(toast->mapToGlobal(QPoint(0, 0)), toast->size());

@@ -5,6 +5,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
+#include "editor/SidePanelValues.h"
 #include "editor/sheets/SheetValues.h"
 
 namespace {
@@ -23,16 +24,16 @@ GradientSliderBar::Row brightnessRow()
 
 BrightnessBar::BrightnessBar(EditLogoViewModel& model, QWidget* parent)
     : GradientSliderBar(brightnessRow(), plainSlider(dark, light), parent)
-    , m_model(model)
+    , m_values(model.panelValues())
 {
-    placeValue(100 - double(model.canvasBrightnessAndSaturationModel().brightness));
-    connect(&model, &EditLogoViewModel::canvasBrightnessAndSaturationModelChanged, this, &BrightnessBar::modelChanged);
+    placeValue(100 - double(m_values.canvasBrightnessAndSaturationModel().brightness));
+    connect(&m_values, &SidePanelValues::canvasBrightnessAndSaturationModelChanged, this, &BrightnessBar::modelChanged);
     model.canvas().evaluate(CanvasScripts::activeAttributes());
 }
 
 void BrightnessBar::modelChanged()
 {
-    const int brightness = m_model.canvasBrightnessAndSaturationModel().brightness;
+    const int brightness = m_values.canvasBrightnessAndSaturationModel().brightness;
     setDefaultValue(double(brightness));
     placeValue(100 - double(brightness));
 }

@@ -3,6 +3,7 @@
 #include "editor/sheets/GradientSliderBar.h"
 
 class EditLogoViewModel;
+class SidePanelValues;
 
 // The brightness row of the colour sheet. The page reports brightness as
 // 100 − lightness; the slider runs dark to light, so it shows the lightness
@@ -16,5 +17,5 @@ public:
 private:
     void modelChanged();
 
-    EditLogoViewModel& m_model;
+    SidePanelValues& m_values;
 };

@@ -7,6 +7,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
+#include "editor/SidePanelValues.h"
 #include "editor/sheets/SheetStyle.h"
 #include "editor/sheets/SheetValues.h"
 #include "editor/sheets/Throttle.h"
@@ -29,7 +30,8 @@ constexpr int thumbEaseMs = 150;
 
 ColorBar::ColorBar(EditLogoViewModel& model, std::shared_ptr<Throttle> throttle, QWidget* parent, QSizeF sliderSize)
     : QWidget(parent)
-    , m_model(model)
+    , m_values(model.panelValues())
+    , m_canvas(model.canvas())
     , m_throttle(std::move(throttle))
     , m_sliderSize(sliderSize.expandedTo(QSizeF(0, 0)))
     , m_pressTimer(new QTimer(this))
@@ -51,7 +53,7 @@ ColorBar::ColorBar(EditLogoViewModel& model, std::shared_ptr<Throttle> throttle,
     });
     m_drawnThumbX = thumbX();
 
-    connect(&model, &EditLogoViewModel::canvasBrightnessAndSaturationModelChanged, this, [this] { update(); });
+    connect(&m_values, &SidePanelValues::canvasBrightnessAndSaturationModelChanged, this, [this] { update(); });
     // The event's own model: the same value the editor stores, whichever
     // handler runs first.
     subscribeEvent<EditLogoViewEvent::getBrightnessAndSaturationEvent>(
@@ -76,7 +78,7 @@ void ColorBar::setHue(double hue)
 
 QString ColorBar::valueText() const
 {
-    return QString::number(m_model.canvasBrightnessAndSaturationModel().hue);
+    return QString::number(m_values.canvasBrightnessAndSaturationModel().hue);
 }
 
 QRectF ColorBar::trackRect() const
@@ -202,7 +204,7 @@ void ColorBar::endGesture()
     m_hue = v;
     m_drawnThumbX = thumbX();
     update();
-    m_model.canvas().evaluate(CanvasScripts::activeAttributes());
+    m_canvas.evaluate(CanvasScripts::activeAttributes());
 }
 
 void ColorBar::postColor(const QString& text)

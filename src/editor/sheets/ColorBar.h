@@ -7,6 +7,8 @@
 #include <memory>
 
 class EditLogoViewModel;
+class SidePanelValues;
+class WebViewViewController;
 class QSvgRenderer;
 class QTimer;
 class QVariantAnimation;
@@ -63,7 +65,8 @@ private:
     void postColor(const QString& text);
     void easeThumb();
 
-    EditLogoViewModel& m_model;
+    SidePanelValues& m_values;
+    WebViewViewController& m_canvas;
     std::shared_ptr<Throttle> m_throttle;
     QSizeF m_sliderSize;
     double m_hue = 0;

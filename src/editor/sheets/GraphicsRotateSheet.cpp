@@ -3,6 +3,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
+#include "editor/SidePanelValues.h"
 #include "editor/sheets/SheetValues.h"
 
 GraphicsRotateSheet::GraphicsRotateSheet(EditLogoViewModel& model, QWidget* parent)
@@ -13,7 +14,7 @@ GraphicsRotateSheet::GraphicsRotateSheet(EditLogoViewModel& model, QWidget* pare
 
 SliderSheet::Reading GraphicsRotateSheet::read() const
 {
-    const double angle = static_cast<double>(static_cast<float>(model().canvasPathModel().angle));
+    const double angle = static_cast<double>(static_cast<float>(values().canvasPathModel().angle));
     // The thumb follows the angle as read; the label shows it normalised once.
     const double shown = angle < 0 ? angle + scale : angle;
     return { SheetValues::sanitized(shown, 0, scale), angle / scale };
@@ -26,9 +27,9 @@ void GraphicsRotateSheet::post(int value, bool isAddToUndo) const
 
 void GraphicsRotateSheet::writeBack(int value)
 {
-    CanvasPathModel path = model().canvasPathModel();
+    CanvasPathModel path = values().canvasPathModel();
     path.angle = value;
-    model().setCanvasPathModel(path);
+    values().setCanvasPathModel(path);
 }
 
 QString GraphicsRotateSheet::labelText(int value) const

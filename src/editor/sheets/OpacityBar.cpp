@@ -3,6 +3,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
+#include "editor/SidePanelValues.h"
 #include "editor/sheets/SheetValues.h"
 
 #include <cmath>
@@ -24,6 +25,7 @@ GradientSliderBar::Row opacityRow()
 OpacityBar::OpacityBar(EditLogoViewModel& model, QWidget* parent)
     : GradientSliderBar(opacityRow(), plainSlider(light, dark), parent)
     , m_model(model)
+    , m_values(model.panelValues())
 {
     load();
 }
@@ -47,19 +49,19 @@ void OpacityBar::moved(double position)
 QString OpacityBar::opacityText() const
 {
     if (m_model.selection() == EditorSelection::Graphic)
-        return m_model.canvasPathModel().opacity;
-    return m_model.canvasTextModel().opacity;
+        return m_values.canvasPathModel().opacity;
+    return m_values.canvasTextModel().opacity;
 }
 
 void OpacityBar::writeOpacityText(const QString& text)
 {
     if (m_model.selection() == EditorSelection::Graphic) {
-        CanvasPathModel path = m_model.canvasPathModel();
+        CanvasPathModel path = m_values.canvasPathModel();
         path.opacity = text;
-        m_model.setCanvasPathModel(path);
+        m_values.setCanvasPathModel(path);
         return;
     }
-    CanvasTextModel textModel = m_model.canvasTextModel();
+    CanvasTextModel textModel = m_values.canvasTextModel();
     textModel.opacity = text;
-    m_model.setCanvasTextModel(textModel);
+    m_values.setCanvasTextModel(textModel);
 }

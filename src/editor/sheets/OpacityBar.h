@@ -3,6 +3,7 @@
 #include "editor/sheets/GradientSliderBar.h"
 
 class EditLogoViewModel;
+class SidePanelValues;
 
 // The opacity row of the colour sheet, 0…100 %. It reads the selected
 // object's opacity text (the graphic's while a graphic is selected, else the
@@ -22,4 +23,5 @@ private:
     void writeOpacityText(const QString& text);
 
     EditLogoViewModel& m_model;
+    SidePanelValues& m_values;
 };

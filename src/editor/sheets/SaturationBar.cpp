@@ -6,6 +6,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
+#include "editor/SidePanelValues.h"
 #include "editor/sheets/SheetValues.h"
 
 #include <algorithm>
@@ -39,13 +40,14 @@ CustomSlider* makeWhiteToHue(SliderActions actions, QWidget* parent)
 
 SaturationBar::SaturationBar(EditLogoViewModel& model, QWidget* parent)
     : GradientSliderBar(saturationRow(), makeWhiteToHue, parent)
-    , m_model(model)
+    , m_values(model.panelValues())
+    , m_canvas(model.canvas())
 {
-    const CanvasBrightnessAndSaturationModel& current = model.canvasBrightnessAndSaturationModel();
+    const CanvasBrightnessAndSaturationModel& current = m_values.canvasBrightnessAndSaturationModel();
     placeValue(double(current.saturation));
-    model.canvas().evaluate(CanvasScripts::activeAttributes());
+    m_canvas.evaluate(CanvasScripts::activeAttributes());
     setDefaultValue(double(current.saturation));
-    connect(&model, &EditLogoViewModel::canvasBrightnessAndSaturationModelChanged, this, &SaturationBar::modelChanged);
+    connect(&m_values, &SidePanelValues::canvasBrightnessAndSaturationModelChanged, this, &SaturationBar::modelChanged);
 
     // A gradient fill keeps the track's first colours.
     if (!current.fill.gradientUnits.isEmpty())
@@ -70,13 +72,13 @@ TextSaturationCustomSlider* SaturationBar::slider() const
 
 void SaturationBar::requestTrackColors()
 {
-    const CanvasBrightnessAndSaturationModel& current = m_model.canvasBrightnessAndSaturationModel();
-    m_model.canvas().evaluate(CanvasScripts::hsltorgb(current.hue, 0, current.brightness, startColorType));
-    m_model.canvas().evaluate(CanvasScripts::hsltorgb(current.hue, 100, current.brightness, endColorType));
+    const CanvasBrightnessAndSaturationModel& current = m_values.canvasBrightnessAndSaturationModel();
+    m_canvas.evaluate(CanvasScripts::hsltorgb(current.hue, 0, current.brightness, startColorType));
+    m_canvas.evaluate(CanvasScripts::hsltorgb(current.hue, 100, current.brightness, endColorType));
 }
 
 void SaturationBar::modelChanged()
 {
     requestTrackColors();
-    placeValue(double(m_model.canvasBrightnessAndSaturationModel().saturation));
+    placeValue(double(m_values.canvasBrightnessAndSaturationModel().saturation));
 }

@@ -3,6 +3,8 @@
 #include "editor/sheets/GradientSliderBar.h"
 
 class EditLogoViewModel;
+class SidePanelValues;
+class WebViewViewController;
 class TextSaturationCustomSlider;
 
 // The saturation row of the colour sheet. Its track runs from white to the
@@ -25,5 +27,6 @@ private:
     void requestTrackColors();
     void modelChanged();
 
-    EditLogoViewModel& m_model;
+    SidePanelValues& m_values;
+    WebViewViewController& m_canvas;
 };

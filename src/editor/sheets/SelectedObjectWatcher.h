@@ -6,6 +6,7 @@
 #include <QString>
 
 class EditLogoViewModel;
+class SidePanelValues;
 
 // Tells an open sheet that the user has selected another object: the
 // editor's selection changed, or the selected object's id in the editor's
@@ -23,5 +24,6 @@ private:
     QString currentKey() const;
 
     EditLogoViewModel& m_model;
+    SidePanelValues& m_values;
     QString m_key;
 };

@@ -1,6 +1,7 @@
 #include "editor/sheets/SliderSheet.h"
 
 #include "components/CustomSlider.h"
+#include "editor/EditLogoViewModel.h"
 #include "editor/sheets/SelectedObjectWatcher.h"
 #include "editor/sheets/SheetStyle.h"
 #include "editor/sheets/SheetValues.h"
@@ -17,7 +18,7 @@ constexpr int rowGap = 8;
 SliderSheet::SliderSheet(
     EditorPanel panel, const QString& titleKey, double scale, EditLogoViewModel& model, QWidget* parent)
     : SidePanelFrame(panel, { titleKey, 10, 10 }, SheetStyle::fixedBodyHeight, parent)
-    , m_model(model)
+    , m_values(model.panelValues())
     , m_scale(scale)
     , m_valueLabel(SheetStyle::makeLabel(QString(), SheetStyle::rowPixelSize, SheetStyle::valueColor, body()))
     , m_slider(nullptr)

@@ -4,6 +4,7 @@
 
 class CustomSlider;
 class EditLogoViewModel;
+class SidePanelValues;
 class QLabel;
 class SelectedObjectWatcher;
 
@@ -33,7 +34,7 @@ protected:
 
     double value() const { return m_value; }
     double defaultValue() const { return m_defaultValue; }
-    EditLogoViewModel& model() const { return m_model; }
+    SidePanelValues& values() const { return m_values; }
 
     struct Reading {
         double value; // shown and kept as the snapshot
@@ -50,7 +51,7 @@ private:
     void onChangeEnd(double position);
     void showValue(double value);
 
-    EditLogoViewModel& m_model;
+    SidePanelValues& m_values;
     double m_scale;
     double m_value = 0;
     double m_defaultValue = 0;

@@ -3,6 +3,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
+#include "editor/SidePanelValues.h"
 #include "editor/sheets/SheetValues.h"
 
 TextCharsSpacingSheet::TextCharsSpacingSheet(EditLogoViewModel& model, QWidget* parent)
@@ -14,7 +15,7 @@ TextCharsSpacingSheet::TextCharsSpacingSheet(EditLogoViewModel& model, QWidget* 
 SliderSheet::Reading TextCharsSpacingSheet::read() const
 {
     // A text that does not read as a number counts as 0.
-    const float parsed = SheetValues::parseCFloat(model().canvasTextCharSpacingModel().charSpacing).value_or(0.0f);
+    const float parsed = SheetValues::parseCFloat(values().canvasTextCharSpacingModel().charSpacing).value_or(0.0f);
     const double space = SheetValues::sanitized(static_cast<double>(parsed), 0, scale);
     return { space, space / scale };
 }
@@ -26,9 +27,9 @@ void TextCharsSpacingSheet::post(int value, bool isAddToUndo) const
 
 void TextCharsSpacingSheet::writeBack(int value)
 {
-    CanvasTextCharSpacingModel spacing = model().canvasTextCharSpacingModel();
+    CanvasTextCharSpacingModel spacing = values().canvasTextCharSpacingModel();
     spacing.charSpacing = QString::number(value);
-    model().setCanvasTextCharSpacingModel(spacing);
+    values().setCanvasTextCharSpacingModel(spacing);
 }
 
 QString TextCharsSpacingSheet::labelText(int value) const

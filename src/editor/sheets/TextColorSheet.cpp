@@ -5,6 +5,7 @@
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
+#include "editor/SidePanelValues.h"
 #include "editor/sheets/BrightnessBar.h"
 #include "editor/sheets/ColorBar.h"
 #include "editor/sheets/OpacityBar.h"
@@ -37,7 +38,7 @@ TextColorSheet::TextColorSheet(EditLogoViewModel& model, QWidget* parent)
         QString text = e.color.isNull() ? QStringLiteral("FF0000FF") : e.color;
         m_colorText = text.remove(QLatin1Char('#'));
     });
-    m_colorBar->setHue(model.canvasBrightnessAndSaturationModel().hue / 360.0);
+    m_colorBar->setHue(model.panelValues().canvasBrightnessAndSaturationModel().hue / 360.0);
 
     auto* watcher = new SelectedObjectWatcher(model, this);
     connect(watcher, &SelectedObjectWatcher::selectedObjectChanged, this, &TextColorSheet::selectedObjectChanged);

@@ -3,6 +3,7 @@
 #include "components/TextSaturationCustomSlider.h"
 #include "editor/EditorPanelFlags.h"
 #include "editor/EditorPanelHost.h"
+#include "editor/SidePanelValues.h"
 #include "editor/sheets/BackgroundColorCardView.h"
 #include "editor/sheets/BackgroundColorSheet.h"
 #include "editor/sheets/BrightnessBar.h"
@@ -112,7 +113,7 @@ TEST_F(SheetPanelsTest, SaturationTrackFollowsThePageAnswers)
         CanvasBrightnessAndSaturationModel reported;
         reported.hue = 200;
         reported.brightness = brightness;
-        m_harness.model.setCanvasBrightnessAndSaturationModel(reported);
+        m_harness.model.panelValues().setCanvasBrightnessAndSaturationModel(reported);
         m_harness.canvas.clear();
         auto sheet = make<TextColorSheet>();
         TextSaturationCustomSlider* slider = sheet->saturationBar()->slider();
@@ -158,7 +159,7 @@ TEST_F(SheetPanelsTest, SliderSheetsLoadTheirValueAndNeverPostOutsideTheirRange)
     for (const Case& c : spacings) {
         CanvasTextCharSpacingModel spacing;
         spacing.charSpacing = c.charSpacing;
-        m_harness.model.setCanvasTextCharSpacingModel(spacing);
+        m_harness.model.panelValues().setCanvasTextCharSpacingModel(spacing);
         auto sheet = make<TextCharsSpacingSheet>();
         EXPECT_EQ(sheet->valueLabel()->text(), c.label) << c.charSpacing.toStdString();
         EXPECT_NEAR(sheet->hue(), c.thumb, 1e-6) << c.charSpacing.toStdString();
@@ -193,7 +194,7 @@ TEST_F(SheetPanelsTest, SliderSheetsLoadTheirValueAndNeverPostOutsideTheirRange)
         EXPECT_EQ(values.back(), std::make_pair(360, false)) << a.angle;
         for (const auto& [value, undo] : values)
             EXPECT_TRUE(value >= 0 && (value <= 360 || (undo && value == a.snapshot))) << value;
-        EXPECT_EQ(m_harness.model.canvasPathModel().angle, 360);
+        EXPECT_EQ(m_harness.model.panelValues().canvasPathModel().angle, 360);
     }
 }
 
@@ -201,7 +202,7 @@ TEST_F(SheetPanelsTest, SpacingDragWritesTheModelAndEndsWithTheOpeningValue)
 {
     CanvasTextCharSpacingModel spacing;
     spacing.charSpacing = "100";
-    m_harness.model.setCanvasTextCharSpacingModel(spacing);
+    m_harness.model.panelValues().setCanvasTextCharSpacingModel(spacing);
     auto sheet = make<TextCharsSpacingSheet>();
     EventRecorder<EditFontEvent::FontSpaceSheetChangeEvent> posted;
     CustomSlider* slider = sheet->slider();
@@ -213,7 +214,7 @@ TEST_F(SheetPanelsTest, SpacingDragWritesTheModelAndEndsWithTheOpeningValue)
     ASSERT_EQ(values.size(), 4u);
     EXPECT_EQ(values[2], std::make_pair(100, true));
     EXPECT_EQ(values[3], std::make_pair(final, false));
-    EXPECT_EQ(m_harness.model.canvasTextCharSpacingModel().charSpacing,
+    EXPECT_EQ(m_harness.model.panelValues().canvasTextCharSpacingModel().charSpacing,
         QString::number(SheetValues::truncatedFloatScale(slider->hue(), 1000.0f)));
     EXPECT_EQ(sheet->valueLabel()->text(), QString::number(final));
 }
@@ -232,7 +233,7 @@ TEST_F(SheetPanelsTest, OpacityBarReadsTheSelectedObjectAndWritesItBack)
     EXPECT_EQ(posted.events()[2].opacity, 50);
     EXPECT_TRUE(posted.events()[2].isAddToUndo);
     EXPECT_EQ(posted.events()[3].opacity, 100);
-    EXPECT_EQ(m_harness.model.canvasPathModel().opacity, "1.0");
+    EXPECT_EQ(m_harness.model.panelValues().canvasPathModel().opacity, "1.0");
 }
 
 TEST_F(SheetPanelsTest, PalettesShowSixtyFiveSwatchesAndPostTheirColour)
