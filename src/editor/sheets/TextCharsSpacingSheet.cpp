@@ -1,7 +1,6 @@
 #include "editor/sheets/TextCharsSpacingSheet.h"
 
 #include "core/RxBus.h"
-#include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/SidePanelValues.h"
 #include "editor/sheets/SheetValues.h"
