@@ -94,12 +94,14 @@ void AppDelegate::setUpMainWindow()
     m_window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_window->setWindowTitle(QString());
-    m_window->setWindowIcon(QIcon(QStringLiteral(":/images/Main_icon 2.svg")));
     m_window->addAction(m_quitAction);
     m_window->installEventFilter(this);
     connect(m_window.get(), &ContentView::firstPainted, this, [this] {
         printLine(QStringLiteral("Main window shown after %1 ms").arg(ProcessStartClock::elapsedMilliseconds()));
-        // The tray and the store come once the window is up, so neither holds up the first paint.
+        // The window's icon (an SVG drawn at every size the desktop may ask
+        // for), the tray and the store come once the window is up, so none
+        // of them holds up the first paint.
+        m_window->setWindowIcon(QIcon(QStringLiteral(":/images/Main_icon 2.svg")));
         if (!m_statusBarItem)
             createStatusBarItem();
         if (!m_persistence)

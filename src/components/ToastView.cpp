@@ -47,7 +47,7 @@ bool ToastView::event(QEvent* event)
         parentWidget()->removeEventFilter(this);
     else if (event->type() == QEvent::ParentChange && parentWidget()) {
         parentWidget()->installEventFilter(this);
-        placeInParent();
+        placeWhenShown();
     }
     return QWidget::event(event);
 }
@@ -73,20 +73,28 @@ QString ToastView::text() const
 void ToastView::setBottomMargin(int margin)
 {
     m_bottomMargin = margin;
-    placeInParent();
+    placeWhenShown();
 }
 
 void ToastView::setMaximumToastWidth(int width)
 {
     m_maximumWidth = width;
-    placeInParent();
+    placeWhenShown();
 }
 
 bool ToastView::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == parentWidget() && event->type() == QEvent::Resize)
-        placeInParent();
+        placeWhenShown();
     return false;
+}
+
+// A hidden toast is placed when it shows its next text: measuring text loads
+// a font, which a window's first paint need not wait for.
+void ToastView::placeWhenShown()
+{
+    if (!isHidden())
+        placeInParent();
 }
 
 // As wide as its text plus the padding; a text wider than the window (or the

@@ -31,6 +31,7 @@ protected:
 
 private:
     void placeInParent();
+    void placeWhenShown();
 
     QLabel* m_label;
     int m_bottomMargin = defaultBottomMargin;
