@@ -10,27 +10,28 @@ function(tessaly_warnings target)
   target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS QT_DISABLE_DEPRECATED_BEFORE=0x060000)
 endfunction()
 
-# tessaly_library(<name> DEPS <targets...> [EXCLUDE <files...>])
+# tessaly_library(<name> [PUBLIC <targets...>] [PRIVATE <targets...>] [EXCLUDE <files...>])
+# PUBLIC: what the library's headers include; PRIVATE: what only its sources use.
 function(tessaly_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "PUBLIC;PRIVATE;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   foreach(x ${ARG_EXCLUDE})
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${x})
   endforeach()
-  if(NOT sources)
-    # A folder with nothing in it yet still takes part in the link graph.
-    add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
-    return()
-  endif()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
-  target_compile_definitions(${name} PUBLIC TESSALY_SHARE_DIR="${TESSALY_SHARE_DIR}"
-    TESSALY_VERSION="${PROJECT_VERSION}")
+  target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
   tessaly_warnings(${name})
+endfunction()
+
+# tessaly_require_npm(<file> <what>)
+# Stops the configure step when an npm package the application needs at run
+# time is missing: without it the build would succeed with a broken program.
+function(tessaly_require_npm file what)
+  if(NOT EXISTS "${file}")
+    message(FATAL_ERROR "${what} are not installed (${file} is missing). Run scripts/setup, then configure again.")
+  endif()
 endfunction()
 
 # tessaly_test(<folder> LABELS <labels...> DEPS <targets...>)
@@ -54,16 +55,19 @@ function(tessaly_test folder)
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QTWEBENGINE_DISABLE_SANDBOX=1;QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --no-sandbox;QT_LOGGING_RULES=qt.webenginecontext=false;HOME=${CMAKE_BINARY_DIR}/test-home")
 endfunction()
 
-# tessaly_share_files(<library> FOLDER <folder> FILES <files...> [NAME <name>])
+# tessaly_share_files(<library> FOLDER <folder> FILES <files...> [NAME <name>] [BASE <dir>])
 # Copies files the application reads at run time into the share folder's
-# <folder>, before <library> builds. NAME renames a single file.
+# <folder>, before <library> builds. NAME renames a single file; with BASE
+# each file keeps its path below <dir>.
 function(tessaly_share_files library)
-  cmake_parse_arguments(ARG "" "FOLDER;NAME" "FILES" ${ARGN})
+  cmake_parse_arguments(ARG "" "FOLDER;NAME;BASE" "FILES" ${ARGN})
   set(outputs)
   foreach(f ${ARG_FILES})
     get_filename_component(n ${f} NAME)
     if(ARG_NAME)
       set(n ${ARG_NAME})
+    elseif(ARG_BASE)
+      file(RELATIVE_PATH n "${ARG_BASE}" "${f}")
     endif()
     set(out "${TESSALY_SHARE_DIR}/${ARG_FOLDER}/${n}")
     add_custom_command(OUTPUT "${out}"
@@ -71,7 +75,8 @@ function(tessaly_share_files library)
       DEPENDS "${f}")
     list(APPEND outputs "${out}")
   endforeach()
-  string(MAKE_C_IDENTIFIER "${library}_${ARG_FOLDER}_${ARG_NAME}_files" target)
-  add_custom_target(${target} ALL DEPENDS ${outputs})
-  add_dependencies(${library} ${target})
+  string(MD5 key "${ARG_FOLDER};${ARG_NAME};${ARG_BASE};${ARG_FILES}")
+  string(SUBSTRING ${key} 0 8 key)
+  add_custom_target(${library}_share_${key} ALL DEPENDS ${outputs})
+  add_dependencies(${library} ${library}_share_${key})
 endfunction()

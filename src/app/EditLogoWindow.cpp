@@ -74,9 +74,6 @@ void bringToFront(QMainWindow* window)
 
 void replaceEditor(qint64 itemId, const QString& svg, bool fromMyDesignsView)
 {
-    editLogoItemId = QString::number(itemId);
-    editorSvg = svg;
-    editorFromMyDesignsView = fromMyDesignsView;
     WindowController* controller = windowController();
     QMainWindow* window = editLogoWindow();
 
@@ -86,7 +83,7 @@ void replaceEditor(qint64 itemId, const QString& svg, bool fromMyDesignsView)
     // The previous editor goes first: it drops its subscriptions and its
     // covers over the canvas before the next one is built around the canvas.
     delete window->takeCentralWidget();
-    EditLogoView* editor = makeEditorArea(editorSvg, itemId, fromMyDesignsView, stage);
+    EditLogoView* editor = makeEditorArea(svg, itemId, fromMyDesignsView, stage);
     window->setCentralWidget(editor);
     stage->coverArea(editor->canvasHost());
 

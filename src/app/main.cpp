@@ -1,8 +1,10 @@
-// The application's entry point: set up the application object, finish the
-// launch in the delegate and run until the quit decision ends the run; then
-// end the process at once.
+// The application's entry point: set up the application object, hand over
+// to an instance that already runs, or else finish the launch in the
+// delegate and run until the quit decision ends the run; then end the
+// process at once.
 
 #include "app/AppDelegate.h"
+#include "app/SingleInstance.h"
 #include "app/SoftwareRenderingPath.h"
 
 #include <QApplication>
@@ -19,7 +21,12 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(TESSALY_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("TessalyDeskApp"));
 
+    SingleInstance instance;
+    if (instance.handOverOrListen())
+        return 0;
+
     AppDelegate delegate;
+    QObject::connect(&instance, &SingleInstance::activationRequested, &delegate, &AppDelegate::reopenMainWindow);
     delegate.applicationDidFinishLaunching();
     const int exitCode = app.exec();
     // Nothing is left to keep once the loop ends: the quit decision settled

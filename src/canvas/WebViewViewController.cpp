@@ -271,8 +271,6 @@ void WebViewViewController::prepareDesignLoad(qint64 token)
 void WebViewViewController::loadSvgBase64(const QString& base64, qint64 token)
 {
     const SvgSize size = readSvgSizeFromBase64(base64);
-    loadSvgWidth = size.width;
-    loadSvgHeight = size.height;
     printLine(QStringLiteral("loadSvgWidth = %1, loadSvgHeight = %2").arg(size.width, size.height));
     prepareDesignLoad(token);
     evaluate(CanvasScripts::loadSvgBase64(base64, token));
@@ -281,8 +279,6 @@ void WebViewViewController::loadSvgBase64(const QString& base64, qint64 token)
 void WebViewViewController::loadSvgString(const QString& svg, qint64 token)
 {
     const SvgSize size = readSvgSize(svg);
-    loadSvgWidth = size.width;
-    loadSvgHeight = size.height;
     printLine(QStringLiteral("loadSvgWidth = %1, loadSvgHeight = %2").arg(size.width, size.height));
     prepareDesignLoad(token);
     evaluate(CanvasScripts::loadSvgString(svg, token));

@@ -1,11 +1,13 @@
 #include "core/Paths.h"
 
-#include <QtGlobal>
+#include <QCoreApplication>
+#include <QDir>
 
 QString shareDirectory()
 {
     const QString fromEnvironment = qEnvironmentVariable("TESSALY_SHARE_DIR");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    return QStringLiteral(TESSALY_SHARE_DIR);
+    // Installed and build trees alike keep it next to the programs' folder.
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tessaly"));
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
-// The folder of run-time files read from disk (canvas page, shipped fonts).
-// The environment variable TESSALY_SHARE_DIR overrides the build's folder.
+// The folder of run-time files read from disk (canvas page, shipped fonts,
+// videos): ../share/tessaly from the program's folder. The environment
+// variable TESSALY_SHARE_DIR names another one.
 QString shareDirectory();

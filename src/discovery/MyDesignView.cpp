@@ -195,8 +195,6 @@ void MyDesignView::setSelectedIds(std::vector<qint64> ids)
     m_selectedIds = std::move(ids);
     if (m_selectedIds.empty())
         m_tickedTiles.clear();
-    // The app-wide list mirrors the page's, for whoever reads the ticked designs.
-    deleteItemIds().assign(m_selectedIds.begin(), m_selectedIds.end());
 }
 
 void MyDesignView::openDesignDetail(const DesignListContentData& design)

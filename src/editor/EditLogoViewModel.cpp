@@ -34,7 +34,7 @@ EditLogoViewModel::EditLogoViewModel(
     // A freshly opened design has nothing to undo.
     canQuitWithoutSaving = true;
     m_toastTimer->setSingleShot(true);
-    m_toastTimer->setInterval(toastDuration * 1000);
+    m_toastTimer->setInterval(std::chrono::seconds(toastDuration));
     connect(m_toastTimer, &QTimer::timeout, this, [this] {
         m_toastShown = false;
         Q_EMIT toastChanged(m_toastText, false);
@@ -130,6 +130,16 @@ bool EditLogoViewModel::isSaving() const
 void EditLogoViewModel::setDesignLoadTimeout(int milliseconds)
 {
     m_loadTimer->setInterval(milliseconds);
+}
+
+std::chrono::milliseconds EditLogoViewModel::toastTimeout() const
+{
+    return m_toastTimer->intervalAsDuration();
+}
+
+void EditLogoViewModel::setToastTimeout(std::chrono::milliseconds timeout)
+{
+    m_toastTimer->setInterval(timeout);
 }
 
 void EditLogoViewModel::loadDesign()

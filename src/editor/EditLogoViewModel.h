@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <chrono>
 
 class EditorCanvasHandlers;
 class EditorPanelFlags;
@@ -62,6 +63,9 @@ public:
     bool isShowExportViewSheet() const { return m_isShowExportViewSheet; }
     const QString& toastText() const { return m_toastText; }
     bool isToastShown() const { return m_toastShown; }
+    // How long a toast stays up.
+    std::chrono::milliseconds toastTimeout() const;
+    void setToastTimeout(std::chrono::milliseconds timeout);
     // The background bar's catalogue; one tile per entry of data.item.
     const ResourceBgModel& backgroundCatalogue() const { return m_backgroundCatalogue; }
 

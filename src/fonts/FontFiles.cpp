@@ -29,17 +29,14 @@ int& registrationCount()
 
 QString fontPackageDirectory()
 {
-    const QString fromEnvironment = qEnvironmentVariable("TESSALY_FONT_PACKAGE_DIR");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-    return QStringLiteral(TESSALY_FONT_PACKAGE_DIR);
+    return shareDirectory() + QStringLiteral("/fonts");
 }
 
 std::optional<QString> resolveFontFile(const QString& fileName)
 {
     if (fileName.isEmpty() || fileName.contains(QLatin1Char('/')) || fileName.startsWith(QLatin1Char('.')))
         return std::nullopt;
-    const QDir shareFonts(shareDirectory() + QStringLiteral("/fonts"));
+    const QDir shareFonts(fontPackageDirectory());
     for (const char* extension : { ".ttf", ".otf", ".woff2", ".woff" }) {
         const QString candidate = shareFonts.filePath(fileName + QLatin1String(extension));
         if (QFileInfo(candidate).isFile())

@@ -18,7 +18,8 @@ struct RegisteredFontFile {
     QString style;
 };
 
-// The folder the npm font packages are installed in.
+// The share folder's fonts/: the packager's files, and the npm font packages'
+// files below it (the build copies them there).
 QString fontPackageDirectory();
 
 // The file behind `fileName`, or nothing when neither source has one.

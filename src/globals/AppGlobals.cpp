@@ -19,12 +19,6 @@ const QString& appVersion()
     return version;
 }
 
-std::vector<qint64>& deleteItemIds()
-{
-    static std::vector<qint64> ids;
-    return ids;
-}
-
 namespace {
 EditLogoWindowOpener& opener()
 {

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QtGlobal>
 #include <functional>
-#include <vector>
 
 inline constexpr double canvasWidth = 460.0;
 inline constexpr double canvasHeight = 460.0;
@@ -23,17 +22,6 @@ const QString& deviceUUID();
 const QString& appVersion();
 
 inline bool canQuitWithoutSaving = true;
-inline QString loadSvgWidth;
-inline QString loadSvgHeight;
-// The ids of the saved designs ticked for deletion.
-std::vector<qint64>& deleteItemIds();
-
-// The editor window's values: the decimal text of the id of the design open
-// in the editor, its SVG, and whether it came from the saved designs (which
-// decides the kind its save uploads as).
-inline QString editLogoItemId;
-inline QString editorSvg;
-inline bool editorFromMyDesignsView = false;
 
 // Opens a design in the editor window. The application shell installs the
 // real opener at start-up; lower layers and tests call through this hook so

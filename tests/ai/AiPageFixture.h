@@ -14,7 +14,9 @@
 #include "support/TestSupport.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 
 class AiPageFixture : public ::testing::Test {
@@ -46,6 +48,21 @@ protected:
     bool waitForRequests(const std::string& suffix, int count, int timeoutMs = 5000)
     {
         return waitUntil([&] { return requestCount(suffix) >= count; }, timeoutMs);
+    }
+    // For exact counts: waits until each route has had its expected number of
+    // requests, then for a quiet period in which a surplus one would arrive,
+    // and gives the counts then.
+    std::map<std::string, int> settledRequestCounts(const std::map<std::string, int>& expected)
+    {
+        waitUntil([&] {
+            return std::all_of(expected.begin(), expected.end(),
+                [&](const auto& route) { return requestCount(route.first) >= route.second; });
+        });
+        pumpEvents(200);
+        std::map<std::string, int> counts;
+        for (const auto& route : expected)
+            counts[route.first] = requestCount(route.first);
+        return counts;
     }
 
     // Shows the page and waits until its lists and the first symbols are in.

@@ -38,11 +38,8 @@ class WizardTest : public AiPageFixture { };
 TEST_F(WizardTest, AppearanceLoadsEachListOnceAndSelectsTheFirstChoices)
 {
     showPage();
-    pumpEvents(200);
-    EXPECT_EQ(requestCount("/Step1"), 1);
-    EXPECT_EQ(requestCount("/Step2"), 1);
-    EXPECT_EQ(requestCount("/Free_ai_get"), 1);
-    EXPECT_EQ(requestCount("/Step3"), 1);
+    const std::map<std::string, int> once { { "/Step1", 1 }, { "/Step2", 1 }, { "/Free_ai_get", 1 }, { "/Step3", 1 } };
+    EXPECT_EQ(settledRequestCounts(once), once);
 
     Step1View* step1 = page->wizard()->step1();
     const auto& [firstKey, firstNames] = *step1->firstLetterToNamesMap().begin();
@@ -107,17 +104,15 @@ TEST_F(WizardTest, FailedIndustriesShowTheFailureViewAndOneRetryReloadsEveryList
     server().clearRequests();
     page->failView()->retry();
     ASSERT_TRUE(waitUntil([&] { return !page->isLoadingSvgFail(); }));
-    pumpEvents(200);
-    EXPECT_EQ(requestCount("/Step1"), 2);
-    EXPECT_EQ(requestCount("/Step2"), 2);
-    EXPECT_EQ(requestCount("/Free_ai_get"), 2);
+    const std::map<std::string, int> twice { { "/Step1", 2 }, { "/Step2", 2 }, { "/Free_ai_get", 2 } };
+    EXPECT_EQ(settledRequestCounts(twice), twice);
     EXPECT_FALSE(page->failView()->isVisibleTo(page.get()));
 }
 
 TEST_F(WizardTest, RetryElsewhereLeavesThePageAlone)
 {
     showPage();
-    pumpEvents(100);
+    settledRequestCounts({ { "/Step1", 1 }, { "/Step2", 1 }, { "/Free_ai_get", 1 }, { "/Step3", 1 } });
     server().clearRequests();
     RxBus::shared().post(EditLogoViewEvent::RetryEvent {});
     pumpEvents(300);

@@ -8,6 +8,7 @@
 #include "core/LanguageWords.h"
 #include "globals/AppGlobals.h"
 #include "support/StandinHarness.h"
+#include "support/TestFiles.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -351,10 +352,7 @@ TEST_F(Uploads, OnlyAWebAddressWithAHostReceivesAnUpload)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("keep.txt"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("keep me");
-    file.close();
+    ASSERT_TRUE(writeFile(path, "keep me"));
 
     int failures = 0;
     auto failed = [&] { ++failures; };
@@ -368,6 +366,7 @@ TEST_F(Uploads, OnlyAWebAddressWithAHostReceivesAnUpload)
     }
     EXPECT_EQ(failures, 2 * addresses.size()) << "reported before returning";
     pumpEvents(100);
+    QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("keep me"));
     EXPECT_TRUE(server().requests().empty());

@@ -3,8 +3,8 @@
 #include "api/TextDigests.h"
 #include "api/UploadImageHelpers.h"
 #include "globals/ModelGlobals.h"
+#include "support/TestFiles.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -12,11 +12,7 @@ namespace {
 
 QString pngBase64(const QImage& image)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return QString::fromLatin1(bytes.toBase64());
+    return QString::fromLatin1(pngBytes(image).toBase64());
 }
 
 QImage picture(int width, int height)

@@ -101,18 +101,19 @@ TEST_F(EditLogoWindowTest, SharedCanvasViewStaysInOnePlaceWhileEditorsComeAndGo)
     EXPECT_EQ(editLogoWindow()->childAt(cover->mapTo(editLogoWindow(), cover->rect().center())), cover);
 }
 
-TEST_F(EditLogoWindowTest, HandsTheDesignToTheEditorGlobals)
+TEST_F(EditLogoWindowTest, HandsTheDesignToTheEditor)
 {
+    const auto openModel = [] { return &qobject_cast<EditLogoView*>(editLogoWindow()->centralWidget())->model(); };
     showEditLogoWindow(0, QStringLiteral("<svg id='a'/>"), true);
-    EXPECT_EQ(editLogoItemId, QStringLiteral("0"));
-    EXPECT_EQ(editorSvg, QStringLiteral("<svg id='a'/>"));
-    EXPECT_TRUE(editorFromMyDesignsView);
+    EXPECT_EQ(openModel()->itemId(), 0);
+    EXPECT_EQ(openModel()->svg(), QStringLiteral("<svg id='a'/>"));
+    EXPECT_TRUE(openModel()->fromMyDesignsView());
 
     showEditLogoWindow(-42, QString(), false);
-    EXPECT_EQ(editLogoItemId, QStringLiteral("-42"));
+    EXPECT_EQ(openModel()->itemId(), -42);
     showEditLogoWindow(5000000000LL, QString(), false);
-    EXPECT_EQ(editLogoItemId, QStringLiteral("5000000000"));
-    EXPECT_FALSE(editorFromMyDesignsView);
+    EXPECT_EQ(openModel()->itemId(), 5000000000LL);
+    EXPECT_FALSE(openModel()->fromMyDesignsView());
 }
 
 TEST_F(EditLogoWindowTest, AnEditorWithUnsavedChangesAsksBeforeItsDesignIsReplaced)
@@ -132,7 +133,7 @@ TEST_F(EditLogoWindowTest, AnEditorWithUnsavedChangesAsksBeforeItsDesignIsReplac
         showEditLogoWindow(2, QStringLiteral("<svg id='b'/>"), false);
         EXPECT_EQ(cancel.asked(), 1);
         EXPECT_EQ(openEditor(), first.data());
-        EXPECT_EQ(editLogoItemId, QStringLiteral("1"));
+        EXPECT_EQ(openEditor()->model().itemId(), 1);
         EXPECT_TRUE(editLogoWindow()->isVisible());
     }
     {
@@ -145,14 +146,13 @@ TEST_F(EditLogoWindowTest, AnEditorWithUnsavedChangesAsksBeforeItsDesignIsReplac
         EXPECT_EQ(uploader.requests()[0].itemId, QStringLiteral("1"));
         uploader.complete(true);
         ASSERT_TRUE(waitUntil([&] { return first.isNull(); }, 5000));
-        EXPECT_EQ(editLogoItemId, QStringLiteral("3"));
+        EXPECT_EQ(openEditor()->model().itemId(), 3);
         EXPECT_TRUE(editLogoWindow()->isVisible());
     }
     change(openEditor());
     ScopedSaveChangesAnswer dontSave(SaveChangesDialog::Choice::DontSave);
     showEditLogoWindow(4, QStringLiteral("<svg id='d'/>"), false);
     EXPECT_EQ(dontSave.asked(), 1);
-    EXPECT_EQ(editLogoItemId, QStringLiteral("4"));
     EXPECT_EQ(openEditor()->model().itemId(), 4);
 }
 

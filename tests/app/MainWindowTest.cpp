@@ -159,10 +159,10 @@ TEST_F(ToastTest, EachToastStaysForTheWholeDuration)
     view.startupWork()->run();
     view.toastPresenter()->setDuration(std::chrono::milliseconds(1500));
     postToast(QStringLiteral("first"));
-    pumpEvents(900);
+    pumpEvents(1300);
     postToast(QStringLiteral("second"));
-    pumpEvents(900);
-    // The first toast's countdown has run out; the second's has not.
+    pumpEvents(500);
+    // The first toast's countdown ran out 300 ms ago; the second's has 1 s to go.
     EXPECT_TRUE(view.toastPresenter()->isShowing());
     EXPECT_EQ(view.toastPresenter()->text(), QStringLiteral("second"));
     EXPECT_TRUE(waitUntil([&] { return !view.toastPresenter()->isShowing(); }, 3000));

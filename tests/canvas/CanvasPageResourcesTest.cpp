@@ -5,9 +5,9 @@
 #include "canvas/CanvasEvents.h"
 #include "canvas/CanvasScripts.h"
 #include "core/RxBus.h"
+#include "support/TestFiles.h"
 #include "support/TestSupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -63,11 +63,7 @@ QByteArray smallPng(QColor colour = QColor(0x12, 0x34, 0x56))
 {
     QImage picture(40, 20, QImage::Format_RGB32);
     picture.fill(colour);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    return png;
+    return pngBytes(picture);
 }
 
 QString shippedFontPath()

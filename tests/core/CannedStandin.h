@@ -6,8 +6,8 @@
 // /dropped (connection closed without a reply), /text.svg, /not-utf8.
 
 #include "standin/StandinServer.h"
+#include "support/TestFiles.h"
 
-#include <QBuffer>
 #include <QColor>
 #include <QImage>
 #include <QString>
@@ -54,11 +54,7 @@ public:
     {
         QImage image(8, 6, QImage::Format_RGB32);
         image.fill(color);
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        return bytes.toStdString();
+        return ::pngBytes(image).toStdString();
     }
 
     // A loopback address where nothing listens.

@@ -2,6 +2,7 @@
 
 #include "core/AverageColor.h"
 #include "core/Localization.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,12 +10,10 @@
 
 namespace {
 
-QString writeFile(const QTemporaryDir& dir, const QByteArray& content)
+QString machineIdFile(const QTemporaryDir& dir, const QByteArray& content)
 {
     const QString path = dir.filePath(QStringLiteral("machine-id"));
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(content);
+    EXPECT_TRUE(writeFile(path, content));
     return path;
 }
 
@@ -23,7 +22,7 @@ QString writeFile(const QTemporaryDir& dir, const QByteArray& content)
 TEST(DeviceIdentity, ShapesTheMachineIdAsAnUpperCaseUuid)
 {
     QTemporaryDir dir;
-    const QString path = writeFile(dir, "0123456789abcdef0123456789abcdef\n");
+    const QString path = machineIdFile(dir, "0123456789abcdef0123456789abcdef\n");
     testing::internal::CaptureStdout();
     const QString uuid = stableDeviceUUID(path);
     const std::string log = testing::internal::GetCapturedStdout();
@@ -42,7 +41,7 @@ TEST(DeviceIdentity, UnreadableOrMalformedIdsGiveTheFallbackText)
 
     for (const QByteArray& content : { QByteArray(), QByteArray("0123456789abcdef"),
              QByteArray("0123456789abcdef0123456789abcdeg"), QByteArray("0123456789abcdef0123456789abcdef00") })
-        EXPECT_FALSE(platformUUIDFromMachineId(writeFile(dir, content))) << content.constData();
+        EXPECT_FALSE(platformUUIDFromMachineId(machineIdFile(dir, content))) << content.constData();
 }
 
 TEST(Localization, LooksUpTheStringTableAndFallsBackToTheKey)
@@ -58,9 +57,7 @@ TEST(Localization, AreaTablesMergeUnderEnglishAndTheUsersLanguageWins)
 {
     QTemporaryDir dir;
     auto write = [&dir](const char* name, const QByteArray& json) {
-        QFile file(dir.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(json);
+        ASSERT_TRUE(writeFile(dir.filePath(QString::fromLatin1(name)), json));
     };
     write("app.json", R"({"Quit":"Quit now","Save":"Save it","Count":3})");
     write("en.json", R"({"Save":"Save","Back":"Back"})");

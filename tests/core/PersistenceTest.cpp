@@ -1,5 +1,6 @@
 #include "core/Blur.h"
 #include "core/PersistenceController.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -30,9 +31,7 @@ TEST(Persistence, AStoreThatCannotOpenIsReportedAndReplacedInMemory)
 {
     QTemporaryDir dir;
     const QString blocker = dir.filePath(QStringLiteral("file"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(writeFile(blocker));
 
     testing::internal::CaptureStdout();
     PersistenceController controller(false, blocker + QStringLiteral("/TessalyDesk.sqlite"));

@@ -4,6 +4,7 @@
 #include "core/NetworkStatus.h"
 #include "core/SettingsKeys.h"
 #include "core/WebPages.h"
+#include "support/TestFiles.h"
 
 #include <QDesktopServices>
 #include <QFile>
@@ -173,10 +174,7 @@ TEST(ConfigResource, MissingKeyOrBrokenFileStillGivesADictionary)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Config.txt"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("{\"baseUrl\":\"http://127.0.0.1:1\"}");
-    file.close();
+    ASSERT_TRUE(writeFile(path, "{\"baseUrl\":\"http://127.0.0.1:1\"}"));
     testing::internal::CaptureStdout();
     const QVariantMap withoutGitCode = readGitCode(path);
     const QVariantMap missing = readGitCode(dir.filePath(QStringLiteral("absent.txt")));

@@ -38,7 +38,6 @@ protected:
         setExportFolderOpener([this](const QString& folder) { openedFolders << folder; });
         subscribeEvent<ContentViewEventBus::ToastEvent>(
             &m_busContext, [this](const ContentViewEventBus::ToastEvent& toast) { toasts << toast.text; });
-        deleteItemIds().clear();
     }
 
     void TearDown() override
@@ -48,7 +47,6 @@ protected:
         qputenv("HOME", m_previousHome);
         setEditLogoWindowOpener({});
         setExportFolderOpener([](const QString&) {});
-        deleteItemIds().clear();
     }
 
     standin::StandinServer& server() const { return m_harness.server(); }

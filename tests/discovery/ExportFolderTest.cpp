@@ -1,6 +1,7 @@
 #include "core/ExportFolder.h"
 
 #include "DiscoveryFixture.h"
+#include "support/TestFiles.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -106,11 +107,8 @@ TEST_F(ExportFolderTest, ATakenNameGetsANumberInsteadOfBeingReplaced)
     server().setReply("/static/test/picture.webp", 200, "new", "image/webp");
     const QString folder = QDir(documentsPath()).filePath(QStringLiteral("Tessaly/WEBP"));
     ASSERT_TRUE(QDir().mkpath(folder));
-    for (const char* taken : { "Tessaly_5.webp", "Tessaly_5_2.webp" }) {
-        QFile file(QDir(folder).filePath(QLatin1String(taken)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("old");
-    }
+    for (const char* taken : { "Tessaly_5.webp", "Tessaly_5_2.webp" })
+        ASSERT_TRUE(writeFile(QDir(folder).filePath(QLatin1String(taken)), "old"));
 
     const DownloadOutcome outcome = download(url("/static/test/picture.webp"), QStringLiteral("Tessaly_5.webp"));
 
@@ -124,9 +122,7 @@ TEST_F(ExportFolderTest, AFailedWriteIsAFailure)
     server().setReply("/static/test/picture.webp", 200, "bytes", "image/webp");
     // A file where the type folder should be makes the write fail.
     ASSERT_TRUE(QDir().mkpath(QDir(documentsPath()).filePath(QStringLiteral("Tessaly"))));
-    QFile blocker(QDir(documentsPath()).filePath(QStringLiteral("Tessaly/WEBP")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(writeFile(QDir(documentsPath()).filePath(QStringLiteral("Tessaly/WEBP"))));
 
     const DownloadOutcome outcome = download(url("/static/test/picture.webp"), QStringLiteral("Tessaly_3.webp"));
 

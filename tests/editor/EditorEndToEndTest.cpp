@@ -38,8 +38,6 @@ TEST_F(EditorEndToEndTest, ChangedTemplateIsSavedToTheServer)
     window.setFixedSize(1060, 632);
     WindowController windowController;
     windowController.setWindow(&window);
-    editLogoItemId = "1";
-    editorFromMyDesignsView = false;
     const QString templateSvg = QString::fromStdString(m_server.baseUrl()) + "/static/templates/1/design.svg";
     auto* editor
         = new EditLogoView(templateSvg, 1, &windowController, false, WebView { &sharedWebViewController() }, &window);

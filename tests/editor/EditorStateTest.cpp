@@ -162,11 +162,13 @@ TEST_F(EditorStateTest, ToolbarAndBarActionsReachTheCanvas)
 TEST_F(EditorStateTest, EditorToastHidesAfterItsDuration)
 {
     EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
+    EXPECT_EQ(model.toastTimeout(), std::chrono::seconds(toastDuration));
+    model.setToastTimeout(std::chrono::milliseconds(300));
     QSignalSpy toasts(&model, &EditLogoViewModel::toastChanged);
     RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent { "Exported" });
     EXPECT_TRUE(model.isToastShown());
     EXPECT_EQ(model.toastText(), "Exported");
-    ASSERT_TRUE(waitUntil([&] { return !model.isToastShown(); }, (toastDuration + 3) * 1000));
+    ASSERT_TRUE(waitUntil([&] { return !model.isToastShown(); }, 3000));
     EXPECT_EQ(toasts.count(), 2);
 }
 

@@ -65,8 +65,6 @@ TEST_F(SaveFlowTest, SuccessAnnouncesReloadsAndCloses)
 
 TEST_F(SaveFlowTest, TemplateSavesUnderItsOwnIdBeyond32Bits)
 {
-    // The global the opener writes is not where the save takes its id from.
-    editLogoItemId = "1";
     EditLogoViewModel model("<svg/>", 5000000000LL, false, m_canvas.controller());
     loadDesign(model);
     model.save();

@@ -13,8 +13,8 @@
 #include "fonts/ExportViewForEditLogoSheet.h"
 #include "fonts/FontServices.h"
 #include "globals/WindowController.h"
+#include "support/TestFiles.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -60,10 +60,7 @@ TEST(EditorHostingTest, TheButtonsOpenThePanelsAndTheSheetClosesItselfFromItsOwn
     sheet->saveButton()->click();
     QImage image(2, 2, QImage::Format_ARGB32);
     image.fill(Qt::blue);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    const QByteArray png = pngBytes(image);
     RxBus::shared().post(ExportViewForEditLogoSheetEvent::imageSvgBase64StringEvent {
         QString::fromLatin1(QByteArray("%3Csvg%2F%3E").toBase64()) });
     // The sheet closes itself from inside this handler.

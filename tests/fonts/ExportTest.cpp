@@ -9,8 +9,8 @@
 #include "fonts/ExportFiles.h"
 #include "fonts/ExportFlow.h"
 #include "fonts/ExportViewForEditLogoSheet.h"
+#include "support/TestFiles.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QPushButton>
@@ -34,11 +34,7 @@ QString pngBase64()
 {
     QImage image(4, 4, QImage::Format_ARGB32);
     image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return QString::fromLatin1(bytes.toBase64());
+    return QString::fromLatin1(pngBytes(image).toBase64());
 }
 
 class ExportTest : public ::testing::Test {
@@ -113,9 +109,7 @@ TEST_F(ExportTest, InputThatDoesNotDecodeWritesNothing)
     EXPECT_TRUE(saveBase64PngToDocuments(QStringLiteral("data:image/png;base64,") + pngBase64(), "a.png", "PNG").ok());
 
     // A file where the type folder should be: nothing can be written.
-    QFile blocker(QDir(m_home.path()).filePath(QStringLiteral("Documents/Tessaly/SVG")));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    ASSERT_TRUE(writeFile(QDir(m_home.path()).filePath(QStringLiteral("Documents/Tessaly/SVG"))));
     EXPECT_TRUE(saveBase64SvgToDocuments(good, "b.svg", "SVG").error.startsWith(QStringLiteral("文件写入错误: ")));
 }
 

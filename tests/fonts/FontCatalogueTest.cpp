@@ -5,6 +5,7 @@
 #include "fonts/FontFiles.h"
 #include "fonts/FontRegistrationQueue.h"
 #include "fonts/FontTables.h"
+#include "support/TestFiles.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -49,13 +50,16 @@ ResourceFontListModel replyWithGroups(int count)
 }
 
 // A share folder whose fonts/ holds a DejaVu copy under every Latin row's
-// file name, so the rows resolve there first.
+// file name, so the rows resolve there first; the npm font packages' files
+// stay reachable below it, as in the build's share folder.
 class ShareFolder {
 public:
     ShareFolder()
         : m_previous(qgetenv("TESSALY_SHARE_DIR"))
     {
         QDir().mkpath(fontsPath());
+        QFile::link(QDir(fontPackageDirectory()).filePath(QStringLiteral("@fontsource")),
+            QDir(fontsPath()).filePath(QStringLiteral("@fontsource")));
         qputenv("TESSALY_SHARE_DIR", m_dir.path().toUtf8());
     }
     ~ShareFolder()
@@ -75,9 +79,7 @@ public:
     QString addUnreadable(const QString& fileName)
     {
         const QString path = QDir(fontsPath()).filePath(fileName + QStringLiteral(".ttf"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("not a font");
+        EXPECT_TRUE(writeFile(path, "not a font"));
         return path;
     }
     void addAllLatin()

@@ -2,6 +2,8 @@
 
 // Picture files for the reading and road tests, written into a folder.
 
+#include "support/TestFiles.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <QImageWriter>
 #include <QString>
 #include <QtEndian>
+#include <gtest/gtest.h>
 #include <zlib.h>
 
 namespace PictureFiles {
@@ -17,9 +20,8 @@ namespace PictureFiles {
 inline QString write(const QDir& folder, const QString& name, const QByteArray& bytes)
 {
     const QString path = folder.filePath(name);
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
+    if (!writeFile(path, bytes))
+        ADD_FAILURE() << "cannot write " << path.toStdString();
     return path;
 }
 

@@ -2,11 +2,11 @@
 
 #include "PictureFiles.h"
 #include "pictures/PicturePanel.h"
+#include "support/TestFiles.h"
 #include "support/TestSupport.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QBuffer>
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -61,12 +61,7 @@ TEST_F(PictureReading, DecodesLargePhotosScaledAndRefusesBombs)
 
 TEST_F(PictureReading, FilesThatAreNoPictureGiveNothing)
 {
-    QByteArray png;
-    {
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        halves({ 64, 64 }).save(&buffer, "png");
-    }
+    const QByteArray png = pngBytes(halves({ 64, 64 }));
     const std::pair<const char*, QByteArray> files[] = { { "empty.png", {} }, { "text.png", "just some words\n" },
         { "truncated.png", png.left(png.size() / 3) }, { "header-only.jpg", QByteArray("\xFF\xD8\xFF\xE0", 4) } };
     for (const auto& [name, bytes] : files)

@@ -1,8 +1,8 @@
 #include "StandinTestClient.h"
 #include "standin/DesignStore.h"
 #include "standin/Gzip.h"
+#include "support/TestFiles.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
@@ -41,11 +41,7 @@ std::string pngOfSize(int side)
 {
     QImage image(side, side, QImage::Format_ARGB32);
     image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes.toStdString();
+    return pngBytes(image).toStdString();
 }
 
 } // namespace
@@ -184,14 +180,8 @@ TEST(StandinDesigns, StoredListOfWrongTypesLoadsWhatItCanAndIdsGrowPastInt)
                   { "industryId", 1e30 }, { "created", { 1 } } },
                 { { "id", "abc" } }, { { "id", 1.5 } }, { { "id", -4 } }, "not a record",
                 { { "title", "no id" } } } } };
-    QFile file(folder + "/designs.json");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromStdString(list.dump()));
-    file.close();
-    QFile svg(folder + "/2147483647.svg");
-    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    svg.write(nonAsciiSvg.data());
-    svg.close();
+    ASSERT_TRUE(writeFile(folder + "/designs.json", QByteArray::fromStdString(list.dump())));
+    ASSERT_TRUE(writeFile(folder + "/2147483647.svg", nonAsciiSvg.data()));
 
     StandinServer server(standin::Options { data.path().toStdString(), 10 });
     ASSERT_GT(server.start(0), 0);
