@@ -2,13 +2,11 @@
 
 #include "app/ContentView.h"
 #include "app/DarkAppearance.h"
-#include "app/EditLogoWindow.h"
+#include "app/EditorModule.h"
 #include "app/ProcessStartClock.h"
 #include "core/Localization.h"
 #include "core/Log.h"
 #include "core/PersistenceController.h"
-#include "editor/sheets/EditorSheets.h"
-#include "fonts/FontServices.h"
 #include "globals/AppGlobals.h"
 
 #include <QAction>
@@ -19,6 +17,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent)
@@ -40,10 +39,8 @@ void AppDelegate::applicationDidFinishLaunching()
 
     // Closing a window never ends the run by itself; quitting is decided here.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    installEditorSheets();
-    setEditLogoWindowOpener(&showEditLogoWindow);
-    // Before any editor exists: its edit bars offer only the panels installed.
-    installFontServices();
+    // The editor module installs its panels when it loads, before any editor exists.
+    setEditLogoWindowOpener(&EditorModule::open);
     setQuitRequestHandler([this] { requestQuit(); });
 #ifndef QT_NO_SESSIONMANAGER
     connect(qApp, &QGuiApplication::commitDataRequest, this, &AppDelegate::handleSessionEnd);
@@ -106,6 +103,9 @@ void AppDelegate::setUpMainWindow()
             createStatusBarItem();
         if (!m_persistence)
             m_persistence = &PersistenceController::shared();
+        // The editor module loads once the window is up, so the first editor
+        // open finds it loaded.
+        QTimer::singleShot(0, this, [] { EditorModule::load(); });
     });
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
