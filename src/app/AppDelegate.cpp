@@ -2,12 +2,12 @@
 
 #include "app/ContentView.h"
 #include "app/DarkAppearance.h"
-#include "app/EditorModule.h"
 #include "app/ProcessStartClock.h"
 #include "core/Localization.h"
 #include "core/Log.h"
 #include "core/PersistenceController.h"
 #include "globals/AppGlobals.h"
+#include "globals/EditorModule.h"
 
 #include <QAction>
 #include <QApplication>

@@ -25,3 +25,9 @@ EditorModuleInterface* linkedEditor()
     static LinkedEditor editor;
     return &editor;
 }
+
+namespace {
+// A program that links the editor uses it, and never loads a second copy
+// from the module; in the module itself this names the module's own.
+[[maybe_unused]] const bool linkedEditorInUse = (EditorModule::useLinked(linkedEditor()), true);
+} // namespace

@@ -1,4 +1,4 @@
-#include "app/EditorModule.h"
+#include "globals/EditorModule.h"
 
 #include "core/Log.h"
 
@@ -29,7 +29,8 @@ EditorModuleInterface* loadModule()
 
 void EditorModule::useLinked(EditorModuleInterface* linked)
 {
-    editor() = linked;
+    if (!editor())
+        editor() = linked;
 }
 
 EditorModuleInterface* EditorModule::load()

@@ -23,7 +23,8 @@ using EditorModuleEntry = EditorModuleInterface* (*)();
 inline constexpr const char* editorModuleEntryName = "tessalyEditorModule";
 
 namespace EditorModule {
-// Uses an editor linked into the program instead of loading the module.
+// Uses an editor linked into the process instead of loading the module; the
+// first one offered stays.
 void useLinked(EditorModuleInterface* editor);
 // Loads and installs the editor once; nullptr when the module can't be
 // loaded, which the log says with the reason.
