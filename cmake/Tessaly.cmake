@@ -10,19 +10,35 @@ function(tessaly_warnings target)
   target_compile_definitions(${target} PRIVATE QT_NO_KEYWORDS QT_DISABLE_DEPRECATED_BEFORE=0x060000)
 endfunction()
 
-# tessaly_library(<name> [PUBLIC <targets...>] [PRIVATE <targets...>] [EXCLUDE <files...>])
+# tessaly_library(<name> [SHARED] [PUBLIC <targets...>] [PRIVATE <targets...>] [EXCLUDE <files...>]
+#                 [SOURCES <files...>])
 # PUBLIC: what the library's headers include; PRIVATE: what only its sources use.
+# SHARED: the library holds state that the application and the editor module
+# share, so there must be one copy of it in the process (with
+# TESSALY_SHARED_STATE on). SOURCES: these files instead of the whole folder.
 function(tessaly_library name)
-  cmake_parse_arguments(ARG "" "" "PUBLIC;PRIVATE;EXCLUDE" ${ARGN})
+  cmake_parse_arguments(ARG "SHARED" "" "PUBLIC;PRIVATE;EXCLUDE;SOURCES" ${ARGN})
   if(ARG_UNPARSED_ARGUMENTS)
     message(FATAL_ERROR "tessaly_library(${name}): unknown arguments ${ARG_UNPARSED_ARGUMENTS} (links go after PUBLIC or PRIVATE)")
   endif()
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
-    ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(ARG_SOURCES)
+    set(sources ${ARG_SOURCES})
+  else()
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+      ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  endif()
   foreach(x ${ARG_EXCLUDE})
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${x})
   endforeach()
-  add_library(${name} STATIC ${sources})
+  set(kind STATIC)
+  if(ARG_SHARED AND TESSALY_SHARED_STATE)
+    set(kind SHARED)
+  endif()
+  add_library(${name} ${kind} ${sources})
+  if(kind STREQUAL SHARED)
+    # Installed beside each other in lib/tessaly.
+    set_target_properties(${name} PROPERTIES INSTALL_RPATH "$ORIGIN")
+  endif()
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
   tessaly_warnings(${name})

@@ -2,15 +2,13 @@
 
 #include "app/ContentView.h"
 #include "app/DarkAppearance.h"
-#include "app/EditLogoWindow.h"
 #include "app/ProcessStartClock.h"
 #include "core/Localization.h"
 #include "core/Log.h"
 #include "core/PersistenceController.h"
 #include "core/PrivateTempFolders.h"
-#include "editor/sheets/EditorSheets.h"
-#include "fonts/FontServices.h"
 #include "globals/AppGlobals.h"
+#include "globals/EditorModule.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +18,7 @@
 #include <QScreen>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent)
@@ -43,10 +42,8 @@ void AppDelegate::applicationDidFinishLaunching()
 
     // Closing a window never ends the run by itself; quitting is decided here.
     QGuiApplication::setQuitOnLastWindowClosed(false);
-    installEditorSheets();
-    setEditLogoWindowOpener(&showEditLogoWindow);
-    // Before any editor exists: its edit bars offer only the panels installed.
-    installFontServices();
+    // The editor module installs its panels when it loads, before any editor exists.
+    setEditLogoWindowOpener(&EditorModule::open);
     setQuitRequestHandler([this] { requestQuit(); });
 #ifndef QT_NO_SESSIONMANAGER
     connect(qApp, &QGuiApplication::commitDataRequest, this, &AppDelegate::handleSessionEnd);
@@ -97,16 +94,21 @@ void AppDelegate::setUpMainWindow()
     m_window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_window->setWindowTitle(QString());
-    m_window->setWindowIcon(QIcon(QStringLiteral(":/images/Main_icon 2.svg")));
     m_window->addAction(m_quitAction);
     m_window->installEventFilter(this);
     connect(m_window.get(), &ContentView::firstPainted, this, [this] {
         printLine(QStringLiteral("Main window shown after %1 ms").arg(ProcessStartClock::elapsedMilliseconds()));
-        // The tray and the store come once the window is up, so neither holds up the first paint.
+        // The window's icon (an SVG drawn at every size the desktop may ask
+        // for), the tray and the store come once the window is up, so none
+        // of them holds up the first paint.
+        m_window->setWindowIcon(QIcon(QStringLiteral(":/images/Main_icon 2.svg")));
         if (!m_statusBarItem)
             createStatusBarItem();
         if (!m_persistence)
             m_persistence = &PersistenceController::shared();
+        // The editor module loads once the window is up, so the first editor
+        // open finds it loaded.
+        QTimer::singleShot(0, this, [] { EditorModule::load(); });
     });
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

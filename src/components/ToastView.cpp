@@ -77,13 +77,13 @@ QString ToastView::text() const
 void ToastView::setBottomMargin(int margin)
 {
     m_bottomMargin = margin;
-    placeOnHost();
+    placeWhenShown();
 }
 
 void ToastView::setMaximumToastWidth(int width)
 {
     m_maximumWidth = width;
-    placeOnHost();
+    placeWhenShown();
 }
 
 bool ToastView::eventFilter(QObject* watched, QEvent* event)
@@ -91,7 +91,7 @@ bool ToastView::eventFilter(QObject* watched, QEvent* event)
     if (watched != m_host)
         return false;
     if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
-        placeOnHost();
+        placeWhenShown();
     else if (event->type() == QEvent::ParentChange) {
         // The host went to another window: the toast follows it there, and
         // never stays behind in a window that may go without the host.
@@ -101,6 +101,14 @@ bool ToastView::eventFilter(QObject* watched, QEvent* event)
             showText(text());
     }
     return false;
+}
+
+// A hidden toast is placed when it shows its next text: measuring text loads
+// a font, which a window's first paint need not wait for.
+void ToastView::placeWhenShown()
+{
+    if (!isHidden())
+        placeOnHost();
 }
 
 // As wide as its text plus the padding; a text wider than the window (or the

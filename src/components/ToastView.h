@@ -35,6 +35,7 @@ protected:
 private:
     void moveAboveHost();
     void placeOnHost();
+    void placeWhenShown();
 
     QPointer<QWidget> m_host;
     QLabel* m_label;

@@ -51,12 +51,7 @@ DiscoveryView::DiscoveryView(QWidget* parent)
     gridLayout->addWidget(m_grid);
     m_gridArea->installEventFilter(this);
 
-    // Centred on the page's 560-point content; its top edge reaches into the
-    // title bar's bottom padding, so the title stays drawn above it.
-    m_failView = new LoadSvgFailView([this] { m_controller->loadTemplates(); }, [] {}, content);
-    m_failView->setGeometry(
-        (pageWidth - failViewSide) / 2, (contentHeight - failViewSide) / 2, failViewSide, failViewSide);
-    m_failView->hide();
+    m_content = content;
 
     connect(m_grid, &TemplateGridView::cardClicked, this, &DiscoveryView::openTemplate);
     connect(m_title, &PageTitleBar::backRequested, this, &DiscoveryView::closeDetail);
@@ -83,6 +78,16 @@ void DiscoveryView::showTemplates()
 
 void DiscoveryView::showLoadingSvgFail(bool failed)
 {
+    if (!m_failView) {
+        if (!failed)
+            return;
+        // Built on the first failure: the window's first paint doesn't wait for it.
+        // Centred on the page's 560-point content; its top edge reaches into the
+        // title bar's bottom padding, so the title stays drawn above it.
+        m_failView = new LoadSvgFailView([this] { m_controller->loadTemplates(); }, [] {}, m_content);
+        m_failView->setGeometry(
+            (pageWidth - failViewSide) / 2, (contentHeight - failViewSide) / 2, failViewSide, failViewSide);
+    }
     m_failView->setVisible(failed);
     if (failed) {
         m_failView->raise();

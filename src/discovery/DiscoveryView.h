@@ -38,6 +38,7 @@ public:
     ThumbnailCache* thumbnails() const { return m_thumbnails; }
     DiscoveryViewTitleView* titleView() const { return m_title; }
     LogoDetailView* detailView() const { return m_detail; }
+    // The network-failure view; nullptr until the first failure.
     LoadSvgFailView* failView() const { return m_failView; }
 
 private:
@@ -53,6 +54,7 @@ private:
     QWidget* m_gridArea;
     TemplateGridView* m_grid;
     QPointer<LogoDetailView> m_detail;
-    LoadSvgFailView* m_failView;
+    QWidget* m_content = nullptr;
+    LoadSvgFailView* m_failView = nullptr;
     qint64 m_itemId = -1;
 };
