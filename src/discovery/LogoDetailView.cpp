@@ -4,7 +4,6 @@
 #include "components/AppearanceWatcher.h"
 #include "components/LoadSvgFailView.h"
 #include "core/ColorUtilities.h"
-#include "core/DecimalId.h"
 #include "core/ExportFolder.h"
 #include "core/Localization.h"
 #include "core/RxBus.h"
@@ -31,7 +30,7 @@ bool isRefusal(const DetailsListModel& reply)
 } // namespace
 
 LogoDetailView::LogoDetailView(
-    qint64 itemId, bool fromMyDesignsView, DetailsListModelDatas item, bool isVersionOne, QWidget* parent)
+    DesignId itemId, bool fromMyDesignsView, DetailsListModelDatas item, bool isVersionOne, QWidget* parent)
     : QWidget(parent)
     , m_itemId(itemId)
     , m_fromMyDesignsView(fromMyDesignsView)
@@ -113,7 +112,7 @@ void LogoDetailView::resizeEvent(QResizeEvent* event)
     m_failLayer->setGeometry(rect());
 }
 
-void LogoDetailView::setItemId(qint64 itemId)
+void LogoDetailView::setItemId(DesignId itemId)
 {
     if (m_itemId == itemId)
         return;
@@ -124,7 +123,7 @@ void LogoDetailView::setItemId(qint64 itemId)
 void LogoDetailView::loadDetail()
 {
     const quint64 request = ++m_latestRequest;
-    const qint64 requestedId = m_itemId;
+    const DesignId requestedId = m_itemId;
     // A failed or refused request keeps what the page showed, and the id it
     // was shown under, beneath the failure view; Retry asks for itemId() again.
     auto failLatest = [this, request] {
@@ -143,7 +142,7 @@ void LogoDetailView::loadDetail()
         getDetailsList(requestedId, applyLatest, failLatest, this);
 }
 
-void LogoDetailView::showItem(qint64 itemId)
+void LogoDetailView::showItem(DesignId itemId)
 {
     setItemId(itemId);
     loadDetail();
@@ -157,7 +156,7 @@ void LogoDetailView::setLoadingSvgFail(bool failed)
         m_failLayer->raise();
 }
 
-void LogoDetailView::applyDetail(qint64 itemId, const DetailsListModelDatas& item)
+void LogoDetailView::applyDetail(DesignId itemId, const DetailsListModelDatas& item)
 {
     setLoadingSvgFail(false);
     m_item = item;
@@ -194,5 +193,5 @@ void LogoDetailView::selectSimilar(int position)
 {
     if (position < 0 || position >= m_item.similar.size())
         return;
-    showItem(decimalIdOr(m_item.similar.at(position).id, -1));
+    showItem(DesignId::fromText(m_item.similar.at(position).id, DesignId::Unreadable::OnPage));
 }
