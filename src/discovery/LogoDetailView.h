@@ -57,8 +57,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void layOut();
+    void subscribe();
     void setItemId(DesignId itemId);
     void applyDetail(DesignId itemId, const DetailsListModelDatas& item);
+    // Shows the image, texts and similar designs of m_item.
+    void showItemContent();
     void setLoadingSvgFail(bool failed);
 
     DesignId m_itemId;
