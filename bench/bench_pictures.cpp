@@ -175,7 +175,7 @@ void confirmToMyDesign(benchmark::State& state)
     server.start(0);
     Configs::Network::apiBaseURL = QString::fromStdString(server.apiBase());
     int opened = 0;
-    setEditLogoWindowOpener([&](int, const QString&, bool) { ++opened; });
+    setEditLogoWindowOpener([&](DesignId, const QString&, bool) { ++opened; });
     long peak = 0;
     long afterFirst = 0;
     {

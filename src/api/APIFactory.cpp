@@ -70,13 +70,13 @@ void send(Case operation, Parameters parameters, SuccessCallBack<Model> successC
         });
 }
 
-void requestItemDetail(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack,
+void requestItemDetail(DesignId item_id, SuccessCallBack<DetailsListModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context, const char* label, Case operation)
 {
     const std::string uuid = text(deviceUUID());
-    logRequest(label, Parameters { { "uuid", uuid }, { "item_id", item_id } });
+    logRequest(label, Parameters { { "uuid", uuid }, { "item_id", item_id.number() } });
     send<DetailsListModel>(operation,
-        Parameters { { "uuid", uuid }, { "item_id", item_id }, { "lang", text(apiLanguageName()) } },
+        Parameters { { "uuid", uuid }, { "item_id", item_id.number() }, { "lang", text(apiLanguageName()) } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
@@ -125,15 +125,15 @@ void getDesignList(SuccessCallBack<DesignListModel> successCallBack, FailureCall
         std::move(failureCallBack), context, std::move(rules));
 }
 
-void getDetailsList(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void getDetailsList(DesignId item_id, SuccessCallBack<DetailsListModel> successCallBack,
+    FailureCallBack failureCallBack, QObject* context)
 {
     requestItemDetail(item_id, std::move(successCallBack), std::move(failureCallBack), context,
         "getDiscorysList request Data = ", Case::designGetDetailsList);
 }
 
-void getDesignDetail(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context)
+void getDesignDetail(DesignId item_id, SuccessCallBack<DetailsListModel> successCallBack,
+    FailureCallBack failureCallBack, QObject* context)
 {
     requestItemDetail(item_id, std::move(successCallBack), std::move(failureCallBack), context,
         "getDesignDetail request Data = ", Case::getDesignDetail);
@@ -202,13 +202,13 @@ void userBindUser(const QString& name, const QString& email, SuccessCallBack<Bin
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
-void delLogo(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
+void delLogo(DesignId item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
     QObject* context)
 {
     const std::string uuid = text(deviceUUID());
-    logRequest("getDiscorysList request Data = ", Parameters { { "uuid", uuid }, { "item_ids", item_id } });
+    logRequest("getDiscorysList request Data = ", Parameters { { "uuid", uuid }, { "item_ids", item_id.number() } });
     send<DetailsListModel>(Case::delLogo,
-        Parameters { { "uuid", uuid }, { "item_id", item_id }, { "lang", text(apiLanguageName()) } },
+        Parameters { { "uuid", uuid }, { "item_id", item_id.number() }, { "lang", text(apiLanguageName()) } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 

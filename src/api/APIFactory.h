@@ -8,6 +8,7 @@
 // When `context` is given and destroyed before the reply, neither runs.
 // Ids are 64-bit throughout, as the server sends them.
 
+#include "core/DesignId.h"
 #include "model/AiMakeModel.h"
 #include "model/BindUserModel.h"
 #include "model/CheckUpdateModel.h"
@@ -40,10 +41,10 @@ void getDiscorysList(int page_no, int page_len, SuccessCallBack<DiscorysModel> s
 // Only a reply whose `status` is 0 reaches the success callback.
 void getDesignList(
     SuccessCallBack<DesignListModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
-void getDetailsList(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context = nullptr);
-void getDesignDetail(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
-    QObject* context = nullptr);
+void getDetailsList(DesignId item_id, SuccessCallBack<DetailsListModel> successCallBack,
+    FailureCallBack failureCallBack, QObject* context = nullptr);
+void getDesignDetail(DesignId item_id, SuccessCallBack<DetailsListModel> successCallBack,
+    FailureCallBack failureCallBack, QObject* context = nullptr);
 void makeStep1(
     SuccessCallBack<Step1Model> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
 void makeStep2(
@@ -60,7 +61,7 @@ void miscGetConfig(
     SuccessCallBack<GetConfigModel> successCallBack, FailureCallBack failureCallBack, QObject* context = nullptr);
 void userBindUser(const QString& name, const QString& email, SuccessCallBack<BindUserModel> successCallBack,
     FailureCallBack failureCallBack, QObject* context = nullptr);
-void delLogo(qint64 item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
+void delLogo(DesignId item_id, SuccessCallBack<DetailsListModel> successCallBack, FailureCallBack failureCallBack,
     QObject* context = nullptr);
 // Sends the font-script class as "lang".
 void getFontList(SuccessCallBack<ResourceFontListModel> successCallBack, FailureCallBack failureCallBack,

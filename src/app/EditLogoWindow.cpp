@@ -19,7 +19,7 @@ QSize contentSize()
     return QSize(static_cast<int>(editWindowWidth), static_cast<int>(editWindowHeight) - 28);
 }
 
-EditLogoView* makeEditorArea(const QString& svg, qint64 itemId, bool fromMyDesignsView, CanvasStage* stage)
+EditLogoView* makeEditorArea(const QString& svg, DesignId itemId, bool fromMyDesignsView, CanvasStage* stage)
 {
     auto* view = new EditLogoView(
         svg, itemId, windowController(), fromMyDesignsView, WebView { &sharedWebViewController(), stage });
@@ -72,7 +72,7 @@ void bringToFront(QMainWindow* window)
     window->activateWindow();
 }
 
-void replaceEditor(qint64 itemId, const QString& svg, bool fromMyDesignsView)
+void replaceEditor(DesignId itemId, const QString& svg, bool fromMyDesignsView)
 {
     WindowController* controller = windowController();
     QMainWindow* window = editLogoWindow();
@@ -93,7 +93,7 @@ void replaceEditor(qint64 itemId, const QString& svg, bool fromMyDesignsView)
 }
 } // namespace
 
-void showEditLogoWindow(qint64 itemId, const QString& svg, bool fromMyDesignsView)
+void showEditLogoWindow(DesignId itemId, const QString& svg, bool fromMyDesignsView)
 {
     QMainWindow* window = editLogoWindow();
     auto* open = qobject_cast<EditLogoView*>(window->centralWidget());

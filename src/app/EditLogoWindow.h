@@ -5,6 +5,8 @@
 // it; the shared canvas view stays in one place in the window for the run
 // and every editor view is built around it.
 
+#include "core/DesignId.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -22,4 +24,4 @@ WindowController* windowController();
 // open editor has unsaved changes, its window comes to the front and the
 // editor asks first; Cancel keeps its design and drops this request. The
 // application installs it as the app-wide opener at start-up.
-void showEditLogoWindow(qint64 itemId, const QString& svg, bool fromMyDesignsView);
+void showEditLogoWindow(DesignId itemId, const QString& svg, bool fromMyDesignsView);

@@ -1,7 +1,5 @@
 #include "app/UpdateCheck.h"
 
-#include "model/CheckUpdateModel.h"
-
 std::optional<UpdatePrompt> UpdateCheck::promptFor(const CheckUpdateModel& reply, const QString& appVersion)
 {
     const CheckUpdateModelData& data = reply.data;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "model/CheckUpdateModel.h"
+
 #include <QString>
 #include <optional>
-
-struct CheckUpdateModel;
 
 // What the update prompt shows and where "Upgrade" leads.
 struct UpdatePrompt {

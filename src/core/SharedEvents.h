@@ -3,6 +3,8 @@
 // Bus events that several layers post or handle. Each screen's namespace may
 // be reopened by the library that owns the rest of its events.
 
+#include "core/DesignId.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -51,6 +53,6 @@ struct ToMyDesignPageEvent {
 namespace LogoDetailViewEventBus {
 struct refreshEvent {
     static constexpr const char* name = "refreshEvent";
-    qint64 id = 0;
+    DesignId id = 0;
 };
 } // namespace LogoDetailViewEventBus

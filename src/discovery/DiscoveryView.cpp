@@ -3,7 +3,6 @@
 #include "components/AppearanceWatcher.h"
 #include "components/LoadSvgFailView.h"
 #include "core/ColorUtilities.h"
-#include "core/DecimalId.h"
 #include "discovery/CardPainter.h"
 #include "discovery/DiscoveryController.h"
 #include "discovery/DiscoveryViewTitleView.h"
@@ -100,10 +99,10 @@ void DiscoveryView::openTemplate(int row)
     const DiscorysModelContentData* item = m_model->itemAt(row);
     if (!item)
         return;
-    m_itemId = decimalIdOr(item->id, -1);
+    m_itemId = DesignId::fromText(item->id, DesignId::Unreadable::OnPage);
     delete m_detail;
     m_detail = new LogoDetailView(m_itemId, false, DetailsListModelDatas(), false, m_gridArea);
-    connect(m_detail, &LogoDetailView::itemIdChanged, this, [this](qint64 id) { m_itemId = id; });
+    connect(m_detail, &LogoDetailView::itemIdChanged, this, [this](DesignId id) { m_itemId = id; });
     layoutDetail();
     m_detail->show();
     m_detail->raise();

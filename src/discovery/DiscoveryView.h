@@ -25,7 +25,7 @@ public:
 
     DiscoveryController* controller() const { return m_controller; }
     const QList<DiscorysModelContentData>& items() const;
-    qint64 itemId() const { return m_itemId; }
+    DesignId itemId() const { return m_itemId; }
     bool isShowLogoDetailView() const { return m_detail != nullptr; }
     bool isLoadingSvgFail() const;
 
@@ -56,5 +56,5 @@ private:
     QPointer<LogoDetailView> m_detail;
     QWidget* m_content = nullptr;
     LoadSvgFailView* m_failView = nullptr;
-    qint64 m_itemId = -1;
+    DesignId m_itemId;
 };

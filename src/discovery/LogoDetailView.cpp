@@ -4,7 +4,6 @@
 #include "components/AppearanceWatcher.h"
 #include "components/LoadSvgFailView.h"
 #include "core/ColorUtilities.h"
-#include "core/DecimalId.h"
 #include "core/ExportFolder.h"
 #include "core/Localization.h"
 #include "core/RxBus.h"
@@ -28,10 +27,35 @@ bool isRefusal(const DetailsListModel& reply)
     return reply.status != 0 && reply.data.item.img.isEmpty() && reply.data.item.svg.isEmpty();
 }
 
+// The title, description and prompt words, then the similar designs and the
+// buttons. Long texts push the rows below them down; what no longer fits scrolls.
+QScrollArea* textHolder(QWidget* prompt, QWidget* similar, QWidget* parent)
+{
+    auto* textColumn = new QVBoxLayout;
+    textColumn->setContentsMargins(0, 40, 0, 0);
+    textColumn->setSpacing(12);
+    textColumn->addWidget(prompt);
+    textColumn->addWidget(similar);
+    textColumn->addStretch();
+
+    auto* holder = new QScrollArea(parent);
+    auto* content = new QWidget(holder);
+    content->setLayout(textColumn);
+    holder->setWidget(content);
+    holder->setWidgetResizable(true);
+    holder->setFrameShape(QFrame::NoFrame);
+    holder->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    holder->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    holder->setFixedWidth(190);
+    holder->viewport()->setAutoFillBackground(false);
+    content->setAutoFillBackground(false);
+    return holder;
+}
+
 } // namespace
 
 LogoDetailView::LogoDetailView(
-    qint64 itemId, bool fromMyDesignsView, DetailsListModelDatas item, bool isVersionOne, QWidget* parent)
+    DesignId itemId, bool fromMyDesignsView, DetailsListModelDatas item, bool isVersionOne, QWidget* parent)
     : QWidget(parent)
     , m_itemId(itemId)
     , m_fromMyDesignsView(fromMyDesignsView)
@@ -44,6 +68,14 @@ LogoDetailView::LogoDetailView(
     , m_failLayer(new QWidget(this))
     , m_failView(new LoadSvgFailView([this] { loadDetail(); }, [] {}, m_failLayer))
 {
+    layOut();
+    m_similar->setVersionOne(m_isVersionOne);
+    showItemContent();
+    subscribe();
+}
+
+void LogoDetailView::layOut()
+{
     setAutoFillBackground(true);
     QPalette colors = palette();
     colors.setColor(QPalette::Window, Color(0x1E1E1E));
@@ -54,48 +86,26 @@ LogoDetailView::LogoDetailView(
     imageColumn->addWidget(m_image);
     imageColumn->addStretch();
 
-    auto* textColumn = new QVBoxLayout;
-    textColumn->setContentsMargins(0, 40, 0, 0);
-    textColumn->setSpacing(12);
-    textColumn->addWidget(m_prompt);
-    textColumn->addWidget(m_similar);
-    textColumn->addStretch();
-
-    // Long texts push the rows below them down; what no longer fits scrolls.
-    auto* textHolder = new QScrollArea(this);
-    auto* textContent = new QWidget(textHolder);
-    textContent->setLayout(textColumn);
-    textHolder->setWidget(textContent);
-    textHolder->setWidgetResizable(true);
-    textHolder->setFrameShape(QFrame::NoFrame);
-    textHolder->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    textHolder->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    textHolder->setFixedWidth(190);
-    textHolder->viewport()->setAutoFillBackground(false);
-    textContent->setAutoFillBackground(false);
-
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(65, 0, 0, 0);
     row->setSpacing(0);
     row->addLayout(imageColumn);
     row->addSpacing(65);
-    row->addWidget(textHolder);
+    row->addWidget(textHolder(m_prompt, m_similar, this));
     row->addStretch();
-
-    m_similar->setVersionOne(m_isVersionOne);
-    m_image->setImageUrl(m_item.item.img);
-    m_prompt->setItem(m_item);
-    m_similar->setItem(m_item);
-
-    connect(m_similar, &SimlarView::similarSelected, this, &LogoDetailView::selectSimilar);
-    connect(m_similar, &SimlarView::downloadRequested, this, &LogoDetailView::downloadOriginalImage);
-    connect(m_similar, &SimlarView::editRequested, this, &LogoDetailView::openInEditor);
 
     m_failLayer->setAutoFillBackground(true);
     m_failLayer->setPalette(colors);
     auto* failLayout = new QVBoxLayout(m_failLayer);
     failLayout->addWidget(m_failView, 0, Qt::AlignCenter);
     m_failLayer->hide();
+}
+
+void LogoDetailView::subscribe()
+{
+    connect(m_similar, &SimlarView::similarSelected, this, &LogoDetailView::selectSimilar);
+    connect(m_similar, &SimlarView::downloadRequested, this, &LogoDetailView::downloadOriginalImage);
+    connect(m_similar, &SimlarView::editRequested, this, &LogoDetailView::openInEditor);
 
     // Every detail page hears the editor's refresh; only the one showing the
     // saved design reloads, so the other page's design is never replaced.
@@ -113,7 +123,7 @@ void LogoDetailView::resizeEvent(QResizeEvent* event)
     m_failLayer->setGeometry(rect());
 }
 
-void LogoDetailView::setItemId(qint64 itemId)
+void LogoDetailView::setItemId(DesignId itemId)
 {
     if (m_itemId == itemId)
         return;
@@ -124,7 +134,7 @@ void LogoDetailView::setItemId(qint64 itemId)
 void LogoDetailView::loadDetail()
 {
     const quint64 request = ++m_latestRequest;
-    const qint64 requestedId = m_itemId;
+    const DesignId requestedId = m_itemId;
     // A failed or refused request keeps what the page showed, and the id it
     // was shown under, beneath the failure view; Retry asks for itemId() again.
     auto failLatest = [this, request] {
@@ -143,7 +153,7 @@ void LogoDetailView::loadDetail()
         getDetailsList(requestedId, applyLatest, failLatest, this);
 }
 
-void LogoDetailView::showItem(qint64 itemId)
+void LogoDetailView::showItem(DesignId itemId)
 {
     setItemId(itemId);
     loadDetail();
@@ -157,15 +167,20 @@ void LogoDetailView::setLoadingSvgFail(bool failed)
         m_failLayer->raise();
 }
 
-void LogoDetailView::applyDetail(qint64 itemId, const DetailsListModelDatas& item)
+void LogoDetailView::applyDetail(DesignId itemId, const DetailsListModelDatas& item)
 {
     setLoadingSvgFail(false);
     m_item = item;
     m_shownItemId = itemId;
+    showItemContent();
+    Q_EMIT detailShown();
+}
+
+void LogoDetailView::showItemContent()
+{
     m_image->setImageUrl(m_item.item.img);
     m_prompt->setItem(m_item);
     m_similar->setItem(m_item);
-    Q_EMIT detailShown();
 }
 
 void LogoDetailView::downloadOriginalImage()
@@ -194,5 +209,5 @@ void LogoDetailView::selectSimilar(int position)
 {
     if (position < 0 || position >= m_item.similar.size())
         return;
-    showItem(decimalIdOr(m_item.similar.at(position).id, -1));
+    showItem(DesignId::fromText(m_item.similar.at(position).id, DesignId::Unreadable::OnPage));
 }

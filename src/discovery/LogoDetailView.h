@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DesignId.h"
 #include "model/DetailsListModel.h"
 
 #include <QWidget>
@@ -20,21 +21,21 @@ class SimlarView;
 class LogoDetailView : public QWidget {
     Q_OBJECT
 public:
-    explicit LogoDetailView(qint64 itemId, bool fromMyDesignsView = false, DetailsListModelDatas item = {},
+    explicit LogoDetailView(DesignId itemId, bool fromMyDesignsView = false, DetailsListModelDatas item = {},
         bool isVersionOne = false, QWidget* parent = nullptr);
 
-    qint64 itemId() const { return m_itemId; }
+    DesignId itemId() const { return m_itemId; }
     bool fromMyDesignsView() const { return m_fromMyDesignsView; }
     bool isVersionOne() const { return m_isVersionOne; }
     const DetailsListModelDatas& item() const { return m_item; }
     // The id of the design whose details are shown; "Edit Logo" opens it under this id.
-    qint64 shownItemId() const { return m_shownItemId; }
+    DesignId shownItemId() const { return m_shownItemId; }
     bool isLoadingSvgFail() const { return m_isLoadingSvgFail; }
 
     // Asks for the details of itemId(); only the latest request's reply is shown.
     void loadDetail();
     // Switches the page to the design `itemId` and loads it.
-    void showItem(qint64 itemId);
+    void showItem(DesignId itemId);
     // Saves the design's picture into Documents/Tessaly/WEBP, then toasts.
     void downloadOriginalImage();
     // Opens the shown design, with its own id, in the editor.
@@ -48,7 +49,7 @@ public:
     LoadSvgFailView* failView() const { return m_failView; }
 
 Q_SIGNALS:
-    void itemIdChanged(qint64 itemId);
+    void itemIdChanged(DesignId itemId);
     // A reply was applied (for whoever waits on the page, such as tests).
     void detailShown();
 
@@ -56,15 +57,19 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void setItemId(qint64 itemId);
-    void applyDetail(qint64 itemId, const DetailsListModelDatas& item);
+    void layOut();
+    void subscribe();
+    void setItemId(DesignId itemId);
+    void applyDetail(DesignId itemId, const DetailsListModelDatas& item);
+    // Shows the image, texts and similar designs of m_item.
+    void showItemContent();
     void setLoadingSvgFail(bool failed);
 
-    qint64 m_itemId;
+    DesignId m_itemId;
     bool m_fromMyDesignsView;
     bool m_isVersionOne;
     DetailsListModelDatas m_item;
-    qint64 m_shownItemId;
+    DesignId m_shownItemId;
     bool m_isLoadingSvgFail = false;
     quint64 m_latestRequest = 0;
     ImageLogo* m_image;

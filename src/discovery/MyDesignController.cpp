@@ -1,7 +1,7 @@
 #include "discovery/MyDesignController.h"
 
 #include "api/APIFactory.h"
-#include "core/DecimalId.h"
+#include "core/DesignId.h"
 #include "core/Localization.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
@@ -52,7 +52,7 @@ void MyDesignController::openFirstDesignInEditor()
     if (m_items.isEmpty())
         return;
     const DesignListContentData& first = m_items.constFirst();
-    openEditLogoWindow(decimalIdOr(first.id, 0), first.svg, true);
+    openEditLogoWindow(DesignId::fromText(first.id, DesignId::Unreadable::InEditor), first.svg, true);
 }
 
 void MyDesignController::deleteDesigns(const std::vector<qint64>& ids)

@@ -1,6 +1,5 @@
 #include "discovery/MyDesignItems.h"
 
-#include "core/DecimalId.h"
 #include "core/RxBus.h"
 #include "discovery/CardPainter.h"
 #include "discovery/DiscoveryEvents.h"
@@ -87,9 +86,9 @@ void MyDesignItems::toggleSelect()
     RxBus::shared().post(DiscoveryItemsEventBus::DeleteSelectEvent { m_design.id });
 }
 
-qint64 MyDesignItems::itemId() const
+DesignId MyDesignItems::itemId() const
 {
-    return decimalIdOr(m_design.id, -1);
+    return DesignId::fromText(m_design.id, DesignId::Unreadable::OnPage);
 }
 
 void MyDesignItems::setSelect(bool select)

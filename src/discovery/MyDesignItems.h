@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DesignId.h"
 #include "discovery/TapTarget.h"
 #include "model/DesignListModel.h"
 
@@ -28,8 +29,8 @@ public:
 
     // The tick box's tap.
     void toggleSelect();
-    // The design's id as a number, -1 when its text is not a decimal integer.
-    qint64 itemId() const;
+    // The design's id as the delete selection holds it.
+    DesignId itemId() const;
 
     TapTarget* checkbox() const { return m_checkbox; }
     ImageLabel* checkboxImage() const { return m_checkboxImage; }

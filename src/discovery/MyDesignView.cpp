@@ -4,7 +4,6 @@
 #include "components/LoadSvgFailView.h"
 #include "components/QGrid.h"
 #include "core/ColorUtilities.h"
-#include "core/DecimalId.h"
 #include "core/Localization.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
@@ -182,7 +181,7 @@ void MyDesignView::showItems()
         auto* tile = new MyDesignItems(
             design, true, false, m_tickedTiles.contains(index), false, [this, design] { openDesignDetail(design); });
         connect(tile, &MyDesignItems::selectToggled, this,
-            [this, tile, index](bool isSelect) { selectToggled(index, tile->itemId(), isSelect); });
+            [this, tile, index](bool isSelect) { selectToggled(index, tile->itemId().number(), isSelect); });
         return tile;
     });
     updateVisibility();
@@ -214,13 +213,13 @@ void MyDesignView::setSelectedIds(std::vector<qint64> ids)
 
 void MyDesignView::openDesignDetail(const DesignListContentData& design)
 {
-    m_itemId = decimalIdOr(design.id, -1);
+    m_itemId = DesignId::fromText(design.id, DesignId::Unreadable::OnPage);
     m_isVersionOne = design.ver == QLatin1String("v1");
     m_isShowLogoDetailView = true;
     delete m_detail;
     m_detail = new LogoDetailView(m_itemId, true, DetailsListModelDatas(), m_isVersionOne, m_detailArea);
     m_detail->setGeometry(m_detailArea->rect());
-    connect(m_detail, &LogoDetailView::itemIdChanged, this, [this](qint64 id) { m_itemId = id; });
+    connect(m_detail, &LogoDetailView::itemIdChanged, this, [this](DesignId id) { m_itemId = id; });
     m_title->setShowLogoDetailView(true);
     updateVisibility();
     m_detail->show();

@@ -33,7 +33,7 @@ public:
 
     MyDesignController* controller() const { return m_controller; }
     const QList<DesignListContentData>& items() const;
-    qint64 itemId() const { return m_itemId; }
+    DesignId itemId() const { return m_itemId; }
     bool isShowLogoDetailView() const { return m_isShowLogoDetailView; }
     bool deleteMode() const { return m_deleteMode; }
     bool isVersionOne() const { return m_isVersionOne; }
@@ -77,7 +77,7 @@ private:
     std::vector<qint64> m_selectedIds;
     // The tiles (by place in the list) whose tick box is ticked.
     QSet<int> m_tickedTiles;
-    qint64 m_itemId = -1;
+    DesignId m_itemId;
     bool m_isShowLogoDetailView = false;
     bool m_deleteMode = false;
     bool m_isVersionOne = false;

@@ -27,7 +27,7 @@ constexpr int panelColumnWidth = 270;
 constexpr int barsHeight = EditorToolbar::height + EditBar::height;
 } // namespace
 
-EditLogoView::EditLogoView(QString svg, qint64 itemId, WindowController* windowController, bool fromMyDesignsView,
+EditLogoView::EditLogoView(QString svg, DesignId itemId, WindowController* windowController, bool fromMyDesignsView,
     WebView webview, QWidget* parent)
     : QWidget(parent)
     , m_svg(std::move(svg))

@@ -2,6 +2,7 @@
 
 #include "canvas/WebView.h"
 #include "canvas/WebViewViewController.h"
+#include "core/DesignId.h"
 #include "editor/EditorPanel.h"
 
 #include <QPointer>
@@ -27,7 +28,7 @@ class EditLogoView : public QWidget {
     Q_OBJECT
 public:
     // `itemId` is the design's id on the server; the save stores it under it.
-    EditLogoView(QString svg, qint64 itemId, WindowController* windowController, bool fromMyDesignsView,
+    EditLogoView(QString svg, DesignId itemId, WindowController* windowController, bool fromMyDesignsView,
         WebView webview = WebView { &sharedWebViewController() }, QWidget* parent = nullptr);
     ~EditLogoView() override;
 

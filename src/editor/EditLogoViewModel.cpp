@@ -20,7 +20,7 @@
 #include <QTimer>
 
 EditLogoViewModel::EditLogoViewModel(
-    QString svg, qint64 itemId, bool fromMyDesignsView, WebViewViewController* canvas, QObject* parent)
+    QString svg, DesignId itemId, bool fromMyDesignsView, WebViewViewController* canvas, QObject* parent)
     : QObject(parent)
     , m_svg(std::move(svg))
     , m_itemId(itemId)

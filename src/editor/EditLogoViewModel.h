@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DesignId.h"
 #include "core/Reactive.h"
 #include "editor/EditorPanel.h"
 #include "editor/EditorSelection.h"
@@ -29,7 +30,7 @@ public:
     static constexpr int defaultDesignLoadTimeoutMs = 20000;
 
     EditLogoViewModel(
-        QString svg, qint64 itemId, bool fromMyDesignsView, WebViewViewController* canvas, QObject* parent = nullptr);
+        QString svg, DesignId itemId, bool fromMyDesignsView, WebViewViewController* canvas, QObject* parent = nullptr);
 
     // Loads the design and asks for the background pictures.
     void start();
@@ -46,7 +47,7 @@ public:
     EditorToast& toast() const { return *m_toast; }
 
     const QString& svg() const { return m_svg; }
-    qint64 itemId() const { return m_itemId; }
+    DesignId itemId() const { return m_itemId; }
     // The token of the design load in progress or last finished.
     qint64 designLoadToken() const { return m_loadToken; }
     bool fromMyDesignsView() const { return m_fromMyDesignsView; }
@@ -109,7 +110,7 @@ private:
     void emitBusyIfChanged();
 
     QString m_svg;
-    qint64 m_itemId;
+    DesignId m_itemId;
     bool m_fromMyDesignsView;
     WebViewViewController* m_canvas;
     EditorPanelFlags* m_panels;

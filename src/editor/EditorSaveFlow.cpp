@@ -17,7 +17,7 @@ const QString svgFormTag = QStringLiteral("EditLogoView");
 constexpr int failureToastDelayMs = 1000;
 } // namespace
 
-EditorSaveFlow::EditorSaveFlow(WebViewViewController* canvas, qint64 itemId, bool fromMyDesignsView,
+EditorSaveFlow::EditorSaveFlow(WebViewViewController* canvas, DesignId itemId, bool fromMyDesignsView,
     std::function<bool()> canSave, QObject* parent)
     : QObject(parent)
     , m_canvas(canvas)
@@ -95,7 +95,7 @@ void EditorSaveFlow::upload(const QString& base64)
     // The outcome comes back to this flow only; a flow that has gone (its
     // editor was replaced) leaves nothing to finish.
     QPointer<EditorSaveFlow> self(this);
-    editorSvgUploader()(QString::number(m_itemId), base64, uploadKind(), [self](bool saved) {
+    editorSvgUploader()(m_itemId.text(), base64, uploadKind(), [self](bool saved) {
         if (self)
             self->finishUpload(saved);
         if (saved)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DesignId.h"
 #include "core/Reactive.h"
 
 #include <QObject>
@@ -21,8 +22,8 @@ public:
 
     // `itemId` is the design's id on the server; `canSave` says whether a
     // design is loaded and may be saved.
-    EditorSaveFlow(WebViewViewController* canvas, qint64 itemId, bool fromMyDesignsView, std::function<bool()> canSave,
-        QObject* parent);
+    EditorSaveFlow(WebViewViewController* canvas, DesignId itemId, bool fromMyDesignsView,
+        std::function<bool()> canSave, QObject* parent);
 
     void endSubscriptions() { m_subscriptions.dispose(); }
 
@@ -54,7 +55,7 @@ private:
     void setSaving(bool saving);
 
     WebViewViewController* m_canvas;
-    qint64 m_itemId;
+    DesignId m_itemId;
     bool m_fromMyDesignsView;
     std::function<bool()> m_canSave;
     QTimer* m_pageAnswerTimer;

@@ -32,7 +32,7 @@ void setEditLogoWindowOpener(EditLogoWindowOpener newOpener)
     opener() = std::move(newOpener);
 }
 
-void openEditLogoWindow(qint64 itemId, const QString& svg, bool fromMyDesignsView)
+void openEditLogoWindow(DesignId itemId, const QString& svg, bool fromMyDesignsView)
 {
     if (opener())
         opener()(itemId, svg, fromMyDesignsView);

@@ -3,6 +3,8 @@
 // App-wide values that cross screens without the event bus. Touched from the
 // main thread only.
 
+#include "core/DesignId.h"
+
 #include <QString>
 #include <QtGlobal>
 #include <functional>
@@ -26,9 +28,9 @@ inline bool canQuitWithoutSaving = true;
 // Opens a design in the editor window. The application shell installs the
 // real opener at start-up; lower layers and tests call through this hook so
 // they never reach up into the shell.
-using EditLogoWindowOpener = std::function<void(qint64 itemId, const QString& svg, bool fromMyDesignsView)>;
+using EditLogoWindowOpener = std::function<void(DesignId itemId, const QString& svg, bool fromMyDesignsView)>;
 void setEditLogoWindowOpener(EditLogoWindowOpener opener);
-void openEditLogoWindow(qint64 itemId, const QString& svg, bool fromMyDesignsView);
+void openEditLogoWindow(DesignId itemId, const QString& svg, bool fromMyDesignsView);
 
 // Asks the application to quit through its one quit decision. The shell
 // installs the decision at start-up; until then this quits directly.

@@ -4,6 +4,7 @@
 
 #include "model/DesignRecords.h"
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -51,19 +52,4 @@ struct AiMakeModelDatas {
     }
 };
 
-struct AiMakeModel {
-    QString id = RecordDefaults::freshUUID();
-    int status = -1;
-    QString msg = RecordDefaults::missingMessageText();
-    AiMakeModelDatas data;
-
-    AiMakeModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("status", self.status);
-        visit("msg", self.msg);
-        visit("data", self.data);
-    }
-};
+using AiMakeModel = ReplyEnvelope<ReplyResult::StatusMsg, AiMakeModelDatas>;

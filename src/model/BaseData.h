@@ -3,19 +3,15 @@
 // Generic reply wrappers kept beside the reply records. No operation decodes
 // into them, and their construction prints nothing.
 
-#include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
 
-template <class T> struct BaseData {
-    int code = -1;
-    QString message = RecordDefaults::missingMessageText();
-
+template <class T> struct BaseData : ReplyResult::CodeMessage {
     template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
     {
-        visit("code", self.code);
-        visit("message", self.message);
+        ReplyResult::CodeMessage::beforeData(self, visit);
     }
 };
 

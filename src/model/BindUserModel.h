@@ -3,6 +3,7 @@
 // Reply of the bind-user request.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -15,19 +16,4 @@ struct BindUserModelDatas {
     template <class Self, class Visitor> static void fields(Self& self, Visitor& visit) { visit("id", self.id); }
 };
 
-struct BindUserModel {
-    QString id = RecordDefaults::freshUUID();
-    int status = -1;
-    QString msg = RecordDefaults::missingMessageText();
-    BindUserModelDatas data;
-
-    BindUserModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("status", self.status);
-        visit("msg", self.msg);
-        visit("data", self.data);
-    }
-};
+using BindUserModel = ReplyEnvelope<ReplyResult::StatusMsg, BindUserModelDatas>;

@@ -3,6 +3,7 @@
 // Reply of the update check.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -32,22 +33,4 @@ struct CheckUpdateModelData {
     }
 };
 
-// The message field `reason` defaults to the empty text here, not to the localised one.
-struct CheckUpdateModel {
-    QString id = RecordDefaults::freshUUID();
-    int code = -1;
-    QString reason;
-    CheckUpdateModelData data;
-    int status = 0;
-
-    CheckUpdateModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("code", self.code);
-        visit("reason", self.reason);
-        visit("data", self.data);
-        visit("status", self.status);
-    }
-};
+using CheckUpdateModel = ReplyEnvelope<ReplyResult::CodeReasonStatus, CheckUpdateModelData>;

@@ -4,6 +4,7 @@
 
 #include "model/DesignRecords.h"
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -57,19 +58,4 @@ struct DesignListModelDatas {
     }
 };
 
-struct DesignListModel {
-    QString id = RecordDefaults::freshUUID();
-    int status = -1;
-    QString reason = RecordDefaults::missingMessageText();
-    DesignListModelDatas data;
-
-    DesignListModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("status", self.status);
-        visit("reason", self.reason);
-        visit("data", self.data);
-    }
-};
+using DesignListModel = ReplyEnvelope<ReplyResult::StatusReason, DesignListModelDatas>;

@@ -4,6 +4,7 @@
 
 #include "model/DesignRecords.h"
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QHashFunctions>
 #include <QList>
@@ -68,19 +69,4 @@ struct DiscorysModelDatas {
     }
 };
 
-struct DiscorysModel {
-    QString id = RecordDefaults::freshUUID();
-    int status = -1;
-    QString reason = RecordDefaults::missingMessageText();
-    DiscorysModelDatas data;
-
-    DiscorysModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("status", self.status);
-        visit("reason", self.reason);
-        visit("data", self.data);
-    }
-};
+using DiscorysModel = ReplyEnvelope<ReplyResult::StatusReason, DiscorysModelDatas>;

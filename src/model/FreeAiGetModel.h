@@ -3,6 +3,7 @@
 // Reply of the free creator's choice list.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 #include "model/Step3Model.h"
 
 #include <QList>
@@ -57,19 +58,4 @@ struct FreeAiGetModelDatas {
     }
 };
 
-struct FreeAiGetModel {
-    QString id = RecordDefaults::freshUUID();
-    int status = -1;
-    QString msg = RecordDefaults::missingMessageText();
-    FreeAiGetModelDatas data;
-
-    FreeAiGetModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("status", self.status);
-        visit("msg", self.msg);
-        visit("data", self.data);
-    }
-};
+using FreeAiGetModel = ReplyEnvelope<ReplyResult::StatusMsg, FreeAiGetModelDatas>;

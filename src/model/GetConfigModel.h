@@ -3,6 +3,7 @@
 // Reply of the configuration request; the start-up work keeps it whole in `configModel()`.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -25,19 +26,4 @@ struct GetConfigModelDatas {
     }
 };
 
-struct GetConfigModel {
-    QString id = RecordDefaults::freshUUID();
-    int status = -1;
-    QString msg = RecordDefaults::missingMessageText();
-    GetConfigModelDatas data;
-
-    GetConfigModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("status", self.status);
-        visit("msg", self.msg);
-        visit("data", self.data);
-    }
-};
+using GetConfigModel = ReplyEnvelope<ReplyResult::StatusMsg, GetConfigModelDatas>;

@@ -3,6 +3,7 @@
 // Reply of the background pictures.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -42,19 +43,4 @@ struct ResourceBgModelItem {
     }
 };
 
-struct ResourceBgModel {
-    QString id = RecordDefaults::freshUUID();
-    int code = -1;
-    QString message = RecordDefaults::missingMessageText();
-    ResourceBgModelItem data;
-
-    ResourceBgModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("code", self.code);
-        visit("message", self.message);
-        visit("data", self.data);
-    }
-};
+using ResourceBgModel = ReplyEnvelope<ReplyResult::CodeMessage, ResourceBgModelItem>;

@@ -4,6 +4,7 @@
 
 #include "model/JsonFieldWriter.h"
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -49,22 +50,7 @@ struct ResourceFontListModelDatas {
 };
 
 // `data` is the list of groups itself; their order matters to the font catalogue.
-struct ResourceFontListModel {
-    QString id = RecordDefaults::freshUUID();
-    int code = -1;
-    QString message = RecordDefaults::missingMessageText();
-    QList<ResourceFontListModelDatas> data;
-
-    ResourceFontListModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("code", self.code);
-        visit("message", self.message);
-        visit("data", self.data);
-    }
-};
+using ResourceFontListModel = ReplyEnvelope<ReplyResult::CodeMessage, QList<ResourceFontListModelDatas>>;
 
 // A shipped font as the canvas page receives it; never decoded from a reply.
 struct ResourceFontListModelDataFontListToWebView {

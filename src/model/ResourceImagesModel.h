@@ -3,6 +3,7 @@
 // Reply of one page of graphics of a category.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -56,19 +57,4 @@ struct ResourceImagesModelItem {
     }
 };
 
-struct ResourceImagesModel {
-    QString id = RecordDefaults::freshUUID();
-    int code = -1;
-    QString message = RecordDefaults::missingMessageText();
-    ResourceImagesModelItem data;
-
-    ResourceImagesModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("code", self.code);
-        visit("message", self.message);
-        visit("data", self.data);
-    }
-};
+using ResourceImagesModel = ReplyEnvelope<ReplyResult::CodeMessage, ResourceImagesModelItem>;

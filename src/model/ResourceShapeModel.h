@@ -3,6 +3,7 @@
 // Reply of the graphic categories.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -38,19 +39,4 @@ struct ResourceShapeModelItem {
     }
 };
 
-struct ResourceShapeModel {
-    QString id = RecordDefaults::freshUUID();
-    int code = -1;
-    QString message = RecordDefaults::missingMessageText();
-    ResourceShapeModelItem data;
-
-    ResourceShapeModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("code", self.code);
-        visit("message", self.message);
-        visit("data", self.data);
-    }
-};
+using ResourceShapeModel = ReplyEnvelope<ReplyResult::CodeMessage, ResourceShapeModelItem>;

@@ -3,6 +3,7 @@
 // Reply of the design back-up request.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -22,21 +23,4 @@ struct SaveLogoModelData {
     }
 };
 
-struct SaveLogoModel {
-    QString id = RecordDefaults::freshUUID();
-    int code = -1;
-    QString message = RecordDefaults::missingMessageText();
-    SaveLogoModelData data;
-    int status = 0;
-
-    SaveLogoModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("code", self.code);
-        visit("message", self.message);
-        visit("data", self.data);
-        visit("status", self.status);
-    }
-};
+using SaveLogoModel = ReplyEnvelope<ReplyResult::CodeMessageStatus<0>, SaveLogoModelData>;

@@ -3,6 +3,7 @@
 // Reply of wizard step 1: the industries.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -34,19 +35,4 @@ struct Step1ModelDatas {
     }
 };
 
-struct Step1Model {
-    QString id = RecordDefaults::freshUUID();
-    int status = -1;
-    QString msg = RecordDefaults::missingMessageText();
-    Step1ModelDatas data;
-
-    Step1Model() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("status", self.status);
-        visit("msg", self.msg);
-        visit("data", self.data);
-    }
-};
+using Step1Model = ReplyEnvelope<ReplyResult::StatusMsg, Step1ModelDatas>;

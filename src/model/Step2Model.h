@@ -3,6 +3,7 @@
 // Reply of wizard step 2: the style groups.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -54,19 +55,4 @@ struct Step2ModelDatas {
     }
 };
 
-struct Step2Model {
-    QString id = RecordDefaults::freshUUID();
-    int status = -1;
-    QString msg = RecordDefaults::missingMessageText();
-    Step2ModelDatas data;
-
-    Step2Model() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("status", self.status);
-        visit("msg", self.msg);
-        visit("data", self.data);
-    }
-};
+using Step2Model = ReplyEnvelope<ReplyResult::StatusMsg, Step2ModelDatas>;

@@ -3,6 +3,7 @@
 // Reply of wizard step 3: the symbols of an industry.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -40,19 +41,4 @@ struct Step3ModelDatas {
     }
 };
 
-struct Step3Model {
-    QString id = RecordDefaults::freshUUID();
-    int status = -1;
-    QString msg = RecordDefaults::missingMessageText();
-    Step3ModelDatas data;
-
-    Step3Model() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("status", self.status);
-        visit("msg", self.msg);
-        visit("data", self.data);
-    }
-};
+using Step3Model = ReplyEnvelope<ReplyResult::StatusMsg, Step3ModelDatas>;

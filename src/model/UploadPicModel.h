@@ -3,6 +3,7 @@
 // Reply of the picture upload and picture-to-logo requests.
 
 #include "model/RecordDefaults.h"
+#include "model/ReplyEnvelope.h"
 
 #include <QList>
 #include <QString>
@@ -62,22 +63,5 @@ struct UploadPicModelItem {
     }
 };
 
-struct UploadPicModel {
-    QString id = RecordDefaults::freshUUID();
-    int code = -1;
-    QString message = RecordDefaults::missingMessageText();
-    UploadPicModelItem data;
-    // 0 only when the reply says so: a reply without a usable status is no success.
-    int status = -1;
-
-    UploadPicModel() { RecordDefaults::announceConstruction(); }
-
-    template <class Self, class Visitor> static void fields(Self& self, Visitor& visit)
-    {
-        visit("id", self.id);
-        visit("code", self.code);
-        visit("message", self.message);
-        visit("data", self.data);
-        visit("status", self.status);
-    }
-};
+// `status` is 0 only when the reply says so: a reply without a usable status is no success.
+using UploadPicModel = ReplyEnvelope<ReplyResult::CodeMessageStatus<-1>, UploadPicModelItem>;

@@ -19,7 +19,7 @@
 #include <vector>
 
 struct OpenedEditor {
-    qint64 itemId = 0;
+    DesignId itemId = 0;
     QString svg;
     bool fromMyDesignsView = false;
 };
@@ -32,7 +32,7 @@ protected:
         m_previousHome = qgetenv("HOME");
         m_homeReplaced = true;
         qputenv("HOME", m_home.path().toUtf8());
-        setEditLogoWindowOpener([this](qint64 itemId, const QString& svg, bool fromMyDesignsView) {
+        setEditLogoWindowOpener([this](DesignId itemId, const QString& svg, bool fromMyDesignsView) {
             openedEditors.push_back({ itemId, svg, fromMyDesignsView });
         });
         setExportFolderOpener([this](const QString& folder) { openedFolders << folder; });

@@ -237,7 +237,8 @@ TEST_F(LogoDetailViewTest, ASimilarTileSwitchesThePageToThatDesign)
     auto view = openDetail(7);
     ASSERT_TRUE(waitShown(1));
     QList<qint64> announced;
-    QObject::connect(view.get(), &LogoDetailView::itemIdChanged, view.get(), [&](qint64 id) { announced << id; });
+    QObject::connect(
+        view.get(), &LogoDetailView::itemIdChanged, view.get(), [&](DesignId id) { announced << id.number(); });
     int refreshes = 0;
     QObject context;
     subscribeEvent<LogoDetailViewEventBus::refreshEvent>(

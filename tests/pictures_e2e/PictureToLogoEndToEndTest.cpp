@@ -36,8 +36,9 @@ TEST(PictureToLogoEndToEnd, APickedPhotoBecomesTheFirstDesignAndOpensInTheEditor
     ASSERT_TRUE(photo.save(path, "JPEG"));
 
     std::vector<std::pair<int, bool>> opened;
-    setEditLogoWindowOpener(
-        [&](int itemId, const QString&, bool fromMyDesigns) { opened.emplace_back(itemId, fromMyDesigns); });
+    setEditLogoWindowOpener([&](DesignId itemId, const QString&, bool fromMyDesigns) {
+        opened.emplace_back(int(itemId.number()), fromMyDesigns);
+    });
 
     {
         ContentView window;
