@@ -13,7 +13,7 @@ public:
         installFontServices();
     }
 
-    void open(qint64 itemId, const QString& svg, bool fromMyDesignsView) override
+    void open(DesignId itemId, const QString& svg, bool fromMyDesignsView) override
     {
         showEditLogoWindow(itemId, svg, fromMyDesignsView);
     }

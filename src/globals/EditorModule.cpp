@@ -45,7 +45,7 @@ EditorModuleInterface* EditorModule::load()
     return editor();
 }
 
-void EditorModule::open(qint64 itemId, const QString& svg, bool fromMyDesignsView)
+void EditorModule::open(DesignId itemId, const QString& svg, bool fromMyDesignsView)
 {
     if (EditorModuleInterface* loaded = load())
         loaded->open(itemId, svg, fromMyDesignsView);

@@ -5,6 +5,8 @@
 // the main window's first paint, so that its start maps none of Qt
 // WebEngine's libraries and the first editor open does not wait for them.
 
+#include "core/DesignId.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -15,7 +17,7 @@ public:
     // Installs the editor's sheets and panels; called once, before any editor exists.
     virtual void install() = 0;
     // Opens a design in the editor window (see EditLogoWindow.h).
-    virtual void open(qint64 itemId, const QString& svg, bool fromMyDesignsView) = 0;
+    virtual void open(DesignId itemId, const QString& svg, bool fromMyDesignsView) = 0;
 };
 
 // The module's one exported function, extern "C".
@@ -30,7 +32,7 @@ void useLinked(EditorModuleInterface* editor);
 // loaded, which the log says with the reason.
 EditorModuleInterface* load();
 // The application's editor opener: loads the editor on first use.
-void open(qint64 itemId, const QString& svg, bool fromMyDesignsView);
+void open(DesignId itemId, const QString& svg, bool fromMyDesignsView);
 // Where the module lies: in the program's library folder (../lib/tessaly).
 QString modulePath();
 } // namespace EditorModule
