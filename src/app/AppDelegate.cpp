@@ -7,6 +7,7 @@
 #include "core/Localization.h"
 #include "core/Log.h"
 #include "core/PersistenceController.h"
+#include "core/SharedIcon.h"
 #include "editor/sheets/EditorSheets.h"
 #include "fonts/FontServices.h"
 #include "globals/AppGlobals.h"
@@ -84,7 +85,7 @@ void AppDelegate::createStatusBarItem()
 QIcon AppDelegate::trayIcon()
 {
     // A dark tile with a light rim and glyph, so it reads on light and dark trays alike.
-    return QIcon(QStringLiteral(":/images/TrayIcon.svg"));
+    return sharedIcon(QStringLiteral(":/images/TrayIcon.svg"));
 }
 
 void AppDelegate::setUpMainWindow()
@@ -94,7 +95,7 @@ void AppDelegate::setUpMainWindow()
     m_window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_window->setWindowTitle(QString());
-    m_window->setWindowIcon(QIcon(QStringLiteral(":/images/Main_icon 2.svg")));
+    m_window->setWindowIcon(sharedIcon(QStringLiteral(":/images/Main_icon 2.svg")));
     m_window->addAction(m_quitAction);
     m_window->installEventFilter(this);
     connect(m_window.get(), &ContentView::firstPainted, this, [this] {

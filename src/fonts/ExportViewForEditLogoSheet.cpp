@@ -2,6 +2,7 @@
 
 #include "canvas/WebViewViewController.h"
 #include "core/Localization.h"
+#include "core/SharedIcon.h"
 #include "editor/EditLogoViewModel.h"
 #include "fonts/ExportFlow.h"
 #include "fonts/ExportViewSheetItem.h"
@@ -32,7 +33,7 @@ ExportViewForEditLogoSheet::ExportViewForEditLogoSheet(EditLogoViewModel& model,
     setFixedWidth(sheetWidth);
     setWindowTitle(localized(QStringLiteral("Export")));
 
-    m_close->setIcon(QIcon(QStringLiteral(":/images/x-close.svg")));
+    m_close->setIcon(sharedIcon(QStringLiteral(":/images/x-close.svg")));
     m_close->setIconSize(QSize(24, 24));
     m_close->setFixedSize(24, 24);
     m_close->setFlat(true);
