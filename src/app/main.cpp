@@ -4,6 +4,7 @@
 
 #include "app/AppDelegate.h"
 #include "app/SoftwareRenderingPath.h"
+#include "core/HeapRelease.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -11,6 +12,7 @@
 
 int main(int argc, char** argv)
 {
+    HeapRelease::keepLargeBlocksApart();
     SoftwareRenderingPath::applyBeforeApplication();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
