@@ -349,7 +349,7 @@ int main(int argc, char** argv)
     // The store, settings and exports stay out of the user's home.
     QStandardPaths::setTestModeEnabled(true);
     // As the application's main() does.
-    HeapRelease::keepLargeBlocksApart();
+    HeapRelease::keepHeapCompact();
     SoftwareRenderingPath::applyBeforeApplication();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

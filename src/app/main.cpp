@@ -12,7 +12,7 @@
 
 int main(int argc, char** argv)
 {
-    HeapRelease::keepLargeBlocksApart();
+    HeapRelease::keepHeapCompact();
     SoftwareRenderingPath::applyBeforeApplication();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

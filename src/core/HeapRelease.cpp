@@ -8,16 +8,20 @@ namespace HeapRelease {
 
 namespace {
 constexpr int largeBlockBytes = 256 * 1024;
+// The GUI thread, the picture and network workers, and the web engine's and
+// media pipelines' own threads: enough to keep them from queueing.
+constexpr int heapCount = 4;
 // Long enough for a media pipeline to stop on its own threads.
 constexpr int releaseDelayMs = 200;
 bool g_releasePending = false;
 } // namespace
 
-void keepLargeBlocksApart()
+void keepHeapCompact()
 {
     // A fixed threshold also stops glibc from raising it after each large
     // free, which is what lets those blocks into the heap in the first place.
     mallopt(M_MMAP_THRESHOLD, largeBlockBytes);
+    mallopt(M_ARENA_MAX, heapCount);
 }
 
 void releaseFreedMemorySoon()

@@ -7,8 +7,11 @@
 namespace HeapRelease {
 
 // Blocks from 256 KiB up get their own mapping, which goes back to the
-// system as soon as they are freed. Call once, at the start of main().
-void keepLargeBlocksApart();
+// system as soon as they are freed, and all threads share a few heaps
+// instead of taking one each (up to eight per processor), so that what one
+// thread frees is reused rather than kept aside in a heap of its own. Call
+// once, at the start of main().
+void keepHeapCompact();
 
 // Hands the heap's free pages back to the system a moment from now, once
 // whatever was just torn down (a video pipeline, a road's pictures) is gone.
