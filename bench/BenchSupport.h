@@ -6,7 +6,9 @@
 #include "standin/StandinServer.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
 #include <cstdio>
 
 // Draws off screen unless the caller chose a platform.
@@ -26,6 +28,15 @@ inline bool startBenchStandin(standin::StandinServer& server)
     }
     Configs::Network::apiBaseURL = QString::fromStdString(server.apiBase());
     return true;
+}
+
+// Ends the run through the event loop, as the application does, so that what
+// goes on aboutToQuit (the editor window and the web views in it) goes while
+// the application object still exists.
+inline int quitThroughEventLoop()
+{
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return QCoreApplication::exec();
 }
 
 // The process's resident memory in kilobytes, or -1 when it can't be read.

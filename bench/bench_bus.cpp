@@ -1,5 +1,6 @@
 // Cost of one post to 1, 10 and 100 subscribers of the same event type.
 
+#include "BenchMain.h"
 #include "core/RxBus.h"
 
 #include <benchmark/benchmark.h>
@@ -25,4 +26,8 @@ void postToSubscribers(benchmark::State& state)
 BENCHMARK(postToSubscribers)->Arg(1)->Arg(10)->Arg(100);
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    return bench::runBenchmarks();
+}

@@ -7,6 +7,7 @@
 // keeps GL integration on). Runs offscreen unless QT_QPA_PLATFORM says
 // otherwise (xcb under xvfb-run gives the figures a user sees).
 
+#include "BenchMain.h"
 #include "BenchSupport.h"
 #include "app/EditLogoWindow.h"
 #include "app/SoftwareRenderingPath.h"
@@ -195,7 +196,7 @@ double coldOpen(const char* flag)
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process.start(g_programPath, { QString::fromLatin1(flag) });
-    if (!process.waitForFinished(60000))
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
         return -1;
     const QByteArray output = process.readAllStandardOutput();
     const qsizetype at = output.indexOf(openedLine);
@@ -222,11 +223,11 @@ void editorOpenCold(benchmark::State& state)
     reportAgainstFloor(state, measured, floor);
 }
 
-BENCHMARK(editorOpenWarm)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
-BENCHMARK(editorOpenCold)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK(loadTypicalDesign)->Unit(benchmark::kMillisecond)->Iterations(30);
-BENCHMARK(loadLargeDesign)->Arg(300)->Arg(600)->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK(exportPng1024)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(editorOpenWarm)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(20));
+BENCHMARK(editorOpenCold)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(10));
+BENCHMARK(loadTypicalDesign)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(30));
+BENCHMARK(loadLargeDesign)->Arg(300)->Arg(600)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(10));
+BENCHMARK(exportPng1024)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(20));
 
 // One cold open in a fresh process: prints "opened after N ms" and ends.
 int runColdOpen(const char* flag)
@@ -242,7 +243,7 @@ int runColdOpen(const char* flag)
     }
     std::printf("%s%.1f ms\n", openedLine, elapsed);
     std::fflush(stdout);
-    return elapsed < 0 ? 1 : 0;
+    return quitThroughEventLoop() == 0 && elapsed >= 0 ? 0 : 1;
 }
 
 } // namespace
@@ -278,8 +279,7 @@ int main(int argc, char** argv)
         return 1;
 
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = bench::runBenchmarks();
     g_controller.reset();
-    return 0;
+    return quitThroughEventLoop() == 0 ? status : 1;
 }

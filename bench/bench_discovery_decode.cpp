@@ -3,6 +3,7 @@
 // bytes as the floors. Run with --benchmark_enable_random_interleaving=true
 // to interleave the rounds on a shared machine.
 
+#include "BenchMain.h"
 #include "MedianRatios.h"
 #include "api/ResponseMapper.h"
 #include "model/DiscorysModel.h"
@@ -140,7 +141,11 @@ void MapReply(benchmark::State& state)
 
 void sizes(benchmark::internal::Benchmark* benchmark)
 {
-    benchmark->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+    benchmark->Arg(2000)
+        ->Arg(20000)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(bench::repetitions(9))
+        ->ReportAggregatesOnly(true);
 }
 
 BENCHMARK(QJsonDocumentParse)->Apply(sizes);
@@ -162,13 +167,11 @@ int main(int argc, char** argv)
     if (!std::freopen("/dev/null", "w", stdout))
         return 1;
     std::ofstream report("/dev/fd/" + std::to_string(reportFd));
-    MedianRatioReporter reporter({ "2000", "20000" },
+    bench::ErrorCounting<MedianRatioReporter> reporter({ "2000", "20000" },
         { { "DecodeThroughDocument", "QJsonDocumentParse" }, { "DecodeThroughDocument", "NlohmannParse" },
             { "DecodeFromText", "QJsonDocumentParse" }, { "DecodeFromText", "NlohmannParse" },
             { "MapReply", "QJsonDocumentParse" }, { "MapReply", "NlohmannParse" } });
     reporter.SetOutputStream(&report);
     reporter.SetErrorStream(&report);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(reporter);
 }

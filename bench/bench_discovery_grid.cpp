@@ -2,6 +2,7 @@
 // from a decoded reply to the first painted grid, and the process's memory
 // after scrolling through the whole grid.
 
+#include "BenchMain.h"
 #include "BenchSupport.h"
 #include "api/APIFactory.h"
 #include "core/Configs.h"
@@ -22,7 +23,7 @@
 
 namespace {
 
-constexpr int templateCount = 20000;
+const int templateCount = bench::brief() ? 200 : 20000;
 DiscorysModel* g_reply = nullptr;
 
 void processEventsFor(int milliseconds)
@@ -50,7 +51,7 @@ void BM_ReplyToFirstPaintedGrid(benchmark::State& state)
     }
     state.counters["templates"] = double(g_reply->data.items.size());
 }
-BENCHMARK(BM_ReplyToFirstPaintedGrid)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+BENCHMARK(BM_ReplyToFirstPaintedGrid)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(bench::iterations(10));
 
 // One scroll step through the full grid (repaint of the newly visible rows).
 void BM_ScrollOnePage(benchmark::State& state)
@@ -133,7 +134,5 @@ int main(int argc, char** argv)
     // Memory first, while nothing else has run in this process.
     reportMemoryAfterScrollingToTheEnd();
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks();
 }

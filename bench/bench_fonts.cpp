@@ -3,6 +3,7 @@
 // grid. Each figure is read against the page's own round trip (a call that
 // only answers) measured in the same run. Run under QT_QPA_PLATFORM=offscreen.
 
+#include "BenchMain.h"
 #include "BenchSupport.h"
 #include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
@@ -141,13 +142,13 @@ void fillGraphicsGrid(benchmark::State& state)
     }
 }
 
-BENCHMARK(pageRoundTrip)->Unit(benchmark::kMillisecond)->Iterations(30);
-BENCHMARK(registerAtStartup)->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(latinListForPage)->Unit(benchmark::kMillisecond)->Iterations(20);
-BENCHMARK(clickInstalledFont)->Unit(benchmark::kMillisecond)->Iterations(20);
-BENCHMARK(clickStandinFont)->Unit(benchmark::kMillisecond)->Iterations(20);
-BENCHMARK(exportFiles)->Unit(benchmark::kMillisecond)->Iterations(10);
-BENCHMARK(fillGraphicsGrid)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(pageRoundTrip)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(30));
+BENCHMARK(registerAtStartup)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(1));
+BENCHMARK(latinListForPage)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(20));
+BENCHMARK(clickInstalledFont)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(20));
+BENCHMARK(clickStandinFont)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(20));
+BENCHMARK(exportFiles)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(10));
+BENCHMARK(fillGraphicsGrid)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(10));
 
 } // namespace
 
@@ -181,9 +182,8 @@ int main(int argc, char** argv)
     g_controller->evaluate(QStringLiteral("tessalyCanvas.setActiveObject(tessalyCanvas.getObjects()[0])"));
 
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = bench::runBenchmarks();
     g_controller.reset();
     g_standin.reset();
-    return 0;
+    return status;
 }

@@ -1,6 +1,7 @@
 // Building and laying out a column grid of many cells, as the template and
 // design lists do.
 
+#include "BenchMain.h"
 #include "BenchSupport.h"
 #include "components/QGrid.h"
 
@@ -61,7 +62,5 @@ int main(int argc, char** argv)
     useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks();
 }

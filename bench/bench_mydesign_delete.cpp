@@ -3,6 +3,7 @@
 // stand-in answers every delete with success and always lists the same
 // designs, so every iteration starts from the same page.
 
+#include "BenchMain.h"
 #include "BenchSupport.h"
 #include "api/APIFactory.h"
 #include "core/Configs.h"
@@ -103,7 +104,5 @@ int main(int argc, char** argv)
     server.setReply(deletePath, 200, R"({"status":0,"reason":"","data":{}})");
 
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks();
 }

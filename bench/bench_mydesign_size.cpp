@@ -4,6 +4,7 @@
 // page once did; "after" is the page as it is, building only the tiles near
 // its viewport. Run with --benchmark_enable_random_interleaving=true.
 
+#include "BenchMain.h"
 #include "BenchSupport.h"
 #include "MedianRatios.h"
 #include "api/APIFactory.h"
@@ -104,7 +105,10 @@ void PageShowsTheList(benchmark::State& state)
 
 void rounds(benchmark::internal::Benchmark* benchmark)
 {
-    benchmark->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+    benchmark->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Repetitions(bench::repetitions(5))
+        ->ReportAggregatesOnly(true);
 }
 
 void sizes(benchmark::internal::Benchmark* benchmark)
@@ -137,11 +141,9 @@ int main(int argc, char** argv)
     if (!std::freopen("/dev/null", "w", stdout))
         return 1;
     std::ofstream report("/dev/fd/" + std::to_string(reportFd));
-    MedianRatioReporter reporter(
+    bench::ErrorCounting<MedianRatioReporter> reporter(
         { "100", "2000", "20000" }, { { "EveryTileBuilt", "ListLoadFloor" }, { "PageShowsTheList", "ListLoadFloor" } });
     reporter.SetOutputStream(&report);
     reporter.SetErrorStream(&report);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(reporter);
 }

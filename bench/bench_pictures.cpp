@@ -5,6 +5,7 @@
 // Floors: copying the decoded photo, and an empty turn of the event loop.
 // Run with QT_QPA_PLATFORM=offscreen (QT_SCALE_FACTOR=2 for a ratio-2 screen).
 
+#include "BenchMain.h"
 #include "BenchSupport.h"
 #include "api/PresignedUpload.h"
 #include "api/UploadImageHelpers.h"
@@ -206,8 +207,8 @@ void confirmToMyDesign(benchmark::State& state)
     setEditLogoWindowOpener({});
     server.stop();
 }
-BENCHMARK(confirmToMyDesign)->Arg(0)->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(confirmToMyDesign)->Arg(3000)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(confirmToMyDesign)->Arg(0)->Iterations(bench::iterations(10))->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(confirmToMyDesign)->Arg(3000)->Iterations(bench::iterations(3))->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
@@ -216,7 +217,5 @@ int main(int argc, char** argv)
     useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks();
 }

@@ -5,6 +5,7 @@
 // drag (events posted and page calls per second) and of a 2-second hue drag
 // (colours posted per second). Run under QT_QPA_PLATFORM=offscreen.
 
+#include "BenchMain.h"
 #include "BenchSupport.h"
 #include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
@@ -170,9 +171,15 @@ void dragRates(benchmark::State& state)
     }
 }
 
-BENCHMARK(activeAttributesRoundTrip)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
-BENCHMARK(openColorSheetUntilBarsShowThePage)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
-BENCHMARK(swatchClickToUndoRedoState)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+BENCHMARK(activeAttributesRoundTrip)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(30));
+BENCHMARK(openColorSheetUntilBarsShowThePage)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(bench::iterations(30));
+BENCHMARK(swatchClickToUndoRedoState)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(bench::iterations(30));
 BENCHMARK(dragRates)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
@@ -211,10 +218,9 @@ int main(int argc, char** argv)
         return 1;
 
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = bench::runBenchmarks();
     model.reset();
     delete g_controller->view();
     controller.reset();
-    return 0;
+    return status;
 }

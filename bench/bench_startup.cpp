@@ -8,6 +8,7 @@
 // WebEngine as the application does is given beside them.
 // Run under a display (xvfb-run).
 
+#include "BenchMain.h"
 #include "StartupTiming.h"
 #include "standin/StandinServer.h"
 
@@ -31,7 +32,10 @@ void BM_BareQtWindowWithWebEngine(benchmark::State& state)
     startup_timing::measureAgainstFloor(
         state, { programPath, { QString::fromLatin1(webEngineWindowFlag) } }, floorLaunch());
 }
-BENCHMARK(BM_BareQtWindowWithWebEngine)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_BareQtWindowWithWebEngine)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(bench::iterations(20));
 
 void measureTessaly(benchmark::State& state, bool forceGlIntegration)
 {
@@ -53,13 +57,16 @@ void BM_TessalyMainWindow(benchmark::State& state)
 {
     measureTessaly(state, false);
 }
-BENCHMARK(BM_TessalyMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_TessalyMainWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(20));
 
 void BM_TessalyMainWindowWithGlIntegration(benchmark::State& state)
 {
     measureTessaly(state, true);
 }
-BENCHMARK(BM_TessalyMainWindowWithGlIntegration)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_TessalyMainWindowWithGlIntegration)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(bench::iterations(20));
 
 } // namespace
 
@@ -76,7 +83,5 @@ int main(int argc, char** argv)
     tessalyPath = binDirectory + QStringLiteral("/tessaly");
     floorPath = binDirectory + QStringLiteral("/bench_startup_floor");
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks();
 }

@@ -2,6 +2,7 @@
 // window's size, in a program that does not load Qt WebEngine.
 // Run under a display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 
+#include "BenchMain.h"
 #include "StartupTiming.h"
 
 #include <QFileInfo>
@@ -15,7 +16,7 @@ void BM_BareQtWindow(benchmark::State& state)
 {
     startup_timing::measure(state, programPath, { QString::fromLatin1(bareWindowFlag) });
 }
-BENCHMARK(BM_BareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_BareQtWindow)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(10));
 
 } // namespace
 
@@ -25,7 +26,5 @@ int main(int argc, char** argv)
         return startup_timing::runBareWindow(argc, argv);
     programPath = QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath();
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks();
 }

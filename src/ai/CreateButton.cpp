@@ -3,6 +3,7 @@
 #include "components/HoverEffect.h"
 #include "core/ColorUtilities.h"
 #include "core/Localization.h"
+#include "core/SharedIcon.h"
 
 #include <QIcon>
 #include <QMouseEvent>
@@ -35,7 +36,7 @@ void CreateButton::paintEvent(QPaintEvent* /*event*/)
     painter.setPen(Qt::white);
     painter.drawText(rect(), Qt::AlignCenter, localized(QStringLiteral("Create")));
     const QRect arrow(width() - arrowInset - arrowSide, (height() - arrowSide) / 2, arrowSide, arrowSide);
-    QIcon(QStringLiteral(":/images/arrow-narrow-right.svg")).paint(&painter, arrow);
+    sharedIcon(QStringLiteral(":/images/arrow-narrow-right.svg")).paint(&painter, arrow);
 }
 
 void CreateButton::mousePressEvent(QMouseEvent* event)

@@ -1,6 +1,7 @@
 #include "ai/CustomVideoPlayer.h"
 
 #include "ai/PlayerView.h"
+#include "core/HeapRelease.h"
 #include "core/Log.h"
 #include "core/Paths.h"
 
@@ -39,6 +40,9 @@ CustomVideoPlayer::~CustomVideoPlayer()
     // Leave the player without a dangling output; it goes on playing.
     if (m_player && m_player->videoSink() == m_sink)
         m_player->setVideoOutput(nullptr);
+    // The player usually goes with its view, and its frames and decoder
+    // buffers are many megabytes of freed heap.
+    HeapRelease::releaseFreedMemorySoon();
 }
 
 void CustomVideoPlayer::setBlendMode(QPainter::CompositionMode mode)

@@ -1,5 +1,7 @@
 #include "ai/IndustryCheckRow.h"
 
+#include "core/SharedIcon.h"
+
 #include <QIcon>
 #include <QPainter>
 
@@ -22,7 +24,7 @@ void paintCheckbox(QPainter& painter, bool checked)
 {
     const QString image
         = checked ? QStringLiteral(":/images/checkbox_2.svg") : QStringLiteral(":/images/unchecked.svg");
-    QIcon(image).paint(&painter, QRect(leadingInset, checkboxTop, checkboxSide, checkboxSide));
+    sharedIcon(image).paint(&painter, QRect(leadingInset, checkboxTop, checkboxSide, checkboxSide));
 }
 
 } // namespace IndustryCheckRow

@@ -2,6 +2,7 @@
 
 #include "ai/ElidedLabel.h"
 #include "core/AsyncImageView.h"
+#include "core/SharedIcon.h"
 
 #include <QIcon>
 #include <QMouseEvent>
@@ -40,7 +41,7 @@ protected:
         if (look.badge && m_card->m_selected) {
             const QRect badge(
                 width() - badgeInset - badgeSide, height() - badgeInset - badgeSide, badgeSide, badgeSide);
-            QIcon(QStringLiteral(":/images/Privacy & Security.svg")).paint(&painter, badge);
+            sharedIcon(QStringLiteral(":/images/Privacy & Security.svg")).paint(&painter, badge);
         }
     }
 

@@ -7,6 +7,7 @@
 #include "core/Log.h"
 #include "core/PersistenceController.h"
 #include "core/PrivateTempFolders.h"
+#include "core/SharedIcon.h"
 #include "globals/AppGlobals.h"
 #include "globals/EditorModule.h"
 
@@ -84,7 +85,7 @@ void AppDelegate::createStatusBarItem()
 QIcon AppDelegate::trayIcon()
 {
     // A dark tile with a light rim and glyph, so it reads on light and dark trays alike.
-    return QIcon(QStringLiteral(":/images/TrayIcon.svg"));
+    return sharedIcon(QStringLiteral(":/images/TrayIcon.svg"));
 }
 
 void AppDelegate::setUpMainWindow()
@@ -101,7 +102,7 @@ void AppDelegate::setUpMainWindow()
         // The window's icon (an SVG drawn at every size the desktop may ask
         // for), the tray and the store come once the window is up, so none
         // of them holds up the first paint.
-        m_window->setWindowIcon(QIcon(QStringLiteral(":/images/Main_icon 2.svg")));
+        m_window->setWindowIcon(sharedIcon(QStringLiteral(":/images/Main_icon 2.svg")));
         if (!m_statusBarItem)
             createStatusBarItem();
         if (!m_persistence)

@@ -2,6 +2,7 @@
 
 #include "app/PageSelection.h"
 #include "core/ColorUtilities.h"
+#include "core/SharedIcon.h"
 
 #include <QEnterEvent>
 #include <QIcon>
@@ -54,7 +55,7 @@ void LeftTabItem::paintEvent(QPaintEvent*)
 
     const int iconX = contentInset + leadingSpace;
     const QRect iconRect(iconX, (height() - iconSize) / 2, iconSize, iconSize);
-    QIcon(QStringLiteral(":/images/%1.svg").arg(currentImageName())).paint(&painter, iconRect);
+    sharedIcon(QStringLiteral(":/images/%1.svg").arg(currentImageName())).paint(&painter, iconRect);
 
     QFont font = painter.font();
     font.setPixelSize(13);

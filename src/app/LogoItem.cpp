@@ -3,6 +3,7 @@
 #include "core/ColorUtilities.h"
 #include "core/LayoutConstants.h"
 #include "core/Localization.h"
+#include "core/SharedIcon.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -30,7 +31,7 @@ LogoItem::LogoItem(QWidget* parent)
 
     auto* icon = new QLabel(this);
     icon->setFixedSize(24, 24);
-    icon->setPixmap(QIcon(QStringLiteral(":/images/Main_icon 2.svg")).pixmap(QSize(24, 24), devicePixelRatioF()));
+    icon->setPixmap(sharedIcon(QStringLiteral(":/images/Main_icon 2.svg")).pixmap(QSize(24, 24), devicePixelRatioF()));
 
     auto* name = new QLabel(localized(QStringLiteral("Tessaly")), this);
     QFont font = name->font();

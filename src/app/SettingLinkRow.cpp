@@ -1,6 +1,7 @@
 #include "app/SettingLinkRow.h"
 
 #include "core/ColorUtilities.h"
+#include "core/SharedIcon.h"
 
 #include <QEnterEvent>
 #include <QGraphicsOpacityEffect>
@@ -36,7 +37,8 @@ SettingLinkRow::SettingLinkRow(const QString& title, const QString& image, const
     titleLabel->setFont(font);
 
     auto* chevron = new QLabel(this);
-    chevron->setPixmap(QIcon(QStringLiteral(":/images/chevron.forward.svg")).pixmap(QSize(8, 14), devicePixelRatioF()));
+    chevron->setPixmap(
+        sharedIcon(QStringLiteral(":/images/chevron.forward.svg")).pixmap(QSize(8, 14), devicePixelRatioF()));
     auto* faint = new QGraphicsOpacityEffect(chevron);
     faint->setOpacity(0.2);
     chevron->setGraphicsEffect(faint);
@@ -108,5 +110,5 @@ void SettingLinkRow::updateSelectHover()
 void SettingLinkRow::showImage()
 {
     m_icon->setPixmap(
-        QIcon(QStringLiteral(":/images/%1.svg").arg(currentImageName())).pixmap(iconSize, devicePixelRatioF()));
+        sharedIcon(QStringLiteral(":/images/%1.svg").arg(currentImageName())).pixmap(iconSize, devicePixelRatioF()));
 }

@@ -6,6 +6,7 @@
 #include "app/AppDelegate.h"
 #include "app/SingleInstance.h"
 #include "app/SoftwareRenderingPath.h"
+#include "core/HeapRelease.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv)
 {
+    HeapRelease::keepHeapCompact();
     SoftwareRenderingPath::applyBeforeApplication();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

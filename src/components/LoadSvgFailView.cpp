@@ -4,6 +4,7 @@
 #include "core/Localization.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
+#include "core/SharedIcon.h"
 #include "globals/AppGlobals.h"
 
 #include <QGraphicsOpacityEffect>
@@ -24,7 +25,7 @@ LoadSvgFailView::LoadSvgFailView(std::function<void()> action, std::function<voi
     setStyleSheet(QStringLiteral("#LoadSvgFailView { background: #1E1E1E; }"));
 
     auto* image = new QLabel(this);
-    image->setPixmap(QIcon(QStringLiteral(":/images/network connection failure.svg")).pixmap(120, 120));
+    image->setPixmap(sharedIcon(QStringLiteral(":/images/network connection failure.svg")).pixmap(120, 120));
     image->setFixedSize(120, 120);
 
     auto* message = new QLabel(localized(QStringLiteral("Network connection failure")), this);
@@ -41,7 +42,7 @@ LoadSvgFailView::LoadSvgFailView(std::function<void()> action, std::function<voi
     // The back button is drawn invisible and takes no clicks; every caller
     // passes an action that does nothing.
     auto* back = new QPushButton(this);
-    back->setIcon(QIcon(QStringLiteral(":/images/Gaming 1.svg")));
+    back->setIcon(sharedIcon(QStringLiteral(":/images/Gaming 1.svg")));
     back->setFlat(true);
     back->setGeometry(0, 0, 10, 10);
     auto* invisible = new QGraphicsOpacityEffect(back);

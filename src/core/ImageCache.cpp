@@ -27,6 +27,15 @@ bool ImageCache::contains(const QString& urlString) const
     return m_images.contains(urlString);
 }
 
+qint64 ImageCache::byteCount() const
+{
+    std::lock_guard lock(m_mutex);
+    qint64 bytes = 0;
+    for (const QImage& image : m_images)
+        bytes += image.sizeInBytes();
+    return bytes;
+}
+
 void ImageCache::removeAll()
 {
     std::lock_guard lock(m_mutex);

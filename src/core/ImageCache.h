@@ -17,6 +17,8 @@ public:
     void insert(const QString& urlString, const QImage& image);
     bool contains(const QString& urlString) const;
     void removeAll();
+    // The pixel bytes of every picture held.
+    qint64 byteCount() const;
 
 private:
     ImageCache() = default;

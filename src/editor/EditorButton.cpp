@@ -2,7 +2,9 @@
 
 #include "components/HoverEffect.h"
 #include "core/Localization.h"
+#include "core/SharedIcon.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -15,9 +17,9 @@ constexpr qreal disabledIconOpacity = 0.35;
 // The icon at `size` (and twice that for dense screens), with a disabled
 // form drawn faintly: the style's own disabled form of our light icons is
 // hard to tell from the enabled one on the dark chrome.
-QIcon iconWithDimmedDisabledForm(const QString& path, QSize size)
+QIcon drawIconWithDimmedDisabledForm(const QString& path, QSize size)
 {
-    const QIcon source(path);
+    const QIcon source = sharedIcon(path);
     QIcon icon;
     for (const QSize& pixels : { size, size * 2 }) {
         const QPixmap normal = source.pixmap(pixels);
@@ -31,6 +33,18 @@ QIcon iconWithDimmedDisabledForm(const QString& path, QSize size)
         icon.addPixmap(dimmed, QIcon::Disabled);
     }
     return icon;
+}
+
+// Drawn once per picture and size for the run: every editor builds its bars
+// afresh, and each new icon would leave its pictures in the pixmap cache.
+QIcon iconWithDimmedDisabledForm(const QString& path, QSize size)
+{
+    static auto* drawn = new QHash<QString, QIcon>;
+    const QString key = QStringLiteral("%1@%2x%3").arg(path).arg(size.width()).arg(size.height());
+    auto found = drawn->constFind(key);
+    if (found == drawn->constEnd())
+        found = drawn->insert(key, drawIconWithDimmedDisabledForm(path, size));
+    return *found;
 }
 
 } // namespace

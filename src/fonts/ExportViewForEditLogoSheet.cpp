@@ -2,6 +2,7 @@
 
 #include "canvas/WebViewViewController.h"
 #include "core/Localization.h"
+#include "core/SharedIcon.h"
 #include "editor/EditLogoViewModel.h"
 #include "fonts/ExportFlow.h"
 #include "fonts/ExportViewSheetItem.h"
@@ -16,7 +17,7 @@ namespace {
 
 void styleCloseButton(QPushButton* close)
 {
-    close->setIcon(QIcon(QStringLiteral(":/images/x-close.svg")));
+    close->setIcon(sharedIcon(QStringLiteral(":/images/x-close.svg")));
     close->setIconSize(QSize(24, 24));
     close->setFixedSize(24, 24);
     close->setFlat(true);

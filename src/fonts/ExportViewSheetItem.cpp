@@ -1,5 +1,7 @@
 #include "fonts/ExportViewSheetItem.h"
 
+#include "core/SharedIcon.h"
+
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -9,7 +11,7 @@ ExportViewSheetItem::ExportViewSheetItem(const QString& title, QWidget* parent)
 {
     setFixedSize(398, 28 + 16);
     auto* mark = new QLabel(this);
-    mark->setPixmap(QIcon(QStringLiteral(":/images/checked.svg")).pixmap(16, 16));
+    mark->setPixmap(sharedIcon(QStringLiteral(":/images/checked.svg")).pixmap(16, 16));
     mark->setFixedSize(16, 16);
     auto* text = new QLabel(title, this);
     QFont font = text->font();

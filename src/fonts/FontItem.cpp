@@ -1,6 +1,7 @@
 #include "fonts/FontItem.h"
 
 #include "core/Localization.h"
+#include "core/SharedIcon.h"
 #include "fonts/Spinner.h"
 
 #include <QIcon>
@@ -89,6 +90,6 @@ void FontItem::paintEvent(QPaintEvent*)
         painter.fontMetrics().elidedText(m_entry.name, Qt::ElideRight, textArea.width()));
 
     if (m_selected && !m_isLoading) {
-        QIcon(QStringLiteral(":/images/fontSelect.svg")).paint(&painter, indicator);
+        sharedIcon(QStringLiteral(":/images/fontSelect.svg")).paint(&painter, indicator);
     }
 }

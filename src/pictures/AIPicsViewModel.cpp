@@ -45,6 +45,9 @@ void AIPicsViewModel::setFlags(bool isShowCropView, bool isShowUploadView)
         return;
     m_isShowCropView = isShowCropView;
     m_isShowUploadView = isShowUploadView;
+    // A closed crop screen shows the photo nowhere: its tens of megabytes go.
+    if (!m_isShowCropView)
+        m_selectedImage = QImage();
     Q_EMIT stateChanged();
 }
 

@@ -1,6 +1,7 @@
 #include "pictures/AIPicsViewTitleView.h"
 
 #include "core/Localization.h"
+#include "core/SharedIcon.h"
 #include "pictures/PictureControls.h"
 
 #include <QIcon>
@@ -15,7 +16,8 @@ constexpr int topPadding = 15;
 AIPicsViewTitleView::AIPicsViewTitleView(QWidget* parent)
     : QWidget(parent)
     , m_title(makePictureLabel(QString(), 18, 0xDDDDDD, this))
-    , m_back(new QPushButton(QIcon(QStringLiteral(":/images/Frame 135.svg")), localized(QStringLiteral("Back")), this))
+    , m_back(new QPushButton(
+          sharedIcon(QStringLiteral(":/images/Frame 135.svg")), localized(QStringLiteral("Back")), this))
 {
     setFixedSize(titleSize);
     m_title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

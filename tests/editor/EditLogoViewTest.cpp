@@ -211,6 +211,14 @@ TEST_F(EditLogoViewTest, DisabledButtonsDimTheirIcons)
     EXPECT_LT(shownLightness(disabled.grab().toImage()), shown * 0.6);
 }
 
+TEST_F(EditLogoViewTest, EachOpenReusesTheIconsOfTheOneBefore)
+{
+    // Icons made afresh for each editor would leave what they draw in Qt's
+    // pixmap cache on every open.
+    const qint64 first = m_window.open()->toolbar()->undoButton()->icon().cacheKey();
+    EXPECT_EQ(m_window.open()->toolbar()->undoButton()->icon().cacheKey(), first);
+}
+
 TEST_F(EditLogoViewTest, WithoutALoadedDesignBackgroundTilesAreOffAndLookIt)
 {
     StandinHarness harness;

@@ -110,6 +110,8 @@ TEST_F(PictureRoad, UploadsThePreparedSquareCreatesTheLogoAndHandsOver)
     EXPECT_FALSE(page->titleView()->isBackShown());
     ASSERT_TRUE(waitUntil([&] { return model()->screen() == AIPicsViewModel::Screen::Select; }, 8000));
     EXPECT_EQ(page->titleView()->title(), QStringLiteral("AI Pics"));
+    // The photo is not kept past its crop screen.
+    EXPECT_TRUE(model()->selectedImage().isNull());
 
     EXPECT_EQ(events, QStringList({ QStringLiteral("to my design true"), QStringLiteral("toast ") + successToast }));
     std::vector<std::string> order;
@@ -220,6 +222,7 @@ TEST_F(PictureRoad, CancelAndBackReturnToTheSelectPage)
     cropView()->cancelButton()->click();
     EXPECT_EQ(model()->screen(), AIPicsViewModel::Screen::Select);
     EXPECT_FALSE(page->contentView()->cropPage());
+    EXPECT_TRUE(model()->selectedImage().isNull());
 
     pick(picturePath);
     EXPECT_TRUE(page->titleView()->isBackShown());

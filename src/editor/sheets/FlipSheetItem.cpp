@@ -1,6 +1,7 @@
 #include "editor/sheets/FlipSheetItem.h"
 
 #include "core/Localization.h"
+#include "core/SharedIcon.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
@@ -18,7 +19,7 @@ FlipSheetItem::FlipSheetItem(
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addSpacing(std::isfinite(leftSpace) ? static_cast<int>(std::max(0.0, leftSpace)) : 0);
-    m_button->setIcon(QIcon(QStringLiteral(":/images/%1.svg").arg(imageName)));
+    m_button->setIcon(sharedIcon(QStringLiteral(":/images/%1.svg").arg(imageName)));
     m_button->setIconSize(QSize(imageSide, imageSide));
     m_button->setFixedSize(imageSide, imageSide);
     m_button->setFlat(true);

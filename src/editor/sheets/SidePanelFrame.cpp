@@ -1,6 +1,7 @@
 #include "editor/sheets/SidePanelFrame.h"
 
 #include "core/Localization.h"
+#include "core/SharedIcon.h"
 #include "editor/sheets/SheetStyle.h"
 
 #include <QEasingCurve>
@@ -62,7 +63,7 @@ SidePanelFrame::SidePanelFrame(EditorPanel panel, const Header& header, int body
 
     const int buttonSide = std::min(header.closeIconSize + 2 * closeButtonPadding, SheetStyle::headerHeight);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
-    m_closeButton->setIcon(QIcon(QStringLiteral(":/images/Gaming 1.svg")));
+    m_closeButton->setIcon(sharedIcon(QStringLiteral(":/images/Gaming 1.svg")));
     m_closeButton->setIconSize(QSize(header.closeIconSize, header.closeIconSize));
     m_closeButton->setFlat(true);
     m_closeButton->setFocusPolicy(Qt::NoFocus);

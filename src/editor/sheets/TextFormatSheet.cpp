@@ -3,6 +3,7 @@
 #include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
 #include "core/RxBus.h"
+#include "core/SharedIcon.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/sheets/SelectedObjectWatcher.h"
@@ -82,5 +83,5 @@ void TextFormatSheet::press(int index)
 void TextFormatSheet::showFlags()
 {
     for (int index = 0; index < buttonCount; ++index)
-        m_buttons[std::size_t(index)]->setIcon(QIcon(QStringLiteral(":/images/%1.svg").arg(iconName(index))));
+        m_buttons[std::size_t(index)]->setIcon(sharedIcon(QStringLiteral(":/images/%1.svg").arg(iconName(index))));
 }

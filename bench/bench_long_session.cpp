@@ -1,0 +1,382 @@
+// Memory over a long session, in the application as it runs (the main window,
+// the editor window, the shared canvas) against a stand-in server in its own
+// process, so that only the application's memory is measured. Each flow
+// repeats one cycle and reports its growth per cycle: the slope of resident
+// memory over the cycles after five warm-up cycles (least squares), with
+// nothing trimmed by the harness.
+//   editorOpenClose     the editor opened on a design and left, 30 times
+//   pictureRoad         a photo picked, cropped, uploaded and generated, My
+//                       Design reloaded and the editor opened on the new
+//                       design, then left; 10 times. The image cache keeps
+//                       each new tile's picture: its own growth is given too
+//   generatingScreen    the AI page's Create, its generating screen until the
+//                       hand-over to My Design, which lists the new design;
+//                       20 times, with a 1.5 s gate. My Design is first filled
+//                       beyond the tiles it builds, so that its own growth is
+//                       the list's text and the cache's new picture
+// Run one flow at a time with --benchmark_filter for figures that don't mix.
+
+#include "BenchMain.h"
+#include "BenchSupport.h"
+#include "ai/AILogoView.h"
+#include "ai/CreatorButtonView.h"
+#include "ai/GeneratingView.h"
+#include "ai/GenerationRequest.h"
+#include "ai/MakeAIView.h"
+#include "ai/Step1View.h"
+#include "ai/Step1ViewList.h"
+#include "ai/Step2View.h"
+#include "ai/Step3View.h"
+#include "api/APIFactory.h"
+#include "app/AppDelegate.h"
+#include "app/ContentView.h"
+#include "app/EditLogoWindow.h"
+#include "app/PageSelection.h"
+#include "app/RightTab.h"
+#include "app/SoftwareRenderingPath.h"
+#include "core/Configs.h"
+#include "core/HeapRelease.h"
+#include "core/ImageCache.h"
+#include "discovery/MyDesignView.h"
+#include "editor/EditLogoView.h"
+#include "editor/EditLogoViewModel.h"
+#include "globals/AppGlobals.h"
+#include "pictures/AIPicsView.h"
+#include "pictures/AIPicsViewContentCropView.h"
+#include "pictures/AIPicsViewContentView.h"
+#include "pictures/AIPicsViewModel.h"
+#include "pictures/CropView.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QPainter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int warmUpCycles = 5;
+AppDelegate* g_app = nullptr;
+
+bool runUntil(const std::function<bool()>& done, int timeoutMs = 30000)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
+// What is left for after a cycle (deferred deletes, the last repaints) runs first.
+void settle()
+{
+    runUntil([] { return false; }, 500);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Least-squares slope of `values` over their index, after the warm-up cycles.
+double slopeAfterWarmUp(const std::vector<double>& values)
+{
+    const std::size_t first = values.size() > std::size_t(warmUpCycles) + 1 ? warmUpCycles : 0;
+    const double n = double(values.size() - first);
+    if (n < 2)
+        return 0;
+    double sumX = 0, sumY = 0, sumXY = 0, sumXX = 0;
+    for (std::size_t i = first; i < values.size(); ++i) {
+        const double x = double(i);
+        sumX += x;
+        sumY += values[i];
+        sumXY += x * values[i];
+        sumXX += x * x;
+    }
+    return (n * sumXY - sumX * sumY) / (n * sumXX - sumX * sumX);
+}
+
+ContentView& mainWindow();
+
+// The text My Design's list holds: it grows by one design on each road.
+qint64 designListBytes()
+{
+    const auto* page = qobject_cast<MyDesignView*>(mainWindow().rightTab()->page(PageSelection::MyDesign));
+    qint64 bytes = 0;
+    for (const DesignListContentData& design : page->items())
+        bytes += (design.svg.size() + design.img.size() + design.thumb.size() + design.title.size()) * 2;
+    return bytes;
+}
+
+// Resident memory, the image cache's size and My Design's list after each cycle.
+class MemorySeries {
+public:
+    void record()
+    {
+        m_resident.push_back(double(residentKilobytes()));
+        m_cache.push_back(double(ImageCache::shared().byteCount()) / 1024);
+        m_list.push_back(double(designListBytes()) / 1024);
+    }
+
+    void report(benchmark::State& state, const char* flow) const
+    {
+        state.counters["kB_per_cycle"] = slopeAfterWarmUp(m_resident);
+        state.counters["cache_kB_per_cycle"] = slopeAfterWarmUp(m_cache);
+        state.counters["beyond_cache_kB_per_cycle"] = slopeAfterWarmUp(m_resident) - slopeAfterWarmUp(m_cache);
+        state.counters["cache_kB"] = m_cache.empty() ? 0 : m_cache.back();
+        state.counters["list_kB_per_cycle"] = slopeAfterWarmUp(m_list);
+        std::string line = std::string("memory: ") + flow + ", resident kB after each cycle:";
+        for (double kilobytes : m_resident)
+            line += " " + std::to_string(long(kilobytes));
+        std::printf("%s\n", line.c_str());
+        std::fflush(stdout);
+    }
+
+private:
+    std::vector<double> m_resident;
+    std::vector<double> m_cache;
+    std::vector<double> m_list;
+};
+
+ContentView& mainWindow()
+{
+    return *g_app->window();
+}
+
+EditLogoView* openEditor()
+{
+    return qobject_cast<EditLogoView*>(editLogoWindow()->centralWidget());
+}
+
+// A new editor, other than `previous`, shows its design.
+bool waitForEditorAfter(const EditLogoView* previous)
+{
+    return runUntil([previous] {
+        EditLogoView* editor = openEditor();
+        return editor && editor != previous && editor->model().isDesignLoaded() && editLogoWindow()->isVisible();
+    });
+}
+
+bool leaveEditor()
+{
+    EditLogoView* editor = openEditor();
+    if (!editor)
+        return false;
+    editor->leave();
+    return runUntil([] { return !editLogoWindow()->isVisible(); });
+}
+
+QString design()
+{
+    return QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="920" height="920" viewBox="0 0 920 920">)"
+                          R"(<rect x="0" y="0" width="920" height="920" fill="#f1f3f5"/>)"
+                          R"(<path d="M200 600 C 250 300, 450 300, 500 600 Z" fill="#d9480f"/>)"
+                          R"(<circle cx="700" cy="250" r="120" fill="#1971c2"/>)"
+                          R"(<text x="160" y="800" font-family="Mitr" font-size="96" fill="#212529">Tessaly</text>)"
+                          R"(</svg>)");
+}
+
+void editorOpenClose(benchmark::State& state)
+{
+    MemorySeries series;
+    for (auto _ : state) {
+        const EditLogoView* previous = openEditor();
+        openEditLogoWindow(1, design(), true);
+        if (!waitForEditorAfter(previous) || !leaveEditor()) {
+            state.SkipWithError("the editor did not open and close");
+            return;
+        }
+        settle();
+        series.record();
+    }
+    series.report(state, "editor open and close");
+}
+
+// A camera-sized JPEG with fine noise, so that decoding it costs what a photo costs.
+QString photo()
+{
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("IMG_0001.JPG"));
+    if (QFileInfo::exists(path))
+        return path;
+    QImage image(4000, 3000, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient light(0, 0, image.width(), image.height());
+    light.setColorAt(0, QColor(0x2E86C1));
+    light.setColorAt(1, QColor(0xF5B041));
+    painter.fillRect(image.rect(), light);
+    painter.end();
+    QRandomGenerator noise(7);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] ^= noise.bounded(8) * 0x010101;
+    }
+    image.save(path, "JPEG", 90);
+    return path;
+}
+
+void pictureRoad(benchmark::State& state)
+{
+    auto* page = qobject_cast<AIPicsView*>(mainWindow().rightTab()->page(PageSelection::AIPics));
+    AIPicsViewModel* model = page->viewModel();
+    const QString path = photo();
+    MemorySeries series;
+    for (auto _ : state) {
+        mainWindow().selection()->setIndex(PageSelection::AIPics);
+        model->pickPicture(path);
+        if (!runUntil([&] { return model->screen() == AIPicsViewModel::Screen::Crop; })) {
+            state.SkipWithError("the photo did not reach the crop screen");
+            return;
+        }
+        const EditLogoView* previous = openEditor();
+        page->contentView()->cropPage()->cropView()->cropView()->confirmButton()->click();
+        if (!waitForEditorAfter(previous) || !leaveEditor()) {
+            state.SkipWithError("the new design did not open in the editor");
+            return;
+        }
+        settle();
+        series.record();
+    }
+    series.report(state, "picture to logo");
+}
+
+bool listsShown(AILogoView& page)
+{
+    return !page.wizard()->step1()->list()->rows().isEmpty() && !page.wizard()->step2()->cards().isEmpty()
+        && !page.wizard()->step3()->data().isEmpty();
+}
+
+// My Design holds more designs than it builds tiles for, so that each new
+// design takes the place of a tile there instead of adding one.
+bool fillMyDesign(MyDesignView& myDesign, int designs)
+{
+    CreatorButtonView::create();
+    const GenerationRequest ids = GenerationRequest::fromGlobals();
+    int made = 0;
+    for (int i = 0; i < designs; ++i) {
+        bool answered = false;
+        makeAiMake(
+            ids.tradeId, { ids.styleId }, { ids.contentId }, QStringLiteral("1"),
+            [&](const AiMakeModel& reply) {
+                made += reply.status == 0 ? 1 : 0;
+                answered = true;
+            },
+            [&] { answered = true; });
+        if (!runUntil([&] { return answered; }))
+            return false;
+    }
+    bool listed = false;
+    const QMetaObject::Connection connection
+        = QObject::connect(&myDesign, &MyDesignView::designListApplied, [&] { listed = true; });
+    myDesign.reloadDesignList();
+    const bool shown = runUntil([&] { return listed; });
+    QObject::disconnect(connection);
+    return shown && made == designs;
+}
+
+void generatingScreen(benchmark::State& state)
+{
+    const auto gate = GeneratingView::gateDuration;
+    GeneratingView::gateDuration = std::chrono::milliseconds(1500);
+    auto* page = qobject_cast<AILogoView*>(mainWindow().rightTab()->page(PageSelection::AILogo));
+    auto* myDesign = qobject_cast<MyDesignView*>(mainWindow().rightTab()->page(PageSelection::MyDesign));
+    mainWindow().selection()->setIndex(PageSelection::AILogo);
+    if (!runUntil([&] { return listsShown(*page); }) || !fillMyDesign(*myDesign, 32))
+        state.SkipWithError("the AI page did not show its lists, or My Design could not be filled");
+    MemorySeries series;
+    for (auto _ : state) {
+        mainWindow().selection()->setIndex(PageSelection::AILogo);
+        bool listed = false;
+        const QMetaObject::Connection connection
+            = QObject::connect(myDesign, &MyDesignView::designListApplied, [&] { listed = true; });
+        CreatorButtonView::create();
+        const bool handedOver = runUntil([&] { return page->isGenerating(); })
+            && runUntil([&] { return !page->isGenerating() && listed; });
+        QObject::disconnect(connection);
+        if (!handedOver) {
+            state.SkipWithError("the generating screen did not hand over to My Design");
+            break;
+        }
+        settle();
+        series.record();
+    }
+    GeneratingView::gateDuration = gate;
+    series.report(state, "generating screen");
+}
+
+BENCHMARK(editorOpenClose)->Iterations(bench::iterations(30))->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(pictureRoad)->Iterations(bench::iterations(10))->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(generatingScreen)->Iterations(bench::iterations(20))->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The stand-in server in its own process; returns its port, or -1.
+int startStandin(QProcess& standin, const QString& binFolder)
+{
+    standin.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    standin.start(binFolder + QStringLiteral("/tessaly-standin"),
+        { QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--generation-ms"), QStringLiteral("0") });
+    QByteArray output;
+    while (!output.contains('\n') && standin.waitForReadyRead(10000))
+        output += standin.readAllStandardOutput();
+    if (!output.startsWith("port "))
+        return -1;
+    return output.mid(5).split('\n').value(0).trimmed().toInt();
+}
+
+void pointAt(int port)
+{
+    const QString base = QStringLiteral("http://127.0.0.1:%1").arg(port);
+    Configs::Network::apiBaseURL = base + QStringLiteral("/index.php");
+    Configs::Network::updateBaseURL = base + QStringLiteral("/update/index.php");
+    Configs::Network::webHostRoot = base;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    useOffscreenPlatformUnlessSet();
+    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
+    // The store, settings and exports stay out of the user's home.
+    QStandardPaths::setTestModeEnabled(true);
+    // As the application's main() does.
+    HeapRelease::keepHeapCompact();
+    SoftwareRenderingPath::applyBeforeApplication();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));
+    QCoreApplication::setApplicationName(QStringLiteral("TessalyBench"));
+
+    QProcess standin;
+    const int port = startStandin(standin, QFileInfo(QString::fromLocal8Bit(argv[0])).absolutePath());
+    if (port < 0) {
+        std::printf("the stand-in server could not start\n");
+        return 1;
+    }
+    pointAt(port);
+
+    int status = 1;
+    {
+        AppDelegate delegate;
+        g_app = &delegate;
+        delegate.applicationDidFinishLaunching();
+        mainWindow().show();
+        runUntil([] { return false; }, 1000);
+        benchmark::Initialize(&argc, argv);
+        status = bench::runBenchmarks();
+        if (quitThroughEventLoop() != 0)
+            status = 1;
+    }
+    standin.terminate();
+    standin.waitForFinished(5000);
+    return status;
+}

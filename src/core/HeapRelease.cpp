@@ -1,0 +1,38 @@
+#include "core/HeapRelease.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <malloc.h>
+
+namespace HeapRelease {
+
+namespace {
+constexpr int largeBlockBytes = 256 * 1024;
+// The GUI thread, the picture and network workers, and the web engine's and
+// media pipelines' own threads: enough to keep them from queueing.
+constexpr int heapCount = 4;
+// Long enough for a media pipeline to stop on its own threads.
+constexpr int releaseDelayMs = 200;
+bool g_releasePending = false;
+} // namespace
+
+void keepHeapCompact()
+{
+    // A fixed threshold also stops glibc from raising it after each large
+    // free, which is what lets those blocks into the heap in the first place.
+    mallopt(M_MMAP_THRESHOLD, largeBlockBytes);
+    mallopt(M_ARENA_MAX, heapCount);
+}
+
+void releaseFreedMemorySoon()
+{
+    if (g_releasePending || !QCoreApplication::instance())
+        return;
+    g_releasePending = true;
+    QTimer::singleShot(releaseDelayMs, QCoreApplication::instance(), [] {
+        g_releasePending = false;
+        malloc_trim(0);
+    });
+}
+
+} // namespace HeapRelease
