@@ -97,7 +97,8 @@ void AppDelegate::setUpMainWindow()
     m_window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_window->setWindowTitle(QString());
-    m_window->setWindowIcon(QIcon(QStringLiteral(":/images/Main_icon 2.svg")));
+    // Set on the application, so the editor window and the alerts carry it too.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/Main_icon 2.svg")));
     m_window->addAction(m_quitAction);
     m_window->installEventFilter(this);
     connect(m_window.get(), &ContentView::firstPainted, this, [this] {
