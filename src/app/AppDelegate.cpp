@@ -99,10 +99,11 @@ void AppDelegate::setUpMainWindow()
     m_window->installEventFilter(this);
     connect(m_window.get(), &ContentView::firstPainted, this, [this] {
         printLine(QStringLiteral("Main window shown after %1 ms").arg(ProcessStartClock::elapsedMilliseconds()));
-        // The window's icon (an SVG drawn at every size the desktop may ask
-        // for), the tray and the store come once the window is up, so none
-        // of them holds up the first paint.
-        m_window->setWindowIcon(sharedIcon(QStringLiteral(":/images/Main_icon 2.svg")));
+        // The windows' icon (an SVG drawn at every size the desktop may ask
+        // for, set on the application so that the editor window and the
+        // alerts carry it too), the tray and the store come once the window
+        // is up, so none of them holds up the first paint.
+        QApplication::setWindowIcon(sharedIcon(QStringLiteral(":/images/Main_icon 2.svg")));
         if (!m_statusBarItem)
             createStatusBarItem();
         if (!m_persistence)

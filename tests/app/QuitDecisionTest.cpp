@@ -286,4 +286,11 @@ TEST_F(AppDelegateQuitTest, MainWindowIsFixedCentredAndWithoutMaximiseButton)
     EXPECT_FALSE(QGuiApplication::quitOnLastWindowClosed());
 }
 
+TEST_F(AppDelegateQuitTest, EveryWindowCarriesTheApplicationIcon)
+{
+    QWidget editorLikeWindow;
+    EXPECT_FALSE(delegate->window()->windowIcon().isNull());
+    EXPECT_FALSE(editorLikeWindow.windowIcon().isNull()) << "a second top-level window has no icon";
+}
+
 } // namespace

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <cmath>
 #include <httplib.h>
 #include <thread>
 
@@ -173,6 +174,29 @@ TEST_F(CanvasResourcesTest, pushedShippedFontsAreUsedByTheDesign)
         js(QStringLiteral("Array.from(document.fonts).filter(f => f.family.replace(/\"/g, '') === 'Mitr')[0].status"))
             .toString(),
         QStringLiteral("loaded"));
+}
+
+TEST_F(CanvasResourcesTest, addedTextIsRemeasuredOnceItsFontArrives)
+{
+    // As in the editor: the new text's family is registered but not fetched yet.
+    const QString monospace = QStringLiteral(TESSALY_SOURCE_DIR "/resources/fonts/DejaVuSansMono.ttf");
+    js(QStringLiteral("(() => { [...document.fonts].filter(f => f.family.replace(/\"/g, '') === 'Mitr')"
+                      ".forEach(f => document.fonts.delete(f)); fabric.cache.clearFontCache('Mitr');"
+                      " document.fonts.add(new FontFace('Mitr', TessalyFonts.cssUrl(TessalyFonts.fontUrl('%1'))));"
+                      " return true; })()")
+            .arg(monospace));
+    ASSERT_FALSE(js(QStringLiteral("document.fonts.check('48px \"Mitr\"')")).toBool());
+
+    controller().evaluate(CanvasScripts::addText(QStringLiteral("Tessaly")));
+    page().settle();
+    ASSERT_TRUE(waitUntil([&] { return js(QStringLiteral("document.fonts.check('48px \"Mitr\"')")).toBool(); }));
+    const auto drawnWidth = [&] { return js(QStringLiteral("tessalyCanvas.getActiveObject().width")).toDouble(); };
+    const double inItsFont
+        = js(QStringLiteral("(() => { fabric.cache.clearFontCache('Mitr');"
+                            " return new fabric.IText('Tessaly', { fontFamily: 'Mitr', fontSize: 48 }).width; })()"))
+              .toDouble();
+    EXPECT_TRUE(waitUntil([&] { return std::abs(drawnWidth() - inItsFont) < 0.5; }))
+        << drawnWidth() << " wide, " << inItsFont << " in its own font";
 }
 
 TEST_F(CanvasResourcesTest, addedGraphicsAreOneSelectedGroupOfAThirdOfTheCanvas)

@@ -609,6 +609,8 @@
     canvas.setActiveObject(item);
     canvas.requestRenderAll();
     commit();
+    // Until its font arrives the text is measured and drawn with a fallback.
+    loadFamily(NEW_TEXT_FAMILY).then(function () { rerenderFamily(NEW_TEXT_FAMILY); });
   };
 
   api.setCanvasSize = function (width, height) {
