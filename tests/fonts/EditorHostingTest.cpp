@@ -13,8 +13,8 @@
 #include "fonts/ExportViewForEditLogoSheet.h"
 #include "fonts/FontServices.h"
 #include "globals/WindowController.h"
-#include "support/UserClick.h"
 #include "support/TestFiles.h"
+#include "support/UserClick.h"
 
 #include <QCoreApplication>
 #include <QDir>
