@@ -20,6 +20,8 @@
 #include <QDeadlineTimer>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -45,12 +47,44 @@ bool waitForMessage(const QString& name)
     return waitFor([&] { return g_messages.contains(name); });
 }
 
+// The canvas page with a text selected, made on first use. As in the
+// application, the page draws text only once start-up's font registration is
+// done: the font database must not change while the web engine matches fonts
+// on its own threads.
+WebViewViewController& page()
+{
+    if (g_controller)
+        return *g_controller;
+    g_controller = std::make_unique<WebViewViewController>();
+    bool ready = false;
+    const QMetaObject::Connection readiness
+        = QObject::connect(g_controller.get(), &WebViewViewController::pageReady, [&ready] { ready = true; });
+    QObject::connect(g_controller.get(), &WebViewViewController::scriptMessageReceived, g_controller.get(),
+        [](const QString& name, const QString&) { g_messages << name; });
+    g_controller->view()->show();
+    const bool loaded = waitFor([&] { return ready; });
+    QObject::disconnect(readiness);
+    if (!loaded) {
+        std::fprintf(stderr, "the canvas page did not load\n");
+        std::exit(1);
+    }
+    g_controller->loadSvg(WebViewViewController::SvgEncoding::Text,
+        QStringLiteral(
+            R"(<svg xmlns="http://www.w3.org/2000/svg" width="920" height="920" viewBox="0 0 920 920">)"
+            R"(<text x="160" y="800" font-family="Mitr" font-size="96" fill="#212529">Tessaly</text></svg>)"),
+        WebViewViewController::nextDesignLoadToken());
+    waitForMessage(QStringLiteral("svgLoadSuccess"));
+    g_controller->evaluate(QStringLiteral("tessalyCanvas.setActiveObject(tessalyCanvas.getObjects()[0])"));
+    return *g_controller;
+}
+
 // The floor: one call whose only effect is the page's answer.
 void pageRoundTrip(benchmark::State& state)
 {
+    page();
     for (auto _ : state) {
         g_messages.clear();
-        g_controller->evaluate(CanvasScripts::getFontAttributes());
+        page().evaluate(CanvasScripts::getFontAttributes());
         if (!waitForMessage(QStringLiteral("fontAttributes")))
             state.SkipWithError("no answer");
     }
@@ -63,13 +97,13 @@ void clickFont(benchmark::State& state, const QString& location)
     for (auto _ : state) {
         const QString family = QStringLiteral("Bench %1").arg(++g_serial);
         g_messages.clear();
-        g_controller->evaluate(CanvasScripts::loadFont(family, location));
+        page().evaluate(CanvasScripts::loadFont(family, location));
         if (!waitForMessage(QStringLiteral("loadFontSuccess"))) {
             state.SkipWithError("the font did not load");
             return;
         }
-        g_controller->evaluate(CanvasScripts::setTextFontFamily(family));
-        g_controller->evaluate(CanvasScripts::getFontAttributes());
+        page().evaluate(CanvasScripts::setTextFontFamily(family));
+        page().evaluate(CanvasScripts::getFontAttributes());
         waitForMessage(QStringLiteral("fontAttributes"));
     }
 }
@@ -90,7 +124,7 @@ void exportFiles(benchmark::State& state)
     QTemporaryDir home;
     qputenv("HOME", home.path().toUtf8());
     setExportFolderOpener([](const QString&) {});
-    ExportFlow flow([](const QString& script) { g_controller->evaluate(script); });
+    ExportFlow flow([](const QString& script) { page().evaluate(script); });
     bool finished = false;
     QObject::connect(&flow, &ExportFlow::finished, [&] { finished = true; });
     double svgSeconds = 0;
@@ -142,8 +176,9 @@ void fillGraphicsGrid(benchmark::State& state)
     }
 }
 
-BENCHMARK(pageRoundTrip)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(30));
+// Registration first: it runs before any page exists, as at start-up.
 BENCHMARK(registerAtStartup)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(1));
+BENCHMARK(pageRoundTrip)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(30));
 BENCHMARK(latinListForPage)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(20));
 BENCHMARK(clickInstalledFont)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(20));
 BENCHMARK(clickStandinFont)->Unit(benchmark::kMillisecond)->Iterations(bench::iterations(20));
@@ -164,22 +199,6 @@ int main(int argc, char** argv)
     if (g_standin->start() < 0)
         return 1;
     Configs::Network::apiBaseURL = QString::fromStdString(g_standin->apiBase());
-
-    g_controller = std::make_unique<WebViewViewController>();
-    bool ready = false;
-    QObject::connect(g_controller.get(), &WebViewViewController::pageReady, &app, [&] { ready = true; });
-    QObject::connect(g_controller.get(), &WebViewViewController::scriptMessageReceived, &app,
-        [](const QString& name, const QString&) { g_messages << name; });
-    g_controller->view()->show();
-    if (!waitFor([&] { return ready; }))
-        return 1;
-    g_controller->loadSvg(WebViewViewController::SvgEncoding::Text,
-        QStringLiteral(
-            R"(<svg xmlns="http://www.w3.org/2000/svg" width="920" height="920" viewBox="0 0 920 920">)"
-            R"(<text x="160" y="800" font-family="Mitr" font-size="96" fill="#212529">Tessaly</text></svg>)"),
-        WebViewViewController::nextDesignLoadToken());
-    waitForMessage(QStringLiteral("svgLoadSuccess"));
-    g_controller->evaluate(QStringLiteral("tessalyCanvas.setActiveObject(tessalyCanvas.getObjects()[0])"));
 
     benchmark::Initialize(&argc, argv);
     const int status = bench::runBenchmarks();
