@@ -28,4 +28,13 @@ if(TESSALY_SANITIZE)
   # that are not there (in its own std::regex, for one), as its manual warns;
   # the uninstrumented build keeps the warning.
   add_compile_options($<$<CXX_COMPILER_ID:GNU>:-Wno-maybe-uninitialized>)
+  # The build hands the compiler our sources by paths relative to the build
+  # folder, and reports name frames by those paths. tests/sanitize/check-reports
+  # knows a frame of ours by its path under the project's folder, so the
+  # debug information records that path instead.
+  file(RELATIVE_PATH source_from_build ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR})
+  if(source_from_build)
+    string(REGEX REPLACE "/+$" "" source_from_build "${source_from_build}")
+    add_compile_options(-fdebug-prefix-map=${source_from_build}/=${PROJECT_SOURCE_DIR}/)
+  endif()
 endif()
