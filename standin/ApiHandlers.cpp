@@ -510,14 +510,20 @@ Reply ApiHandlers::graphics(const RouteRequest& request) const
     if (all.empty())
         return Reply::json(withCode(1, "unknown category",
             { { "item", { { "total_page", 0 }, { "current_page", page }, { "images", json::array() } } } }));
+    // A page larger than the list reads as the whole list, and a page past
+    // the last as an empty one, whatever numbers the request carries.
+    const long long size = static_cast<long long>(all.size());
+    count = std::min(count, size);
+    const long long totalPages = (size + count - 1) / count;
+    const long long first = page < totalPages ? page * count : size;
+    const long long last = std::min(first + count, size);
     json images = json::array();
-    for (long long i = page * count; i < (page + 1) * count && i < static_cast<long long>(all.size()); ++i) {
+    for (long long i = first; i < last; ++i) {
         const Graphic& graphic = all[static_cast<size_t>(i)];
         images.push_back(
             { { "imageId", graphic.imageId }, { "url", request.url(AssetPaths::graphic(graphic.imageId, "svg")) },
                 { "thumb", request.url(AssetPaths::graphic(graphic.imageId, "png")) } });
     }
-    const long long totalPages = (static_cast<long long>(all.size()) + count - 1) / count;
     return Reply::json(withCode(0, "success",
         { { "item", { { "total_page", totalPages }, { "current_page", page }, { "images", images } } } }));
 }
