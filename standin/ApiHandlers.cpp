@@ -190,8 +190,11 @@ Reply ApiHandlers::discoveryList(const RouteRequest& request) const
     }
     const auto& templates = m_catalog.templates();
     json items = json::array();
-    const long long first = pageNo * pageLen;
-    for (long long i = first; i < first + pageLen && i < static_cast<long long>(templates.size()); ++i)
+    // Bounded by the list before multiplying: the request's numbers may be any.
+    const long long size = static_cast<long long>(templates.size());
+    const long long first = pageNo <= size / pageLen ? pageNo * pageLen : size;
+    const long long last = first + std::min(pageLen, size - first);
+    for (long long i = first; i < last; ++i)
         items.push_back(templateCard(templates[static_cast<size_t>(i)], request));
     json advertisement = json::array();
     for (size_t i = 0; i < 2 && i < templates.size(); ++i)
