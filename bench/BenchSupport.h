@@ -7,9 +7,12 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 // Draws off screen unless the caller chose a platform.
 inline void useOffscreenPlatformUnlessSet()
@@ -27,6 +30,29 @@ inline bool startBenchStandin(standin::StandinServer& server)
         return false;
     }
     Configs::Network::apiBaseURL = QString::fromStdString(server.apiBase());
+    return true;
+}
+
+// This process's environment with the application's server addresses
+// pointing at `server`, for starting the application as a child.
+inline QProcessEnvironment environmentForStandin(const standin::StandinServer& server)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TESSALY_API_BASE"), QString::fromStdString(server.apiBase()));
+    environment.insert(QStringLiteral("TESSALY_UPDATE_BASE"), QString::fromStdString(server.updateBase()));
+    environment.insert(QStringLiteral("TESSALY_WEB_BASE"), QString::fromStdString(server.baseUrl()));
+    return environment;
+}
+
+// Runs the event loop until `done` holds; false when `timeoutMs` ran out first.
+inline bool runUntil(const std::function<bool()>& done, int timeoutMs = 30000)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
     return true;
 }
 

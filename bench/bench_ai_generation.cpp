@@ -33,17 +33,6 @@ namespace {
 
 standin::StandinServer* g_server = nullptr;
 
-bool runUntil(const std::function<bool()>& done, int timeoutMs = 30000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
 bool listsShown(AILogoView& page)
 {
     return !page.wizard()->step1()->list()->rows().isEmpty() && !page.wizard()->step2()->cards().isEmpty()

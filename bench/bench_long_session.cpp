@@ -68,17 +68,6 @@ namespace {
 constexpr int warmUpCycles = 5;
 AppDelegate* g_app = nullptr;
 
-bool runUntil(const std::function<bool()>& done, int timeoutMs = 30000)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
 // What is left for after a cycle (deferred deletes, the last repaints) runs first.
 void settle()
 {

@@ -4,6 +4,7 @@
 // same run. Needs an X display (xvfb-run) and xdotool, which sends the key.
 
 #include "BenchMain.h"
+#include "BenchSupport.h"
 #include "StartupTiming.h"
 #include "standin/StandinServer.h"
 
@@ -88,10 +89,7 @@ void BM_TessalyQuit(benchmark::State& state)
         state.SkipWithError("the stand-in server did not start");
         return;
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TESSALY_API_BASE"), QString::fromStdString(server.apiBase()));
-    environment.insert(QStringLiteral("TESSALY_UPDATE_BASE"), QString::fromStdString(server.updateBase()));
-    environment.insert(QStringLiteral("TESSALY_WEB_BASE"), QString::fromStdString(server.baseUrl()));
+    QProcessEnvironment environment = environmentForStandin(server);
     const startup_timing::Launch tessaly { tessalyPath, {}, environment };
     const startup_timing::Launch floor { programPath, { QString::fromLatin1(bareWindowFlag) } };
     std::vector<double> measured;

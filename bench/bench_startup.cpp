@@ -9,6 +9,7 @@
 // Run under a display (xvfb-run).
 
 #include "BenchMain.h"
+#include "BenchSupport.h"
 #include "StartupTiming.h"
 #include "standin/StandinServer.h"
 
@@ -44,10 +45,7 @@ void measureTessaly(benchmark::State& state, bool forceGlIntegration)
         state.SkipWithError("the stand-in server did not start");
         return;
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TESSALY_API_BASE"), QString::fromStdString(server.apiBase()));
-    environment.insert(QStringLiteral("TESSALY_UPDATE_BASE"), QString::fromStdString(server.updateBase()));
-    environment.insert(QStringLiteral("TESSALY_WEB_BASE"), QString::fromStdString(server.baseUrl()));
+    QProcessEnvironment environment = environmentForStandin(server);
     if (forceGlIntegration)
         environment.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("xcb_glx"));
     startup_timing::measureAgainstFloor(state, { tessalyPath, {}, environment }, floorLaunch());

@@ -10,6 +10,7 @@
 // GPU, here on software GL). The bare window uses no GL either way.
 // Run under a display (xvfb-run).
 
+#include "BenchSupport.h"
 #include "StartupTiming.h"
 #include "app/SoftwareRenderingPath.h"
 #include "standin/StandinServer.h"
@@ -32,10 +33,7 @@ void BM_StartupAgainstBothFloors(benchmark::State& state)
         state.SkipWithError("the stand-in server did not start");
         return;
     }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TESSALY_API_BASE"), QString::fromStdString(server.apiBase()));
-    environment.insert(QStringLiteral("TESSALY_UPDATE_BASE"), QString::fromStdString(server.updateBase()));
-    environment.insert(QStringLiteral("TESSALY_WEB_BASE"), QString::fromStdString(server.baseUrl()));
+    QProcessEnvironment environment = environmentForStandin(server);
     QProcessEnvironment floorEnvironment = QProcessEnvironment::systemEnvironment();
     if (state.range(0) == 1) {
         for (QProcessEnvironment* e : { &environment, &floorEnvironment })

@@ -2,6 +2,7 @@
 
 #include "fonts/FontCatalogue.h"
 
+#include "CjkRows.h"
 #include "fonts/FontFiles.h"
 #include "fonts/FontRegistrationQueue.h"
 #include "fonts/FontTables.h"
@@ -25,17 +26,6 @@ QStringList fileNames(std::span<const FontTableRow> table)
     for (const FontTableRow& row : table)
         names << row.fileNameText();
     return names;
-}
-
-// The CJK row whose file name begins with `stem` and its spaces.
-QString cjkRow(const QString& stem)
-{
-    for (const char16_t* name : cjkFonts()) {
-        const QString row = QString::fromUtf16(name);
-        if (row.startsWith(stem + QLatin1Char(' ')))
-            return row;
-    }
-    return {};
 }
 
 QList<uint> codePoints(const QString& text)

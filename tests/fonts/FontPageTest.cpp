@@ -1,5 +1,6 @@
 // Fonts and the export against the real canvas page.
 
+#include "CjkRows.h"
 #include "canvas/CanvasEvents.h"
 #include "canvas/CanvasPageFixture.h"
 #include "canvas/CanvasScripts.h"
@@ -76,16 +77,6 @@ QString systemFontsOf(const QString& family)
     if (!fcList.waitForFinished() || fcList.exitCode() != 0)
         return QStringLiteral("fc-list did not run");
     return QString::fromUtf8(fcList.readAllStandardOutput()).trimmed();
-}
-
-QString cjkRow(const QString& stem)
-{
-    for (const char16_t* name : cjkFonts()) {
-        const QString row = QString::fromUtf16(name);
-        if (row.startsWith(stem + QLatin1Char(' ')))
-            return row;
-    }
-    return {};
 }
 
 TEST_F(FontPageTest, AnInstalledFontLoadsAndChangesTheText)
