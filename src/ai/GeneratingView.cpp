@@ -42,6 +42,7 @@ QList<qint64> oneId(qint64 id)
 }
 } // namespace
 
+std::chrono::milliseconds GeneratingView::gateDuration { 7000 };
 const QString GeneratingView::videoName = QStringLiteral("生成粒子动画-mac版本4");
 
 GeneratingView::GeneratingView(QWidget* parent)

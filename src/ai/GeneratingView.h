@@ -22,7 +22,7 @@ class GeneratingView : public QWidget {
 public:
     // How long the bar takes to fill; the hand-over never comes earlier.
     // Tests shorten it.
-    static inline std::chrono::milliseconds gateDuration { 7000 };
+    static std::chrono::milliseconds gateDuration;
     static constexpr std::chrono::milliseconds fadeDuration { 1000 };
     static constexpr double barTarget = 190;
     static const QString videoName;

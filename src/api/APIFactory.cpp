@@ -175,7 +175,7 @@ void makeAiMake(qint64 trade_id, const QList<qint64>& styles_ids, const QList<qi
     send<AiMakeModel>(Case::makeAiMake,
         Parameters { { "uuid", uuid }, { "trade_id", trade_id }, { "styles_ids", idList(styles_ids) },
             { "contents_ids", idList(contents_ids) }, { "pay_type", text(pay_type) }, { "lang", lang },
-            { "token", text(apiToken) }, { "AI_type", aiType } },
+            { "token", text(apiToken()) }, { "AI_type", aiType } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
 
@@ -246,7 +246,7 @@ void getResourceBg(SuccessCallBack<ResourceBgModel> successCallBack, FailureCall
 void uploadPic(SuccessCallBack<UploadPicModel> successCallBack, FailureCallBack failureCallBack, QObject* context)
 {
     send<UploadPicModel>(Case::uploadPic,
-        Parameters { { "uuid", text(deviceUUID()) }, { "token", text(apiToken) }, { "timestamp", currentTimestamp() },
+        Parameters { { "uuid", text(deviceUUID()) }, { "token", text(apiToken()) }, { "timestamp", currentTimestamp() },
             { "lang", text(apiLanguageName()) } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
@@ -255,7 +255,7 @@ void createPic(const QString& item_id, SuccessCallBack<UploadPicModel> successCa
     QObject* context)
 {
     send<UploadPicModel>(Case::createPic,
-        Parameters { { "uuid", text(deviceUUID()) }, { "item_id", text(item_id) }, { "token", text(apiToken) },
+        Parameters { { "uuid", text(deviceUUID()) }, { "item_id", text(item_id) }, { "token", text(apiToken()) },
             { "timestamp", currentTimestamp() } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }
@@ -281,6 +281,6 @@ void backupv1design(SuccessCallBack<SaveLogoModel> successCallBack, FailureCallB
         Parameters { { "uuid", uuid }, { "timestamp", currentTimestamp() }, { "lang", lang } });
     send<SaveLogoModel>(Case::backupv1design,
         Parameters {
-            { "uuid", uuid }, { "token", text(apiToken) }, { "timestamp", currentTimestamp() }, { "lang", lang } },
+            { "uuid", uuid }, { "token", text(apiToken()) }, { "timestamp", currentTimestamp() }, { "lang", lang } },
         std::move(successCallBack), std::move(failureCallBack), context);
 }

@@ -5,4 +5,7 @@
 
 #include <QString>
 
-inline const QString apiToken = QStringLiteral("tsl7Kq2Vx9mRb");
+inline QString apiToken()
+{
+    return QStringLiteral("tsl7Kq2Vx9mRb");
+}

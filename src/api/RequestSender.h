@@ -38,6 +38,6 @@ void requestModel(
     sendForModel<T>(
         target, context, [shared](const MoyaResult<T>& result) { (*shared)(result); },
         [shared](const TransportError& error) {
-            (*shared)(MoyaResult<T>::failure(error.code, Configs::Const::hudNetworkAnomaly));
+            (*shared)(MoyaResult<T>::failure(error.code, Configs::Const::hudNetworkAnomaly()));
         });
 }

@@ -71,14 +71,14 @@ int nestingDepth(const QByteArray& text)
 
 MoyaFailure dataInvalid()
 {
-    return MoyaFailure { -1, Configs::Const::dataInvalid };
+    return MoyaFailure { -1, Configs::Const::dataInvalid() };
 }
 
 std::optional<MoyaFailure> checkResponse(const APIResponse& response)
 {
     printRequestLines(response);
     if (response.statusCode < 200 || response.statusCode > 299)
-        return MoyaFailure { response.statusCode, serverAccessFailedText };
+        return MoyaFailure { response.statusCode, serverAccessFailedText() };
 
     printLine(QStringLiteral(" Response data = ") + shortenedForLog(QString::fromUtf8(response.data)));
 

@@ -13,7 +13,10 @@
 
 namespace ResponseMapper {
 
-inline const QString serverAccessFailedText = QStringLiteral("服务器访问失败");
+inline QString serverAccessFailedText()
+{
+    return QStringLiteral("服务器访问失败");
+}
 
 // Checks the status and prints the diagnostic lines, with the body indented
 // when it is short enough to echo. Gives the failure, or nothing when the

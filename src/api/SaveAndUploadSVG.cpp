@@ -187,7 +187,7 @@ void uploadSVGFile(
     const QUrl url(Configs::Network::apiBaseURL + QStringLiteral("/logo2/Save_logo_file"));
     const QList<QPair<QString, QString>> parameters {
         { QStringLiteral("uuid"), deviceUUID() },
-        { QStringLiteral("token"), apiToken },
+        { QStringLiteral("token"), apiToken() },
         { QStringLiteral("item_id"), itemId },
         { QStringLiteral("from"), kind },
         { QStringLiteral("lang"), apiLanguageName() },

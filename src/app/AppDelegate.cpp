@@ -168,16 +168,25 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void AppDelegate::handleSessionEnd(QSessionManager& manager)
+bool AppDelegate::decideSessionEnd(const std::function<bool()>& allowsInteraction)
 {
-    if (m_quitting || m_deciding || canQuitWithoutSaving || !manager.allowsInteraction())
-        return;
+    if (m_quitting || m_deciding || canQuitWithoutSaving || !allowsInteraction())
+        return true;
     m_deciding = true;
     const QuitDecision::Reply reply = m_quitDecision.decide();
     m_deciding = false;
     if (reply == QuitDecision::Reply::Cancel)
+        return false;
+    m_quitting = true;
+    return true;
+}
+
+void AppDelegate::handleSessionEnd(QSessionManager& manager)
+{
+    bool interacted = false;
+    const bool mayEnd = decideSessionEnd([&] { return interacted = manager.allowsInteraction(); });
+    if (!mayEnd)
         manager.cancel();
-    else
-        m_quitting = true;
-    manager.release();
+    if (interacted)
+        manager.release();
 }

@@ -38,6 +38,10 @@ public:
     // Asks to quit; quits when the decision allows it.
     void requestQuit();
     bool isQuitting() const { return m_quitting; }
+    // Whether the desktop session may end now. With a change unsaved in the
+    // editor it asks through the quit decision, once `allowsInteraction`
+    // grants it; "Save" keeps the session, as the editor quits once saved.
+    bool decideSessionEnd(const std::function<bool()>& allowsInteraction);
 
     // Seams for tests: who answers the alert, and what quitting does.
     void setQuitDecision(QuitDecision decision) { m_quitDecision = std::move(decision); }

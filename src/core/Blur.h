@@ -5,13 +5,19 @@
 #include <QString>
 #include <QWidget>
 
-inline const QString appearanceNameAqua = QStringLiteral("NSAppearanceNameAqua");
-inline const QString appearanceNameDarkAqua = QStringLiteral("NSAppearanceNameDarkAqua");
+inline QString appearanceNameAqua()
+{
+    return QStringLiteral("NSAppearanceNameAqua");
+}
+inline QString appearanceNameDarkAqua()
+{
+    return QStringLiteral("NSAppearanceNameDarkAqua");
+}
 
 class Blur : public QWidget {
     Q_OBJECT
 public:
-    explicit Blur(const QString& styleName = appearanceNameAqua, QWidget* parent = nullptr);
+    explicit Blur(const QString& styleName = appearanceNameAqua(), QWidget* parent = nullptr);
 
     const QString& styleName() const { return m_styleName; }
     void setStyleName(const QString& styleName);

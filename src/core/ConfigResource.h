@@ -7,8 +7,11 @@
 #include <QString>
 #include <QVariantMap>
 
-inline const QString configResourcePath = QStringLiteral(":/Config.txt");
+inline QString configResourcePath()
+{
+    return QStringLiteral(":/Config.txt");
+}
 
 // The parsed object; empty when the file is missing or isn't a JSON object.
 // Prints "dict = " with the "gitCode" entry ("nil" when there is none).
-QVariantMap readGitCode(const QString& path = configResourcePath);
+QVariantMap readGitCode(const QString& path = configResourcePath());

@@ -3,40 +3,52 @@
 // Fixed values that the network client and the help-page openers read.
 // The base addresses default to the local stand-in server and can be moved
 // with environment variables; tests assign them to reach an in-process server.
+// Each address is one value for the whole process, defined in Configs.cpp.
 
 #include <QString>
-#include <QtGlobal>
 
 namespace Configs {
 
 namespace detail {
-inline QString environmentOr(const char* variable, const char* fallback)
-{
-    const QString value = qEnvironmentVariable(variable);
-    return value.isEmpty() ? QString::fromLatin1(fallback) : value;
-}
+// The variable's value, or `fallback` when it is unset or empty.
+QString environmentOr(const char* variable, const char* fallback);
 } // namespace detail
 
 namespace Network {
 // Main API; every operation except the update check.
-inline QString apiBaseURL = detail::environmentOr("TESSALY_API_BASE", "http://127.0.0.1:8787/index.php");
+extern QString apiBaseURL;
 // Second API host, used by the update check only.
-inline QString updateBaseURL = detail::environmentOr("TESSALY_UPDATE_BASE", "http://127.0.0.1:8787/update/index.php");
+extern QString updateBaseURL;
 // Scheme and host of the service's web host, no path.
-inline QString webHostRoot = detail::environmentOr("TESSALY_WEB_BASE", "http://127.0.0.1:8787");
+extern QString webHostRoot;
 // The maker's public web site; the help-page openers add a page path.
-inline QString companySiteURL = detail::environmentOr("TESSALY_SITE_BASE", "http://127.0.0.1:8787/site");
+extern QString companySiteURL;
 // The page where users review the application; when empty, "/review" on the company site.
-inline QString reviewPageURL = qEnvironmentVariable("TESSALY_REVIEW_URL");
+extern QString reviewPageURL;
 } // namespace Network
 
 namespace Const {
-inline const QString emptyText;
 inline constexpr int intOne = 1;
-inline const QString dataInvalidText = QStringLiteral("数据无效");
-inline const QString dataInvalid = QStringLiteral("数据无效");
-inline const QString hudNetworkAnomaly = QStringLiteral("HUD_NetworkAnomaly");
-inline const QString hudInvalidParameter = QStringLiteral("HUD_InvalidParameter");
+inline QString emptyText()
+{
+    return {};
+}
+inline QString dataInvalidText()
+{
+    return QStringLiteral("数据无效");
+}
+inline QString dataInvalid()
+{
+    return QStringLiteral("数据无效");
+}
+inline QString hudNetworkAnomaly()
+{
+    return QStringLiteral("HUD_NetworkAnomaly");
+}
+inline QString hudInvalidParameter()
+{
+    return QStringLiteral("HUD_InvalidParameter");
+}
 } // namespace Const
 
 } // namespace Configs

@@ -55,5 +55,5 @@ QString stableDeviceUUID(const QString& machineIdPath)
         return *uuid;
     }
     printLine(QStringLiteral("Failed to retrieve stable UUID."));
-    return uuidNotAvailable;
+    return uuidNotAvailable();
 }

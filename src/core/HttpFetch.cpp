@@ -7,6 +7,8 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
+int HttpFetch::transferTimeoutMilliseconds = 30000;
+
 namespace {
 constexpr const char* cancelledProperty = "tessalyFetchCancelled";
 }

@@ -26,7 +26,7 @@ public:
     using Handler = std::function<void(const HttpFetchResult&)>;
 
     // Give up when no data moves for this long.
-    static inline int transferTimeoutMilliseconds = 30000;
+    static int transferTimeoutMilliseconds;
 
     // Starts the download; `done` runs on the main thread while `context`
     // lives (the manager when null). The reply deletes itself when finished.

@@ -11,10 +11,10 @@ struct ItemFetchRequest {
 };
 
 struct Item {
-    static inline const QString entityName = QStringLiteral("Item");
+    static QString entityName() { return QStringLiteral("Item"); }
 
     qint64 objectId = 0; // assigned by the store
     std::optional<QDateTime> timestamp;
 
-    static ItemFetchRequest fetchRequest() { return { entityName }; }
+    static ItemFetchRequest fetchRequest() { return { entityName() }; }
 };

@@ -11,6 +11,8 @@
 #include <array>
 #include <utility>
 
+std::optional<QString> languageBundle;
+
 namespace {
 
 // Identifier fragment → the folder a language table is named after, tested in order.

@@ -17,7 +17,7 @@ QString localized(const QString& key);
 QHash<QString, QString> loadStringTables(const QString& folder, const QString& bundleName);
 
 // The resource path of the string table chosen by loadLanguageBundle().
-inline std::optional<QString> languageBundle;
+extern std::optional<QString> languageBundle;
 
 // The table folder for a language identifier: "zh-Hans", "zh-Hant", "en",
 // "es", "fr", "de", "ja", "ko", "pt-PT", "it", else "en".

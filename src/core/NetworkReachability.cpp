@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+bool isNetworkReachable = false;
+
 ReachabilityStatus reachabilityStatusFrom(
     QNetworkInformation::Reachability reachability, QNetworkInformation::TransportMedium medium)
 {

@@ -7,7 +7,7 @@
 #include <functional>
 
 // Written only by the monitor.
-inline bool isNetworkReachable = false;
+extern bool isNetworkReachable;
 
 enum class ReachabilityStatus {
     unknown,

@@ -92,7 +92,7 @@ std::optional<qint64> PersistentContainer::insert(const Item& item)
 QList<Item> PersistentContainer::fetch(const ItemFetchRequest& request) const
 {
     QList<Item> items;
-    if (request.entityName != Item::entityName)
+    if (request.entityName != Item::entityName())
         return items;
     QSqlQuery query(database());
     if (!query.exec(QStringLiteral("SELECT id, timestamp FROM Item ORDER BY id")))

@@ -2,6 +2,15 @@
 
 #include <QSettings>
 
+QString isFristOpenKey = QStringLiteral("isFristOpen");
+QString newTemplateRedDotKey = QStringLiteral("newTemplateRedDotKey");
+QString pgnResolutionKey = QStringLiteral("pgnResolution");
+QString jpgResolutionKey = QStringLiteral("jpgResolution");
+QString cameraPermissionKey = QStringLiteral("cameraPermission");
+QString theNumberOfSaveLogoKey = QStringLiteral("theNumberOfSaveLogo");
+QString isFristOpenAppKey = QStringLiteral("isFristOpenApp");
+QString analyticsInitKey = QStringLiteral("analyticsInit");
+
 namespace {
 // One store for the application, whatever the process's application name.
 QSettings settingsStore()

@@ -6,14 +6,14 @@
 
 #include <QString>
 
-inline QString isFristOpenKey = QStringLiteral("isFristOpen");
-inline QString newTemplateRedDotKey = QStringLiteral("newTemplateRedDotKey");
-inline QString pgnResolutionKey = QStringLiteral("pgnResolution");
-inline QString jpgResolutionKey = QStringLiteral("jpgResolution");
-inline QString cameraPermissionKey = QStringLiteral("cameraPermission");
-inline QString theNumberOfSaveLogoKey = QStringLiteral("theNumberOfSaveLogo");
-inline QString isFristOpenAppKey = QStringLiteral("isFristOpenApp");
-inline QString analyticsInitKey = QStringLiteral("analyticsInit");
+extern QString isFristOpenKey;
+extern QString newTemplateRedDotKey;
+extern QString pgnResolutionKey;
+extern QString jpgResolutionKey;
+extern QString cameraPermissionKey;
+extern QString theNumberOfSaveLogoKey;
+extern QString isFristOpenAppKey;
+extern QString analyticsInitKey;
 
 bool userDefaultsBool(const QString& key);
 void setUserDefaultsBool(const QString& key, bool value);

@@ -19,6 +19,8 @@ const QString& appVersion()
     return version;
 }
 
+bool canQuitWithoutSaving = true;
+
 namespace {
 EditLogoWindowOpener& opener()
 {

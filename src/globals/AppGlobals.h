@@ -23,7 +23,10 @@ const QString& deviceUUID();
 // The application's version text, "Unknown" when the build carries none.
 const QString& appVersion();
 
-inline bool canQuitWithoutSaving = true;
+// False while the editor holds changes that Undo could take back; the quit
+// decision reads it. One value for the whole process, program and editor
+// module alike.
+extern bool canQuitWithoutSaving;
 
 // Opens a design in the editor window. The application shell installs the
 // real opener at start-up; lower layers and tests call through this hook so

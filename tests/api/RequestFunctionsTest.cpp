@@ -106,7 +106,7 @@ std::vector<Operation> operations()
             [] {
                 return nlohmann::json { { "uuid", uuid() }, { "trade_id", 1 }, { "styles_ids", { 2 } },
                     { "contents_ids", { -1 } }, { "pay_type", "free" }, { "lang", lang() },
-                    { "token", apiToken.toStdString() }, { "AI_type", configModel().data.AI_type.toStdString() } };
+                    { "token", apiToken().toStdString() }, { "AI_type", configModel().data.AI_type.toStdString() } };
             } },
         { "makeFreeAiGet", "/index.php/Free_ai_get",
             caller<FreeAiGetModel>([](auto s, auto f) { makeFreeAiGet(s, f); }),
@@ -154,13 +154,13 @@ std::vector<Operation> operations()
             } },
         { "uploadPic", "/index.php/logo2/Upload_pic", caller<UploadPicModel>([](auto s, auto f) { uploadPic(s, f); }),
             [] {
-                return nlohmann::json { { "uuid", uuid() }, { "token", apiToken.toStdString() }, { "lang", lang() } };
+                return nlohmann::json { { "uuid", uuid() }, { "token", apiToken().toStdString() }, { "lang", lang() } };
             },
             true },
         { "createPic", "/index.php/logo2/Create_pic",
             caller<UploadPicModel>([](auto s, auto f) { createPic(QStringLiteral("p-1"), s, f); }),
             [] {
-                return nlohmann::json { { "uuid", uuid() }, { "item_id", "p-1" }, { "token", apiToken.toStdString() } };
+                return nlohmann::json { { "uuid", uuid() }, { "item_id", "p-1" }, { "token", apiToken().toStdString() } };
             },
             true },
         { "checkUpdate", "/update/index.php/v1/ty/check_update",
@@ -172,7 +172,7 @@ std::vector<Operation> operations()
         { "backupv1design", "/index.php/logo2/Backup_v1_design",
             caller<SaveLogoModel>([](auto s, auto f) { backupv1design(s, f); }),
             [] {
-                return nlohmann::json { { "uuid", uuid() }, { "token", apiToken.toStdString() }, { "lang", lang() } };
+                return nlohmann::json { { "uuid", uuid() }, { "token", apiToken().toStdString() }, { "lang", lang() } };
             },
             true },
     };
@@ -474,7 +474,7 @@ TEST_F(RequestFunctions, LogLinesNameTheirLabelAndNeverTheToken)
 
     for (const char* name : { "makeAiMake", "backupv1design", "uploadPic", "createPic" }) {
         const QString out = logged(byName(name));
-        EXPECT_FALSE(out.contains(apiToken)) << name;
+        EXPECT_FALSE(out.contains(apiToken())) << name;
     }
     const QString aiMake = logged(byName("makeAiMake"));
     EXPECT_TRUE(aiMake.contains(QStringLiteral("\"styles_ids\": [2], \"contents_ids\": [-1], \"pay_type\": \"free\"")));

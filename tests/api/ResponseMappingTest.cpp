@@ -41,7 +41,7 @@ TEST(ResponseMapping, BodiesThatAreNotAJsonObjectAreInvalidData)
         const auto result = mapModel<GetConfigModel>(reply(200, body));
         ASSERT_FALSE(result.isSuccess());
         EXPECT_EQ(result.code(), -1);
-        EXPECT_EQ(result.message(), Configs::Const::dataInvalid);
+        EXPECT_EQ(result.message(), Configs::Const::dataInvalid());
     }
 }
 

@@ -127,7 +127,7 @@ TEST_F(Uploads, SavedSvgArrivesByteForByteAsANewDesign)
     ASSERT_EQ(requests.size(), 1u);
     const nlohmann::json& form = requests.front().body;
     EXPECT_EQ(form["uuid"], uuid);
-    EXPECT_EQ(form["token"], apiToken.toStdString());
+    EXPECT_EQ(form["token"], apiToken().toStdString());
     EXPECT_EQ(form["item_id"], "1");
     EXPECT_EQ(form["from"], "template");
     EXPECT_EQ(form["lang"], apiLanguageNameFor(currentLanguage()).toStdString());

@@ -1,8 +1,7 @@
-// The editor module: where the application finds it, and its entry.
+// The editor module, loaded as the program loads it: from the library
+// folder beside the program's, through its one entry.
 
 #include "globals/EditorModule.h"
-
-#include "app/LinkedEditor.h"
 
 #include <QFileInfo>
 #include <QLibrary>
@@ -10,22 +9,18 @@
 
 namespace {
 
-TEST(EditorModuleTest, AProgramThatLinksTheEditorUsesItsOwn)
-{
-    EXPECT_EQ(EditorModule::load(), linkedEditor());
-}
-
-TEST(EditorModuleTest, TheModuleLiesInTheLibraryFolderAndHandsOutAnEditor)
+TEST(EditorModuleTest, TheProgramLoadsTheModuleFromItsLibraryFolder)
 {
     const QString path = EditorModule::modulePath();
     EXPECT_TRUE(path.endsWith(QStringLiteral("/lib/tessaly/libtessaly_editor_module.so"))) << path.toStdString();
     ASSERT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    EditorModuleInterface* loaded = EditorModule::load();
+    ASSERT_NE(loaded, nullptr);
     QLibrary module(path);
     const auto entry = reinterpret_cast<EditorModuleEntry>(module.resolve(editorModuleEntryName));
     ASSERT_NE(entry, nullptr) << module.errorString().toStdString();
-    EXPECT_NE(entry(), nullptr);
-    // The module's copy, loaded beside the program's own, takes nothing over.
-    EXPECT_EQ(EditorModule::load(), linkedEditor());
+    EXPECT_EQ(entry(), loaded) << "the program holds the module's one editor";
+    EXPECT_EQ(EditorModule::load(), loaded) << "loaded once";
 }
 
 } // namespace

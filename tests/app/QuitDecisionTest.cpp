@@ -19,6 +19,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
@@ -247,6 +248,42 @@ TEST_F(AppDelegateQuitTest, WithoutATrayClosingTheMainWindowAsksToQuit)
     EXPECT_EQ(terminated, 1);
     EXPECT_EQ(quitSaves.count(), 1);
     EXPECT_TRUE(window->close());
+}
+
+TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
+{
+    // The editor comes from the module, loaded as the program loads it, and
+    // a change is made through its window; the program's session-end
+    // handler must see what the module's editor recorded.
+    StandinHarness standin;
+    delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
+    openEditLogoWindow(1,
+        QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="400" height="300">)"
+                       R"(<circle cx="200" cy="150" r="80" fill="#1c7ed6"/></svg>)"),
+        false);
+    QMainWindow* editor = nullptr;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top != delegate->window() && top->isVisible() && qobject_cast<QMainWindow*>(top))
+                    editor = qobject_cast<QMainWindow*>(top);
+            return editor != nullptr;
+        },
+        10000));
+    const QPoint firstBackground(112, 83);
+    const bool changed = waitUntil(
+        [&] {
+            QTest::mouseClick(editor->windowHandle(), Qt::LeftButton, {}, firstBackground);
+            return waitUntil([] { return !canQuitWithoutSaving; }, 1000);
+        },
+        30000);
+    EXPECT_TRUE(changed) << "the program never saw the editor's change";
+
+    EXPECT_TRUE(delegate->decideSessionEnd([] { return true; }));
+    EXPECT_EQ(asked, 1);
+
+    delete editor->takeCentralWidget();
+    editor->hide();
 }
 
 TEST_F(AppDelegateQuitTest, TheStoreOpensOnceTheMainWindowIsPainted)

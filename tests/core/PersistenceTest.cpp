@@ -60,8 +60,8 @@ TEST(Persistence, PreviewHoldsTenStampedItemsInMemory)
 TEST(Blur, TintFollowsTheAppearanceName)
 {
     Blur blur;
-    EXPECT_EQ(blur.styleName(), appearanceNameAqua);
+    EXPECT_EQ(blur.styleName(), appearanceNameAqua());
     const QColor light = blur.tint();
-    blur.setStyleName(appearanceNameDarkAqua);
+    blur.setStyleName(appearanceNameDarkAqua());
     EXPECT_LT(blur.tint().lightness(), light.lightness());
 }

@@ -103,3 +103,11 @@ inline QStringList coveredControls(const QWidget* area)
     }
     return covered;
 }
+
+// Expects `area` to show controls, and none of them covered.
+inline void expectNoneCovered(const QWidget* area, const QString& when)
+{
+    EXPECT_FALSE(shownControls(area).isEmpty()) << when.toStdString() << ": no control to try";
+    const QStringList covered = coveredControls(area);
+    EXPECT_TRUE(covered.isEmpty()) << when.toStdString() << ":\n  " << covered.join("\n  ").toStdString();
+}
