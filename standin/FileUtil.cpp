@@ -1,9 +1,10 @@
 #include "standin/FileUtil.h"
 
+#include "core/ExportFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace standin {
 
@@ -20,14 +21,7 @@ bool FileUtil::writeWhole(const std::string& path, const std::string& bytes)
     const QString target = QString::fromStdString(path);
     if (!QDir().mkpath(QFileInfo(target).absolutePath()))
         return false;
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !writeFileWhole(target, QByteArray::fromStdString(bytes));
 }
 
 } // namespace standin

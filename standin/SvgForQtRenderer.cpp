@@ -202,6 +202,54 @@ QXmlStreamAttributes withPercentagesResolved(const QXmlStreamAttributes& attribu
     return resolved;
 }
 
+// An rgba() colour as its rgb() part and its alpha; none for any other colour.
+std::optional<std::pair<QString, double>> splitRgba(QStringView colour)
+{
+    static const QRegularExpression rgba(
+        QStringLiteral("^rgba\\(\\s*([^,\\s]+)\\s*,\\s*([^,\\s]+)\\s*,\\s*([^,\\s]+)\\s*,\\s*([0-9.]+)(%?)\\s*\\)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = rgba.match(colour.trimmed().toString());
+    if (!match.hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    double alpha = match.captured(4).toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    if (!match.capturedView(5).isEmpty())
+        alpha /= 100;
+    return std::pair { QStringLiteral("rgb(%1,%2,%3)").arg(match.captured(1), match.captured(2), match.captured(3)),
+        std::clamp(alpha, 0.0, 1.0) };
+}
+
+// QtSvg draws a stop-color written as rgba() (as the canvas page writes
+// stops into their style) black: the colour goes into stop-color as rgb()
+// and its alpha into stop-opacity.
+QXmlStreamAttributes withRgbaStopSplit(const QXmlStreamAttributes& attributes)
+{
+    QStringList declarations = attributes.value(QStringLiteral("style")).toString().split(u';', Qt::SkipEmptyParts);
+    const auto property = [](const QString& declaration) { return declaration.section(u':', 0, 0).trimmed(); };
+    std::optional<double> alpha;
+    double opacity = 1;
+    for (QString& declaration : declarations) {
+        if (property(declaration) == QLatin1String("stop-color")) {
+            if (const auto colour = splitRgba(declaration.section(u':', 1))) {
+                declaration = QStringLiteral("stop-color:") + colour->first;
+                alpha = colour->second;
+            }
+        } else if (property(declaration) == QLatin1String("stop-opacity")) {
+            opacity = firstNumber(declaration.section(u':', 1)).value_or(1);
+        }
+    }
+    if (!alpha)
+        return attributes;
+    declarations.removeIf(
+        [&](const QString& declaration) { return property(declaration) == QLatin1String("stop-opacity"); });
+    declarations.append(QStringLiteral("stop-opacity:") + QString::number(*alpha * opacity, 'g', 12));
+    QXmlStreamAttributes split = without(attributes, { "style" });
+    split.append(QStringLiteral("style"), declarations.join(u';'));
+    return split;
+}
+
 std::optional<QByteArray> rewrite(const QByteArray& svg)
 {
     QXmlStreamReader reader(svg);
@@ -230,8 +278,11 @@ std::optional<QByteArray> rewrite(const QByteArray& svg)
             rootSeen = true;
             const bool sized = name == QLatin1String("rect") || name == QLatin1String("image");
             writer.writeStartElement(name);
-            writer.writeAttributes(
-                sized && viewport ? withPercentagesResolved(reader.attributes(), *viewport) : reader.attributes());
+            if (name == QLatin1String("stop"))
+                writer.writeAttributes(withRgbaStopSplit(reader.attributes()));
+            else
+                writer.writeAttributes(
+                    sized && viewport ? withPercentagesResolved(reader.attributes(), *viewport) : reader.attributes());
             break;
         }
         case QXmlStreamReader::EndElement:
@@ -266,7 +317,8 @@ std::optional<QByteArray> rewrite(const QByteArray& svg)
 
 std::string svgForQtRenderer(const std::string& svg)
 {
-    if (svg.find("<tspan") == std::string::npos && svg.find('%') == std::string::npos)
+    if (svg.find("<tspan") == std::string::npos && svg.find('%') == std::string::npos
+        && svg.find("rgba(") == std::string::npos)
         return svg;
     const auto rewritten = rewrite(QByteArray::fromStdString(svg));
     return rewritten ? rewritten->toStdString() : svg;

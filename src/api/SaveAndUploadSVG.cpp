@@ -7,6 +7,7 @@
 #include "api/SavedDesignCheck.h"
 #include "api/SvgPayloadDecoder.h"
 #include "core/Configs.h"
+#include "core/ExportFolder.h"
 #include "core/LanguageWords.h"
 #include "core/Log.h"
 #include "core/PrivateTempFolders.h"
@@ -16,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHttpMultiPart>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -52,13 +52,11 @@ private:
 // The design is the user's own: only its owner may read the file.
 bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    const std::optional<QString> failure
+        = writeFileWhole(path, bytes, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (failure)
+        *error = *failure;
+    return !failure;
 }
 
 void fail(const std::function<void(bool)>& completion, const QString& line)

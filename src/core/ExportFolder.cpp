@@ -58,12 +58,16 @@ QString uniqueFilePath(const QString& folder, const QString& fileName)
     return candidate;
 }
 
-std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes)
+std::optional<QString> writeFileWhole(
+    const QString& path, const QByteArray& bytes, std::optional<QFileDevice::Permissions> permissions)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write on a full disk shows in the count write()
+    // returns; buffered, it would happen inside commit(), which still reports
+    // success and puts the cut file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
+    if ((permissions && !file.setPermissions(*permissions)) || file.write(bytes) != bytes.size()) {
         const QString error = file.errorString();
         file.cancelWriting();
         return error;

@@ -4,6 +4,7 @@
 // into it. Files go into one subfolder per type ("SVG", "PNG", "WEBP").
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -21,9 +22,11 @@ QString exportFileName(const QString& extension);
 // export folder is ever overwritten.
 QString uniqueFilePath(const QString& folder, const QString& fileName);
 
-// Writes the whole of `bytes` to `path` or leaves it untouched; the error
-// text when that fails.
-std::optional<QString> writeFileWhole(const QString& path, const QByteArray& bytes);
+// Writes the whole of `bytes` to `path` or leaves it untouched (also on a full
+// disk); the error text when that fails. `permissions` are set on the file
+// before anything is written into it.
+std::optional<QString> writeFileWhole(
+    const QString& path, const QByteArray& bytes, std::optional<QFileDevice::Permissions> permissions = std::nullopt);
 
 // Opens Documents/"Tessaly" in the file browser.
 void openExportFolder();

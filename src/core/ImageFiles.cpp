@@ -1,10 +1,10 @@
 #include "core/ImageFiles.h"
 
+#include "core/ExportFolder.h"
 #include "core/Log.h"
 
 #include <QBuffer>
 #include <QFileDialog>
-#include <QSaveFile>
 #include <QUrl>
 
 std::optional<QImage> imageFromBase64(const QString& text)
@@ -28,9 +28,8 @@ bool writePngFile(const QImage& image, const QString& path)
     QBuffer buffer(&png);
     if (image.isNull() || !buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(png) != png.size() || !file.commit()) {
-        printLine(QStringLiteral("Failed to save image: ") + file.errorString());
+    if (const std::optional<QString> error = writeFileWhole(path, png)) {
+        printLine(QStringLiteral("Failed to save image: ") + *error);
         return false;
     }
     printLine(QStringLiteral("Image saved to ") + QUrl::fromLocalFile(path).toString());

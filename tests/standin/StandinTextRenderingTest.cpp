@@ -166,3 +166,21 @@ TEST(StandinTextRendering, SavedDesignsImagesShowTheirTextWhileTheSvgStaysAsUplo
     image.save(QDir::temp().filePath("standin-saved-design-thumb.png"));
     expectGreenClubInPlace(image);
 }
+
+TEST(StandinTextRendering, GradientStopWrittenAsRgbaKeepsItsColourAndOpacity)
+{
+    // A stop as the canvas page writes it, over a transparent background.
+    const std::string svg
+        = R"svg(<svg xmlns="http://www.w3.org/2000/svg" width="100" height="100" viewBox="0 0 100 100">
+<defs><linearGradient id="g" gradientUnits="userSpaceOnUse" x1="0" y1="0" x2="100" y2="0">
+<stop offset="0%" style="stop-color:rgba(255,0,0,0.5);"/>
+<stop offset="100%" style="stop-color:rgba(255,0,0,0.5);"/>
+</linearGradient></defs>
+<rect x="0" y="0" width="100" height="100" style="fill: url(#g);"/>
+</svg>)svg";
+    const QImage image = rendered(svg, 100, "standin-rgba-stop.png");
+    ASSERT_FALSE(image.isNull());
+    const QRgb pixel = image.pixel(50, 50);
+    EXPECT_TRUE(qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60) << std::hex << pixel;
+    EXPECT_NEAR(qAlpha(pixel), 128, 20);
+}
