@@ -39,6 +39,12 @@ QList<QPointer<QWebEngineView>>& liveViews()
     return views;
 }
 
+std::function<void()>& beforeViewCreation()
+{
+    static std::function<void()> prepare;
+    return prepare;
+}
+
 void deleteLiveViews()
 {
     for (const QPointer<QWebEngineView>& view : std::exchange(liveViews(), {}))
@@ -96,8 +102,21 @@ QWidget* WebViewViewController::view()
     return m_view;
 }
 
+void WebViewViewController::setBeforeViewCreation(std::function<void()> prepare)
+{
+    beforeViewCreation() = std::move(prepare);
+}
+
+bool WebViewViewController::liveViewExists()
+{
+    const QList<QPointer<QWebEngineView>>& views = liveViews();
+    return std::any_of(views.begin(), views.end(), [](const QPointer<QWebEngineView>& view) { return !view.isNull(); });
+}
+
 void WebViewViewController::createView()
 {
+    if (beforeViewCreation())
+        beforeViewCreation()();
     m_queue.markNotReady();
     auto* view = new QWebEngineView;
     view->setFixedSize(int(canvasWidth), int(canvasHeight));

@@ -58,6 +58,13 @@ public:
     // load; "[]" while no provider is set.
     void setLocalFontListProvider(std::function<QString()> provider);
 
+    // fontconfig is not safe to change while the web engine matches fonts on
+    // its own threads: `prepare` runs before any view is made (the fonts
+    // register whatever they still have queued), and while liveViewExists()
+    // no font is registered.
+    static void setBeforeViewCreation(std::function<void()> prepare);
+    static bool liveViewExists();
+
     // Evaluates one call (a CanvasScripts text), or queues it until the page
     // is ready.
     void evaluate(const QString& js);

@@ -193,8 +193,6 @@ bool isLocalFontInstalled(const QString& fileName)
 
 QList<ResourceFontListModelDataFontListToWebView> localFontListForWebView()
 {
-    // The design about to load may name any registered family.
-    FontRegistrationQueue::finishNow();
     QList<ResourceFontListModelDataFontListToWebView> list;
     const std::pair<std::span<const FontTableRow>, QString> tables[] = {
         { latinFontsOther(), QStringLiteral("latin latin latin other = ") },

@@ -25,6 +25,12 @@ int& registrationCount()
     return count;
 }
 
+std::function<bool()>& registrationHold()
+{
+    static std::function<bool()> hold;
+    return hold;
+}
+
 } // namespace
 
 QString fontPackageDirectory()
@@ -66,6 +72,11 @@ std::optional<RegisteredFontFile> registerFontFileOnce(const QString& path)
     const auto known = table.constFind(path);
     if (known != table.constEnd())
         return *known;
+    // Not kept: once no page is left the file may still be registered.
+    if (registrationHold() && registrationHold()()) {
+        printLine(QStringLiteral("Font not registered while a web page exists: ") + path);
+        return std::nullopt;
+    }
 
     ++registrationCount();
     std::optional<RegisteredFontFile> outcome;
@@ -87,6 +98,11 @@ std::optional<RegisteredFontFile> registerInstalledFont(const QString& fileName)
     if (!path)
         return std::nullopt;
     return registerFontFileOnce(*path);
+}
+
+void holdFontRegistrationWhile(std::function<bool()> pageExists)
+{
+    registrationHold() = std::move(pageExists);
 }
 
 int fontFileRegistrationCount()

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 struct RegisteredFontFile {
@@ -29,11 +30,17 @@ QString joinedFontDirectory();
 // The file behind `fileName`, or nothing when neither source has one.
 std::optional<QString> resolveFontFile(const QString& fileName);
 
-// Registers `path` once per run; nothing when it is not a readable font.
+// Registers `path` once per run; nothing when it is not a readable font, or
+// while registration is held (see holdFontRegistrationWhile).
 std::optional<RegisteredFontFile> registerFontFileOnce(const QString& path);
 
 // Resolves and registers the row `fileName`; nothing when it is not installed.
 std::optional<RegisteredFontFile> registerInstalledFont(const QString& fileName);
+
+// fontconfig is not safe to change while the web engine matches fonts on its
+// own threads. While `pageExists` answers true, a file not registered yet is
+// not handed to the font database: it is logged and counts as not installed.
+void holdFontRegistrationWhile(std::function<bool()> pageExists);
 
 // How many files have been handed to the font database in this run.
 int fontFileRegistrationCount();

@@ -2,8 +2,9 @@
 
 // Registers installed fonts one file per event-loop turn, so the window
 // stays responsive while large collections are read; it deletes itself
-// when the list is done. A design that loads before then finishes it at
-// once: the page looks a family up once and keeps its fallback for the run.
+// when the list is done. A canvas view made before then finishes it at once
+// (installFontServices arranges it): no font is registered once a page
+// exists, and the page looks a family up once and keeps its fallback.
 
 #include <QObject>
 #include <QStringList>

@@ -8,6 +8,8 @@
 #include "editor/LocalFontPath.h"
 #include "fonts/ExportViewForEditLogoSheet.h"
 #include "fonts/FontCatalogue.h"
+#include "fonts/FontFiles.h"
+#include "fonts/FontRegistrationQueue.h"
 #include "fonts/GraphicsAddSheet.h"
 #include "fonts/TextFontFamilySheet.h"
 
@@ -24,6 +26,11 @@ void installFontServices()
         EditorPanel::GraphicsAdd, [](EditLogoViewModel&, QWidget* parent) { return new GraphicsAddSheet(parent); });
     EditorPanelFactories::setExportSheetFactory(
         [](EditLogoViewModel& model, QWidget* parent) { return new ExportViewForEditLogoSheet(model, parent); });
+
+    // fontconfig changes only while no web page exists: start-up registration
+    // finishes before the canvas view is made, and nothing registers after.
+    WebViewViewController::setBeforeViewCreation(&FontRegistrationQueue::finishNow);
+    holdFontRegistrationWhile(&WebViewViewController::liveViewExists);
 
     setLocalFontPathResolver(
         [](const QString& fontName) { return FontUtils::registerLocalFontReturningPath(fontName); });

@@ -15,9 +15,8 @@ struct FontsourceFile {
     int weight;
 };
 
-constexpr std::array<FontsourceFile, 89> fontsourceFiles { {
+constexpr std::array<FontsourceFile, 88> fontsourceFiles { {
     { u"Abel", "abel", 400 },
-    { u"Black Han Sans", "black-han-sans", 400 },
     { u"Bungee", "bungee", 400 },
     { u"Cabin Regular", "cabin", 400 },
     { u"Chango", "chango", 400 },
@@ -110,13 +109,16 @@ constexpr std::array<FontsourceFile, 89> fontsourceFiles { {
 // Japanese, Chinese and Korean rows whose Fontsource package comes in
 // unicode-range slices, and Kosugi, whose design Debian ships under another
 // family: scripts/join-fonts makes one regular file <name>-400-normal.ttf
-// for each, named with the row's family.
+// for each, named with the row's family. The Latin row of a family that has
+// a CJK row uses that joined file too: it holds the Latin letters as well,
+// and the page takes the Latin row's file as the one face of the family.
 struct JoinedFontFile {
     const char16_t* fileName;
     const char* name;
 };
 
-constexpr std::array<JoinedFontFile, 28> joinedFiles { {
+constexpr std::array<JoinedFontFile, 29> joinedFiles { {
+    { u"Black Han Sans", "black-han-sans" },
     { u"ZenOldMincho" TAG_JAPANESE_A, "zen-old-mincho" },
     { u"ZenMaruGothic" TAG_JAPANESE_B, "zen-maru-gothic" },
     { u"ZenKurenaido" TAG_JAPANESE_A, "zen-kurenaido" },
@@ -147,17 +149,24 @@ constexpr std::array<JoinedFontFile, 28> joinedFiles { {
     { u"BlackHanSans" TAG_KOREAN, "black-han-sans" },
 } };
 
-// Rows that come from Debian's font packages.
+// Rows drawn in the Simplified Chinese face of Debian's Noto Sans CJK
+// collection. A collection draws its first face, the Japanese one, both as the
+// page's web font and under the family its registration reports, so
+// scripts/join-fonts writes the face out as a file of its own.
+constexpr std::array<const char16_t*, 2> simplifiedChineseRows { {
+    u"SourceHanSansCN",
+    u"Source Han Sans" TAG_CHINESE_2,
+} };
+
+constexpr const char* simplifiedChineseFace = "noto-sans-cjk-sc-400-normal.otf";
+
+// Rows that come from Debian's font packages, each a single-face file.
 struct DebianFontFile {
     const char16_t* fileName;
     const char* path;
 };
 
-constexpr const char* notoSansCjk = "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc";
-
-constexpr std::array<DebianFontFile, 16> debianFiles { {
-    { u"SourceHanSansCN", notoSansCjk },
-    { u"Source Han Sans" TAG_CHINESE_2, notoSansCjk },
+constexpr std::array<DebianFontFile, 14> debianFiles { {
     { u"SawarabiMincho" TAG_JAPANESE_A, "/usr/share/fonts/truetype/sawarabi-mincho/sawarabi-mincho-medium.ttf" },
     { u"SawarabiGothic" TAG_JAPANESE_B, "/usr/share/fonts/truetype/sawarabi-gothic/sawarabi-gothic-medium.ttf" },
     { u"DotGothic16" TAG_JAPANESE_B, "/usr/share/fonts/truetype/dotgothic16/DotGothic16-Regular.ttf" },
@@ -195,6 +204,9 @@ const QHash<QString, InstalledFontFile>& installedFiles()
         for (const JoinedFontFile& file : joinedFiles)
             table.insert(QString::fromUtf16(file.fileName),
                 { Folder::JoinedFonts, QString::fromLatin1(file.name) + QStringLiteral("-400-normal.ttf") });
+        for (const char16_t* fileName : simplifiedChineseRows)
+            table.insert(
+                QString::fromUtf16(fileName), { Folder::JoinedFonts, QString::fromLatin1(simplifiedChineseFace) });
         for (const DebianFontFile& file : debianFiles)
             table.insert(QString::fromUtf16(file.fileName), { Folder::System, QString::fromLatin1(file.path) });
         return table;

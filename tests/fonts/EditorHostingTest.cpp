@@ -1,6 +1,8 @@
-// The panels and the export sheet as the editor hosts them once
-// installFontServices() has run.
+// The panels, the export sheet and the font registration as the editor
+// hosts them once installFontServices() has run.
 
+#include "ShareFolder.h"
+#include "canvas/CanvasScripts.h"
 #include "core/ExportFolder.h"
 #include "core/RxBus.h"
 #include "editor/EditBar.h"
@@ -11,6 +13,8 @@
 #include "editor/EditorTestSupport.h"
 #include "editor/EditorToolbar.h"
 #include "fonts/ExportViewForEditLogoSheet.h"
+#include "fonts/FontCatalogue.h"
+#include "fonts/FontFiles.h"
 #include "fonts/FontServices.h"
 #include "globals/WindowController.h"
 #include "support/TestFiles.h"
@@ -35,9 +39,27 @@ bool buttonEnabled(QWidget* bar, const QString& label)
     return false;
 }
 
-TEST(EditorHostingTest, TheButtonsOpenThePanelsAndTheSheetClosesItselfFromItsOwnHandler)
+// As at start-up, the shipped fonts wait in the registration queue. A live
+// canvas view holds off every font registration: each test starts and ends
+// without one.
+class EditorHostingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        installFontServices();
+        deleteCanvasView();
+        FontUtils::registerLocalCJKFonts();
+    }
+    void TearDown() override { deleteCanvasView(); }
+    static void deleteCanvasView()
+    {
+        if (sharedWebViewController().isViewLoaded())
+            delete sharedWebViewController().view();
+    }
+};
+
+TEST_F(EditorHostingTest, TheButtonsOpenThePanelsAndTheSheetClosesItselfFromItsOwnHandler)
 {
-    installFontServices();
     QTemporaryDir home;
     const QByteArray previousHome = qgetenv("HOME");
     qputenv("HOME", home.path().toUtf8());
@@ -77,6 +99,32 @@ TEST(EditorHostingTest, TheButtonsOpenThePanelsAndTheSheetClosesItselfFromItsOwn
     EXPECT_TRUE(editor->findChild<ExportViewForEditLogoSheet*>());
     editor->model().setShowExportViewSheet(false);
     qputenv("HOME", previousHome);
+}
+
+TEST_F(EditorHostingTest, FontsRegisterBeforeTheCanvasViewIsMadeAndNeverWhileItLives)
+{
+    ShareFolder share; // the queued rows resolve to fresh paths, none registered yet
+    const int before = fontFileRegistrationCount();
+    SharedCanvasRecorder canvas;
+    sharedWebViewController().view();
+    const int atCreation = fontFileRegistrationCount();
+    EXPECT_GT(atCreation, before) << "the start-up registration was not finished before the view was made";
+
+    // A design load and the pick of a shipped font find their files registered.
+    EditLogoViewModel model("<svg/>", 42, false, &sharedWebViewController());
+    model.start();
+    pageLoadsDesign(model);
+    const QString chewy = FontUtils::registerLocalFontReturningPath(QStringLiteral("Chewy"));
+    RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { "Chewy", "Chewy", false });
+    EXPECT_EQ(canvas.count(CanvasScripts::loadFont(QStringLiteral("Chewy"), chewy)), 1);
+    // A file that turns up only now is not registered while the view lives.
+    const QString coda = share.add(QStringLiteral("Coda"));
+    RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { "Coda", "Coda", false });
+    EXPECT_EQ(canvas.count(CanvasScripts::loadFont(QStringLiteral("Coda"), coda)), 0);
+    EXPECT_EQ(fontFileRegistrationCount(), atCreation);
+
+    deleteCanvasView();
+    EXPECT_TRUE(registerInstalledFont(QStringLiteral("Coda")).has_value());
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "fonts/FontCatalogue.h"
 
 #include "CjkRows.h"
+#include "ShareFolder.h"
 #include "fonts/FontFiles.h"
 #include "fonts/FontRegistrationQueue.h"
 #include "fonts/FontTables.h"
@@ -50,51 +51,6 @@ ResourceFontListModel replyWithGroups(int count)
     }
     return model;
 }
-
-// A share folder whose fonts/ holds a DejaVu copy under every Latin row's
-// file name, so the rows resolve there first; the npm font packages' files
-// stay reachable below it, as in the build's share folder.
-class ShareFolder {
-public:
-    ShareFolder()
-        : m_previous(qgetenv("TESSALY_SHARE_DIR"))
-    {
-        QDir().mkpath(fontsPath());
-        QFile::link(QDir(fontPackageDirectory()).filePath(QStringLiteral("@fontsource")),
-            QDir(fontsPath()).filePath(QStringLiteral("@fontsource")));
-        qputenv("TESSALY_SHARE_DIR", m_dir.path().toUtf8());
-    }
-    ~ShareFolder()
-    {
-        if (m_previous.isEmpty())
-            qunsetenv("TESSALY_SHARE_DIR");
-        else
-            qputenv("TESSALY_SHARE_DIR", m_previous);
-    }
-    QString fontsPath() const { return m_dir.filePath(QStringLiteral("fonts")); }
-    QString add(const QString& fileName, const char* extension = ".ttf")
-    {
-        const QString path = QDir(fontsPath()).filePath(fileName + QLatin1String(extension));
-        QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/resources/fonts/DejaVuSerif.ttf"), path);
-        return path;
-    }
-    QString addUnreadable(const QString& fileName)
-    {
-        const QString path = QDir(fontsPath()).filePath(fileName + QStringLiteral(".ttf"));
-        EXPECT_TRUE(writeFile(path, "not a font"));
-        return path;
-    }
-    void addAllLatin()
-    {
-        for (auto table : { latinFonts10(), latinFonts40(), latinFontsArt(), latinFontsOther() })
-            for (const FontTableRow& row : table)
-                add(row.fileNameText());
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QByteArray m_previous;
-};
 
 } // namespace
 
@@ -306,7 +262,8 @@ TEST(InstalledFontsTest, SlicedCjkRowsResolveToTheirJoinedFileUnderTheirFamily)
              Case { "MPLUSRounded1c", "m-plus-rounded-1c-400-normal.ttf", "M PLUS Rounded 1c" },
              Case { "Kosugi", "kosugi-400-normal.ttf", "Kosugi" },
              Case { "LongCang", "long-cang-400-normal.ttf", "Long Cang" },
-             Case { "BlackHanSans", "black-han-sans-400-normal.ttf", "Black Han Sans" } }) {
+             Case { "BlackHanSans", "black-han-sans-400-normal.ttf", "Black Han Sans" },
+             Case { "Source Han Sans", "noto-sans-cjk-sc-400-normal.otf", "Noto Sans CJK SC" } }) {
         const QString row = cjkRow(QLatin1String(c.stem));
         const std::optional<QString> path = resolveFontFile(row);
         ASSERT_TRUE(path.has_value()) << c.stem << " (run scripts/setup)";
@@ -333,15 +290,4 @@ TEST(FontFilesTest, StartUpRegistersInLaterTurnsOfTheEventLoop)
         { QStringLiteral("Chewy"), QStringLiteral("Caveman"), QStringLiteral("Cookie"), QStringLiteral("Coda") });
     EXPECT_EQ(fontFileRegistrationCount(), before);
     EXPECT_TRUE(waitUntil([&] { return fontFileRegistrationCount() == before + 3; }));
-}
-
-TEST(FontFilesTest, ADesignLoadFinishesTheStartUpRegistrationFirst)
-{
-    ShareFolder share;
-    const QString yeonSung = share.add(cjkRow(QStringLiteral("YeonSung")));
-    FontRegistrationQueue::start({ cjkRow(QStringLiteral("YeonSung")) });
-    localFontListForWebView();
-    const int after = fontFileRegistrationCount();
-    ASSERT_TRUE(registerFontFileOnce(yeonSung).has_value());
-    EXPECT_EQ(fontFileRegistrationCount(), after) << "the queued file was not registered before the design load";
 }
