@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 QSize contentSize()
@@ -32,11 +33,16 @@ void centreOnScreen(QWidget* window)
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
+    window->move(editLogoWindowPosition(window->frameGeometry().size(), screen->availableGeometry()));
 }
 } // namespace
+
+QPoint editLogoWindowPosition(QSize frame, const QRect& available)
+{
+    return available.topLeft()
+        + QPoint(std::max(0, (available.width() - frame.width()) / 2),
+            std::max(0, (available.height() - frame.height()) / 2));
+}
 
 QMainWindow* editLogoWindow()
 {

@@ -7,6 +7,9 @@
 
 #include "core/DesignId.h"
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QtGlobal>
 
@@ -16,6 +19,11 @@ class WindowController;
 // The editor window, created on first use: 1060 × 632, fixed, without the
 // close, minimise and maximise buttons (the editor closes it itself).
 QMainWindow* editLogoWindow();
+
+// Where the editor window's frame of `frame` size goes on a screen whose free
+// area is `available`: centred along each side it fits in, else from that
+// side's start, so that its title bar stays on screen.
+QPoint editLogoWindowPosition(QSize frame, const QRect& available);
 
 // Holds the editor window for the editor, created on first use.
 WindowController* windowController();

@@ -23,7 +23,10 @@ QIcon drawIconWithDimmedDisabledForm(const QString& path, QSize size)
     QIcon icon;
     for (const QSize& pixels : { size, size * 2 }) {
         const QPixmap normal = source.pixmap(pixels);
+        // The pixmap comes at the screen's pixel ratio; the dimmed copy
+        // must say the same, or it is drawn at its device size.
         QPixmap dimmed(normal.size());
+        dimmed.setDevicePixelRatio(normal.devicePixelRatio());
         dimmed.fill(Qt::transparent);
         QPainter painter(&dimmed);
         painter.setOpacity(disabledIconOpacity);

@@ -1,8 +1,6 @@
 #include "fonts/GraphicsAddSheet.h"
 
-#include "api/APIFactory.h"
-#include "core/DecimalId.h"
-#include "core/Localization.h"
+#include "components/LoadSvgFailView.h"
 #include "core/RxBus.h"
 #include "editor/EditorEvents.h"
 #include "fonts/ImageButtonForGraphicsAdd.h"
@@ -22,6 +20,8 @@ GraphicsAddSheet::GraphicsAddSheet(QWidget* parent)
     : SidePanelFrame(EditorPanel::GraphicsAdd, { QStringLiteral("Add"), 10, 0, closeDelayMilliseconds }, 0, parent)
     , m_grid(new QWidget(this))
     , m_gridLayout(new QGridLayout(m_grid))
+    , m_failView(nullptr)
+    , m_controller(new GraphicsAddController(this))
 {
     m_gridLayout->setContentsMargins(1, 8, 1, 8);
     m_gridLayout->setHorizontalSpacing(0);
@@ -32,29 +32,31 @@ GraphicsAddSheet::GraphicsAddSheet(QWidget* parent)
     m_grid->installEventFilter(this);
     connect(scrollArea()->verticalScrollBar(), &QScrollBar::valueChanged, this, &GraphicsAddSheet::loadCellsInView);
 
+    // In place of the grid, sized by the body's layout rather than to the canvas.
+    m_failView = new LoadSvgFailView([this] { m_controller->load(); }, [] {}, body());
+    m_failView->setMinimumSize(0, 0);
+    m_failView->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_failView->hide();
+    body()->layout()->addWidget(m_failView);
+
+    connect(m_controller, &GraphicsAddController::pageChanged, this, &GraphicsAddSheet::showPage);
+    connect(m_controller, &GraphicsAddController::loadFailedChanged, this, &GraphicsAddSheet::showLoadFailed);
     // Replies that arrive after the panel has closed are dropped with it.
-    getResourceShape([this](const ResourceShapeModel& catalogue) { showCatalogue(catalogue); }, [] {}, this);
+    m_controller->load();
 }
 
-void GraphicsAddSheet::showCatalogue(const ResourceShapeModel& catalogue)
+void GraphicsAddSheet::showLoadFailed(bool failed)
 {
-    m_resourceShapeModel = catalogue;
-    if (catalogue.data.item.isEmpty())
-        return;
-    const ResourceShapeModelDatas& first = catalogue.data.item.first();
-    m_selectedTab = first.name;
-    const qint64 igid = parseDecimalId(first.igid).value_or(0);
-    getResourceImages(
-        igid, 0, pageCount, [this](const ResourceImagesModel& page) { showPage(page); }, [] {}, this);
+    m_scroll->setVisible(!failed);
+    m_failView->setVisible(failed);
 }
 
-void GraphicsAddSheet::showPage(const ResourceImagesModel& page)
+void GraphicsAddSheet::showPage()
 {
-    m_resourceImagesModel = page;
     qDeleteAll(m_cells);
     m_cells.clear();
     int index = 0;
-    for (const ResourceImagesModelDatasImages& image : page.data.item.images) {
+    for (const ResourceImagesModelDatasImages& image : m_controller->resourceImagesModel().data.item.images) {
         auto* cell = new ImageButtonForGraphicsAdd(image, m_grid);
         const QString svgUrl = image.url;
         connect(cell, &QAbstractButton::clicked, this, [this, svgUrl] { tap(svgUrl); });

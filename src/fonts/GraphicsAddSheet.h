@@ -1,17 +1,17 @@
 #pragma once
 
-// The side panel that adds a graphic of the server's library: it asks for the
-// categories, then for one page of the first category's graphics, and shows
-// their thumbnails in a four-column grid. A tap hands the graphic to the
-// editor.
+// The side panel that adds a graphic of the server's library: it shows the
+// thumbnails of the first category's graphics in a four-column grid, or the
+// load-failure view with Retry when they could not be fetched. A tap hands
+// the graphic to the editor.
 
 #include "editor/sheets/SidePanelFrame.h"
-#include "model/ResourceImagesModel.h"
-#include "model/ResourceShapeModel.h"
+#include "fonts/GraphicsAddController.h"
 
 #include <QList>
 
 class ImageButtonForGraphicsAdd;
+class LoadSvgFailView;
 class QGridLayout;
 class QScrollArea;
 
@@ -19,30 +19,27 @@ class GraphicsAddSheet : public SidePanelFrame {
     Q_OBJECT
 public:
     static constexpr int columns = 4;
-    static constexpr int pageCount = 1000;
 
     explicit GraphicsAddSheet(QWidget* parent);
 
-    const QString& selectedTab() const { return m_selectedTab; }
-    const ResourceShapeModel& resourceShapeModel() const { return m_resourceShapeModel; }
-    const ResourceImagesModel& resourceImagesModel() const { return m_resourceImagesModel; }
+    const QString& selectedTab() const { return m_controller->selectedTab(); }
     const QList<ImageButtonForGraphicsAdd*>& cells() const { return m_cells; }
     QScrollArea* scrollArea() const { return m_scroll; }
+    LoadSvgFailView* failView() const { return m_failView; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showCatalogue(const ResourceShapeModel& catalogue);
-    void showPage(const ResourceImagesModel& page);
+    void showPage();
+    void showLoadFailed(bool failed);
     void loadCellsInView();
     void tap(const QString& svgUrl);
 
     QWidget* m_grid;
     QGridLayout* m_gridLayout;
     QScrollArea* m_scroll;
+    LoadSvgFailView* m_failView;
     QList<ImageButtonForGraphicsAdd*> m_cells;
-    QString m_selectedTab;
-    ResourceShapeModel m_resourceShapeModel;
-    ResourceImagesModel m_resourceImagesModel;
+    GraphicsAddController* m_controller;
 };

@@ -9,6 +9,8 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -303,6 +305,60 @@ TEST_F(CanvasPageTest, aGradientReadsAsItsFirstStop)
     const auto answer = page().waitFor(QStringLiteral("getBrightnessAndSaturation"), from);
     ASSERT_TRUE(answer);
     EXPECT_EQ(answer->json().value(QStringLiteral("hue")).toInt(), 0);
+}
+
+// Every id="…" of an SVG text, in document order.
+QStringList svgIds(const QString& svg)
+{
+    QStringList ids;
+    static const QRegularExpression idAttribute(QStringLiteral(R"re(\sid="([^"]*)")re"));
+    for (const QRegularExpressionMatch& match : idAttribute.globalMatch(svg))
+        ids << match.captured(1);
+    return ids;
+}
+
+// Two shapes that share one gradient, as designs drawn elsewhere have them,
+// and a stroke with a gradient of its own.
+TEST_F(CanvasPageTest, gradientIdsStayTheSameThroughEverySaveAndNeverRepeat)
+{
+    const QString design = QStringLiteral(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="460" height="460"><defs>)"
+        R"(<linearGradient id="tg_1" x1="0" y1="0" x2="1" y2="0"><stop offset="0" stop-color="#ff0000"/>)"
+        R"(<stop offset="1" stop-color="#0000ff"/></linearGradient>)"
+        R"(<radialGradient id="tg_2"><stop offset="0" stop-color="#00ff00"/><stop offset="1" stop-color="#000"/>)"
+        R"(</radialGradient></defs>)"
+        R"svg(<rect x="10" y="10" width="100" height="100" fill="url(#tg_1)"/>)svg"
+        R"svg(<rect x="200" y="10" width="100" height="100" fill="url(#tg_1)"/>)svg"
+        R"svg(<circle cx="100" cy="300" r="60" fill="none" stroke="url(#tg_2)" stroke-width="8"/></svg>)svg");
+    const auto save = [] {
+        const std::size_t from = page().mark();
+        controller().evaluate(CanvasScripts::getSvgAsBase64ForResult(QStringLiteral("EditLogoView")));
+        const auto answer = page().waitFor(QStringLiteral("getSvgAsBase64"), from);
+        EXPECT_TRUE(answer);
+        return answer ? QUrl::fromPercentEncoding(
+                   QByteArray::fromBase64(answer->json().value(QStringLiteral("base64")).toString().toLatin1()))
+                      : QString();
+    };
+    ASSERT_TRUE(page().loadSvg(design));
+    const QString first = save();
+    ASSERT_TRUE(page().loadSvg(first));
+    // An undo step in between rebuilds the objects from the history.
+    page().select(0);
+    controller().evaluate(CanvasScripts::setObjOpacity(50, true));
+    controller().evaluate(CanvasScripts::undoItem());
+    page().settle();
+    const QString second = save();
+    ASSERT_TRUE(page().loadSvg(second));
+    const QString third = save();
+
+    const QStringList ids = svgIds(first);
+    EXPECT_EQ(ids.filter(QStringLiteral("SVGID_")).size(), 3) << first.toStdString();
+    EXPECT_EQ(QSet<QString>(ids.begin(), ids.end()).size(), ids.size()) << ids.join(' ').toStdString();
+    EXPECT_EQ(svgIds(second).join(' ').toStdString(), ids.join(' ').toStdString());
+    EXPECT_EQ(svgIds(third).join(' ').toStdString(), ids.join(' ').toStdString());
+    for (const QString& id : ids)
+        EXPECT_EQ(first.count(QStringLiteral("url(#%1)").arg(id)), id.startsWith(QLatin1String("SVGID_")) ? 1 : 0)
+            << id.toStdString();
 }
 
 TEST_F(CanvasPageTest, exportsKeepASingleSelection)

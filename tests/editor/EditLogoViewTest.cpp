@@ -18,6 +18,7 @@
 
 #include <QLabel>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <gtest/gtest.h>
 #include <memory>
@@ -209,6 +210,52 @@ TEST_F(EditLogoViewTest, DisabledButtonsDimTheirIcons)
     const double shown = shownLightness(enabled.grab().toImage());
     ASSERT_GT(shown, 0.0);
     EXPECT_LT(shownLightness(disabled.grab().toImage()), shown * 0.6);
+}
+
+// Where the device pixels that differ from the picture's top-left corner lie.
+std::string inkBounds(const QImage& picture)
+{
+    const QImage pixels = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb background = pixels.pixel(0, 0);
+    QRect bounds;
+    for (int y = 0; y < pixels.height(); ++y)
+        for (int x = 0; x < pixels.width(); ++x)
+            if (pixels.pixel(x, y) != background)
+                bounds |= QRect(x, y, 1, 1);
+    return QStringLiteral("%1x%2 at %3,%4")
+        .arg(bounds.width())
+        .arg(bounds.height())
+        .arg(bounds.x())
+        .arg(bounds.y())
+        .toStdString();
+}
+
+// Icons are drawn for the screen's pixel ratio, which is set when the
+// application starts: at scale 1 this test runs itself again at scale 2.
+TEST(EditorButtonScaledTest, ADisabledIconCoversTheSameAreaAsTheEnabledOne)
+{
+    if (qApp->devicePixelRatio() < 2) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+        QProcess child;
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(),
+            { QStringLiteral("--gtest_filter=EditorButtonScaledTest.ADisabledIconCoversTheSameAreaAsTheEnabledOne") });
+        ASSERT_TRUE(child.waitForFinished(60000));
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains(QLatin1String("[  PASSED  ] 1 test"))) << output.toStdString();
+        return;
+    }
+    EditorButton enabled(QStringLiteral("editor_undo"), QString(), EditorButton::Layout::TextUnderIcon, nullptr);
+    EditorButton disabled(QStringLiteral("editor_undo"), QString(), EditorButton::Layout::TextUnderIcon, nullptr);
+    disabled.setEnabled(false);
+    const QImage shown = enabled.grab().toImage();
+    ASSERT_EQ(shown.devicePixelRatio(), 2.0);
+    const std::string enabledInk = inkBounds(shown);
+    ASSERT_NE(enabledInk, "0x0 at 0,0");
+    EXPECT_EQ(inkBounds(disabled.grab().toImage()), enabledInk);
 }
 
 TEST_F(EditLogoViewTest, EachOpenReusesTheIconsOfTheOneBefore)

@@ -156,6 +156,29 @@ TEST_F(EditLogoWindowTest, AnEditorWithUnsavedChangesAsksBeforeItsDesignIsReplac
     EXPECT_EQ(openEditor()->model().itemId(), 4);
 }
 
+// Screens given by their free area in logical pixels, as the window system
+// reports them at the user's scale.
+TEST(EditLogoWindowPosition, CentredWhereItFitsAndFromTheTopLeftWhereItDoesNot)
+{
+    const QSize frame(1060, 660);
+    const struct {
+        const char* screen;
+        QRect available;
+        QPoint expected;
+    } cases[] = {
+        { "1920x1080 with a top panel", QRect(0, 28, 1920, 1052), QPoint(430, 224) },
+        { "1366x768 at 125 %", QRect(0, 0, 1093, 614), QPoint(16, 0) },
+        { "1400x900 at 150 %", QRect(0, 24, 933, 576), QPoint(0, 24) },
+        { "a second screen to the left, too small", QRect(-1024, 100, 1024, 700), QPoint(-1024, 120) },
+        { "exactly the frame", QRect(10, 20, 1060, 660), QPoint(10, 20) },
+    };
+    for (const auto& c : cases) {
+        const QPoint position = editLogoWindowPosition(frame, c.available);
+        EXPECT_EQ(position, c.expected) << c.screen;
+        EXPECT_TRUE(c.available.contains(position)) << c.screen;
+    }
+}
+
 TEST_F(EditLogoWindowTest, ClosingOnlyHidesTheWindow)
 {
     showEditLogoWindow(3, QStringLiteral("<svg/>"), false);

@@ -1,5 +1,6 @@
 // The graphics panel and the font list against the stand-in over real HTTP.
 
+#include "components/LoadSvgFailView.h"
 #include "core/RxBus.h"
 #include "editor/EditorEvents.h"
 #include "fonts/FontCatalogue.h"
@@ -31,6 +32,10 @@ protected:
     }
 
     std::vector<standin::RecordedRequest> pageRequests() { return m_harness.server().requestsTo("/logo2/GetShape"); }
+    std::vector<standin::RecordedRequest> catalogueRequests()
+    {
+        return m_harness.server().requestsTo("/logo2/GetShapeType");
+    }
 
     mutable StandinHarness m_harness;
 };
@@ -73,21 +78,34 @@ TEST_F(GraphicsSheetTest, TheCategoryIdIsSentWholeAndAnythingButANumberIsZero)
     }
 }
 
-TEST_F(GraphicsSheetTest, FailuresAndEmptyRepliesLeaveTheGridEmpty)
+TEST_F(GraphicsSheetTest, AnEmptyCatalogueLeavesTheGridEmpty)
 {
     m_harness.server().setReply("/index.php/logo2/GetShapeType", 200, R"({"code":0,"status":0,"data":{"item":[]}})");
     auto empty = openSheet();
-    ASSERT_TRUE(waitUntil([&] { return !m_harness.server().requestsTo("/logo2/GetShapeType").empty(); }));
+    ASSERT_TRUE(waitUntil([&] { return !catalogueRequests().empty(); }));
     pumpEvents(200);
     EXPECT_TRUE(pageRequests().empty());
     EXPECT_TRUE(empty->cells().isEmpty());
+    EXPECT_FALSE(empty->failView()->isVisible());
+}
 
-    m_harness.server().clearReplies();
-    m_harness.server().setFault("/index.php/logo2/GetShape", standin::Fault::Http500);
-    auto failed = openSheet();
-    ASSERT_TRUE(waitUntil([&] { return !pageRequests().empty(); }));
-    pumpEvents(200);
-    EXPECT_TRUE(failed->cells().isEmpty());
+TEST_F(GraphicsSheetTest, AFailedRequestShowsTheFailureViewAndRetryAsksAgain)
+{
+    for (const char* route : { "/index.php/logo2/GetShapeType", "/index.php/logo2/GetShape" }) {
+        m_harness.server().clearRequests();
+        m_harness.server().setFault(route, standin::Fault::Http500);
+        auto sheet = openSheet();
+        ASSERT_TRUE(waitUntil([&] { return sheet->failView()->isVisible(); })) << route;
+        EXPECT_FALSE(sheet->scrollArea()->isVisible()) << route;
+        EXPECT_TRUE(sheet->cells().isEmpty()) << route;
+
+        m_harness.server().clearFaults();
+        userClick(sheet->failView()->retryButton());
+        ASSERT_TRUE(waitUntil([&] { return sheet->cells().size() == 45; })) << route;
+        EXPECT_FALSE(sheet->failView()->isVisible()) << route;
+        EXPECT_TRUE(sheet->scrollArea()->isVisible()) << route;
+        EXPECT_EQ(catalogueRequests().size(), 2u) << route;
+    }
 }
 
 TEST_F(GraphicsSheetTest, AThumbnailThatFailsKeepsItsPlaceholder)

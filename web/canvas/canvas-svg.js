@@ -3,7 +3,7 @@
 (function () {
   'use strict';
 
-  const { CUSTOM_PROPS, isText, hasPaint } = TessalyObjects;
+  const { CUSTOM_PROPS, isText, hasPaint, leaves } = TessalyObjects;
 
   function decodeBase64Utf8(base64) {
     const binary = atob(String(base64).replace(/\s+/g, ''));
@@ -135,6 +135,22 @@
     return new fabric.IText(options.text, options);
   }
 
+  // fabric names a gradient read from a file after its id there plus a
+  // counter, and writes it back with "SVGID_" in front, so a design's ids
+  // would grow with every save (undo steps add a counter too). The export
+  // numbers the gradients afresh instead: a design keeps the ids of its
+  // first save however often it is saved, and no two gradients share one.
+  function numberGradients(objects) {
+    let count = 0;
+    objects.forEach(function (object) {
+      leaves(object).forEach(function (leaf) {
+        ['fill', 'stroke'].forEach(function (key) {
+          if (leaf[key] instanceof fabric.Gradient) leaf[key].id = 'gradient-' + (count += 1);
+        });
+      });
+    });
+  }
+
   // The first picture of the design is its background when it covers the
   // whole design: the page exports its background picture that way, and
   // designs saved earlier carry it the same way.
@@ -228,6 +244,7 @@
     decodeBase64Utf8: decodeBase64Utf8,
     parse: parseSvg,
     place: placeDesign,
-    withTextRecords: withTextRecords
+    withTextRecords: withTextRecords,
+    numberGradients: numberGradients
   };
 })();

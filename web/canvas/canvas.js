@@ -25,6 +25,9 @@
   });
 
   const history = new CanvasHistory(function () {
+    // Gradients carry the ids an export gives them, so that an export alone
+    // changes no state and a restored state reads as the one it came from.
+    TessalySvg.numberGradients(canvas.getObjects());
     return JSON.stringify(canvas.toObject(CUSTOM_PROPS));
   });
   // A preview (isAddToUndo true) has changed the canvas since the last step.
@@ -427,6 +430,7 @@
 
   api.getSvgAsBase64ForResult = function (form) {
     const svg = withoutSelection(function () {
+      TessalySvg.numberGradients(canvas.getObjects());
       return TessalySvg.withTextRecords(canvas.toSVG(), canvas.getObjects());
     });
     post('getSvgAsBase64', { id: newId(), base64: btoa(encodeURIComponent(svg)), form: form });
