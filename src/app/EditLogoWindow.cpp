@@ -5,6 +5,8 @@
 #include "editor/CanvasHost.h"
 #include "editor/CanvasStage.h"
 #include "editor/EditLogoView.h"
+#include "editor/LoadingOverlay.h"
+#include "fonts/FontRegistrationQueue.h"
 #include "globals/AppGlobals.h"
 #include "globals/WindowController.h"
 
@@ -71,6 +73,8 @@ WindowController* windowController()
 }
 
 namespace {
+void replaceEditor(DesignId itemId, const QString& svg, bool fromMyDesignsView);
+
 void bringToFront(QMainWindow* window)
 {
     window->show();
@@ -78,10 +82,41 @@ void bringToFront(QMainWindow* window)
     window->activateWindow();
 }
 
+void present(QMainWindow* window)
+{
+    centreOnScreen(window);
+    windowController()->setWindow(window);
+    bringToFront(window);
+}
+
+// While installed fonts are still being registered the canvas page may not
+// exist yet (fontconfig must not change under it): the window shows the
+// editor's loading cover until they are, then the editor opens. A later
+// open replaces the cover, and with it this one's wait.
+bool waitForFonts(DesignId itemId, const QString& svg, bool fromMyDesignsView)
+{
+    if (!FontRegistrationQueue::isRunning())
+        return false;
+    QMainWindow* window = editLogoWindow();
+    delete window->takeCentralWidget();
+    auto* cover = new QWidget;
+    cover->setFixedSize(contentSize());
+    auto* overlay = new LoadingOverlay(cover);
+    overlay->setGeometry(cover->rect());
+    overlay->setActive(true);
+    window->setCentralWidget(cover);
+    FontRegistrationQueue::whenFinished(
+        cover, [itemId, svg, fromMyDesignsView] { replaceEditor(itemId, svg, fromMyDesignsView); });
+    return true;
+}
+
 void replaceEditor(DesignId itemId, const QString& svg, bool fromMyDesignsView)
 {
-    WindowController* controller = windowController();
     QMainWindow* window = editLogoWindow();
+    if (waitForFonts(itemId, svg, fromMyDesignsView)) {
+        present(window);
+        return;
+    }
 
     auto* stage = window->findChild<CanvasStage*>();
     stage->holdCanvas();
@@ -92,10 +127,7 @@ void replaceEditor(DesignId itemId, const QString& svg, bool fromMyDesignsView)
     EditLogoView* editor = makeEditorArea(svg, itemId, fromMyDesignsView, stage);
     window->setCentralWidget(editor);
     stage->coverArea(editor->canvasHost());
-
-    centreOnScreen(window);
-    controller->setWindow(window);
-    bringToFront(window);
+    present(window);
 }
 } // namespace
 

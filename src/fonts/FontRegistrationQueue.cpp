@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 
 void FontRegistrationQueue::start(QStringList fileNames)
 {
@@ -16,6 +17,26 @@ void FontRegistrationQueue::finishNow()
         while (!queue->m_fileNames.isEmpty())
             registerInstalledFont(queue->m_fileNames.takeFirst());
     }
+}
+
+bool FontRegistrationQueue::isRunning()
+{
+    const auto queues = QCoreApplication::instance()->findChildren<FontRegistrationQueue*>();
+    return std::any_of(
+        queues.begin(), queues.end(), [](const FontRegistrationQueue* queue) { return !queue->m_fileNames.isEmpty(); });
+}
+
+void FontRegistrationQueue::whenFinished(QObject* context, std::function<void()> then)
+{
+    for (FontRegistrationQueue* queue : QCoreApplication::instance()->findChildren<FontRegistrationQueue*>()) {
+        if (queue->m_fileNames.isEmpty())
+            continue;
+        // Asked again once this queue is done, as another may still run.
+        connect(
+            queue, &QObject::destroyed, context, [context, then = std::move(then)] { whenFinished(context, then); });
+        return;
+    }
+    then();
 }
 
 FontRegistrationQueue::FontRegistrationQueue(QStringList fileNames)

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
 class FontRegistrationQueue : public QObject {
     Q_OBJECT
@@ -15,6 +16,11 @@ public:
     static void start(QStringList fileNames);
     // Registers, now, whatever a running queue has left.
     static void finishNow();
+    // Whether installed fonts are still waiting to be registered.
+    static bool isRunning();
+    // Runs `then` once no font is left to register (at once when none is),
+    // unless `context` has gone by then.
+    static void whenFinished(QObject* context, std::function<void()> then);
 
 private:
     explicit FontRegistrationQueue(QStringList fileNames);

@@ -8,6 +8,7 @@
 #include "editor/EditLogoView.h"
 #include "editor/EditorTestSupport.h"
 #include "editor/LoadingOverlay.h"
+#include "fonts/FontRegistrationQueue.h"
 #include "globals/AppGlobals.h"
 #include "globals/WindowController.h"
 
@@ -49,6 +50,24 @@ TEST_F(EditLogoWindowTest, OpensInOneReusedWindowOfFixedSize)
     showEditLogoWindow(8, QStringLiteral("<svg/>"), true);
     EXPECT_EQ(editLogoWindow(), first);
     EXPECT_TRUE(first->isVisible());
+}
+
+TEST_F(EditLogoWindowTest, WhileFontsAreQueuedTheLoadingCoverShowsAndNoPageIsMade)
+{
+    // The user opens a design before the start-up registration is done.
+    ASSERT_FALSE(WebViewViewController::liveViewExists());
+    FontRegistrationQueue::start({ QStringLiteral("Chewy"), QStringLiteral("Coda"), QStringLiteral("Jua") });
+    showEditLogoWindow(1, QStringLiteral("<svg/>"), false);
+    QMainWindow* window = editLogoWindow();
+    EXPECT_TRUE(window->isVisible());
+    auto* cover = window->centralWidget()->findChild<LoadingOverlay*>();
+    ASSERT_NE(cover, nullptr);
+    EXPECT_TRUE(cover->isActive());
+    EXPECT_FALSE(WebViewViewController::liveViewExists());
+
+    ASSERT_TRUE(waitUntil([&] { return qobject_cast<EditLogoView*>(window->centralWidget()) != nullptr; }));
+    EXPECT_FALSE(FontRegistrationQueue::isRunning());
+    EXPECT_TRUE(WebViewViewController::liveViewExists());
 }
 
 TEST_F(EditLogoWindowTest, EachOpenReplacesTheEditorView)
