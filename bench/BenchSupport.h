@@ -77,3 +77,15 @@ inline long residentKilobytes()
     }
     return -1;
 }
+
+// The machine's load over the last minute, from /proc/loadavg, or -1 when it
+// can't be read; given beside a figure, since the machines are shared.
+inline double oneMinuteLoad()
+{
+    QFile loadavg(QStringLiteral("/proc/loadavg"));
+    if (!loadavg.open(QIODevice::ReadOnly))
+        return -1;
+    bool ok = false;
+    const double load = loadavg.readAll().split(' ').value(0).toDouble(&ok);
+    return ok ? load : -1;
+}

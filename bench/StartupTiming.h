@@ -1,9 +1,13 @@
 #pragma once
 
-// Shared by the start-up benchmarks: each iteration starts a fresh process
-// and stops the clock when it prints its first-paint line, "Main window shown
-// after N ms" (N measured by the process itself from its own start).
+// Shared by the start-up benchmarks: each start is a fresh process, timed
+// until it prints its first-paint line, "Main window shown after N ms" (N
+// measured by the process itself from its own start), and the figures come
+// from interleaved rounds against a floor, as medians with the machine's load
+// beside them.
 
+#include "BenchMain.h"
+#include "BenchSupport.h"
 #include "app/ProcessStartClock.h"
 
 #include <QApplication>
@@ -18,6 +22,7 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace startup_timing {
@@ -124,29 +129,67 @@ inline double median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// Starts `measured` and `floor` in turn each iteration, so both see the same
-// machine, and reports the medians of the first-paint figures each process
-// gave of itself and their ratio. The iteration time is the measured one.
-inline void measureAgainstFloor(benchmark::State& state, const Launch& measured, const Launch& floor)
+// How one start is timed: the milliseconds it took, or -1.
+using Timing = std::function<double(const Launch&)>;
+
+// From the start of the process to its first-paint line, timed from here, so
+// that every program carries the same fork and exec.
+inline double firstPaintFromHere(const Launch& launch)
 {
-    std::vector<double> measuredMs;
+    double reported = 0;
+    return timeToFirstPaint(launch.program, launch.arguments, launch.environment, reported);
+}
+
+// One interleaved round: times every launch once, beginning with launch
+// `round` modulo their count, so that none always goes first. The figures in
+// the order of `launches`, or none when a start failed.
+inline std::vector<double> startInTurn(const std::vector<Launch>& launches, std::size_t round, const Timing& timing)
+{
+    std::vector<double> times(launches.size(), -1);
+    for (std::size_t i = 0; i < launches.size(); ++i) {
+        const std::size_t which = (round + i) % launches.size();
+        times[which] = timing(launches[which]);
+        if (times[which] < 0)
+            return {};
+    }
+    return times;
+}
+
+// Rounds of the floor and the measured program in turn, the order rotating
+// with `round`. Registered with `asRounds`, each repetition is one round, and
+// the aggregate rows give the median of the rounds: the time is the measured
+// figure, the counters the floor's, the round's ratio and the machine's load
+// over the last minute beside it.
+inline void measureAgainstFloor(benchmark::State& state, const Launch& measured, const Launch& floor,
+    std::size_t& round, const Timing& timing = firstPaintFromHere)
+{
     std::vector<double> floorMs;
+    std::vector<double> ratios;
+    std::vector<double> loads;
     for (auto _ : state) {
-        double floorReported = 0;
-        double reported = 0;
-        if (timeToFirstPaint(floor.program, floor.arguments, floor.environment, floorReported) < 0
-            || timeToFirstPaint(measured.program, measured.arguments, measured.environment, reported) < 0) {
-            state.SkipWithError("a program never reported its first paint");
+        loads.push_back(oneMinuteLoad());
+        const std::vector<double> times = startInTurn({ floor, measured }, round++, timing);
+        if (times.empty() || times[0] <= 0) {
+            state.SkipWithError("a program never got as far as it is timed");
             return;
         }
-        state.SetIterationTime(reported / 1000.0);
-        measuredMs.push_back(reported);
-        floorMs.push_back(floorReported);
+        state.SetIterationTime(times[1] / 1000.0);
+        floorMs.push_back(times[0]);
+        ratios.push_back(times[1] / times[0]);
     }
-    const double floorMedian = median(floorMs);
-    state.counters["median_ms"] = median(measuredMs);
-    state.counters["floor_ms"] = floorMedian;
-    state.counters["ratio"] = floorMedian > 0 ? median(measuredMs) / floorMedian : 0;
+    state.counters["floor_ms"] = median(floorMs);
+    state.counters["ratio"] = median(ratios);
+    state.counters["load"] = median(loads);
+}
+
+// One round per repetition, reported as the rounds' mean, median and spread.
+inline void asRounds(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->UseManualTime()
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(bench::repetitions(15))
+        ->ReportAggregatesOnly(true);
 }
 
 } // namespace startup_timing
