@@ -403,6 +403,36 @@ TEST(CanvasPageStartup, aDeadRendererFailsThePageAndAReloadBringsItBack)
     EXPECT_FALSE(controller.hasPageFailed());
 }
 
+TEST(CanvasPageStartup, aReloadedPageIsGivenTheShippedFontsAgain)
+{
+    WebViewViewController controller;
+    controller.setLocalFontListProvider(
+        [] { return QStringLiteral(R"([{"fontFamily":"Tessaly Reload","path":"/nowhere/Reload.ttf"}])"); });
+    int ready = 0;
+    int loaded = 0;
+    QObject::connect(&controller, &WebViewViewController::pageReady, &controller, [&] { ++ready; });
+    QObject::connect(&controller, &WebViewViewController::scriptMessageReceived, &controller,
+        [&](const QString& name, const QString&) { loaded += name == QLatin1String("svgLoadSuccess") ? 1 : 0; });
+    auto* view = qobject_cast<QWebEngineView*>(controller.view());
+    ASSERT_NE(view, nullptr);
+    const auto pageHasFamily = [view] {
+        QVariant answer;
+        view->page()->runJavaScript(
+            QStringLiteral("[...document.fonts].some(f => f.family.replace(/\"/g, '') === 'Tessaly Reload')"),
+            [&answer](const QVariant& value) { answer = value; });
+        waitUntil([&] { return answer.isValid(); }, 10000);
+        return answer.toBool();
+    };
+    for (int page = 1; page <= 2; ++page) {
+        if (page == 2)
+            controller.reloadPage();
+        ASSERT_TRUE(waitUntil([&] { return ready == page; }, 30000));
+        controller.loadSvg(WebViewViewController::SvgEncoding::Text, sampleDesignSvg(), page);
+        ASSERT_TRUE(waitUntil([&] { return loaded == page; }, 30000));
+        EXPECT_TRUE(pageHasFamily()) << "page " << page;
+    }
+}
+
 TEST(CanvasPageStartup, aMissingPageFailsTheWaitingDesignLoad)
 {
     QTemporaryDir emptyShare;
