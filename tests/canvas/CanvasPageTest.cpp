@@ -469,6 +469,28 @@ TEST_F(CanvasPageTest, pngExportIs1024Square)
     EXPECT_EQ(image.pixelColor(2, 2), QColor(0xf1, 0xf3, 0xf5));
 }
 
+TEST_F(CanvasPageTest, theCanvasIsSizedAgainOnlyForANewSize)
+{
+    // Every setting of a canvas element's width drops its pixels and allocates new ones.
+    js(QStringLiteral("(() => { const width = Object.getOwnPropertyDescriptor(HTMLCanvasElement.prototype, 'width');"
+                      " window.widthSettings = 0;"
+                      " Object.defineProperty(tessalyCanvas.getElement(), 'width', { configurable: true,"
+                      "   get() { return width.get.call(this); },"
+                      "   set(value) { window.widthSettings += 1; width.set.call(this, value); } });"
+                      " return true; })()"));
+    controller().evaluate(CanvasScripts::setCanvasSize(460, 460));
+    page().settle();
+    EXPECT_EQ(js(QStringLiteral("window.widthSettings")).toInt(), 0);
+    controller().evaluate(CanvasScripts::setCanvasSize(300, 200));
+    page().settle();
+    EXPECT_EQ(js(QStringLiteral("window.widthSettings")).toInt(), 1);
+    EXPECT_EQ(js(QStringLiteral("tessalyCanvas.getWidth()")).toInt(), 300);
+    controller().evaluate(CanvasScripts::setCanvasSize(460, 460));
+    page().settle();
+    js(QStringLiteral("delete tessalyCanvas.getElement().width"));
+    EXPECT_EQ(js(QStringLiteral("tessalyCanvas.getWidth()")).toInt(), 460);
+}
+
 TEST_F(CanvasPageTest, somethingThatIsNotSvgPostsLoadSvgFail)
 {
     rx::DisposeBag bag;
