@@ -6,10 +6,14 @@
 // the harness, of
 //   kB_per_cycle        the main process's resident memory (VmRSS)
 //   tree_kB_per_cycle   the whole tree: the main process and every web engine
-//                       process under it (zygote, renderers, GPU, utility),
-//                       as the sum of their proportional set sizes (Pss from
-//                       /proc/PID/smaps_rollup), so that pages the processes
-//                       share count once; the stand-in server is left out
+//                       process under it (zygotes, renderers, GPU, utility),
+//                       as the sum of each one's own proportional set size,
+//                       Pss_Anon + Pss_Shmem from /proc/PID/smaps_rollup, so
+//                       that memory the processes share counts once. Pages of
+//                       mapped files are left out (their slope is printed):
+//                       every other program on the machine that maps the same
+//                       libraries shares them, and their share moves as those
+//                       programs come and go. The stand-in server is left out
 // The flows:
 //   bareViewOpenClose   the floor: a bare QWebEngineView in a window of its
 //                       own, shown, loading the first Discovery design and
@@ -27,11 +31,11 @@
 //                       20 times, with a 1.5 s gate. My Design is first filled
 //                       beyond the tiles it builds, so that its own growth is
 //                       the list's text and the cache's new picture
-// Each flow runs twice: as it runs (collected:0), and with a full collection
-// of the page's garbage before each measurement (collected:1; the program
-// exposes gc() to pages). V8 collects a page's garbage only when its heap
-// reaches a limit, so over 30 cycles the first figure also holds the phase
-// of that saw-tooth; the second is what the page keeps.
+// The first three run twice: as they run (collected:0), and with a full
+// collection of the page's garbage before each measurement (collected:1; the
+// program exposes gc() to pages). V8 collects a page's garbage only when its
+// heap reaches a limit, so over 30 cycles the first figure also holds the
+// phase of that saw-tooth; the second is what the page keeps.
 // Each process's share is printed per cycle too, by process kind.
 // Run one flow at a time with --benchmark_filter for figures that don't mix
 // (the floor runs along with editorOpenClose when the filter names both).
