@@ -1,20 +1,44 @@
 // Memory over a long session, in the application as it runs (the main window,
 // the editor window, the shared canvas) against a stand-in server in its own
 // process, so that only the application's memory is measured. Each flow
-// repeats one cycle and reports its growth per cycle: the slope of resident
-// memory over the cycles after five warm-up cycles (least squares), with
-// nothing trimmed by the harness.
-//   editorOpenClose     the editor opened on a design and left, 30 times
+// repeats one cycle and reports its growth per cycle: the slope over the
+// cycles after five warm-up cycles (least squares), with nothing trimmed by
+// the harness, of
+//   kB_per_cycle        the main process's resident memory (VmRSS)
+//   tree_kB_per_cycle   the whole tree: the main process and every web engine
+//                       process under it (zygotes, renderers, GPU, utility),
+//                       as the sum of each one's own proportional set size,
+//                       Pss_Anon + Pss_Shmem from /proc/PID/smaps_rollup, so
+//                       that memory the processes share counts once. Pages of
+//                       mapped files are left out (their slope is printed):
+//                       every other program on the machine that maps the same
+//                       libraries shares them, and their share moves as those
+//                       programs come and go. The stand-in server is left out
+// The flows:
+//   bareViewOpenClose   the floor: a bare QWebEngineView in a window of its
+//                       own, shown, loading the first Discovery design and
+//                       hidden again, 35 times (runs before the editor's)
+//   editorOpenClose     the user's road: Discovery, the first design's detail
+//                       page, "Edit Logo", the editor's Close, Back; 35 times.
+//                       The floor's tree figure of the same run is given
+//                       beside it
 //   pictureRoad         a photo picked, cropped, uploaded and generated, My
 //                       Design reloaded and the editor opened on the new
-//                       design, then left; 10 times. The image cache keeps
+//                       design, then left; 35 times. The image cache keeps
 //                       each new tile's picture: its own growth is given too
 //   generatingScreen    the AI page's Create, its generating screen until the
 //                       hand-over to My Design, which lists the new design;
 //                       20 times, with a 1.5 s gate. My Design is first filled
 //                       beyond the tiles it builds, so that its own growth is
 //                       the list's text and the cache's new picture
-// Run one flow at a time with --benchmark_filter for figures that don't mix.
+// The first three run twice: as they run (collected:0), and with a full
+// collection of the page's garbage before each measurement (collected:1; the
+// program exposes gc() to pages). V8 collects a page's garbage only when its
+// heap reaches a limit, so over 30 cycles the first figure also holds the
+// phase of that saw-tooth; the second is what the page keeps.
+// Each process's share is printed per cycle too, by process kind.
+// Run one flow at a time with --benchmark_filter for figures that don't mix
+// (the floor runs along with editorOpenClose when the filter names both).
 
 #include "BenchMain.h"
 #include "BenchSupport.h"
@@ -34,12 +58,18 @@
 #include "app/PageSelection.h"
 #include "app/RightTab.h"
 #include "app/SoftwareRenderingPath.h"
+#include "canvas/WebViewViewController.h"
 #include "core/Configs.h"
 #include "core/HeapRelease.h"
 #include "core/ImageCache.h"
+#include "discovery/DiscoveryView.h"
+#include "discovery/LogoDetailView.h"
 #include "discovery/MyDesignView.h"
+#include "discovery/SimlarView.h"
 #include "editor/EditLogoView.h"
 #include "editor/EditLogoViewModel.h"
+#include "editor/EditorButton.h"
+#include "editor/EditorToolbar.h"
 #include "globals/AppGlobals.h"
 #include "pictures/AIPicsView.h"
 #include "pictures/AIPicsViewContentCropView.h"
@@ -49,6 +79,8 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QPainter>
@@ -57,9 +89,14 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <benchmark/benchmark.h>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -105,7 +142,94 @@ qint64 designListBytes()
     return bytes;
 }
 
-// Resident memory, the image cache's size and My Design's list after each cycle.
+// The stand-in server's process, which is a child of this one but not part of the application.
+qint64 g_standinPid = 0;
+
+// One process of the tree: its kind and its proportional set sizes in kB,
+// the process's own pages (anonymous and shared memory) apart from the pages
+// of files it maps. Library pages are shared with every other program on the
+// machine that maps the same libraries, and their share moves whenever one
+// starts or ends; the tree's own memory is the first figure.
+struct TreeProcess {
+    std::string kind;
+    long ownKilobytes = 0;
+    long fileKilobytes = 0;
+};
+
+void readProportionalSizes(qint64 pid, TreeProcess& process)
+{
+    QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+    if (!rollup.open(QIODevice::ReadOnly))
+        return;
+    for (const QByteArray& line : rollup.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        const long kilobytes = fields.value(1).toLong();
+        if (fields.value(0) == "Pss_Anon:" || fields.value(0) == "Pss_Shmem:")
+            process.ownKilobytes += kilobytes;
+        else if (fields.value(0) == "Pss_File:")
+            process.fileKilobytes += kilobytes;
+    }
+}
+
+// The parent of `pid` from /proc/PID/stat, or 0. The command name may hold
+// spaces and brackets, so the fields are counted from the last ')'.
+qint64 parentOf(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray text = stat.readAll();
+    const qsizetype end = text.lastIndexOf(')');
+    if (end < 0)
+        return 0;
+    return text.mid(end + 2).split(' ').value(1).toLongLong();
+}
+
+// The web engine's --type; a process a zygote forked keeps the zygote's
+// command line and is named after its parent.
+std::string kindOf(qint64 pid, const std::string& parentKind)
+{
+    QFile file(QStringLiteral("/proc/%1/cmdline").arg(pid));
+    std::string kind = "other";
+    if (file.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& argument : file.readAll().split('\0')) {
+            if (argument.startsWith("--type="))
+                kind = argument.mid(7).toStdString();
+        }
+    }
+    if (kind == "zygote" && parentKind == "zygote")
+        return "renderer";
+    return kind;
+}
+
+// This process and all its descendants but the stand-in server.
+std::vector<TreeProcess> processTree()
+{
+    const qint64 self = QCoreApplication::applicationPid();
+    std::map<qint64, std::vector<qint64>> children;
+    for (const QString& name : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool numeric = false;
+        const qint64 pid = name.toLongLong(&numeric);
+        if (numeric)
+            children[parentOf(pid)].push_back(pid);
+    }
+    std::vector<TreeProcess> tree;
+    std::vector<std::pair<qint64, std::string>> pending { { self, "" } };
+    while (!pending.empty()) {
+        const auto [pid, parentKind] = pending.back();
+        pending.pop_back();
+        if (pid == g_standinPid)
+            continue;
+        TreeProcess process { pid == self ? "main" : kindOf(pid, parentKind) };
+        readProportionalSizes(pid, process);
+        tree.push_back(process);
+        for (qint64 child : children[pid])
+            pending.emplace_back(child, process.kind);
+    }
+    return tree;
+}
+
+// Resident memory, the process tree, the image cache's size and My Design's list after each cycle.
 class MemorySeries {
 public:
     void record()
@@ -113,26 +237,59 @@ public:
         m_resident.push_back(double(residentKilobytes()));
         m_cache.push_back(double(ImageCache::shared().byteCount()) / 1024);
         m_list.push_back(double(designListBytes()) / 1024);
+        std::map<std::string, double> byKind;
+        double total = 0;
+        double files = 0;
+        for (const TreeProcess& process : processTree()) {
+            byKind[process.kind] += double(process.ownKilobytes);
+            total += double(process.ownKilobytes);
+            files += double(process.fileKilobytes);
+        }
+        m_tree.push_back(total);
+        m_treeFiles.push_back(files);
+        for (const auto& [kind, kilobytes] : byKind) {
+            std::vector<double>& values = m_byKind[kind];
+            // A kind that appeared late counts from zero before.
+            values.resize(m_tree.size() - 1, 0);
+            values.push_back(kilobytes);
+        }
     }
+
+    double treeSlope() const { return slopeAfterWarmUp(m_tree); }
 
     void report(benchmark::State& state, const char* flow) const
     {
         state.counters["kB_per_cycle"] = slopeAfterWarmUp(m_resident);
+        state.counters["tree_kB_per_cycle"] = treeSlope();
         state.counters["cache_kB_per_cycle"] = slopeAfterWarmUp(m_cache);
         state.counters["beyond_cache_kB_per_cycle"] = slopeAfterWarmUp(m_resident) - slopeAfterWarmUp(m_cache);
         state.counters["cache_kB"] = m_cache.empty() ? 0 : m_cache.back();
         state.counters["list_kB_per_cycle"] = slopeAfterWarmUp(m_list);
-        std::string line = std::string("memory: ") + flow + ", resident kB after each cycle:";
-        for (double kilobytes : m_resident)
-            line += " " + std::to_string(long(kilobytes));
-        std::printf("%s\n", line.c_str());
+        print(std::string("memory: ") + flow + ", main resident kB after each cycle:", m_resident);
+        print(std::string("memory: ") + flow + ", tree's own Pss kB after each cycle:", m_tree);
+        std::printf(
+            "memory: %s, the tree's mapped files' Pss kB per cycle %.1f\n", flow, slopeAfterWarmUp(m_treeFiles));
+        for (const auto& [kind, values] : m_byKind) {
+            std::printf("memory: %s, %s's own Pss kB per cycle %.1f\n", flow, kind.c_str(), slopeAfterWarmUp(values));
+            print(std::string("memory: ") + flow + ", " + kind + "'s own Pss kB after each cycle:", values);
+        }
         std::fflush(stdout);
     }
 
 private:
+    static void print(std::string line, const std::vector<double>& values)
+    {
+        for (double kilobytes : values)
+            line += " " + std::to_string(long(kilobytes));
+        std::printf("%s\n", line.c_str());
+    }
+
     std::vector<double> m_resident;
+    std::vector<double> m_tree;
+    std::vector<double> m_treeFiles;
     std::vector<double> m_cache;
     std::vector<double> m_list;
+    std::map<std::string, std::vector<double>> m_byKind;
 };
 
 ContentView& mainWindow()
@@ -163,30 +320,118 @@ bool leaveEditor()
     return runUntil([] { return !editLogoWindow()->isVisible(); });
 }
 
-QString design()
+DiscoveryView& discovery()
 {
-    return QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="920" height="920" viewBox="0 0 920 920">)"
-                          R"(<rect x="0" y="0" width="920" height="920" fill="#f1f3f5"/>)"
-                          R"(<path d="M200 600 C 250 300, 450 300, 500 600 Z" fill="#d9480f"/>)"
-                          R"(<circle cx="700" cy="250" r="120" fill="#1971c2"/>)"
-                          R"(<text x="160" y="800" font-family="Mitr" font-size="96" fill="#212529">Tessaly</text>)"
-                          R"(</svg>)");
+    return *qobject_cast<DiscoveryView*>(mainWindow().rightTab()->page(PageSelection::Discovery));
 }
 
+// Discovery's first design on its detail page, its details shown.
+LogoDetailView* openFirstDesign()
+{
+    mainWindow().selection()->setIndex(PageSelection::Discovery);
+    if (!runUntil([] { return !discovery().items().isEmpty(); }))
+        return nullptr;
+    discovery().openTemplate(0);
+    LogoDetailView* detail = discovery().detailView();
+    if (!detail || !runUntil([detail] { return detail->simlarView()->editButton()->isEnabled(); }))
+        return nullptr;
+    return detail;
+}
+
+// The floor's figure in this run for each variant, when it ran before the editor's.
+std::map<std::int64_t, double> g_bareViewTreeSlope;
+
+// The variant that collects the page's garbage (a full V8 collection, with
+// gc() exposed to pages by the flags main() sets) before each measurement:
+// what stays is what the page keeps, apart from what merely waits for the
+// next collection.
+bool collectsGarbage(const benchmark::State& state)
+{
+    return state.range(0) == 1;
+}
+
+// A full collection in `page`'s renderer; false when gc() isn't exposed.
+bool collectGarbage(QWebEnginePage* page)
+{
+    std::optional<bool> collected;
+    page->runJavaScript(QStringLiteral("typeof gc === 'function' && (gc(), true)"),
+        [&collected](const QVariant& result) { collected = result.toBool(); });
+    return runUntil([&] { return collected.has_value(); }, 10000) && *collected;
+}
+
+QWebEnginePage* canvasPage()
+{
+    return qobject_cast<QWebEngineView*>(sharedWebViewController().view())->page();
+}
+
+void bareViewOpenClose(benchmark::State& state)
+{
+    LogoDetailView* detail = openFirstDesign();
+    if (!detail) {
+        state.SkipWithError("Discovery showed no design");
+        return;
+    }
+    const QUrl designUrl(detail->item().item.svg);
+    discovery().closeDetail();
+    QWidget window;
+    window.setFixedSize(editLogoWindow()->size());
+    auto* view = new QWebEngineView(&window);
+    view->setFixedSize(460, 460);
+    MemorySeries series;
+    for (auto _ : state) {
+        bool loaded = false;
+        const QMetaObject::Connection connection
+            = QObject::connect(view, &QWebEngineView::loadFinished, [&](bool ok) { loaded = ok; });
+        window.show();
+        view->load(designUrl);
+        const bool shown = runUntil([&] { return loaded; });
+        QObject::disconnect(connection);
+        window.hide();
+        if (!shown || (collectsGarbage(state) && !collectGarbage(view->page()))) {
+            state.SkipWithError("the bare view did not load the design, or gc() isn't exposed");
+            return;
+        }
+        settle();
+        series.record();
+    }
+    series.report(state, "bare view open and close");
+    g_bareViewTreeSlope[state.range(0)] = series.treeSlope();
+}
+
+// Discovery, a design's detail page, "Edit Logo", the editor's Close, Back: as a user goes.
 void editorOpenClose(benchmark::State& state)
 {
     MemorySeries series;
     for (auto _ : state) {
+        LogoDetailView* detail = openFirstDesign();
+        if (!detail) {
+            state.SkipWithError("Discovery showed no design");
+            return;
+        }
         const EditLogoView* previous = openEditor();
-        openEditLogoWindow(1, design(), true);
-        if (!waitForEditorAfter(previous) || !leaveEditor()) {
-            state.SkipWithError("the editor did not open and close");
+        detail->simlarView()->editButton()->click();
+        if (!waitForEditorAfter(previous)) {
+            state.SkipWithError("the editor did not open");
+            return;
+        }
+        openEditor()->toolbar()->leaveButton()->click();
+        if (!runUntil([] { return !editLogoWindow()->isVisible(); })) {
+            state.SkipWithError("the editor did not close");
+            return;
+        }
+        discovery().closeDetail();
+        if (collectsGarbage(state) && !collectGarbage(canvasPage())) {
+            state.SkipWithError("gc() isn't exposed to the page");
             return;
         }
         settle();
         series.record();
     }
     series.report(state, "editor open and close");
+    if (const auto floor = g_bareViewTreeSlope.find(state.range(0)); floor != g_bareViewTreeSlope.end()) {
+        state.counters["floor_tree_kB_per_cycle"] = floor->second;
+        state.counters["tree_over_floor_kB_per_cycle"] = series.treeSlope() - floor->second;
+    }
 }
 
 // A camera-sized JPEG with fine noise, so that decoding it costs what a photo costs.
@@ -230,6 +475,10 @@ void pictureRoad(benchmark::State& state)
         page->contentView()->cropPage()->cropView()->cropView()->confirmButton()->click();
         if (!waitForEditorAfter(previous) || !leaveEditor()) {
             state.SkipWithError("the new design did not open in the editor");
+            return;
+        }
+        if (collectsGarbage(state) && !collectGarbage(canvasPage())) {
+            state.SkipWithError("gc() isn't exposed to the page");
             return;
         }
         settle();
@@ -302,8 +551,25 @@ void generatingScreen(benchmark::State& state)
     series.report(state, "generating screen");
 }
 
-BENCHMARK(editorOpenClose)->Iterations(bench::iterations(30))->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(pictureRoad)->Iterations(bench::iterations(10))->Unit(benchmark::kMillisecond)->UseRealTime();
+// Each as it runs (collected:0) and with the page's garbage collected before each measurement (collected:1).
+BENCHMARK(bareViewOpenClose)
+    ->ArgName("collected")
+    ->DenseRange(0, 1)
+    ->Iterations(bench::iterations(35))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(editorOpenClose)
+    ->ArgName("collected")
+    ->DenseRange(0, 1)
+    ->Iterations(bench::iterations(35))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(pictureRoad)
+    ->ArgName("collected")
+    ->DenseRange(0, 1)
+    ->Iterations(bench::iterations(35))
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK(generatingScreen)->Iterations(bench::iterations(20))->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The stand-in server in its own process; returns its port, or -1.
@@ -334,7 +600,7 @@ int main(int argc, char** argv)
 {
     useOffscreenPlatformUnlessSet();
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox --js-flags=--expose-gc");
     // The store, settings and exports stay out of the user's home.
     QStandardPaths::setTestModeEnabled(true);
     // As the application's main() does.
@@ -351,6 +617,7 @@ int main(int argc, char** argv)
         std::printf("the stand-in server could not start\n");
         return 1;
     }
+    g_standinPid = standin.processId();
     pointAt(port);
 
     int status = 1;

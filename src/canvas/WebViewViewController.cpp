@@ -151,6 +151,7 @@ void WebViewViewController::createView()
     connect(page, &QWebEnginePage::loadStarted, this, [this] {
         m_pageFailed = false;
         m_queue.markNotReady();
+        m_pageFonts.clear();
     });
     // A load stopped by a newer one (a reload) is not a failure.
     connect(page, &QWebEnginePage::loadingChanged, this, [this](const QWebEngineLoadingInfo& loading) {
@@ -271,7 +272,7 @@ void WebViewViewController::prepareDesignLoad(qint64 token)
     if (fonts.trimmed().isEmpty())
         fonts = QStringLiteral("[]");
     printLine(QStringLiteral("fontArr = ") + fonts);
-    evaluate(CanvasScripts::pushLocalFont(fonts));
+    evaluate(CanvasScripts::pushLocalFont(m_pageFonts.takeNew(fonts)));
     evaluate(CanvasScripts::canvasClear(false));
     evaluate(CanvasScripts::setCanvasSize(int(canvasWidth), int(canvasHeight)));
 }

@@ -6,6 +6,7 @@
 // page has posted "pageReady" wait in a queue and are sent in order.
 
 #include "canvas/CanvasScriptQueue.h"
+#include "canvas/PageFontList.h"
 #include "canvas/ScriptMessageDispatcher.h"
 
 #include <QObject>
@@ -55,7 +56,8 @@ public:
     void reloadPage();
 
     // The JSON array of shipped fonts handed to the page before each design
-    // load; "[]" while no provider is set.
+    // load, less the families this page already has; "[]" while no provider
+    // is set.
     void setLocalFontListProvider(std::function<QString()> provider);
 
     // fontconfig is not safe to change while the web engine matches fonts on
@@ -99,6 +101,7 @@ private:
     // The latest design load; dropped loads fail under this token.
     qint64 m_designToken = 0;
     ScriptMessageDispatcher m_dispatcher;
+    PageFontList m_pageFonts;
     std::function<QString()> m_fontListProvider;
     std::function<void(const QString&)> m_sink;
 };

@@ -459,6 +459,36 @@ TEST(CanvasPageStartup, aDeadRendererFailsThePageAndAReloadBringsItBack)
     EXPECT_FALSE(controller.hasPageFailed());
 }
 
+TEST(CanvasPageStartup, aReloadedPageIsGivenTheShippedFontsAgain)
+{
+    WebViewViewController controller;
+    controller.setLocalFontListProvider(
+        [] { return QStringLiteral(R"([{"fontFamily":"Tessaly Reload","path":"/nowhere/Reload.ttf"}])"); });
+    int ready = 0;
+    int loaded = 0;
+    QObject::connect(&controller, &WebViewViewController::pageReady, &controller, [&] { ++ready; });
+    QObject::connect(&controller, &WebViewViewController::scriptMessageReceived, &controller,
+        [&](const QString& name, const QString&) { loaded += name == QLatin1String("svgLoadSuccess") ? 1 : 0; });
+    auto* view = qobject_cast<QWebEngineView*>(controller.view());
+    ASSERT_NE(view, nullptr);
+    const auto pageHasFamily = [view] {
+        QVariant answer;
+        view->page()->runJavaScript(
+            QStringLiteral("[...document.fonts].some(f => f.family.replace(/\"/g, '') === 'Tessaly Reload')"),
+            [&answer](const QVariant& value) { answer = value; });
+        waitUntil([&] { return answer.isValid(); }, 10000);
+        return answer.toBool();
+    };
+    for (int page = 1; page <= 2; ++page) {
+        if (page == 2)
+            controller.reloadPage();
+        ASSERT_TRUE(waitUntil([&] { return ready == page; }, 30000));
+        controller.loadSvg(WebViewViewController::SvgEncoding::Text, sampleDesignSvg(), page);
+        ASSERT_TRUE(waitUntil([&] { return loaded == page; }, 30000));
+        EXPECT_TRUE(pageHasFamily()) << "page " << page;
+    }
+}
+
 TEST(CanvasPageStartup, aMissingPageFailsTheWaitingDesignLoad)
 {
     QTemporaryDir emptyShare;
@@ -493,6 +523,28 @@ TEST_F(CanvasPageTest, pngExportIs1024Square)
     EXPECT_EQ(image.width(), 1024);
     EXPECT_EQ(image.height(), 1024);
     EXPECT_EQ(image.pixelColor(2, 2), QColor(0xf1, 0xf3, 0xf5));
+}
+
+TEST_F(CanvasPageTest, theCanvasIsSizedAgainOnlyForANewSize)
+{
+    // Every setting of a canvas element's width drops its pixels and allocates new ones.
+    js(QStringLiteral("(() => { const width = Object.getOwnPropertyDescriptor(HTMLCanvasElement.prototype, 'width');"
+                      " window.widthSettings = 0;"
+                      " Object.defineProperty(tessalyCanvas.getElement(), 'width', { configurable: true,"
+                      "   get() { return width.get.call(this); },"
+                      "   set(value) { window.widthSettings += 1; width.set.call(this, value); } });"
+                      " return true; })()"));
+    controller().evaluate(CanvasScripts::setCanvasSize(460, 460));
+    page().settle();
+    EXPECT_EQ(js(QStringLiteral("window.widthSettings")).toInt(), 0);
+    controller().evaluate(CanvasScripts::setCanvasSize(300, 200));
+    page().settle();
+    EXPECT_EQ(js(QStringLiteral("window.widthSettings")).toInt(), 1);
+    EXPECT_EQ(js(QStringLiteral("tessalyCanvas.getWidth()")).toInt(), 300);
+    controller().evaluate(CanvasScripts::setCanvasSize(460, 460));
+    page().settle();
+    js(QStringLiteral("delete tessalyCanvas.getElement().width"));
+    EXPECT_EQ(js(QStringLiteral("tessalyCanvas.getWidth()")).toInt(), 460);
 }
 
 TEST_F(CanvasPageTest, somethingThatIsNotSvgPostsLoadSvgFail)

@@ -128,6 +128,31 @@ TEST(CanvasController, designLoadSendsFontsClearSizeThenTheDesign)
     EXPECT_EQ(calls[3], QStringLiteral("loadSvgBase64('PHN2Zy8+',4)"));
 }
 
+TEST(CanvasController, eachFontFamilyGoesToThePageOnce)
+{
+    WebViewViewController controller;
+    QStringList calls;
+    controller.setScriptSink([&](const QString& js) { calls << js; });
+    const struct {
+        const char* list;
+        const char* pushed;
+    } loads[] = {
+        { R"([{"fontFamily":"Abel","id":"1"}])", R"(pushLocalFont('[{"fontFamily":"Abel","id":"1"}]'))" },
+        // The same family under a new id, and a new family.
+        { R"([{"fontFamily":"Abel","id":"2"},{"fontFamily":"Cabin"}])",
+            R"(pushLocalFont('[{"fontFamily":"Cabin"}]'))" },
+        { R"([{"fontFamily":"Abel"},{"fontFamily":"Cabin"}])", "pushLocalFont('[]')" },
+        { "not json", "pushLocalFont('not json')" },
+    };
+    for (const auto& load : loads) {
+        calls.clear();
+        controller.setLocalFontListProvider([&] { return QString::fromUtf8(load.list); });
+        controller.loadSvg(WebViewViewController::SvgEncoding::Base64, QStringLiteral("PHN2Zy8+"), 5);
+        ASSERT_EQ(calls.size(), 4);
+        EXPECT_EQ(calls[0], QString::fromUtf8(load.pushed)) << load.list;
+    }
+}
+
 TEST(CanvasController, callsBeforeThePageIsReadyWaitInOrder)
 {
     WebViewViewController controller;

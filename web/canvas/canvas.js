@@ -618,7 +618,10 @@
   };
 
   api.setCanvasSize = function (width, height) {
-    canvas.setDimensions({ width: Number(width), height: Number(height) });
+    const size = { width: Number(width), height: Number(height) };
+    // Sizing a canvas element, even to the size it has, drops its pixels and
+    // allocates new ones; every design load asks for the size it already has.
+    if (size.width !== canvas.getWidth() || size.height !== canvas.getHeight()) canvas.setDimensions(size);
     canvas.requestRenderAll();
   };
 
