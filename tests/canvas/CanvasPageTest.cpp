@@ -436,29 +436,6 @@ TEST(CanvasPageStartup, aViewDeletedByItsHostIsRebuiltAndCallsWaitForIt)
     EXPECT_TRUE(controller.queuedCalls().isEmpty());
 }
 
-TEST(CanvasPageStartup, aDeadRendererFailsThePageAndAReloadBringsItBack)
-{
-    WebViewViewController controller;
-    int ready = 0;
-    int failed = 0;
-    QObject::connect(&controller, &WebViewViewController::pageReady, &controller, [&] { ++ready; });
-    QObject::connect(&controller, &WebViewViewController::pageFailed, &controller, [&] { ++failed; });
-    auto* view = qobject_cast<QWebEngineView*>(controller.view());
-    ASSERT_NE(view, nullptr);
-    ASSERT_TRUE(waitUntil([&] { return ready == 1; }, 30000));
-    const qint64 pid = view->page()->renderProcessPid();
-    ASSERT_GT(pid, 0);
-    if (CanvasPage::instance().view() && CanvasPage::instance().view()->page()->renderProcessPid() == pid)
-        GTEST_SKIP() << "the renderer is shared with the other tests' page";
-
-    ::kill(static_cast<pid_t>(pid), SIGKILL);
-    ASSERT_TRUE(waitUntil([&] { return failed == 1; }, 30000));
-    EXPECT_TRUE(controller.hasPageFailed());
-    controller.reloadPage();
-    ASSERT_TRUE(waitUntil([&] { return ready == 2; }, 30000));
-    EXPECT_FALSE(controller.hasPageFailed());
-}
-
 TEST(CanvasPageStartup, aReloadedPageIsGivenTheShippedFontsAgain)
 {
     WebViewViewController controller;
@@ -487,6 +464,29 @@ TEST(CanvasPageStartup, aReloadedPageIsGivenTheShippedFontsAgain)
         ASSERT_TRUE(waitUntil([&] { return loaded == page; }, 30000));
         EXPECT_TRUE(pageHasFamily()) << "page " << page;
     }
+}
+
+TEST(CanvasPageStartup, aDeadRendererFailsThePageAndAReloadBringsItBack)
+{
+    WebViewViewController controller;
+    int ready = 0;
+    int failed = 0;
+    QObject::connect(&controller, &WebViewViewController::pageReady, &controller, [&] { ++ready; });
+    QObject::connect(&controller, &WebViewViewController::pageFailed, &controller, [&] { ++failed; });
+    auto* view = qobject_cast<QWebEngineView*>(controller.view());
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return ready == 1; }, 30000));
+    const qint64 pid = view->page()->renderProcessPid();
+    ASSERT_GT(pid, 0);
+    if (CanvasPage::instance().view() && CanvasPage::instance().view()->page()->renderProcessPid() == pid)
+        GTEST_SKIP() << "the renderer is shared with the other tests' page";
+
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    ASSERT_TRUE(waitUntil([&] { return failed == 1; }, 30000));
+    EXPECT_TRUE(controller.hasPageFailed());
+    controller.reloadPage();
+    ASSERT_TRUE(waitUntil([&] { return ready == 2; }, 30000));
+    EXPECT_FALSE(controller.hasPageFailed());
 }
 
 TEST(CanvasPageStartup, aMissingPageFailsTheWaitingDesignLoad)
