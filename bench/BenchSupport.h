@@ -7,7 +7,6 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcessEnvironment>
 #include <QTimer>
@@ -44,14 +43,26 @@ inline QProcessEnvironment environmentForStandin(const standin::StandinServer& s
     return environment;
 }
 
+// How runUntil waits between checks: spinning sees `done` within a few
+// milliseconds; sleeping waits for the next event and leaves the processor
+// to the processes being timed.
+enum class Waiting { Spinning, Sleeping };
+
 // Runs the event loop until `done` holds; false when `timeoutMs` ran out first.
-inline bool runUntil(const std::function<bool()>& done, int timeoutMs = 30000)
+inline bool runUntil(const std::function<bool()>& done, int timeoutMs = 30000, Waiting waiting = Waiting::Spinning)
 {
-    QDeadlineTimer deadline(timeoutMs);
+    bool timedOut = false;
+    QTimer deadline; // also wakes a sleeping loop
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [&timedOut] { timedOut = true; });
+    deadline.start(timeoutMs);
     while (!done()) {
-        if (deadline.hasExpired())
+        if (timedOut)
             return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (waiting == Waiting::Sleeping)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        else
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     }
     return true;
 }

@@ -44,22 +44,11 @@ int runBareWindowUntilQuit(int argc, char** argv)
     std::_Exit(exitCode);
 }
 
-// Runs the event loop, sleeping between events, until `done` holds; false
-// when `timeoutMs` ran out first. Every process started here is read and
-// reaped meanwhile.
+// Sleeps between events, so the application being timed keeps the
+// processor; every process started here is read and reaped meanwhile.
 bool waitUntil(const std::function<bool()>& done, int timeoutMs)
 {
-    bool timedOut = false;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, [&] { timedOut = true; });
-    deadline.start(timeoutMs);
-    while (!done()) {
-        if (timedOut)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    return true;
+    return runUntil(done, timeoutMs, Waiting::Sleeping);
 }
 
 bool runTool(const QStringList& arguments, QByteArray* output = nullptr)
