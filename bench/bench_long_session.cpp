@@ -62,6 +62,7 @@
 #include "core/Configs.h"
 #include "core/HeapRelease.h"
 #include "core/ImageCache.h"
+#include "core/PageGarbageCollection.h"
 #include "discovery/DiscoveryView.h"
 #include "discovery/LogoDetailView.h"
 #include "discovery/MyDesignView.h"
@@ -600,12 +601,13 @@ int main(int argc, char** argv)
 {
     useOffscreenPlatformUnlessSet();
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox --js-flags=--expose-gc");
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
     // The store, settings and exports stay out of the user's home.
     QStandardPaths::setTestModeEnabled(true);
     // As the application's main() does.
     HeapRelease::keepHeapCompact();
     SoftwareRenderingPath::applyBeforeApplication();
+    PageGarbageCollection::exposeBeforeApplication();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));

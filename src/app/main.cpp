@@ -7,6 +7,7 @@
 #include "app/SingleInstance.h"
 #include "app/SoftwareRenderingPath.h"
 #include "core/HeapRelease.h"
+#include "core/PageGarbageCollection.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
 {
     HeapRelease::keepHeapCompact();
     SoftwareRenderingPath::applyBeforeApplication();
+    PageGarbageCollection::exposeBeforeApplication();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));

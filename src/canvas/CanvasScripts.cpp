@@ -228,4 +228,9 @@ QString setCanvasBKGroundImage(const QString& pngBase64)
     return callWithText("setCanvasBKGroundImage", QStringLiteral("data:image/png;base64,") + pngBase64);
 }
 
+QString collectGarbage()
+{
+    return QStringLiteral("collectGarbage()");
+}
+
 } // namespace CanvasScripts

@@ -49,5 +49,6 @@ QString loadSvgString(const QString& svg, qint64 token);
 QString setCanvasSize(int width, int height);
 QString addSvgBase64(const QString& base64);
 QString setCanvasBKGroundImage(const QString& pngBase64);
+QString collectGarbage();
 
 } // namespace CanvasScripts

@@ -309,6 +309,12 @@ void WebViewViewController::loadDesign(const QString& reference, qint64 token, s
         });
 }
 
+void WebViewViewController::collectPageGarbage()
+{
+    if (isPageReady() && !m_pageFailed)
+        evaluate(CanvasScripts::collectGarbage());
+}
+
 void WebViewViewController::reloadPage()
 {
     if (!m_view)

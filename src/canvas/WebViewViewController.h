@@ -51,6 +51,11 @@ public:
     // `failure`; a download that ends after a later design load is dropped.
     void loadDesign(const QString& reference, qint64 token, std::function<void()> failure = {});
 
+    // Has the page collect its script garbage once the calls before are done
+    // (each design load leaves about a megabyte of it); nothing while the
+    // page isn't there to ask.
+    void collectPageGarbage();
+
     // Loads the page afresh, after its renderer died or it stopped answering.
     // Calls made meanwhile wait for the new page.
     void reloadPage();

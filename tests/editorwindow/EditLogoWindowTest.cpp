@@ -14,7 +14,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QWebEnginePage>
+#include <QWebEngineView>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -196,6 +199,30 @@ TEST(EditLogoWindowPosition, CentredWhereItFitsAndFromTheTopLeftWhereItDoesNot)
         EXPECT_EQ(position, c.expected) << c.screen;
         EXPECT_TRUE(c.available.contains(position)) << c.screen;
     }
+}
+
+// What `expression` gives in the shared canvas page.
+QVariant evaluateOnCanvasPage(const QString& expression)
+{
+    auto* view = qobject_cast<QWebEngineView*>(sharedWebViewController().view());
+    std::optional<QVariant> result;
+    view->page()->runJavaScript(expression, [&result](const QVariant& value) { result = value; });
+    waitUntil([&result] { return result.has_value(); });
+    return result.value_or(QVariant());
+}
+
+TEST_F(EditLogoWindowTest, ClosingHasThePageCollectItsGarbage)
+{
+    EventRecorder<EditLogoViewEvent::svgLoadSuccessEvent> drawn;
+    showEditLogoWindow(4, QStringLiteral(R"(<svg width="10" height="10"><rect width="5" height="5"/></svg>)"), false);
+    ASSERT_TRUE(waitUntil([&drawn] { return drawn.count() > 0; }, 30000));
+    // An object only a collection takes away.
+    ASSERT_TRUE(evaluateOnCanvasPage(QStringLiteral("window.probe = new WeakRef({}); true")).toBool());
+    ASSERT_TRUE(evaluateOnCanvasPage(QStringLiteral("window.probe.deref() !== undefined")).toBool());
+
+    editLogoWindow()->close();
+    EXPECT_TRUE(waitUntil(
+        [] { return evaluateOnCanvasPage(QStringLiteral("window.probe.deref() === undefined")).toBool(); }, 3000));
 }
 
 TEST_F(EditLogoWindowTest, ClosingOnlyHidesTheWindow)

@@ -1,6 +1,8 @@
 // The one test main: every test program runs with a QApplication on the
 // offscreen platform, so widgets, networking and the web engine all work.
 
+#include "core/PageGarbageCollection.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QStandardPaths>
@@ -16,6 +18,8 @@ int main(int argc, char** argv)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --no-sandbox");
+    // Pages run as in the application.
+    PageGarbageCollection::exposeBeforeApplication();
     // Settings, documents and caches written by tests stay out of the user's home.
     QStandardPaths::setTestModeEnabled(true);
 

@@ -678,6 +678,11 @@
     commit();
   };
 
+  // gc() is there when the application exposes it to pages.
+  api.collectGarbage = function () {
+    if (typeof gc === 'function') gc();
+  };
+
   Object.keys(api).forEach(function (name) {
     window[name] = serial(api[name]);
   });
