@@ -35,6 +35,7 @@ QString bridgeBootstrap()
     return QStringLiteral(R"JS((function () {
   let bridge = null;
   const waiting = [];
+  const whenOpen = [];
   const send = function (name, body) {
     let text;
     if (typeof body === 'string') text = body;
@@ -48,6 +49,14 @@ QString bridgeBootstrap()
       return { postMessage: function (body) { send(name, body); } };
     }
   });
+  // The design the host holds for a load: data comes as the answer of a
+  // channel call, never inside script text. Resolves to {} when none is held.
+  window.__tessalyTakeDesign = function (token) {
+    return new Promise(function (resolve) {
+      const take = function () { bridge.takeDesign(Number(token) || 0, resolve); };
+      if (bridge) take(); else whenOpen.push(take);
+    });
+  };
   const logs = window.__tessalyLogQueue || [];
   logs.splice(0).forEach(function (line) { send('log', line); });
   const open = function () {
@@ -55,10 +64,11 @@ QString bridgeBootstrap()
     new QWebChannel(qt.webChannelTransport, function (channel) {
       bridge = channel.objects.bridge;
       waiting.splice(0).forEach(function (m) { bridge.postMessage(m[0], m[1]); });
+      whenOpen.splice(0).forEach(function (take) { take(); });
     });
   };
   open();
-  const ready = function () { send('pageReady', { canvas: typeof window.loadSvgString === 'function' }); };
+  const ready = function () { send('pageReady', { canvas: typeof window.loadDesignFromHost === 'function' }); };
   if (document.readyState === 'complete') ready(); else window.addEventListener('load', ready);
 })();)JS");
 }
