@@ -22,6 +22,10 @@ public:
     {
     }
 
+    // Sends the page the design of the load `token` ahead of the call that
+    // loads it, so that the load need not wait for a busy host to answer.
+    void offerDesign(qint64 token, const HeldDesign::Design& design) { Q_EMIT designOffered(asJson(token, design)); }
+
 public Q_SLOTS:
     void postMessage(const QString& name, const QString& body)
     {
@@ -30,17 +34,32 @@ public Q_SLOTS:
     }
 
     // The design of the load `token`, as the page's answer callback gets it:
-    // { base64, svg }, or an empty object when the host holds none for it.
+    // { token, base64, svg }, or an empty object when the host holds none for
+    // it.
     QJsonObject takeDesign(qint64 token)
     {
         const std::optional<HeldDesign::Design> design = m_designs ? m_designs(token) : std::nullopt;
-        if (!design)
-            return {};
-        return { { QStringLiteral("base64"), design->encoding == SvgEncoding::Base64 },
-            { QStringLiteral("svg"), design->svg } };
+        return design ? asJson(token, *design) : QJsonObject();
     }
 
+    // The page took the offered design of the load `token`.
+    void designTaken(qint64 token)
+    {
+        if (m_designs)
+            m_designs(token);
+    }
+
+Q_SIGNALS:
+    void designOffered(const QJsonObject& design);
+
 private:
+    static QJsonObject asJson(qint64 token, const HeldDesign::Design& design)
+    {
+        return { { QStringLiteral("token"), token },
+            { QStringLiteral("base64"), design.encoding == SvgEncoding::Base64 },
+            { QStringLiteral("svg"), design.svg } };
+    }
+
     Handler m_handler;
     DesignSource m_designs;
 };

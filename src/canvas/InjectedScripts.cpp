@@ -49,11 +49,26 @@ QString bridgeBootstrap()
       return { postMessage: function (body) { send(name, body); } };
     }
   });
-  // The design the host holds for a load: data comes as the answer of a
-  // channel call, never inside script text. Resolves to {} when none is held.
+  // The design of a load comes over the channel, never inside script text.
+  // The host offers it ahead of the load's call, but channel messages and
+  // calls travel apart: without the offer, the load asks the host for it.
+  // Resolves to {} when the host holds none for `token`.
+  let offered = null;
+  let lastAsked = 0;
+  const offer = function (design) {
+    if (Number(design.token) > lastAsked) offered = design;
+  };
   window.__tessalyTakeDesign = function (token) {
+    token = Number(token) || 0;
+    lastAsked = Math.max(lastAsked, token);
+    const design = offered;
+    if (design && Number(design.token) <= token) offered = null;
+    if (design && Number(design.token) === token) {
+      bridge.designTaken(token);
+      return Promise.resolve(design);
+    }
     return new Promise(function (resolve) {
-      const take = function () { bridge.takeDesign(Number(token) || 0, resolve); };
+      const take = function () { bridge.takeDesign(token, resolve); };
       if (bridge) take(); else whenOpen.push(take);
     });
   };
@@ -63,6 +78,7 @@ QString bridgeBootstrap()
     if (!(window.qt && qt.webChannelTransport)) { setTimeout(open, 5); return; }
     new QWebChannel(qt.webChannelTransport, function (channel) {
       bridge = channel.objects.bridge;
+      if (bridge.designOffered) bridge.designOffered.connect(offer);
       waiting.splice(0).forEach(function (m) { bridge.postMessage(m[0], m[1]); });
       whenOpen.splice(0).forEach(function (take) { take(); });
     });

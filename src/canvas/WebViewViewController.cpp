@@ -139,6 +139,7 @@ void WebViewViewController::createView()
     auto* bridge
         = new CanvasChannelBridge([this](const QString& name, const QString& body) { handleScriptMessage(name, body); },
             [this](qint64 token) { return m_heldDesign.take(token); }, channel);
+    m_bridge = bridge;
     channel->registerObject(QStringLiteral("bridge"), bridge);
     page->setWebChannel(channel);
 
@@ -289,6 +290,10 @@ void WebViewViewController::loadSvg(SvgEncoding encoding, const QString& svg, qi
     printLine(QStringLiteral("loadSvgWidth = %1, loadSvgHeight = %2").arg(size.width, size.height));
     prepareDesignLoad(token);
     m_heldDesign.hold(token, { encoding, svg });
+    // A ready page gets the design at once; one still loading asks for it
+    // when it runs the load.
+    if (!m_sink && m_queue.isReady() && m_bridge)
+        m_bridge->offerDesign(token, *m_heldDesign.find(token));
     evaluate(CanvasScripts::loadDesignFromHost(token));
 }
 

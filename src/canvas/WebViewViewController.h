@@ -17,6 +17,8 @@
 #include <QWebEngineView>
 #include <functional>
 
+class CanvasChannelBridge;
+
 class WebViewViewController : public QObject {
     Q_OBJECT
 public:
@@ -98,6 +100,7 @@ private:
     void onPageFailed(const QString& reason);
 
     QPointer<QWebEngineView> m_view;
+    QPointer<CanvasChannelBridge> m_bridge;
     CanvasScriptQueue m_queue;
     // The page did not load or its scripts did not start: design loads fail
     // at once instead of waiting for ever.
