@@ -1,4 +1,4 @@
-// The canvas page in Qt WebEngine: time from loadSvgBase64 to
+// The canvas page in Qt WebEngine: time from a Base64 design load to
 // "svgLoadSuccess" for a typical and a large design, the 1024 × 1024 PNG
 // export, and the editor's open (from the open to the design drawn), warm
 // (over the open editor, and right after its window closed) and cold, each as a ratio to a floor measured in turn in
@@ -265,7 +265,7 @@ double bareCanvasOpen()
         return -1;
     for (const QString& call : { CanvasScripts::pushLocalFont(QStringLiteral("[]")), CanvasScripts::canvasClear(false),
              CanvasScripts::setCanvasSize(int(canvasWidth), int(canvasHeight)),
-             CanvasScripts::loadSvgString(typicalDesign(), WebViewViewController::nextDesignLoadToken()) })
+             QStringLiteral("loadSvgString(") + CanvasScripts::jsq(typicalDesign()) + QStringLiteral(",1)") })
         page->runJavaScript(call);
     if (!runUntil([&] { return page->received(QStringLiteral("svgLoadSuccess")); }))
         return -1;

@@ -268,6 +268,7 @@ public:
         state.counters["list_kB_per_cycle"] = slopeAfterWarmUp(m_list);
         print(std::string("memory: ") + flow + ", main resident kB after each cycle:", m_resident);
         print(std::string("memory: ") + flow + ", tree's own Pss kB after each cycle:", m_tree);
+        print(std::string("memory: ") + flow + ", image cache kB after each cycle:", m_cache);
         std::printf(
             "memory: %s, the tree's mapped files' Pss kB per cycle %.1f\n", flow, slopeAfterWarmUp(m_treeFiles));
         for (const auto& [kind, values] : m_byKind) {

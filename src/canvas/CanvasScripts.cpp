@@ -203,14 +203,9 @@ QString addText(const QString& text)
 {
     return callWithText("addText", text);
 }
-QString loadSvgBase64(const QString& base64, qint64 token)
+QString loadDesignFromHost(qint64 token)
 {
-    return QStringLiteral("loadSvgBase64(") + jsq(base64) + QLatin1Char(',') + QString::number(token)
-        + QLatin1Char(')');
-}
-QString loadSvgString(const QString& svg, qint64 token)
-{
-    return QStringLiteral("loadSvgString(") + jsq(svg) + QLatin1Char(',') + QString::number(token) + QLatin1Char(')');
+    return QStringLiteral("loadDesignFromHost(") + QString::number(token) + QLatin1Char(')');
 }
 
 QString setCanvasSize(int width, int height)

@@ -42,10 +42,9 @@ QString redoItem();
 QString copyItem();
 QString deleteItem();
 QString addText(const QString& text);
-// `token` identifies the load; the page echoes it in "svgLoadSuccess" and
-// "loadSvgFail".
-QString loadSvgBase64(const QString& base64, qint64 token);
-QString loadSvgString(const QString& svg, qint64 token);
+// Loads the design the host holds for `token`: the page takes it over the
+// channel and echoes the token in "svgLoadSuccess" and "loadSvgFail".
+QString loadDesignFromHost(qint64 token);
 QString setCanvasSize(int width, int height);
 QString addSvgBase64(const QString& base64);
 QString setCanvasBKGroundImage(const QString& pngBase64);

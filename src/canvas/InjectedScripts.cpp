@@ -35,6 +35,7 @@ QString bridgeBootstrap()
     return QStringLiteral(R"JS((function () {
   let bridge = null;
   const waiting = [];
+  const whenOpen = [];
   const send = function (name, body) {
     let text;
     if (typeof body === 'string') text = body;
@@ -48,17 +49,42 @@ QString bridgeBootstrap()
       return { postMessage: function (body) { send(name, body); } };
     }
   });
+  // The design of a load comes over the channel, never inside script text.
+  // The host offers it ahead of the load's call, but channel messages and
+  // calls travel apart: without the offer, the load asks the host for it.
+  // Resolves to {} when the host holds none for `token`.
+  let offered = null;
+  let lastAsked = 0;
+  const offer = function (design) {
+    if (Number(design.token) > lastAsked) offered = design;
+  };
+  window.__tessalyTakeDesign = function (token) {
+    token = Number(token) || 0;
+    lastAsked = Math.max(lastAsked, token);
+    const design = offered;
+    if (design && Number(design.token) <= token) offered = null;
+    if (design && Number(design.token) === token) {
+      bridge.designTaken(token);
+      return Promise.resolve(design);
+    }
+    return new Promise(function (resolve) {
+      const take = function () { bridge.takeDesign(token, resolve); };
+      if (bridge) take(); else whenOpen.push(take);
+    });
+  };
   const logs = window.__tessalyLogQueue || [];
   logs.splice(0).forEach(function (line) { send('log', line); });
   const open = function () {
     if (!(window.qt && qt.webChannelTransport)) { setTimeout(open, 5); return; }
     new QWebChannel(qt.webChannelTransport, function (channel) {
       bridge = channel.objects.bridge;
+      if (bridge.designOffered) bridge.designOffered.connect(offer);
       waiting.splice(0).forEach(function (m) { bridge.postMessage(m[0], m[1]); });
+      whenOpen.splice(0).forEach(function (take) { take(); });
     });
   };
   open();
-  const ready = function () { send('pageReady', { canvas: typeof window.loadSvgString === 'function' }); };
+  const ready = function () { send('pageReady', { canvas: typeof window.loadDesignFromHost === 'function' }); };
   if (document.readyState === 'complete') ready(); else window.addEventListener('load', ready);
 })();)JS");
 }

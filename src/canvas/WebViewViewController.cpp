@@ -136,8 +136,10 @@ void WebViewViewController::createView()
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
 
     auto* channel = new QWebChannel(page);
-    auto* bridge = new CanvasChannelBridge(
-        [this](const QString& name, const QString& body) { handleScriptMessage(name, body); }, channel);
+    auto* bridge
+        = new CanvasChannelBridge([this](const QString& name, const QString& body) { handleScriptMessage(name, body); },
+            [this](qint64 token) { return m_heldDesign.take(token); }, channel);
+    m_bridge = bridge;
     channel->registerObject(QStringLiteral("bridge"), bridge);
     page->setWebChannel(channel);
 
@@ -181,7 +183,7 @@ namespace {
 
 bool isDesignLoad(const QString& js)
 {
-    return js.startsWith(QLatin1String("loadSvgBase64(")) || js.startsWith(QLatin1String("loadSvgString("));
+    return js.startsWith(QLatin1String("loadDesignFromHost("));
 }
 
 } // namespace
@@ -194,8 +196,10 @@ void WebViewViewController::evaluate(const QString& js)
     }
     if (m_pageFailed) {
         printLine(QStringLiteral("canvas call dropped, the page failed: ") + shortened(js));
-        if (isDesignLoad(js))
+        if (isDesignLoad(js)) {
+            m_heldDesign.clear();
             RxBus::shared().post(EditLogoViewEvent::loadSvgFail { m_designToken });
+        }
         return;
     }
     m_queue.submit(js, [this](const QString& script) { runNow(script); });
@@ -205,6 +209,8 @@ void WebViewViewController::onPageFailed(const QString& reason)
 {
     printLine(reason);
     m_pageFailed = true;
+    // No page is left to take the design.
+    m_heldDesign.clear();
     const QStringList dropped = m_queue.takePending();
     // Whoever waits for a design must hear that it will not come.
     if (std::any_of(dropped.begin(), dropped.end(), isDesignLoad))
@@ -283,7 +289,12 @@ void WebViewViewController::loadSvg(SvgEncoding encoding, const QString& svg, qi
     const SvgSize size = isBase64 ? readSvgSizeFromBase64(svg) : readSvgSize(svg);
     printLine(QStringLiteral("loadSvgWidth = %1, loadSvgHeight = %2").arg(size.width, size.height));
     prepareDesignLoad(token);
-    evaluate(isBase64 ? CanvasScripts::loadSvgBase64(svg, token) : CanvasScripts::loadSvgString(svg, token));
+    m_heldDesign.hold(token, { encoding, svg });
+    // A ready page gets the design at once; one still loading asks for it
+    // when it runs the load.
+    if (!m_sink && m_queue.isReady() && m_bridge)
+        m_bridge->offerDesign(token, *m_heldDesign.find(token));
+    evaluate(CanvasScripts::loadDesignFromHost(token));
 }
 
 void WebViewViewController::loadDesign(const QString& reference, qint64 token, std::function<void()> failure)

@@ -6,6 +6,7 @@
 // page has posted "pageReady" wait in a queue and are sent in order.
 
 #include "canvas/CanvasScriptQueue.h"
+#include "canvas/HeldDesign.h"
 #include "canvas/PageFontList.h"
 #include "canvas/ScriptMessageDispatcher.h"
 
@@ -15,6 +16,8 @@
 #include <QStringList>
 #include <QWebEngineView>
 #include <functional>
+
+class CanvasChannelBridge;
 
 class WebViewViewController : public QObject {
     Q_OBJECT
@@ -43,9 +46,12 @@ public:
     // from a stale one. Tokens are unique for the run.
     static qint64 nextDesignLoadToken();
     // Push the shipped fonts, clear, size, then load `svg`, given as text or
-    // as Base64.
-    enum class SvgEncoding { Text, Base64 };
+    // as Base64. The call names only the token; the page takes the SVG
+    // itself from the held design over the channel.
+    using SvgEncoding = ::SvgEncoding;
     void loadSvg(SvgEncoding encoding, const QString& svg, qint64 token);
+    // The latest design load's SVG until the page has taken it.
+    const HeldDesign& heldDesign() const { return m_heldDesign; }
     // A design reference as the server sends it: SVG text, an http(s) URL,
     // or a path relative to the configured base URL. A failed download calls
     // `failure`; a download that ends after a later design load is dropped.
@@ -99,12 +105,14 @@ private:
     void onPageFailed(const QString& reason);
 
     QPointer<QWebEngineView> m_view;
+    QPointer<CanvasChannelBridge> m_bridge;
     CanvasScriptQueue m_queue;
     // The page did not load or its scripts did not start: design loads fail
     // at once instead of waiting for ever.
     bool m_pageFailed = false;
     // The latest design load; dropped loads fail under this token.
     qint64 m_designToken = 0;
+    HeldDesign m_heldDesign;
     ScriptMessageDispatcher m_dispatcher;
     PageFontList m_pageFonts;
     std::function<QString()> m_fontListProvider;

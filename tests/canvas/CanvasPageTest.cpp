@@ -547,6 +547,30 @@ TEST_F(CanvasPageTest, theCanvasIsSizedAgainOnlyForANewSize)
     EXPECT_EQ(js(QStringLiteral("tessalyCanvas.getWidth()")).toInt(), 460);
 }
 
+TEST_F(CanvasPageTest, theDesignIsTakenOnceOverTheChannelAndAnUnheldTokenFails)
+{
+    const std::size_t from = page().mark();
+    controller().loadSvg(
+        WebViewViewController::SvgEncoding::Base64, QString::fromLatin1(largeDesignSvg(5).toUtf8().toBase64()), 21);
+    ASSERT_TRUE(page().waitFor(QStringLiteral("svgLoadSuccess"), from));
+    page().settle();
+    EXPECT_EQ(objectCount(), 5);
+    EXPECT_FALSE(controller().heldDesign().find(21));
+    // Already taken, and never held.
+    controller().evaluate(CanvasScripts::loadDesignFromHost(21));
+    controller().evaluate(CanvasScripts::loadDesignFromHost(22));
+    page().settle();
+    const auto tokens = [&](const char* name) {
+        std::vector<qint64> out;
+        for (const PageMessage& message : page().messagesSince(from, QLatin1String(name)))
+            out.push_back(message.json().value(QStringLiteral("token")).toInteger());
+        return out;
+    };
+    EXPECT_EQ(tokens("svgLoadSuccess"), std::vector<qint64> { 21 });
+    EXPECT_EQ(tokens("loadSvgFail"), (std::vector<qint64> { 21, 22 }));
+    EXPECT_EQ(objectCount(), 5);
+}
+
 TEST_F(CanvasPageTest, somethingThatIsNotSvgPostsLoadSvgFail)
 {
     rx::DisposeBag bag;

@@ -89,9 +89,7 @@ TEST(CanvasCallText, textCalls)
     EXPECT_EQ(getLogoJpgPngBase64(QStringLiteral("a.jpg"), 1, 512, 256),
         QStringLiteral("getLogoJpgPngBase64('a.jpg', 1, 512, 256, true)"));
     EXPECT_EQ(addText(QStringLiteral("Text")), QStringLiteral("addText('Text')"));
-    EXPECT_EQ(loadSvgBase64(QStringLiteral("PHN2Zz4="), 7), QStringLiteral("loadSvgBase64('PHN2Zz4=',7)"));
-    EXPECT_EQ(loadSvgString(QStringLiteral("<svg a='1'>\u2028</svg>"), 5000000000LL),
-        QStringLiteral("loadSvgString('<svg a=\\'1\\'>\\u2028</svg>',5000000000)"));
+    EXPECT_EQ(loadDesignFromHost(5000000000LL), QStringLiteral("loadDesignFromHost(5000000000)"));
     EXPECT_EQ(addSvgBase64(QStringLiteral("AAA=")), QStringLiteral("addSvgBase64('AAA=')"));
     EXPECT_EQ(setCanvasBKGroundImage(QStringLiteral("iVBO")),
         QStringLiteral("setCanvasBKGroundImage('data:image/png;base64,iVBO')"));
@@ -118,14 +116,21 @@ TEST(CanvasController, designLoadSendsFontsClearSizeThenTheDesign)
     EXPECT_EQ(calls[0], QStringLiteral("pushLocalFont('[]')"));
     EXPECT_EQ(calls[1], QStringLiteral("canvasClear(false)"));
     EXPECT_EQ(calls[2], QStringLiteral("setCanvasSize(460,460)"));
-    EXPECT_EQ(calls[3], QStringLiteral("loadSvgString('<svg width=\\'10\\' height=\"20\"/>',3)"));
+    EXPECT_EQ(calls[3], QStringLiteral("loadDesignFromHost(3)"));
+    ASSERT_TRUE(controller.heldDesign().find(3));
+    EXPECT_EQ(controller.heldDesign().find(3)->svg, QStringLiteral("<svg width='10' height=\"20\"/>"));
 
     calls.clear();
     controller.setLocalFontListProvider([] { return QStringLiteral(R"([{"fontFamily":"Abel"}])"); });
     controller.loadSvg(WebViewViewController::SvgEncoding::Base64, QStringLiteral("PHN2Zy8+"), 4);
     ASSERT_EQ(calls.size(), 4);
     EXPECT_EQ(calls[0], QStringLiteral(R"(pushLocalFont('[{"fontFamily":"Abel"}]'))"));
-    EXPECT_EQ(calls[3], QStringLiteral("loadSvgBase64('PHN2Zy8+',4)"));
+    EXPECT_EQ(calls[3], QStringLiteral("loadDesignFromHost(4)"));
+    // Only the latest design is held.
+    EXPECT_FALSE(controller.heldDesign().find(3));
+    ASSERT_TRUE(controller.heldDesign().find(4));
+    EXPECT_EQ(controller.heldDesign().find(4)->encoding, SvgEncoding::Base64);
+    EXPECT_EQ(controller.heldDesign().find(4)->svg, QStringLiteral("PHN2Zy8+"));
 }
 
 TEST(CanvasController, eachFontFamilyGoesToThePageOnce)
@@ -175,6 +180,8 @@ TEST(CanvasController, aPageWhoseScriptsDidNotStartFailsDesignLoadsInsteadOfHang
     controller.loadSvg(WebViewViewController::SvgEncoding::Text, QStringLiteral("<svg/>"), 8);
     controller.handleScriptMessage(QStringLiteral("pageReady"), QStringLiteral(R"({"canvas":false})"));
     EXPECT_EQ(failures, std::vector<qint64> { 8 });
+    // No page is left to take the design.
+    EXPECT_FALSE(controller.heldDesign().find(8));
     EXPECT_TRUE(controller.hasPageFailed());
     EXPECT_FALSE(controller.isPageReady());
     EXPECT_TRUE(controller.queuedCalls().isEmpty());

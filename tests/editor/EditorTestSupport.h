@@ -1,5 +1,6 @@
 #pragma once
 
+#include "canvas/CanvasScripts.h"
 #include "canvas/WebViewViewController.h"
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
@@ -25,6 +26,14 @@ inline void pageFailsDesign(const EditLogoViewModel& model)
     RxBus::shared().post(EditLogoViewEvent::loadSvgFail { model.designLoadToken() });
 }
 
+// The SVG that the recorded `calls` asked the page to load under `token`;
+// empty when they asked for no such load.
+inline QString designLoadedBy(const WebViewViewController& controller, const QStringList& calls, qint64 token)
+{
+    const HeldDesign::Design* design = controller.heldDesign().find(token);
+    return design && calls.contains(CanvasScripts::loadDesignFromHost(token)) ? design->svg : QString();
+}
+
 // A canvas controller whose calls are recorded instead of reaching a page.
 class RecordingCanvas {
 public:
@@ -36,6 +45,7 @@ public:
     const QStringList& calls() const { return m_calls; }
     void clear() { m_calls.clear(); }
     int count(const QString& js) const { return static_cast<int>(m_calls.count(js)); }
+    QString loadedDesign(qint64 token) const { return designLoadedBy(m_controller, m_calls, token); }
 
 private:
     WebViewViewController m_controller;
@@ -53,6 +63,7 @@ public:
     const QStringList& calls() const { return m_calls; }
     void clear() { m_calls.clear(); }
     int count(const QString& js) const { return static_cast<int>(m_calls.count(js)); }
+    QString loadedDesign(qint64 token) const { return designLoadedBy(sharedWebViewController(), m_calls, token); }
 
 private:
     QStringList m_calls;

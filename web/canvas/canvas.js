@@ -638,6 +638,22 @@
     await loadDesignText(text, token);
   };
 
+  // The design of the load `token`, taken from the host over the channel.
+  api.loadDesignFromHost = async function (token) {
+    let design = null;
+    try {
+      design = await window.__tessalyTakeDesign(token);
+    } catch (error) {
+      design = null;
+    }
+    if (!design || typeof design.svg !== 'string') {
+      fail('the host holds no design for this load', token);
+      return;
+    }
+    if (design.base64) await api.loadSvgBase64(design.svg, token);
+    else await loadDesignText(design.svg, token);
+  };
+
   api.addSvgBase64 = async function (base64) {
     let parsed = null;
     try {
