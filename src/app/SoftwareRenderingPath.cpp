@@ -1,5 +1,7 @@
 #include "app/SoftwareRenderingPath.h"
 
+#include "core/OwnChildEnvironment.h"
+
 #include <QDir>
 
 namespace {
@@ -31,5 +33,5 @@ SoftwareRenderingPath::Machine SoftwareRenderingPath::thisMachine()
 void SoftwareRenderingPath::applyBeforeApplication()
 {
     for (const auto& [name, value] : variablesFor(thisMachine()))
-        qputenv(name.constData(), value);
+        OwnChildEnvironment::set(name.constData(), value);
 }

@@ -2,6 +2,7 @@
 
 #include "core/HttpFetch.h"
 #include "core/Log.h"
+#include "core/OwnChildEnvironment.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -16,8 +17,10 @@ namespace {
 
 FolderOpener& folderOpener()
 {
-    static FolderOpener opener
-        = [](const QString& folderPath) { QDesktopServices::openUrl(QUrl::fromLocalFile(folderPath)); };
+    static FolderOpener opener = [](const QString& folderPath) {
+        OwnChildEnvironment::whileUsersOwn(
+            [&folderPath] { QDesktopServices::openUrl(QUrl::fromLocalFile(folderPath)); });
+    };
     return opener;
 }
 

@@ -1,5 +1,7 @@
 #include "core/HeapRelease.h"
 
+#include "core/OwnChildEnvironment.h"
+
 #include <QCoreApplication>
 #include <QTimer>
 #include <malloc.h>
@@ -42,7 +44,7 @@ void keepHeapCompact()
     // keeps growing by what they leave behind, for dozens of opens. A process
     // reads glibc's tunables as it starts, and ours start with this
     // environment.
-    qputenv("GLIBC_TUNABLES", tunablesKeepingHeapCompact(qgetenv("GLIBC_TUNABLES")));
+    OwnChildEnvironment::set("GLIBC_TUNABLES", tunablesKeepingHeapCompact(qgetenv("GLIBC_TUNABLES")));
 }
 
 void releaseFreedMemorySoon()

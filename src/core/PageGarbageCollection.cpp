@@ -1,5 +1,7 @@
 #include "core/PageGarbageCollection.h"
 
+#include "core/OwnChildEnvironment.h"
+
 #include <QtGlobal>
 
 namespace {
@@ -17,5 +19,5 @@ QByteArray PageGarbageCollection::flagsExposingGc(const QByteArray& flags)
 
 void PageGarbageCollection::exposeBeforeApplication()
 {
-    qputenv(chromiumFlags, flagsExposingGc(qgetenv(chromiumFlags)));
+    OwnChildEnvironment::set(chromiumFlags, flagsExposingGc(qgetenv(chromiumFlags)));
 }

@@ -1,6 +1,7 @@
 #include "core/WebPages.h"
 
 #include "core/Configs.h"
+#include "core/OwnChildEnvironment.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -10,7 +11,7 @@ void openURL(const QString& urlString)
     const QUrl url(urlString, QUrl::StrictMode);
     if (urlString.isEmpty() || !url.isValid() || url.isRelative())
         return;
-    QDesktopServices::openUrl(url);
+    OwnChildEnvironment::whileUsersOwn([&url] { QDesktopServices::openUrl(url); });
 }
 
 QString termsPageURL()
