@@ -2,7 +2,7 @@
 
 #include "core/Localization.h"
 #include "core/RxBus.h"
-#include "editor/EditorEvents.h"
+#include "core/SharedEvents.h"
 #include "globals/AppGlobals.h"
 
 #include <QMessageBox>

@@ -23,6 +23,10 @@ struct loadSvgFail {
     static constexpr const char* name = "loadSvgFail";
     qint64 token = 0;
 };
+// The quit alert's "Save": the editor saves the design, then quits.
+struct QuitSaveLogoEvent {
+    static constexpr const char* name = "QuitSaveLogoEvent";
+};
 // Posted by every "Retry" of a LoadSvgFailView, after its own action ran.
 struct RetryEvent {
     static constexpr const char* name = "RetryEvent";

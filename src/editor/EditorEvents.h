@@ -11,10 +11,6 @@
 #include <QString>
 
 namespace EditLogoViewEvent {
-// The quit alert's "Save": save the design, then quit.
-struct QuitSaveLogoEvent {
-    static constexpr const char* name = "QuitSaveLogoEvent";
-};
 // Closes every side panel of the editor.
 struct closeAllSheetEvent {
     static constexpr const char* name = "closeAllSheetEvent";
