@@ -7,6 +7,8 @@
 #include "core/Log.h"
 #include "core/PersistenceController.h"
 #include "core/PrivateTempFolders.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
 #include "core/SharedIcon.h"
 #include "globals/AppGlobals.h"
 #include "globals/EditorModule.h"
@@ -46,6 +48,8 @@ void AppDelegate::applicationDidFinishLaunching()
     // The editor module installs its panels when it loads, before any editor exists.
     setEditLogoWindowOpener(&EditorModule::open);
     setQuitRequestHandler([this] { requestQuit(); });
+    subscribeEvent<EditLogoViewEvent::QuitSaveEndedEvent>(
+        m_subscriptions, [this](const EditLogoViewEvent::QuitSaveEndedEvent&) { m_quitSaveRunning = false; });
 #ifndef QT_NO_SESSIONMANAGER
     connect(qApp, &QGuiApplication::commitDataRequest, this, &AppDelegate::handleSessionEnd);
 #endif
@@ -148,13 +152,27 @@ void AppDelegate::requestQuit()
     // One decision at a time: a second request while the alert is open is dropped.
     if (m_quitting || m_deciding)
         return;
-    m_deciding = true;
-    const QuitDecision::Reply reply = m_quitDecision.decide();
-    m_deciding = false;
-    if (reply == QuitDecision::Reply::Now) {
+    // Only the quit-save's own request, with nothing left unsaved, passes.
+    if (m_quitSaveRunning && !canQuitWithoutSaving)
+        return;
+    if (decide()) {
         m_quitting = true;
         m_terminate();
     }
+}
+
+bool AppDelegate::decide()
+{
+    m_deciding = true;
+    const QuitDecision::Reply reply = m_quitDecision.decide();
+    m_deciding = false;
+    if (reply == QuitDecision::Reply::Now)
+        return true;
+    // Set first: the editor may settle at once, with nothing to save, and
+    // ask to quit from inside the post.
+    m_quitSaveRunning = true;
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
+    return false;
 }
 
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
@@ -170,12 +188,14 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
 
 bool AppDelegate::decideSessionEnd(const std::function<bool()>& allowsInteraction)
 {
-    if (m_quitting || m_deciding || canQuitWithoutSaving || !allowsInteraction())
+    if (m_quitting || m_deciding || canQuitWithoutSaving)
         return true;
-    m_deciding = true;
-    const QuitDecision::Reply reply = m_quitDecision.decide();
-    m_deciding = false;
-    if (reply == QuitDecision::Reply::Cancel)
+    // The user has chosen to save first: the program ends once that save is done.
+    if (m_quitSaveRunning)
+        return false;
+    if (!allowsInteraction())
+        return true;
+    if (!decide())
         return false;
     m_quitting = true;
     return true;

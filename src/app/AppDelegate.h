@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/QuitDecision.h"
+#include "core/Reactive.h"
 
 #include <QObject>
 #include <QPointer>
@@ -35,12 +36,16 @@ public:
     // Shows the main window and gives it the focus (a click on the tray item).
     void reopenMainWindow();
 
-    // Asks to quit; quits when the decision allows it.
+    // Asks to quit; quits when the decision allows it. While the save that
+    // the alert's "Save" started runs, a request is dropped: the answer was
+    // given, and the save asks to quit again once it has succeeded.
     void requestQuit();
     bool isQuitting() const { return m_quitting; }
+    bool isQuitSaveRunning() const { return m_quitSaveRunning; }
     // Whether the desktop session may end now. With a change unsaved in the
     // editor it asks through the quit decision, once `allowsInteraction`
-    // grants it; "Save" keeps the session, as the editor quits once saved.
+    // grants it; "Save" keeps the session, as the editor quits once saved,
+    // and so does a session end while that save runs.
     bool decideSessionEnd(const std::function<bool()>& allowsInteraction);
 
     // Seams for tests: who answers the alert, and what quitting does.
@@ -64,6 +69,9 @@ private:
     void createStatusBarItem();
     void setUpMainWindow();
     void handleSessionEnd(QSessionManager& manager);
+    // Asks the decision; "Save" starts the editor's quit-save. Whether the
+    // program may end now.
+    bool decide();
 
     std::unique_ptr<QMenu> m_statusMenu;
     QAction* m_openAction = nullptr;
@@ -75,4 +83,6 @@ private:
     Terminator m_terminate;
     bool m_deciding = false;
     bool m_quitting = false;
+    bool m_quitSaveRunning = false;
+    rx::DisposeBag m_subscriptions;
 };

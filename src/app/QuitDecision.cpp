@@ -1,8 +1,6 @@
 #include "app/QuitDecision.h"
 
 #include "core/Localization.h"
-#include "core/RxBus.h"
-#include "core/SharedEvents.h"
 #include "globals/AppGlobals.h"
 
 #include <QMessageBox>
@@ -28,8 +26,7 @@ QuitDecision::Reply QuitDecision::decide()
     // and closed the editor: nothing is left to save, and nobody would quit.
     if (canQuitWithoutSaving)
         return Reply::Now;
-    RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
-    return Reply::Cancel;
+    return Reply::SaveFirst;
 }
 
 QuitDecision::Answer QuitDecision::askWithAlert()

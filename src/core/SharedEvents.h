@@ -27,6 +27,12 @@ struct loadSvgFail {
 struct QuitSaveLogoEvent {
     static constexpr const char* name = "QuitSaveLogoEvent";
 };
+// The save that QuitSaveLogoEvent started ended without quitting: its upload
+// or the page failed, or its editor was replaced first. A success asks to
+// quit instead.
+struct QuitSaveEndedEvent {
+    static constexpr const char* name = "QuitSaveEndedEvent";
+};
 // Posted by every "Retry" of a LoadSvgFailView, after its own action ran.
 struct RetryEvent {
     static constexpr const char* name = "RetryEvent";

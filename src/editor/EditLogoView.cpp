@@ -230,6 +230,12 @@ void EditLogoView::connectModel()
     connect(m_model, &EditLogoViewModel::closeRequested, this, &EditLogoView::closeEditor);
     // A failed save keeps this design open: what was to replace it is dropped.
     connect(&m_model->saveFlow(), &EditorSaveFlow::saveFailed, this, [this] { m_afterSave = {}; });
+    // The quit alert may have been answered from the main window, in front of
+    // this one: the failure toast must not show where nobody sees it.
+    connect(&m_model->saveFlow(), &EditorSaveFlow::quitSaveFailed, this, [this] {
+        if (m_windowController)
+            m_windowController->bringToFront();
+    });
     updateToolbar();
     updateEditBar();
 }

@@ -11,6 +11,7 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <utility>
 
 namespace {
 const QString svgFormTag = QStringLiteral("EditLogoView");
@@ -36,6 +37,23 @@ EditorSaveFlow::EditorSaveFlow(WebViewViewController* canvas, DesignId itemId, b
         fail();
     });
     subscribe();
+}
+
+EditorSaveFlow::~EditorSaveFlow()
+{
+    endQuitSave();
+}
+
+void EditorSaveFlow::endSubscriptions()
+{
+    m_subscriptions.dispose();
+    m_pageAnswerTimer->stop();
+    endQuitSave();
+}
+
+void EditorSaveFlow::setPageAnswerTimeout(int milliseconds)
+{
+    m_pageAnswerTimer->setInterval(milliseconds);
 }
 
 void EditorSaveFlow::subscribe()
@@ -138,13 +156,23 @@ void EditorSaveFlow::fail()
 {
     if (!m_isSaving || m_awaitingSvg)
         return;
-    m_isQuitSave = false;
+    const bool wasQuitSave = m_isQuitSave;
+    endQuitSave();
     setSaving(false);
     Q_EMIT saveFailed();
+    if (wasQuitSave)
+        Q_EMIT quitSaveFailed();
     QTimer::singleShot(failureToastDelayMs, this, [] {
         RxBus::shared().post(EditLogoViewEvent::toastEditWindowsEvent {
             localized(QStringLiteral("Logo creation failed. Please try again.")) });
     });
+}
+
+void EditorSaveFlow::endQuitSave()
+{
+    if (!std::exchange(m_isQuitSave, false))
+        return;
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveEndedEvent {});
 }
 
 void EditorSaveFlow::setSaving(bool saving)

@@ -12,8 +12,9 @@ class WebViewViewController;
 
 // One save of the design: ask the page for its SVG, upload it, and report the
 // outcome. Only one save runs at a time; a quit-save quits the application
-// once its upload has succeeded. The upload's outcome comes back to the save
-// that started it, never to another editor's.
+// once its upload has succeeded, and tells the application on every other
+// end (failure, no SVG from the page, the editor going first). The upload's
+// outcome comes back to the save that started it, never to another editor's.
 class EditorSaveFlow : public QObject {
     Q_OBJECT
 public:
@@ -24,8 +25,12 @@ public:
     // design is loaded and may be saved.
     EditorSaveFlow(WebViewViewController* canvas, DesignId itemId, bool fromMyDesignsView,
         std::function<bool()> canSave, QObject* parent);
+    ~EditorSaveFlow() override;
 
-    void endSubscriptions() { m_subscriptions.dispose(); }
+    // The editor is going: no SVG can arrive any more.
+    void endSubscriptions();
+
+    void setPageAnswerTimeout(int milliseconds);
 
     bool isSaving() const { return m_isSaving; }
     bool isQuitSave() const { return m_isQuitSave; }
@@ -44,6 +49,9 @@ Q_SIGNALS:
     void savedAndClosing();
     // The save did not store the design; the editor stays open.
     void saveFailed();
+    // The failed save was the quit alert's: the program stays, and the user
+    // must see why.
+    void quitSaveFailed();
 
 private:
     void subscribe();
@@ -52,6 +60,7 @@ private:
     void finishUpload(bool saved);
     void succeed();
     void fail();
+    void endQuitSave();
     void setSaving(bool saving);
 
     WebViewViewController* m_canvas;

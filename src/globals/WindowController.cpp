@@ -11,6 +11,18 @@ void WindowController::closeWindow()
         m_window->close();
 }
 
+void WindowController::bringToFront()
+{
+    if (!m_window)
+        return;
+    if (m_window->isMinimized())
+        m_window->showNormal();
+    else
+        m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
 void WindowController::windowWillClose()
 {
     printLine(QStringLiteral("窗口将要关闭"));

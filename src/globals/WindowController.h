@@ -15,6 +15,8 @@ public:
 
     // Closes (hides) the held window; nothing happens when there is none.
     void closeWindow();
+    // Shows the held window in front of the application's others, with the focus.
+    void bringToFront();
     void windowWillClose();
 
 private:

@@ -69,13 +69,12 @@ TEST_F(QuitDecisionTest, NothingUnsavedQuitsWithoutAsking)
     EXPECT_EQ(quitSaves.count(), 0);
 }
 
-TEST_F(QuitDecisionTest, SaveAsksTheEditorToSaveAndKeepsRunning)
+TEST_F(QuitDecisionTest, SaveMeansTheEditorSavesFirst)
 {
     canQuitWithoutSaving = false;
     QuitDecision decision = decisionAnswering(QuitDecision::Answer::Save);
-    EXPECT_EQ(decision.decide(), QuitDecision::Reply::Cancel);
+    EXPECT_EQ(decision.decide(), QuitDecision::Reply::SaveFirst);
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(quitSaves.count(), 1);
 }
 
 TEST_F(QuitDecisionTest, CancelQuitsWithoutSaving)
@@ -154,22 +153,63 @@ TEST_F(AppDelegateQuitTest, EveryQuitRequestGoesThroughTheDecision)
     delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Save));
 
     delegate->quitAction()->trigger(); // menu item and Shift+Ctrl+Q
-    requestApplicationQuit(); // the editor's second terminate
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(quitSaves.count(), 2);
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(quitSaves.count(), 1);
     EXPECT_EQ(terminated, 0);
     EXPECT_FALSE(delegate->isQuitting());
 
     // After the editor saved, its request passes at once.
     canQuitWithoutSaving = true;
     requestApplicationQuit();
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(asked, 1);
     EXPECT_EQ(terminated, 1);
     EXPECT_TRUE(delegate->isQuitting());
 
     // Once quitting, further requests change nothing.
     delegate->quitAction()->trigger();
     EXPECT_EQ(terminated, 1);
+}
+
+// While the save that "Save" started runs, further quit requests and a session
+// end ask nothing and change nothing. Its success ends the program; any other
+// end (the editor's save flow posts it on each) leaves it running, and a later
+// quit asks again.
+TEST_F(AppDelegateQuitTest, TheQuitSaveHoldsFurtherQuitsUntilItEnds)
+{
+    for (const bool saved : { true, false }) {
+        SCOPED_TRACE(saved ? "saved" : "ended unsaved");
+        SetUp();
+        asked = 0;
+        canQuitWithoutSaving = false;
+        delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Save));
+        const int savesBefore = quitSaves.count();
+
+        delegate->quitAction()->trigger();
+        ASSERT_TRUE(delegate->isQuitSaveRunning());
+        delegate->quitAction()->trigger();
+        requestApplicationQuit();
+        EXPECT_FALSE(delegate->decideSessionEnd([] {
+            ADD_FAILURE() << "the session end asked to interact";
+            return true;
+        }));
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(quitSaves.count(), savesBefore + 1);
+
+        if (saved) {
+            // The editor's success: nothing left unsaved, and it asks to quit.
+            canQuitWithoutSaving = true;
+            requestApplicationQuit();
+            EXPECT_EQ(terminated, 1);
+        } else {
+            RxBus::shared().post(EditLogoViewEvent::QuitSaveEndedEvent {});
+            EXPECT_FALSE(delegate->isQuitSaveRunning());
+            EXPECT_EQ(terminated, 0);
+            delegate->quitAction()->trigger();
+            EXPECT_EQ(asked, 2) << "a later quit asks again";
+        }
+        TearDown();
+        terminated = 0;
+    }
 }
 
 TEST_F(AppDelegateQuitTest, RequestWhileTheAlertIsOpenIsDropped)
@@ -242,7 +282,8 @@ TEST_F(AppDelegateQuitTest, WithoutATrayClosingTheMainWindowAsksToQuit)
     EXPECT_EQ(quitSaves.count(), 1);
     EXPECT_EQ(terminated, 0);
 
-    // "Cancel": quits without saving, and the window may then close.
+    // That save fails; then "Cancel" quits without saving, and the window may close.
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveEndedEvent {});
     delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
     window->close();
     EXPECT_EQ(terminated, 1);

@@ -160,6 +160,54 @@ TEST_F(SaveFlowTest, FailedQuitSaveDoesNotQuitALaterSave)
     EXPECT_EQ(closes.count(), 1);
 }
 
+// Every end of a quit-save but success tells the application, once, so that it
+// stops holding further quits; only the save's own failure brings the editor
+// to the front.
+TEST_F(SaveFlowTest, AQuitSaveThatDoesNotQuitSaysSoOnEveryPath)
+{
+    enum class End { UploadFails, PageNeverAnswers, EditorReplacedBeforeTheSvg };
+    const struct {
+        const char* name;
+        End end;
+        bool raisesTheEditor;
+    } rows[] = {
+        { "upload fails", End::UploadFails, true },
+        { "page never answers", End::PageNeverAnswers, true },
+        { "editor replaced before the SVG", End::EditorReplacedBeforeTheSvg, false },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EventRecorder<EditLogoViewEvent::QuitSaveEndedEvent> ended;
+        auto model = std::make_unique<EditLogoViewModel>("<svg/>", 42, false, m_canvas.controller());
+        loadDesign(*model);
+        model->saveFlow().setPageAnswerTimeout(20);
+        QSignalSpy raised(&model->saveFlow(), &EditorSaveFlow::quitSaveFailed);
+        RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
+        ASSERT_TRUE(model->saveFlow().isQuitSave());
+        EXPECT_EQ(ended.count(), 0u);
+
+        switch (row.end) {
+        case End::UploadFails:
+            pageAnswers();
+            m_uploader.complete(false, m_uploader.requests().size() - 1);
+            break;
+        case End::PageNeverAnswers:
+            waitUntil([&] { return !model->saveFlow().isSaving(); }, 2000);
+            break;
+        case End::EditorReplacedBeforeTheSvg:
+            model->endSubscriptions();
+            model.reset();
+            pageAnswers();
+            break;
+        }
+        EXPECT_EQ(ended.count(), 1u);
+        EXPECT_EQ(raised.count(), row.raisesTheEditor ? 1 : 0);
+        EXPECT_EQ(m_quit.count(), 0);
+        model.reset();
+        EXPECT_EQ(ended.count(), 1u) << "ended twice";
+    }
+}
+
 TEST_F(SaveFlowTest, QuitSaveWithoutALoadedDesignLetsTheQuitGoAhead)
 {
     EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
