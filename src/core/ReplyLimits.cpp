@@ -1,5 +1,8 @@
 #include "core/ReplyLimits.h"
 
+#include "core/HeapRelease.h"
+
+#include <QCoreApplication>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
@@ -29,6 +32,12 @@ void stop(QNetworkReply* reply, const QString& reason)
     if (reply->isFinished() || reply->property(breachProperty).isValid())
         return;
     reply->setProperty(breachProperty, reason);
+    // What a refused reply received runs to tens of megabytes in small
+    // blocks, which the heap keeps once freed: hand them back once the reply
+    // (and with it its buffer) is gone.
+    QObject::connect(reply, &QObject::destroyed, QCoreApplication::instance(), [] {
+        HeapRelease::releaseFreedMemorySoon();
+    });
     // Aborting drops what the reply has buffered and finishes it at once.
     reply->abort();
 }
