@@ -8,15 +8,14 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <optional>
 
 namespace {
 
 // Qt's readers of these formats ignore a scaled size: they decode at full size
 // first, under Qt's process-wide allocation limit, which server images rely
 // on and which stops a large photo. A picture of theirs that needs scaling is
-// decoded here instead; a null optional for any other format.
-std::optional<QImage> decodeScaled(const QByteArray& bytes, const QByteArray& format, QSize stored, QSize scaled)
+// decoded here instead.
+QImage decodeScaled(const QByteArray& bytes, const QByteArray& format, QSize stored, QSize scaled)
 {
     if (format == "webp")
         return WebpScaledDecoder::decode(bytes, scaled);
@@ -26,7 +25,7 @@ std::optional<QImage> decodeScaled(const QByteArray& bytes, const QByteArray& fo
         const QImage frame = GifFirstFrameDecoder::decode(bytes, stored);
         return frame.isNull() ? frame : frame.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
@@ -49,17 +48,18 @@ QImage PictureReader::read(const QString& path)
     const QSize stored = reader.size();
     if (stored.isValid() && qint64(stored.width()) * stored.height() * 4 > maxDecodedBytes)
         return {};
-    std::optional<QImage> image;
+    QImage image;
     if (stored.isValid() && (stored.width() > maxSide || stored.height() > maxSide)) {
         const QSize scaled = stored.scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
         image = decodeScaled(bytes, reader.format(), stored, scaled);
         reader.setScaledSize(scaled);
     }
-    if (!image)
+    // Other formats, and what is not decoded here (an animation, an indexed
+    // BMP), are Qt's reader's, within its limit.
+    if (image.isNull())
         image = reader.read();
-    if (image->isNull())
+    if (image.isNull())
         return {};
     // One pixel layout for drawing and cutting; alpha stays where there is some.
-    return image->convertToFormat(
-        image->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
 }
