@@ -1,10 +1,34 @@
 #include "pictures/PictureReader.h"
 
+#include "pictures/BmpBandDecoder.h"
+#include "pictures/GifFirstFrameDecoder.h"
 #include "pictures/ImageFileEnd.h"
+#include "pictures/WebpScaledDecoder.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+
+namespace {
+
+// Qt's readers of these formats ignore a scaled size: they decode at full size
+// first, under Qt's process-wide allocation limit, which server images rely
+// on and which stops a large photo. A picture of theirs that needs scaling is
+// decoded here instead.
+QImage decodeScaled(const QByteArray& bytes, const QByteArray& format, QSize stored, QSize scaled)
+{
+    if (format == "webp")
+        return WebpScaledDecoder::decode(bytes, scaled);
+    if (format == "bmp")
+        return BmpBandDecoder::decode(bytes, scaled);
+    if (format == "gif") {
+        const QImage frame = GifFirstFrameDecoder::decode(bytes, stored);
+        return frame.isNull() ? frame : frame.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return {};
+}
+
+} // namespace
 
 QImage PictureReader::read(const QString& path)
 {
@@ -22,9 +46,18 @@ QImage PictureReader::read(const QString& path)
         return {};
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
-    if (stored.isValid() && (stored.width() > maxSide || stored.height() > maxSide))
-        reader.setScaledSize(stored.scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    QImage image = reader.read();
+    if (stored.isValid() && qint64(stored.width()) * stored.height() * 4 > maxDecodedBytes)
+        return {};
+    QImage image;
+    if (stored.isValid() && (stored.width() > maxSide || stored.height() > maxSide)) {
+        const QSize scaled = stored.scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        image = decodeScaled(bytes, reader.format(), stored, scaled);
+        reader.setScaledSize(scaled);
+    }
+    // Other formats, and what is not decoded here (an animation, an indexed
+    // BMP), are Qt's reader's, within its limit.
+    if (image.isNull())
+        image = reader.read();
     if (image.isNull())
         return {};
     // One pixel layout for drawing and cutting; alpha stays where there is some.

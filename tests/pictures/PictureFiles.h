@@ -12,7 +12,9 @@
 #include <QImageWriter>
 #include <QString>
 #include <QtEndian>
+#include <gif_lib.h>
 #include <gtest/gtest.h>
+#include <vector>
 #include <zlib.h>
 
 namespace PictureFiles {
@@ -79,6 +81,42 @@ inline QByteArray twoFrameGif()
         gif += '\0';
     }
     gif += '\x3B';
+    return gif;
+}
+
+// A GIF of `size` whose upper half is red and lower half blue.
+inline QByteArray redOverBlueGif(QSize size)
+{
+    QByteArray bytes;
+    const auto append = [](GifFileType* gif, const GifByteType* data, int length) {
+        static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
+        return length;
+    };
+    int error = 0;
+    GifFileType* gif = EGifOpen(&bytes, append, &error);
+    const GifColorType colours[] = { { 255, 0, 0 }, { 0, 0, 255 } };
+    ColorMapObject* map = GifMakeMapObject(2, colours);
+    EGifPutScreenDesc(gif, size.width(), size.height(), 1, 0, map);
+    EGifPutImageDesc(gif, 0, 0, size.width(), size.height(), false, nullptr);
+    std::vector<GifPixelType> line(size_t(size.width()));
+    for (int y = 0; y < size.height(); ++y) {
+        std::fill(line.begin(), line.end(), y < size.height() / 2 ? 0 : 1);
+        EGifPutLine(gif, line.data(), size.width());
+    }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
+    return bytes;
+}
+
+// A GIF whose screen and frame claim `size`, with the data of a far smaller one.
+inline QByteArray gifClaiming(QSize size)
+{
+    QByteArray gif = redOverBlueGif({ 8, 8 });
+    const int frameAt = gif.indexOf(',', 13 + 6); // after the header and the two colours
+    for (int at : { 6, frameAt + 5 }) {
+        qToLittleEndian(quint16(size.width()), gif.data() + at);
+        qToLittleEndian(quint16(size.height()), gif.data() + at + 2);
+    }
     return gif;
 }
 

@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -50,13 +51,45 @@ TEST_F(PictureReading, TurnsAPhotoUprightAndKeepsAlpha)
     EXPECT_EQ(read.pixelColor(5, 5).alpha(), 0);
 }
 
-TEST_F(PictureReading, DecodesLargePhotosScaledAndRefusesBombs)
+// Every offered type opens up to the bound, scaled down, the right way up;
+// the readers of WEBP, GIF and BMP cannot scale, and Qt's allocation limit
+// stops them at about 33 million pixels.
+TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
 {
-    QImage fifty(8160, 6120, QImage::Format_Grayscale8);
-    fifty.fill(128);
-    const QImage scaled = PictureReader::read(save(dir(), "fifty.jpg", fifty, "jpeg"));
-    EXPECT_EQ(scaled.size(), QSize(4096, 3072));
-    EXPECT_TRUE(PictureReader::read(write(dir(), "bomb.png", pngClaiming(40000))).isNull());
+    const auto redOverBlue = [](QSize size) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        for (int y = 0; y < size.height() / 2; ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), size.width(), qRgb(255, 0, 0));
+        return image;
+    };
+    const struct {
+        QString path;
+        QSize scaled; // empty when refused
+    } cases[] = {
+        { save(dir(), "fifty.jpg", redOverBlue({ 8160, 6120 }), "jpeg"), { 4096, 3072 } },
+        { save(dir(), "big.webp", redOverBlue({ 8000, 6000 }), "webp"), { 4096, 3072 } },
+        { write(dir(), "big.gif", redOverBlueGif({ 8000, 6000 })), { 4096, 3072 } },
+        { save(dir(), "tall.bmp", redOverBlue({ 2000, 5000 }), "bmp"), { 1638, 4096 } },
+        { write(dir(), "bomb.png", pngClaiming(40000)), {} },
+        { write(dir(), "bomb.gif", gifClaiming({ 12000, 12000 })), {} },
+    };
+    const auto near = [](QColor a, QColor b) {
+        return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 60;
+    };
+    for (const auto& c : cases) {
+        const QImage read = PictureReader::read(c.path);
+        const std::string name = QFileInfo(c.path).fileName().toStdString();
+        if (c.scaled.isEmpty()) {
+            EXPECT_TRUE(read.isNull()) << name;
+            continue;
+        }
+        EXPECT_EQ(read.size(), c.scaled) << name;
+        if (read.size() != c.scaled)
+            continue;
+        EXPECT_TRUE(near(read.pixelColor(read.width() / 2, read.height() / 4), Qt::red)) << name;
+        EXPECT_TRUE(near(read.pixelColor(read.width() / 2, read.height() * 3 / 4), Qt::blue)) << name;
+    }
 }
 
 TEST_F(PictureReading, FilesThatAreNoPictureGiveNothing)
