@@ -35,9 +35,8 @@ void stop(QNetworkReply* reply, const QString& reason)
     // What a refused reply received runs to tens of megabytes in small
     // blocks, which the heap keeps once freed: hand them back once the reply
     // (and with it its buffer) is gone.
-    QObject::connect(reply, &QObject::destroyed, QCoreApplication::instance(), [] {
-        HeapRelease::releaseFreedMemorySoon();
-    });
+    QObject::connect(
+        reply, &QObject::destroyed, QCoreApplication::instance(), [] { HeapRelease::releaseFreedMemorySoon(); });
     // Aborting drops what the reply has buffered and finishes it at once.
     reply->abort();
 }

@@ -24,11 +24,10 @@
 #include <typeinfo>
 
 template <class T>
-concept BusEvent = requires
-{
+concept BusEvent = requires {
     {
         T::name
-        } -> std::convertible_to<const char*>;
+    } -> std::convertible_to<const char*>;
 };
 
 class RxBus {

@@ -85,9 +85,8 @@ public:
         if (m_slot.takes != Slot::Takes::Nothing || m_key != name)
             return;
         m_slot.target = &field;
-        if constexpr (
-            std::is_same_v<Field,
-                QString> || std::is_same_v<Field, int> || std::is_same_v<Field, qint64> || std::is_same_v<Field, bool>) {
+        if constexpr (std::is_same_v<Field, QString> || std::is_same_v<Field, int> || std::is_same_v<Field, qint64>
+            || std::is_same_v<Field, bool>) {
             m_slot.takes = Slot::Takes::Scalar;
             m_slot.assign = &assignScalar<Field>;
         } else {

@@ -160,7 +160,8 @@ std::vector<Operation> operations()
         { "createPic", "/index.php/logo2/Create_pic",
             caller<UploadPicModel>([](auto s, auto f) { createPic(QStringLiteral("p-1"), s, f); }),
             [] {
-                return nlohmann::json { { "uuid", uuid() }, { "item_id", "p-1" }, { "token", apiToken().toStdString() } };
+                return nlohmann::json { { "uuid", uuid() }, { "item_id", "p-1" },
+                    { "token", apiToken().toStdString() } };
             },
             true },
         { "checkUpdate", "/update/index.php/v1/ty/check_update",
