@@ -1,7 +1,10 @@
 #include "CanvasPageFixture.h"
 
+#include "canvas/CanvasScripts.h"
 #include "support/TestSupport.h"
 
+#include <QByteArray>
+#include <QUrl>
 #include <QWebEnginePage>
 
 namespace {
@@ -26,6 +29,11 @@ CanvasPage& CanvasPage::instance()
     if (!sharedPage())
         sharedPage().reset(new CanvasPage);
     return *sharedPage();
+}
+
+std::unique_ptr<CanvasPage> CanvasPage::create()
+{
+    return std::unique_ptr<CanvasPage>(new CanvasPage);
 }
 
 void CanvasPage::release()
@@ -123,6 +131,17 @@ bool CanvasPage::loadSvg(const QString& svg)
         15000);
     settle();
     return ok;
+}
+
+QString CanvasPage::savedSvg()
+{
+    const std::size_t from = mark();
+    m_controller->evaluate(CanvasScripts::getSvgAsBase64ForResult(QStringLiteral("EditLogoView")));
+    const auto answer = waitFor(QStringLiteral("getSvgAsBase64"), from);
+    if (!answer)
+        return {};
+    return QUrl::fromPercentEncoding(
+        QByteArray::fromBase64(answer->json().value(QStringLiteral("base64")).toString().toLatin1()));
 }
 
 void CanvasPage::select(int index)

@@ -23,6 +23,8 @@ struct PageMessage {
 class CanvasPage {
 public:
     static CanvasPage& instance();
+    // A page of its own, for a test that needs one nothing has run in yet.
+    static std::unique_ptr<CanvasPage> create();
     // Deletes the page before the application object goes away.
     static void release();
 
@@ -42,6 +44,8 @@ public:
 
     // Loads SVG text and waits for the load's answer; true on "svgLoadSuccess".
     bool loadSvg(const QString& svg);
+    // The canvas as the editor's save receives it, as SVG text.
+    QString savedSvg();
     // Selects the canvas object at `index`.
     void select(int index);
 

@@ -241,20 +241,6 @@ TEST_F(CanvasResourcesTest, backgroundPicturesCoverTheCanvasAndColoursReplaceThe
     EXPECT_EQ(js(QStringLiteral("tessalyCanvas.backgroundColor")).toString(), QStringLiteral("#0000ff"));
 }
 
-namespace {
-// The canvas as the editor's save receives it, as SVG text.
-QString savedSvg(CanvasPage& page)
-{
-    const std::size_t from = page.mark();
-    page.controller().evaluate(CanvasScripts::getSvgAsBase64ForResult(QStringLiteral("EditLogoView")));
-    const auto answer = page.waitFor(QStringLiteral("getSvgAsBase64"), from);
-    if (!answer)
-        return {};
-    return QUrl::fromPercentEncoding(
-        QByteArray::fromBase64(answer->json().value(QStringLiteral("base64")).toString().toLatin1()));
-}
-} // namespace
-
 TEST_F(CanvasResourcesTest, aBackgroundPictureStaysTheBackgroundThroughSaveAndReload)
 {
     ASSERT_TRUE(page().loadSvg(sampleDesignSvg()));
@@ -264,13 +250,13 @@ TEST_F(CanvasResourcesTest, aBackgroundPictureStaysTheBackgroundThroughSaveAndRe
     controller().evaluate(CanvasScripts::setCanvasBKGroundImage(first));
     page().settle();
 
-    ASSERT_TRUE(page().loadSvg(savedSvg(page())));
+    ASSERT_TRUE(page().loadSvg(page().savedSvg()));
     EXPECT_EQ(objectCount(), objects);
     EXPECT_TRUE(js(QStringLiteral("!!tessalyCanvas.backgroundImage")).toBool());
 
     controller().evaluate(CanvasScripts::setCanvasBKGroundImage(second));
     page().settle();
-    const QString saved = savedSvg(page());
+    const QString saved = page().savedSvg();
     EXPECT_EQ(saved.count(QLatin1String("<image")), 1);
     EXPECT_TRUE(saved.contains(second));
     EXPECT_FALSE(saved.contains(first));

@@ -9,6 +9,8 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -16,6 +18,7 @@
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <cmath>
 #include <csignal>
 #include <sys/types.h>
 
@@ -330,15 +333,7 @@ TEST_F(CanvasPageTest, gradientIdsStayTheSameThroughEverySaveAndNeverRepeat)
         R"svg(<rect x="10" y="10" width="100" height="100" fill="url(#tg_1)"/>)svg"
         R"svg(<rect x="200" y="10" width="100" height="100" fill="url(#tg_1)"/>)svg"
         R"svg(<circle cx="100" cy="300" r="60" fill="none" stroke="url(#tg_2)" stroke-width="8"/></svg>)svg");
-    const auto save = [] {
-        const std::size_t from = page().mark();
-        controller().evaluate(CanvasScripts::getSvgAsBase64ForResult(QStringLiteral("EditLogoView")));
-        const auto answer = page().waitFor(QStringLiteral("getSvgAsBase64"), from);
-        EXPECT_TRUE(answer);
-        return answer ? QUrl::fromPercentEncoding(
-                   QByteArray::fromBase64(answer->json().value(QStringLiteral("base64")).toString().toLatin1()))
-                      : QString();
-    };
+    const auto save = [] { return page().savedSvg(); };
     ASSERT_TRUE(page().loadSvg(design));
     const QString first = save();
     ASSERT_TRUE(page().loadSvg(first));
@@ -359,6 +354,59 @@ TEST_F(CanvasPageTest, gradientIdsStayTheSameThroughEverySaveAndNeverRepeat)
     for (const QString& id : ids)
         EXPECT_EQ(first.count(QStringLiteral("url(#%1)").arg(id)), id.startsWith(QLatin1String("SVGID_")) ? 1 : 0)
             << id.toStdString();
+}
+
+// Typing records its step only when editing ends, yet it is a change from
+// the first key: the editor's ways out read it from the undo state.
+TEST_F(CanvasPageTest, typedTextIsAChangeFromTheFirstKeyAndUndoesInOneStep)
+{
+    const int text = indexOfType("i-text");
+    QWidget* keys = page().view()->focusProxy();
+    ASSERT_TRUE(keys);
+    const auto textIs = [&](const char* expected) {
+        return waitUntil([&] { return objectProperty(text, "text").toString() == QLatin1String(expected); }, 10000);
+    };
+    const auto typeAtTheEnd = [&](const QString& typed) {
+        js(QStringLiteral("(t => { tessalyCanvas.setActiveObject(t); t.enterEditing(); return 0; })"
+                          "(tessalyCanvas.getObjects()[%1])")
+                .arg(text));
+        QTest::keyClick(keys, Qt::Key_End);
+        QTest::keyClicks(keys, typed);
+    };
+    const auto canUndo = [](std::size_t from) {
+        const auto states = page().messagesSince(from, QStringLiteral("undoRedoState"));
+        return !states.empty() && states.back().json().value(QStringLiteral("canUndo")).toBool();
+    };
+    page().view()->setFocus();
+
+    std::size_t from = page().mark();
+    typeAtTheEnd(QStringLiteral(" FC"));
+    ASSERT_TRUE(textIs("Tessaly FC"));
+    EXPECT_TRUE(canUndo(from));
+    // Typed back to where it began, the text holds no change.
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(keys, Qt::Key_Backspace);
+    ASSERT_TRUE(textIs("Tessaly"));
+    EXPECT_FALSE(canUndo(from));
+
+    // Undo while still editing gives the text back and leaves no step behind.
+    QTest::keyClicks(keys, QStringLiteral(" FC"));
+    ASSERT_TRUE(textIs("Tessaly FC"));
+    controller().evaluate(CanvasScripts::undoItem());
+    page().settle();
+    EXPECT_EQ(objectProperty(indexOfType("i-text"), "text").toString(), QStringLiteral("Tessaly"));
+    EXPECT_FALSE(canUndo(from));
+    EXPECT_EQ(js(QStringLiteral("tessalyHistory.states.length")).toInt(), 1);
+
+    // The save keeps what is being typed; Undo after it takes the typing back in one step.
+    typeAtTheEnd(QStringLiteral(" FC"));
+    ASSERT_TRUE(textIs("Tessaly FC"));
+    EXPECT_TRUE(page().savedSvg().contains(QLatin1String("Tessaly FC")));
+    from = page().mark();
+    controller().evaluate(CanvasScripts::undoItem());
+    page().settle();
+    EXPECT_EQ(objectProperty(indexOfType("i-text"), "text").toString(), QStringLiteral("Tessaly"));
+    EXPECT_FALSE(canUndo(from));
 }
 
 TEST_F(CanvasPageTest, exportsKeepASingleSelection)
@@ -387,6 +435,66 @@ TEST_F(CanvasPageTest, consoleLinesReachTheNativeSide)
     ASSERT_TRUE(line);
     EXPECT_EQ(line->body, QStringLiteral("hello {\"a\":1}"));
 }
+
+// A line the file places by its start or end, in a font the page fetches
+// itself: the page reads the design before the font is there.
+struct AnchoredLine {
+    const char* anchor;
+    double x;
+    // Which of the line's edges sits at x in the file.
+    bool atStart;
+};
+
+class AnchoredLineTest : public ::testing::TestWithParam<AnchoredLine> { };
+
+TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
+{
+    const AnchoredLine line = GetParam();
+    // A page of its own: the font must not be there yet when the design is read.
+    const std::unique_ptr<CanvasPage> page = CanvasPage::create();
+    ASSERT_TRUE(page->isReady());
+    page->controller().setLocalFontListProvider([] {
+        return QStringLiteral(R"([{"fontFamily":"Tessaly Anchor","path":"%1"}])")
+            .arg(QStringLiteral(TESSALY_SOURCE_DIR "/resources/fonts/DejaVuSansMono.ttf"));
+    });
+    const QString width = QStringLiteral("(() => { fabric.cache.clearFontCache('Tessaly Anchor'); return new "
+                                         "fabric.IText('Anchored line', { fontFamily: 'Tessaly Anchor', fontSize: "
+                                         "40 }).width; })()");
+    const double fallbackWidth = page->evaluate(width).toDouble();
+    ASSERT_TRUE(page->loadSvg(
+        QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="460" height="460" viewBox="0 0 460 460">)"
+                       R"(<text x="%1" y="200" %2 font-family="Tessaly Anchor" font-size="40">Anchored line</text>)"
+                       R"(</svg>)")
+            .arg(line.x)
+            .arg(QLatin1String(line.anchor))));
+    ASSERT_GT(std::abs(page->evaluate(width).toDouble() - fallbackWidth), 2.0) << "the fallback is as wide";
+
+    // Where the saved file puts the line's edge, laid out by the page in the line's font.
+    const QString saved = page->savedSvg();
+    ASSERT_FALSE(saved.isEmpty());
+    const QString savedLiteral
+        = QString::fromUtf8(QJsonDocument(QJsonArray { saved }).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+    const double edge
+        = page->evaluate(QStringLiteral("((svgText, atStart) => {"
+                                        " const holder = document.createElement('div');"
+                                        " holder.style.position = 'absolute';"
+                                        " document.body.appendChild(holder);"
+                                        " holder.innerHTML = svgText;"
+                                        " const svg = holder.querySelector('svg');"
+                                        " const text = svg.querySelector('text');"
+                                        " const point = atStart ? text.getStartPositionOfChar(0)"
+                                        "   : text.getEndPositionOfChar(text.getNumberOfChars() - 1);"
+                                        " const toRoot = svg.getScreenCTM().inverse()"
+                                        "   .multiply(text.getScreenCTM());"
+                                        " return point.matrixTransform(toRoot).x; })(%1, %2)")
+                             .arg(savedLiteral, line.atStart ? QStringLiteral("true") : QStringLiteral("false")))
+              .toDouble();
+    EXPECT_NEAR(edge, line.x, 0.5);
+}
+
+INSTANTIATE_TEST_SUITE_P(FromTheFile, AnchoredLineTest,
+    ::testing::Values(AnchoredLine { "", 10, true }, AnchoredLine { R"(text-anchor="end")", 450, false }),
+    [](const ::testing::TestParamInfo<AnchoredLine>& param) { return param.param.atStart ? "start" : "end"; });
 
 TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)
 {

@@ -135,6 +135,20 @@
     return new fabric.IText(options.text, options);
   }
 
+  // The side a text from the file is placed by: its own x is the start of
+  // the line, its end, or its middle, as its (or an enclosing element's)
+  // text-anchor says; start when none does.
+  const ANCHOR_SIDES = { start: 'left', middle: 'center', end: 'right' };
+
+  function anchorSideOf(element) {
+    for (let node = element; node && node.getAttribute; node = node.parentNode) {
+      const style = /(?:^|;)\s*text-anchor\s*:\s*([a-z]+)/i.exec(node.getAttribute('style') || '');
+      const value = style ? style[1] : node.getAttribute('text-anchor');
+      if (value) return ANCHOR_SIDES[value.trim().toLowerCase()] || 'left';
+    }
+    return 'left';
+  }
+
   // fabric names a gradient read from a file after its id there plus a
   // counter, and writes it back with "SVGID_" in front, so a design's ids
   // would grow with every save (undo steps add a counter too). The export
@@ -187,6 +201,7 @@
     });
     if (!result) return null;
     const rebuilt = new Map();
+    const anchorSides = new Map();
     for (const pair of pairs) {
       if (pair[0].localName !== 'text') continue;
       let text = null;
@@ -196,6 +211,7 @@
         text = null;
       }
       if (text) rebuilt.set(pair[1], text);
+      else anchorSides.set(pair[1], anchorSideOf(pair[0]));
     }
     const options = result.options || {};
     let background = null;
@@ -208,12 +224,34 @@
     }
     const backgroundImage = backgroundPictureOf(pairs, options);
     if (backgroundImage) backgroundObjects.add(backgroundImage);
+    const anchored = [];
     const objects = (result.objects || []).filter(function (object) {
       return object && !backgroundObjects.has(object);
     }).map(function (object) {
-      return rebuilt.get(object) || toEditableText(object);
+      if (rebuilt.has(object)) return rebuilt.get(object);
+      const editable = toEditableText(object);
+      const side = anchorSides.get(object);
+      if (side && side !== 'center') anchored.push({ text: editable, side: side });
+      return editable;
     });
-    return { objects: objects, options: options, background: background, backgroundImage: backgroundImage };
+    return {
+      objects: objects, options: options, background: background, backgroundImage: backgroundImage,
+      anchored: anchored
+    };
+  }
+
+  // The point of each text's anchored side, to keep when it is measured again.
+  function anchorPoints(anchored) {
+    return anchored.map(function (entry) {
+      return { text: entry.text, side: entry.side, point: entry.text.getPositionByOrigin(entry.side, 'center') };
+    });
+  }
+
+  function keepAnchorPoints(points) {
+    points.forEach(function (entry) {
+      entry.text.setPositionByOrigin(entry.point, entry.side, 'center');
+      entry.text.setCoords();
+    });
   }
 
   // Scales and centres the design's viewport (or its content) into the canvas.
@@ -245,6 +283,8 @@
     parse: parseSvg,
     place: placeDesign,
     withTextRecords: withTextRecords,
-    numberGradients: numberGradients
+    numberGradients: numberGradients,
+    anchorPoints: anchorPoints,
+    keepAnchorPoints: keepAnchorPoints
   };
 })();

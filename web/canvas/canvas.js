@@ -48,8 +48,19 @@
     else console.log('message ' + name + ' has no handler');
   }
 
+  // The text being edited and its text when editing began or last recorded a
+  // step. Typing records its step only when editing ends, but a text that
+  // differs is already a change: Undo lights from the first key, so that
+  // every way out of the editor knows there is something to save.
+  let textEdit = null;
+
+  function typedChange() {
+    return !!textEdit && textEdit.target.isEditing && textEdit.target.text !== textEdit.startText;
+  }
+
   function postUndoState() {
-    post('undoRedoState', { canUndo: history.canUndo(), canRedo: history.canRedo() });
+    const typed = typedChange();
+    post('undoRedoState', { canUndo: typed || history.canUndo(), canRedo: !typed && history.canRedo() });
   }
 
   let idCounter = 0;
@@ -100,6 +111,11 @@
     previewOpen = false;
     dragStart = null;
     history.commit(mergeKey, COLOR_MERGE_MS);
+    // The step holds what has been typed so far.
+    if (textEdit) {
+      textEdit.startText = textEdit.target.text;
+      textEdit.posted = false;
+    }
     postUndoState();
   }
 
@@ -135,7 +151,19 @@
     // The native side keeps the selected object's angle and attributes.
     postSelection();
   });
+  canvas.on('text:editing:entered', function (event) {
+    textEdit = event.target ? { target: event.target, startText: event.target.text, posted: false } : null;
+  });
+  canvas.on('text:changed', function (event) {
+    if (!textEdit || event.target !== textEdit.target) return;
+    const typed = typedChange();
+    if (typed !== textEdit.posted) {
+      textEdit.posted = typed;
+      postUndoState();
+    }
+  });
   canvas.on('text:editing:exited', function (event) {
+    textEdit = null;
     if (!restoring && event.target) {
       refresh(event.target);
       commit();
@@ -221,7 +249,12 @@
     } finally {
       restoring = false;
     }
+    // Texts were measured in a fallback if their fonts weren't there yet; the
+    // file placed those from its own x by their start or end, which must stay
+    // where it is when they are measured in their own font.
+    const anchors = TessalySvg.anchorPoints(parsed.anchored);
     await loadUsedFonts();
+    TessalySvg.keepAnchorPoints(anchors);
     canvas.requestRenderAll();
     history.reset();
     previewOpen = false;
@@ -551,8 +584,8 @@
   };
 
   api.undoItem = async function () {
-    // An unfinished preview is dropped first.
-    if (previewOpen) {
+    // An unfinished preview, or typing not yet recorded, is dropped first.
+    if (previewOpen || typedChange()) {
       await restore(history.current());
       return;
     }
@@ -562,6 +595,11 @@
   };
 
   api.redoItem = async function () {
+    // Typing not yet recorded has already dropped what there was to redo.
+    if (typedChange()) {
+      postUndoState();
+      return;
+    }
     const state = history.forward();
     if (state !== null) await restore(state);
     else postUndoState();
