@@ -3,7 +3,6 @@
 #include "core/Configs.h"
 #include "core/OwnChildEnvironment.h"
 
-#include <QDesktopServices>
 #include <QUrl>
 
 void openURL(const QString& urlString)
@@ -11,7 +10,7 @@ void openURL(const QString& urlString)
     const QUrl url(urlString, QUrl::StrictMode);
     if (urlString.isEmpty() || !url.isValid() || url.isRelative())
         return;
-    OwnChildEnvironment::whileUsersOwn([&url] { QDesktopServices::openUrl(url); });
+    OwnChildEnvironment::openInUsersProgram(url);
 }
 
 QString termsPageURL()
