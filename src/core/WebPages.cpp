@@ -3,14 +3,30 @@
 #include "core/Configs.h"
 #include "core/OwnChildEnvironment.h"
 
-#include <QUrl>
+namespace {
+
+UrlOpener& urlOpener()
+{
+    static UrlOpener opener;
+    return opener;
+}
+
+} // namespace
 
 void openURL(const QString& urlString)
 {
     const QUrl url(urlString, QUrl::StrictMode);
     if (urlString.isEmpty() || !url.isValid() || url.isRelative())
         return;
-    OwnChildEnvironment::openInUsersProgram(url);
+    if (urlOpener())
+        urlOpener()(url);
+    else
+        OwnChildEnvironment::openInUsersProgram(url);
+}
+
+void setUrlOpener(UrlOpener opener)
+{
+    urlOpener() = std::move(opener);
 }
 
 QString termsPageURL()
