@@ -5,22 +5,20 @@
 #include "core/OwnChildEnvironment.h"
 
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
+#include <cerrno>
 
 namespace {
 
 FolderOpener& folderOpener()
 {
-    static FolderOpener opener = [](const QString& folderPath) {
-        OwnChildEnvironment::whileUsersOwn(
-            [&folderPath] { QDesktopServices::openUrl(QUrl::fromLocalFile(folderPath)); });
-    };
+    static FolderOpener opener
+        = [](const QString& folderPath) { OwnChildEnvironment::openInUsersProgram(QUrl::fromLocalFile(folderPath)); };
     return opener;
 }
 
@@ -70,8 +68,18 @@ std::optional<QString> writeFileWhole(
     // success and puts the cut file in place.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if ((permissions && !file.setPermissions(*permissions)) || file.write(bytes) != bytes.size()) {
+    if (permissions && !file.setPermissions(*permissions)) {
         const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    errno = 0;
+    const qint64 written = file.write(bytes);
+    const int writeErrno = errno;
+    if (written != bytes.size()) {
+        // After a short write Qt keeps no error ("Unknown error"); the reason
+        // ("No space left on device") is the failed write(2)'s.
+        const QString error = written >= 0 && writeErrno != 0 ? qt_error_string(writeErrno) : file.errorString();
         file.cancelWriting();
         return error;
     }

@@ -1,5 +1,9 @@
 #include "core/OwnChildEnvironment.h"
 
+#include <QDesktopServices>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <map>
 #include <optional>
 
@@ -9,19 +13,6 @@ namespace {
 
 using Value = std::optional<QByteArray>;
 
-Value current(const char* name)
-{
-    return qEnvironmentVariableIsSet(name) ? Value(qgetenv(name)) : std::nullopt;
-}
-
-void put(const QByteArray& name, const Value& value)
-{
-    if (value)
-        qputenv(name.constData(), *value);
-    else
-        qunsetenv(name.constData());
-}
-
 // Each variable we set, with the value the program was given.
 std::map<QByteArray, Value>& givenValues()
 {
@@ -29,24 +20,44 @@ std::map<QByteArray, Value>& givenValues()
     return values;
 }
 
+// Ours, with each variable we set back at the value the program was given.
+QProcessEnvironment usersOwnEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const auto& [name, given] : givenValues()) {
+        const QString key = QString::fromLocal8Bit(name);
+        if (given)
+            environment.insert(key, QString::fromLocal8Bit(*given));
+        else
+            environment.remove(key);
+    }
+    return environment;
+}
+
 } // namespace
 
 void set(const char* name, const QByteArray& value)
 {
-    givenValues().try_emplace(QByteArray(name), current(name));
+    const Value before = qEnvironmentVariableIsSet(name) ? Value(qgetenv(name)) : std::nullopt;
+    givenValues().try_emplace(QByteArray(name), before);
     qputenv(name, value);
 }
 
-void whileUsersOwn(const std::function<void()>& open)
+void openInUsersProgram(const QUrl& url)
 {
-    std::map<QByteArray, Value> ours;
-    for (const auto& [name, given] : givenValues()) {
-        ours[name] = current(name.constData());
-        put(name, given);
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) {
+        QProcess process;
+        process.setProgram(opener);
+        process.setArguments({ url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded) });
+        process.setProcessEnvironment(usersOwnEnvironment());
+        if (process.startDetached())
+            return;
     }
-    open();
-    for (const auto& [name, value] : ours)
-        put(name, value);
+    // Qt's own opener takes no environment: the program it starts gets ours.
+    // Putting the user's back around it would mean setenv() while the web
+    // engine's threads read theirs.
+    QDesktopServices::openUrl(url);
 }
 
 } // namespace OwnChildEnvironment

@@ -3,15 +3,30 @@
 #include "core/Configs.h"
 #include "core/OwnChildEnvironment.h"
 
-#include <QDesktopServices>
-#include <QUrl>
+namespace {
+
+UrlOpener& urlOpener()
+{
+    static UrlOpener opener;
+    return opener;
+}
+
+} // namespace
 
 void openURL(const QString& urlString)
 {
     const QUrl url(urlString, QUrl::StrictMode);
     if (urlString.isEmpty() || !url.isValid() || url.isRelative())
         return;
-    OwnChildEnvironment::whileUsersOwn([&url] { QDesktopServices::openUrl(url); });
+    if (urlOpener())
+        urlOpener()(url);
+    else
+        OwnChildEnvironment::openInUsersProgram(url);
+}
+
+void setUrlOpener(UrlOpener opener)
+{
+    urlOpener() = std::move(opener);
 }
 
 QString termsPageURL()

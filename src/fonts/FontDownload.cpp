@@ -32,6 +32,28 @@ QString fontCachePath(const QString& url)
     return folder + QString::fromLatin1(digest) + QStringLiteral(".ttf");
 }
 
+namespace {
+
+// Registers the cached file at `path` and reports it. A file refused only
+// because a page exists is kept for the next run; one that is not a font goes.
+void registerCachedFont(const QString& path, const std::function<void(const QString&)>& succeed,
+    const std::function<void(const QString&)>& fail)
+{
+    if (fontRegistrationHeldFor(path)) {
+        fail(QStringLiteral("Font downloaded, usable after a restart: ") + path);
+        return;
+    }
+    if (!registerFontFileOnce(path)) {
+        QFile::remove(path);
+        fail(QStringLiteral("下载失败: not a font file"));
+        return;
+    }
+    registerFontFile(path);
+    succeed(path);
+}
+
+} // namespace
+
 void downloadFont(const QString& url, FontDownloadSuccess onSuccess, FontDownloadFailure onFailure, QObject* context)
 {
     const bool bound = context != nullptr;
@@ -43,15 +65,18 @@ void downloadFont(const QString& url, FontDownloadSuccess onSuccess, FontDownloa
             onFailure(message);
     };
 
+    auto succeed = [alive, onSuccess](const QString& path) {
+        if (onSuccess && alive())
+            onSuccess(path);
+    };
+
     const QString cachePath = fontCachePath(url);
     if (QFileInfo(cachePath).isFile()) {
         printLine(QStringLiteral("字体已下载，无需重复下载"));
-        registerFontFile(cachePath);
-        if (onSuccess && alive())
-            onSuccess(cachePath);
+        registerCachedFont(cachePath, succeed, fail);
         return;
     }
-    HttpFetch::get(url, ReplyKind::Font, nullptr, [cachePath, alive, onSuccess, fail](const HttpFetchResult& result) {
+    HttpFetch::get(url, ReplyKind::Font, nullptr, [cachePath, succeed, fail](const HttpFetchResult& result) {
         if (!result.ok) {
             fail(QStringLiteral("下载失败: ") + result.errorText);
             return;
@@ -64,14 +89,7 @@ void downloadFont(const QString& url, FontDownloadSuccess onSuccess, FontDownloa
             fail(QStringLiteral("error ") + *error);
             return;
         }
-        if (!registerFontFileOnce(cachePath)) {
-            QFile::remove(cachePath);
-            fail(QStringLiteral("下载失败: not a font file"));
-            return;
-        }
-        registerFontFile(cachePath);
-        if (onSuccess && alive())
-            onSuccess(cachePath);
+        registerCachedFont(cachePath, succeed, fail);
     });
 }
 

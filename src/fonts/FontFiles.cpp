@@ -73,7 +73,7 @@ std::optional<RegisteredFontFile> registerFontFileOnce(const QString& path)
     if (known != table.constEnd())
         return *known;
     // Not kept: once no page is left the file may still be registered.
-    if (registrationHold() && registrationHold()()) {
+    if (fontRegistrationHeldFor(path)) {
         printLine(QStringLiteral("Font not registered while a web page exists: ") + path);
         return std::nullopt;
     }
@@ -103,6 +103,11 @@ std::optional<RegisteredFontFile> registerInstalledFont(const QString& fileName)
 void holdFontRegistrationWhile(std::function<bool()> pageExists)
 {
     registrationHold() = std::move(pageExists);
+}
+
+bool fontRegistrationHeldFor(const QString& path)
+{
+    return !registrations().contains(path) && registrationHold() && registrationHold()();
 }
 
 int fontFileRegistrationCount()

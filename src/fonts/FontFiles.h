@@ -42,5 +42,9 @@ std::optional<RegisteredFontFile> registerInstalledFont(const QString& fileName)
 // not handed to the font database: it is logged and counts as not installed.
 void holdFontRegistrationWhile(std::function<bool()> pageExists);
 
+// Whether registering `path` now would be held: it has no outcome yet and a
+// page exists. Such a file is usable after a restart.
+bool fontRegistrationHeldFor(const QString& path);
+
 // How many files have been handed to the font database in this run.
 int fontFileRegistrationCount();

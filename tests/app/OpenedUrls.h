@@ -1,27 +1,20 @@
 #pragma once
 
-#include <QDesktopServices>
+#include "core/WebPages.h"
+
 #include <QList>
-#include <QObject>
 #include <QUrl>
 
 // Catches the web pages the application opens instead of starting a browser.
-class OpenedUrls : public QObject {
-    Q_OBJECT
+class OpenedUrls {
 public:
     OpenedUrls()
     {
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+        setUrlOpener([this](const QUrl& url) { urls.append(url); });
     }
-    ~OpenedUrls() override
-    {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    }
+    ~OpenedUrls() { setUrlOpener({}); }
+    OpenedUrls(const OpenedUrls&) = delete;
+    OpenedUrls& operator=(const OpenedUrls&) = delete;
 
     QList<QUrl> urls;
-
-public Q_SLOTS:
-    void open(const QUrl& url) { urls.append(url); }
 };

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -18,7 +19,7 @@ constexpr int reportedSuccess = 1;
 
 // Writes `bytes` in a child process that may not make a file larger than
 // `limit` bytes, as on a nearly full disk; whether the write reported its
-// failure, or -1 when the child didn't get that far.
+// failure with the system's reason, or -1 when the child didn't get that far.
 int writeInChildLimitedTo(const QString& path, const QByteArray& bytes, rlim_t limit)
 {
     const pid_t child = fork();
@@ -28,7 +29,7 @@ int writeInChildLimitedTo(const QString& path, const QByteArray& bytes, rlim_t l
         const rlimit fileSize { limit, limit };
         if (setrlimit(RLIMIT_FSIZE, &fileSize) != 0)
             _exit(2);
-        _exit(writeFileWhole(path, bytes) ? reportedFailure : reportedSuccess);
+        _exit(writeFileWhole(path, bytes) == qt_error_string(EFBIG) ? reportedFailure : reportedSuccess);
     }
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status))
