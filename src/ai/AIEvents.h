@@ -12,8 +12,8 @@ struct AILogoViewRefreshDataEvent {
     static constexpr const char* name = "AILogoViewRefreshDataEvent";
 };
 
-// The lists whose loads the AI page's failure view follows.
-enum class AILogoList { Industries, Styles, Symbols, FreeChoices };
+// The wizard's lists, whose loads the AI page's failure view follows.
+enum class AILogoList { Industries, Styles, Symbols };
 
 // Outcome of the latest load of one list.
 struct AILogoViewNetWorkEvent {

@@ -2,13 +2,14 @@
 
 #include "ai/AILogoViewTitleTab.h"
 #include "ai/AILogoViewTitleView.h"
+#include "ai/AiFailurePanel.h"
 #include "ai/FreeAIView.h"
 #include "ai/GeneratingView.h"
 #include "ai/MakeAIView.h"
 #include "ai/Step1View.h"
 #include "ai/Step2View.h"
+#include "ai/StepSupport.h"
 #include "components/AppearanceWatcher.h"
-#include "components/LoadSvgFailView.h"
 #include "core/ColorUtilities.h"
 #include "core/Localization.h"
 #include "core/RxBus.h"
@@ -19,15 +20,6 @@ constexpr QSize pageSize(720, 616);
 constexpr int frameTop = (616 - 560) / 2;
 constexpr int titleTop = frameTop + 25;
 constexpr QRect contentArea(0, titleTop + 39, 720, 500);
-constexpr int failViewLift = 32;
-
-void fillColor(QWidget* widget, const QColor& color)
-{
-    widget->setAutoFillBackground(true);
-    QPalette colors = widget->palette();
-    colors.setColor(QPalette::Window, color);
-    widget->setPalette(colors);
-}
 
 void postRefresh()
 {
@@ -41,8 +33,7 @@ AILogoView::AILogoView(QWidget* parent)
     , m_content(new QWidget(this))
     , m_wizard(new MakeAIView(m_content))
     , m_free(new FreeAIView(m_content))
-    , m_failPanel(new QWidget(this))
-    , m_failView(nullptr)
+    , m_failPanel(new AiFailurePanel(&postRefresh, this))
 {
     setFixedSize(pageSize);
     fillColor(this, Color(0x1E1E1E));
@@ -51,15 +42,7 @@ AILogoView::AILogoView(QWidget* parent)
     fillColor(m_wizard, Color(0x1E1E1E));
     fillColor(m_free, Color(0x1E1E1E));
 
-    m_failPanel->setGeometry(contentArea);
-    fillColor(m_failPanel, Color(0x1E1E1E));
-    auto* failBacking = new QWidget(m_failPanel);
-    fillColor(failBacking, Qt::white);
-    m_failView = new LoadSvgFailView(
-        &postRefresh, [] {}, failBacking);
-    failBacking->resize(m_failView->size());
-    failBacking->move((contentArea.width() - m_failView->width()) / 2,
-        (contentArea.height() - m_failView->height()) / 2 - failViewLift);
+    m_failPanel->move(contentArea.topLeft());
 
     connect(m_title->tabs(), &AILogoViewTitleTab::selectIndexChanged, this, &AILogoView::updateVisibility);
     subscribeEvent<Step3ViewEventBus::GeneratingEvent>(
@@ -85,6 +68,11 @@ int AILogoView::selectIndex() const
 void AILogoView::setSelectIndex(int index)
 {
     m_title->tabs()->setSelectIndex(index);
+}
+
+LoadSvgFailView* AILogoView::failView() const
+{
+    return m_failPanel->failView();
 }
 
 void AILogoView::appear()

@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QWidget>
 
+class AiFailurePanel;
 class AILogoViewTitleView;
 class FreeAIView;
 class LoadSvgFailView;
@@ -14,9 +15,9 @@ class MakeAIView;
 
 // Page 1 of the main window: the wizard and the free creator under two tabs,
 // the generating screen in their place while a design is generated, and the
-// network-failure view over them while a list's last load failed. On each
-// appearance it loads the wizard's industries and styles and the free
-// creator's choices.
+// network-failure view over them while one of the wizard's lists failed its
+// last load. On each appearance it loads the wizard's industries and styles
+// and the free creator's choices; the free creator shows its own failures.
 class AILogoView : public QWidget {
     Q_OBJECT
 public:
@@ -31,7 +32,7 @@ public:
     MakeAIView* wizard() const { return m_wizard; }
     FreeAIView* freeCreator() const { return m_free; }
     GeneratingView* generatingView() const { return m_generatingView; }
-    LoadSvgFailView* failView() const { return m_failView; }
+    LoadSvgFailView* failView() const;
 
 private:
     void appear();
@@ -46,7 +47,6 @@ private:
     MakeAIView* m_wizard;
     FreeAIView* m_free;
     QPointer<GeneratingView> m_generatingView;
-    QWidget* m_failPanel;
-    LoadSvgFailView* m_failView;
+    AiFailurePanel* m_failPanel;
     QSet<AILogoViewEvent::AILogoList> m_failedLists;
 };

@@ -1,11 +1,11 @@
 #include "ai/FreeAIView.h"
 
 #include "ai/AIEvents.h"
+#include "ai/AiFailurePanel.h"
 #include "ai/FreeCreatorButtonView.h"
 #include "ai/FreePreferView.h"
 #include "ai/FreeSelectIndustryView.h"
 #include "ai/FreeSymbolsSelectView.h"
-#include "ai/StepSupport.h"
 #include "api/APIFactory.h"
 #include "core/Log.h"
 #include "core/RxBus.h"
@@ -14,8 +14,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
-
-using AILogoViewEvent::AILogoList;
 
 namespace {
 constexpr QSize pageSize(720, 500);
@@ -51,6 +49,7 @@ QHBoxLayout* indented(QWidget* widget, int leading)
 FreeAIView::FreeAIView(QWidget* parent)
     : QWidget(parent)
     , m_create(new FreeCreatorButtonView(this))
+    , m_failPanel(new AiFailurePanel([this] { load(); }, this))
 {
     setFixedSize(pageSize);
     auto* panel = new Panel(this);
@@ -73,6 +72,7 @@ FreeAIView::FreeAIView(QWidget* parent)
 
     m_create->move(createPosition);
     m_create->raise();
+    m_failPanel->hide();
 
     auto reload = [this] { load(); };
     subscribeEvent<AILogoViewEvent::AILogoViewRefreshDataEvent>(
@@ -96,7 +96,7 @@ void FreeAIView::load()
         },
         [this, request] {
             if (request == m_latestRequest)
-                reportStepLoadFailure(AILogoList::FreeChoices);
+                loadFailed();
         },
         this);
 }
@@ -105,15 +105,28 @@ void FreeAIView::applyReply(const FreeAiGetModel& reply)
 {
     // A reply without an industry leaves nothing to offer: a failed load.
     if (!m_choices.applyReply(reply)) {
-        reportStepLoadFailure(AILogoList::FreeChoices);
+        loadFailed();
         return;
     }
+    m_failPanel->hide();
     m_industries->refresh();
     m_styles->refresh();
     m_symbols->refresh();
     RxBus::shared().post(
         FreeViewEventBus::step1SelectId2Event { freeCreatorChoices().step1SelectId, m_choices.selectIndexTrade() });
-    reportStepLoadSuccess(AILogoList::FreeChoices);
+}
+
+void FreeAIView::loadFailed()
+{
+    if (m_choices.hasChoices())
+        return;
+    m_failPanel->show();
+    m_failPanel->raise();
+}
+
+LoadSvgFailView* FreeAIView::failView() const
+{
+    return m_failPanel->failView();
 }
 
 void FreeAIView::selectSymbol(int index)

@@ -25,6 +25,8 @@ public:
     // The chip at `index` of the list in use was tapped. False when outside it.
     bool chooseSymbol(int index);
 
+    // True once a reply with an industry came in.
+    bool hasChoices() const { return !m_freeAiGetModel.data.trades.isEmpty(); }
     const FreeAiGetModel& freeAiGetModel() const { return m_freeAiGetModel; }
     const QList<Step3ModelContentData>& content0() const { return m_content0; }
     const QList<Step3ModelContentData>& content1() const { return m_content1; }

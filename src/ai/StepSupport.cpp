@@ -12,6 +12,14 @@ namespace {
 constexpr int tagInset = 15;
 } // namespace
 
+void fillColor(QWidget* widget, const QColor& color)
+{
+    widget->setAutoFillBackground(true);
+    QPalette colors = widget->palette();
+    colors.setColor(QPalette::Window, color);
+    widget->setPalette(colors);
+}
+
 QWidget* stepTitle(const QString& key, QWidget* parent)
 {
     auto* row = new QWidget(parent);

@@ -4,9 +4,13 @@
 
 #include <QString>
 
+class QColor;
 class QVBoxLayout;
 class QWidget;
 class TagView;
+
+// Paints `widget`'s background in `color`.
+void fillColor(QWidget* widget, const QColor& color);
 
 // The title row of a wizard step (and of a free creator section): the
 // localised text of `key`, 14-point semibold in 0xF8F9FA, at the left.

@@ -1,7 +1,10 @@
 // The wizard and the free creator against the stand-in over HTTP.
 
 #include "AiPageFixture.h"
+#include "ai/AILogoViewTitleTab.h"
+#include "ai/AILogoViewTitleView.h"
 #include "ai/FreeAIView.h"
+#include "ai/FreeCreatorButtonView.h"
 #include "ai/MailSection.h"
 #include "ai/MakeAIView.h"
 #include "ai/RealisticStyleSingleView.h"
@@ -12,7 +15,9 @@
 #include "ai/TagView.h"
 #include "components/LoadSvgFailView.h"
 #include "core/DecimalId.h"
+#include "support/UserClick.h"
 
+#include <QPushButton>
 #include <QTest>
 
 using standin::Fault;
@@ -121,15 +126,46 @@ TEST_F(WizardTest, RetryElsewhereLeavesThePageAlone)
     EXPECT_TRUE(server().requests().empty());
 }
 
-TEST_F(WizardTest, FailedFreeChoicesKeepTheFailureViewUp)
+TEST_F(WizardTest, FailedFreeChoicesFailInTheFreeTabOnlyAndShownChoicesStay)
 {
     server().setFault("/index.php/Free_ai_get", Fault::Http500);
     page = std::make_unique<AILogoView>();
     page->show();
-    ASSERT_TRUE(waitForRequests("/Step3", 1));
     ASSERT_TRUE(waitUntil([&] { return !page->wizard()->step3()->data().isEmpty(); }));
-    pumpEvents(100);
-    EXPECT_TRUE(page->isLoadingSvgFail());
+    AILogoViewTitleTab* tabs = page->titleView()->tabs();
+    FreeAIView* free = page->freeCreator();
+    userClick(tabs->tab(1));
+    ASSERT_TRUE(waitUntil([&] { return free->failView()->isVisibleTo(page.get()); }));
+    EXPECT_FALSE(page->isLoadingSvgFail());
+    EXPECT_FALSE(page->failView()->isVisibleTo(page.get()));
+    EXPECT_TRUE(clickReaches(free->failView()->retryButton()));
+
+    userClick(tabs->tab(0));
+    EXPECT_EQ(page->selectIndex(), 0);
+    EXPECT_TRUE(page->wizard()->isVisible());
+    EXPECT_FALSE(free->isVisible());
+    EXPECT_TRUE(clickReaches(row(*page, wizardChoices().step1SelectName)));
+
+    // Retry in the tab reloads the free choices and nothing of the wizard.
+    userClick(tabs->tab(1));
+    server().clearFaults();
+    server().clearRequests();
+    userClick(free->failView()->retryButton());
+    ASSERT_TRUE(waitUntil([&] { return free->choices().hasChoices(); }));
+    const std::map<std::string, int> freeOnly { { "/Free_ai_get", 1 }, { "/Step1", 0 }, { "/Step2", 0 } };
+    EXPECT_EQ(settledRequestCounts(freeOnly), freeOnly);
+    EXPECT_FALSE(free->failView()->isVisibleTo(page.get()));
+
+    // A reload that fails leaves the choices on show.
+    const QString shownIndustry = freeCreatorChoices().step1SelectId;
+    server().setFault("/index.php/Free_ai_get", Fault::Http500);
+    RxBus::shared().post(FreeViewEventBus::RefeashDataEvent {});
+    ASSERT_TRUE(waitForRequests("/Free_ai_get", 2));
+    pumpEvents(200);
+    EXPECT_FALSE(free->failView()->isVisibleTo(page.get()));
+    EXPECT_FALSE(page->isLoadingSvgFail());
+    EXPECT_EQ(freeCreatorChoices().step1SelectId, shownIndustry);
+    EXPECT_TRUE(clickReaches(free->createButton()));
 }
 
 TEST_F(WizardTest, FailedSymbolsAreRetriedByTheRetryButton)
