@@ -5,10 +5,8 @@
 install(TARGETS tessaly tessaly-standin RUNTIME DESTINATION bin)
 # The shared-state libraries and the editor module, found from bin/ as
 # ../lib/tessaly (the program's run path and the module's place).
-if(TESSALY_SHARED_STATE)
-  install(TARGETS tessaly_core tessaly_model tessaly_globals tessaly_api tessaly_components tessaly_fontcatalogue
-    LIBRARY DESTINATION lib/tessaly)
-endif()
+install(TARGETS tessaly_core tessaly_model tessaly_globals tessaly_api tessaly_components tessaly_fontcatalogue
+  LIBRARY DESTINATION lib/tessaly)
 install(TARGETS tessaly_editor_module LIBRARY DESTINATION lib/tessaly)
 install(DIRECTORY ${TESSALY_SHARE_DIR}/ DESTINATION share/tessaly)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/TessalyDeskApp.desktop DESTINATION share/applications)

@@ -14,8 +14,8 @@ endfunction()
 #                 [SOURCES <files...>])
 # PUBLIC: what the library's headers include; PRIVATE: what only its sources use.
 # SHARED: the library holds state that the application and the editor module
-# share, so there must be one copy of it in the process (with
-# TESSALY_SHARED_STATE on). SOURCES: these files instead of the whole folder.
+# share, so there must be one copy of it in the process (a shared library,
+# except in the fuzz build). SOURCES: these files instead of the whole folder.
 function(tessaly_library name)
   cmake_parse_arguments(ARG "SHARED" "" "PUBLIC;PRIVATE;EXCLUDE;SOURCES" ${ARGN})
   if(ARG_UNPARSED_ARGUMENTS)
@@ -42,6 +42,15 @@ function(tessaly_library name)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE})
   tessaly_warnings(${name})
+endfunction()
+
+# tessaly_module_code(<targets...>)
+# Libraries built into the editor module alone: their symbols stay inside it,
+# so the module exports its entry and little else, and loads without binding
+# thousands of names. What the program and the module share lives in the
+# SHARED libraries, which keep exporting it.
+function(tessaly_module_code)
+  set_target_properties(${ARGN} PROPERTIES CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
 endfunction()
 
 # tessaly_require_npm(<file> <what>)

@@ -1,54 +1,39 @@
 #include "globals/EditorModule.h"
 
-#include "core/Log.h"
+#include "globals/EditorModuleLoader.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLibrary>
 
 namespace {
-EditorModuleInterface*& editor()
+EditorModuleInterface*& linkedInProcess()
 {
     static EditorModuleInterface* instance = nullptr;
     return instance;
 }
 
-EditorModuleInterface* loadModule()
+EditorModuleLoader& loader()
 {
-    // Kept loaded for the run: the editor's objects live until the end.
-    auto* library = new QLibrary(EditorModule::modulePath());
-    const auto entry = reinterpret_cast<EditorModuleEntry>(library->resolve(editorModuleEntryName));
-    if (!entry) {
-        printLine(QStringLiteral("The editor could not be loaded: %1").arg(library->errorString()));
-        delete library;
-        return nullptr;
-    }
-    return entry();
+    // Made on first use, once the application object knows its folder.
+    static EditorModuleLoader instance(EditorModule::modulePath(), linkedInProcess());
+    return instance;
 }
 } // namespace
 
 void EditorModule::useLinked(EditorModuleInterface* linked)
 {
-    if (!editor())
-        editor() = linked;
+    if (!linkedInProcess())
+        linkedInProcess() = linked;
 }
 
 EditorModuleInterface* EditorModule::load()
 {
-    static bool installed = false;
-    if (!editor())
-        editor() = loadModule();
-    if (editor() && !installed) {
-        installed = true;
-        editor()->install();
-    }
-    return editor();
+    return loader().load();
 }
 
 void EditorModule::open(DesignId itemId, const QString& svg, bool fromMyDesignsView)
 {
-    if (EditorModuleInterface* loaded = load())
-        loaded->open(itemId, svg, fromMyDesignsView);
+    loader().open(itemId, svg, fromMyDesignsView);
 }
 
 QString EditorModule::modulePath()

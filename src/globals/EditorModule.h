@@ -29,9 +29,10 @@ namespace EditorModule {
 // first one offered stays.
 void useLinked(EditorModuleInterface* editor);
 // Loads and installs the editor once; nullptr when the module can't be
-// loaded, which the log says with the reason.
+// loaded, which the log says with the reason (see EditorModuleLoader.h).
 EditorModuleInterface* load();
-// The application's editor opener: loads the editor on first use.
+// The application's editor opener: loads the editor on first use; when it
+// can't, the main window's toast says so.
 void open(DesignId itemId, const QString& svg, bool fromMyDesignsView);
 // Where the module lies: in the program's library folder (../lib/tessaly).
 QString modulePath();

@@ -3,8 +3,14 @@
 
 #include "globals/EditorModule.h"
 
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
+#include "globals/EditorModuleLoader.h"
+
+#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,6 +27,42 @@ TEST(EditorModuleTest, TheProgramLoadsTheModuleFromItsLibraryFolder)
     ASSERT_NE(entry, nullptr) << module.errorString().toStdString();
     EXPECT_EQ(entry(), loaded) << "the program holds the module's one editor";
     EXPECT_EQ(EditorModule::load(), loaded) << "loaded once";
+}
+
+TEST(EditorModuleTest, AModuleThatCannotLoadLeavesTheEditorClosedWithAToastAndItsPathInTheLog)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString notALibrary = folder.filePath(QStringLiteral("libtessaly_editor_module.so"));
+    QFile file(notALibrary);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("not a shared object");
+    file.close();
+    const QString missing = folder.filePath(QStringLiteral("gone/libtessaly_editor_module.so"));
+
+    const struct {
+        QString path;
+        QString logged;
+    } cases[] = {
+        { missing, QStringLiteral("The editor could not be loaded: not found: ") + missing },
+        { notALibrary, QStringLiteral("The editor could not be loaded: Cannot load library ") + notALibrary },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        QStringList toasts;
+        rx::DisposeBag bag;
+        subscribeEvent<ContentViewEventBus::ToastEvent>(
+            bag, [&](const ContentViewEventBus::ToastEvent& toast) { toasts << toast.text; });
+        EditorModuleLoader loader(c.path, nullptr);
+
+        testing::internal::CaptureStdout();
+        loader.open(DesignId(7), QString(), false);
+        const QString log = QString::fromStdString(testing::internal::GetCapturedStdout());
+
+        EXPECT_EQ(toasts.join(u'\n').toStdString(), "The editor could not be opened.");
+        EXPECT_TRUE(log.contains(c.logged)) << log.toStdString();
+        EXPECT_EQ(loader.load(), nullptr) << "no editor to open the design in";
+    }
 }
 
 } // namespace
