@@ -14,6 +14,8 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <algorithm>
 
 namespace {
@@ -25,19 +27,76 @@ QSize contentSize()
 EditLogoView* makeEditorArea(const QString& svg, DesignId itemId, bool fromMyDesignsView, CanvasStage* stage)
 {
     auto* view = new EditLogoView(
-        svg, itemId, windowController(), fromMyDesignsView, WebView { &sharedWebViewController(), stage });
+        svg, itemId, windowController(), fromMyDesignsView, WebView { &sharedWebViewController(), stage->plate() });
     view->setFixedSize(contentSize());
     return view;
 }
 
+QScreen* screenOf(QWidget* window)
+{
+    return window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+}
+
+QMargins frameMargins(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inside = window->geometry();
+    const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+        frame.bottom() - inside.bottom());
+    // Until the window manager has framed the window once, the title bar the
+    // editor's window size allows for stands in.
+    if (margins.isNull())
+        return QMargins(0, static_cast<int>(editWindowHeight) - contentSize().height(), 0, 0);
+    return margins;
+}
+
+// Sizes the window for its screen.
+EditLogoWindowFit fitToScreen(QWidget* window)
+{
+    QScreen* screen = screenOf(window);
+    const EditLogoWindowFit fit = screen
+        ? editLogoWindowFit(contentSize(), frameMargins(window), screen->availableGeometry(),
+            window->style()->pixelMetric(QStyle::PM_ScrollBarExtent))
+        : EditLogoWindowFit { contentSize(), false };
+    window->setFixedSize(fit.size);
+    return fit;
+}
+
+QWidget* scrolling(QWidget* editor)
+{
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(editor);
+    return area;
+}
+
 void centreOnScreen(QWidget* window)
 {
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    QScreen* screen = screenOf(window);
     if (!screen)
         return;
     window->move(editLogoWindowPosition(window->frameGeometry().size(), screen->availableGeometry()));
 }
+
+EditLogoView* openEditor(QMainWindow* window)
+{
+    return window->findChild<EditLogoView*>();
+}
 } // namespace
+
+EditLogoWindowFit editLogoWindowFit(QSize content, const QMargins& frame, const QRect& available, int scrollBar)
+{
+    const QSize room = available.marginsRemoved(frame).size();
+    bool scrollsAcross = content.width() > room.width();
+    bool scrollsDown = content.height() > room.height();
+    if (scrollsDown && !scrollsAcross)
+        scrollsAcross = content.width() + scrollBar > room.width();
+    if (scrollsAcross && !scrollsDown)
+        scrollsDown = content.height() + scrollBar > room.height();
+    const QSize size(scrollsAcross ? room.width() : content.width() + (scrollsDown ? scrollBar : 0),
+        scrollsDown ? room.height() : content.height() + (scrollsAcross ? scrollBar : 0));
+    return { size, scrollsAcross || scrollsDown };
+}
 
 QPoint editLogoWindowPosition(QSize frame, const QRect& available)
 {
@@ -100,7 +159,7 @@ bool waitForFonts(DesignId itemId, const QString& svg, bool fromMyDesignsView)
     QMainWindow* window = editLogoWindow();
     delete window->takeCentralWidget();
     auto* cover = new QWidget;
-    cover->setFixedSize(contentSize());
+    cover->setFixedSize(fitToScreen(window).size);
     auto* overlay = new LoadingOverlay(cover);
     overlay->setGeometry(cover->rect());
     overlay->setActive(true);
@@ -124,8 +183,9 @@ void replaceEditor(DesignId itemId, const QString& svg, bool fromMyDesignsView)
     // The previous editor goes first: it drops its subscriptions and its
     // covers over the canvas before the next one is built around the canvas.
     delete window->takeCentralWidget();
+    const EditLogoWindowFit fit = fitToScreen(window);
     EditLogoView* editor = makeEditorArea(svg, itemId, fromMyDesignsView, stage);
-    window->setCentralWidget(editor);
+    window->setCentralWidget(fit.scrolls ? scrolling(editor) : editor);
     stage->coverArea(editor->canvasHost());
     present(window);
 }
@@ -134,7 +194,7 @@ void replaceEditor(DesignId itemId, const QString& svg, bool fromMyDesignsView)
 void showEditLogoWindow(DesignId itemId, const QString& svg, bool fromMyDesignsView)
 {
     QMainWindow* window = editLogoWindow();
-    auto* open = qobject_cast<EditLogoView*>(window->centralWidget());
+    EditLogoView* open = openEditor(window);
     if (!open || !window->isVisible()) {
         replaceEditor(itemId, svg, fromMyDesignsView);
         return;
