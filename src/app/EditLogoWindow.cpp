@@ -16,6 +16,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -50,18 +52,6 @@ QMargins frameMargins(const QWidget* window)
     return margins;
 }
 
-// Sizes the window for its screen.
-EditLogoWindowFit fitToScreen(QWidget* window)
-{
-    QScreen* screen = screenOf(window);
-    const EditLogoWindowFit fit = screen
-        ? editLogoWindowFit(contentSize(), frameMargins(window), screen->availableGeometry(),
-            window->style()->pixelMetric(QStyle::PM_ScrollBarExtent))
-        : EditLogoWindowFit { contentSize(), false };
-    window->setFixedSize(fit.size);
-    return fit;
-}
-
 QWidget* scrolling(QWidget* editor)
 {
     auto* area = new QScrollArea;
@@ -70,17 +60,67 @@ QWidget* scrolling(QWidget* editor)
     return area;
 }
 
+EditLogoView* openEditor(QMainWindow* window)
+{
+    return window->findChild<EditLogoView*>();
+}
+
+// The frame the window was last sized for.
+QMargins fittedFrame;
+
+// Sizes the window for its screen; where it is smaller than the editor, the
+// editor scrolls in it.
+void fitToScreen(QMainWindow* window)
+{
+    QScreen* screen = screenOf(window);
+    fittedFrame = frameMargins(window);
+    const EditLogoWindowFit fit = screen ? editLogoWindowFit(contentSize(), fittedFrame, screen->availableGeometry(),
+                                      window->style()->pixelMetric(QStyle::PM_ScrollBarExtent))
+                                         : EditLogoWindowFit { contentSize(), false };
+    window->setFixedSize(fit.size);
+
+    EditLogoView* editor = openEditor(window);
+    if (!editor) {
+        // The loading cover while fonts are registered.
+        if (QWidget* cover = window->centralWidget())
+            cover->setFixedSize(fit.size);
+        return;
+    }
+    auto* area = qobject_cast<QScrollArea*>(window->centralWidget());
+    if (area && !fit.scrolls) {
+        area->takeWidget();
+        delete window->takeCentralWidget();
+        window->setCentralWidget(editor);
+    } else if (!area && fit.scrolls) {
+        window->setCentralWidget(scrolling(window->takeCentralWidget()));
+    }
+    window->findChild<CanvasStage*>()->coverArea(editor->canvasHost());
+}
+
 void centreOnScreen(QWidget* window)
 {
     QScreen* screen = screenOf(window);
     if (!screen)
         return;
-    window->move(editLogoWindowPosition(window->frameGeometry().size(), screen->availableGeometry()));
+    window->move(editLogoWindowPosition(window->size().grownBy(frameMargins(window)), screen->availableGeometry()));
 }
 
-EditLogoView* openEditor(QMainWindow* window)
+// The window manager frames the window when it first shows it, moving it
+// within the frame; from then on the window fits in its real frame.
+void fitToFrameOnceKnown(QMainWindow* window)
 {
-    return window->findChild<EditLogoView*>();
+    QWindow* handle = window->windowHandle();
+    if (!handle || handle->property("followsFrame").toBool())
+        return;
+    handle->setProperty("followsFrame", true);
+    const auto refit = [window] {
+        if (frameMargins(window) == fittedFrame)
+            return;
+        fitToScreen(window);
+        centreOnScreen(window);
+    };
+    QObject::connect(handle, &QWindow::xChanged, window, refit);
+    QObject::connect(handle, &QWindow::yChanged, window, refit);
 }
 } // namespace
 
@@ -146,6 +186,7 @@ void present(QMainWindow* window)
     centreOnScreen(window);
     windowController()->setWindow(window);
     bringToFront(window);
+    fitToFrameOnceKnown(window);
 }
 
 // While installed fonts are still being registered the canvas page may not
@@ -159,11 +200,14 @@ bool waitForFonts(DesignId itemId, const QString& svg, bool fromMyDesignsView)
     QMainWindow* window = editLogoWindow();
     delete window->takeCentralWidget();
     auto* cover = new QWidget;
-    cover->setFixedSize(fitToScreen(window).size);
     auto* overlay = new LoadingOverlay(cover);
-    overlay->setGeometry(cover->rect());
     overlay->setActive(true);
+    // Over the whole cover, whatever size the window takes on its screen.
+    auto* fill = new QVBoxLayout(cover);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(overlay);
     window->setCentralWidget(cover);
+    fitToScreen(window);
     FontRegistrationQueue::whenFinished(
         cover, [itemId, svg, fromMyDesignsView] { replaceEditor(itemId, svg, fromMyDesignsView); });
     return true;
@@ -183,10 +227,8 @@ void replaceEditor(DesignId itemId, const QString& svg, bool fromMyDesignsView)
     // The previous editor goes first: it drops its subscriptions and its
     // covers over the canvas before the next one is built around the canvas.
     delete window->takeCentralWidget();
-    const EditLogoWindowFit fit = fitToScreen(window);
-    EditLogoView* editor = makeEditorArea(svg, itemId, fromMyDesignsView, stage);
-    window->setCentralWidget(fit.scrolls ? scrolling(editor) : editor);
-    stage->coverArea(editor->canvasHost());
+    window->setCentralWidget(makeEditorArea(svg, itemId, fromMyDesignsView, stage));
+    fitToScreen(window);
     present(window);
 }
 } // namespace
