@@ -14,6 +14,10 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -25,19 +29,114 @@ QSize contentSize()
 EditLogoView* makeEditorArea(const QString& svg, DesignId itemId, bool fromMyDesignsView, CanvasStage* stage)
 {
     auto* view = new EditLogoView(
-        svg, itemId, windowController(), fromMyDesignsView, WebView { &sharedWebViewController(), stage });
+        svg, itemId, windowController(), fromMyDesignsView, WebView { &sharedWebViewController(), stage->plate() });
     view->setFixedSize(contentSize());
     return view;
 }
 
+QScreen* screenOf(QWidget* window)
+{
+    return window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+}
+
+QMargins frameMargins(const QWidget* window)
+{
+    const QRect frame = window->frameGeometry();
+    const QRect inside = window->geometry();
+    const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+        frame.bottom() - inside.bottom());
+    // Until the window manager has framed the window once, the title bar the
+    // editor's window size allows for stands in.
+    if (margins.isNull())
+        return QMargins(0, static_cast<int>(editWindowHeight) - contentSize().height(), 0, 0);
+    return margins;
+}
+
+QWidget* scrolling(QWidget* editor)
+{
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(editor);
+    return area;
+}
+
+EditLogoView* openEditor(QMainWindow* window)
+{
+    return window->findChild<EditLogoView*>();
+}
+
+// The frame the window was last sized for.
+QMargins fittedFrame;
+
+// Sizes the window for its screen; where it is smaller than the editor, the
+// editor scrolls in it.
+void fitToScreen(QMainWindow* window)
+{
+    QScreen* screen = screenOf(window);
+    fittedFrame = frameMargins(window);
+    const EditLogoWindowFit fit = screen ? editLogoWindowFit(contentSize(), fittedFrame, screen->availableGeometry(),
+                                      window->style()->pixelMetric(QStyle::PM_ScrollBarExtent))
+                                         : EditLogoWindowFit { contentSize(), false };
+    window->setFixedSize(fit.size);
+
+    EditLogoView* editor = openEditor(window);
+    if (!editor) {
+        // The loading cover while fonts are registered.
+        if (QWidget* cover = window->centralWidget())
+            cover->setFixedSize(fit.size);
+        return;
+    }
+    auto* area = qobject_cast<QScrollArea*>(window->centralWidget());
+    if (area && !fit.scrolls) {
+        area->takeWidget();
+        delete window->takeCentralWidget();
+        window->setCentralWidget(editor);
+    } else if (!area && fit.scrolls) {
+        window->setCentralWidget(scrolling(window->takeCentralWidget()));
+    }
+    window->findChild<CanvasStage*>()->coverArea(editor->canvasHost());
+}
+
 void centreOnScreen(QWidget* window)
 {
-    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    QScreen* screen = screenOf(window);
     if (!screen)
         return;
-    window->move(editLogoWindowPosition(window->frameGeometry().size(), screen->availableGeometry()));
+    window->move(editLogoWindowPosition(window->size().grownBy(frameMargins(window)), screen->availableGeometry()));
+}
+
+// The window manager frames the window when it first shows it, moving it
+// within the frame; from then on the window fits in its real frame.
+void fitToFrameOnceKnown(QMainWindow* window)
+{
+    QWindow* handle = window->windowHandle();
+    if (!handle || handle->property("followsFrame").toBool())
+        return;
+    handle->setProperty("followsFrame", true);
+    const auto refit = [window] {
+        if (frameMargins(window) == fittedFrame)
+            return;
+        fitToScreen(window);
+        centreOnScreen(window);
+    };
+    QObject::connect(handle, &QWindow::xChanged, window, refit);
+    QObject::connect(handle, &QWindow::yChanged, window, refit);
 }
 } // namespace
+
+EditLogoWindowFit editLogoWindowFit(QSize content, const QMargins& frame, const QRect& available, int scrollBar)
+{
+    const QSize room = available.marginsRemoved(frame).size();
+    bool scrollsAcross = content.width() > room.width();
+    bool scrollsDown = content.height() > room.height();
+    if (scrollsDown && !scrollsAcross)
+        scrollsAcross = content.width() + scrollBar > room.width();
+    if (scrollsAcross && !scrollsDown)
+        scrollsDown = content.height() + scrollBar > room.height();
+    const QSize size(scrollsAcross ? room.width() : content.width() + (scrollsDown ? scrollBar : 0),
+        scrollsDown ? room.height() : content.height() + (scrollsAcross ? scrollBar : 0));
+    return { size, scrollsAcross || scrollsDown };
+}
 
 QPoint editLogoWindowPosition(QSize frame, const QRect& available)
 {
@@ -87,6 +186,7 @@ void present(QMainWindow* window)
     centreOnScreen(window);
     windowController()->setWindow(window);
     bringToFront(window);
+    fitToFrameOnceKnown(window);
 }
 
 // While installed fonts are still being registered the canvas page may not
@@ -100,11 +200,14 @@ bool waitForFonts(DesignId itemId, const QString& svg, bool fromMyDesignsView)
     QMainWindow* window = editLogoWindow();
     delete window->takeCentralWidget();
     auto* cover = new QWidget;
-    cover->setFixedSize(contentSize());
     auto* overlay = new LoadingOverlay(cover);
-    overlay->setGeometry(cover->rect());
     overlay->setActive(true);
+    // Over the whole cover, whatever size the window takes on its screen.
+    auto* fill = new QVBoxLayout(cover);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(overlay);
     window->setCentralWidget(cover);
+    fitToScreen(window);
     FontRegistrationQueue::whenFinished(
         cover, [itemId, svg, fromMyDesignsView] { replaceEditor(itemId, svg, fromMyDesignsView); });
     return true;
@@ -124,9 +227,8 @@ void replaceEditor(DesignId itemId, const QString& svg, bool fromMyDesignsView)
     // The previous editor goes first: it drops its subscriptions and its
     // covers over the canvas before the next one is built around the canvas.
     delete window->takeCentralWidget();
-    EditLogoView* editor = makeEditorArea(svg, itemId, fromMyDesignsView, stage);
-    window->setCentralWidget(editor);
-    stage->coverArea(editor->canvasHost());
+    window->setCentralWidget(makeEditorArea(svg, itemId, fromMyDesignsView, stage));
+    fitToScreen(window);
     present(window);
 }
 } // namespace
@@ -134,7 +236,7 @@ void replaceEditor(DesignId itemId, const QString& svg, bool fromMyDesignsView)
 void showEditLogoWindow(DesignId itemId, const QString& svg, bool fromMyDesignsView)
 {
     QMainWindow* window = editLogoWindow();
-    auto* open = qobject_cast<EditLogoView*>(window->centralWidget());
+    EditLogoView* open = openEditor(window);
     if (!open || !window->isVisible()) {
         replaceEditor(itemId, svg, fromMyDesignsView);
         return;

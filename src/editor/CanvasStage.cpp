@@ -8,9 +8,12 @@
 CanvasStage::CanvasStage(WebViewViewController& controller, QWidget* window)
     : QWidget(window)
     , m_controller(controller)
+    , m_plate(new QWidget(this))
 {
     setObjectName(QStringLiteral("CanvasStage"));
-    setFixedSize(static_cast<int>(canvasWidth), static_cast<int>(canvasHeight));
+    const QSize canvasSize(static_cast<int>(canvasWidth), static_cast<int>(canvasHeight));
+    resize(canvasSize);
+    m_plate->setFixedSize(canvasSize);
     m_collectGarbage.setSingleShot(true);
     m_collectGarbage.setInterval(std::chrono::milliseconds(300));
     connect(&m_collectGarbage, &QTimer::timeout, this, [this] { m_controller.collectPageGarbage(); });
@@ -27,15 +30,17 @@ bool CanvasStage::eventFilter(QObject* watched, QEvent* event)
         else if (event->type() == QEvent::Show)
             m_collectGarbage.stop();
     }
+    if (watched != parent() && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        followArea();
     return QWidget::eventFilter(watched, event);
 }
 
 void CanvasStage::holdCanvas()
 {
     QWidget* view = m_controller.view();
-    if (view->parentWidget() == this)
+    if (view->parentWidget() == m_plate)
         return;
-    view->setParent(this);
+    view->setParent(m_plate);
     view->move(0, 0);
     view->show();
     // Whatever covers the canvas (the loading overlay, the failure view) goes above it.
@@ -44,7 +49,37 @@ void CanvasStage::holdCanvas()
 
 void CanvasStage::coverArea(const QWidget* canvasArea)
 {
-    move(canvasArea->mapTo(parentWidget(), QPoint(0, 0)));
+    for (const QPointer<QWidget>& widget : m_areaChain) {
+        if (widget)
+            widget->removeEventFilter(this);
+    }
+    m_areaChain.clear();
+    m_area = canvasArea;
+    for (QWidget* widget = const_cast<QWidget*>(canvasArea); widget && widget != parentWidget();
+         widget = widget->parentWidget()) {
+        widget->installEventFilter(this);
+        m_areaChain.emplace_back(widget);
+    }
+    followArea();
     show();
     raise();
+}
+
+// The stage covers what the area's ancestors let be seen of it, so that the
+// canvas never lies over what surrounds the area (a scroll area's bars); the
+// plate keeps the canvas where the area is.
+void CanvasStage::followArea()
+{
+    if (!m_area)
+        return;
+    QWidget* window = parentWidget();
+    const QPoint areaOrigin = m_area->mapTo(window, QPoint(0, 0));
+    QRect seen(areaOrigin, m_area->size());
+    for (const QWidget* widget = m_area->parentWidget(); widget && widget != window; widget = widget->parentWidget())
+        seen &= QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+    seen &= window->rect();
+    if (seen.isEmpty())
+        seen = QRect(areaOrigin, QSize(0, 0));
+    setGeometry(seen);
+    m_plate->move(areaOrigin - seen.topLeft());
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <vector>
 
 class WebViewViewController;
 
@@ -11,21 +13,35 @@ class WebViewViewController;
 // recompiles its shaders, which would cost more than the rest of an open.
 // When the window has stayed closed for a moment, the page gives back the
 // garbage its designs left; an open right after a close doesn't wait for it.
+//
+// The stage lies over the part of the editor's canvas area that can be seen
+// (an editor that scrolls shows only part of it) and follows it as it moves;
+// the canvas and its covers lie on a plate of the canvas's full size inside.
 class CanvasStage : public QWidget {
     Q_OBJECT
 public:
     CanvasStage(WebViewViewController& controller, QWidget* window);
 
+    // What the canvas view and the covers laid over it are put in.
+    QWidget* plate() const { return m_plate; }
     // Puts the canvas view in when it is not here yet: on the first open, or
     // after the view was replaced by a fresh one.
     void holdCanvas();
-    // Lays the stage over an editor's canvas area, above the editor.
+    // Lays the stage over an editor's canvas area, above the editor, from now
+    // on wherever that area moves.
     void coverArea(const QWidget* canvasArea);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void followArea();
+
     WebViewViewController& m_controller;
+    QWidget* m_plate;
     QTimer m_collectGarbage;
+    QPointer<const QWidget> m_area;
+    // The area and the widgets between it and the window: any of them moving
+    // or changing size moves what can be seen of the area.
+    std::vector<QPointer<QWidget>> m_areaChain;
 };

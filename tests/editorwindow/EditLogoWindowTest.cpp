@@ -201,6 +201,33 @@ TEST(EditLogoWindowPosition, CentredWhereItFitsAndFromTheTopLeftWhereItDoesNot)
     }
 }
 
+// The same screens, with a frame of a 28-pixel title bar and 1-pixel borders
+// and scroll bars 14 pixels thick.
+TEST(EditLogoWindowFit, TheEditorsSizeWhereItFitsElseTheFreeAreaAndScrolling)
+{
+    const QSize content(1060, 632);
+    const QMargins frame(1, 28, 1, 1);
+    const struct {
+        const char* screen;
+        QRect available;
+        EditLogoWindowFit expected;
+    } cases[] = {
+        { "1920x1080 with a top panel", QRect(0, 28, 1920, 1052), { QSize(1060, 632), false } },
+        { "exactly the frame", QRect(10, 20, 1062, 661), { QSize(1060, 632), false } },
+        { "1366x768 at 125 %", QRect(0, 0, 1093, 614), { QSize(1074, 585), true } },
+        { "1400x900 at 150 %", QRect(0, 24, 933, 576), { QSize(931, 547), true } },
+        { "one pixel too short", QRect(0, 0, 1200, 660), { QSize(1074, 631), true } },
+        { "too short, and too narrow beside the scroll bar", QRect(0, 0, 1070, 600), { QSize(1068, 571), true } },
+        { "too narrow only", QRect(0, 0, 1000, 900), { QSize(998, 646), true } },
+        { "too narrow, and too short under the scroll bar", QRect(0, 0, 1000, 670), { QSize(998, 641), true } },
+    };
+    for (const auto& c : cases) {
+        const EditLogoWindowFit fit = editLogoWindowFit(content, frame, c.available, 14);
+        EXPECT_EQ(fit.size, c.expected.size) << c.screen;
+        EXPECT_EQ(fit.scrolls, c.expected.scrolls) << c.screen;
+    }
+}
+
 // What `expression` gives in the shared canvas page.
 QVariant evaluateOnCanvasPage(const QString& expression)
 {
