@@ -301,7 +301,7 @@ ContentView& mainWindow()
 
 EditLogoView* openEditor()
 {
-    return qobject_cast<EditLogoView*>(editLogoWindow()->centralWidget());
+    return editLogoWindow()->findChild<EditLogoView*>();
 }
 
 // A new editor, other than `previous`, shows its design.

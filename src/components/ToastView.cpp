@@ -125,8 +125,11 @@ void ToastView::placeOnHost()
         + 2 * verticalPadding;
     resize(width, height);
     if (host && parentWidget() && (parentWidget() == host || parentWidget()->isAncestorOf(host))) {
-        const QPoint origin = host->mapTo(parentWidget(), QPoint(0, 0));
-        move(origin + QPoint((host->width() - width) / 2, host->height() - m_bottomMargin - height));
+        // Within the part of the host that can be seen: a host in a
+        // scrolled area may reach past its window's edges.
+        const QRect area
+            = QRect(host->mapTo(parentWidget(), QPoint(0, 0)), host->size()).intersected(parentWidget()->rect());
+        move(area.left() + (area.width() - width) / 2, area.top() + area.height() - m_bottomMargin - height);
     }
 }
 

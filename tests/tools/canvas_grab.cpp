@@ -51,7 +51,7 @@ bool glContextCanBeMade()
 
 QImage grabToast()
 {
-    auto* editor = qobject_cast<EditLogoView*>(editLogoWindow()->centralWidget());
+    auto* editor = editLogoWindow()->findChild<EditLogoView*>();
     editor->model().toast().show(QStringLiteral("Logo creation failed. Please try again."));
     pumpFor(800);
     const ToastView* toast = editor->toastView();
