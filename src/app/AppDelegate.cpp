@@ -12,6 +12,7 @@
 #include "core/SharedIcon.h"
 #include "globals/AppGlobals.h"
 #include "globals/EditorModule.h"
+#include "globals/WindowController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -129,13 +130,8 @@ void AppDelegate::setUpMainWindow()
 
 void AppDelegate::openMainWindow()
 {
-    if (!m_window)
-        return;
-    if (m_window->isMinimized())
-        m_window->showNormal();
-    else
-        m_window->show();
-    m_window->raise();
+    if (m_window)
+        showInFront(m_window.get(), false);
 }
 
 void AppDelegate::reopenMainWindow()

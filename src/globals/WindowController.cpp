@@ -11,16 +11,21 @@ void WindowController::closeWindow()
         m_window->close();
 }
 
+void showInFront(QWidget* window, bool takeFocus)
+{
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    window->raise();
+    if (takeFocus)
+        window->activateWindow();
+}
+
 void WindowController::bringToFront()
 {
-    if (!m_window)
-        return;
-    if (m_window->isMinimized())
-        m_window->showNormal();
-    else
-        m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    if (m_window)
+        showInFront(m_window, true);
 }
 
 void WindowController::windowWillClose()

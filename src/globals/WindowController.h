@@ -4,6 +4,10 @@
 #include <QPointer>
 #include <QWidget>
 
+// Shows `window` in front of the application's others, restored if it was
+// minimised; with `takeFocus` it also gets the focus.
+void showInFront(QWidget* window, bool takeFocus);
+
 // Holds the editor window so the editor can close it when it is done.
 class WindowController : public QObject {
     Q_OBJECT
