@@ -373,10 +373,12 @@ TEST_F(CanvasPageTest, typedTextIsAChangeFromTheFirstKeyAndUndoesInOneStep)
         QTest::keyClick(keys, Qt::Key_End);
         QTest::keyClicks(keys, typed);
     };
-    const auto canUndo = [](std::size_t from) {
+    // Whether the last undo state posted since `from` lights `button`.
+    const auto lit = [](std::size_t from, const char* button) {
         const auto states = page().messagesSince(from, QStringLiteral("undoRedoState"));
-        return !states.empty() && states.back().json().value(QStringLiteral("canUndo")).toBool();
+        return !states.empty() && states.back().json().value(QLatin1String(button)).toBool();
     };
+    const auto canUndo = [&](std::size_t from) { return lit(from, "canUndo"); };
     page().view()->setFocus();
 
     std::size_t from = page().mark();
@@ -389,24 +391,27 @@ TEST_F(CanvasPageTest, typedTextIsAChangeFromTheFirstKeyAndUndoesInOneStep)
     ASSERT_TRUE(textIs("Tessaly"));
     EXPECT_FALSE(canUndo(from));
 
-    // Undo while still editing gives the text back and leaves no step behind.
+    // Undo while still editing records the typing as a step and goes back over it, so Redo brings it back.
     QTest::keyClicks(keys, QStringLiteral(" FC"));
     ASSERT_TRUE(textIs("Tessaly FC"));
-    controller().evaluate(CanvasScripts::undoItem());
-    page().settle();
-    EXPECT_EQ(objectProperty(indexOfType("i-text"), "text").toString(), QStringLiteral("Tessaly"));
-    EXPECT_FALSE(canUndo(from));
-    EXPECT_EQ(js(QStringLiteral("tessalyHistory.states.length")).toInt(), 1);
-
-    // The save keeps what is being typed; Undo after it takes the typing back in one step.
-    typeAtTheEnd(QStringLiteral(" FC"));
-    ASSERT_TRUE(textIs("Tessaly FC"));
-    EXPECT_TRUE(page().savedSvg().contains(QLatin1String("Tessaly FC")));
     from = page().mark();
     controller().evaluate(CanvasScripts::undoItem());
     page().settle();
     EXPECT_EQ(objectProperty(indexOfType("i-text"), "text").toString(), QStringLiteral("Tessaly"));
     EXPECT_FALSE(canUndo(from));
+    EXPECT_TRUE(lit(from, "canRedo"));
+    EXPECT_EQ(js(QStringLiteral("tessalyHistory.states.length")).toInt(), 2);
+    controller().evaluate(CanvasScripts::redoItem());
+    page().settle();
+    EXPECT_EQ(objectProperty(indexOfType("i-text"), "text").toString(), QStringLiteral("Tessaly FC"));
+
+    // The save keeps what is being typed; Undo after it takes the typing back in one step.
+    typeAtTheEnd(QStringLiteral(" FC"));
+    ASSERT_TRUE(textIs("Tessaly FC FC"));
+    EXPECT_TRUE(page().savedSvg().contains(QLatin1String("Tessaly FC FC")));
+    controller().evaluate(CanvasScripts::undoItem());
+    page().settle();
+    EXPECT_EQ(objectProperty(indexOfType("i-text"), "text").toString(), QStringLiteral("Tessaly FC"));
 }
 
 TEST_F(CanvasPageTest, exportsKeepASingleSelection)

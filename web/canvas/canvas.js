@@ -119,6 +119,12 @@
     postUndoState();
   }
 
+  // What has been typed into `text`, as one step.
+  function commitTyping(text) {
+    refresh(text);
+    commit();
+  }
+
   // isAddToUndo true is a preview; false records one step.
   function applyChange(isAddToUndo, change) {
     const object = activeObject();
@@ -164,10 +170,7 @@
   });
   canvas.on('text:editing:exited', function (event) {
     textEdit = null;
-    if (!restoring && event.target) {
-      refresh(event.target);
-      commit();
-    }
+    if (!restoring && event.target) commitTyping(event.target);
   });
   canvas.on('selection:created', function () { if (!restoring) postSelection(); });
   canvas.on('selection:updated', function () { if (!restoring) postSelection(); });
@@ -584,8 +587,12 @@
   };
 
   api.undoItem = async function () {
-    // An unfinished preview, or typing not yet recorded, is dropped first.
-    if (previewOpen || typedChange()) {
+    // Typing not yet recorded becomes its step first, as leaving the text
+    // does, so that Redo can bring it back.
+    if (typedChange()) {
+      commitTyping(textEdit.target);
+    } else if (previewOpen) {
+      // An unfinished preview is dropped.
       await restore(history.current());
       return;
     }
