@@ -444,6 +444,9 @@ TEST_F(CanvasPageTest, consoleLinesReachTheNativeSide)
 // A line the file places by its start or end, in a font the page fetches
 // itself: the page reads the design before the font is there.
 struct AnchoredLine {
+    const char* name;
+    // The line's own attributes. The document's style sheet anchors class "e" by its end; its
+    // other rule has a selector the browser can't read.
     const char* anchor;
     double x;
     // Which of the line's edges sits at x in the file.
@@ -468,6 +471,7 @@ TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
     const double fallbackWidth = page->evaluate(width).toDouble();
     ASSERT_TRUE(page->loadSvg(
         QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="460" height="460" viewBox="0 0 460 460">)"
+                       R"(<style>.e { text-anchor: end } .e:unknown { text-anchor: start }</style>)"
                        R"(<text x="%1" y="200" %2 font-family="Tessaly Anchor" font-size="40">Anchored line</text>)"
                        R"(</svg>)")
             .arg(line.x)
@@ -498,8 +502,10 @@ TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
 }
 
 INSTANTIATE_TEST_SUITE_P(FromTheFile, AnchoredLineTest,
-    ::testing::Values(AnchoredLine { "", 10, true }, AnchoredLine { R"(text-anchor="end")", 450, false }),
-    [](const ::testing::TestParamInfo<AnchoredLine>& param) { return param.param.atStart ? "start" : "end"; });
+    ::testing::Values(AnchoredLine { "start", "", 10, true },
+        AnchoredLine { "endByAttribute", R"(text-anchor="end")", 450, false },
+        AnchoredLine { "endByClassRule", R"(class="e")", 450, false }),
+    [](const ::testing::TestParamInfo<AnchoredLine>& param) { return param.param.name; });
 
 TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)
 {

@@ -137,13 +137,60 @@
 
   // The side a text from the file is placed by: its own x is the start of
   // the line, its end, or its middle, as its (or an enclosing element's)
-  // text-anchor says; start when none does.
+  // text-anchor says; start when none does. It is read as fabric's parser
+  // reads it, or the text would be moved by a side the parser didn't use.
   const ANCHOR_SIDES = { start: 'left', middle: 'center', end: 'right' };
 
-  function anchorSideOf(element) {
+  // The last text-anchor among CSS declarations ("a: b; c: d"), or null.
+  function declaredAnchor(declarations) {
+    const last = Array.from(declarations.matchAll(/(?:^|;)\s*text-anchor\s*:\s*([a-z]+)/gi)).pop();
+    return last ? last[1] : null;
+  }
+
+  // The text-anchor of each selector of the document's <style> rules, split
+  // as fabric's parser splits them: a rule per "selector { declarations }",
+  // a selector list shared out, a leading "svg" dropped, and a selector's
+  // rules merged where it first appears, so that a later rule wins. A block
+  // nested in an at-rule is left out, as the parser leaves it out.
+  function anchorRules(doc) {
+    const rules = new Map();
+    Array.from(doc.getElementsByTagName('style')).forEach(function (style) {
+      const css = (style.textContent || '').replace(/\/\*[\s\S]*?\*\//g, '');
+      css.split('}').forEach(function (block) {
+        const parts = block.split('{');
+        if (parts.length !== 2) return;
+        const anchor = declaredAnchor(parts[1]);
+        parts[0].split(',').forEach(function (selector) {
+          const name = selector.trim().replace(/^svg/i, '').trim();
+          if (!name) return;
+          if (!rules.has(name)) rules.set(name, null);
+          if (anchor) rules.set(name, anchor);
+        });
+      });
+    });
+    return rules;
+  }
+
+  // The anchor `node` itself gives: its style attribute, then the style
+  // rules that match it, then its text-anchor attribute.
+  function ownAnchor(node, rules) {
+    const inline = declaredAnchor(node.getAttribute('style') || '');
+    if (inline) return inline;
+    let matched = null;
+    rules.forEach(function (anchor, selector) {
+      if (!anchor) return;
+      try {
+        if (node.matches(selector)) matched = anchor;
+      } catch (error) {
+        // A selector the browser can't read matches nothing.
+      }
+    });
+    return matched || node.getAttribute('text-anchor');
+  }
+
+  function anchorSideOf(element, rules) {
     for (let node = element; node && node.getAttribute; node = node.parentNode) {
-      const style = /(?:^|;)\s*text-anchor\s*:\s*([a-z]+)/i.exec(node.getAttribute('style') || '');
-      const value = style ? style[1] : node.getAttribute('text-anchor');
+      const value = ownAnchor(node, rules);
       if (value) return ANCHOR_SIDES[value.trim().toLowerCase()] || 'left';
     }
     return 'left';
@@ -202,6 +249,7 @@
     if (!result) return null;
     const rebuilt = new Map();
     const anchorSides = new Map();
+    const rules = anchorRules(doc);
     for (const pair of pairs) {
       if (pair[0].localName !== 'text') continue;
       let text = null;
@@ -211,7 +259,7 @@
         text = null;
       }
       if (text) rebuilt.set(pair[1], text);
-      else anchorSides.set(pair[1], anchorSideOf(pair[0]));
+      else anchorSides.set(pair[1], anchorSideOf(pair[0], rules));
     }
     const options = result.options || {};
     let background = null;
