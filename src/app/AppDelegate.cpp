@@ -164,6 +164,8 @@ bool AppDelegate::decide()
     m_deciding = false;
     if (reply == QuitDecision::Reply::Now)
         return true;
+    if (reply == QuitDecision::Reply::Stay)
+        return false;
     // Set first: the editor may settle at once, with nothing to save, and
     // ask to quit from inside the post.
     m_quitSaveRunning = true;

@@ -44,8 +44,9 @@ public:
     bool isQuitSaveRunning() const { return m_quitSaveRunning; }
     // Whether the desktop session may end now. With a change unsaved in the
     // editor it asks through the quit decision, once `allowsInteraction`
-    // grants it; "Save" keeps the session, as the editor quits once saved,
-    // and so does a session end while that save runs.
+    // grants it: "Don't Save" lets it end, "Cancel" keeps it, and so does
+    // "Save", as the editor quits once saved, and a session end while that
+    // save runs.
     bool decideSessionEnd(const std::function<bool()>& allowsInteraction);
 
     // Seams for tests: who answers the alert, and what quitting does.
@@ -70,7 +71,7 @@ private:
     void setUpMainWindow();
     void handleSessionEnd(QSessionManager& manager);
     // Asks the decision; "Save" starts the editor's quit-save. Whether the
-    // program may end now.
+    // program may end now ("Cancel" keeps it running, nothing started).
     bool decide();
 
     std::unique_ptr<QMenu> m_statusMenu;

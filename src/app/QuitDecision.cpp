@@ -20,7 +20,10 @@ QuitDecision::Reply QuitDecision::decide()
 {
     if (canQuitWithoutSaving)
         return Reply::Now;
-    if (m_askToSave() == Answer::Cancel)
+    const Answer answer = m_askToSave();
+    if (answer == Answer::Cancel)
+        return Reply::Stay;
+    if (answer == Answer::DontSave)
         return Reply::Now;
     // A save that was running behind the alert may have finished meanwhile
     // and closed the editor: nothing is left to save, and nobody would quit.
@@ -36,8 +39,14 @@ QuitDecision::Answer QuitDecision::askWithAlert()
     alert.setText(localized(QStringLiteral("Confirm exit")));
     alert.setInformativeText(localized(QStringLiteral("Do you want to save when exiting the program?")));
     QPushButton* save = alert.addButton(localized(QStringLiteral("Save")), QMessageBox::AcceptRole);
-    alert.addButton(localized(QStringLiteral("Cancel")), QMessageBox::RejectRole);
+    QPushButton* dontSave = alert.addButton(localized(QStringLiteral("Don't Save")), QMessageBox::DestructiveRole);
+    QPushButton* cancel = alert.addButton(localized(QStringLiteral("Cancel")), QMessageBox::RejectRole);
     alert.setDefaultButton(save);
+    alert.setEscapeButton(cancel);
     alert.exec();
-    return alert.clickedButton() == save ? Answer::Save : Answer::Cancel;
+    if (alert.clickedButton() == save)
+        return Answer::Save;
+    if (alert.clickedButton() == dontSave)
+        return Answer::DontSave;
+    return Answer::Cancel;
 }

@@ -69,63 +69,95 @@ TEST_F(QuitDecisionTest, NothingUnsavedQuitsWithoutAsking)
     EXPECT_EQ(quitSaves.count(), 0);
 }
 
-TEST_F(QuitDecisionTest, SaveMeansTheEditorSavesFirst)
+// "Save" has the editor save first; "Don't Save" quits now; "Cancel" stays.
+// The decision itself posts nothing: the delegate starts the save.
+TEST_F(QuitDecisionTest, EachAnswerGivesItsReply)
 {
+    const struct {
+        QuitDecision::Answer answer;
+        QuitDecision::Reply reply;
+    } rows[] = {
+        { QuitDecision::Answer::Save, QuitDecision::Reply::SaveFirst },
+        { QuitDecision::Answer::DontSave, QuitDecision::Reply::Now },
+        { QuitDecision::Answer::Cancel, QuitDecision::Reply::Stay },
+    };
     canQuitWithoutSaving = false;
-    QuitDecision decision = decisionAnswering(QuitDecision::Answer::Save);
-    EXPECT_EQ(decision.decide(), QuitDecision::Reply::SaveFirst);
-    EXPECT_EQ(asked, 1);
-}
-
-TEST_F(QuitDecisionTest, CancelQuitsWithoutSaving)
-{
-    canQuitWithoutSaving = false;
-    QuitDecision decision = decisionAnswering(QuitDecision::Answer::Cancel);
-    EXPECT_EQ(decision.decide(), QuitDecision::Reply::Now);
-    EXPECT_EQ(asked, 1);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(static_cast<int>(row.answer));
+        asked = 0;
+        QuitDecision decision = decisionAnswering(row.answer);
+        EXPECT_EQ(decision.decide(), row.reply);
+        EXPECT_EQ(asked, 1);
+    }
     EXPECT_EQ(quitSaves.count(), 0);
 }
 
-// Once a modal message box is open, hands it to `inspect` and presses `key` in it.
-void answerModalBox(Qt::Key key, std::function<void(QMessageBox&)> inspect)
+// Once a modal message box is open, hands it to `answer`.
+void answerModalBox(std::function<void(QMessageBox&)> answer)
 {
     auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, key, inspect] {
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box || !box->isVisible())
             return;
         poll->stop();
         poll->deleteLater();
-        inspect(*box);
-        QTest::keyClick(box, key);
+        answer(*box);
     });
     poll->start(10);
 }
 
-TEST_F(QuitDecisionTest, TheAlertAsksToSaveWithSaveAsTheDefault)
+// Return chooses "Save"; Escape and closing the alert choose "Cancel"; "Don't
+// Save" is chosen by a click, wherever the platform's layout puts it.
+TEST_F(QuitDecisionTest, TheAlertOffersSaveDontSaveAndCancel)
 {
-    std::vector<QStringList> seen;
-    auto inspect = [&seen](QMessageBox& box) {
-        QStringList buttons;
-        for (QAbstractButton* button : box.buttons())
-            buttons << button->text();
-        seen.push_back({ box.text(), box.informativeText(), buttons.join(u'|'),
-            box.defaultButton() ? box.defaultButton()->text() : QString(),
-            QString::number(static_cast<int>(box.icon())) });
-    };
-    answerModalBox(Qt::Key_Return, inspect);
-    EXPECT_EQ(QuitDecision::askWithAlert(), QuitDecision::Answer::Save);
-    answerModalBox(Qt::Key_Escape, inspect);
-    EXPECT_EQ(QuitDecision::askWithAlert(), QuitDecision::Answer::Cancel);
-
     const QString save = localized(QStringLiteral("Save"));
-    const QStringList expected { localized(QStringLiteral("Confirm exit")),
-        localized(QStringLiteral("Do you want to save when exiting the program?")),
-        save + u'|' + localized(QStringLiteral("Cancel")), save,
-        QString::number(static_cast<int>(QMessageBox::Warning)) };
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0], expected);
-    EXPECT_EQ(seen[1], expected);
+    const QString dontSave = localized(QStringLiteral("Don't Save"));
+    const QString cancel = localized(QStringLiteral("Cancel"));
+    const auto press = [](Qt::Key key) { return [key](QMessageBox& box) { QTest::keyClick(&box, key); }; };
+    const struct {
+        const char* name;
+        std::function<void(QMessageBox&)> act;
+        QuitDecision::Answer answer;
+    } rows[] = {
+        { "Return", press(Qt::Key_Return), QuitDecision::Answer::Save },
+        { "Escape", press(Qt::Key_Escape), QuitDecision::Answer::Cancel },
+        { "close()", [](QMessageBox& box) { box.close(); }, QuitDecision::Answer::Cancel },
+        { "click on Don't Save",
+            [dontSave](QMessageBox& box) {
+                for (QAbstractButton* button : box.buttons()) {
+                    if (button->text() == dontSave)
+                        return QTest::mouseClick(button, Qt::LeftButton);
+                }
+                box.close(); // no such button: the box must still end
+            },
+            QuitDecision::Answer::DontSave },
+    };
+    // What the user sees; the buttons sorted, as the platform's layout orders them.
+    const auto describe = [](const QString& text, const QString& info, QStringList buttons, const QString& byDefault,
+                              QMessageBox::Icon icon) {
+        buttons.sort();
+        return QStringList { text, info, buttons.join(u'|'), byDefault, QString::number(icon) }
+            .join(u'\n')
+            .toStdString();
+    };
+    const std::string expected = describe(localized(QStringLiteral("Confirm exit")),
+        localized(QStringLiteral("Do you want to save when exiting the program?")), { save, dontSave, cancel }, save,
+        QMessageBox::Warning);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        std::string seen;
+        answerModalBox([&](QMessageBox& box) {
+            QStringList buttons;
+            for (QAbstractButton* button : box.buttons())
+                buttons << button->text();
+            seen = describe(box.text(), box.informativeText(), buttons,
+                box.defaultButton() ? box.defaultButton()->text() : QString(), box.icon());
+            row.act(box);
+        });
+        EXPECT_EQ(QuitDecision::askWithAlert(), row.answer);
+        EXPECT_EQ(seen, expected);
+    }
 }
 
 class AppDelegateQuitTest : public QuitDecisionTest {
@@ -218,7 +250,7 @@ TEST_F(AppDelegateQuitTest, RequestWhileTheAlertIsOpenIsDropped)
     delegate->setQuitDecision(QuitDecision([this] {
         ++asked;
         delegate->requestQuit(); // e.g. the tray's "Quit" chosen again
-        return QuitDecision::Answer::Cancel;
+        return QuitDecision::Answer::DontSave;
     }));
     delegate->requestQuit();
     EXPECT_EQ(asked, 1);
@@ -282,10 +314,20 @@ TEST_F(AppDelegateQuitTest, WithoutATrayClosingTheMainWindowAsksToQuit)
     EXPECT_EQ(quitSaves.count(), 1);
     EXPECT_EQ(terminated, 0);
 
-    // That save fails; then "Cancel" quits without saving, and the window may close.
+    // That save fails; "Cancel" keeps the program and its window, and a
+    // later close asks again.
     RxBus::shared().post(EditLogoViewEvent::QuitSaveEndedEvent {});
     delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(terminated, 0);
+    EXPECT_FALSE(delegate->isQuitting());
+
+    // "Don't Save" quits without saving, and the window may close.
+    delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::DontSave));
     window->close();
+    EXPECT_EQ(asked, 3);
     EXPECT_EQ(terminated, 1);
     EXPECT_EQ(quitSaves.count(), 1);
     EXPECT_TRUE(window->close());
@@ -295,7 +337,8 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
 {
     // The editor comes from the module, loaded as the program loads it, and
     // a change is made through its window; the program's session-end
-    // handler must see what the module's editor recorded.
+    // handler must see what the module's editor recorded. "Cancel" cancels
+    // the session end; "Don't Save" lets it end.
     StandinHarness standin;
     delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
     openEditLogoWindow(1,
@@ -320,8 +363,13 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         30000);
     EXPECT_TRUE(changed) << "the program never saw the editor's change";
 
-    EXPECT_TRUE(delegate->decideSessionEnd([] { return true; }));
+    EXPECT_FALSE(delegate->decideSessionEnd([] { return true; }));
     EXPECT_EQ(asked, 1);
+    EXPECT_EQ(quitSaves.count(), 0);
+    delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::DontSave));
+    EXPECT_TRUE(delegate->decideSessionEnd([] { return true; }));
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(quitSaves.count(), 0);
 
     delete editor->takeCentralWidget();
     editor->hide();
