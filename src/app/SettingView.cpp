@@ -6,6 +6,8 @@
 #include "core/ColorUtilities.h"
 #include "core/Localization.h"
 #include "core/Log.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
 #include "core/WebPages.h"
 #include "globals/AppGlobals.h"
 
@@ -16,29 +18,39 @@ struct LinkRowSpec {
     const char* titleKey;
     const char* image;
     const char* hoverImage;
-    void (*action)();
+    // Opens the row's page; false when no program could be started for it.
+    bool (*open)();
 };
 
 const LinkRowSpec linkRows[] = {
     { "I want to comment", "comment1", "Glyph-background 2",
         [] {
             printLine(QStringLiteral("点击评论"));
-            openReviewPage();
+            return openReviewPage();
         } },
     { "Privacy Policy", "Glyph-background 3", "privacy2",
         [] {
             printLine(QStringLiteral("隐私协议"));
-            openPrivacyPage();
+            return openPrivacyPage();
         } },
-    { "User License Agreement", "Glyph-background 4", "userLicense2", [] { openTermsPage(); } },
+    { "User License Agreement", "Glyph-background 4", "userLicense2", [] { return openTermsPage(); } },
     { "Support", "Glyph-background 5", "support2",
         [] {
             printLine(QStringLiteral("支持"));
-            openContactPage();
+            return openContactPage();
         } },
 };
 
 constexpr int defaultSpacing = 8;
+
+// The settings page lies in the main window, whose toast tells that a link
+// found no program to open it.
+void openLink(bool (*open)())
+{
+    if (!open())
+        RxBus::shared().post(
+            ContentViewEventBus::ToastEvent { localized(QStringLiteral("The page could not be opened.")) });
+}
 } // namespace
 
 SettingView::SettingView(QWidget* parent)
@@ -61,8 +73,9 @@ SettingView::SettingView(QWidget* parent)
     for (const LinkRowSpec& spec : linkRows) {
         if (!m_rows.isEmpty())
             layout->addSpacing(defaultSpacing);
-        auto* row = new SettingLinkRow(localized(QString::fromLatin1(spec.titleKey)), QString::fromLatin1(spec.image),
-            QString::fromLatin1(spec.hoverImage), spec.action, this);
+        auto* row = new SettingLinkRow(
+            localized(QString::fromLatin1(spec.titleKey)), QString::fromLatin1(spec.image),
+            QString::fromLatin1(spec.hoverImage), [open = spec.open] { openLink(open); }, this);
         layout->addWidget(row, 0, Qt::AlignHCenter);
         m_rows.append(row);
     }

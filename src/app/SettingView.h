@@ -7,7 +7,8 @@ class SettingLinkRow;
 class VersionView;
 
 // The settings page: the title, four link rows that open the maker's web
-// pages in the browser, and the version footer.
+// pages in the browser (the main window's toast tells when no program could
+// be started for one), and the version footer.
 class SettingView : public QWidget {
     Q_OBJECT
 public:

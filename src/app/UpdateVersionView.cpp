@@ -3,6 +3,8 @@
 #include "components/HoverEffect.h"
 #include "core/ColorUtilities.h"
 #include "core/Localization.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
 #include "core/WebPages.h"
 
 #include <QHBoxLayout>
@@ -98,6 +100,10 @@ void UpdateVersionView::setUpdate(const QString& updateContent, const QString& o
 
 void UpdateVersionView::upgrade()
 {
+    // The prompt closes first; the main window it lay over tells the user
+    // when no program could be started for the page.
     accept();
-    openURL(m_openUpdateUrl);
+    if (!openURL(m_openUpdateUrl))
+        RxBus::shared().post(
+            ContentViewEventBus::ToastEvent { localized(QStringLiteral("The page could not be opened.")) });
 }

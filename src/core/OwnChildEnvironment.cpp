@@ -43,7 +43,7 @@ void set(const char* name, const QByteArray& value)
     qputenv(name, value);
 }
 
-void openInUsersProgram(const QUrl& url)
+bool openInUsersProgram(const QUrl& url)
 {
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (!opener.isEmpty()) {
@@ -52,12 +52,12 @@ void openInUsersProgram(const QUrl& url)
         process.setArguments({ url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded) });
         process.setProcessEnvironment(usersOwnEnvironment());
         if (process.startDetached())
-            return;
+            return true;
     }
     // Qt's own opener takes no environment: the program it starts gets ours.
     // Putting the user's back around it would mean setenv() while the web
     // engine's threads read theirs.
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace OwnChildEnvironment

@@ -16,7 +16,9 @@ namespace OwnChildEnvironment {
 void set(const char* name, const QByteArray& value);
 
 // Opens `url` (a web address, or a local folder) in the user's program for it,
-// started with the environment the program was given.
-void openInUsersProgram(const QUrl& url);
+// started with the environment the program was given. Returns whether a
+// program could be started: false when neither xdg-open nor Qt's opener
+// found one. What the started program then does is not waited for.
+bool openInUsersProgram(const QUrl& url);
 
 } // namespace OwnChildEnvironment

@@ -13,15 +13,14 @@ UrlOpener& urlOpener()
 
 } // namespace
 
-void openURL(const QString& urlString)
+bool openURL(const QString& urlString)
 {
     const QUrl url(urlString, QUrl::StrictMode);
     if (urlString.isEmpty() || !url.isValid() || url.isRelative())
-        return;
+        return true;
     if (urlOpener())
-        urlOpener()(url);
-    else
-        OwnChildEnvironment::openInUsersProgram(url);
+        return urlOpener()(url);
+    return OwnChildEnvironment::openInUsersProgram(url);
 }
 
 void setUrlOpener(UrlOpener opener)
@@ -48,19 +47,19 @@ QString reviewPageAddress()
     return Configs::Network::companySiteURL + QStringLiteral("/review");
 }
 
-void openTermsPage()
+bool openTermsPage()
 {
-    openURL(termsPageURL());
+    return openURL(termsPageURL());
 }
-void openPrivacyPage()
+bool openPrivacyPage()
 {
-    openURL(privacyPageURL());
+    return openURL(privacyPageURL());
 }
-void openContactPage()
+bool openContactPage()
 {
-    openURL(contactPageURL());
+    return openURL(contactPageURL());
 }
-void openReviewPage()
+bool openReviewPage()
 {
-    openURL(reviewPageAddress());
+    return openURL(reviewPageAddress());
 }

@@ -6,12 +6,14 @@
 #include <QUrl>
 #include <functional>
 
-// Opens an absolute URL; text that isn't one is ignored without a message.
-void openURL(const QString& urlString);
+// Opens an absolute URL. Returns false when no program could be started for
+// it, which the caller tells the user; text that isn't an absolute URL is
+// ignored without a message (true).
+bool openURL(const QString& urlString);
 
 // Replaces how web pages are opened (tests install a recorder); an empty
-// opener restores the user's browser.
-using UrlOpener = std::function<void(const QUrl& url)>;
+// opener restores the user's browser. The opener returns whether it opened.
+using UrlOpener = std::function<bool(const QUrl& url)>;
 void setUrlOpener(UrlOpener opener);
 
 QString termsPageURL();
@@ -20,7 +22,8 @@ QString contactPageURL();
 // The configured review page, else "/review" on the company site.
 QString reviewPageAddress();
 
-void openTermsPage();
-void openPrivacyPage();
-void openContactPage();
-void openReviewPage();
+// Each returns openURL()'s answer.
+bool openTermsPage();
+bool openPrivacyPage();
+bool openContactPage();
+bool openReviewPage();

@@ -6,6 +6,7 @@
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/SidePanelValues.h"
+#include "editor/sheets/SelectedObjectWatcher.h"
 #include "fonts/FontCatalogue.h"
 #include "fonts/FontFiles.h"
 #include "fonts/FontItem.h"
@@ -40,6 +41,7 @@ FontItem::Entry entryFor(const ResourceFontListModelDataFontList& font)
 
 TextFontFamilySheet::TextFontFamilySheet(EditLogoViewModel& model, QWidget* parent)
     : SidePanelFrame(EditorPanel::TextFontFamily, { QStringLiteral("Font") }, 0, parent)
+    , m_model(model)
     , m_list(new QWidget(this))
     , m_listLayout(new QVBoxLayout(m_list))
 {
@@ -53,7 +55,7 @@ TextFontFamilySheet::TextFontFamilySheet(EditLogoViewModel& model, QWidget* pare
     JsonFieldWriter writer(described);
     CanvasTextModel::fields(text, writer);
     printLine(QStringLiteral("canvasTextModel = ") + QString::fromStdString(described.dump()));
-    m_selectFontName = text.fontFamily;
+    m_selectFontName = selectedTextFont();
 
     subscribeEvent<FontSelectEvent::SelectChangeEvent>(
         this, [this](const FontSelectEvent::SelectChangeEvent& event) { setSelectFontName(event.fontName); });
@@ -69,6 +71,8 @@ TextFontFamilySheet::TextFontFamilySheet(EditLogoViewModel& model, QWidget* pare
             restoreSelectionAfterFailure(event.fontName);
         });
     connect(&FontCatalogue::shared(), &FontCatalogue::catalogueChanged, this, &TextFontFamilySheet::rebuildRows);
+    auto* watcher = new SelectedObjectWatcher(model, this);
+    connect(watcher, &SelectedObjectWatcher::selectedObjectChanged, this, &TextFontFamilySheet::selectedObjectChanged);
     rebuildRows();
 }
 
@@ -80,18 +84,18 @@ void TextFontFamilySheet::rebuildRows()
     for (const ResourceFontListModelDatas& group : FontUtils::globalFontModel().data) {
         for (const ResourceFontListModelDataFontList& font : group.fontList) {
             auto* row = new FontItem(entryFor(font), m_list);
-            row->setSelectedRow(row->entry().name == m_selectFontName);
             connect(row, &FontItem::clicked, this, [this, row] { clickRow(row); });
             m_listLayout->insertWidget(position++, row);
             m_rows.append(row);
         }
     }
+    tickFont(m_selectFontName);
 }
 
 void TextFontFamilySheet::clickRow(FontItem* row)
 {
     const FontItem::Entry& entry = row->entry();
-    if (m_selectFontName == entry.name || !entry.installed)
+    if (m_model.selection() != EditorSelection::Text || m_selectFontName == entry.name || !entry.installed)
         return;
     if (entry.isLocal != 0) {
         RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { entry.family, entry.name, false });
@@ -101,6 +105,35 @@ void TextFontFamilySheet::clickRow(FontItem* row)
         RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadEvent { entry.family, entry.name, entry.url });
     }
     setSelectFontName(entry.name);
+}
+
+QString TextFontFamilySheet::selectedTextFont() const
+{
+    if (m_model.selection() != EditorSelection::Text)
+        return QString();
+    return m_model.panelValues().canvasTextModel().fontFamily;
+}
+
+void TextFontFamilySheet::tickFont(const QString& font)
+{
+    const FontItem* ticked = nullptr;
+    for (const FontItem* row : font.isEmpty() ? QList<FontItem*>() : m_rows) {
+        if (row->entry().name == font) {
+            ticked = row;
+            break;
+        }
+        if (!ticked && row->entry().family == font)
+            ticked = row;
+    }
+    setSelectFontName(ticked ? ticked->entry().name : font);
+}
+
+// Another text, a graphic or nothing is selected now: its font is ticked, and
+// a failed load of a font asked for before does not tick the earlier one back.
+void TextFontFamilySheet::selectedObjectChanged()
+{
+    tickFont(selectedTextFont());
+    m_selectionBeforeDownload = m_selectFontName;
 }
 
 void TextFontFamilySheet::setSelectFontName(const QString& name)

@@ -2,7 +2,10 @@
 
 // The side panel in which the user picks the font of the selected text. It
 // lists the font catalogue, one row per font drawn in that font, and posts
-// the events on which the editor applies or loads the font.
+// the events on which the editor applies or loads the font. It follows the
+// selection: the selected text's font is ticked, and a click on another row
+// gives that text the row's font; while no text is selected, no row is ticked
+// and a click changes nothing.
 
 #include "editor/sheets/SidePanelFrame.h"
 
@@ -24,9 +27,16 @@ public:
 private:
     void rebuildRows();
     void clickRow(FontItem* row);
+    // The font of the text selected now; empty while no text is.
+    QString selectedTextFont() const;
+    // Ticks the row of `font`: the row of that name, else the first of that
+    // family (the page names a text's font by its family); none if unlisted.
+    void tickFont(const QString& font);
+    void selectedObjectChanged();
     void setSelectFontName(const QString& name);
     void restoreSelectionAfterFailure(const QString& fontName);
 
+    EditLogoViewModel& m_model;
     QWidget* m_list;
     QVBoxLayout* m_listLayout;
     QList<FontItem*> m_rows;

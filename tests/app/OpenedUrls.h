@@ -10,7 +10,10 @@ class OpenedUrls {
 public:
     OpenedUrls()
     {
-        setUrlOpener([this](const QUrl& url) { urls.append(url); });
+        setUrlOpener([this](const QUrl& url) {
+            urls.append(url);
+            return true;
+        });
     }
     ~OpenedUrls() { setUrlOpener({}); }
     OpenedUrls(const OpenedUrls&) = delete;

@@ -1,5 +1,6 @@
 // A program the user opens from here starts with the environment the program
-// was given, not with the settings meant for the web engine's processes.
+// was given, not with the settings meant for the web engine's processes; an
+// open that finds no program to start reports it.
 
 #include "core/OwnChildEnvironment.h"
 
@@ -13,6 +14,9 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -26,6 +30,36 @@ QByteArray seenByAChild()
     shell.waitForFinished(10000);
     return shell.readAllStandardOutput();
 }
+
+// While it lives, no program can open a page: PATH holds only an empty
+// folder, and no variable names a browser, or a desktop whose own opener Qt
+// would look for; so no real browser starts on the machine that runs a test.
+class NoOpener {
+public:
+    NoOpener()
+    {
+        for (const char* name : { "PATH", "BROWSER", "DEFAULT_BROWSER", "XDG_CURRENT_DESKTOP" }) {
+            m_saved.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+            qunsetenv(name);
+        }
+        qputenv("PATH", m_emptyFolder.path().toLocal8Bit());
+    }
+    ~NoOpener()
+    {
+        for (const auto& [name, value] : m_saved) {
+            if (value)
+                qputenv(name, *value);
+            else
+                qunsetenv(name);
+        }
+    }
+    NoOpener(const NoOpener&) = delete;
+    NoOpener& operator=(const NoOpener&) = delete;
+
+private:
+    QTemporaryDir m_emptyFolder;
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> m_saved;
+};
 
 } // namespace
 
@@ -56,23 +90,35 @@ TEST(OwnChildEnvironment, ProgramsTheUserOpensStartWithTheEnvironmentTheProgramW
 
     struct Case {
         const char* name;
-        std::function<void()> open;
-        QString argument;
+        std::function<bool()> open;
+        // What xdg-open is started with; none for the row without an opener.
+        std::optional<QString> argument;
     };
     const Case cases[] = {
-        { "a web page", [] { openURL(QStringLiteral("https://example.com/a%20b?c=d")); },
+        { "a web page", [] { return openURL(QStringLiteral("https://example.com/a%20b?c=d")); },
             QStringLiteral("https://example.com/a%20b?c=d") },
-        { "the export folder", [] { openExportFolder(); },
+        // Its toast already says where the file was saved: it reports nothing.
+        { "the export folder",
+            [] {
+                openExportFolder();
+                return true;
+            },
             getOrCreateDocumentsFolder(QStringLiteral("Tessaly")).value_or(QString()) },
+        { "no opener", [] { return openURL(QStringLiteral("http://127.0.0.1:9/unopened")); }, std::nullopt },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(seenPath);
-        c.open();
+        if (!c.argument) {
+            const NoOpener noOpener;
+            EXPECT_FALSE(c.open());
+            continue;
+        }
+        EXPECT_TRUE(c.open());
         ASSERT_TRUE(waitUntil([&] { return QFile::exists(seenPath); }, 30000)) << "xdg-open was not started";
         QFile seen(seenPath);
         ASSERT_TRUE(seen.open(QIODevice::ReadOnly));
-        EXPECT_EQ(seen.readAll().toStdString(), "the user's|unset|1:" + c.argument.toStdString());
+        EXPECT_EQ(seen.readAll().toStdString(), "the user's|unset|1:" + c.argument->toStdString());
     }
     EXPECT_EQ(seenByAChild(), "ours, again|ours");
 }

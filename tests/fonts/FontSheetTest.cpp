@@ -1,11 +1,11 @@
 // The font family sheet against a catalogue, without a page: the events of
-// each click, the spinner, a failed load and the close.
+// each click, the spinner, a failed load, the selection it follows and the
+// close.
 
 #include "core/RxBus.h"
 #include "editor/EditLogoViewModel.h"
 #include "editor/EditorEvents.h"
 #include "editor/EditorTestSupport.h"
-#include "editor/SidePanelValues.h"
 #include "fonts/FontCatalogue.h"
 #include "fonts/FontItem.h"
 #include "fonts/FontServices.h"
@@ -65,11 +65,18 @@ protected:
     }
     void TearDown() override { globalFontModel() = m_savedCatalogue; }
 
-    std::unique_ptr<TextFontFamilySheet> openSheet(const QString& textFamily)
+    // Selects a text in the editor, as the page does.
+    static void selectText(const QString& id, const QString& fontFamily)
     {
         CanvasTextModel text;
-        text.fontFamily = textFamily;
-        m_model.panelValues().setCanvasTextModel(text);
+        text.id = id;
+        text.fontFamily = fontFamily;
+        RxBus::shared().post(EditFontEvent::CanvasTextData { text });
+    }
+
+    std::unique_ptr<TextFontFamilySheet> openSheet(const QString& textFamily)
+    {
+        selectText(QStringLiteral("first"), textFamily);
         auto sheet = std::make_unique<TextFontFamilySheet>(m_model, nullptr);
         sheet->resize(270, 522);
         sheet->show();
@@ -161,6 +168,25 @@ TEST_F(FontSheetTest, FollowsACatalogueThatArrivesWhileItIsOpen)
     ASSERT_EQ(sheet->rows().size(), 5);
     // A server font named like the text's family opens selected and loading.
     EXPECT_TRUE(row(*sheet, QStringLiteral("DejaVu Serif"))->isSpinnerShown());
+}
+
+TEST_F(FontSheetTest, FollowsTheSelectedText)
+{
+    auto sheet = openSheet(QStringLiteral("Abel"));
+    // The page names a text's font by its family: "Cabin" is the row "Cabin Regular".
+    selectText(QStringLiteral("second"), QStringLiteral("Cabin"));
+    EXPECT_TRUE(row(*sheet, QStringLiteral("Cabin Regular"))->isSelectedRow());
+    EXPECT_FALSE(row(*sheet, QStringLiteral("Abel"))->isSelectedRow());
+    userClick(row(*sheet, QStringLiteral("Abel")));
+    EXPECT_EQ(m_events, QStringList({ "change Abel|Abel|0", "select Abel" }));
+
+    // While no text is selected, no row is ticked and a click changes nothing.
+    m_events.clear();
+    RxBus::shared().post(EditGraphicsEvent::CanvasGraphicsData {});
+    for (FontItem* item : sheet->rows())
+        EXPECT_FALSE(item->isSelectedRow()) << item->entry().name.toStdString();
+    userClick(row(*sheet, QStringLiteral("Cabin Regular")));
+    EXPECT_TRUE(m_events.isEmpty()) << m_events.join(';').toStdString();
 }
 
 TEST_F(FontSheetTest, TheCloseButtonPostsTheShowEventOnlyAfterTheSlideOut)
