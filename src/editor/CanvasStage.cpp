@@ -3,6 +3,7 @@
 #include "canvas/WebViewViewController.h"
 #include "globals/AppGlobals.h"
 
+#include <QAbstractScrollArea>
 #include <QEvent>
 
 CanvasStage::CanvasStage(WebViewViewController& controller, QWidget* window)
@@ -38,6 +39,7 @@ bool CanvasStage::eventFilter(QObject* watched, QEvent* event)
 void CanvasStage::holdCanvas()
 {
     QWidget* view = m_controller.view();
+    m_wheel.watch(view, this);
     if (view->parentWidget() == m_plate)
         return;
     view->setParent(m_plate);
@@ -55,11 +57,15 @@ void CanvasStage::coverArea(const QWidget* canvasArea)
     }
     m_areaChain.clear();
     m_area = canvasArea;
+    QAbstractScrollArea* scrollArea = nullptr;
     for (QWidget* widget = const_cast<QWidget*>(canvasArea); widget && widget != parentWidget();
          widget = widget->parentWidget()) {
         widget->installEventFilter(this);
         m_areaChain.emplace_back(widget);
+        if (!scrollArea)
+            scrollArea = qobject_cast<QAbstractScrollArea*>(widget);
     }
+    m_wheel.scrollIn(scrollArea);
     followArea();
     show();
     raise();

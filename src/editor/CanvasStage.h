@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/CanvasWheelForwarder.h"
+
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -17,6 +19,8 @@ class WebViewViewController;
 // The stage lies over the part of the editor's canvas area that can be seen
 // (an editor that scrolls shows only part of it) and follows it as it moves;
 // the canvas and its covers lie on a plate of the canvas's full size inside.
+// Where that area lies in a scroll area, a wheel turn over the canvas scrolls
+// it as one beside the canvas does.
 class CanvasStage : public QWidget {
     Q_OBJECT
 public:
@@ -28,7 +32,8 @@ public:
     // after the view was replaced by a fresh one.
     void holdCanvas();
     // Lays the stage over an editor's canvas area, above the editor, from now
-    // on wherever that area moves.
+    // on wherever that area moves, and hands the wheel turns over the canvas
+    // to the scroll area it lies in, if any.
     void coverArea(const QWidget* canvasArea);
 
 protected:
@@ -40,6 +45,7 @@ private:
     WebViewViewController& m_controller;
     QWidget* m_plate;
     QTimer m_collectGarbage;
+    CanvasWheelForwarder m_wheel;
     QPointer<const QWidget> m_area;
     // The area and the widgets between it and the window: any of them moving
     // or changing size moves what can be seen of the area.

@@ -4,18 +4,27 @@
 #include "app/EditLogoWindow.h"
 
 #include "canvas/WebViewViewController.h"
+#include "components/ToastView.h"
 #include "editor/CanvasHost.h"
+#include "editor/CanvasStage.h"
 #include "editor/EditLogoView.h"
 #include "editor/EditorTestSupport.h"
+#include "editor/EditorToast.h"
 #include "editor/LoadingOverlay.h"
 #include "fonts/FontRegistrationQueue.h"
 #include "globals/AppGlobals.h"
 #include "globals/WindowController.h"
 
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <QWheelEvent>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -176,6 +185,81 @@ TEST_F(EditLogoWindowTest, AnEditorWithUnsavedChangesAsksBeforeItsDesignIsReplac
     showEditLogoWindow(4, QStringLiteral("<svg id='d'/>"), false);
     EXPECT_EQ(dontSave.asked(), 1);
     EXPECT_EQ(openEditor()->model().itemId(), 4);
+}
+
+// On the 1024 × 600 screen at 150 % beside the desktop's (DesktopScreen.cpp)
+// the editor scrolls, and the canvas view lies over its scroll area, not in it.
+class SmallScreenEditorTest : public EditLogoWindowTest {
+protected:
+    void SetUp() override
+    {
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        const auto small = std::find_if(
+            screens.begin(), screens.end(), [](QScreen* screen) { return screen->name() == QStringLiteral("small"); });
+        ASSERT_NE(small, screens.end());
+        editLogoWindow()->setScreen(*small);
+    }
+    void TearDown() override
+    {
+        EditLogoWindowTest::TearDown();
+        editLogoWindow()->setScreen(QGuiApplication::primaryScreen());
+    }
+
+    // One notch of a mouse wheel, down, at the centre of `target`.
+    static void turnWheel(QWidget* target)
+    {
+        const QPointF centre = QRectF(target->rect()).center();
+        QWheelEvent turn(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+            Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(target, &turn);
+    }
+};
+
+TEST_F(SmallScreenEditorTest, TheCanvasAndTheToastStayInViewAndTheWheelOverTheCanvasScrolls)
+{
+    showEditLogoWindow(1, QStringLiteral("<svg/>"), false);
+    QMainWindow* window = editLogoWindow();
+    auto* area = qobject_cast<QScrollArea*>(window->centralWidget());
+    ASSERT_NE(area, nullptr);
+    auto* editor = qobject_cast<EditLogoView*>(area->widget());
+    ASSERT_NE(editor, nullptr);
+    auto* canvas = qobject_cast<QWebEngineView*>(sharedWebViewController().view());
+    ASSERT_TRUE(waitUntil([&] { return canvas->focusProxy() != nullptr; }, 30000));
+    const QRect viewport(area->viewport()->mapTo(window, QPoint()), area->viewport()->size());
+    QScrollBar* bar = area->verticalScrollBar();
+
+    // Scrolled to the top, the editor's bottom edge lies below the window's.
+    editor->model().toast().show(QStringLiteral("Saved"));
+    ToastView* toast = editor->toastView();
+    ASSERT_TRUE(toast->isVisible());
+    EXPECT_TRUE(viewport.contains(toast->geometry())) << "scrolled to the top";
+
+    // A turn over the canvas scrolls as far as one beside it, also once the
+    // view's renderer, and with it its render widget, was made anew.
+    turnWheel(area->viewport());
+    const int besideTheCanvas = bar->value();
+    EXPECT_GT(besideTheCanvas, 0);
+    EXPECT_LT(besideTheCanvas, bar->maximum());
+    bar->setValue(0);
+    turnWheel(canvas->focusProxy());
+    EXPECT_EQ(bar->value(), besideTheCanvas);
+
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    auto* stage = window->findChild<CanvasStage*>();
+    EXPECT_TRUE(viewport.contains(stage->geometry()));
+    EXPECT_EQ(canvas->mapTo(window, QPoint()), editor->canvasHost()->mapTo(window, QPoint()));
+    EXPECT_TRUE(viewport.contains(toast->geometry())) << "scrolled down and across";
+
+    QObject waiting;
+    bool rendererEnded = false;
+    QObject::connect(canvas->page(), &QWebEnginePage::renderProcessTerminated, &waiting, [&] { rendererEnded = true; });
+    canvas->load(QUrl(QStringLiteral("chrome://kill")));
+    ASSERT_TRUE(waitUntil([&] { return rendererEnded; }, 10000));
+    sharedWebViewController().reloadPage();
+    ASSERT_TRUE(waitUntil([] { return sharedWebViewController().isPageReady(); }, 30000));
+    bar->setValue(0);
+    turnWheel(canvas->focusProxy());
+    EXPECT_EQ(bar->value(), besideTheCanvas) << "after the renderer was made anew";
 }
 
 // Screens given by their free area in logical pixels, as the window system
