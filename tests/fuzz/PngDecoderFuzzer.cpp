@@ -44,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x)
-            requireThat(qRed(row[x]) <= qAlpha(row[x]) && qGreen(row[x]) <= qAlpha(row[x])
-                    && qBlue(row[x]) <= qAlpha(row[x]),
+            requireThat(
+                qRed(row[x]) <= qAlpha(row[x]) && qGreen(row[x]) <= qAlpha(row[x]) && qBlue(row[x]) <= qAlpha(row[x]),
                 "premultiplied colours within their alpha");
     }
     return 0;
