@@ -1,6 +1,5 @@
 #include "pictures/GifFirstFrameDecoder.h"
 
-#include <QScopeGuard>
 #include <array>
 #include <cstring>
 #include <gif_lib.h>
@@ -46,66 +45,110 @@ std::vector<int> storedRows(int height, bool interlaced)
     return rows;
 }
 
-QImage drawFrame(GifFileType* gif, QSize canvasSize, int transparent)
-{
-    if (DGifGetImageDesc(gif) != GIF_OK)
-        return {};
-    const GifImageDesc& frame = gif->Image;
-    const ColorMapObject* colours = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
-    if (!colours || frame.Width <= 0 || frame.Height <= 0)
-        return {};
-    QImage canvas(canvasSize, QImage::Format_ARGB32);
-    if (canvas.isNull())
-        return {};
-    canvas.fill(Qt::transparent);
-    std::vector<QRgb> palette(256, 0);
-    for (int i = 0; i < colours->ColorCount && i < 256; ++i)
-        palette[size_t(i)] = qRgb(colours->Colors[i].Red, colours->Colors[i].Green, colours->Colors[i].Blue);
-    if (transparent >= 0)
-        palette[size_t(transparent)] = 0;
-
-    std::vector<GifPixelType> line(size_t(frame.Width));
-    const int left = qMin(frame.Left, canvas.width());
-    const int visible = qMax(0, qMin(frame.Width, canvas.width() - left));
-    for (int row : storedRows(frame.Height, frame.Interlace)) {
-        if (DGifGetLine(gif, line.data(), frame.Width) != GIF_OK)
-            break;
-        const int y = frame.Top + row;
-        if (y >= canvas.height())
-            continue;
-        auto* out = reinterpret_cast<QRgb*>(canvas.scanLine(y)) + left;
-        for (int x = 0; x < visible; ++x)
-            out[x] = palette[line[size_t(x)]];
+// A GIF read up to its first frame's lines.
+class FirstFrame {
+public:
+    explicit FirstFrame(const QByteArray& bytes)
+        : m_source { bytes }
+    {
+        int error = 0;
+        m_gif = DGifOpen(&m_source, readBytes, &error);
+        m_found = m_gif && findFrame();
     }
-    return transparent >= 0 ? canvas : canvas.convertToFormat(QImage::Format_RGB32);
-}
+    ~FirstFrame()
+    {
+        int error = 0;
+        if (m_gif)
+            DGifCloseFile(m_gif, &error);
+    }
+    FirstFrame(const FirstFrame&) = delete;
+    FirstFrame& operator=(const FirstFrame&) = delete;
+
+    bool found() const { return m_found; }
+    const GifImageDesc& frame() const { return m_gif->Image; }
+    const ColorMapObject* colours() const { return frame().ColorMap ? frame().ColorMap : m_gif->SColorMap; }
+    int transparent() const { return m_transparent; }
+
+    // Hands every line of the frame to `take(row, line)` in the order they are
+    // stored; false when one can't be read.
+    template <typename Take> bool readLines(Take take)
+    {
+        std::vector<GifPixelType> line(size_t(frame().Width));
+        for (int row : storedRows(frame().Height, frame().Interlace)) {
+            if (DGifGetLine(m_gif, line.data(), frame().Width) != GIF_OK)
+                return false;
+            take(row, line.data());
+        }
+        return true;
+    }
+
+private:
+    bool findFrame()
+    {
+        GifRecordType record = UNDEFINED_RECORD_TYPE;
+        while (DGifGetRecordType(m_gif, &record) == GIF_OK) {
+            if (record == IMAGE_DESC_RECORD_TYPE)
+                return DGifGetImageDesc(m_gif) == GIF_OK && frame().Width > 0 && frame().Height > 0;
+            if (record != EXTENSION_RECORD_TYPE)
+                return false;
+            int code = 0;
+            GifByteType* extension = nullptr;
+            if (DGifGetExtension(m_gif, &code, &extension) != GIF_OK)
+                return false;
+            if (code == GRAPHICS_EXT_FUNC_CODE)
+                m_transparent = transparentIndex(extension);
+            while (extension)
+                if (DGifGetExtensionNext(m_gif, &extension) != GIF_OK)
+                    return false;
+        }
+        return false;
+    }
+
+    Source m_source;
+    GifFileType* m_gif = nullptr;
+    int m_transparent = -1;
+    bool m_found = false;
+};
 
 } // namespace
 
-QImage GifFirstFrameDecoder::decode(const QByteArray& bytes, QSize canvas)
+QImage GifFirstFrameDecoder::decode(const QByteArray& bytes, QSize canvasSize)
 {
-    Source source { bytes };
-    int error = 0;
-    GifFileType* gif = DGifOpen(&source, readBytes, &error);
-    if (!gif)
+    FirstFrame first(bytes);
+    if (!first.found() || !first.colours())
         return {};
-    const auto close = qScopeGuard([gif, &error] { DGifCloseFile(gif, &error); });
-    int transparent = -1;
-    GifRecordType record = UNDEFINED_RECORD_TYPE;
-    while (DGifGetRecordType(gif, &record) == GIF_OK) {
-        if (record == IMAGE_DESC_RECORD_TYPE)
-            return drawFrame(gif, canvas, transparent);
-        if (record != EXTENSION_RECORD_TYPE)
-            return {};
-        int code = 0;
-        GifByteType* extension = nullptr;
-        if (DGifGetExtension(gif, &code, &extension) != GIF_OK)
-            return {};
-        if (code == GRAPHICS_EXT_FUNC_CODE)
-            transparent = transparentIndex(extension);
-        while (extension)
-            if (DGifGetExtensionNext(gif, &extension) != GIF_OK)
-                return {};
-    }
-    return {};
+    // Drawn in the format it is scaled in, so that scaling makes no full-size copy.
+    const bool transparent = first.transparent() >= 0;
+    QImage canvas(canvasSize, transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    if (canvas.isNull())
+        return {};
+    // Where the frame draws nothing, and for colours the map lacks.
+    const QRgb background = transparent ? qRgba(0, 0, 0, 0) : qRgb(0, 0, 0);
+    canvas.fill(background);
+    // Opaque colours are premultiplied as they are.
+    std::vector<QRgb> palette(256, background);
+    const ColorMapObject* colours = first.colours();
+    for (int i = 0; i < colours->ColorCount && i < 256; ++i)
+        palette[size_t(i)] = qRgb(colours->Colors[i].Red, colours->Colors[i].Green, colours->Colors[i].Blue);
+    if (transparent)
+        palette[size_t(first.transparent())] = qRgba(0, 0, 0, 0);
+
+    const GifImageDesc& frame = first.frame();
+    const int left = qMin(frame.Left, canvas.width());
+    const int visible = qMax(0, qMin(frame.Width, canvas.width() - left));
+    const bool whole = first.readLines([&](int row, const GifPixelType* line) {
+        const int y = frame.Top + row;
+        if (y >= canvas.height())
+            return;
+        auto* out = reinterpret_cast<QRgb*>(canvas.scanLine(y)) + left;
+        for (int x = 0; x < visible; ++x)
+            out[x] = palette[line[x]];
+    });
+    return whole ? canvas : QImage();
+}
+
+bool GifFirstFrameDecoder::firstFrameIsWhole(const QByteArray& bytes)
+{
+    FirstFrame first(bytes);
+    return first.found() && first.readLines([](int, const GifPixelType*) {});
 }

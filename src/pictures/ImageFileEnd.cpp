@@ -1,5 +1,7 @@
 #include "pictures/ImageFileEnd.h"
 
+#include "pictures/GifFirstFrameDecoder.h"
+
 #include <QtEndian>
 #include <cstring>
 
@@ -18,6 +20,8 @@ bool ImageFileEnd::isComplete(const QByteArray& bytes, const QByteArray& format)
         return jpegReachesItsEnd(bytes);
     if (format == "png")
         return pngReachesItsEnd(bytes);
+    if (format == "gif")
+        return GifFirstFrameDecoder::firstFrameIsWhole(bytes);
     return true;
 }
 

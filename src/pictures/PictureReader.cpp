@@ -3,6 +3,7 @@
 #include "pictures/BmpBandDecoder.h"
 #include "pictures/GifFirstFrameDecoder.h"
 #include "pictures/ImageFileEnd.h"
+#include "pictures/PngScaledDecoder.h"
 #include "pictures/WebpScaledDecoder.h"
 
 #include <QBuffer>
@@ -21,6 +22,8 @@ QImage decodeScaled(const QByteArray& bytes, const QByteArray& format, QSize sto
         return WebpScaledDecoder::decode(bytes, scaled);
     if (format == "bmp")
         return BmpBandDecoder::decode(bytes, scaled);
+    if (format == "png")
+        return PngScaledDecoder::decode(bytes, scaled);
     if (format == "gif") {
         const QImage frame = GifFirstFrameDecoder::decode(bytes, stored);
         return frame.isNull() ? frame : frame.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -120,28 +120,79 @@ inline QByteArray gifClaiming(QSize size)
     return gif;
 }
 
+// A PNG chunk: the length of its data, its type, the data, its checksum.
+inline QByteArray pngChunk(const char* type, const QByteArray& body)
+{
+    QByteArray out(4, '\0');
+    qToBigEndian(quint32(body.size()), out.data());
+    const QByteArray typed = QByteArray(type, 4) + body;
+    out += typed;
+    QByteArray crc(4, '\0');
+    qToBigEndian(quint32(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), uInt(typed.size()))), crc.data());
+    return out + crc;
+}
+
 // A PNG whose header claims `side` × `side` pixels, with almost no data.
 inline QByteArray pngClaiming(quint32 side)
 {
-    auto chunk = [](const char* type, const QByteArray& body) {
-        QByteArray out(4, '\0');
-        qToBigEndian(quint32(body.size()), out.data());
-        const QByteArray typed = QByteArray(type, 4) + body;
-        out += typed;
-        QByteArray crc(4, '\0');
-        qToBigEndian(
-            quint32(crc32(0, reinterpret_cast<const Bytef*>(typed.constData()), uInt(typed.size()))), crc.data());
-        return out + crc;
-    };
     QByteArray header(13, '\0');
     qToBigEndian(side, header.data());
     qToBigEndian(side, header.data() + 4);
     header[8] = 8; // bit depth
     header[9] = 2; // truecolour
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    png += chunk("IHDR", header);
-    png += chunk("IDAT", QByteArray("\x78\x9C\x03\x00\x00\x00\x00\x01", 8));
-    png += chunk("IEND", {});
+    png += pngChunk("IHDR", header);
+    png += pngChunk("IDAT", QByteArray("\x78\x9C\x03\x00\x00\x00\x00\x01", 8));
+    png += pngChunk("IEND", {});
+    return png;
+}
+
+// An 8-bit palette PNG of `size` whose upper half is red and lower half blue,
+// its rows stored in Adam7's seven passes when `interlaced`. The rows are
+// compressed as they are made, so a large one costs little memory.
+inline QByteArray redOverBluePalettePng(QSize size, bool interlaced)
+{
+    QByteArray header(13, '\0');
+    qToBigEndian(quint32(size.width()), header.data());
+    qToBigEndian(quint32(size.height()), header.data() + 4);
+    header[8] = 8; // bit depth
+    header[9] = 3; // palette
+    header[12] = interlaced ? 1 : 0;
+    struct Pass {
+        int left, top, columnStep, rowStep;
+    };
+    const std::vector<Pass> passes = interlaced ? std::vector<Pass> { { 0, 0, 8, 8 }, { 4, 0, 8, 8 }, { 0, 4, 4, 8 },
+        { 2, 0, 4, 4 }, { 0, 2, 2, 4 }, { 1, 0, 2, 2 }, { 0, 1, 1, 2 } }
+                                                : std::vector<Pass> { { 0, 0, 1, 1 } };
+    QByteArray data;
+    z_stream stream {};
+    deflateInit(&stream, Z_BEST_SPEED);
+    const auto compress = [&](QByteArray raw, int flush) {
+        stream.next_in = reinterpret_cast<Bytef*>(raw.data());
+        stream.avail_in = uInt(raw.size());
+        Bytef out[1 << 16];
+        do {
+            stream.next_out = out;
+            stream.avail_out = sizeof out;
+            deflate(&stream, flush);
+            data.append(reinterpret_cast<const char*>(out), qsizetype(sizeof out - stream.avail_out));
+        } while (stream.avail_out == 0);
+    };
+    for (const Pass& pass : passes) {
+        const int width = (size.width() - pass.left + pass.columnStep - 1) / pass.columnStep;
+        for (int y = pass.top; width > 0 && y < size.height(); y += pass.rowStep) {
+            QByteArray row(1 + width, y < size.height() / 2 ? '\0' : '\1');
+            row[0] = 0; // no filter
+            compress(row, Z_NO_FLUSH);
+        }
+    }
+    compress({}, Z_FINISH);
+    deflateEnd(&stream);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    png += pngChunk("IHDR", header);
+    png += pngChunk("PLTE", QByteArray("\xFF\x00\x00\x00\x00\xFF", 6));
+    png += pngChunk("IDAT", data);
+    png += pngChunk("IEND", {});
     return png;
 }
 

@@ -63,6 +63,7 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
             std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), size.width(), qRgb(255, 0, 0));
         return image;
     };
+    const QByteArray gif = redOverBlueGif({ 3000, 2000 });
     const struct {
         QString path;
         QSize scaled; // empty when refused
@@ -71,8 +72,11 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
         { save(dir(), "big.webp", redOverBlue({ 8000, 6000 }), "webp"), { 4096, 3072 } },
         { write(dir(), "big.gif", redOverBlueGif({ 8000, 6000 })), { 4096, 3072 } },
         { save(dir(), "tall.bmp", redOverBlue({ 2000, 5000 }), "bmp"), { 1638, 4096 } },
+        { write(dir(), "palette.png", redOverBluePalettePng({ 8000, 6000 }, false)), { 4096, 3072 } },
+        { write(dir(), "interlaced.png", redOverBluePalettePng({ 8000, 6000 }, true)), { 4096, 3072 } },
         { write(dir(), "bomb.png", pngClaiming(40000)), {} },
         { write(dir(), "bomb.gif", gifClaiming({ 12000, 12000 })), {} },
+        { write(dir(), "half.gif", gif.left(gif.size() / 2)), {} },
     };
     const auto near = [](QColor a, QColor b) {
         return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 60;

@@ -1,0 +1,204 @@
+#include "pictures/PngScaledDecoder.h"
+
+#include "pictures/PictureReader.h"
+
+#include <QScopeGuard>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <png.h>
+#include <vector>
+
+namespace {
+
+// Averages rows of 8-bit RGBA pixels into `result` as they arrive, top down:
+// each pixel of the result is the mean of the source pixels its area covers
+// (one source pixel, repeated, where the result is the larger). Colours are
+// averaged weighted by their alpha, which gives the result premultiplied.
+class AreaAverager {
+public:
+    AreaAverager(QSize source, QImage& result)
+        : m_result(result)
+        , m_source(source)
+        , m_alpha(result.format() == QImage::Format_ARGB32_Premultiplied)
+        , m_sums(size_t(result.width()) * 4, 0)
+    {
+        for (int x = 0; x < result.width(); ++x) {
+            m_columnStart.push_back(start(x, source.width(), result.width()));
+            m_columnEnd.push_back(end(x, source.width(), result.width()));
+        }
+    }
+
+    void add(const png_byte* rgba)
+    {
+        const int y = m_sourceRow++;
+        while (m_targetRow < m_result.height() && start(m_targetRow, m_source.height(), m_result.height()) <= y) {
+            accumulate(rgba);
+            const int rowEnd = end(m_targetRow, m_source.height(), m_result.height());
+            if (y + 1 < rowEnd)
+                return;
+            finishRow(rowEnd - start(m_targetRow, m_source.height(), m_result.height()));
+            ++m_targetRow;
+        }
+    }
+
+private:
+    // The source pixels [start, end) that pixel `i` of `to` covers along a side of `from`.
+    static int start(int i, int from, int to) { return int(qint64(i) * from / to); }
+    static int end(int i, int from, int to) { return qMax(start(i, from, to) + 1, start(i + 1, from, to)); }
+
+    void accumulate(const png_byte* rgba)
+    {
+        quint64* sum = m_sums.data();
+        for (size_t column = 0; column < m_columnStart.size(); ++column, sum += 4) {
+            for (const png_byte* p = rgba + m_columnStart[column] * 4; p < rgba + m_columnEnd[column] * 4; p += 4) {
+                const quint64 weight = m_alpha ? p[3] : 1;
+                sum[0] += p[0] * weight;
+                sum[1] += p[1] * weight;
+                sum[2] += p[2] * weight;
+                sum[3] += p[3];
+            }
+        }
+    }
+
+    void finishRow(int rows)
+    {
+        auto* out = reinterpret_cast<QRgb*>(m_result.scanLine(m_targetRow));
+        quint64* sum = m_sums.data();
+        for (size_t column = 0; column < m_columnStart.size(); ++column, sum += 4) {
+            const quint64 count = quint64(m_columnEnd[column] - m_columnStart[column]) * quint64(rows);
+            const quint64 colourCount = m_alpha ? count * 255 : count;
+            const auto mean = [](quint64 total, quint64 n) { return int((total + n / 2) / n); };
+            out[column] = qRgba(mean(sum[0], colourCount), mean(sum[1], colourCount), mean(sum[2], colourCount),
+                m_alpha ? mean(sum[3], count) : 255);
+            std::fill_n(sum, 4, 0);
+        }
+    }
+
+    QImage& m_result;
+    QSize m_source;
+    bool m_alpha;
+    std::vector<int> m_columnStart;
+    std::vector<int> m_columnEnd;
+    std::vector<quint64> m_sums; // per column of the result: red, green, blue, alpha
+    int m_sourceRow = 0;
+    int m_targetRow = 0;
+};
+
+// libpng reports an error by a longjmp to the last setjmp. Only the functions
+// below, marked as such, call setjmp, and they hold no object with a
+// destructor: a longjmp skips the destructors of the frames it leaves.
+
+struct Source {
+    const png_byte* data;
+    size_t size;
+    size_t at;
+};
+
+void readBytes(png_structp png, png_bytep out, size_t count)
+{
+    auto* source = static_cast<Source*>(png_get_io_ptr(png));
+    if (count > source->size - source->at)
+        png_error(png, "the file ends early");
+    std::memcpy(out, source->data + source->at, count);
+    source->at += count;
+}
+
+// Errors are answered by a null image, not printed.
+[[noreturn]] void stop(png_structp png, png_const_charp)
+{
+    png_longjmp(png, 1);
+}
+
+void ignore(png_structp, png_const_charp) { }
+
+struct Header {
+    png_uint_32 width;
+    png_uint_32 height;
+    bool alpha;
+    bool interlaced;
+};
+
+// Reads up to the pixels and asks for every kind of row as 8-bit RGBA.
+[[gnu::noinline]] bool readHeader(png_structp png, png_infop info, Header* header)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_read_info(png, info);
+    png_set_expand(png); // palette to RGB, fewer than 8 bits to 8, a transparent colour to alpha
+    png_set_scale_16(png);
+    png_set_gray_to_rgb(png);
+    png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    header->interlaced = png_get_interlace_type(png, info) != PNG_INTERLACE_NONE;
+    if (header->interlaced)
+        png_set_interlace_handling(png);
+    png_read_update_info(png, info);
+    header->width = png_get_image_width(png, info);
+    header->height = png_get_image_height(png, info);
+    header->alpha = (png_get_color_type(png, info) & PNG_COLOR_MASK_ALPHA) != 0;
+    return png_get_bit_depth(png, info) == 8 && png_get_channels(png, info) == 4
+        && png_get_rowbytes(png, info) == size_t(header->width) * 4;
+}
+
+[[gnu::noinline]] bool readRowByRow(png_structp png, png_uint_32 height, png_bytep row, AreaAverager* averager)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    for (png_uint_32 y = 0; y < height; ++y) {
+        png_read_row(png, row, nullptr);
+        averager->add(row);
+    }
+    return true;
+}
+
+[[gnu::noinline]] bool readWhole(png_structp png, png_bytepp rows)
+{
+    if (setjmp(png_jmpbuf(png)))
+        return false;
+    png_read_image(png, rows);
+    return true;
+}
+
+} // namespace
+
+QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
+{
+    if (scaled.isEmpty())
+        return {};
+    Source source { reinterpret_cast<const png_byte*>(bytes.constData()), size_t(bytes.size()), 0 };
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, stop, ignore);
+    if (!png)
+        return {};
+    png_infop info = png_create_info_struct(png);
+    const auto destroy = qScopeGuard([&png, &info] { png_destroy_read_struct(&png, &info, nullptr); });
+    if (!info)
+        return {};
+    png_set_read_fn(png, &source, readBytes);
+    Header header {};
+    if (!readHeader(png, info, &header))
+        return {};
+    QImage image(scaled, header.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    AreaAverager averager(QSize(int(header.width), int(header.height)), image);
+    const size_t rowBytes = size_t(header.width) * 4;
+    if (!header.interlaced) {
+        std::vector<png_byte> row(rowBytes);
+        return readRowByRow(png, header.height, row.data(), &averager) ? image : QImage();
+    }
+    // Each pass of an interlaced file spans the whole picture: it is read at
+    // full size first, within the bound of what the reader decodes.
+    if (qint64(rowBytes) * header.height > PictureReader::maxDecodedBytes)
+        return {};
+    const std::unique_ptr<png_byte[]> pixels(new (std::nothrow) png_byte[rowBytes * header.height]);
+    if (!pixels)
+        return {};
+    std::vector<png_bytep> rows(header.height);
+    for (png_uint_32 y = 0; y < header.height; ++y)
+        rows[y] = pixels.get() + y * rowBytes;
+    if (!readWhole(png, rows.data()))
+        return {};
+    for (png_bytep row : rows)
+        averager.add(row);
+    return image;
+}

@@ -1,0 +1,18 @@
+// BMP files through the decoder that reads large ones in bands.
+
+#include "DecoderInput.h"
+#include "FuzzEnvironment.h"
+#include "pictures/BmpBandDecoder.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    startFuzzEnvironment();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const DecoderInput input = decoderInputOf(data, size);
+    requireDecodedAt(BmpBandDecoder::decode(input.file, input.size), input.size);
+    return 0;
+}
