@@ -4,6 +4,7 @@
 
 #include "support/TestFiles.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <QImageWriter>
 #include <QString>
 #include <QtEndian>
+#include <algorithm>
+#include <cstring>
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <vector>
@@ -45,6 +48,112 @@ inline QString save(const QDir& folder, const QString& name, const QImage& image
     writer.setTransformation(transformation);
     writer.write(image);
     return path;
+}
+
+inline QByteArray encoded(const QImage& image, const char* format, int quality = -1)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, quality);
+    return bytes;
+}
+
+// A picture of `size` whose upper half is one colour and lower half another,
+// both off the web palette, which a picture re-quantised to it would show.
+// Indexed formats get those two first in their palette, and 256 colours in
+// all for Indexed8, so that writers store eight bits a pixel.
+inline QImage redOverBlue(QSize size, QImage::Format format = QImage::Format_RGB32)
+{
+    const QRgb red = qRgb(0xe0, 0, 0);
+    const QRgb blue = qRgb(0, 0, 0xe0);
+    QImage image(size, format);
+    if (image.depth() > 8) {
+        for (int y = 0; y < size.height(); ++y)
+            std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), size.width(), y < size.height() / 2 ? red : blue);
+        return image;
+    }
+    QList<QRgb> colours(image.depth() == 1 ? 2 : 256, qRgb(128, 128, 128));
+    colours[0] = red;
+    colours[1] = blue;
+    image.setColorTable(colours);
+    const int blueIndexes = image.depth() == 1 ? 0xff : 1; // a byte of them
+    for (int y = 0; y < size.height(); ++y)
+        std::memset(image.scanLine(y), y < size.height() / 2 ? 0 : blueIndexes, size_t(image.bytesPerLine()));
+    return image;
+}
+
+// A plain BMP with its rows stored top down, as a negative height says.
+inline QByteArray topDownBmp(QByteArray bmp)
+{
+    const auto at = [&](int offset) { return qFromLittleEndian<qint32>(bmp.constData() + offset); };
+    const qint64 stride = (qint64(at(18)) * qFromLittleEndian<quint16>(bmp.constData() + 28) + 31) / 32 * 4;
+    const int rows = at(22);
+    char* pixels = bmp.data() + at(10);
+    for (int y = 0; y < rows / 2; ++y)
+        std::swap_ranges(pixels + y * stride, pixels + (y + 1) * stride, pixels + (rows - 1 - y) * stride);
+    qToLittleEndian<qint32>(-rows, bmp.data() + 22);
+    return bmp;
+}
+
+// An Indexed8 picture as a BMP of 8-bit runs (bottom up, as such files are).
+inline QByteArray rle8Bmp(const QImage& indexed)
+{
+    QByteArray bmp = encoded(indexed, "bmp");
+    const int pixelsAt = qFromLittleEndian<qint32>(bmp.constData() + 10);
+    bmp.truncate(pixelsAt);
+    for (int y = indexed.height() - 1; y >= 0; --y) {
+        const uchar* line = indexed.constScanLine(y);
+        for (int x = 0; x < indexed.width();) {
+            int run = 1;
+            while (run < 255 && x + run < indexed.width() && line[x + run] == line[x])
+                ++run;
+            bmp += char(run);
+            bmp += char(line[x]);
+            x += run;
+        }
+        bmp += QByteArray(2, '\0'); // end of the row
+    }
+    bmp += QByteArray("\0\1", 2); // end of the picture
+    qToLittleEndian<quint32>(quint32(bmp.size()), bmp.data() + 2);
+    qToLittleEndian<quint32>(1, bmp.data() + 30); // compression: 8-bit runs
+    qToLittleEndian<quint32>(quint32(bmp.size() - pixelsAt), bmp.data() + 34);
+    return bmp;
+}
+
+// A WEBP whose header claims `size`: a still one in its lossless header, an
+// animated one in its canvas, which holds one 8 × 8 frame.
+inline QByteArray webpClaiming(QSize size, bool animated)
+{
+    QByteArray still = encoded(halves({ 8, 8 }), "webp", 100); // lossless: one VP8L chunk
+    const auto chunk = [](const char* type, const QByteArray& body) {
+        QByteArray out(type, 4);
+        out += QByteArray(4, '\0');
+        qToLittleEndian<quint32>(quint32(body.size()), out.data() + 4);
+        return out + body + QByteArray(body.size() % 2, '\0');
+    };
+    const auto riff = [](const QByteArray& body) {
+        QByteArray out("RIFF\0\0\0\0WEBP", 12);
+        qToLittleEndian<quint32>(quint32(4 + body.size()), out.data() + 4);
+        return out + body;
+    };
+    const auto threeBytes = [](int value) {
+        QByteArray out(4, '\0');
+        qToLittleEndian<quint32>(quint32(value), out.data());
+        return out.left(3);
+    };
+    if (!animated) {
+        // After the chunk header and the signature byte: 14 bits each of width - 1 and height - 1.
+        const quint32 bits = qFromLittleEndian<quint32>(still.constData() + 21) & ~0x0fffffffu;
+        qToLittleEndian<quint32>(
+            bits | quint32(size.width() - 1) | quint32(size.height() - 1) << 14, still.data() + 21);
+        return still;
+    }
+    const QByteArray canvas = QByteArray(1, '\x02') + QByteArray(3, '\0') + threeBytes(size.width() - 1)
+        + threeBytes(size.height() - 1); // the animation flag
+    const QByteArray frame = threeBytes(0) + threeBytes(0) + threeBytes(7) + threeBytes(7) + threeBytes(100)
+        + QByteArray(1, '\0') + still.mid(12);
+    return riff(chunk("VP8X", canvas) + chunk("ANIM", QByteArray(6, '\0')) + chunk("ANMF", frame));
 }
 
 // A 4 × 4 GIF of two frames: red, then blue. Every code follows a clear code,
