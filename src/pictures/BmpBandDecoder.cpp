@@ -37,7 +37,7 @@ QByteArray band(const QByteArray& bytes, const BmpHeader& header, int first, int
 
 QImage scaleInBands(QSize picture, QSize size, const RowSource& rowsOf)
 {
-    const qint64 rowsPerBand = qBound(qint64(1), bandBytes / (qint64(picture.width()) * 4), qint64(picture.height()));
+    const qint64 rowsPerBand = qMax(qint64(1), bandBytes / (qint64(picture.width()) * 4));
     // Bands end on whole rows of the result, so their seams do not show.
     const int resultRowsPerBand
         = int(qBound(qint64(1), rowsPerBand * size.height() / picture.height(), qint64(size.height())));

@@ -6,8 +6,7 @@ namespace {
 
 // Puts `count` indexes at `x` of `line`, dropping those beyond its end; the
 // n-th index is `indexAt(n)`.
-template <class IndexAt>
-void put(uchar* line, int width, int x, int count, IndexAt indexAt)
+template <class IndexAt> void put(uchar* line, int width, int x, int count, IndexAt indexAt)
 {
     for (int n = 0; n < count && x + n < width; ++n)
         line[x + n] = indexAt(n);

@@ -59,40 +59,67 @@ inline QByteArray encoded(const QImage& image, const char* format, int quality =
     return bytes;
 }
 
-// A picture of `size` whose upper half is one colour and lower half another,
-// both off the web palette, which a picture re-quantised to it would show.
-// Indexed formats get those two first in their palette, and 256 colours in
-// all for Indexed8, so that writers store eight bits a pixel.
+// Two colours off the web palette, which a picture re-quantised to it loses.
+constexpr QRgb upperRed = qRgb(0xe0, 0, 0);
+constexpr QRgb lowerBlue = qRgb(0, 0, 0xe0);
+
+// A picture of `size` whose upper half is upperRed and lower half lowerBlue. Indexed8 gets those two first in a palette
+// of 256 colours, and the others as a grey ramp in the eighth above the middle: scaled, that picture has more colours
+// than a palette holds, so that one re-quantised would show. Mono gets just the two.
 inline QImage redOverBlue(QSize size, QImage::Format format = QImage::Format_RGB32)
 {
-    const QRgb red = qRgb(0xe0, 0, 0);
-    const QRgb blue = qRgb(0, 0, 0xe0);
     QImage image(size, format);
     if (image.depth() > 8) {
         for (int y = 0; y < size.height(); ++y)
-            std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), size.width(), y < size.height() / 2 ? red : blue);
+            std::fill_n(
+                reinterpret_cast<QRgb*>(image.scanLine(y)), size.width(), y < size.height() / 2 ? upperRed : lowerBlue);
         return image;
     }
-    QList<QRgb> colours(image.depth() == 1 ? 2 : 256, qRgb(128, 128, 128));
-    colours[0] = red;
-    colours[1] = blue;
+    QList<QRgb> colours { upperRed, lowerBlue };
+    for (int grey = 0; image.depth() == 8 && grey < 254; ++grey)
+        colours << qRgb(grey, grey, grey);
     image.setColorTable(colours);
     const int blueIndexes = image.depth() == 1 ? 0xff : 1; // a byte of them
-    for (int y = 0; y < size.height(); ++y)
-        std::memset(image.scanLine(y), y < size.height() / 2 ? 0 : blueIndexes, size_t(image.bytesPerLine()));
+    for (int y = 0; y < size.height(); ++y) {
+        uchar* line = image.scanLine(y);
+        std::memset(line, y < size.height() / 2 ? 0 : blueIndexes, size_t(image.bytesPerLine()));
+        if (image.depth() == 8 && y >= size.height() * 3 / 8 && y < size.height() / 2)
+            for (int x = 0; x < size.width(); ++x)
+                line[x] = uchar(2 + qint64(x) * 254 / size.width());
+    }
     return image;
 }
 
-// A plain BMP with its rows stored top down, as a negative height says.
-inline QByteArray topDownBmp(QByteArray bmp)
+// redOverBlue(size) as a 24-bit BMP with its rows stored top down, as its
+// negative height says; written row by row, as Qt's writer is slow on a large one.
+inline QByteArray topDownBmp(QSize size)
 {
-    const auto at = [&](int offset) { return qFromLittleEndian<qint32>(bmp.constData() + offset); };
-    const qint64 stride = (qint64(at(18)) * qFromLittleEndian<quint16>(bmp.constData() + 28) + 31) / 32 * 4;
-    const int rows = at(22);
-    char* pixels = bmp.data() + at(10);
-    for (int y = 0; y < rows / 2; ++y)
-        std::swap_ranges(pixels + y * stride, pixels + (y + 1) * stride, pixels + (rows - 1 - y) * stride);
-    qToLittleEndian<qint32>(-rows, bmp.data() + 22);
+    const int stride = (size.width() * 3 + 3) / 4 * 4;
+    QByteArray bmp(54, '\0');
+    char* header = bmp.data();
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian<quint32>(quint32(54 + qint64(stride) * size.height()), header + 2);
+    qToLittleEndian<quint32>(54, header + 10); // where the pixels start
+    qToLittleEndian<quint32>(40, header + 14); // the info header's size
+    qToLittleEndian<qint32>(size.width(), header + 18);
+    qToLittleEndian<qint32>(-size.height(), header + 22);
+    qToLittleEndian<quint16>(1, header + 26); // planes
+    qToLittleEndian<quint16>(24, header + 28);
+    const auto row = [&](QRgb colour) {
+        QByteArray out(stride, '\0');
+        for (int x = 0; x < size.width(); ++x) {
+            out[3 * x] = char(qBlue(colour));
+            out[3 * x + 1] = char(qGreen(colour));
+            out[3 * x + 2] = char(qRed(colour));
+        }
+        return out;
+    };
+    const QByteArray upper = row(upperRed);
+    const QByteArray lower = row(lowerBlue);
+    bmp.reserve(54 + qsizetype(stride) * size.height());
+    for (int y = 0; y < size.height(); ++y)
+        bmp += y < size.height() / 2 ? upper : lower;
     return bmp;
 }
 
