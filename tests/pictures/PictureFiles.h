@@ -63,9 +63,10 @@ inline QByteArray encoded(const QImage& image, const char* format, int quality =
 constexpr QRgb upperRed = qRgb(0xe0, 0, 0);
 constexpr QRgb lowerBlue = qRgb(0, 0, 0xe0);
 
-// A picture of `size` whose upper half is upperRed and lower half lowerBlue. Indexed8 gets those two first in a palette
-// of 256 colours, and the others as a grey ramp in the eighth above the middle: scaled, that picture has more colours
-// than a palette holds, so that one re-quantised would show. Mono gets just the two.
+// A picture of `size` whose upper half is upperRed and lower half lowerBlue.
+// Indexed8 gets those two first in a palette of 256 colours, and the others
+// as a grey ramp in the eighth above the middle: scaled, it has more colours
+// than a palette holds, so that re-quantising shows. Mono gets just the two.
 inline QImage redOverBlue(QSize size, QImage::Format format = QImage::Format_RGB32)
 {
     QImage image(size, format);
