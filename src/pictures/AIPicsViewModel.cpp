@@ -16,14 +16,28 @@
 
 namespace {
 
+void toast(const QString& text)
+{
+    RxBus::shared().post(ContentViewEventBus::ToastEvent { text });
+}
+
 void toast(const char* key)
 {
-    RxBus::shared().post(ContentViewEventBus::ToastEvent { localized(QString::fromUtf8(key)) });
+    toast(localized(QString::fromUtf8(key)));
 }
 
 constexpr const char* failureText = "Logo creation failed. Please try again.";
 constexpr const char* successText = "Your logo has been successfully created and saved to 'My Designs'.";
 constexpr const char* unreadableText = "This picture can't be opened. Please choose another one.";
+constexpr const char* tooLargeText = "This picture is too large. Please choose one of at most %1 megapixels.";
+
+// Why a picked picture is not opened: a smaller copy of a large one would be.
+QString refusalText(const PictureReader::Result& read)
+{
+    if (read.refusal == PictureReader::Refusal::TooLarge)
+        return localized(QString::fromUtf8(tooLargeText)).arg(read.mostPixels / 1000000);
+    return localized(QString::fromUtf8(unreadableText));
+}
 
 } // namespace
 
@@ -54,22 +68,22 @@ void AIPicsViewModel::setFlags(bool isShowCropView, bool isShowUploadView)
 void AIPicsViewModel::pickPicture(const QString& path)
 {
     const quint64 pick = ++m_latestPick;
-    runOffMainThread<QImage>(
+    runOffMainThread<PictureReader::Result>(
         this, [path] { return PictureReader::read(path); },
-        [this, pick](const QImage& image) { applyDecodedPicture(pick, image); });
+        [this, pick](const PictureReader::Result& read) { applyDecodedPicture(pick, read); });
 }
 
-void AIPicsViewModel::applyDecodedPicture(quint64 pick, const QImage& image)
+void AIPicsViewModel::applyDecodedPicture(quint64 pick, const PictureReader::Result& read)
 {
     // A later pick, or a road under way, makes this result stale.
     if (pick != m_latestPick || m_isShowUploadView)
         return;
-    if (image.isNull()) {
-        toast(unreadableText);
+    if (read.image.isNull()) {
+        toast(refusalText(read));
         Q_EMIT pictureDecoded(false);
         return;
     }
-    m_selectedImage = image;
+    m_selectedImage = read.image;
     setFlags(true, false);
     // The crop screen starts again with the new picture.
     Q_EMIT pictureDecoded(true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/UploadPicModel.h"
+#include "pictures/PictureReader.h"
 
 #include <QImage>
 #include <QObject>
@@ -24,7 +25,7 @@ public:
     Screen screen() const;
 
     // Decodes the picked file off the main thread; a decoded picture opens
-    // the crop screen, anything else is told and leaves the page as it is.
+    // the crop screen, a refused one is told why and leaves the page as it is.
     // Only the latest pick counts.
     void pickPicture(const QString& path);
     // The crop screen closes (Cancel, "Back"); not while the road runs.
@@ -47,7 +48,7 @@ Q_SIGNALS:
 
 private:
     void setFlags(bool isShowCropView, bool isShowUploadView);
-    void applyDecodedPicture(quint64 pick, const QImage& image);
+    void applyDecodedPicture(quint64 pick, const PictureReader::Result& read);
 
     QImage m_selectedImage;
     bool m_isShowCropView = false;

@@ -4,10 +4,14 @@
 #include <QImage>
 #include <QSize>
 
-// Decodes an uncompressed 16-, 24- or 32-bit BMP at `size` a band of rows at a
-// time: each band is a BMP of its own for Qt's reader, small enough for its
-// process-wide allocation limit, scaled before the next one is read. Gives a
-// null image for other BMPs or a file cut short.
+// Decodes a BMP at `size` a band of rows at a time, in memory this program
+// allocates: Qt's reader would hold the whole picture under its process-wide
+// allocation limit. A plain band is a BMP of its own for Qt's reader; a
+// run-length encoded picture is decoded to its palette indexes first. Each
+// band is turned into 32 bits (scaling an indexed image re-quantises it) and
+// scaled before the next one is read. Gives a null image for an OS/2 BMP, one
+// holding a JPEG or PNG, runs claiming more than PictureReader's bound, or a
+// file cut short.
 class BmpBandDecoder {
 public:
     static QImage decode(const QByteArray& bytes, QSize size);

@@ -9,6 +9,8 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <limits>
+#include <webp/decode.h>
 
 namespace {
 
@@ -31,38 +33,99 @@ QImage decodeScaled(const QByteArray& bytes, const QByteArray& format, QSize sto
     return {};
 }
 
+struct Stored {
+    QSize size; // invalid when the header does not say
+    bool animation = false;
+};
+
+// Qt's reader gives a top-down BMP a negative height, and an animated WEBP
+// whose canvas is beyond its allocation limit no size at all.
+Stored storedPicture(QImageReader& reader, const QByteArray& bytes)
+{
+    if (reader.format() == "webp") {
+        WebPBitstreamFeatures features;
+        if (WebPGetFeatures(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()), &features)
+            != VP8_STATUS_OK)
+            return {};
+        return { QSize(features.width, features.height), features.has_animation != 0 };
+    }
+    const QSize size = reader.size();
+    return { QSize(size.width(), size.height() == std::numeric_limits<int>::min() ? -1 : qAbs(size.height())) };
+}
+
+// The most pixels Qt's reader holds at full size: its limit counts four bytes a pixel.
+qint64 qtReaderMaxPixels()
+{
+    const int megabytes = QImageReader::allocationLimit();
+    return megabytes > 0 ? (qint64(megabytes) << 20) / 4 : PictureReader::maxPixels;
+}
+
+bool isIndexed(QImage::Format format)
+{
+    return format == QImage::Format_Mono || format == QImage::Format_MonoLSB || format == QImage::Format_Indexed8;
+}
+
+QSize fitted(QSize size)
+{
+    return size.scaled(PictureReader::maxSide, PictureReader::maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+PictureReader::Result unreadable()
+{
+    return { {}, PictureReader::Refusal::Unreadable };
+}
+
+PictureReader::Result tooLarge(qint64 mostPixels)
+{
+    return { {}, PictureReader::Refusal::TooLarge, mostPixels };
+}
+
 } // namespace
 
-QImage PictureReader::read(const QString& path)
+PictureReader::Result PictureReader::read(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
+        return unreadable();
     const QByteArray bytes = file.readAll();
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    // The size first: a picture too large to open says so, however its file ends.
+    const Stored stored = storedPicture(reader, bytes);
+    if (stored.size.isValid()) {
+        const qint64 pixels = qint64(stored.size.width()) * stored.size.height();
+        if (pixels > maxPixels)
+            return tooLarge(maxPixels);
+        // Only Qt's reader decodes an animation, holding its whole canvas.
+        if (stored.animation && pixels > qtReaderMaxPixels())
+            return tooLarge(qtReaderMaxPixels());
+    }
     // A file cut short decodes with its lower part grey; it is no picture to use.
     if (!ImageFileEnd::isComplete(bytes, reader.format()))
-        return {};
-    reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    if (stored.isValid() && qint64(stored.width()) * stored.height() * 4 > maxDecodedBytes)
-        return {};
+        return unreadable();
     QImage image;
-    if (stored.isValid() && (stored.width() > maxSide || stored.height() > maxSide)) {
-        const QSize scaled = stored.scaled(maxSide, maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-        image = decodeScaled(bytes, reader.format(), stored, scaled);
-        reader.setScaledSize(scaled);
+    if (stored.size.isValid() && (stored.size.width() > maxSide || stored.size.height() > maxSide)) {
+        image = decodeScaled(bytes, reader.format(), stored.size, fitted(stored.size));
+        // Qt's reader scales a JPEG or PNG as it reads it, but an indexed one
+        // it scales in its own format, re-quantised to a default palette: that
+        // one is read at full size and scaled below.
+        if (reader.supportsOption(QImageIOHandler::ScaledSize) && !isIndexed(reader.imageFormat()))
+            reader.setScaledSize(fitted(stored.size));
     }
-    // Other formats, and what is not decoded here (an animation, an indexed
-    // BMP), are Qt's reader's, within its limit.
+    // Other formats, and what is not decoded here (an animation), are Qt's
+    // reader's, within its limit.
     if (image.isNull())
         image = reader.read();
     if (image.isNull())
-        return {};
+        return unreadable();
     // One pixel layout for drawing and cutting; alpha stays where there is some.
-    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    // Nothing is scaled before it is in 32 bits.
+    image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    if (image.width() > maxSide || image.height() > maxSide)
+        image = image.scaled(fitted(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return { image };
 }

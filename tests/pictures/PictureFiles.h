@@ -4,6 +4,7 @@
 
 #include "support/TestFiles.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <QImageWriter>
 #include <QString>
 #include <QtEndian>
+#include <algorithm>
+#include <cstring>
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <vector>
@@ -45,6 +48,140 @@ inline QString save(const QDir& folder, const QString& name, const QImage& image
     writer.setTransformation(transformation);
     writer.write(image);
     return path;
+}
+
+inline QByteArray encoded(const QImage& image, const char* format, int quality = -1)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format, quality);
+    return bytes;
+}
+
+// Two colours off the web palette, which a picture re-quantised to it loses.
+constexpr QRgb upperRed = qRgb(0xe0, 0, 0);
+constexpr QRgb lowerBlue = qRgb(0, 0, 0xe0);
+
+// A picture of `size` whose upper half is upperRed and lower half lowerBlue.
+// Indexed8 gets those two first in a palette of 256 colours, and the others
+// as a grey ramp in the eighth above the middle: scaled, it has more colours
+// than a palette holds, so that re-quantising shows. Mono gets just the two.
+inline QImage redOverBlue(QSize size, QImage::Format format = QImage::Format_RGB32)
+{
+    QImage image(size, format);
+    if (image.depth() > 8) {
+        for (int y = 0; y < size.height(); ++y)
+            std::fill_n(
+                reinterpret_cast<QRgb*>(image.scanLine(y)), size.width(), y < size.height() / 2 ? upperRed : lowerBlue);
+        return image;
+    }
+    QList<QRgb> colours { upperRed, lowerBlue };
+    for (int grey = 0; image.depth() == 8 && grey < 254; ++grey)
+        colours << qRgb(grey, grey, grey);
+    image.setColorTable(colours);
+    const int blueIndexes = image.depth() == 1 ? 0xff : 1; // a byte of them
+    for (int y = 0; y < size.height(); ++y) {
+        uchar* line = image.scanLine(y);
+        std::memset(line, y < size.height() / 2 ? 0 : blueIndexes, size_t(image.bytesPerLine()));
+        if (image.depth() == 8 && y >= size.height() * 3 / 8 && y < size.height() / 2)
+            for (int x = 0; x < size.width(); ++x)
+                line[x] = uchar(2 + qint64(x) * 254 / size.width());
+    }
+    return image;
+}
+
+// redOverBlue(size) as a 24-bit BMP with its rows stored top down, as its
+// negative height says; written row by row, as Qt's writer is slow on a large one.
+inline QByteArray topDownBmp(QSize size)
+{
+    const int stride = (size.width() * 3 + 3) / 4 * 4;
+    QByteArray bmp(54, '\0');
+    char* header = bmp.data();
+    header[0] = 'B';
+    header[1] = 'M';
+    qToLittleEndian<quint32>(quint32(54 + qint64(stride) * size.height()), header + 2);
+    qToLittleEndian<quint32>(54, header + 10); // where the pixels start
+    qToLittleEndian<quint32>(40, header + 14); // the info header's size
+    qToLittleEndian<qint32>(size.width(), header + 18);
+    qToLittleEndian<qint32>(-size.height(), header + 22);
+    qToLittleEndian<quint16>(1, header + 26); // planes
+    qToLittleEndian<quint16>(24, header + 28);
+    const auto row = [&](QRgb colour) {
+        QByteArray out(stride, '\0');
+        for (int x = 0; x < size.width(); ++x) {
+            out[3 * x] = char(qBlue(colour));
+            out[3 * x + 1] = char(qGreen(colour));
+            out[3 * x + 2] = char(qRed(colour));
+        }
+        return out;
+    };
+    const QByteArray upper = row(upperRed);
+    const QByteArray lower = row(lowerBlue);
+    bmp.reserve(54 + qsizetype(stride) * size.height());
+    for (int y = 0; y < size.height(); ++y)
+        bmp += y < size.height() / 2 ? upper : lower;
+    return bmp;
+}
+
+// An Indexed8 picture as a BMP of 8-bit runs (bottom up, as such files are).
+inline QByteArray rle8Bmp(const QImage& indexed)
+{
+    QByteArray bmp = encoded(indexed, "bmp");
+    const int pixelsAt = qFromLittleEndian<qint32>(bmp.constData() + 10);
+    bmp.truncate(pixelsAt);
+    for (int y = indexed.height() - 1; y >= 0; --y) {
+        const uchar* line = indexed.constScanLine(y);
+        for (int x = 0; x < indexed.width();) {
+            int run = 1;
+            while (run < 255 && x + run < indexed.width() && line[x + run] == line[x])
+                ++run;
+            bmp += char(run);
+            bmp += char(line[x]);
+            x += run;
+        }
+        bmp += QByteArray(2, '\0'); // end of the row
+    }
+    bmp += QByteArray("\0\1", 2); // end of the picture
+    qToLittleEndian<quint32>(quint32(bmp.size()), bmp.data() + 2);
+    qToLittleEndian<quint32>(1, bmp.data() + 30); // compression: 8-bit runs
+    qToLittleEndian<quint32>(quint32(bmp.size() - pixelsAt), bmp.data() + 34);
+    return bmp;
+}
+
+// A WEBP whose header claims `size`: a still one in its lossless header, an
+// animated one in its canvas, which holds one 8 × 8 frame.
+inline QByteArray webpClaiming(QSize size, bool animated)
+{
+    QByteArray still = encoded(halves({ 8, 8 }), "webp", 100); // lossless: one VP8L chunk
+    const auto chunk = [](const char* type, const QByteArray& body) {
+        QByteArray out(type, 4);
+        out += QByteArray(4, '\0');
+        qToLittleEndian<quint32>(quint32(body.size()), out.data() + 4);
+        return out + body + QByteArray(body.size() % 2, '\0');
+    };
+    const auto riff = [](const QByteArray& body) {
+        QByteArray out("RIFF\0\0\0\0WEBP", 12);
+        qToLittleEndian<quint32>(quint32(4 + body.size()), out.data() + 4);
+        return out + body;
+    };
+    const auto threeBytes = [](int value) {
+        QByteArray out(4, '\0');
+        qToLittleEndian<quint32>(quint32(value), out.data());
+        return out.left(3);
+    };
+    if (!animated) {
+        // After the chunk header and the signature byte: 14 bits each of width - 1 and height - 1.
+        const quint32 bits = qFromLittleEndian<quint32>(still.constData() + 21) & ~0x0fffffffu;
+        qToLittleEndian<quint32>(
+            bits | quint32(size.width() - 1) | quint32(size.height() - 1) << 14, still.data() + 21);
+        return still;
+    }
+    const QByteArray canvas = QByteArray(1, '\x02') + QByteArray(3, '\0') + threeBytes(size.width() - 1)
+        + threeBytes(size.height() - 1); // the animation flag
+    const QByteArray frame = threeBytes(0) + threeBytes(0) + threeBytes(7) + threeBytes(7) + threeBytes(100)
+        + QByteArray(1, '\0') + still.mid(12);
+    return riff(chunk("VP8X", canvas) + chunk("ANIM", QByteArray(6, '\0')) + chunk("ANMF", frame));
 }
 
 // A 4 × 4 GIF of two frames: red, then blue. Every code follows a clear code,
@@ -147,9 +284,9 @@ inline QByteArray pngClaiming(quint32 side)
     return png;
 }
 
-// An 8-bit palette PNG of `size` whose upper half is red and lower half blue,
-// its rows stored in Adam7's seven passes when `interlaced`. The rows are
-// compressed as they are made, so a large one costs little memory.
+// An 8-bit palette PNG of `size` whose upper half is upperRed and lower half
+// lowerBlue, its rows stored in Adam7's seven passes when `interlaced`. The
+// rows are compressed as they are made, so a large one costs little memory.
 inline QByteArray redOverBluePalettePng(QSize size, bool interlaced)
 {
     QByteArray header(13, '\0');
@@ -190,7 +327,7 @@ inline QByteArray redOverBluePalettePng(QSize size, bool interlaced)
     deflateEnd(&stream);
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     png += pngChunk("IHDR", header);
-    png += pngChunk("PLTE", QByteArray("\xFF\x00\x00\x00\x00\xFF", 6));
+    png += pngChunk("PLTE", QByteArray("\xE0\x00\x00\x00\x00\xE0", 6)); // upperRed, lowerBlue
     png += pngChunk("IDAT", data);
     png += pngChunk("IEND", {});
     return png;

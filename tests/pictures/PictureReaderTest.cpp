@@ -1,6 +1,7 @@
 #include "pictures/PictureReader.h"
 
 #include "PictureFiles.h"
+#include "pictures/BmpBandDecoder.h"
 #include "pictures/PicturePanel.h"
 #include "support/TestFiles.h"
 #include "support/TestSupport.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -30,10 +32,10 @@ TEST_F(PictureReading, ReadsEachOfferedTypeByItsContent)
     const Case cases[] = { { "a.png", "png" }, { "a.jpg", "jpeg" }, { "a.jpeg", "jpeg" }, { "a.bmp", "bmp" },
         { "a.webp", "webp" }, { "IMG_0001.JPG", "jpeg" }, { "tiff-named.jpg", "tiff" }, { "png-named.gif", "png" } };
     for (const Case& c : cases) {
-        const QImage read = PictureReader::read(save(dir(), c.name, picture, c.format));
+        const QImage read = PictureReader::read(save(dir(), c.name, picture, c.format)).image;
         EXPECT_EQ(read.size(), QSize(64, 48)) << c.name.toStdString();
     }
-    const QImage gif = PictureReader::read(write(dir(), "anim.gif", twoFrameGif()));
+    const QImage gif = PictureReader::read(write(dir(), "anim.gif", twoFrameGif())).image;
     ASSERT_EQ(gif.size(), QSize(4, 4));
     EXPECT_EQ(gif.pixelColor(1, 1), QColor(Qt::red)); // the first frame
 }
@@ -41,58 +43,102 @@ TEST_F(PictureReading, ReadsEachOfferedTypeByItsContent)
 TEST_F(PictureReading, TurnsAPhotoUprightAndKeepsAlpha)
 {
     const QImage rotated = PictureReader::read(
-        save(dir(), "phone.jpg", halves({ 80, 40 }), "jpeg", QImageIOHandler::TransformationRotate90));
+        save(dir(), "phone.jpg", halves({ 80, 40 }), "jpeg", QImageIOHandler::TransformationRotate90))
+                               .image;
     EXPECT_EQ(rotated.size(), QSize(40, 80));
 
     QImage transparent(20, 20, QImage::Format_ARGB32);
     transparent.fill(Qt::transparent);
-    const QImage read = PictureReader::read(save(dir(), "clear.png", transparent, "png"));
+    const QImage read = PictureReader::read(save(dir(), "clear.png", transparent, "png")).image;
     ASSERT_TRUE(read.hasAlphaChannel());
     EXPECT_EQ(read.pixelColor(5, 5).alpha(), 0);
 }
 
-// Every offered type opens up to the bound, scaled down, the right way up;
-// the readers of WEBP, GIF and BMP cannot scale, and Qt's allocation limit
-// stops them at about 33 million pixels.
+// Every offered type opens up to the bound, scaled down, the right way up and
+// in its own colours; the readers of WEBP, GIF and BMP cannot scale, Qt's
+// allocation limit stops them at about 33 million pixels, and Qt scales an
+// indexed picture in its own format. A picture beyond the bound is refused
+// for its size, as is an animated WEBP beyond the limit of Qt's reader.
 TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
 {
-    const auto redOverBlue = [](QSize size) {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(Qt::blue);
-        for (int y = 0; y < size.height() / 2; ++y)
-            std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), size.width(), qRgb(255, 0, 0));
-        return image;
-    };
-    const QByteArray gif = redOverBlueGif({ 3000, 2000 });
+    const QImage indexed = redOverBlue({ 8000, 6000 }, QImage::Format_Indexed8);
     const struct {
         QString path;
-        QSize scaled; // empty when refused
+        QSize scaled; // empty when refused for its size
+        qint64 mostPixels; // refused: the figure the refusal names
+        int tolerance; // of each colour's channels: a lossy format's, or the GIF's own red and blue
     } cases[] = {
-        { save(dir(), "fifty.jpg", redOverBlue({ 8160, 6120 }), "jpeg"), { 4096, 3072 } },
-        { save(dir(), "big.webp", redOverBlue({ 8000, 6000 }), "webp"), { 4096, 3072 } },
-        { write(dir(), "big.gif", redOverBlueGif({ 8000, 6000 })), { 4096, 3072 } },
-        { save(dir(), "tall.bmp", redOverBlue({ 2000, 5000 }), "bmp"), { 1638, 4096 } },
-        { write(dir(), "palette.png", redOverBluePalettePng({ 8000, 6000 }, false)), { 4096, 3072 } },
-        { write(dir(), "interlaced.png", redOverBluePalettePng({ 8000, 6000 }, true)), { 4096, 3072 } },
-        { write(dir(), "bomb.png", pngClaiming(40000)), {} },
-        { write(dir(), "bomb.gif", gifClaiming({ 12000, 12000 })), {} },
-        { write(dir(), "half.gif", gif.left(gif.size() / 2)), {} },
+        { save(dir(), "fifty.jpg", redOverBlue({ 8160, 6120 }), "jpeg"), { 4096, 3072 }, 0, 60 },
+        { save(dir(), "big.webp", redOverBlue({ 8000, 6000 }), "webp"), { 4096, 3072 }, 0, 60 },
+        { write(dir(), "big.gif", redOverBlueGif({ 8000, 6000 })), { 4096, 3072 }, 0, 60 },
+        { save(dir(), "tall.bmp", redOverBlue({ 3000, 12000 }), "bmp"), { 1024, 4096 }, 0, 0 },
+        { write(dir(), "top-down.bmp", topDownBmp({ 8000, 6000 })), { 4096, 3072 }, 0, 0 },
+        { save(dir(), "indexed.bmp", indexed, "bmp"), { 4096, 3072 }, 0, 0 },
+        { write(dir(), "runs.bmp", rle8Bmp(indexed)), { 4096, 3072 }, 0, 0 },
+        { save(dir(), "mono.bmp", redOverBlue({ 5000, 4000 }, QImage::Format_Mono), "bmp"), { 4096, 3276 }, 0, 0 },
+        { save(dir(), "palette.png", redOverBlue({ 5000, 4000 }, QImage::Format_Indexed8), "png"), { 4096, 3276 }, 0,
+            0 },
+        { write(dir(), "big-palette.png", redOverBluePalettePng({ 8000, 6000 }, false)), { 4096, 3072 }, 0, 0 },
+        { write(dir(), "interlaced.png", redOverBluePalettePng({ 8000, 6000 }, true)), { 4096, 3072 }, 0, 0 },
+        { write(dir(), "bomb.png", pngClaiming(40000)), {}, PictureReader::maxPixels, 0 },
+        { write(dir(), "bomb.gif", gifClaiming({ 12000, 12000 })), {}, PictureReader::maxPixels, 0 },
+        { write(dir(), "bomb.webp", webpClaiming({ 16383, 16383 }, false)), {}, PictureReader::maxPixels, 0 },
+        { write(dir(), "animated.webp", webpClaiming({ 8000, 6000 }, true)), {},
+            qint64(QImageReader::allocationLimit()) << 20 >> 2, 0 },
     };
-    const auto near = [](QColor a, QColor b) {
-        return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 60;
+    const auto near = [](QColor a, QRgb b, int tolerance) {
+        return qAbs(a.red() - qRed(b)) <= tolerance && qAbs(a.green() - qGreen(b)) <= tolerance
+            && qAbs(a.blue() - qBlue(b)) <= tolerance;
     };
     for (const auto& c : cases) {
-        const QImage read = PictureReader::read(c.path);
+        const PictureReader::Result read = PictureReader::read(c.path);
         const std::string name = QFileInfo(c.path).fileName().toStdString();
         if (c.scaled.isEmpty()) {
-            EXPECT_TRUE(read.isNull()) << name;
+            EXPECT_TRUE(read.image.isNull()) << name;
+            EXPECT_EQ(read.refusal, PictureReader::Refusal::TooLarge) << name;
+            EXPECT_EQ(read.mostPixels, c.mostPixels) << name;
             continue;
         }
-        EXPECT_EQ(read.size(), c.scaled) << name;
-        if (read.size() != c.scaled)
+        EXPECT_EQ(read.refusal, PictureReader::Refusal::None) << name;
+        EXPECT_EQ(read.image.size(), c.scaled) << name;
+        if (read.image.size() != c.scaled)
             continue;
-        EXPECT_TRUE(near(read.pixelColor(read.width() / 2, read.height() / 4), Qt::red)) << name;
-        EXPECT_TRUE(near(read.pixelColor(read.width() / 2, read.height() * 3 / 4), Qt::blue)) << name;
+        const QImage& image = read.image;
+        // Near each corner, and at the middle of each half.
+        for (const QPoint& at : { QPoint(image.width() / 16, image.height() / 16),
+                 QPoint(image.width() * 15 / 16, image.height() / 16), QPoint(image.width() / 2, image.height() / 4) })
+            EXPECT_TRUE(near(image.pixelColor(at), upperRed, c.tolerance)) << name << " red at " << at.y();
+        for (const QPoint& at : { QPoint(image.width() / 16, image.height() * 15 / 16),
+                 QPoint(image.width() * 15 / 16, image.height() * 15 / 16),
+                 QPoint(image.width() / 2, image.height() * 3 / 4) })
+            EXPECT_TRUE(near(image.pixelColor(at), lowerBlue, c.tolerance)) << name << " blue at " << at.y();
+    }
+}
+
+// Where the BMP decoder's arithmetic meets its limits: a result taller than
+// the picture, and a header claiming more rows than any file holds.
+TEST_F(PictureReading, TheBmpDecoderHoldsAtItsEdges)
+{
+    const QByteArray pixel = encoded(halves({ 1, 1 }, Qt::blue), "bmp");
+    QByteArray claiming = pixel.leftJustified(118, '\0');
+    qToLittleEndian<qint32>(0x7fffffff, claiming.data() + 18);
+    qToLittleEndian<qint32>(0x7fffffff, claiming.data() + 22);
+    qToLittleEndian<quint16>(32, claiming.data() + 28);
+    const struct {
+        QByteArray bytes;
+        QSize size;
+        bool decodes;
+    } cases[] = {
+        { pixel, { 1, 4096 }, true },
+        { pixel, { 1, 512 }, true },
+        { claiming, { 4096, 4096 }, false },
+    };
+    for (const auto& c : cases) {
+        const QImage image = BmpBandDecoder::decode(c.bytes, c.size);
+        EXPECT_EQ(image.isNull(), !c.decodes) << c.size.height();
+        if (c.decodes && image.size() == c.size) {
+            EXPECT_EQ(image.pixelColor(0, c.size.height() - 1), QColor(Qt::blue)) << c.size.height();
+        }
     }
 }
 
@@ -101,29 +147,30 @@ TEST_F(PictureReading, FilesThatAreNoPictureGiveNothing)
     const QByteArray png = pngBytes(halves({ 64, 64 }));
     const std::pair<const char*, QByteArray> files[] = { { "empty.png", {} }, { "text.png", "just some words\n" },
         { "truncated.png", png.left(png.size() / 3) }, { "header-only.jpg", QByteArray("\xFF\xD8\xFF\xE0", 4) } };
-    for (const auto& [name, bytes] : files)
-        EXPECT_TRUE(PictureReader::read(write(dir(), name, bytes)).isNull()) << name;
-    EXPECT_TRUE(PictureReader::read(dir().filePath("missing.png")).isNull());
+    for (const auto& [name, bytes] : files) {
+        const PictureReader::Result read = PictureReader::read(write(dir(), name, bytes));
+        EXPECT_TRUE(read.image.isNull()) << name;
+        EXPECT_EQ(read.refusal, PictureReader::Refusal::Unreadable) << name;
+    }
+    EXPECT_EQ(PictureReader::read(dir().filePath("missing.png")).refusal, PictureReader::Refusal::Unreadable);
 }
 
 // A JPEG without its end-of-image marker decodes, its lower part grey; it is
 // refused, as is a PNG without its IEND chunk (which Qt's own reader refuses
-// too). Bytes after the end (a camera's trailer) are not a cut.
+// too) and a GIF whose first frame ends early (Qt's reader shows it whole). Bytes after the end (a camera's trailer)
+// are not a cut.
 TEST_F(PictureReading, APictureCutShortGivesNothing)
 {
-    const auto encoded = [](const char* format) {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        halves({ 256, 256 }).save(&buffer, format);
-        return bytes;
-    };
-    const QByteArray jpeg = encoded("jpeg");
-    const QByteArray png = encoded("png");
+    const QByteArray jpeg = encoded(halves({ 256, 256 }), "jpeg");
+    const QByteArray png = encoded(halves({ 256, 256 }), "png");
     ASSERT_FALSE(QImage::fromData(jpeg.left(jpeg.size() * 3 / 5)).isNull()) << "the cut JPEG still decodes";
-    EXPECT_TRUE(PictureReader::read(write(dir(), "cut.jpg", jpeg.left(jpeg.size() * 3 / 5))).isNull());
-    EXPECT_TRUE(PictureReader::read(write(dir(), "no-iend.png", png.chopped(12))).isNull());
-    EXPECT_EQ(PictureReader::read(write(dir(), "trailer.jpg", jpeg + QByteArray(300, '\x2a'))).size(), QSize(256, 256));
+    EXPECT_TRUE(PictureReader::read(write(dir(), "cut.jpg", jpeg.left(jpeg.size() * 3 / 5))).image.isNull());
+    EXPECT_TRUE(PictureReader::read(write(dir(), "no-iend.png", png.chopped(12))).image.isNull());
+    const QByteArray gif = redOverBlueGif({ 3000, 2000 });
+    EXPECT_EQ(PictureReader::read(write(dir(), "half.gif", gif.left(gif.size() / 2))).refusal,
+        PictureReader::Refusal::Unreadable);
+    EXPECT_EQ(
+        PictureReader::read(write(dir(), "trailer.jpg", jpeg + QByteArray(300, '\x2a'))).image.size(), QSize(256, 256));
 }
 
 TEST_F(PictureReading, TheDialogOffersPicturesWhateverTheirCaseAndNothingElse)

@@ -231,7 +231,7 @@ TEST_F(PictureRoad, CancelAndBackReturnToTheSelectPage)
     EXPECT_TRUE(server().requestsTo(uploadPath).empty());
 }
 
-TEST_F(PictureRoad, APictureThatCannotBeReadIsToldAndTheSelectPageStays)
+TEST_F(PictureRoad, ARefusedPictureIsToldWhyAndTheSelectPageStays)
 {
     const QString text = write(QDir(folder.path()), QStringLiteral("notes.png"), "not a picture");
     QSignalSpy decoded(model(), &AIPicsViewModel::pictureDecoded);
@@ -247,4 +247,12 @@ TEST_F(PictureRoad, APictureThatCannotBeReadIsToldAndTheSelectPageStays)
     pumpEvents(100);
     EXPECT_EQ(decoded.count(), 2);
     EXPECT_EQ(model()->screen(), AIPicsViewModel::Screen::Select);
+
+    // One refused for its size says so, with the bound.
+    events.clear();
+    model()->pickPicture(write(QDir(folder.path()), QStringLiteral("huge.png"), pngClaiming(40000)));
+    ASSERT_TRUE(waitForSignals(decoded, 3));
+    EXPECT_EQ(events,
+        QStringList {
+            QStringLiteral("toast This picture is too large. Please choose one of at most 134 megapixels.") });
 }

@@ -1,0 +1,62 @@
+#include "pictures/BmpHeader.h"
+
+#include <QtEndian>
+#include <limits>
+
+namespace {
+
+constexpr int fileHeaderSize = 14;
+
+std::optional<BmpHeader::Storage> storageOf(quint32 compression, int bits)
+{
+    switch (compression) {
+    case 0: // plain RGB or palette indexes
+        if (bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32)
+            return BmpHeader::Storage::Plain;
+        return {};
+    case 1:
+        return bits == 8 ? std::optional(BmpHeader::Storage::Rle8) : std::nullopt;
+    case 2:
+        return bits == 4 ? std::optional(BmpHeader::Storage::Rle4) : std::nullopt;
+    case 3: // bit fields
+    case 6: // bit fields with alpha
+        return bits == 16 || bits == 32 ? std::optional(BmpHeader::Storage::Plain) : std::nullopt;
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+std::optional<BmpHeader> BmpHeader::read(const QByteArray& bytes)
+{
+    if (bytes.size() < fileHeaderSize + 40 || !bytes.startsWith("BM"))
+        return {};
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const quint32 pixelsAt = qFromLittleEndian<quint32>(data + 10);
+    const quint32 infoSize = qFromLittleEndian<quint32>(data + 14);
+    const qint32 width = qFromLittleEndian<qint32>(data + 18);
+    const qint32 height = qFromLittleEndian<qint32>(data + 22);
+    const quint16 bits = qFromLittleEndian<quint16>(data + 28);
+    const std::optional<Storage> storage = storageOf(qFromLittleEndian<quint32>(data + 30), bits);
+    const quint32 coloursUsed = qFromLittleEndian<quint32>(data + 46);
+    if (infoSize < 40 || width <= 0 || height == 0 || height == std::numeric_limits<qint32>::min() || !storage
+        || pixelsAt < qint64(fileHeaderSize) + infoSize)
+        return {};
+    BmpHeader header;
+    header.pixelsAt = pixelsAt;
+    header.width = width;
+    header.rows = height > 0 ? height : -height;
+    header.bottomUp = height > 0;
+    header.bits = bits;
+    header.storage = *storage;
+    if (bits <= 8) {
+        // The palette sits between the info header and the pixels, four bytes a colour.
+        const qint64 paletteAt = fileHeaderSize + qint64(infoSize);
+        const qint64 named = coloursUsed == 0 ? qint64(1) << bits : qMin<qint64>(coloursUsed, 256);
+        const qint64 count = qMin(named, (qMin<qint64>(pixelsAt, bytes.size()) - paletteAt) / 4);
+        for (qint64 i = 0; i < count; ++i)
+            header.colours << (qFromLittleEndian<quint32>(data + paletteAt + 4 * i) | 0xff000000u);
+    }
+    return header;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QRgb>
+#include <optional>
+
+// What a BMP's file and Windows info headers say about its pixels: where they
+// start, their size, the order of their rows and how they are stored.
+struct BmpHeader {
+    enum class Storage { Plain, Rle8, Rle4 };
+
+    qint64 pixelsAt = 0;
+    int width = 0;
+    int rows = 0; // the absolute height; a negative one stores the rows top down
+    bool bottomUp = true;
+    int bits = 0;
+    Storage storage = Storage::Plain;
+    QList<QRgb> colours; // the palette of an indexed picture, at most 256
+
+    // The bytes of one stored row of a plain picture, which pads its rows to four bytes.
+    qint64 stride() const { return (qint64(width) * bits + 31) / 32 * 4; }
+
+    // Nothing for an OS/2 header, a BMP holding a JPEG or PNG, or a bit
+    // count its storage does not allow.
+    static std::optional<BmpHeader> read(const QByteArray& bytes);
+};
