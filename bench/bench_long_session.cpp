@@ -3,7 +3,8 @@
 // process, so that only the application's memory is measured. Each flow
 // repeats one cycle and reports its growth per cycle: the slope over the
 // cycles after five warm-up cycles (least squares), with nothing trimmed by
-// the harness, of
+// the harness, each main figure with its standard error beside it (the same
+// name ending in _se, from the scatter about the line), of
 //   kB_per_cycle        the main process's resident memory (VmRSS)
 //   tree_kB_per_cycle   the whole tree: the main process and every web engine
 //                       process under it (zygotes, renderers, GPU, utility),
@@ -17,11 +18,15 @@
 // The flows:
 //   bareViewOpenClose   the floor: a bare QWebEngineView in a window of its
 //                       own, shown, loading the first Discovery design and
-//                       hidden again, 35 times (runs before the editor's)
+//                       hidden again, 200 times (runs before the editor's)
 //   editorOpenClose     the user's road: Discovery, the first design's detail
-//                       page, "Edit Logo", the editor's Close, Back; 35 times.
-//                       The floor's tree figure of the same run is given
-//                       beside it
+//                       page, "Edit Logo", the editor's Close, Back; 200
+//                       times. The floor's tree figure of the same run is
+//                       given beside it, and the difference of the two, each
+//                       with its standard error. The tree's own memory moves
+//                       by about 0.6 MB from one cycle to the next (a bare
+//                       view's by up to 4 MB with V8's saw-tooth), so a slope
+//                       over 30 cycles can't tell a small leak from noise
 //   pictureRoad         a photo picked, cropped, uploaded and generated, My
 //                       Design reloaded and the editor opened on the new
 //                       design, then left; 35 times. The image cache keeps
@@ -92,7 +97,9 @@
 #include <QTemporaryDir>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -113,22 +120,65 @@ void settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Least-squares slope of `values` over their index, after the warm-up cycles.
-double slopeAfterWarmUp(const std::vector<double>& values)
+// Growth per cycle: a least-squares slope and its standard error.
+struct Slope {
+    double perCycle = 0;
+    double standardError = 0; // 0 when fewer than three cycles count
+    std::size_t cycles = 0; // the cycles it was taken over
+};
+
+// The least-squares slope of `values` over their index, after the warm-up
+// cycles, with its standard error from the residuals about the line
+// (sqrt(sum of squared residuals / (n - 2) / sum of squared x deviations)).
+// The error takes the residuals as independent; V8's saw-tooth makes
+// neighbouring ones alike, so two runs should be compared too.
+Slope slopeAfterWarmUp(const std::vector<double>& values)
 {
     const std::size_t first = values.size() > std::size_t(warmUpCycles) + 1 ? warmUpCycles : 0;
-    const double n = double(values.size() - first);
-    if (n < 2)
-        return 0;
-    double sumX = 0, sumY = 0, sumXY = 0, sumXX = 0;
+    const std::size_t count = values.size() - first;
+    if (count < 2)
+        return {};
+    const double n = double(count);
+    double meanX = 0, meanY = 0;
     for (std::size_t i = first; i < values.size(); ++i) {
-        const double x = double(i);
-        sumX += x;
-        sumY += values[i];
-        sumXY += x * values[i];
-        sumXX += x * x;
+        meanX += double(i) / n;
+        meanY += values[i] / n;
     }
-    return (n * sumXY - sumX * sumY) / (n * sumXX - sumX * sumX);
+    double sxx = 0, sxy = 0;
+    for (std::size_t i = first; i < values.size(); ++i) {
+        sxx += (double(i) - meanX) * (double(i) - meanX);
+        sxy += (double(i) - meanX) * (values[i] - meanY);
+    }
+    Slope slope { sxy / sxx, 0, count };
+    if (count < 3)
+        return slope;
+    double squaredResiduals = 0;
+    for (std::size_t i = first; i < values.size(); ++i) {
+        const double residual = values[i] - meanY - slope.perCycle * (double(i) - meanX);
+        squaredResiduals += residual * residual;
+    }
+    slope.standardError = std::sqrt(squaredResiduals / (n - 2) / sxx);
+    return slope;
+}
+
+// The difference of two slopes measured apart, so with independent errors.
+Slope difference(const Slope& a, const Slope& b)
+{
+    return { a.perCycle - b.perCycle, std::hypot(a.standardError, b.standardError), std::min(a.cycles, b.cycles) };
+}
+
+// A slope and its standard error as two counters, `name` and `name`_se.
+void setSlopeCounters(benchmark::State& state, const std::string& name, const Slope& slope)
+{
+    state.counters[name] = slope.perCycle;
+    state.counters[name + "_se"] = slope.standardError;
+}
+
+std::string withError(const Slope& slope)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%+.1f ± %.1f", slope.perCycle, slope.standardError);
+    return text;
 }
 
 ContentView& mainWindow();
@@ -256,23 +306,29 @@ public:
         }
     }
 
-    double treeSlope() const { return slopeAfterWarmUp(m_tree); }
+    Slope treeSlope() const { return slopeAfterWarmUp(m_tree); }
 
     void report(benchmark::State& state, const char* flow) const
     {
-        state.counters["kB_per_cycle"] = slopeAfterWarmUp(m_resident);
-        state.counters["tree_kB_per_cycle"] = treeSlope();
-        state.counters["cache_kB_per_cycle"] = slopeAfterWarmUp(m_cache);
-        state.counters["beyond_cache_kB_per_cycle"] = slopeAfterWarmUp(m_resident) - slopeAfterWarmUp(m_cache);
+        const Slope resident = slopeAfterWarmUp(m_resident);
+        const Slope cache = slopeAfterWarmUp(m_cache);
+        setSlopeCounters(state, "kB_per_cycle", resident);
+        setSlopeCounters(state, "tree_kB_per_cycle", treeSlope());
+        state.counters["cache_kB_per_cycle"] = cache.perCycle;
+        state.counters["beyond_cache_kB_per_cycle"] = resident.perCycle - cache.perCycle;
         state.counters["cache_kB"] = m_cache.empty() ? 0 : m_cache.back();
-        state.counters["list_kB_per_cycle"] = slopeAfterWarmUp(m_list);
+        state.counters["list_kB_per_cycle"] = slopeAfterWarmUp(m_list).perCycle;
         print(std::string("memory: ") + flow + ", main resident kB after each cycle:", m_resident);
         print(std::string("memory: ") + flow + ", tree's own Pss kB after each cycle:", m_tree);
         print(std::string("memory: ") + flow + ", image cache kB after each cycle:", m_cache);
-        std::printf(
-            "memory: %s, the tree's mapped files' Pss kB per cycle %.1f\n", flow, slopeAfterWarmUp(m_treeFiles));
+        std::printf("memory: %s, main resident kB per cycle %s, tree's own Pss kB per cycle %s, over %zu cycles "
+                    "after the warm-up\n",
+            flow, withError(resident).c_str(), withError(treeSlope()).c_str(), treeSlope().cycles);
+        std::printf("memory: %s, the tree's mapped files' Pss kB per cycle %.1f\n", flow,
+            slopeAfterWarmUp(m_treeFiles).perCycle);
         for (const auto& [kind, values] : m_byKind) {
-            std::printf("memory: %s, %s's own Pss kB per cycle %.1f\n", flow, kind.c_str(), slopeAfterWarmUp(values));
+            std::printf("memory: %s, %s's own Pss kB per cycle %s\n", flow, kind.c_str(),
+                withError(slopeAfterWarmUp(values)).c_str());
             print(std::string("memory: ") + flow + ", " + kind + "'s own Pss kB after each cycle:", values);
         }
         std::fflush(stdout);
@@ -341,7 +397,7 @@ LogoDetailView* openFirstDesign()
 }
 
 // The floor's figure in this run for each variant, when it ran before the editor's.
-std::map<std::int64_t, double> g_bareViewTreeSlope;
+std::map<std::int64_t, Slope> g_bareViewTreeSlope;
 
 // The variant that collects the page's garbage (a full V8 collection, with
 // gc() exposed to pages by the flags main() sets) before each measurement:
@@ -431,8 +487,14 @@ void editorOpenClose(benchmark::State& state)
     }
     series.report(state, "editor open and close");
     if (const auto floor = g_bareViewTreeSlope.find(state.range(0)); floor != g_bareViewTreeSlope.end()) {
-        state.counters["floor_tree_kB_per_cycle"] = floor->second;
-        state.counters["tree_over_floor_kB_per_cycle"] = series.treeSlope() - floor->second;
+        const Slope overFloor = difference(series.treeSlope(), floor->second);
+        setSlopeCounters(state, "floor_tree_kB_per_cycle", floor->second);
+        setSlopeCounters(state, "tree_over_floor_kB_per_cycle", overFloor);
+        std::printf("memory: editor open and close (collected:%d), tree's own Pss kB per cycle over %zu cycles "
+                    "after the warm-up: editor %s, bare view %s, difference %s\n",
+            int(state.range(0)), series.treeSlope().cycles, withError(series.treeSlope()).c_str(),
+            withError(floor->second).c_str(), withError(overFloor).c_str());
+        std::fflush(stdout);
     }
 }
 
@@ -553,17 +615,22 @@ void generatingScreen(benchmark::State& state)
     series.report(state, "generating screen");
 }
 
+// The editor's figure and its floor's each over this many cycles, so that
+// their difference's standard error is at most 3 kB per cycle: over 100 it
+// was 5.7 as they run (the floor's saw-tooth) and 3.3 collected.
+constexpr int openCloseCycles = 200;
+
 // Each as it runs (collected:0) and with the page's garbage collected before each measurement (collected:1).
 BENCHMARK(bareViewOpenClose)
     ->ArgName("collected")
     ->DenseRange(0, 1)
-    ->Iterations(bench::iterations(35))
+    ->Iterations(bench::iterations(openCloseCycles))
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(editorOpenClose)
     ->ArgName("collected")
     ->DenseRange(0, 1)
-    ->Iterations(bench::iterations(35))
+    ->Iterations(bench::iterations(openCloseCycles))
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(pictureRoad)

@@ -5,7 +5,9 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <cstring>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -17,6 +19,64 @@ constexpr int templateCount = 12;
 bool isApiPath(const std::string& path)
 {
     return path.rfind("/index.php", 0) == 0 || path.rfind("/update/index.php", 0) == 0;
+}
+
+// A property of a system call: when it is broken, the report says what the
+// system answered (errno as it is when this is called).
+void requireOfSystem(bool holds, const char* property)
+{
+    if (holds)
+        return;
+    const int error = errno;
+    requireThat(false, (std::string(property) + ": " + std::strerror(error)).c_str());
+}
+
+// A connect that a signal interrupted (libFuzzer's time-out alarm comes
+// without SA_RESTART) goes on in the kernel: wait until the socket can be
+// written, then take the connection's own result. False with errno set when
+// the connection failed.
+bool finishInterruptedConnect(int fd)
+{
+    pollfd writable { fd, POLLOUT, 0 };
+    for (;;) {
+        // No limit of its own, as the blocking connect it continues.
+        const int ready = poll(&writable, 1, -1);
+        if (ready > 0)
+            break;
+        if (ready < 0 && errno != EINTR)
+            return false;
+    }
+    int error = 0;
+    socklen_t length = sizeof error;
+    if (getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0)
+        return false;
+    errno = error;
+    return error == 0;
+}
+
+// Connects `fd` to `address`, a blocking socket; false with errno set when it can't.
+bool connectTo(int fd, const sockaddr_in& address)
+{
+    for (int attempt = 0;; ++attempt) {
+        if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+            return true;
+        switch (errno) {
+        case EISCONN: // a repeated connect finds the connection made
+            return true;
+        case EINTR:
+            return finishInterruptedConnect(fd);
+        case EADDRNOTAVAIL:
+            // Thousands of exchanges a second leave every local port in
+            // TIME_WAIT for a while: a connect that finds none free waits for
+            // one rather than counting against the stand-in.
+            if (attempt >= 200)
+                return false;
+            usleep(10000);
+            break;
+        default:
+            return false;
+        }
+    }
 }
 
 } // namespace
@@ -53,25 +113,16 @@ standin::StandinServer& StandinUnderFuzz::serverForNextInput()
 std::string StandinUnderFuzz::exchangeRaw(const std::string& bytes) const
 {
     const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    requireThat(fd >= 0, "a socket can be opened");
+    requireOfSystem(fd >= 0, "a socket can be opened");
     sockaddr_in address {};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<uint16_t>(m_server->port()));
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    // Thousands of exchanges a second leave every local port in TIME_WAIT
-    // for a while: a connect that finds none free waits for one rather than
-    // counting against the stand-in.
-    int connected = -1;
-    for (int attempt = 0; attempt < 200; ++attempt) {
-        connected = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        if (connected == 0 || errno != EADDRNOTAVAIL)
-            break;
-        usleep(10000);
-    }
-    requireThat(connected == 0, "the stand-in accepts");
+    requireOfSystem(connectTo(fd, address), "the stand-in accepts");
     const timeval timeout { 10, 0 };
-    setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
+    requireOfSystem(setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout) == 0
+            && setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout) == 0,
+        "the socket takes a 10 s time-out");
     for (size_t sent = 0; sent < bytes.size();) {
         const ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR)
@@ -90,7 +141,7 @@ std::string StandinUnderFuzz::exchangeRaw(const std::string& bytes) const
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            requireThat(errno != EAGAIN && errno != EWOULDBLOCK, "the stand-in answers or closes within 10 s");
+            requireOfSystem(errno != EAGAIN && errno != EWOULDBLOCK, "the stand-in answers or closes within 10 s");
             break; // reset by the server
         }
         reply.append(buffer, static_cast<size_t>(n));
