@@ -125,9 +125,14 @@ TEST_F(QuitDecisionTest, TheAlertOffersSaveDontSaveAndCancel)
         { "close()", [](QMessageBox& box) { box.close(); }, QuitDecision::Answer::Cancel },
         { "click on Don't Save",
             [dontSave](QMessageBox& box) {
+                // Clicked where the box shows it, so that anything over it takes the click.
                 for (QAbstractButton* button : box.buttons()) {
-                    if (button->text() == dontSave)
-                        return QTest::mouseClick(button, Qt::LeftButton);
+                    if (button->text() != dontSave)
+                        continue;
+                    const QPoint at = button->mapTo(&box, button->rect().center());
+                    QWidget* hit = box.childAt(at);
+                    return QTest::mouseClick(
+                        hit ? hit : &box, Qt::LeftButton, {}, (hit ? hit : &box)->mapFrom(&box, at));
                 }
                 box.close(); // no such button: the box must still end
             },
