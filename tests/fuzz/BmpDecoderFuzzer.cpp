@@ -1,14 +1,7 @@
 // BMP files through the decoder that reads large ones in bands.
 
 #include "DecoderInput.h"
-#include "FuzzEnvironment.h"
 #include "pictures/BmpBandDecoder.h"
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    startFuzzEnvironment();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,6 +2,13 @@
 
 #include "FuzzEnvironment.h"
 
+// Every decoder target starts the same way; this file is part of each.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    startFuzzEnvironment();
+    return 0;
+}
+
 DecoderInput decoderInputOf(const std::uint8_t* data, std::size_t size)
 {
     if (size < 4)

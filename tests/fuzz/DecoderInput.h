@@ -3,7 +3,8 @@
 // The input of a picture decoder's fuzz target: its first four bytes choose
 // the size to decode at, smaller or larger than the picture (each side 1 to
 // 4096, at most 65536 pixels, so that no result outgrows the fuzzer's
-// memory); the rest is the file.
+// memory); the rest is the file. DecoderInput.cpp also gives each target
+// its start (LLVMFuzzerInitialize).
 
 #include <QByteArray>
 #include <QImage>

@@ -5,12 +5,6 @@
 #include "FuzzEnvironment.h"
 #include "pictures/GifFirstFrameDecoder.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    startFuzzEnvironment();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const DecoderInput input = decoderInputOf(data, size);

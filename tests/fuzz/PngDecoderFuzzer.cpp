@@ -27,12 +27,6 @@ void mendChecksums(QByteArray& png)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    startFuzzEnvironment();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     DecoderInput input = decoderInputOf(data, size);

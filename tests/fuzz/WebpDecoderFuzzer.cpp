@@ -1,14 +1,7 @@
 // WEBP files through the decoder that scales as it decodes.
 
 #include "DecoderInput.h"
-#include "FuzzEnvironment.h"
 #include "pictures/WebpScaledDecoder.h"
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    startFuzzEnvironment();
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
