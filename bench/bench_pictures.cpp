@@ -19,7 +19,7 @@
 #include "pictures/AIPicsViewContentView.h"
 #include "pictures/AIPicsViewModel.h"
 #include "pictures/CropViewModel.h"
-#include "pictures/PictureReader.h"
+#include "pictures/decoding/PictureReader.h"
 #include "standin/StandinServer.h"
 
 #include <QApplication>

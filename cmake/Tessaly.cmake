@@ -1,5 +1,6 @@
 # Shared build helpers: every src/ folder is one static library made of all
-# the sources in it, so adding a file needs no change here.
+# the sources in it, so adding a file needs no change here. A subfolder with a
+# CMakeLists.txt of its own is a library of its own, and not part of it.
 
 function(tessaly_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow
@@ -26,6 +27,11 @@ function(tessaly_library name)
   else()
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS
       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    file(GLOB_RECURSE own_libraries CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
+    foreach(list_file ${own_libraries})
+      get_filename_component(folder ${list_file} DIRECTORY)
+      list(FILTER sources EXCLUDE REGEX "^${folder}/")
+    endforeach()
   endif()
   foreach(x ${ARG_EXCLUDE})
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${x})

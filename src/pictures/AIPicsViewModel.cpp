@@ -9,7 +9,7 @@
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
 #include "pictures/AIPicsUploadImage.h"
-#include "pictures/PictureReader.h"
+#include "pictures/decoding/PictureReader.h"
 
 #include <QTimer>
 #include <QUrl>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/UploadPicModel.h"
-#include "pictures/PictureReader.h"
+#include "pictures/decoding/PictureReader.h"
 
 #include <QImage>
 #include <QObject>

@@ -1,7 +1,7 @@
 // BMP files through the decoder that reads large ones in bands.
 
 #include "DecoderInput.h"
-#include "pictures/BmpBandDecoder.h"
+#include "pictures/decoding/BmpBandDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

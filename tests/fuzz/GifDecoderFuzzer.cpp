@@ -3,7 +3,7 @@
 
 #include "DecoderInput.h"
 #include "FuzzEnvironment.h"
-#include "pictures/GifFirstFrameDecoder.h"
+#include "pictures/decoding/GifFirstFrameDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -4,7 +4,7 @@
 
 #include "DecoderInput.h"
 #include "FuzzEnvironment.h"
-#include "pictures/PngScaledDecoder.h"
+#include "pictures/decoding/PngScaledDecoder.h"
 
 #include <QtEndian>
 #include <zlib.h>

@@ -1,7 +1,7 @@
 // WEBP files through the decoder that scales as it decodes.
 
 #include "DecoderInput.h"
-#include "pictures/WebpScaledDecoder.h"
+#include "pictures/decoding/WebpScaledDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,8 +1,8 @@
-#include "pictures/PictureReader.h"
+#include "pictures/decoding/PictureReader.h"
 
 #include "PictureFiles.h"
-#include "pictures/BmpBandDecoder.h"
 #include "pictures/PicturePanel.h"
+#include "pictures/decoding/BmpBandDecoder.h"
 #include "support/TestFiles.h"
 #include "support/TestSupport.h"
 
@@ -80,9 +80,9 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
             0 },
         { write(dir(), "big-palette.png", redOverBluePalettePng({ 8000, 6000 }, false)), { 4096, 3072 }, 0, 0 },
         { write(dir(), "interlaced.png", redOverBluePalettePng({ 8000, 6000 }, true)), { 4096, 3072 }, 0, 0 },
-        { write(dir(), "bomb.png", pngClaiming(40000)), {}, PictureReader::maxPixels, 0 },
-        { write(dir(), "bomb.gif", gifClaiming({ 12000, 12000 })), {}, PictureReader::maxPixels, 0 },
-        { write(dir(), "bomb.webp", webpClaiming({ 16383, 16383 }, false)), {}, PictureReader::maxPixels, 0 },
+        { write(dir(), "bomb.png", pngClaiming(40000)), {}, PictureBounds::maxPixels, 0 },
+        { write(dir(), "bomb.gif", gifClaiming({ 12000, 12000 })), {}, PictureBounds::maxPixels, 0 },
+        { write(dir(), "bomb.webp", webpClaiming({ 16383, 16383 }, false)), {}, PictureBounds::maxPixels, 0 },
         { write(dir(), "animated.webp", webpClaiming({ 8000, 6000 }, true)), {},
             qint64(QImageReader::allocationLimit()) << 20 >> 2, 0 },
     };

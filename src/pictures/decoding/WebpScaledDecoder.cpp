@@ -1,4 +1,4 @@
-#include "pictures/WebpScaledDecoder.h"
+#include "pictures/decoding/WebpScaledDecoder.h"
 
 #include <webp/decode.h>
 

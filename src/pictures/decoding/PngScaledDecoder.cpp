@@ -1,6 +1,6 @@
-#include "pictures/PngScaledDecoder.h"
+#include "pictures/decoding/PngScaledDecoder.h"
 
-#include "pictures/PictureReader.h"
+#include "pictures/decoding/PictureBounds.h"
 
 #include <QScopeGuard>
 #include <cstring>
@@ -188,7 +188,7 @@ QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
     }
     // Each pass of an interlaced file spans the whole picture: it is read at
     // full size first, within the bound of what the reader decodes.
-    if (qint64(rowBytes) * header.height > PictureReader::maxDecodedBytes)
+    if (qint64(rowBytes) * header.height > PictureBounds::maxDecodedBytes)
         return {};
     const std::unique_ptr<png_byte[]> pixels(new (std::nothrow) png_byte[rowBytes * header.height]);
     if (!pixels)

@@ -1,4 +1,4 @@
-#include "pictures/GifFirstFrameDecoder.h"
+#include "pictures/decoding/GifFirstFrameDecoder.h"
 
 #include <array>
 #include <cstring>

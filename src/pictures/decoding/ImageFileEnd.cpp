@@ -1,6 +1,6 @@
-#include "pictures/ImageFileEnd.h"
+#include "pictures/decoding/ImageFileEnd.h"
 
-#include "pictures/GifFirstFrameDecoder.h"
+#include "pictures/decoding/GifFirstFrameDecoder.h"
 
 #include <QtEndian>
 #include <cstring>

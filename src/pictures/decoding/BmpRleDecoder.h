@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pictures/BmpHeader.h"
+#include "pictures/decoding/BmpHeader.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "pictures/BmpRleDecoder.h"
+#include "pictures/decoding/BmpRleDecoder.h"
 
 #include <cstring>
 

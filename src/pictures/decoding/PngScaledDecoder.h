@@ -9,7 +9,7 @@
 // only 8-bit RGB(A) files as it reads them and decodes every other kind at
 // full size under its process-wide allocation limit. Rows are averaged into
 // the result as they are read; an interlaced file, whose rows come in seven
-// passes, is first decoded at full size, up to PictureReader's bound. The
+// passes, is first decoded at full size, up to PictureBounds' limit. The
 // result is RGB32, or ARGB32_Premultiplied where the file has transparency;
 // a file that does not decode, or stops early, gives a null image.
 class PngScaledDecoder {

@@ -10,7 +10,7 @@
 // run-length encoded picture is decoded to its palette indexes first. Each
 // band is turned into 32 bits (scaling an indexed image re-quantises it) and
 // scaled before the next one is read. Gives a null image for an OS/2 BMP, one
-// holding a JPEG or PNG, runs claiming more than PictureReader's bound, or a
+// holding a JPEG or PNG, runs claiming more than PictureBounds' limit, or a
 // file cut short.
 class BmpBandDecoder {
 public:

@@ -1,10 +1,10 @@
-#include "pictures/PictureReader.h"
+#include "pictures/decoding/PictureReader.h"
 
-#include "pictures/BmpBandDecoder.h"
-#include "pictures/GifFirstFrameDecoder.h"
-#include "pictures/ImageFileEnd.h"
-#include "pictures/PngScaledDecoder.h"
-#include "pictures/WebpScaledDecoder.h"
+#include "pictures/decoding/BmpBandDecoder.h"
+#include "pictures/decoding/GifFirstFrameDecoder.h"
+#include "pictures/decoding/ImageFileEnd.h"
+#include "pictures/decoding/PngScaledDecoder.h"
+#include "pictures/decoding/WebpScaledDecoder.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -57,7 +57,7 @@ Stored storedPicture(QImageReader& reader, const QByteArray& bytes)
 qint64 qtReaderMaxPixels()
 {
     const int megabytes = QImageReader::allocationLimit();
-    return megabytes > 0 ? (qint64(megabytes) << 20) / 4 : PictureReader::maxPixels;
+    return megabytes > 0 ? (qint64(megabytes) << 20) / 4 : PictureBounds::maxPixels;
 }
 
 bool isIndexed(QImage::Format format)
@@ -67,7 +67,7 @@ bool isIndexed(QImage::Format format)
 
 QSize fitted(QSize size)
 {
-    return size.scaled(PictureReader::maxSide, PictureReader::maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    return size.scaled(PictureBounds::maxSide, PictureBounds::maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
 PictureReader::Result unreadable()
@@ -98,8 +98,8 @@ PictureReader::Result PictureReader::read(const QString& path)
     const Stored stored = storedPicture(reader, bytes);
     if (stored.size.isValid()) {
         const qint64 pixels = qint64(stored.size.width()) * stored.size.height();
-        if (pixels > maxPixels)
-            return tooLarge(maxPixels);
+        if (pixels > PictureBounds::maxPixels)
+            return tooLarge(PictureBounds::maxPixels);
         // Only Qt's reader decodes an animation, holding its whole canvas.
         if (stored.animation && pixels > qtReaderMaxPixels())
             return tooLarge(qtReaderMaxPixels());
@@ -108,7 +108,8 @@ PictureReader::Result PictureReader::read(const QString& path)
     if (!ImageFileEnd::isComplete(bytes, reader.format()))
         return unreadable();
     QImage image;
-    if (stored.size.isValid() && (stored.size.width() > maxSide || stored.size.height() > maxSide)) {
+    if (stored.size.isValid()
+        && (stored.size.width() > PictureBounds::maxSide || stored.size.height() > PictureBounds::maxSide)) {
         image = decodeScaled(bytes, reader.format(), stored.size, fitted(stored.size));
         // Qt's reader scales a JPEG or PNG as it reads it, but an indexed one
         // it scales in its own format, re-quantised to a default palette: that
@@ -125,7 +126,7 @@ PictureReader::Result PictureReader::read(const QString& path)
     // One pixel layout for drawing and cutting; alpha stays where there is some.
     // Nothing is scaled before it is in 32 bits.
     image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    if (image.width() > maxSide || image.height() > maxSide)
+    if (image.width() > PictureBounds::maxSide || image.height() > PictureBounds::maxSide)
         image = image.scaled(fitted(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return { image };
 }

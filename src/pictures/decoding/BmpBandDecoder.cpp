@@ -1,8 +1,8 @@
-#include "pictures/BmpBandDecoder.h"
+#include "pictures/decoding/BmpBandDecoder.h"
 
-#include "pictures/BmpHeader.h"
-#include "pictures/BmpRleDecoder.h"
-#include "pictures/PictureReader.h"
+#include "pictures/decoding/BmpHeader.h"
+#include "pictures/decoding/BmpRleDecoder.h"
+#include "pictures/decoding/PictureBounds.h"
 
 #include <QPainter>
 #include <QtEndian>
@@ -82,7 +82,7 @@ QImage BmpBandDecoder::decode(const QByteArray& bytes, QSize size)
             [&](int first, int count) { return QImage::fromData(band(bytes, *header, first, count), "bmp"); });
     }
     // A few bytes of runs can claim any size.
-    if (qint64(header->width) * header->rows > PictureReader::maxPixels)
+    if (qint64(header->width) * header->rows > PictureBounds::maxPixels)
         return {};
     const QImage indexes = BmpRleDecoder::decode(bytes, *header);
     if (indexes.isNull())

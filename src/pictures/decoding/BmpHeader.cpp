@@ -1,4 +1,4 @@
-#include "pictures/BmpHeader.h"
+#include "pictures/decoding/BmpHeader.h"
 
 #include <QtEndian>
 #include <limits>

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QtGlobal>
+
+// How large a picked picture may be, for the reader and the decoders alike.
+namespace PictureBounds {
+
+// The long side a picture is shown and uploaded at, at most.
+inline constexpr int maxSide = 4096;
+// The most a decoded picture may hold at full size.
+inline constexpr qint64 maxDecodedBytes = qint64(512) << 20;
+// At four bytes a pixel, as Qt's reader counts too.
+inline constexpr qint64 maxPixels = maxDecodedBytes / 4;
+
+} // namespace PictureBounds

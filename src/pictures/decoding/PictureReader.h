@@ -1,0 +1,39 @@
+#pragma once
+
+#include "pictures/decoding/PictureBounds.h"
+
+#include <QImage>
+#include <QString>
+
+// Reads a picked picture as any viewer would show it: judged by its content,
+// not its name; turned upright from its EXIF orientation; the first frame of
+// an animation; a picture longer than `PictureBounds::maxSide` decoded scaled
+// down to it, in 32 bits. Safe on any thread: it changes no process-wide
+// reader setting.
+//
+// Who reads what (large: longer than maxSide on a side):
+//
+//   format | small                 | large                     | refused
+//   -------+-----------------------+---------------------------+------------------------------
+//   JPEG   | Qt's reader           | Qt's reader, scaled read  | no end-of-image marker
+//   PNG    | Qt's reader           | PngScaledDecoder          | no IEND chunk; rows missing
+//   GIF    | Qt's reader           | GifFirstFrameDecoder      | first frame missing a line
+//   BMP    | Qt's reader           | BmpBandDecoder (plain),   | runs or rows missing; OS/2
+//          |                       | BmpRleDecoder (RLE)       | header; JPEG or PNG inside
+//   WEBP   | Qt's reader           | WebpScaledDecoder (still) | does not decode; an animation
+//          |                       | Qt's reader (animation)   | beyond Qt's allocation limit
+//
+// Every format is refused as too large when its header claims more than
+// `PictureBounds::maxPixels`, and as unreadable when it does not decode.
+class PictureReader {
+public:
+    enum class Refusal { None, Unreadable, TooLarge };
+
+    struct Result {
+        QImage image; // null when refused
+        Refusal refusal = Refusal::None;
+        qint64 mostPixels = 0; // too large: the most pixels a picture of its kind may have
+    };
+
+    static Result read(const QString& path);
+};
