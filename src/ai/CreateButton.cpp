@@ -14,6 +14,7 @@ namespace {
 constexpr QSize buttonSize(120, 30);
 constexpr int arrowSide = 14;
 constexpr int arrowInset = 8;
+constexpr double disabledOpacity = 0.4;
 } // namespace
 
 CreateButton::CreateButton(QWidget* parent)
@@ -30,6 +31,8 @@ void CreateButton::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled())
+        painter.setOpacity(disabledOpacity);
     QPainterPath shape;
     shape.addRoundedRect(QRectF(rect()), 3, 3);
     painter.fillPath(shape, Color(0x007AFF));
@@ -37,6 +40,14 @@ void CreateButton::paintEvent(QPaintEvent* /*event*/)
     painter.drawText(rect(), Qt::AlignCenter, localized(QStringLiteral("Create")));
     const QRect arrow(width() - arrowInset - arrowSide, (height() - arrowSide) / 2, arrowSide, arrowSide);
     sharedIcon(QStringLiteral(":/images/arrow-narrow-right.svg")).paint(&painter, arrow);
+}
+
+void CreateButton::changeEvent(QEvent* event)
+{
+    // A press from before the button was disabled is no click once it is back.
+    if (event->type() == QEvent::EnabledChange)
+        m_pressed = false;
+    QWidget::changeEvent(event);
 }
 
 void CreateButton::mousePressEvent(QMouseEvent* event)

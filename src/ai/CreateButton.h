@@ -3,7 +3,8 @@
 #include <QWidget>
 
 // The look shared by the two Create buttons: "Create" on blue with an arrow
-// 8 points from the right edge, hover feedback, and a click signal.
+// 8 points from the right edge, hover feedback, and a click signal. Disabled,
+// it is drawn faded and takes no clicks.
 class CreateButton : public QWidget {
     Q_OBJECT
 public:
@@ -14,6 +15,7 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

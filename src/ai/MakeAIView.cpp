@@ -37,4 +37,7 @@ MakeAIView::MakeAIView(QWidget* parent)
 
     m_create->move(createPosition);
     m_create->raise();
+    // Create sends the ticked industry with a symbol of its own, never another's.
+    m_create->setEnabled(m_step3->hasOwnSymbol());
+    connect(m_step3, &Step3View::hasOwnSymbolChanged, m_create, &QWidget::setEnabled);
 }

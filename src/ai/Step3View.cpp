@@ -45,6 +45,7 @@ void Step3View::reloadAfterStep1()
 void Step3View::loadSymbols()
 {
     const int request = ++m_latestRequest;
+    setHasOwnSymbol(false);
     makeStep3(
         parseDecimalId(wizardChoices().step1SelectId).value_or(0),
         [this, request](const Step3Model& reply) {
@@ -71,6 +72,7 @@ void Step3View::applySymbols(const Step3Model& model)
         wizardChoices().step3Model = data.constFirst();
     }
     setData(data);
+    setHasOwnSymbol(!data.isEmpty());
     reportStepLoadSuccess(AILogoList::Symbols);
 }
 
@@ -88,4 +90,12 @@ void Step3View::setData(const QList<Step3ModelContentData>& data)
 {
     m_data = data;
     m_tagView->setTags(m_data);
+}
+
+void Step3View::setHasOwnSymbol(bool hasOwnSymbol)
+{
+    if (hasOwnSymbol == m_hasOwnSymbol)
+        return;
+    m_hasOwnSymbol = hasOwnSymbol;
+    Q_EMIT hasOwnSymbolChanged(hasOwnSymbol);
 }

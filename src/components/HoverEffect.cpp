@@ -35,7 +35,10 @@ bool HoverEffect::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_widget) {
         switch (event->type()) {
         case QEvent::Enter:
-            setHovered(true);
+            setHovered(m_widget->isEnabled());
+            break;
+        case QEvent::EnabledChange: // a disabled view is no target
+            setHovered(m_widget->isEnabled() && m_widget->underMouse());
             break;
         case QEvent::Leave:
         case QEvent::Hide: // a hidden view gets no Leave; it must come back unhovered

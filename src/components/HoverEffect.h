@@ -5,9 +5,9 @@
 class QGraphicsOpacityEffect;
 class QWidget;
 
-// Hover feedback for clickable views: while the pointer is over the widget it
-// is drawn at opacity 0.7 with the pointing-hand cursor, otherwise at full
-// opacity with the inherited cursor. It takes no part in clicks. The effect
+// Hover feedback for clickable views: while the pointer is over the widget,
+// and the widget is enabled, it is drawn at opacity 0.7 with the pointing-hand
+// cursor, otherwise at full opacity with the inherited cursor. It takes no part in clicks. The effect
 // lives as a child of the widget and uses the widget's graphics-effect slot.
 class HoverEffect : public QObject {
     Q_OBJECT

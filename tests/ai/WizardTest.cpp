@@ -3,6 +3,7 @@
 #include "AiPageFixture.h"
 #include "ai/AILogoViewTitleTab.h"
 #include "ai/AILogoViewTitleView.h"
+#include "ai/CreatorButtonView.h"
 #include "ai/FreeAIView.h"
 #include "ai/FreeCreatorButtonView.h"
 #include "ai/MailSection.h"
@@ -95,6 +96,44 @@ TEST_F(WizardTest, IndustryTapsReloadSymbolsAndOnlyTheLatestReplyCounts)
     EXPECT_EQ(wizardChoices().step3Model.trade_id, thirdId);
     EXPECT_EQ(page->wizard()->step3()->data().first().trade_id, thirdId);
     EXPECT_EQ(wizardChoices().step1SelectName, third);
+}
+
+TEST_F(WizardTest, CreateWaitsUntilTheTickedIndustryHasASymbolOfItsOwn)
+{
+    for (const bool emptyList : { true, false }) {
+        SCOPED_TRACE(emptyList ? "an empty list" : "a late list");
+        server().clearFaults();
+        server().clearReplies();
+        showPage();
+        server().clearRequests();
+        CreatorButtonView* create = page->wizard()->createButton();
+        EXPECT_TRUE(create->isEnabled());
+        if (emptyList)
+            server().setReply("/index.php/Step3", 200, R"({"status":0,"data":{"content0":[]}})");
+        else
+            server().setFault("/index.php/Step3", Fault::Delay, 800);
+        userClick(page->wizard()->step1()->list()->rows().at(2));
+        ASSERT_TRUE(waitForRequests("/Step3", 1));
+        if (emptyList) {
+            ASSERT_TRUE(waitUntil([&] { return page->wizard()->step3()->data().isEmpty(); }));
+        }
+        EXPECT_FALSE(create->isEnabled());
+        userClick(create);
+        EXPECT_FALSE(page->isGenerating());
+        if (emptyList)
+            continue;
+
+        // The list comes: the earlier click is not kept, and Create sends the industry's own symbol.
+        ASSERT_TRUE(waitUntil([&] { return create->isEnabled(); }));
+        EXPECT_FALSE(page->isGenerating());
+        userClick(create);
+        ASSERT_TRUE(page->isGenerating());
+        ASSERT_TRUE(waitForRequests("/logo2/Ai_make", 1));
+        const standin::RecordedRequest made = server().requestsTo("/logo2/Ai_make").front();
+        EXPECT_EQ(tradeIdSent(made), parseDecimalId(wizardChoices().step1SelectId).value_or(-2));
+        EXPECT_EQ(made.body["contents_ids"],
+            nlohmann::json::array({ parseDecimalId(page->wizard()->step3()->data().first().id).value_or(-2) }));
+    }
 }
 
 TEST_F(WizardTest, FailedIndustriesShowTheFailureViewAndOneRetryReloadsEveryListTwice)

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -442,15 +443,18 @@ TEST_F(CanvasPageTest, consoleLinesReachTheNativeSide)
 }
 
 // A line the file places by its start or end, in a font the page fetches
-// itself: the page reads the design before the font is there.
+// itself: the page reads the design before the font is there, and again once
+// it is.
 struct AnchoredLine {
     const char* name;
-    // The line's own attributes. The document's style sheet anchors class "e" by its end; its
-    // other rule has a selector the browser can't read.
+    // The document's style sheet, and the line's own attributes.
+    const char* styleSheet;
     const char* anchor;
     double x;
     // Which of the line's edges sits at x in the file.
     bool atStart;
+    // Every saved text as "content: fill", where the row checks the fills.
+    const char* fills = nullptr;
 };
 
 class AnchoredLineTest : public ::testing::TestWithParam<AnchoredLine> { };
@@ -458,7 +462,7 @@ class AnchoredLineTest : public ::testing::TestWithParam<AnchoredLine> { };
 TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
 {
     const AnchoredLine line = GetParam();
-    // A page of its own: the font must not be there yet when the design is read.
+    // A page of its own: the font must not be there yet when the design is first read.
     const std::unique_ptr<CanvasPage> page = CanvasPage::create();
     ASSERT_TRUE(page->isReady());
     page->controller().setLocalFontListProvider([] {
@@ -469,42 +473,70 @@ TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
                                          "fabric.IText('Anchored line', { fontFamily: 'Tessaly Anchor', fontSize: "
                                          "40 }).width; })()");
     const double fallbackWidth = page->evaluate(width).toDouble();
-    ASSERT_TRUE(page->loadSvg(
-        QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="460" height="460" viewBox="0 0 460 460">)"
-                       R"(<style>.e { text-anchor: end } .e:unknown { text-anchor: start }</style>)"
-                       R"(<text x="%1" y="200" %2 font-family="Tessaly Anchor" font-size="40">Anchored line</text>)"
-                       R"(</svg>)")
-            .arg(line.x)
-            .arg(QLatin1String(line.anchor))));
-    ASSERT_GT(std::abs(page->evaluate(width).toDouble() - fallbackWidth), 2.0) << "the fallback is as wide";
+    // Another text, in a group of class "d", for the rules that name it.
+    const QString svg
+        = QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="460" height="460" viewBox="0 0 460 460">)"
+                         R"(<style>%1</style><g class="d"><text x="230" y="100" font-size="20">Other</text></g>)"
+                         R"(<text x="%2" y="200" %3 font-family="Tessaly Anchor" font-size="40">Anchored line</text>)"
+                         R"(</svg>)")
+              .arg(QLatin1String(line.styleSheet))
+              .arg(line.x)
+              .arg(QLatin1String(line.anchor));
+    for (const char* load : { "first open", "second load" }) {
+        SCOPED_TRACE(load);
+        ASSERT_TRUE(page->loadSvg(svg));
+        ASSERT_GT(std::abs(page->evaluate(width).toDouble() - fallbackWidth), 2.0) << "the fallback is as wide";
 
-    // Where the saved file puts the line's edge, laid out by the page in the line's font.
-    const QString saved = page->savedSvg();
-    ASSERT_FALSE(saved.isEmpty());
-    const QString savedLiteral
-        = QString::fromUtf8(QJsonDocument(QJsonArray { saved }).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
-    const double edge
-        = page->evaluate(QStringLiteral("((svgText, atStart) => {"
-                                        " const holder = document.createElement('div');"
-                                        " holder.style.position = 'absolute';"
-                                        " document.body.appendChild(holder);"
-                                        " holder.innerHTML = svgText;"
-                                        " const svg = holder.querySelector('svg');"
-                                        " const text = svg.querySelector('text');"
-                                        " const point = atStart ? text.getStartPositionOfChar(0)"
-                                        "   : text.getEndPositionOfChar(text.getNumberOfChars() - 1);"
-                                        " const toRoot = svg.getScreenCTM().inverse()"
-                                        "   .multiply(text.getScreenCTM());"
-                                        " return point.matrixTransform(toRoot).x; })(%1, %2)")
-                             .arg(savedLiteral, line.atStart ? QStringLiteral("true") : QStringLiteral("false")))
-              .toDouble();
-    EXPECT_NEAR(edge, line.x, 0.5);
+        // Where the saved file puts the line's edge, laid out by the page in the line's font.
+        const QString saved = page->savedSvg();
+        ASSERT_FALSE(saved.isEmpty());
+        const QString savedLiteral
+            = QString::fromUtf8(QJsonDocument(QJsonArray { saved }).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
+        const QString measured
+            = page->evaluate(
+                      QStringLiteral("((svgText, atStart) => {"
+                                     " const holder = document.createElement('div');"
+                                     " holder.style.position = 'absolute';"
+                                     " document.body.appendChild(holder);"
+                                     " holder.innerHTML = svgText;"
+                                     " const svg = holder.querySelector('svg');"
+                                     " const texts = [...svg.querySelectorAll('text')];"
+                                     " const text = texts.find(t => t.textContent === 'Anchored line');"
+                                     " const point = atStart ? text.getStartPositionOfChar(0)"
+                                     "   : text.getEndPositionOfChar(text.getNumberOfChars() - 1);"
+                                     " const toRoot = svg.getScreenCTM().inverse()"
+                                     "   .multiply(text.getScreenCTM());"
+                                     " const fills = texts.map(t => t.textContent + ': ' + getComputedStyle(t).fill);"
+                                     " holder.remove();"
+                                     " return JSON.stringify({ edge: point.matrixTransform(toRoot).x,"
+                                     "   fills: fills.join('; ') }); })(%1, %2)")
+                          .arg(savedLiteral, line.atStart ? QStringLiteral("true") : QStringLiteral("false")))
+                  .toString();
+        const QJsonObject found = QJsonDocument::fromJson(measured.toUtf8()).object();
+        EXPECT_NEAR(found.value(QStringLiteral("edge")).toDouble(-1), line.x, 0.5);
+        if (line.fills) {
+            EXPECT_EQ(found.value(QStringLiteral("fills")).toString().toStdString(), line.fills);
+        }
+    }
 }
 
+namespace {
+// Class "e" anchored by its end; the other rule's selector the browser can't read.
+const char* const endRules = ".e { text-anchor: end } .e:unknown { text-anchor: start }";
+} // namespace
+
 INSTANTIATE_TEST_SUITE_P(FromTheFile, AnchoredLineTest,
-    ::testing::Values(AnchoredLine { "start", "", 10, true },
-        AnchoredLine { "endByAttribute", R"(text-anchor="end")", 450, false },
-        AnchoredLine { "endByClassRule", R"(class="e")", 450, false }),
+    ::testing::Values(AnchoredLine { "start", endRules, "", 10, true },
+        AnchoredLine { "endByAttribute", endRules, R"(text-anchor="end")", 450, false },
+        AnchoredLine { "endByClassRule", endRules, R"(class="e")", 450, false },
+        AnchoredLine { "descendantRuleOnlyInItsGroup", "g.d text { text-anchor: end }", "", 10, true },
+        AnchoredLine { "idRuleOverClassRule", "#a { text-anchor: end } .e { text-anchor: start }",
+            R"(id="a" class="e")", 450, false },
+        AnchoredLine { "ruleInMediaAll", "@media all { .e { text-anchor: end } }", R"(class="e")", 450, false },
+        AnchoredLine {
+            "listWithAnUnreadableSelectorDropped", ".e, p:::x { text-anchor: end }", R"(class="e")", 10, true },
+        AnchoredLine { "descendantFillOnlyInItsGroup", "g.d text { fill: #0000ff }", "", 10, true,
+            "Other: rgb(0, 0, 255); Anchored line: rgb(0, 0, 0)" }),
     [](const ::testing::TestParamInfo<AnchoredLine>& param) { return param.param.name; });
 
 TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)

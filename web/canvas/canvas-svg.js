@@ -135,10 +135,89 @@
     return new fabric.IText(options.text, options);
   }
 
+  // The properties the parser takes from style rules, as the browser
+  // computes them; text-decoration is read by its line. (It never took a
+  // transform from them, and the copy, not laid out, has none to give.)
+  const RULED_PROPERTIES = [
+    'display', 'visibility', 'opacity', 'clip-path',
+    'fill', 'fill-opacity', 'fill-rule', 'stroke', 'stroke-opacity', 'stroke-width', 'stroke-dasharray',
+    'stroke-dashoffset', 'stroke-linecap', 'stroke-linejoin', 'stroke-miterlimit', 'paint-order', 'vector-effect',
+    'stop-color', 'stop-opacity',
+    'font-family', 'font-size', 'font-weight', 'font-style', 'letter-spacing', 'text-anchor', 'text-decoration-line'
+  ];
+  const WRITTEN_NAMES = { 'text-decoration-line': 'text-decoration' };
+
+  function documentElements(root) {
+    return [root].concat(Array.from(root.getElementsByTagName('*')));
+  }
+
+  // The copy is only read: nothing in it may load or run.
+  function makeInert(element) {
+    Array.from(element.attributes).forEach(function (attribute) {
+      if (/^on/i.test(attribute.localName) || attribute.localName === 'href') element.removeAttributeNode(attribute);
+    });
+    if (element.localName === 'script') element.textContent = '';
+  }
+
+  function computedValues(element) {
+    const style = getComputedStyle(element);
+    return RULED_PROPERTIES.map(function (property) { return style.getPropertyValue(property); });
+  }
+
+  // A computed value as the parser reads a style attribute: a reference by
+  // its fragment alone, one family unquoted.
+  function declaredValue(property, value) {
+    if (property === 'font-family') {
+      const single = /^"([^",]*)"$/.exec(value);
+      return single ? single[1] : value;
+    }
+    return value.replace(/url\(\s*["']?[^"')]*?(#[^"')]+)["']?\s*\)/g, 'url($1)');
+  }
+
+  // The parser matches style rules its own way (a descendant rule reaches
+  // every element of its last type, selector lists merge without
+  // specificity, @media blocks are skipped, a list the browser drops is
+  // kept): the browser resolves them instead. A copy of the design, in a
+  // closed shadow root of its own, is read with its sheets on and off; what
+  // the rules change is written into each element's style attribute, and the
+  // rules are taken out of the design.
+  function inlineStyleRules(doc) {
+    const styles = Array.from(doc.getElementsByTagName('style'));
+    if (!styles.length) return;
+    const originals = documentElements(doc.documentElement);
+    const copy = document.importNode(doc.documentElement, true);
+    const copies = documentElements(copy);
+    copies.forEach(makeInert);
+    const host = document.createElement('div');
+    host.style.display = 'none';
+    host.attachShadow({ mode: 'closed' }).appendChild(copy);
+    document.body.appendChild(host);
+    try {
+      const sheets = Array.from(copy.getElementsByTagName('style')).map(function (style) {
+        return style.sheet;
+      }).filter(Boolean);
+      const ruled = copies.map(computedValues);
+      sheets.forEach(function (sheet) { sheet.disabled = true; });
+      originals.forEach(function (element, index) {
+        const plain = computedValues(copies[index]);
+        const declarations = [];
+        RULED_PROPERTIES.forEach(function (property, k) {
+          if (ruled[index][k] === plain[k]) return;
+          declarations.push((WRITTEN_NAMES[property] || property) + ': ' + declaredValue(property, ruled[index][k]));
+        });
+        if (!declarations.length) return;
+        const own = (element.getAttribute('style') || '').trim().replace(/;\s*$/, '');
+        element.setAttribute('style', (own ? own + '; ' : '') + declarations.join('; '));
+      });
+    } finally {
+      document.body.removeChild(host);
+    }
+    styles.forEach(function (style) { style.parentNode.removeChild(style); });
+  }
+
   // The side a text from the file is placed by: its own x is the start of
   // the line, its end, or its middle, as its (or an enclosing element's)
-  // text-anchor says; start when none does. It is read as fabric's parser
-  // reads it, or the text would be moved by a side the parser didn't use.
+  // text-anchor says; start when none does. Style rules are inline by now.
   const ANCHOR_SIDES = { start: 'left', middle: 'center', end: 'right' };
 
   // The last text-anchor among CSS declarations ("a: b; c: d"), or null.
@@ -147,50 +226,9 @@
     return last ? last[1] : null;
   }
 
-  // The text-anchor of each selector of the document's <style> rules, split
-  // as fabric's parser splits them: a rule per "selector { declarations }",
-  // a selector list shared out, a leading "svg" dropped, and a selector's
-  // rules merged where it first appears, so that a later rule wins. A block
-  // nested in an at-rule is left out, as the parser leaves it out.
-  function anchorRules(doc) {
-    const rules = new Map();
-    Array.from(doc.getElementsByTagName('style')).forEach(function (style) {
-      const css = (style.textContent || '').replace(/\/\*[\s\S]*?\*\//g, '');
-      css.split('}').forEach(function (block) {
-        const parts = block.split('{');
-        if (parts.length !== 2) return;
-        const anchor = declaredAnchor(parts[1]);
-        parts[0].split(',').forEach(function (selector) {
-          const name = selector.trim().replace(/^svg/i, '').trim();
-          if (!name) return;
-          if (!rules.has(name)) rules.set(name, null);
-          if (anchor) rules.set(name, anchor);
-        });
-      });
-    });
-    return rules;
-  }
-
-  // The anchor `node` itself gives: its style attribute, then the style
-  // rules that match it, then its text-anchor attribute.
-  function ownAnchor(node, rules) {
-    const inline = declaredAnchor(node.getAttribute('style') || '');
-    if (inline) return inline;
-    let matched = null;
-    rules.forEach(function (anchor, selector) {
-      if (!anchor) return;
-      try {
-        if (node.matches(selector)) matched = anchor;
-      } catch (error) {
-        // A selector the browser can't read matches nothing.
-      }
-    });
-    return matched || node.getAttribute('text-anchor');
-  }
-
-  function anchorSideOf(element, rules) {
+  function anchorSideOf(element) {
     for (let node = element; node && node.getAttribute; node = node.parentNode) {
-      const value = ownAnchor(node, rules);
+      const value = declaredAnchor(node.getAttribute('style') || '') || node.getAttribute('text-anchor');
       if (value) return ANCHOR_SIDES[value.trim().toLowerCase()] || 'left';
     }
     return 'left';
@@ -241,6 +279,7 @@
     const doc = svgDocument(text);
     if (!doc) return null;
     dropLinkedPictures(doc);
+    inlineStyleRules(doc);
     flattenTextSpans(doc);
     const pairs = [];
     const result = await fabric.parseSVGDocument(doc, function (element, object) {
@@ -249,7 +288,6 @@
     if (!result) return null;
     const rebuilt = new Map();
     const anchorSides = new Map();
-    const rules = anchorRules(doc);
     for (const pair of pairs) {
       if (pair[0].localName !== 'text') continue;
       let text = null;
@@ -259,7 +297,7 @@
         text = null;
       }
       if (text) rebuilt.set(pair[1], text);
-      else anchorSides.set(pair[1], anchorSideOf(pair[0], rules));
+      else anchorSides.set(pair[1], anchorSideOf(pair[0]));
     }
     const options = result.options || {};
     let background = null;
