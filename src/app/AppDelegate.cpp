@@ -19,7 +19,6 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenu>
-#include <QScreen>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -123,11 +122,7 @@ void AppDelegate::setUpMainWindow()
         QTimer::singleShot(0, this, [] { EditorModule::load(); });
     });
 
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), m_window->size());
-        frame.moveCenter(screen->availableGeometry().center());
-        m_window->move(frame.topLeft());
-    }
+    m_window->placeOnScreen();
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
