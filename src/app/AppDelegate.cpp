@@ -19,7 +19,6 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenu>
-#include <QScreen>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -35,7 +34,10 @@ AppDelegate::AppDelegate(QObject* parent)
 {
 }
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    setApplicationEndingQuery({});
+}
 
 void AppDelegate::applicationDidFinishLaunching()
 {
@@ -49,6 +51,9 @@ void AppDelegate::applicationDidFinishLaunching()
     // The editor module installs its panels when it loads, before any editor exists.
     setEditLogoWindowOpener(&EditorModule::open);
     setQuitRequestHandler([this] { requestQuit(); });
+    setApplicationEndingQuery([this] { return m_quitting || m_sessionEndAgreed; });
+    // Sees the main window's close, and the quit that ends a session.
+    qApp->installEventFilter(this);
     subscribeEvent<EditLogoViewEvent::QuitSaveEndedEvent>(
         m_subscriptions, [this](const EditLogoViewEvent::QuitSaveEndedEvent&) { m_quitSaveRunning = false; });
 #ifndef QT_NO_SESSIONMANAGER
@@ -101,7 +106,6 @@ void AppDelegate::setUpMainWindow()
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_window->setWindowTitle(QString());
     m_window->addAction(m_quitAction);
-    m_window->installEventFilter(this);
     connect(m_window.get(), &ContentView::firstPainted, this, [this] {
         printLine(QStringLiteral("Main window shown after %1 ms").arg(ProcessStartClock::elapsedMilliseconds()));
         // The windows' icon (an SVG drawn at every size the desktop may ask
@@ -118,11 +122,7 @@ void AppDelegate::setUpMainWindow()
         QTimer::singleShot(0, this, [] { EditorModule::load(); });
     });
 
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), m_window->size());
-        frame.moveCenter(screen->availableGeometry().center());
-        m_window->move(frame.topLeft());
-    }
+    m_window->placeOnScreen();
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
@@ -148,6 +148,8 @@ void AppDelegate::requestQuit()
     // One decision at a time: a second request while the alert is open is dropped.
     if (m_quitting || m_deciding)
         return;
+    // The user's own quit decides afresh, whatever a session end agreed to.
+    m_sessionEndAgreed = false;
     // Only the quit-save's own request, with nothing left unsaved, passes.
     if (m_quitSaveRunning && !canQuitWithoutSaving)
         return;
@@ -175,28 +177,42 @@ bool AppDelegate::decide()
 
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_window.get() && event->type() == QEvent::Close && !m_quitting && !hasTray()) {
+    if (watched == m_window.get() && event->type() == QEvent::Close && !m_quitting && !hasTray()
+        && !closesWithoutAsking(*static_cast<QCloseEvent*>(event))) {
         // Without a tray a hidden main window could not be brought back.
         event->ignore();
         requestQuit();
         return true;
+    }
+    if (watched == qApp && event->type() == QEvent::Quit && m_sessionEndAgreed) {
+        // What the session end agreed to holds for this quit only: once it is
+        // handled, whether it ended the program or not, a later quit asks.
+        QMetaObject::invokeMethod(
+            this, [this] { m_sessionEndAgreed = false; }, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }
 
 bool AppDelegate::decideSessionEnd(const std::function<bool()>& allowsInteraction)
 {
-    if (m_quitting || m_deciding || canQuitWithoutSaving)
+    m_sessionEndAgreed = mayEndSession(allowsInteraction);
+    return m_sessionEndAgreed;
+}
+
+bool AppDelegate::mayEndSession(const std::function<bool()>& allowsInteraction)
+{
+    if (m_quitting || canQuitWithoutSaving)
         return true;
     // The user has chosen to save first: the program ends once that save is done.
     if (m_quitSaveRunning)
         return false;
     if (!allowsInteraction())
         return true;
-    if (!decide())
+    // "Confirm exit" is open already: the user is answering it.
+    if (m_deciding)
         return false;
-    m_quitting = true;
-    return true;
+    // Not ended here: the session manager's quit ends the program.
+    return decide();
 }
 
 void AppDelegate::handleSessionEnd(QSessionManager& manager)

@@ -46,7 +46,9 @@ public:
     // editor it asks through the quit decision, once `allowsInteraction`
     // grants it: "Don't Save" lets it end, "Cancel" keeps it, and so does
     // "Save", as the editor quits once saved, and a session end while that
-    // save runs.
+    // save runs or while "Confirm exit" is open. Without interaction it may
+    // end. Once it may, the session manager's quit that follows closes
+    // every window without asking; a later quit of the user's asks again.
     bool decideSessionEnd(const std::function<bool()>& allowsInteraction);
 
     // Seams for tests: who answers the alert, and what quitting does.
@@ -73,6 +75,7 @@ private:
     // Asks the decision; "Save" starts the editor's quit-save. Whether the
     // program may end now ("Cancel" keeps it running, nothing started).
     bool decide();
+    bool mayEndSession(const std::function<bool()>& allowsInteraction);
 
     std::unique_ptr<QMenu> m_statusMenu;
     QAction* m_openAction = nullptr;
@@ -84,6 +87,7 @@ private:
     Terminator m_terminate;
     bool m_deciding = false;
     bool m_quitting = false;
+    bool m_sessionEndAgreed = false;
     bool m_quitSaveRunning = false;
     rx::DisposeBag m_subscriptions;
 };

@@ -7,12 +7,18 @@
 #include "app/ToastPresenter.h"
 #include "app/UpdateVersionView.h"
 #include "components/ToastView.h"
+#include "components/WindowFit.h"
 #include "core/ColorUtilities.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
+#include <QVBoxLayout>
 
 ContentView::ContentView(QWidget* parent)
     : QWidget(parent)
@@ -23,12 +29,28 @@ ContentView::ContentView(QWidget* parent)
     setPalette(background);
     setAutoFillBackground(true);
 
+    // On a screen too small for the window its content scrolls; where the
+    // window fits, the content fills it and no scroll bar shows.
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFocusPolicy(Qt::NoFocus);
+    m_scrollArea->viewport()->setAutoFillBackground(false);
+    auto* fill = new QVBoxLayout(this);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(m_scrollArea);
+    auto* content = new QWidget;
+    content->setFixedSize(windowSize);
+
     m_selection = new PageSelection(this);
-    m_leftTab = new LeftTab(m_selection, this);
-    m_rightTab = new RightTab(m_selection, this);
+    m_leftTab = new LeftTab(m_selection, content);
+    m_rightTab = new RightTab(m_selection, content);
 
     m_leftTab->move(0, -hiddenTopBand);
     m_rightTab->move(m_leftTab->width(), -hiddenTopBand);
+    m_scrollArea->setWidget(content);
+    // Not filled (setWidget() turned filling on): the window's own
+    // background shows through, and the window itself is painted.
+    content->setAutoFillBackground(false);
 
     m_toastView = new ToastView(this);
     // Centred on the window, the toast must not reach the detail page's
@@ -41,6 +63,26 @@ ContentView::ContentView(QWidget* parent)
 
     m_startupWork = new StartupWork(
         { [this] { subscribeToasts(); }, [this](const UpdatePrompt& prompt) { presentUpdatePrompt(prompt); } }, this);
+}
+
+void ContentView::placeOnScreen()
+{
+    QScreen* on = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!on)
+        return;
+    const QMargins frame = frameMargins(this, titleBarUntilFramed);
+    const QRect available = on->availableGeometry();
+    const WindowFit fit
+        = windowFit(windowSize, frame, available, m_scrollArea->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    setFixedSize(fit.size);
+    move(windowPosition(fit.size.grownBy(frame), available));
+}
+
+void ContentView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // From then on the window fits in the window manager's real frame.
+    refitWhenFramed(this, titleBarUntilFramed, [this] { placeOnScreen(); });
 }
 
 void ContentView::paintEvent(QPaintEvent* event)

@@ -4,6 +4,7 @@
 
 class LeftTab;
 class PageSelection;
+class QScrollArea;
 class RightTab;
 class StartupWork;
 class ToastPresenter;
@@ -27,11 +28,22 @@ public:
 
     explicit ContentView(QWidget* parent = nullptr);
 
+    // Sizes and places the window on its screen, its title bar counted: its
+    // own size, centred, where it fits; else the screen's free area, and its
+    // content scrolls. Once shown, it does so again for the window manager's
+    // real frame.
+    void placeOnScreen();
+    // Until the window manager has framed the window, a title bar this high
+    // stands in.
+    static constexpr int titleBarUntilFramed = 28;
+
     PageSelection* selection() const { return m_selection; }
     LeftTab* leftTab() const { return m_leftTab; }
     RightTab* rightTab() const { return m_rightTab; }
     ToastPresenter* toastPresenter() const { return m_toastPresenter; }
     StartupWork* startupWork() const { return m_startupWork; }
+    // Holds everything but the toast and the update prompt.
+    QScrollArea* scrollArea() const { return m_scrollArea; }
     // The update prompt, once one was presented.
     UpdateVersionView* updateVersionView() const { return m_updateVersionView; }
 
@@ -40,12 +52,14 @@ Q_SIGNALS:
     void firstPainted();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void subscribeToasts();
     void presentUpdatePrompt(const UpdatePrompt& prompt);
 
+    QScrollArea* m_scrollArea;
     PageSelection* m_selection;
     LeftTab* m_leftTab;
     RightTab* m_rightTab;

@@ -1,6 +1,7 @@
 #include "app/EditLogoWindow.h"
 
 #include "canvas/WebViewViewController.h"
+#include "components/WindowFit.h"
 #include "core/ColorUtilities.h"
 #include "editor/CanvasHost.h"
 #include "editor/CanvasStage.h"
@@ -17,8 +18,6 @@
 #include <QScrollArea>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <QWindow>
-#include <algorithm>
 
 namespace {
 QSize contentSize()
@@ -39,17 +38,16 @@ QScreen* screenOf(QWidget* window)
     return window->screen() ? window->screen() : QGuiApplication::primaryScreen();
 }
 
-QMargins frameMargins(const QWidget* window)
+// Until the window manager has framed the window once, the title bar the
+// editor's window size allows for stands in.
+int titleBarUntilFramed()
 {
-    const QRect frame = window->frameGeometry();
-    const QRect inside = window->geometry();
-    const QMargins margins(inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
-        frame.bottom() - inside.bottom());
-    // Until the window manager has framed the window once, the title bar the
-    // editor's window size allows for stands in.
-    if (margins.isNull())
-        return QMargins(0, static_cast<int>(editWindowHeight) - contentSize().height(), 0, 0);
-    return margins;
+    return static_cast<int>(editWindowHeight) - contentSize().height();
+}
+
+QMargins editorFrame(const QWidget* window)
+{
+    return frameMargins(window, titleBarUntilFramed());
 }
 
 QWidget* scrolling(QWidget* editor)
@@ -65,18 +63,14 @@ EditLogoView* openEditor(QMainWindow* window)
     return window->findChild<EditLogoView*>();
 }
 
-// The frame the window was last sized for.
-QMargins fittedFrame;
-
 // Sizes the window for its screen; where it is smaller than the editor, the
 // editor scrolls in it.
 void fitToScreen(QMainWindow* window)
 {
     QScreen* screen = screenOf(window);
-    fittedFrame = frameMargins(window);
-    const EditLogoWindowFit fit = screen ? editLogoWindowFit(contentSize(), fittedFrame, screen->availableGeometry(),
-                                      window->style()->pixelMetric(QStyle::PM_ScrollBarExtent))
-                                         : EditLogoWindowFit { contentSize(), false };
+    const WindowFit fit = screen ? windowFit(contentSize(), editorFrame(window), screen->availableGeometry(),
+                              window->style()->pixelMetric(QStyle::PM_ScrollBarExtent))
+                                 : WindowFit { contentSize(), false };
     window->setFixedSize(fit.size);
 
     EditLogoView* editor = openEditor(window);
@@ -102,48 +96,10 @@ void centreOnScreen(QWidget* window)
     QScreen* screen = screenOf(window);
     if (!screen)
         return;
-    window->move(editLogoWindowPosition(window->size().grownBy(frameMargins(window)), screen->availableGeometry()));
+    window->move(windowPosition(window->size().grownBy(editorFrame(window)), screen->availableGeometry()));
 }
 
-// The window manager frames the window when it first shows it, moving it
-// within the frame; from then on the window fits in its real frame.
-void fitToFrameOnceKnown(QMainWindow* window)
-{
-    QWindow* handle = window->windowHandle();
-    if (!handle || handle->property("followsFrame").toBool())
-        return;
-    handle->setProperty("followsFrame", true);
-    const auto refit = [window] {
-        if (frameMargins(window) == fittedFrame)
-            return;
-        fitToScreen(window);
-        centreOnScreen(window);
-    };
-    QObject::connect(handle, &QWindow::xChanged, window, refit);
-    QObject::connect(handle, &QWindow::yChanged, window, refit);
-}
 } // namespace
-
-EditLogoWindowFit editLogoWindowFit(QSize content, const QMargins& frame, const QRect& available, int scrollBar)
-{
-    const QSize room = available.marginsRemoved(frame).size();
-    bool scrollsAcross = content.width() > room.width();
-    bool scrollsDown = content.height() > room.height();
-    if (scrollsDown && !scrollsAcross)
-        scrollsAcross = content.width() + scrollBar > room.width();
-    if (scrollsAcross && !scrollsDown)
-        scrollsDown = content.height() + scrollBar > room.height();
-    const QSize size(scrollsAcross ? room.width() : content.width() + (scrollsDown ? scrollBar : 0),
-        scrollsDown ? room.height() : content.height() + (scrollsAcross ? scrollBar : 0));
-    return { size, scrollsAcross || scrollsDown };
-}
-
-QPoint editLogoWindowPosition(QSize frame, const QRect& available)
-{
-    return available.topLeft()
-        + QPoint(std::max(0, (available.width() - frame.width()) / 2),
-            std::max(0, (available.height() - frame.height()) / 2));
-}
 
 QMainWindow* editLogoWindow()
 {
@@ -186,7 +142,11 @@ void present(QMainWindow* window)
     centreOnScreen(window);
     windowController()->setWindow(window);
     bringToFront(window);
-    fitToFrameOnceKnown(window);
+    // From then on the window fits in the window manager's real frame.
+    refitWhenFramed(window, titleBarUntilFramed(), [window] {
+        fitToScreen(window);
+        centreOnScreen(window);
+    });
 }
 
 // While installed fonts are still being registered the canvas page may not

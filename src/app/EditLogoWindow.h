@@ -7,10 +7,6 @@
 
 #include "core/DesignId.h"
 
-#include <QMargins>
-#include <QPoint>
-#include <QRect>
-#include <QSize>
 #include <QString>
 #include <QtGlobal>
 
@@ -21,26 +17,6 @@ class WindowController;
 // close, minimise and maximise buttons (the editor closes it itself). On a
 // screen too small for it, it takes the free area and the editor scrolls.
 QMainWindow* editLogoWindow();
-
-// Where the editor window's frame of `frame` size goes on a screen whose free
-// area is `available`: centred along each side it fits in, else from that
-// side's start, so that its title bar stays on screen.
-QPoint editLogoWindowPosition(QSize frame, const QRect& available);
-
-// How the editor window sits on a screen: its size inside the frame, and
-// whether the editor scrolls in it.
-struct EditLogoWindowFit {
-    QSize size;
-    bool scrolls = false;
-    bool operator==(const EditLogoWindowFit&) const = default;
-};
-
-// The editor window for an editor of `content` size, in a `frame` of the
-// window manager's, on a screen whose free area is `available`: the editor's
-// own size where it fits; else, along each side it does not fit in, as much
-// of the free area as the frame leaves, and the editor scrolls. A scroll bar
-// (`scrollBar` thick) along one side takes room from the other side too.
-EditLogoWindowFit editLogoWindowFit(QSize content, const QMargins& frame, const QRect& available, int scrollBar);
 
 // Holds the editor window for the editor, created on first use.
 WindowController* windowController();

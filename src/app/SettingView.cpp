@@ -6,8 +6,6 @@
 #include "core/ColorUtilities.h"
 #include "core/Localization.h"
 #include "core/Log.h"
-#include "core/RxBus.h"
-#include "core/SharedEvents.h"
 #include "core/WebPages.h"
 #include "globals/AppGlobals.h"
 
@@ -18,26 +16,27 @@ struct LinkRowSpec {
     const char* titleKey;
     const char* image;
     const char* hoverImage;
-    // Opens the row's page; false when no program could be started for it.
-    bool (*open)();
+    // Opens the row's page; the answer hears whether a program took it.
+    void (*open)(PageAnswer answer);
 };
 
 const LinkRowSpec linkRows[] = {
     { "I want to comment", "comment1", "Glyph-background 2",
-        [] {
+        [](PageAnswer answer) {
             printLine(QStringLiteral("点击评论"));
-            return openReviewPage();
+            openReviewPage(std::move(answer));
         } },
     { "Privacy Policy", "Glyph-background 3", "privacy2",
-        [] {
+        [](PageAnswer answer) {
             printLine(QStringLiteral("隐私协议"));
-            return openPrivacyPage();
+            openPrivacyPage(std::move(answer));
         } },
-    { "User License Agreement", "Glyph-background 4", "userLicense2", [] { return openTermsPage(); } },
+    { "User License Agreement", "Glyph-background 4", "userLicense2",
+        [](PageAnswer answer) { openTermsPage(std::move(answer)); } },
     { "Support", "Glyph-background 5", "support2",
-        [] {
+        [](PageAnswer answer) {
             printLine(QStringLiteral("支持"));
-            return openContactPage();
+            openContactPage(std::move(answer));
         } },
 };
 
@@ -45,11 +44,9 @@ constexpr int defaultSpacing = 8;
 
 // The settings page lies in the main window, whose toast tells that a link
 // found no program to open it.
-void openLink(bool (*open)())
+void openLink(void (*open)(PageAnswer))
 {
-    if (!open())
-        RxBus::shared().post(
-            ContentViewEventBus::ToastEvent { localized(QStringLiteral("The page could not be opened.")) });
+    open(&toastUnlessOpened);
 }
 } // namespace
 

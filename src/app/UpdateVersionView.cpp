@@ -3,8 +3,6 @@
 #include "components/HoverEffect.h"
 #include "core/ColorUtilities.h"
 #include "core/Localization.h"
-#include "core/RxBus.h"
-#include "core/SharedEvents.h"
 #include "core/WebPages.h"
 
 #include <QHBoxLayout>
@@ -103,7 +101,5 @@ void UpdateVersionView::upgrade()
     // The prompt closes first; the main window it lay over tells the user
     // when no program could be started for the page.
     accept();
-    if (!openURL(m_openUpdateUrl))
-        RxBus::shared().post(
-            ContentViewEventBus::ToastEvent { localized(QStringLiteral("The page could not be opened.")) });
+    openURL(m_openUpdateUrl, &toastUnlessOpened);
 }

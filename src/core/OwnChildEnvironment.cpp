@@ -4,8 +4,11 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
+#include <QTimer>
 #include <map>
+#include <memory>
 #include <optional>
+#include <unistd.h>
 
 namespace OwnChildEnvironment {
 
@@ -34,6 +37,20 @@ QProcessEnvironment usersOwnEnvironment()
     return environment;
 }
 
+std::chrono::milliseconds& verdictDelay()
+{
+    static std::chrono::milliseconds delay { 5000 };
+    return delay;
+}
+
+// Qt's own opener takes no environment: the program it starts gets ours.
+// Putting the user's back around it would mean setenv() while the web
+// engine's threads read theirs.
+bool openWithQt(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
 } // namespace
 
 void set(const char* name, const QByteArray& value)
@@ -43,21 +60,55 @@ void set(const char* name, const QByteArray& value)
     qputenv(name, value);
 }
 
-bool openInUsersProgram(const QUrl& url)
+std::chrono::milliseconds openerVerdictDelay()
 {
+    return verdictDelay();
+}
+
+void setOpenerVerdictDelay(std::chrono::milliseconds delay)
+{
+    verdictDelay() = delay;
+}
+
+void openInUsersProgram(const QUrl& url, std::function<void(bool opened)> answer)
+{
+    auto answered = std::make_shared<bool>(false);
+    const auto answerOnce = [answer = std::move(answer), answered](bool opened) {
+        if (*answered)
+            return;
+        *answered = true;
+        if (answer)
+            answer(opened);
+    };
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (!opener.isEmpty()) {
-        QProcess process;
-        process.setProgram(opener);
-        process.setArguments({ url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded) });
-        process.setProcessEnvironment(usersOwnEnvironment());
-        if (process.startDetached())
-            return true;
+    if (opener.isEmpty()) {
+        answerOnce(openWithQt(url));
+        return;
     }
-    // Qt's own opener takes no environment: the program it starts gets ours.
-    // Putting the user's back around it would mean setenv() while the web
-    // engine's threads read theirs.
-    return QDesktopServices::openUrl(url);
+    // Never deleted while xdg-open runs, which would kill it: it goes once
+    // xdg-open has ended, or never, if this program ends first.
+    auto* process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({ url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded) });
+    process->setProcessEnvironment(usersOwnEnvironment());
+    // Nothing ties it to this program: no pipe to it, and a session of its own.
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setChildProcessModifier([] { ::setsid(); });
+    QObject::connect(
+        process, &QProcess::finished, process, [process, answerOnce](int exitCode, QProcess::ExitStatus status) {
+            answerOnce(status == QProcess::NormalExit && exitCode == 0);
+            process->deleteLater();
+        });
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, answered, answerOnce, url](auto error) {
+        if (error != QProcess::FailedToStart)
+            return;
+        process->deleteLater();
+        if (!*answered)
+            answerOnce(openWithQt(url));
+    });
+    QTimer::singleShot(verdictDelay(), process, [answerOnce] { answerOnce(true); });
+    process->start();
 }
 
 } // namespace OwnChildEnvironment

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 #include <QUrl>
+#include <chrono>
+#include <functional>
 
 // The program hands settings to its own child processes (the web engine's)
 // through the environment: the rendering path, the pages' flags, the heap's
@@ -16,9 +18,15 @@ namespace OwnChildEnvironment {
 void set(const char* name, const QByteArray& value);
 
 // Opens `url` (a web address, or a local folder) in the user's program for it,
-// started with the environment the program was given. Returns whether a
-// program could be started: false when neither xdg-open nor Qt's opener
-// found one. What the started program then does is not waited for.
-bool openInUsersProgram(const QUrl& url);
+// started with the environment the program was given, in a session of its
+// own: it lives on when this program ends. `answer` hears false when neither
+// xdg-open nor Qt's opener could be started, or when xdg-open ends with a
+// failure within the verdict delay; true when it succeeds, or still runs
+// then (it may wait for the browser it started).
+void openInUsersProgram(const QUrl& url, std::function<void(bool opened)> answer = {});
+
+// How long xdg-open has to fail before it counts as having opened the page.
+std::chrono::milliseconds openerVerdictDelay();
+void setOpenerVerdictDelay(std::chrono::milliseconds delay);
 
 } // namespace OwnChildEnvironment

@@ -1,7 +1,10 @@
 #include "core/WebPages.h"
 
 #include "core/Configs.h"
+#include "core/Localization.h"
 #include "core/OwnChildEnvironment.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
 
 namespace {
 
@@ -13,14 +16,28 @@ UrlOpener& urlOpener()
 
 } // namespace
 
-bool openURL(const QString& urlString)
+void openURL(const QString& urlString, PageAnswer answer)
 {
     const QUrl url(urlString, QUrl::StrictMode);
-    if (urlString.isEmpty() || !url.isValid() || url.isRelative())
-        return true;
-    if (urlOpener())
-        return urlOpener()(url);
-    return OwnChildEnvironment::openInUsersProgram(url);
+    if (urlString.isEmpty() || !url.isValid() || url.isRelative()) {
+        if (answer)
+            answer(true);
+        return;
+    }
+    if (urlOpener()) {
+        const bool opened = urlOpener()(url);
+        if (answer)
+            answer(opened);
+        return;
+    }
+    OwnChildEnvironment::openInUsersProgram(url, std::move(answer));
+}
+
+void toastUnlessOpened(bool opened)
+{
+    if (!opened)
+        RxBus::shared().post(
+            ContentViewEventBus::ToastEvent { localized(QStringLiteral("The page could not be opened.")) });
 }
 
 void setUrlOpener(UrlOpener opener)
@@ -47,19 +64,19 @@ QString reviewPageAddress()
     return Configs::Network::companySiteURL + QStringLiteral("/review");
 }
 
-bool openTermsPage()
+void openTermsPage(PageAnswer answer)
 {
-    return openURL(termsPageURL());
+    openURL(termsPageURL(), std::move(answer));
 }
-bool openPrivacyPage()
+void openPrivacyPage(PageAnswer answer)
 {
-    return openURL(privacyPageURL());
+    openURL(privacyPageURL(), std::move(answer));
 }
-bool openContactPage()
+void openContactPage(PageAnswer answer)
 {
-    return openURL(contactPageURL());
+    openURL(contactPageURL(), std::move(answer));
 }
-bool openReviewPage()
+void openReviewPage(PageAnswer answer)
 {
-    return openURL(reviewPageAddress());
+    openURL(reviewPageAddress(), std::move(answer));
 }

@@ -112,8 +112,10 @@ void EditLogoView::replaceWith(std::function<void()> replace)
 bool EditLogoView::eventFilter(QObject* watched, QEvent* event)
 {
     // The window manager's close means "leave the editor"; the editor's own
-    // close goes through.
-    if (watched == m_watchedWindow && event->type() == QEvent::Close && !m_closingByEditor && !m_closed) {
+    // close goes through, and so does the program's as it ends, its unsaved
+    // work settled already.
+    if (watched == m_watchedWindow && event->type() == QEvent::Close && !m_closingByEditor && !m_closed
+        && !closesWithoutAsking(*static_cast<QCloseEvent*>(event))) {
         leave();
         if (m_closed) {
             // Left at once: this very close event closes the window.

@@ -2,6 +2,7 @@
 
 #include "core/DeviceIdentity.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 
 const QString& deviceUUID()
@@ -59,4 +60,22 @@ void requestApplicationQuit()
         quitHandler()();
     else
         QCoreApplication::quit();
+}
+
+namespace {
+std::function<bool()>& endingQuery()
+{
+    static std::function<bool()> instance;
+    return instance;
+}
+} // namespace
+
+void setApplicationEndingQuery(std::function<bool()> query)
+{
+    endingQuery() = std::move(query);
+}
+
+bool closesWithoutAsking(const QCloseEvent& close)
+{
+    return !close.spontaneous() && endingQuery() && endingQuery()();
 }

@@ -9,6 +9,8 @@
 #include <QtGlobal>
 #include <functional>
 
+class QCloseEvent;
+
 inline constexpr double canvasWidth = 460.0;
 inline constexpr double canvasHeight = 460.0;
 inline constexpr double exportWidth = 1024;
@@ -39,3 +41,12 @@ void openEditLogoWindow(DesignId itemId, const QString& svg, bool fromMyDesignsV
 // installs the decision at start-up; until then this quits directly.
 void setQuitRequestHandler(std::function<void()> handler);
 void requestApplicationQuit();
+
+// Whether the program has agreed to end with its unsaved work settled, so
+// that the windows its quit closes go without asking again. The shell
+// installs the answer; without one the program is not ending.
+void setApplicationEndingQuery(std::function<bool()> query);
+// Whether a window's close goes through without asking: the program is
+// ending and the close is its own (every window closed as it quits). A close
+// from the window manager is the user's, and still asks.
+bool closesWithoutAsking(const QCloseEvent& close);

@@ -10,11 +10,17 @@
 #include "app/StartupWork.h"
 #include "app/ToastPresenter.h"
 #include "components/ToastView.h"
+#include "components/WindowFit.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
 #include "support/TestSupport.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -119,6 +125,33 @@ TEST(MainWindowGeometryTest, WindowShowsTheMiddleOfTheSidebarAndThePages)
     // lower edge is in view.
     EXPECT_EQ(view.leftTab()->geometry().topLeft(), QPoint(0, -42));
     EXPECT_EQ(view.rightTab()->geometry().topLeft(), QPoint(180, -42));
+}
+
+// On the 1024 × 600 screen at 150 % beside the desktop's (DesktopScreen.cpp)
+// the window, its title bar counted, lies in the free area, and its content
+// scrolls as far as its bottom-right corner, where the pages' last controls lie.
+TEST(MainWindowGeometryTest, OnASmallScreenTheWindowStaysInTheFreeAreaAndItsContentScrolls)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const auto small = std::find_if(
+        screens.begin(), screens.end(), [](QScreen* screen) { return screen->name() == QStringLiteral("small"); });
+    ASSERT_NE(small, screens.end());
+    ContentView view;
+    view.setScreen(*small);
+    view.placeOnScreen();
+    view.show();
+    const QRect available = (*small)->availableGeometry();
+    const auto frame
+        = [&] { return view.geometry().marginsAdded(frameMargins(&view, ContentView::titleBarUntilFramed)); };
+    EXPECT_TRUE(waitUntil([&] { return available.contains(frame()); }));
+
+    QScrollArea* area = view.scrollArea();
+    area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    QWidget* content = area->widget();
+    const QRect shown(area->viewport()->mapTo(&view, QPoint()), area->viewport()->size());
+    EXPECT_TRUE(view.rect().contains(shown));
+    EXPECT_TRUE(shown.contains(content->mapTo(&view, QPoint(content->width() - 1, content->height() - 1))));
 }
 
 class ToastTest : public ::testing::Test {

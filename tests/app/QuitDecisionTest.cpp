@@ -338,46 +338,117 @@ TEST_F(AppDelegateQuitTest, WithoutATrayClosingTheMainWindowAsksToQuit)
     EXPECT_TRUE(window->close());
 }
 
+// Counts the modal boxes that show while it lives, closing each ("Cancel").
+class ModalBoxCounter {
+public:
+    ModalBoxCounter()
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            ++m_count;
+            box->close();
+        });
+        m_poll.start(10);
+    }
+    int count() const { return m_count; }
+
+private:
+    QTimer m_poll;
+    int m_count = 0;
+};
+
+// The windows that would keep Qt's quit from ending the program.
+QStringList visibleWindows()
+{
+    QStringList open;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowType() != Qt::Popup && top->windowType() != Qt::Desktop)
+            open << QString::fromUtf8(top->metaObject()->className());
+    return open;
+}
+
 TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
 {
     // The editor comes from the module, loaded as the program loads it, and
     // a change is made through its window; the program's session-end
     // handler must see what the module's editor recorded. "Cancel" cancels
-    // the session end; "Don't Save" lets it end.
+    // the session end. Once it may end, the session manager's quit (which
+    // first closes every window) ends the program without a further
+    // question; a session end with no quit after it (a checkpoint) leaves a
+    // later quit asking again.
     StandinHarness standin;
-    delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
-    openEditLogoWindow(1,
-        QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="400" height="300">)"
-                       R"(<circle cx="200" cy="150" r="80" fill="#1c7ed6"/></svg>)"),
-        false);
-    QMainWindow* editor = nullptr;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (top != delegate->window() && top->isVisible() && qobject_cast<QMainWindow*>(top))
-                    editor = qobject_cast<QMainWindow*>(top);
-            return editor != nullptr;
-        },
-        10000));
-    const QPoint firstBackground(112, 83);
-    const bool changed = waitUntil(
-        [&] {
-            QTest::mouseClick(editor->windowHandle(), Qt::LeftButton, {}, firstBackground);
-            return waitUntil([] { return !canQuitWithoutSaving; }, 1000);
-        },
-        30000);
-    EXPECT_TRUE(changed) << "the program never saw the editor's change";
+    const auto openEditorWithAChange = [&]() -> QMainWindow* {
+        canQuitWithoutSaving = true;
+        openEditLogoWindow(1,
+            QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="400" height="300">)"
+                           R"(<circle cx="200" cy="150" r="80" fill="#1c7ed6"/></svg>)"),
+            false);
+        QMainWindow* editor = nullptr;
+        waitUntil(
+            [&] {
+                for (QWidget* top : QApplication::topLevelWidgets())
+                    if (top != delegate->window() && top->isVisible() && qobject_cast<QMainWindow*>(top))
+                        editor = qobject_cast<QMainWindow*>(top);
+                return editor != nullptr;
+            },
+            10000);
+        const QPoint firstBackground(112, 83);
+        const bool changed = editor
+            && waitUntil(
+                [&] {
+                    QTest::mouseClick(editor->windowHandle(), Qt::LeftButton, {}, firstBackground);
+                    return waitUntil([] { return !canQuitWithoutSaving; }, 1000);
+                },
+                30000);
+        EXPECT_TRUE(changed) << "the program never saw the editor's change";
+        return changed ? editor : nullptr;
+    };
+    const auto closeEditor = [](QMainWindow* editor) {
+        delete editor->takeCentralWidget();
+        editor->hide();
+    };
 
+    QMainWindow* editor = openEditorWithAChange();
+    ASSERT_NE(editor, nullptr);
+    delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
     EXPECT_FALSE(delegate->decideSessionEnd([] { return true; }));
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(quitSaves.count(), 0);
-    delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::DontSave));
-    EXPECT_TRUE(delegate->decideSessionEnd([] { return true; }));
-    EXPECT_EQ(asked, 2);
-    EXPECT_EQ(quitSaves.count(), 0);
+    closeEditor(editor);
 
-    delete editor->takeCentralWidget();
-    editor->hide();
+    const struct {
+        const char* name;
+        bool interaction;
+        bool quitFollows;
+        int asked; // "Confirm exit" in all, a later Shift+Ctrl+Q's included
+    } rows[] = {
+        { "Don't Save, then the quit", true, true, 1 },
+        { "no interaction, then the quit", false, true, 0 },
+        { "Don't Save at a checkpoint, then Shift+Ctrl+Q", true, false, 2 },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        SetUp();
+        asked = 0;
+        editor = openEditorWithAChange();
+        ASSERT_NE(editor, nullptr);
+        delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::DontSave));
+        EXPECT_TRUE(delegate->decideSessionEnd([&] { return row.interaction; }));
+        ModalBoxCounter boxes;
+        if (row.quitFollows) {
+            QApplication::closeAllWindows();
+            EXPECT_EQ(visibleWindows().join(u' ').toStdString(), "") << "these windows keep the program running";
+        } else {
+            delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
+            delegate->quitAction()->trigger();
+        }
+        EXPECT_EQ(boxes.count(), 0) << "a window asked";
+        EXPECT_EQ(asked, row.asked);
+        EXPECT_EQ(quitSaves.count(), 0);
+        closeEditor(editor);
+        TearDown();
+    }
 }
 
 TEST_F(AppDelegateQuitTest, TheStoreOpensOnceTheMainWindowIsPainted)

@@ -5,11 +5,20 @@
 
 #include "OpenedUrls.h"
 #include "app/SettingLinkRow.h"
+#include "app/UpdateVersionView.h"
 #include "app/VersionView.h"
 #include "core/Configs.h"
+#include "core/OwnChildEnvironment.h"
+#include "core/RxBus.h"
+#include "core/SharedEvents.h"
 #include "core/WebPages.h"
+#include "support/TestSupport.h"
 
 #include <QEnterEvent>
+#include <QFile>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -98,6 +107,55 @@ TEST(SettingViewTest, EachRowOpensItsPageOnceAndLogsAsGiven)
         EXPECT_EQ(QString::fromStdString(testing::internal::GetCapturedStdout()), lines[index]);
         ASSERT_EQ(opened.urls.size(), index + 1);
         EXPECT_EQ(opened.urls.last(), expected[index]);
+    }
+}
+
+// A page the user's opener starts for and then fails to open (as xdg-open
+// does when it finds no browser) says so in the main window's toast.
+TEST(SettingViewTest, APageTheOpenerFailsToOpenSaysSoInTheToast)
+{
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
+    opener.write("#!/bin/sh\nexit 3\n");
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+    // However slow the machine, the opener fails before it could count as opened.
+    const auto delay = OwnChildEnvironment::openerVerdictDelay();
+    OwnChildEnvironment::setOpenerVerdictDelay(std::chrono::hours(1));
+    const auto restore = qScopeGuard([&] {
+        qputenv("PATH", path);
+        OwnChildEnvironment::setOpenerVerdictDelay(delay);
+    });
+
+    const struct {
+        const char* name;
+        std::function<void()> open;
+    } rows[] = {
+        { "a settings link",
+            [] {
+                SettingView page;
+                QTest::mouseClick(page.rows()[2], Qt::LeftButton);
+            } },
+        { "Upgrade",
+            [] {
+                UpdateVersionView prompt;
+                prompt.setUpdate(QStringLiteral("1.2"), QStringLiteral("http://127.0.0.1:9/download"));
+                prompt.upgradeButton()->click();
+            } },
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QStringList toasts;
+        rx::DisposeBag bag;
+        subscribeEvent<ContentViewEventBus::ToastEvent>(
+            bag, [&](const ContentViewEventBus::ToastEvent& toast) { toasts << toast.text; });
+        row.open();
+        EXPECT_TRUE(waitUntil([&] { return !toasts.isEmpty(); }, 30000));
+        EXPECT_EQ(toasts.join(u'\n').toStdString(), "The page could not be opened.");
     }
 }
 

@@ -90,32 +90,38 @@ TEST(OwnChildEnvironment, ProgramsTheUserOpensStartWithTheEnvironmentTheProgramW
 
     struct Case {
         const char* name;
-        std::function<bool()> open;
+        std::function<void(PageAnswer)> open;
         // What xdg-open is started with; none for the row without an opener.
         std::optional<QString> argument;
     };
     const Case cases[] = {
-        { "a web page", [] { return openURL(QStringLiteral("https://example.com/a%20b?c=d")); },
+        { "a web page", [](PageAnswer answer) { openURL(QStringLiteral("https://example.com/a%20b?c=d"), answer); },
             QStringLiteral("https://example.com/a%20b?c=d") },
         // Its toast already says where the file was saved: it reports nothing.
         { "the export folder",
-            [] {
+            [](PageAnswer answer) {
                 openExportFolder();
-                return true;
+                answer(true);
             },
             getOrCreateDocumentsFolder(QStringLiteral("Tessaly")).value_or(QString()) },
-        { "no opener", [] { return openURL(QStringLiteral("http://127.0.0.1:9/unopened")); }, std::nullopt },
+        { "no opener", [](PageAnswer answer) { openURL(QStringLiteral("http://127.0.0.1:9/unopened"), answer); },
+            std::nullopt },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(seenPath);
+        std::optional<bool> opened;
+        const auto hear = [&opened](bool answer) { opened = answer; };
         if (!c.argument) {
             const NoOpener noOpener;
-            EXPECT_FALSE(c.open());
+            c.open(hear);
+            EXPECT_EQ(opened, false);
             continue;
         }
-        EXPECT_TRUE(c.open());
+        c.open(hear);
         ASSERT_TRUE(waitUntil([&] { return QFile::exists(seenPath); }, 30000)) << "xdg-open was not started";
+        EXPECT_TRUE(waitUntil([&] { return opened.has_value(); }, 30000));
+        EXPECT_EQ(opened, true);
         QFile seen(seenPath);
         ASSERT_TRUE(seen.open(QIODevice::ReadOnly));
         EXPECT_EQ(seen.readAll().toStdString(), "the user's|unset|1:" + c.argument->toStdString());

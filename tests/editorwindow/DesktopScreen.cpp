@@ -1,7 +1,7 @@
 // The offscreen platform's one screen is 800 × 600, smaller than the editor
-// window, which would then scroll; these tests open the editor on a desktop's
-// screen, where it fits, and beside it on a netbook's (named "small"), where
-// the editor scrolls. The platform reads its screens from a file while the
+// window and the main window, which would then scroll; these tests open them
+// on a desktop's screen, where they fit, and beside it on a netbook's (named
+// "small"), where they scroll. The platform reads its screens from a file while the
 // application object is made, so the file is named before main runs.
 
 #include <QByteArray>

@@ -5,6 +5,7 @@
 
 #include "canvas/WebViewViewController.h"
 #include "components/ToastView.h"
+#include "components/WindowFit.h"
 #include "editor/CanvasHost.h"
 #include "editor/CanvasStage.h"
 #include "editor/EditLogoView.h"
@@ -279,7 +280,7 @@ TEST(EditLogoWindowPosition, CentredWhereItFitsAndFromTheTopLeftWhereItDoesNot)
         { "exactly the frame", QRect(10, 20, 1060, 660), QPoint(10, 20) },
     };
     for (const auto& c : cases) {
-        const QPoint position = editLogoWindowPosition(frame, c.available);
+        const QPoint position = windowPosition(frame, c.available);
         EXPECT_EQ(position, c.expected) << c.screen;
         EXPECT_TRUE(c.available.contains(position)) << c.screen;
     }
@@ -294,7 +295,7 @@ TEST(EditLogoWindowFit, TheEditorsSizeWhereItFitsElseTheFreeAreaAndScrolling)
     const struct {
         const char* screen;
         QRect available;
-        EditLogoWindowFit expected;
+        WindowFit expected;
     } cases[] = {
         { "1920x1080 with a top panel", QRect(0, 28, 1920, 1052), { QSize(1060, 632), false } },
         { "exactly the frame", QRect(10, 20, 1062, 661), { QSize(1060, 632), false } },
@@ -306,7 +307,7 @@ TEST(EditLogoWindowFit, TheEditorsSizeWhereItFitsElseTheFreeAreaAndScrolling)
         { "too narrow, and too short under the scroll bar", QRect(0, 0, 1000, 670), { QSize(998, 641), true } },
     };
     for (const auto& c : cases) {
-        const EditLogoWindowFit fit = editLogoWindowFit(content, frame, c.available, 14);
+        const WindowFit fit = windowFit(content, frame, c.available, 14);
         EXPECT_EQ(fit.size, c.expected.size) << c.screen;
         EXPECT_EQ(fit.scrolls, c.expected.scrolls) << c.screen;
     }
