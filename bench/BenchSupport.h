@@ -76,17 +76,37 @@ inline int quitThroughEventLoop()
     return QCoreApplication::exec();
 }
 
-// The process's resident memory in kilobytes, or -1 when it can't be read.
-inline long residentKilobytes()
+// A field of /proc/self/status in kilobytes ("VmRSS", "VmHWM"), or -1 when it can't be read.
+inline long statusKilobytes(const QByteArray& field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
+    const QByteArray prefix = field + ':';
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size()).trimmed().split(' ').value(0).toLong();
     }
     return -1;
+}
+
+// The process's resident memory in kilobytes, or -1 when it can't be read.
+inline long residentKilobytes()
+{
+    return statusKilobytes("VmRSS");
+}
+
+// The most resident memory since the last resetPeakResident(), in kilobytes.
+inline long peakResidentKilobytes()
+{
+    return statusKilobytes("VmHWM");
+}
+
+// Starts the peak (VmHWM) again from what is resident now.
+inline bool resetPeakResident()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    return clearRefs.open(QIODevice::WriteOnly) && clearRefs.write("5") == 1;
 }
 
 // The machine's load over the last minute, from /proc/loadavg, or -1 when it
