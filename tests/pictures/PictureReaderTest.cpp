@@ -183,7 +183,8 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
     EXPECT_EQ(
         PictureReader::read(write(dir(), "trailer.jpg", jpeg + QByteArray(300, '\x2a'))).image.size(), QSize(256, 256));
 
-    // A BMP cut short is refused however its rows are stored. A complete one
+    // A BMP cut short is refused however its rows are stored, and so is a
+    // large GIF, which is not checked before it is decoded. A complete BMP
     // shows the palette's first colour where its runs skip pixels, the last
     // row whole where the file lacks only its padding, and an OS/2 one the
     // colours of its three-byte palette.
@@ -218,6 +219,7 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
         { "cut-24.bmp", half(encoded(redOverBlue({ 400, 300 }), "bmp")), {} },
         { "cut-runs.bmp", half(rle8Bmp(indexed)), {} },
         { "cut-top-down.bmp", half(topDownBmp({ 400, 300 })), {} },
+        { "cut-large.gif", half(redOverBlueGif({ 4800, 3600 })), {} },
         // The rows bottom up. Two of index 1; a move 1 right and 1 row up; one of 2; the end of the row, then of the
         // picture.
         { "delta.bmp",

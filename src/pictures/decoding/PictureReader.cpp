@@ -121,8 +121,10 @@ PictureReader::Result PictureReader::read(const QString& path)
             return tooLarge(qtReaderMaxPixels());
     }
     const bool large = isLarge(stored.size);
-    // A file cut short decodes with its lower part grey; it is no picture to use.
-    if (!ImageFileEnd::isComplete(bytes, format))
+    // A file cut short decodes with its lower part grey; it is no picture to
+    // use. The GIF decoder refuses a frame cut short itself, so that a large
+    // GIF is read once.
+    if (!(format == "gif" && large) && !ImageFileEnd::isComplete(bytes, format))
         return unreadable();
     QImage image;
     if (const std::optional<QImage> decoded = decodedHere(bytes, format, stored, large)) {
