@@ -34,24 +34,27 @@ QSize fitted(QSize size)
 // null image is a refusal. Qt's readers of WEBP, GIF and BMP ignore a scaled
 // size, and of PNG scale only some kinds: they decode at full size first,
 // under Qt's process-wide allocation limit, which server images rely on and
-// which stops a large photo. Its BMP reader also leaves unwritten the pixels
-// that a file cut short lacks or that runs skip, so every BMP is read here.
+// which stops a large photo. Its readers of BMP and animated WEBP also leave
+// pixels unwritten (those a BMP cut short lacks or its runs skip, those of an
+// animation's canvas that its first frame does not reach): those are read
+// here at any size.
 std::optional<QImage> decodedHere(const QByteArray& bytes, const QByteArray& format, const Stored& stored, bool large)
 {
+    const QSize size = large ? fitted(stored.size) : stored.size;
     if (format == "bmp")
-        return BmpBandDecoder::decode(bytes, large ? fitted(stored.size) : stored.size);
+        return BmpBandDecoder::decode(bytes, size);
+    if (format == "webp" && stored.animation)
+        return WebpScaledDecoder::decode(bytes, size);
     if (!large)
         return std::nullopt;
     if (format == "png")
-        return PngScaledDecoder::decode(bytes, fitted(stored.size));
+        return PngScaledDecoder::decode(bytes, size);
     if (format == "gif") {
         const QImage frame = GifFirstFrameDecoder::decode(bytes, stored.size);
-        return frame.isNull() ? frame
-                              : frame.scaled(fitted(stored.size), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return frame.isNull() ? frame : frame.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    // Only Qt's reader decodes an animation, holding its whole canvas.
-    if (format == "webp" && !stored.animation)
-        return WebpScaledDecoder::decode(bytes, fitted(stored.size));
+    if (format == "webp")
+        return WebpScaledDecoder::decode(bytes, size);
     return std::nullopt;
 }
 
@@ -67,13 +70,6 @@ Stored storedPicture(QImageReader& reader, const QByteArray& bytes)
         return { QSize(features.width, features.height), features.has_animation != 0 };
     }
     return { reader.size() };
-}
-
-// The most pixels Qt's reader holds at full size: its limit counts four bytes a pixel.
-qint64 qtReaderMaxPixels()
-{
-    const int megabytes = QImageReader::allocationLimit();
-    return megabytes > 0 ? (qint64(megabytes) << 20) / 4 : PictureBounds::maxPixels;
 }
 
 bool isIndexed(QImage::Format format)
@@ -117,8 +113,8 @@ PictureReader::Result PictureReader::read(const QString& path)
         const qint64 pixels = qint64(stored.size.width()) * stored.size.height();
         if (pixels > PictureBounds::maxPixels)
             return tooLarge(PictureBounds::maxPixels);
-        if (stored.animation && pixels > qtReaderMaxPixels())
-            return tooLarge(qtReaderMaxPixels());
+        if (stored.animation && pixels > PictureBounds::maxAnimationPixels)
+            return tooLarge(PictureBounds::maxAnimationPixels);
     }
     const bool large = isLarge(stored.size);
     // A file cut short decodes with its lower part grey; it is no picture to

@@ -21,8 +21,9 @@
 //   BMP    | BmpBandDecoder (plain), | BmpBandDecoder (plain),   | runs or rows missing; a header
 //          | BmpRleDecoder (RLE)     | BmpRleDecoder (RLE)       | BmpHeader does not read (JPEG
 //          |                         |                           | or PNG inside)
-//   WEBP   | Qt's reader             | WebpScaledDecoder (still) | does not decode; an animation
-//          |                         | Qt's reader (animation)   | beyond Qt's allocation limit
+//   WEBP   | Qt's reader (still),    | WebpScaledDecoder         | does not decode; an animation
+//          | WebpScaledDecoder       |                           | whose canvas is beyond
+//          | (animation)             |                           | `maxAnimationPixels`
 //
 // Every format is refused as too large when its header claims more than
 // `PictureBounds::maxPixels` (a BMP's as BmpHeader reads it), and as
