@@ -46,9 +46,12 @@ QByteArray windowsHeader(const BmpHeader& header)
     return out;
 }
 
-// Rows [first, first + count) of a plain picture, top down, as a BMP of their own.
+// Rows [first, first + count) of a plain picture, top down, as a BMP of their
+// own: the file itself for all of them, when it holds them as Qt's reader reads them.
 QByteArray band(const QByteArray& bytes, const BmpHeader& header, int first, int count)
 {
+    if (count == header.rows && !header.os2 && bytes.size() - header.pixelsAt >= count * header.stride())
+        return bytes;
     const int stored = header.bottomUp ? header.rows - first - count : first;
     QByteArray out = header.os2 ? windowsHeader(header) : bytes.left(header.pixelsAt);
     const qsizetype pixelsAt = out.size();
@@ -62,8 +65,19 @@ QByteArray band(const QByteArray& bytes, const BmpHeader& header, int first, int
     return out;
 }
 
+QImage in32Bits(const QImage& image)
+{
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+}
+
 QImage scaleInBands(QSize picture, QSize size, const RowSource& rowsOf)
 {
+    // At its own size the picture is read in one band: the result holds it
+    // whole anyway, and bands would only be copied into it.
+    if (size == picture) {
+        const QImage rows = rowsOf(0, picture.height());
+        return rows.isNull() ? rows : in32Bits(rows);
+    }
     const qint64 rowsPerBand = qMax(qint64(1), bandBytes / (qint64(picture.width()) * 4));
     // Bands end on whole rows of the result, so their seams do not show.
     const int resultRowsPerBand
@@ -78,8 +92,7 @@ QImage scaleInBands(QSize picture, QSize size, const RowSource& rowsOf)
         QImage rows = rowsOf(first, qMax(1, last - first));
         if (rows.isNull())
             return {};
-        rows
-            = rows.convertToFormat(rows.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        rows = in32Bits(rows);
         if (image.isNull()) {
             image = QImage(size, rows.format());
             if (image.isNull())
