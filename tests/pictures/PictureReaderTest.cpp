@@ -210,6 +210,9 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
     };
     const QImage indexed = redOverBlue({ 400, 300 }, QImage::Format_Indexed8);
     const auto half = [](const QByteArray& bytes) { return bytes.left(bytes.size() / 2); };
+    const auto byteList = [](std::initializer_list<uchar> values) {
+        return QByteArray(reinterpret_cast<const char*>(std::data(values)), qsizetype(values.size()));
+    };
     const struct {
         const char* name;
         QByteArray bytes;
@@ -220,26 +223,11 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
         { "cut-runs.bmp", half(rle8Bmp(indexed)), {} },
         { "cut-top-down.bmp", half(topDownBmp({ 400, 300 })), {} },
         { "cut-large.gif", half(redOverBlueGif({ 4800, 3600 })), {} },
-        // The rows bottom up. Two of index 1; a move 1 right and 1 row up; one of 2; the end of the row, then of the
-        // picture.
-        { "delta.bmp",
-            rleBmp(8, { 4, 3 }, palette,
-                QByteArray("\2\1"
-                           "\0\2\1\1"
-                           "\1\2"
-                           "\0\0"
-                           "\0\1",
-                    12)),
+        // Bottom up: two of index 1; a move 1 right, 1 row up; one of 2; the end of the row, of the picture.
+        { "delta.bmp", rleBmp(8, { 4, 3 }, palette, byteList({ 2, 1, 0, 2, 1, 1, 1, 2, 0, 0, 0, 1 })),
             { "0000", "0002", "1100" } },
-        // Four of 1 and 2 in turn; the end of the row; a move 1 right and 1 row up; 3, 1 and 2 as they are; the end.
-        { "nibbles.bmp",
-            rleBmp(4, { 4, 3 }, palette,
-                QByteArray("\4\x12"
-                           "\0\0"
-                           "\0\2\1\1"
-                           "\0\3\x31\x20"
-                           "\0\1",
-                    14)),
+        // Four of 1 and 2 in turn; the end of the row; a move 1 right, 1 row up; 3, 1 and 2 as they are; the end.
+        { "nibbles.bmp", rleBmp(4, { 4, 3 }, palette, byteList({ 4, 0x12, 0, 0, 0, 2, 1, 1, 0, 3, 0x31, 0x20, 0, 1 })),
             { "0312", "0000", "1212" } },
         { "unpadded.bmp", encoded(picture({ "120", "012" }), "bmp").chopped(3), { "120", "012" } },
         { "os2.bmp",
