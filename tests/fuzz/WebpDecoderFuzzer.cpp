@@ -1,4 +1,5 @@
-// WEBP files through the decoder that scales as it decodes.
+// WEBP files through their decoder: a still one scaled as it decodes, an
+// animation's first frame composed on its canvas, then scaled.
 
 #include "DecoderInput.h"
 #include "pictures/decoding/WebpScaledDecoder.h"

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QRect>
 #include <QString>
 #include <QtEndian>
 #include <algorithm>
@@ -91,22 +92,39 @@ inline QImage redOverBlue(QSize size, QImage::Format format = QImage::Format_RGB
     return image;
 }
 
-// redOverBlue(size) as a 24-bit BMP with its rows stored top down, as its
-// negative height says; written row by row, as Qt's writer is slow on a large one.
-inline QByteArray topDownBmp(QSize size)
+// A BMP's file header and 40-byte info header for a picture of `size` (a
+// negative height stores the rows top down), then `palette`, before
+// `pixelBytes` of pixels stored as `compression` says.
+inline QByteArray bmpHeader(QSize size, int bits, int compression, const QList<QRgb>& palette, qsizetype pixelBytes)
 {
-    const int stride = (size.width() * 3 + 3) / 4 * 4;
-    QByteArray bmp(54, '\0');
+    const qsizetype pixelsAt = 54 + 4 * palette.size();
+    QByteArray bmp(pixelsAt, '\0');
     char* header = bmp.data();
     header[0] = 'B';
     header[1] = 'M';
-    qToLittleEndian<quint32>(quint32(54 + qint64(stride) * size.height()), header + 2);
-    qToLittleEndian<quint32>(54, header + 10); // where the pixels start
+    qToLittleEndian<quint32>(quint32(pixelsAt + pixelBytes), header + 2);
+    qToLittleEndian<quint32>(quint32(pixelsAt), header + 10);
     qToLittleEndian<quint32>(40, header + 14); // the info header's size
     qToLittleEndian<qint32>(size.width(), header + 18);
-    qToLittleEndian<qint32>(-size.height(), header + 22);
+    qToLittleEndian<qint32>(size.height(), header + 22);
     qToLittleEndian<quint16>(1, header + 26); // planes
-    qToLittleEndian<quint16>(24, header + 28);
+    qToLittleEndian<quint16>(quint16(bits), header + 28);
+    qToLittleEndian<quint32>(quint32(compression), header + 30);
+    qToLittleEndian<quint32>(quint32(pixelBytes), header + 34);
+    qToLittleEndian<quint32>(quint32(palette.size()), header + 46);
+    for (qsizetype i = 0; i < palette.size(); ++i)
+        qToLittleEndian<quint32>(palette[i] & 0xffffff, header + 54 + 4 * i); // blue, green, red, nothing
+    return bmp;
+}
+
+// redOverBlue(size) as a 24-bit BMP, its rows stored bottom up or top down
+// (as its negative height says); written row by row, as Qt's writer is slow
+// on a large one.
+inline QByteArray redOverBlueBmp(QSize size, bool topDown)
+{
+    const int stride = (size.width() * 3 + 3) / 4 * 4;
+    const qsizetype pixelBytes = qsizetype(stride) * size.height();
+    QByteArray bmp = bmpHeader({ size.width(), topDown ? -size.height() : size.height() }, 24, 0, {}, pixelBytes);
     const auto row = [&](QRgb colour) {
         QByteArray out(stride, '\0');
         for (int x = 0; x < size.width(); ++x) {
@@ -118,10 +136,49 @@ inline QByteArray topDownBmp(QSize size)
     };
     const QByteArray upper = row(upperRed);
     const QByteArray lower = row(lowerBlue);
-    bmp.reserve(54 + qsizetype(stride) * size.height());
-    for (int y = 0; y < size.height(); ++y)
-        bmp += y < size.height() / 2 ? upper : lower;
+    bmp.reserve(bmp.size() + pixelBytes);
+    for (int y = 0; y < size.height(); ++y) {
+        const int fromTop = topDown ? y : size.height() - 1 - y;
+        bmp += fromTop < size.height() / 2 ? upper : lower;
+    }
     return bmp;
+}
+
+inline QByteArray topDownBmp(QSize size)
+{
+    return redOverBlueBmp(size, true);
+}
+
+// A bottom-up BMP with Windows' 40-byte header and no bit fields, with OS/2's
+// 12-byte header instead: 16-bit sizes, three-byte palette entries.
+inline QByteArray asOs2(const QByteArray& bmp)
+{
+    const char* in = bmp.constData();
+    const qint32 pixelsAt = qFromLittleEndian<qint32>(in + 10);
+    QByteArray out = bmp.left(26);
+    qToLittleEndian<quint32>(12, out.data() + 14);
+    qToLittleEndian<quint16>(quint16(qFromLittleEndian<qint32>(in + 18)), out.data() + 18);
+    qToLittleEndian<quint16>(quint16(qFromLittleEndian<qint32>(in + 22)), out.data() + 20);
+    qToLittleEndian<quint16>(1, out.data() + 22); // planes
+    qToLittleEndian<quint16>(qFromLittleEndian<quint16>(in + 28), out.data() + 24); // bits
+    for (qsizetype at = 54; at + 4 <= pixelsAt; at += 4)
+        out += bmp.mid(at, 3);
+    qToLittleEndian<quint32>(quint32(out.size()), out.data() + 10);
+    out += bmp.mid(pixelsAt);
+    qToLittleEndian<quint32>(quint32(out.size()), out.data() + 2);
+    return out;
+}
+
+// A BMP of `size` whose pixels are `runs` of `bits` (4 or 8) a pixel, bottom up.
+inline QByteArray rleBmp(int bits, QSize size, const QList<QRgb>& palette, const QByteArray& runs)
+{
+    return bmpHeader(size, bits, bits == 8 ? 1 : 2, palette, runs.size()) + runs;
+}
+
+// A 24-bit BMP whose header claims `size`, with a row's worth of pixels.
+inline QByteArray bmpClaiming(QSize size)
+{
+    return bmpHeader(size, 24, 0, {}, 4) + QByteArray(4, '\0');
 }
 
 // An Indexed8 picture as a BMP of 8-bit runs (bottom up, as such files are).
@@ -221,9 +278,12 @@ inline QByteArray twoFrameGif()
     return gif;
 }
 
-// A GIF of `size` whose upper half is red and lower half blue.
-inline QByteArray redOverBlueGif(QSize size)
+// A GIF of `size` whose upper half is red and lower half blue, on a first
+// frame covering `frame` of it (the whole when empty) on black.
+inline QByteArray redOverBlueGif(QSize size, QRect frame = {})
 {
+    if (frame.isEmpty())
+        frame = QRect(QPoint(0, 0), size);
     QByteArray bytes;
     const auto append = [](GifFileType* gif, const GifByteType* data, int length) {
         static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
@@ -234,11 +294,11 @@ inline QByteArray redOverBlueGif(QSize size)
     const GifColorType colours[] = { { 255, 0, 0 }, { 0, 0, 255 } };
     ColorMapObject* map = GifMakeMapObject(2, colours);
     EGifPutScreenDesc(gif, size.width(), size.height(), 1, 0, map);
-    EGifPutImageDesc(gif, 0, 0, size.width(), size.height(), false, nullptr);
-    std::vector<GifPixelType> line(size_t(size.width()));
-    for (int y = 0; y < size.height(); ++y) {
+    EGifPutImageDesc(gif, frame.left(), frame.top(), frame.width(), frame.height(), false, nullptr);
+    std::vector<GifPixelType> line(size_t(frame.width()));
+    for (int y = frame.top(); y <= frame.bottom(); ++y) {
         std::fill(line.begin(), line.end(), y < size.height() / 2 ? 0 : 1);
-        EGifPutLine(gif, line.data(), size.width());
+        EGifPutLine(gif, line.data(), frame.width());
     }
     EGifCloseFile(gif, &error);
     GifFreeMapObject(map);
@@ -269,38 +329,33 @@ inline QByteArray pngChunk(const char* type, const QByteArray& body)
     return out + crc;
 }
 
-// A PNG whose header claims `side` × `side` pixels, with almost no data.
-inline QByteArray pngClaiming(quint32 side)
-{
-    QByteArray header(13, '\0');
-    qToBigEndian(side, header.data());
-    qToBigEndian(side, header.data() + 4);
-    header[8] = 8; // bit depth
-    header[9] = 2; // truecolour
-    QByteArray png("\x89PNG\r\n\x1a\n", 8);
-    png += pngChunk("IHDR", header);
-    png += pngChunk("IDAT", QByteArray("\x78\x9C\x03\x00\x00\x00\x00\x01", 8));
-    png += pngChunk("IEND", {});
-    return png;
-}
-
-// An 8-bit palette PNG of `size` whose upper half is upperRed and lower half
-// lowerBlue, its rows stored in Adam7's seven passes when `interlaced`. The
-// rows are compressed as they are made, so a large one costs little memory.
-inline QByteArray redOverBluePalettePng(QSize size, bool interlaced)
+inline QByteArray pngHeader(QSize size, int colourType, bool interlaced)
 {
     QByteArray header(13, '\0');
     qToBigEndian(quint32(size.width()), header.data());
     qToBigEndian(quint32(size.height()), header.data() + 4);
     header[8] = 8; // bit depth
-    header[9] = 3; // palette
+    header[9] = char(colourType);
     header[12] = interlaced ? 1 : 0;
-    struct Pass {
-        int left, top, columnStep, rowStep;
-    };
-    const std::vector<Pass> passes = interlaced ? std::vector<Pass> { { 0, 0, 8, 8 }, { 4, 0, 8, 8 }, { 0, 4, 4, 8 },
-        { 2, 0, 4, 4 }, { 0, 2, 2, 4 }, { 1, 0, 2, 2 }, { 0, 1, 1, 2 } }
-                                                : std::vector<Pass> { { 0, 0, 1, 1 } };
+    return header;
+}
+
+// A PNG whose header claims `side` × `side` pixels, with almost no data.
+inline QByteArray pngClaiming(quint32 side)
+{
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    png += pngChunk("IHDR", pngHeader(QSize(int(side), int(side)), 2, false)); // truecolour
+    png += pngChunk("IDAT", QByteArray("\x78\x9C\x03\x00\x00\x00\x00\x01", 8));
+    png += pngChunk("IEND", {});
+    return png;
+}
+
+// A PNG of `header` (its IHDR chunk's data), with `palette` when there is
+// one, whose rows (each led by its filter byte) `rows(add)` hands to `add`
+// one by one: they are compressed as they are made, so a large one costs
+// little memory.
+template <class Rows> QByteArray pngOf(const QByteArray& header, const QByteArray& palette, Rows rows)
+{
     QByteArray data;
     z_stream stream {};
     deflateInit(&stream, Z_BEST_SPEED);
@@ -315,22 +370,59 @@ inline QByteArray redOverBluePalettePng(QSize size, bool interlaced)
             data.append(reinterpret_cast<const char*>(out), qsizetype(sizeof out - stream.avail_out));
         } while (stream.avail_out == 0);
     };
-    for (const Pass& pass : passes) {
-        const int width = (size.width() - pass.left + pass.columnStep - 1) / pass.columnStep;
-        for (int y = pass.top; width > 0 && y < size.height(); y += pass.rowStep) {
-            QByteArray row(1 + width, y < size.height() / 2 ? '\0' : '\1');
-            row[0] = 0; // no filter
-            compress(row, Z_NO_FLUSH);
-        }
-    }
+    rows([&](const QByteArray& row) { compress(row, Z_NO_FLUSH); });
     compress({}, Z_FINISH);
     deflateEnd(&stream);
     QByteArray png("\x89PNG\r\n\x1a\n", 8);
     png += pngChunk("IHDR", header);
-    png += pngChunk("PLTE", QByteArray("\xE0\x00\x00\x00\x00\xE0", 6)); // upperRed, lowerBlue
+    if (!palette.isEmpty())
+        png += pngChunk("PLTE", palette);
     png += pngChunk("IDAT", data);
     png += pngChunk("IEND", {});
     return png;
+}
+
+// An 8-bit palette PNG of `size` whose upper half is upperRed and lower half
+// lowerBlue, its rows stored in Adam7's seven passes when `interlaced`.
+inline QByteArray redOverBluePalettePng(QSize size, bool interlaced)
+{
+    struct Pass {
+        int left, top, columnStep, rowStep;
+    };
+    const std::vector<Pass> passes = interlaced ? std::vector<Pass> { { 0, 0, 8, 8 }, { 4, 0, 8, 8 }, { 0, 4, 4, 8 },
+        { 2, 0, 4, 4 }, { 0, 2, 2, 4 }, { 1, 0, 2, 2 }, { 0, 1, 1, 2 } }
+                                                : std::vector<Pass> { { 0, 0, 1, 1 } };
+    return pngOf(pngHeader(size, 3, interlaced), QByteArray("\xE0\x00\x00\x00\x00\xE0", 6), // upperRed, lowerBlue
+        [&](const auto& add) {
+            for (const Pass& pass : passes) {
+                const int width = (size.width() - pass.left + pass.columnStep - 1) / pass.columnStep;
+                for (int y = pass.top; width > 0 && y < size.height(); y += pass.rowStep) {
+                    QByteArray row(1 + width, y < size.height() / 2 ? '\0' : '\1');
+                    row[0] = 0; // no filter
+                    add(row);
+                }
+            }
+        });
+}
+
+// An RGBA PNG of `size` whose upper half is upperRed and lower half
+// lowerBlue, fading in from left to right (alpha 64 to 255).
+inline QByteArray fadingPng(QSize size)
+{
+    return pngOf(pngHeader(size, 6, false), {}, [&](const auto& add) {
+        for (int y = 0; y < size.height(); ++y) {
+            const QRgb colour = y < size.height() / 2 ? upperRed : lowerBlue;
+            QByteArray row(1 + 4 * size.width(), '\0'); // no filter
+            for (int x = 0; x < size.width(); ++x) {
+                char* pixel = row.data() + 1 + 4 * x;
+                pixel[0] = char(qRed(colour));
+                pixel[1] = char(qGreen(colour));
+                pixel[2] = char(qBlue(colour));
+                pixel[3] = char(64 + qint64(x) * 191 / (size.width() - 1));
+            }
+            add(row);
+        }
+    });
 }
 
 } // namespace PictureFiles

@@ -15,19 +15,49 @@ constexpr qint64 bandBytes = 16 << 20; // decoded, at four bytes a pixel
 // Rows [first, first + count) of the picture, top down, in any format.
 using RowSource = std::function<QImage(int first, int count)>;
 
-// Whether the file holds every row of a plain picture; in a quotient, as the
-// product of a header's claims may not fit in 64 bits.
+// Whether the file holds every row of a plain picture (the last one may lack
+// its padding); in quotients, as the product of a header's claims may not fit
+// in 64 bits.
 bool holdsItsRows(const QByteArray& bytes, const BmpHeader& header)
 {
-    return header.pixelsAt <= bytes.size() && header.rows <= (bytes.size() - header.pixelsAt) / header.stride();
+    const qint64 after = bytes.size() - header.pixelsAt;
+    return after >= header.rowBytes() && header.rows - 1 <= (after - header.rowBytes()) / header.stride();
 }
 
-// Rows [first, first + count) of a plain picture, top down, as a BMP of their own.
+// A file and a 40-byte info header for an OS/2 picture's bands, with its
+// palette in four-byte entries: Qt's reader takes OS/2's 16-bit sizes as
+// signed, which a band of more than 32767 rows or as wide would exceed.
+QByteArray windowsHeader(const BmpHeader& header)
+{
+    const qsizetype colours = header.bits <= 8 ? qsizetype(1) << header.bits : 0;
+    QByteArray out(14 + 40 + 4 * colours, '\0');
+    auto* data = reinterpret_cast<uchar*>(out.data());
+    out[0] = 'B';
+    out[1] = 'M';
+    qToLittleEndian<quint32>(quint32(out.size()), data + 10); // where the pixels start
+    qToLittleEndian<quint32>(40, data + 14);
+    qToLittleEndian<qint32>(header.width, data + 18);
+    qToLittleEndian<quint16>(1, data + 26); // planes
+    qToLittleEndian<quint16>(quint16(header.bits), data + 28);
+    qToLittleEndian<quint32>(quint32(colours), data + 46);
+    // Indexes the palette does not name show black.
+    for (qsizetype i = 0; i < colours && i < header.colours.size(); ++i)
+        qToLittleEndian<quint32>(header.colours[i] & 0xffffff, data + 54 + 4 * i);
+    return out;
+}
+
+// Rows [first, first + count) of a plain picture, top down, as a BMP of their
+// own: the file itself for all of them, when it holds them as Qt's reader reads them.
 QByteArray band(const QByteArray& bytes, const BmpHeader& header, int first, int count)
 {
+    if (count == header.rows && !header.os2 && bytes.size() - header.pixelsAt >= count * header.stride())
+        return bytes;
     const int stored = header.bottomUp ? header.rows - first - count : first;
-    QByteArray out = bytes.left(header.pixelsAt);
+    QByteArray out = header.os2 ? windowsHeader(header) : bytes.left(header.pixelsAt);
+    const qsizetype pixelsAt = out.size();
     out += bytes.mid(header.pixelsAt + stored * header.stride(), count * header.stride());
+    // The last row's padding, which the file may lack: Qt's reader reads whole stored rows.
+    out.resize(pixelsAt + count * header.stride(), '\0');
     auto* data = reinterpret_cast<uchar*>(out.data());
     qToLittleEndian<quint32>(quint32(out.size()), data + 2);
     qToLittleEndian<qint32>(header.bottomUp ? count : -count, data + 22);
@@ -35,8 +65,19 @@ QByteArray band(const QByteArray& bytes, const BmpHeader& header, int first, int
     return out;
 }
 
+QImage in32Bits(const QImage& image)
+{
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+}
+
 QImage scaleInBands(QSize picture, QSize size, const RowSource& rowsOf)
 {
+    // At its own size the picture is read in one band: the result holds it
+    // whole anyway, and bands would only be copied into it.
+    if (size == picture) {
+        const QImage rows = rowsOf(0, picture.height());
+        return rows.isNull() ? rows : in32Bits(rows);
+    }
     const qint64 rowsPerBand = qMax(qint64(1), bandBytes / (qint64(picture.width()) * 4));
     // Bands end on whole rows of the result, so their seams do not show.
     const int resultRowsPerBand
@@ -51,8 +92,7 @@ QImage scaleInBands(QSize picture, QSize size, const RowSource& rowsOf)
         QImage rows = rowsOf(first, qMax(1, last - first));
         if (rows.isNull())
             return {};
-        rows
-            = rows.convertToFormat(rows.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        rows = in32Bits(rows);
         if (image.isNull()) {
             image = QImage(size, rows.format());
             if (image.isNull())

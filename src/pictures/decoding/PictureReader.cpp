@@ -1,6 +1,7 @@
 #include "pictures/decoding/PictureReader.h"
 
 #include "pictures/decoding/BmpBandDecoder.h"
+#include "pictures/decoding/BmpHeader.h"
 #include "pictures/decoding/GifFirstFrameDecoder.h"
 #include "pictures/decoding/ImageFileEnd.h"
 #include "pictures/decoding/PngScaledDecoder.h"
@@ -9,37 +10,56 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
-#include <limits>
+#include <optional>
 #include <webp/decode.h>
 
 namespace {
-
-// Qt's readers of these formats ignore a scaled size: they decode at full size
-// first, under Qt's process-wide allocation limit, which server images rely
-// on and which stops a large photo. A picture of theirs that needs scaling is
-// decoded here instead.
-QImage decodeScaled(const QByteArray& bytes, const QByteArray& format, QSize stored, QSize scaled)
-{
-    if (format == "webp")
-        return WebpScaledDecoder::decode(bytes, scaled);
-    if (format == "bmp")
-        return BmpBandDecoder::decode(bytes, scaled);
-    if (format == "png")
-        return PngScaledDecoder::decode(bytes, scaled);
-    if (format == "gif") {
-        const QImage frame = GifFirstFrameDecoder::decode(bytes, stored);
-        return frame.isNull() ? frame : frame.scaled(scaled, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    return {};
-}
 
 struct Stored {
     QSize size; // invalid when the header does not say
     bool animation = false;
 };
 
-// Qt's reader gives a top-down BMP a negative height, and an animated WEBP
-// whose canvas is beyond its allocation limit no size at all.
+bool isLarge(QSize size)
+{
+    return size.width() > PictureBounds::maxSide || size.height() > PictureBounds::maxSide;
+}
+
+QSize fitted(QSize size)
+{
+    return size.scaled(PictureBounds::maxSide, PictureBounds::maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+// The picture as decoded here, or nothing where Qt's reader is to read it; a
+// null image is a refusal. Qt's readers of WEBP, GIF and BMP ignore a scaled
+// size, and of PNG scale only some kinds: they decode at full size first,
+// under Qt's process-wide allocation limit, which server images rely on and
+// which stops a large photo. Its readers of BMP and animated WEBP also leave
+// pixels unwritten (those a BMP cut short lacks or its runs skip, those of an
+// animation's canvas that its first frame does not reach): those are read
+// here at any size.
+std::optional<QImage> decodedHere(const QByteArray& bytes, const QByteArray& format, const Stored& stored, bool large)
+{
+    const QSize size = large ? fitted(stored.size) : stored.size;
+    if (format == "bmp")
+        return BmpBandDecoder::decode(bytes, size);
+    if (format == "webp" && stored.animation)
+        return WebpScaledDecoder::decode(bytes, size);
+    if (!large)
+        return std::nullopt;
+    if (format == "png")
+        return PngScaledDecoder::decode(bytes, size);
+    if (format == "gif") {
+        const QImage frame = GifFirstFrameDecoder::decode(bytes, stored.size);
+        return frame.isNull() ? frame : frame.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    if (format == "webp")
+        return WebpScaledDecoder::decode(bytes, size);
+    return std::nullopt;
+}
+
+// Qt's reader gives an animated WEBP whose canvas is beyond its allocation
+// limit no size at all.
 Stored storedPicture(QImageReader& reader, const QByteArray& bytes)
 {
     if (reader.format() == "webp") {
@@ -49,25 +69,12 @@ Stored storedPicture(QImageReader& reader, const QByteArray& bytes)
             return {};
         return { QSize(features.width, features.height), features.has_animation != 0 };
     }
-    const QSize size = reader.size();
-    return { QSize(size.width(), size.height() == std::numeric_limits<int>::min() ? -1 : qAbs(size.height())) };
-}
-
-// The most pixels Qt's reader holds at full size: its limit counts four bytes a pixel.
-qint64 qtReaderMaxPixels()
-{
-    const int megabytes = QImageReader::allocationLimit();
-    return megabytes > 0 ? (qint64(megabytes) << 20) / 4 : PictureBounds::maxPixels;
+    return { reader.size() };
 }
 
 bool isIndexed(QImage::Format format)
 {
     return format == QImage::Format_Mono || format == QImage::Format_MonoLSB || format == QImage::Format_Indexed8;
-}
-
-QSize fitted(QSize size)
-{
-    return size.scaled(PictureBounds::maxSide, PictureBounds::maxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
 PictureReader::Result unreadable()
@@ -94,33 +101,38 @@ PictureReader::Result PictureReader::read(const QString& path)
     QImageReader reader(&buffer);
     reader.setDecideFormatFromContent(true);
     reader.setAutoTransform(true);
+    // A BMP is known by its own header, which Qt's reader does not know when
+    // it claims a very large picture; one whose header is not read here is refused.
+    const std::optional<BmpHeader> bmp = BmpHeader::read(bytes);
+    const QByteArray format = bmp ? QByteArray("bmp") : reader.format();
+    if (format == "bmp" && !bmp)
+        return unreadable();
     // The size first: a picture too large to open says so, however its file ends.
-    const Stored stored = storedPicture(reader, bytes);
+    const Stored stored = bmp ? Stored { QSize(bmp->width, bmp->rows) } : storedPicture(reader, bytes);
     if (stored.size.isValid()) {
         const qint64 pixels = qint64(stored.size.width()) * stored.size.height();
         if (pixels > PictureBounds::maxPixels)
             return tooLarge(PictureBounds::maxPixels);
-        // Only Qt's reader decodes an animation, holding its whole canvas.
-        if (stored.animation && pixels > qtReaderMaxPixels())
-            return tooLarge(qtReaderMaxPixels());
+        if (stored.animation && pixels > PictureBounds::maxAnimationPixels)
+            return tooLarge(PictureBounds::maxAnimationPixels);
     }
-    // A file cut short decodes with its lower part grey; it is no picture to use.
-    if (!ImageFileEnd::isComplete(bytes, reader.format()))
+    const bool large = isLarge(stored.size);
+    // A file cut short decodes with its lower part grey; it is no picture to
+    // use. The GIF decoder refuses a frame cut short itself, so that a large
+    // GIF is read once.
+    if (!(format == "gif" && large) && !ImageFileEnd::isComplete(bytes, format))
         return unreadable();
     QImage image;
-    if (stored.size.isValid()
-        && (stored.size.width() > PictureBounds::maxSide || stored.size.height() > PictureBounds::maxSide)) {
-        image = decodeScaled(bytes, reader.format(), stored.size, fitted(stored.size));
+    if (const std::optional<QImage> decoded = decodedHere(bytes, format, stored, large)) {
+        image = *decoded;
+    } else {
         // Qt's reader scales a JPEG or PNG as it reads it, but an indexed one
         // it scales in its own format, re-quantised to a default palette: that
         // one is read at full size and scaled below.
-        if (reader.supportsOption(QImageIOHandler::ScaledSize) && !isIndexed(reader.imageFormat()))
+        if (large && reader.supportsOption(QImageIOHandler::ScaledSize) && !isIndexed(reader.imageFormat()))
             reader.setScaledSize(fitted(stored.size));
-    }
-    // Other formats, and what is not decoded here (an animation), are Qt's
-    // reader's, within its limit.
-    if (image.isNull())
         image = reader.read();
+    }
     if (image.isNull())
         return unreadable();
     // One pixel layout for drawing and cutting; alpha stays where there is some.

@@ -13,18 +13,21 @@
 //
 // Who reads what (large: longer than maxSide on a side):
 //
-//   format | small                 | large                     | refused
-//   -------+-----------------------+---------------------------+------------------------------
-//   JPEG   | Qt's reader           | Qt's reader, scaled read  | no end-of-image marker
-//   PNG    | Qt's reader           | PngScaledDecoder          | no IEND chunk; rows missing
-//   GIF    | Qt's reader           | GifFirstFrameDecoder      | first frame missing a line
-//   BMP    | Qt's reader           | BmpBandDecoder (plain),   | runs or rows missing; OS/2
-//          |                       | BmpRleDecoder (RLE)       | header; JPEG or PNG inside
-//   WEBP   | Qt's reader           | WebpScaledDecoder (still) | does not decode; an animation
-//          |                       | Qt's reader (animation)   | beyond Qt's allocation limit
+//   format | small                   | large                     | refused
+//   -------+-------------------------+---------------------------+------------------------------
+//   JPEG   | Qt's reader             | Qt's reader, scaled read  | no end-of-image marker
+//   PNG    | Qt's reader             | PngScaledDecoder          | no IEND chunk; rows missing
+//   GIF    | Qt's reader             | GifFirstFrameDecoder      | first frame missing a line
+//   BMP    | BmpBandDecoder (plain), | BmpBandDecoder (plain),   | runs or rows missing; a header
+//          | BmpRleDecoder (RLE)     | BmpRleDecoder (RLE)       | BmpHeader does not read (JPEG
+//          |                         |                           | or PNG inside)
+//   WEBP   | Qt's reader (still),    | WebpScaledDecoder         | does not decode; an animation
+//          | WebpScaledDecoder       |                           | whose canvas is beyond
+//          | (animation)             |                           | `maxAnimationPixels`
 //
 // Every format is refused as too large when its header claims more than
-// `PictureBounds::maxPixels`, and as unreadable when it does not decode.
+// `PictureBounds::maxPixels` (a BMP's as BmpHeader reads it), and as
+// unreadable when it does not decode.
 class PictureReader {
 public:
     enum class Refusal { None, Unreadable, TooLarge };
