@@ -24,6 +24,12 @@
     backgroundColor: DEFAULT_BACKGROUND
   });
 
+  // Ctrl+wheel, and a touchpad's pinch, which reaches the page as one, would
+  // zoom the page that carries the canvas: the canvas keeps its size.
+  window.addEventListener('wheel', function (event) {
+    if (event.ctrlKey) event.preventDefault();
+  }, { passive: false });
+
   const history = new CanvasHistory(function () {
     // Gradients carry the ids an export gives them, so that an export alone
     // changes no state and a restored state reads as the one it came from.
