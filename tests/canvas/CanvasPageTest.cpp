@@ -155,12 +155,13 @@ TEST_F(CanvasPageTest, textCallsChangeFormatFamilyAndSpacing)
 {
     const int text = indexOfType("i-text");
     page().select(text);
+    // A family comes with its face; the format switches change it after.
+    controller().evaluate(CanvasScripts::setTextFontFamily(QStringLiteral("DejaVu Serif")));
     controller().evaluate(CanvasScripts::setTextFontBold());
     controller().evaluate(CanvasScripts::setTextFontItalic());
     controller().evaluate(CanvasScripts::setTextFontUnderLine());
     controller().evaluate(CanvasScripts::setTextFontUppercase());
     controller().evaluate(CanvasScripts::charSpacing(300, false));
-    controller().evaluate(CanvasScripts::setTextFontFamily(QStringLiteral("DejaVu Serif")));
     page().settle();
     EXPECT_EQ(objectProperty(text, "fontWeight").toString(), QStringLiteral("bold"));
     EXPECT_EQ(objectProperty(text, "fontStyle").toString(), QStringLiteral("italic"));

@@ -50,11 +50,12 @@ protected:
     {
         return js(QStringLiteral("tessalyCanvas.getObjects()[%1].fontFamily").arg(m_text)).toString();
     }
-    // Asks the page to load `location` under `family`; the name of its answer.
-    QString loadFont(const QString& family, const QString& location)
+    // Asks the page to load `location` under `family` for the catalogue row
+    // `row`; the name of its answer.
+    QString loadFont(const QString& family, const QString& location, const QString& row = {})
     {
         const std::size_t from = page().mark();
-        page().controller().evaluate(CanvasScripts::loadFont(family, location));
+        page().controller().loadFont(family, location, FontFaceStyle::ofRow(row, family), row);
         for (int i = 0; i < 200; ++i) {
             if (!page().messagesSince(from, QStringLiteral("loadFontSuccess")).empty())
                 return QStringLiteral("loadFontSuccess");
@@ -179,8 +180,8 @@ TEST_F(FontPageTest, AServerFontLoadsFromItsUrlAndAFailureIsPosted)
     subscribeEvent<EditFontEvent::TextFontFamilyDownloadFailEvent>(
         bag, [&](const auto& event) { failures.push_back(event); });
     harness.server().setFault("/static/fonts/DejaVuSerif-Bold.ttf", standin::Fault::Http500);
-    page().controller().setPendingFontName(QStringLiteral("Broken Serif"), QStringLiteral("DejaVu Serif Bold"));
-    EXPECT_EQ(loadFont(QStringLiteral("Broken Serif"), base + QStringLiteral("/static/fonts/DejaVuSerif-Bold.ttf")),
+    EXPECT_EQ(loadFont(QStringLiteral("Broken Serif"), base + QStringLiteral("/static/fonts/DejaVuSerif-Bold.ttf"),
+                  QStringLiteral("DejaVu Serif Bold")),
         QStringLiteral("loadFontFail"));
     EXPECT_EQ(loadFont(QStringLiteral("Empty"), QString()), QStringLiteral("loadFontFail"));
     ASSERT_EQ(failures.size(), 2u);
