@@ -6,6 +6,8 @@
 #include "canvas/CanvasScripts.h"
 #include "core/ExportFolder.h"
 #include "core/RxBus.h"
+#include "editor/EditorCanvasHandlers.h"
+#include "editor/EditorEvents.h"
 #include "fonts/ExportFlow.h"
 #include "fonts/FontCatalogue.h"
 #include "fonts/FontFiles.h"
@@ -19,9 +21,76 @@
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <condition_variable>
 #include <gtest/gtest.h>
+#include <httplib.h>
+#include <mutex>
+#include <set>
+#include <thread>
 
 namespace {
+
+// Serves the font files of resources/fonts over loopback, as the font
+// server does; the file held back is sent only once it is let go.
+class FontServer {
+public:
+    FontServer()
+    {
+        m_server.set_default_headers({ { "Access-Control-Allow-Origin", "*" } });
+        m_server.Get(R"(/([A-Za-z-]+\.ttf))", [this](const httplib::Request& request, httplib::Response& response) {
+            const std::string file = request.matches[1];
+            {
+                std::unique_lock lock(m_mutex);
+                m_asked.insert(file);
+                m_letGo.wait(lock, [&] { return m_held != file; });
+            }
+            QFile font(QStringLiteral(TESSALY_SOURCE_DIR "/resources/fonts/") + QString::fromStdString(file));
+            if (!font.open(QIODevice::ReadOnly)) {
+                response.status = 404;
+                return;
+            }
+            const QByteArray bytes = font.readAll();
+            response.set_content(bytes.constData(), static_cast<std::size_t>(bytes.size()), "font/ttf");
+        });
+        m_server.set_keep_alive_max_count(1);
+        m_port = m_server.bind_to_any_port("127.0.0.1");
+        m_thread = std::thread([this] { m_server.listen_after_bind(); });
+    }
+    ~FontServer()
+    {
+        letGo();
+        m_server.stop();
+        m_thread.join();
+    }
+    QString url(const char* file) const { return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_port).arg(file); }
+    void hold(const char* file)
+    {
+        std::lock_guard lock(m_mutex);
+        m_held = file;
+    }
+    void letGo()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_held.clear();
+        }
+        m_letGo.notify_all();
+    }
+    bool asked(const char* file)
+    {
+        std::lock_guard lock(m_mutex);
+        return m_asked.count(file) > 0;
+    }
+
+private:
+    httplib::Server m_server;
+    int m_port = 0;
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_letGo;
+    std::string m_held;
+    std::set<std::string> m_asked;
+};
 
 class FontPageTest : public ::testing::Test {
 protected:
@@ -45,7 +114,18 @@ protected:
 
     static CanvasPage& page() { return CanvasPage::instance(); }
     static QVariant js(const QString& expression) { return page().evaluate(expression); }
-    double textWidth() { return js(QStringLiteral("tessalyCanvas.getObjects()[%1].width").arg(m_text)).toDouble(); }
+    double textWidth() { return textProperty(m_text, "width").toDouble(); }
+    static QVariant textProperty(int index, const char* name)
+    {
+        return js(QStringLiteral("tessalyCanvas.getObjects()[%1].%2").arg(index).arg(QLatin1String(name)));
+    }
+    // A second text like the design's, selected; its index.
+    int copyOfTheText()
+    {
+        page().controller().evaluate(CanvasScripts::copyItem());
+        page().settle();
+        return js(QStringLiteral("tessalyCanvas.getObjects().length - 1")).toInt();
+    }
     QString textFamily()
     {
         return js(QStringLiteral("tessalyCanvas.getObjects()[%1].fontFamily").arg(m_text)).toString();
@@ -188,6 +268,49 @@ TEST_F(FontPageTest, AServerFontLoadsFromItsUrlAndAFailureIsPosted)
     EXPECT_EQ(failures[0].family, QStringLiteral("Broken Serif"));
     EXPECT_EQ(failures[0].fontName, QStringLiteral("DejaVu Serif Bold"));
     EXPECT_TRUE(failures[1].fontName.isEmpty());
+}
+
+// The font server sends the font only once the user has selected another text.
+TEST_F(FontPageTest, AFontThatLoadsLateGoesToTheTextItWasPickedFor)
+{
+    FontServer server;
+    server.hold("DejaVuSerif.ttf");
+    EditorCanvasHandlers handlers(&page().controller(), nullptr);
+    const int picked = m_text;
+    const int other = copyOfTheText();
+    page().select(picked);
+    RxBus::shared().post(
+        EditFontEvent::TextFontFamilyDownloadEvent { "Late Serif", "Late Serif", server.url("DejaVuSerif.ttf") });
+    ASSERT_TRUE(waitUntil([&] { return server.asked("DejaVuSerif.ttf"); }));
+    page().select(other);
+    server.letGo();
+    EXPECT_TRUE(waitUntil([&] { return textProperty(picked, "fontFamily").toString() == "Late Serif"; }));
+    page().settle();
+    EXPECT_EQ(textProperty(other, "fontFamily").toString(), QStringLiteral("Mitr"));
+}
+
+// The plain row of a family for one text, its bold row for another.
+TEST_F(FontPageTest, ABoldRowDrawsAndSavesItsTextBoldAndLeavesTheFamilysRegularTextRegular)
+{
+    FontServer server;
+    EditorCanvasHandlers handlers(&page().controller(), nullptr);
+    const int bold = m_text;
+    const int regular = copyOfTheText();
+    RxBus::shared().post(
+        EditFontEvent::TextFontFamilyDownloadEvent { "DejaVu Serif", "DejaVu Serif", server.url("DejaVuSerif.ttf") });
+    ASSERT_TRUE(waitUntil([&] { return textProperty(regular, "fontFamily").toString() == "DejaVu Serif"; }));
+    page().settle();
+    const double regularWidth = textProperty(regular, "width").toDouble();
+
+    page().select(bold);
+    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadEvent {
+        "DejaVu Serif", "DejaVu Serif Bold", server.url("DejaVuSerif-Bold.ttf") });
+    ASSERT_TRUE(waitUntil([&] { return textProperty(bold, "fontWeight").toString() == "bold"; }));
+    page().settle();
+    EXPECT_EQ(textProperty(bold, "fontFamily").toString(), QStringLiteral("DejaVu Serif"));
+    EXPECT_GT(textProperty(bold, "width").toDouble(), regularWidth);
+    EXPECT_DOUBLE_EQ(textProperty(regular, "width").toDouble(), regularWidth) << "the regular text drew bold";
+    EXPECT_EQ(page().savedSvg().count(QStringLiteral("font-weight=\"bold\"")), 1);
 }
 
 TEST_F(FontPageTest, TheExportWritesTheDesignAsSvgAndA1024Png)
