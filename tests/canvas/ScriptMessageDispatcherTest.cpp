@@ -127,24 +127,25 @@ TEST_F(DispatcherTest, eachLoadedFontReportsItsOwnRowFaceAndRequest)
     Recorder<EditFontEvent::TextFontFamilyDownloadSuccessEvent> success(bag);
     Recorder<EditFontEvent::TextFontFamilyDownloadFailEvent> failure(bag);
     const FontFaceStyle bold { QStringLiteral("bold"), QStringLiteral("normal") };
-    dispatcher.noteFontRequested(1, QStringLiteral("DejaVu Serif"), {}, QStringLiteral("DejaVu Serif"));
+    dispatcher.noteFontRequested(1, QStringLiteral("Abel"), {}, QStringLiteral("Abel Regular"));
     dispatcher.noteFontRequested(2, QStringLiteral("DejaVu Serif"), bold, QStringLiteral("DejaVu Serif Bold"));
 
-    // Both faces of one family load; the earlier finishes last and is still
-    // reported, for the texts it was asked for.
+    // The earlier load finishes last and is still reported, for the texts it
+    // was asked for.
     dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"DejaVu Serif","request":2})"));
-    dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"DejaVu Serif","request":1})"));
+    dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"Abel","request":1})"));
     ASSERT_EQ(change.events.size(), 2u);
     EXPECT_EQ(change.events[0].family, QStringLiteral("DejaVu Serif"));
     EXPECT_EQ(change.events[0].fontName, QStringLiteral("DejaVu Serif Bold"));
     EXPECT_TRUE(change.events[0].isLoadFont);
     EXPECT_EQ(change.events[0].face, bold);
     EXPECT_EQ(change.events[0].request, 2);
+    EXPECT_EQ(change.events[1].family, QStringLiteral("Abel"));
     EXPECT_EQ(change.events[1].face, FontFaceStyle());
     EXPECT_EQ(change.events[1].request, 1);
     ASSERT_EQ(success.events.size(), 2u);
     EXPECT_EQ(success.events[0].fontName, QStringLiteral("DejaVu Serif Bold"));
-    EXPECT_EQ(success.events[1].fontName, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(success.events[1].fontName, QStringLiteral("Abel Regular"));
 
     // An answer to no load asked for, or a second answer, changes nothing.
     dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"DejaVu Serif","request":2})"));
