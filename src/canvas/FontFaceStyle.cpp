@@ -31,6 +31,18 @@ int weightNamed(const QString& word)
 
 } // namespace
 
+FontFaceStyle FontFaceStyle::ofText(const QString& weight, const QString& style)
+{
+    FontFaceStyle face;
+    if (weight == QLatin1String("700"))
+        face.weight = QStringLiteral("bold");
+    else if (!weight.isEmpty() && weight != QLatin1String("400"))
+        face.weight = weight;
+    if (!style.isEmpty())
+        face.style = style;
+    return face;
+}
+
 FontFaceStyle FontFaceStyle::ofRow(const QString& name, const QString& family)
 {
     if (family.isEmpty() || !name.startsWith(family + QLatin1Char(' ')))

@@ -81,6 +81,7 @@ TEST_F(CanvasPageTest, selectionPostsTheObjectsAttributes)
     const auto text = page().waitFor(QStringLiteral("clickCanvasTextItem"), from);
     ASSERT_TRUE(text);
     EXPECT_EQ(text->json().value(QStringLiteral("fontFamily")).toString(), QStringLiteral("Mitr"));
+    EXPECT_EQ(text->json().value(QStringLiteral("fontWeight")).toString(), QStringLiteral("normal"));
     EXPECT_EQ(text->json().value(QStringLiteral("fill")).toString(), QStringLiteral("#212529"));
     EXPECT_EQ(text->json().value(QStringLiteral("opacity")).toString(), QStringLiteral("1"));
 
