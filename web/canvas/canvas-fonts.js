@@ -18,7 +18,8 @@
   // Fetches a registered family's face, the normal one unless `face` names
   // a weight and style; never rejects.
   function loadFamily(family, face) {
-    const font = (face ? face.style + ' ' + face.weight + ' ' : '') + '16px "' + String(family).replace(/["\\]/g, '') + '"';
+    const name = '"' + String(family).replace(/["\\]/g, '') + '"';
+    const font = (face ? face.style + ' ' + face.weight + ' ' : '') + '16px ' + name;
     return document.fonts.load(font).catch(function () { return []; });
   }
 
@@ -51,7 +52,8 @@
     const sibling = main.replace(LATIN_SUBSET, '-latin-ext-');
     return {
       main: new FontFace(family, cssUrl(fontUrl(main)), Object.assign({ unicodeRange: LATIN_RANGE }, descriptors)),
-      extra: new FontFace(family, cssUrl(fontUrl(sibling)), Object.assign({ unicodeRange: LATIN_EXT_RANGE }, descriptors))
+      extra: new FontFace(family, cssUrl(fontUrl(sibling)),
+        Object.assign({ unicodeRange: LATIN_EXT_RANGE }, descriptors))
     };
   }
 

@@ -389,13 +389,7 @@
     }));
     fontLoadTargets.delete(request);
     ids.forEach(function (id) { latestFontLoadOf.delete(id); });
-    const texts = [];
-    canvas.getObjects().forEach(function (object) {
-      leaves(object).forEach(function (leaf) {
-        if (isText(leaf) && ids.has(leaf.id)) texts.push(leaf);
-      });
-    });
-    return texts;
+    return canvas.getObjects().filter(function (object) { return isText(object) && ids.has(object.id); });
   }
 
   // The family and face go to the texts of font load `request` as one step,
