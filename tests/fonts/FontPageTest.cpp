@@ -270,23 +270,44 @@ TEST_F(FontPageTest, AServerFontLoadsFromItsUrlAndAFailureIsPosted)
     EXPECT_TRUE(failures[1].fontName.isEmpty());
 }
 
-// The font server sends the font only once the user has selected another text.
-TEST_F(FontPageTest, AFontThatLoadsLateGoesToTheTextItWasPickedFor)
+// The font server sends a font only once the user has gone on: selected
+// another text and picked a font for it, or picked another for the same text.
+TEST_F(FontPageTest, AFontThatLoadsLateGoesToTheTextItWasPickedForUnlessALaterPickForItCameFirst)
 {
     FontServer server;
     server.hold("DejaVuSerif.ttf");
     EditorCanvasHandlers handlers(&page().controller(), nullptr);
+    const auto pick = [&server](const char* family, const char* file) {
+        RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadEvent { family, family, server.url(file) });
+    };
+    const auto familyOf = [](int text) { return textProperty(text, "fontFamily").toString(); };
     const int picked = m_text;
     const int other = copyOfTheText();
     page().select(picked);
-    RxBus::shared().post(
-        EditFontEvent::TextFontFamilyDownloadEvent { "Late Serif", "Late Serif", server.url("DejaVuSerif.ttf") });
+    pick("Late Serif", "DejaVuSerif.ttf");
     ASSERT_TRUE(waitUntil([&] { return server.asked("DejaVuSerif.ttf"); }));
     page().select(other);
+    pick("Quick Serif", "DejaVuSerif-Bold.ttf");
+    ASSERT_TRUE(waitUntil([&] { return familyOf(other) == "Quick Serif"; }));
     server.letGo();
-    EXPECT_TRUE(waitUntil([&] { return textProperty(picked, "fontFamily").toString() == "Late Serif"; }));
+    EXPECT_TRUE(waitUntil([&] { return familyOf(picked) == "Late Serif"; }));
     page().settle();
-    EXPECT_EQ(textProperty(other, "fontFamily").toString(), QStringLiteral("Mitr"));
+    EXPECT_EQ(familyOf(other), QStringLiteral("Quick Serif"));
+
+    server.hold("DejaVuSansMono.ttf");
+    const std::size_t from = page().mark();
+    pick("Late Mono", "DejaVuSansMono.ttf");
+    ASSERT_TRUE(waitUntil([&] { return server.asked("DejaVuSansMono.ttf"); }));
+    pick("Late Serif", "DejaVuSerif.ttf");
+    ASSERT_TRUE(waitUntil([&] { return familyOf(other) == "Late Serif"; }));
+    server.letGo();
+    ASSERT_TRUE(waitUntil([&] {
+        const std::vector<PageMessage> loaded = page().messagesSince(from, QStringLiteral("loadFontSuccess"));
+        return std::any_of(loaded.begin(), loaded.end(),
+            [](const PageMessage& m) { return m.json().value(QStringLiteral("family")).toString() == "Late Mono"; });
+    }));
+    page().settle();
+    EXPECT_EQ(familyOf(other), QStringLiteral("Late Serif"));
 }
 
 // The plain row of a family for one text, its bold row for another.
