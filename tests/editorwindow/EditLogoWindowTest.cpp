@@ -58,6 +58,11 @@ void expectCtrlWheelKeepsTheZoom(QWebEngineView* canvas)
         evaluateOnCanvasPage(QStringLiteral("window.__ctrlTurns = 0; addEventListener('wheel', e => {"
                                             " if (e.ctrlKey) ++window.__ctrlTurns; }, { passive: true }); true"))
             .toBool());
+    // A page drops input until it has drawn: two animation frames in, it has.
+    ASSERT_TRUE(evaluateOnCanvasPage(QStringLiteral("window.__drawn = false; requestAnimationFrame(() =>"
+                                                    " requestAnimationFrame(() => { window.__drawn = true; })); true"))
+                    .toBool());
+    ASSERT_TRUE(waitUntil([] { return evaluateOnCanvasPage(QStringLiteral("window.__drawn")).toBool(); }));
     turnWheel(canvas->focusProxy(), Qt::ControlModifier);
     turnWheel(canvas->focusProxy(), Qt::ControlModifier);
     ASSERT_TRUE(waitUntil([] { return evaluateOnCanvasPage(QStringLiteral("window.__ctrlTurns")).toInt() == 2; }));
