@@ -57,7 +57,31 @@
     };
   }
 
+  // Whether `family` has a normal face among the page's web fonts.
+  function hasNormalFace(family) {
+    return Array.from(document.fonts).some(function (f) {
+      return f.family.replace(/^"|"$/g, '') === family && (f.weight === 'normal' || f.weight === '400') &&
+        f.style === 'normal' && f.status !== 'error';
+    });
+  }
+
+  // The installed normal face of `family`, loaded, or null where the system
+  // has none. Once a family has a web font, only its web fonts draw it: a
+  // family with a bold face alone would draw its normal text bold.
+  function installedNormalFace(family) {
+    const name = String(family).replace(/["\\]/g, '');
+    try {
+      const source = 'local("' + name + '"), local("' + name + ' Regular")';
+      return new FontFace(family, source, { weight: 'normal', style: 'normal' }).load().catch(function () {
+        return null;
+      });
+    } catch (error) {
+      return Promise.resolve(null);
+    }
+  }
+
   window.TessalyFonts = {
-    fontUrl: fontUrl, cssUrl: cssUrl, loadFamily: loadFamily, faceStyle: faceStyle, fontFaces: fontFaces
+    fontUrl: fontUrl, cssUrl: cssUrl, loadFamily: loadFamily, faceStyle: faceStyle, fontFaces: fontFaces,
+    hasNormalFace: hasNormalFace, installedNormalFace: installedNormalFace
   };
 })();

@@ -6,7 +6,7 @@
   const {
     CUSTOM_PROPS, isText, isGroupLike, hasPaint, colorText, textModel, pathModel, refresh, leaves
   } = TessalyObjects;
-  const { loadFamily, faceStyle, fontFaces } = TessalyFonts;
+  const { loadFamily, faceStyle, fontFaces, hasNormalFace, installedNormalFace } = TessalyFonts;
   const DEFAULT_BACKGROUND = '#ffffff';
   const COLOR_MERGE_MS = 500;
   const FONT_WAIT_MS = 3000;
@@ -412,10 +412,11 @@
   // faces; a `request` notes the texts selected now as the ones it is for.
   window.LoadFont = function (family, location, weight, style, request) {
     const answer = { family: family, location: location, request: Number(request) || 0 };
+    const wanted = faceStyle(weight, style);
     let face;
     let extra;
     try {
-      ({ main: face, extra: extra } = fontFaces(family, location, faceStyle(weight, style)));
+      ({ main: face, extra: extra } = fontFaces(family, location, wanted));
     } catch (error) {
       post('loadFontFail', Object.assign({ error: String(error.message || error) }, answer));
       return;
@@ -427,7 +428,12 @@
     }
     // The sibling is optional: a file that isn't there leaves the main face alone.
     if (extra) extra.load().then(function (loaded) { document.fonts.add(loaded); }, function () {});
-    face.load().then(function (loaded) {
+    // The family's normal text keeps its installed face until the family's
+    // own normal face comes.
+    const plain = wanted.weight === 'normal' && wanted.style === 'normal';
+    const standIn = plain || hasNormalFace(family) ? null : installedNormalFace(family);
+    Promise.all([face.load(), standIn]).then(function ([loaded, installed]) {
+      if (installed) document.fonts.add(installed);
       document.fonts.add(loaded);
       registeredFonts.set(family, loaded);
       rerenderFamily(family);
