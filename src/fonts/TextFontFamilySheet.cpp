@@ -59,19 +59,11 @@ TextFontFamilySheet::TextFontFamilySheet(EditLogoViewModel& model, QWidget* pare
 
     subscribeEvent<FontSelectEvent::SelectChangeEvent>(
         this, [this](const FontSelectEvent::SelectChangeEvent& event) { setSelectFontName(event.fontName); });
-    subscribeEvent<EditFontEvent::TextFontFamilyDownloadSuccessEvent>(
-        this, [this](const EditFontEvent::TextFontFamilyDownloadSuccessEvent& event) {
-            for (FontItem* row : m_rows) {
-                if (row->entry().name == event.fontName)
-                    row->setLoading(false);
-            }
-        });
+    subscribeEvent<EditFontEvent::TextFontFamilyDownloadSuccessEvent>(this,
+        [this](const EditFontEvent::TextFontFamilyDownloadSuccessEvent& event) { setLoading(event.fontName, false); });
     subscribeEvent<EditFontEvent::TextFontFamilyDownloadFailEvent>(
         this, [this](const EditFontEvent::TextFontFamilyDownloadFailEvent& event) {
-            for (FontItem* row : m_rows) {
-                if (row->entry().name == event.fontName)
-                    row->setLoading(false);
-            }
+            setLoading(event.fontName, false);
             restoreSelectionAfterFailure(event.fontName);
         });
     connect(&FontCatalogue::shared(), &FontCatalogue::catalogueChanged, this, &TextFontFamilySheet::rebuildRows);
@@ -107,7 +99,7 @@ void TextFontFamilySheet::clickRow(FontItem* row)
         RxBus::shared().post(FontSelectEvent::SelectChangeEvent { entry.family });
     } else {
         m_selectionBeforeDownload = m_selectFontName;
-        row->setLoading(true);
+        setLoading(entry.name, true);
         RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadEvent { entry.family, entry.name, entry.url });
     }
     setSelectFontName(entry.name);
@@ -151,6 +143,14 @@ void TextFontFamilySheet::selectedObjectChanged()
 {
     tickSelectedText();
     m_selectionBeforeDownload = m_selectFontName;
+}
+
+void TextFontFamilySheet::setLoading(const QString& fontName, bool loading)
+{
+    for (FontItem* row : m_rows) {
+        if (row->entry().name == fontName)
+            row->setLoading(loading);
+    }
 }
 
 void TextFontFamilySheet::setSelectFontName(const QString& name)

@@ -36,6 +36,8 @@ private:
     void tickSelectedText();
     void selectedObjectChanged();
     void setSelectFontName(const QString& name);
+    // The rows of `fontName` (a catalogue may list a font more than once).
+    void setLoading(const QString& fontName, bool loading);
     void restoreSelectionAfterFailure(const QString& fontName);
 
     EditLogoViewModel& m_model;
