@@ -4,6 +4,7 @@
 // editor reopens these namespaces for its other events.
 
 #include "canvas/CanvasModels.h"
+#include "canvas/FontFaceStyle.h"
 #include "core/SharedEvents.h"
 
 #include <QString>
@@ -56,13 +57,16 @@ struct CanvasTextFormatData {
 };
 
 // A font family was chosen (isLoadFont false: the font sheet asks for a
-// shipped font to be loaded) or has been loaded by the page (isLoadFont true).
+// shipped font to be loaded) or has been loaded by the page (isLoadFont true:
+// `face` and `request` name the file loaded and the load, whose texts get it).
 // The font's name field is `fontName`: `name` is taken by the bus key.
 struct TextFontFamilyChangeEvent {
     static constexpr const char* name = "TextFontFamilyChangeEvent";
     QString family;
     QString fontName;
     bool isLoadFont = false;
+    FontFaceStyle face;
+    qint64 request = 0;
 };
 
 // A font the user asked for has been loaded; `fontName` is its pending name.

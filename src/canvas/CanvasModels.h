@@ -73,6 +73,8 @@ struct CanvasTextModel : JsonDecodable<CanvasTextModel> {
     QString fill; // fill colour text
     QString opacity; // decimal fraction 0…1 as text
     QString fontFamily;
+    QString fontWeight; // as CSS names it: "normal", "bold", "100" … "900"
+    QString fontStyle;
     QString fontSize;
     QString charSpacing;
     QString lineHeight;
@@ -88,6 +90,8 @@ struct CanvasTextModel : JsonDecodable<CanvasTextModel> {
         visit("fill", record.fill);
         visit("opacity", record.opacity);
         visit("fontFamily", record.fontFamily);
+        visit("fontWeight", record.fontWeight);
+        visit("fontStyle", record.fontStyle);
         visit("fontSize", record.fontSize);
         visit("charSpacing", record.charSpacing);
         visit("lineHeight", record.lineHeight);

@@ -25,6 +25,13 @@ QString callWithValueAndFlag(const char* function, int value, bool isAddToUndo)
         + QLatin1Char(')');
 }
 
+// The trailing arguments of the font calls: ,'weight','style',request.
+QString faceAndRequest(const FontFaceStyle& face, qint64 request)
+{
+    return QLatin1Char(',') + jsq(face.weight) + QLatin1Char(',') + jsq(face.style) + QLatin1Char(',')
+        + QString::number(request);
+}
+
 } // namespace
 
 QString jsq(const QString& text)
@@ -103,14 +110,15 @@ QString setTextFontDirection()
 {
     return call("setTextFontDirection");
 }
-QString setTextFontFamily(const QString& family)
+QString setTextFontFamily(const QString& family, const FontFaceStyle& face, qint64 request)
 {
-    return callWithText("setTextFontFamily", family);
+    return QStringLiteral("setTextFontFamily(") + jsq(family) + faceAndRequest(face, request) + QLatin1Char(')');
 }
 
-QString loadFont(const QString& family, const QString& location)
+QString loadFont(const QString& family, const QString& location, const FontFaceStyle& face, qint64 request)
 {
-    return QStringLiteral("LoadFont(") + jsq(family) + QLatin1Char(',') + jsq(location) + QLatin1Char(')');
+    return QStringLiteral("LoadFont(") + jsq(family) + QLatin1Char(',') + jsq(location) + faceAndRequest(face, request)
+        + QLatin1Char(')');
 }
 
 QString pushLocalFont(const QString& jsonArray)

@@ -3,6 +3,8 @@
 // The exact JavaScript text of every call the native side makes in the
 // canvas page. Every text argument goes through jsq().
 
+#include "canvas/FontFaceStyle.h"
+
 #include <QString>
 
 namespace CanvasScripts {
@@ -21,8 +23,12 @@ QString setTextFontItalic();
 QString setTextFontUnderLine();
 QString setTextFontUppercase();
 QString setTextFontDirection();
-QString setTextFontFamily(const QString& family);
-QString loadFont(const QString& family, const QString& location);
+// Sets the family and face on the texts font load `request` was made for,
+// or with request 0 on the selected texts.
+QString setTextFontFamily(const QString& family, const FontFaceStyle& face = {}, qint64 request = 0);
+// Loads the file at `location` as `face` of `family`; a request other than 0
+// notes the texts selected now as the ones it is for.
+QString loadFont(const QString& family, const QString& location, const FontFaceStyle& face = {}, qint64 request = 0);
 QString pushLocalFont(const QString& jsonArray);
 QString canvasClear(bool keepHistory);
 QString getSvgAsBase64ForResult(const QString& tag);

@@ -16,6 +16,14 @@ QString stringField(const nlohmann::json& object, const char* key)
     return QString::fromStdString(it->get<std::string>());
 }
 
+qint64 integerField(const nlohmann::json& object, const char* key)
+{
+    const auto it = object.find(key);
+    if (it == object.end() || !it->is_number_integer())
+        return 0;
+    return it->get<qint64>();
+}
+
 // Handlers that need nothing of the dispatcher.
 void logScriptLine(ScriptMessageDispatcher&, const QString& body)
 {
@@ -66,9 +74,10 @@ template <class Event, class Model> void postRecord(ScriptMessageDispatcher&, co
 
 } // namespace
 
-void ScriptMessageDispatcher::setPendingFontName(const QString& family, const QString& name)
+void ScriptMessageDispatcher::noteFontRequested(
+    qint64 request, const QString& family, const FontFaceStyle& face, const QString& name)
 {
-    m_pendingFontNames.insert(family, name);
+    m_pendingFonts.insert(request, { family, face, name });
 }
 
 void ScriptMessageDispatcher::dispatch(const QString& name, const QString& body)
@@ -135,21 +144,24 @@ void ScriptMessageDispatcher::onPageReady(const QString& body)
 
 void ScriptMessageDispatcher::onLoadFontSuccess(const nlohmann::json& body)
 {
-    const QString family = stringField(body, "family");
-    const QString pendingName = m_pendingFontNames.take(family);
-    printLine(QStringLiteral("loadFontSuccess %1").arg(family));
-    // A font that finishes after a later request only clears its own row;
-    // the family of the latest request is the one the text gets.
-    if (m_latestFontFamily.isNull() || family == m_latestFontFamily)
-        RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { family, pendingName, true });
-    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadSuccessEvent { pendingName });
+    printLine(QStringLiteral("loadFontSuccess %1").arg(stringField(body, "family")));
+    const qint64 request = integerField(body, "request");
+    if (!m_pendingFonts.contains(request))
+        return;
+    // Every load goes to the texts it was asked for; the page leaves out a
+    // text that a later load was asked for.
+    const PendingFont font = m_pendingFonts.take(request);
+    RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { font.family, font.name, true, font.face, request });
+    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadSuccessEvent { font.name });
 }
 
 void ScriptMessageDispatcher::onLoadFontFail(const QString& body)
 {
     printLine(QStringLiteral("loadFontFail: ") + body);
-    const QString family = stringField(parseJsonObject(body).value_or(nlohmann::json::object()), "family");
-    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadFailEvent { family, m_pendingFontNames.take(family) });
+    const nlohmann::json object = parseJsonObject(body).value_or(nlohmann::json::object());
+    const PendingFont font = m_pendingFonts.take(integerField(object, "request"));
+    const QString family = font.family.isNull() ? stringField(object, "family") : font.family;
+    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadFailEvent { family, font.name });
 }
 
 void ScriptMessageDispatcher::onSvgBase64(const nlohmann::json& body)

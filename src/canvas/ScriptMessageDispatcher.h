@@ -4,6 +4,7 @@
 // decode posts nothing.
 
 #include "canvas/CanvasModels.h"
+#include "canvas/FontFaceStyle.h"
 
 #include <QHash>
 #include <QString>
@@ -15,9 +16,9 @@ public:
     // Called on "pageReady" with whether the page's canvas scripts started.
     void setPageReadyHandler(std::function<void(bool canvasStarted)> handler) { m_onPageReady = std::move(handler); }
 
-    // The family most recently asked for; only its success applies the family.
-    void noteFontRequested(const QString& family) { m_latestFontFamily = family; }
-    void setPendingFontName(const QString& family, const QString& name);
+    // A font load asked for under `request`: the family and face it loads,
+    // and the catalogue row its answer reports (empty for a shipped font).
+    void noteFontRequested(qint64 request, const QString& family, const FontFaceStyle& face, const QString& name);
 
     void dispatch(const QString& name, const QString& body);
 
@@ -40,7 +41,12 @@ private:
     void onLoadFontFail(const QString& body);
     void onSvgBase64(const nlohmann::json& body);
 
+    struct PendingFont {
+        QString family;
+        FontFaceStyle face;
+        QString name;
+    };
+
     std::function<void(bool)> m_onPageReady;
-    QHash<QString, QString> m_pendingFontNames;
-    QString m_latestFontFamily;
+    QHash<qint64, PendingFont> m_pendingFonts;
 };

@@ -254,15 +254,12 @@ void WebViewViewController::setLocalFontListProvider(std::function<QString()> pr
     m_fontListProvider = std::move(provider);
 }
 
-void WebViewViewController::loadFont(const QString& family, const QString& location)
+void WebViewViewController::loadFont(
+    const QString& family, const QString& location, const FontFaceStyle& face, const QString& name)
 {
-    m_dispatcher.noteFontRequested(family);
-    evaluate(CanvasScripts::loadFont(family, location));
-}
-
-void WebViewViewController::setPendingFontName(const QString& family, const QString& name)
-{
-    m_dispatcher.setPendingFontName(family, name);
+    ++m_fontRequest;
+    m_dispatcher.noteFontRequested(m_fontRequest, family, face, name);
+    evaluate(CanvasScripts::loadFont(family, location, face, m_fontRequest));
 }
 
 qint64 WebViewViewController::nextDesignLoadToken()

@@ -35,11 +35,13 @@ public:
     bool isPageReady() const { return m_queue.isReady(); }
     bool hasPageFailed() const { return m_pageFailed; }
 
-    // Fonts. The answer is "loadFontSuccess" or "loadFontFail"; only the
-    // latest family asked for is applied to the text.
-    void loadFont(const QString& family, const QString& location);
-    // The name the next "loadFontSuccess" for `family` reports.
-    void setPendingFontName(const QString& family, const QString& name);
+    // Has the page load the font file at `location` as `face` of `family`
+    // for the texts selected now. The answer is "loadFontSuccess" or
+    // "loadFontFail", whose events report `name` (a catalogue row); on
+    // success those texts get the family and face, each unless a later load
+    // was asked for it.
+    void loadFont(
+        const QString& family, const QString& location, const FontFaceStyle& face = {}, const QString& name = {});
 
     // Design loads. Each carries a token that the page echoes in
     // "svgLoadSuccess" and "loadSvgFail", so a waiter can tell its own answer
@@ -112,6 +114,8 @@ private:
     bool m_pageFailed = false;
     // The latest design load; dropped loads fail under this token.
     qint64 m_designToken = 0;
+    // The latest font load; each names the texts selected when it was asked for.
+    qint64 m_fontRequest = 0;
     HeldDesign m_heldDesign;
     ScriptMessageDispatcher m_dispatcher;
     PageFontList m_pageFonts;

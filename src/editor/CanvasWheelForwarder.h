@@ -11,7 +11,8 @@ class QWidget;
 // than inside it, and Qt WebEngine takes every wheel turn its render widget
 // receives, even one the page does not use: without this, a turn over the
 // canvas would scroll nothing while one beside it scrolls the editor.
-// Ctrl+wheel stays the page's, and while no area is set every turn does.
+// Ctrl+wheel stays the page's (which cancels it, so nothing zooms), and while no
+// area is set every turn does.
 class CanvasWheelForwarder : public QObject {
 public:
     explicit CanvasWheelForwarder(QObject* parent = nullptr);

@@ -51,9 +51,11 @@ void EditorCanvasHandlers::subscribe()
     subscribeEvent<setBackgroundColorEvent>(m_subscriptions, [this](const setBackgroundColorEvent& e) {
         m_canvas->evaluate(CanvasScripts::setCanvasBKGroundColor(e.backgroundColor));
     });
+    // A row's file is the face its name gives: the page registers it as that
+    // face of the family, and the texts get the family and that face.
     subscribeEvent<TextFontFamilyChangeEvent>(m_subscriptions, [this](const TextFontFamilyChangeEvent& e) {
         if (e.isLoadFont) {
-            m_canvas->evaluate(CanvasScripts::setTextFontFamily(e.family));
+            m_canvas->evaluate(CanvasScripts::setTextFontFamily(e.family, e.face, e.request));
             return;
         }
         const QString path = registerLocalFontReturningPath(e.fontName);
@@ -61,11 +63,10 @@ void EditorCanvasHandlers::subscribe()
             printLine(QStringLiteral("No shipped font file for ") + e.fontName);
             return;
         }
-        m_canvas->loadFont(e.family, path);
+        m_canvas->loadFont(e.family, path, FontFaceStyle::ofRow(e.fontName, e.family));
     });
     subscribeEvent<TextFontFamilyDownloadEvent>(m_subscriptions, [this](const TextFontFamilyDownloadEvent& e) {
-        m_canvas->loadFont(e.family, e.url);
-        m_canvas->setPendingFontName(e.family, e.fontName);
+        m_canvas->loadFont(e.family, e.url, FontFaceStyle::ofRow(e.fontName, e.family), e.fontName);
     });
     subscribeEvent<GraphicsAddEvent>(m_subscriptions, [this](const GraphicsAddEvent& e) { addGraphic(e.svgUrl); });
 }

@@ -18,8 +18,6 @@ const QColor textColor(0xDE, 0xE2, 0xE6);
 FontItem::FontItem(Entry entry, QWidget* parent)
     : QAbstractButton(parent)
     , m_entry(std::move(entry))
-    // A shipped font is there at once; a server font loads on demand.
-    , m_isLoading(m_entry.isLocal == 0)
     , m_spinner(new Spinner(Qt::white, 10, this))
 {
     setFixedSize(rowWidth, rowHeight);

@@ -43,7 +43,8 @@ private:
     void updateIndicator();
 
     Entry m_entry;
-    bool m_isLoading;
+    // Only a picked row loads: a server font, until the page has it.
+    bool m_isLoading = false;
     bool m_selected = false;
     Spinner* m_spinner;
 };

@@ -1,5 +1,6 @@
 #include "fonts/TextFontFamilySheet.h"
 
+#include "canvas/FontFaceStyle.h"
 #include "core/Localization.h"
 #include "core/Log.h"
 #include "core/RxBus.h"
@@ -55,25 +56,21 @@ TextFontFamilySheet::TextFontFamilySheet(EditLogoViewModel& model, QWidget* pare
     JsonFieldWriter writer(described);
     CanvasTextModel::fields(text, writer);
     printLine(QStringLiteral("canvasTextModel = ") + QString::fromStdString(described.dump()));
-    m_selectFontName = selectedTextFont();
 
     subscribeEvent<FontSelectEvent::SelectChangeEvent>(
         this, [this](const FontSelectEvent::SelectChangeEvent& event) { setSelectFontName(event.fontName); });
-    subscribeEvent<EditFontEvent::TextFontFamilyDownloadSuccessEvent>(
-        this, [this](const EditFontEvent::TextFontFamilyDownloadSuccessEvent& event) {
-            for (FontItem* row : m_rows) {
-                if (row->entry().name == event.fontName)
-                    row->setLoading(false);
-            }
-        });
+    subscribeEvent<EditFontEvent::TextFontFamilyDownloadSuccessEvent>(this,
+        [this](const EditFontEvent::TextFontFamilyDownloadSuccessEvent& event) { setLoading(event.fontName, false); });
     subscribeEvent<EditFontEvent::TextFontFamilyDownloadFailEvent>(
         this, [this](const EditFontEvent::TextFontFamilyDownloadFailEvent& event) {
+            setLoading(event.fontName, false);
             restoreSelectionAfterFailure(event.fontName);
         });
     connect(&FontCatalogue::shared(), &FontCatalogue::catalogueChanged, this, &TextFontFamilySheet::rebuildRows);
     auto* watcher = new SelectedObjectWatcher(model, this);
     connect(watcher, &SelectedObjectWatcher::selectedObjectChanged, this, &TextFontFamilySheet::selectedObjectChanged);
     rebuildRows();
+    tickSelectedText();
 }
 
 void TextFontFamilySheet::rebuildRows()
@@ -102,16 +99,10 @@ void TextFontFamilySheet::clickRow(FontItem* row)
         RxBus::shared().post(FontSelectEvent::SelectChangeEvent { entry.family });
     } else {
         m_selectionBeforeDownload = m_selectFontName;
+        setLoading(entry.name, true);
         RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadEvent { entry.family, entry.name, entry.url });
     }
     setSelectFontName(entry.name);
-}
-
-QString TextFontFamilySheet::selectedTextFont() const
-{
-    if (m_model.selection() != EditorSelection::Text)
-        return QString();
-    return m_model.panelValues().canvasTextModel().fontFamily;
 }
 
 void TextFontFamilySheet::tickFont(const QString& font)
@@ -128,12 +119,38 @@ void TextFontFamilySheet::tickFont(const QString& font)
     setSelectFontName(ticked ? ticked->entry().name : font);
 }
 
+void TextFontFamilySheet::tickSelectedText()
+{
+    if (m_model.selection() != EditorSelection::Text) {
+        setSelectFontName(QString());
+        return;
+    }
+    const CanvasTextModel& text = m_model.panelValues().canvasTextModel();
+    const FontFaceStyle face = FontFaceStyle::ofText(text.fontWeight, text.fontStyle);
+    for (const FontItem* row : m_rows) {
+        const FontItem::Entry& entry = row->entry();
+        if (entry.family == text.fontFamily && FontFaceStyle::ofRow(entry.name, entry.family) == face) {
+            setSelectFontName(entry.name);
+            return;
+        }
+    }
+    tickFont(text.fontFamily);
+}
+
 // Another text, a graphic or nothing is selected now: its font is ticked, and
 // a failed load of a font asked for before does not tick the earlier one back.
 void TextFontFamilySheet::selectedObjectChanged()
 {
-    tickFont(selectedTextFont());
+    tickSelectedText();
     m_selectionBeforeDownload = m_selectFontName;
+}
+
+void TextFontFamilySheet::setLoading(const QString& fontName, bool loading)
+{
+    for (FontItem* row : m_rows) {
+        if (row->entry().name == fontName)
+            row->setLoading(loading);
+    }
 }
 
 void TextFontFamilySheet::setSelectFontName(const QString& name)

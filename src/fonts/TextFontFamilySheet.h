@@ -27,13 +27,17 @@ public:
 private:
     void rebuildRows();
     void clickRow(FontItem* row);
-    // The font of the text selected now; empty while no text is.
-    QString selectedTextFont() const;
     // Ticks the row of `font`: the row of that name, else the first of that
-    // family (the page names a text's font by its family); none if unlisted.
+    // family; none if unlisted.
     void tickFont(const QString& font);
+    // Ticks the row of the text selected now, which the page names by family
+    // and face: the row of both, else the first of the family; none while no
+    // text is selected.
+    void tickSelectedText();
     void selectedObjectChanged();
     void setSelectFontName(const QString& name);
+    // The rows of `fontName` (a catalogue may list a font more than once).
+    void setLoading(const QString& fontName, bool loading);
     void restoreSelectionAfterFailure(const QString& fontName);
 
     EditLogoViewModel& m_model;

@@ -2,6 +2,7 @@
 
 #include "canvas/CanvasModels.h"
 
+#include "canvas/FontFaceStyle.h"
 #include "canvas/SvgSizeReader.h"
 
 #include <QUuid>
@@ -40,6 +41,29 @@ TEST(CanvasModels, defaultsCarryAFreshIdAndZeroValues)
     const CanvasPathModel path;
     EXPECT_TRUE(isUuid(path.id));
     EXPECT_EQ(path.angle, 0);
+}
+
+TEST(CanvasModels, aFontRowsNameGivesTheFaceOfItsFile)
+{
+    const struct {
+        const char* name;
+        const char* family;
+        FontFaceStyle face;
+    } rows[] = {
+        { "DejaVu Serif Bold", "DejaVu Serif", { "bold", "normal" } },
+        { "Cabin Regular", "Cabin", {} },
+        { "Roboto Semi Bold Italic", "Roboto", { "600", "italic" } },
+        { "Lato Black", "Lato", { "900", "normal" } },
+        // The family carries the weight, or the name adds another word: the plain face.
+        { "Mitr Semi Bold", "Mitr SemiBold", {} },
+        { "DejaVu Sans Condensed Bold", "DejaVu Sans", {} },
+        { "DejaVu Serif", "DejaVu Serif", {} },
+    };
+    for (const auto& row : rows) {
+        const FontFaceStyle face = FontFaceStyle::ofRow(QLatin1String(row.name), QLatin1String(row.family));
+        EXPECT_EQ(face.weight, row.face.weight) << row.name;
+        EXPECT_EQ(face.style, row.face.style) << row.name;
+    }
 }
 
 TEST(CanvasModels, decodeCompleteBodies)

@@ -74,12 +74,15 @@ TEST(CanvasCallText, numericCalls)
 
 TEST(CanvasCallText, textCalls)
 {
-    EXPECT_EQ(setTextFontFamily(QStringLiteral("Cabin")), QStringLiteral("setTextFontFamily('Cabin')"));
-    EXPECT_EQ(setTextFontFamily(QStringLiteral("O'Neil\n")), QStringLiteral("setTextFontFamily('O\\'Neil\\n')"));
+    EXPECT_EQ(
+        setTextFontFamily(QStringLiteral("Cabin")), QStringLiteral("setTextFontFamily('Cabin','normal','normal',0)"));
+    EXPECT_EQ(setTextFontFamily(QStringLiteral("O'Neil\n"), { QStringLiteral("bold"), QStringLiteral("italic") }, 7),
+        QStringLiteral("setTextFontFamily('O\\'Neil\\n','bold','italic',7)"));
     EXPECT_EQ(loadFont(QStringLiteral("Cabin"), QStringLiteral("/opt/tessaly/fonts/Cabin Regular.ttf")),
-        QStringLiteral("LoadFont('Cabin','/opt/tessaly/fonts/Cabin Regular.ttf')"));
-    EXPECT_EQ(loadFont(QStringLiteral("A'b"), QStringLiteral("C:\\f.ttf")),
-        QStringLiteral("LoadFont('A\\'b','C:\\\\f.ttf')"));
+        QStringLiteral("LoadFont('Cabin','/opt/tessaly/fonts/Cabin Regular.ttf','normal','normal',0)"));
+    EXPECT_EQ(loadFont(QStringLiteral("A'b"), QStringLiteral("C:\\f.ttf"),
+                  { QStringLiteral("600"), QStringLiteral("normal") }, 3),
+        QStringLiteral("LoadFont('A\\'b','C:\\\\f.ttf','600','normal',3)"));
     EXPECT_EQ(pushLocalFont(QStringLiteral(R"([{"fontFamily":"Abel","path":"/f/Abel's.ttf"}])")),
         QStringLiteral(R"(pushLocalFont('[{"fontFamily":"Abel","path":"/f/Abel\'s.ttf"}]'))"));
     EXPECT_EQ(getSvgAsBase64ForResult(QStringLiteral("EditLogoView")),

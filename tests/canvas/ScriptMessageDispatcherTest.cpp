@@ -121,36 +121,47 @@ TEST_F(DispatcherTest, svgAnswersRouteByForm)
     EXPECT_EQ(exporter.events.size(), 1u);
 }
 
-TEST_F(DispatcherTest, loadedFontsReportTheirOwnPendingNameAndOnlyTheLatestFamilyApplies)
+TEST_F(DispatcherTest, eachLoadedFontReportsItsOwnRowFaceAndRequest)
 {
     Recorder<EditFontEvent::TextFontFamilyChangeEvent> change(bag);
     Recorder<EditFontEvent::TextFontFamilyDownloadSuccessEvent> success(bag);
-    dispatcher.noteFontRequested(QStringLiteral("Abel"));
-    dispatcher.setPendingFontName(QStringLiteral("Abel"), QStringLiteral("Abel Regular"));
-    dispatcher.noteFontRequested(QStringLiteral("Cabin"));
-    dispatcher.setPendingFontName(QStringLiteral("Cabin"), QStringLiteral("Cabin Bold"));
+    Recorder<EditFontEvent::TextFontFamilyDownloadFailEvent> failure(bag);
+    const FontFaceStyle bold { QStringLiteral("bold"), QStringLiteral("normal") };
+    dispatcher.noteFontRequested(1, QStringLiteral("Abel"), {}, QStringLiteral("Abel Regular"));
+    dispatcher.noteFontRequested(2, QStringLiteral("DejaVu Serif"), bold, QStringLiteral("DejaVu Serif Bold"));
 
-    // The earlier font finishes last: it clears its own row but is not applied.
-    dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"Cabin","location":"/c.ttf"})"));
-    dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"Abel","location":"/a.ttf"})"));
-
-    ASSERT_EQ(change.events.size(), 1u);
-    EXPECT_EQ(change.events[0].family, QStringLiteral("Cabin"));
-    EXPECT_EQ(change.events[0].fontName, QStringLiteral("Cabin Bold"));
+    // The earlier load finishes last and is still reported, for the texts it
+    // was asked for.
+    dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"DejaVu Serif","request":2})"));
+    dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"Abel","request":1})"));
+    ASSERT_EQ(change.events.size(), 2u);
+    EXPECT_EQ(change.events[0].family, QStringLiteral("DejaVu Serif"));
+    EXPECT_EQ(change.events[0].fontName, QStringLiteral("DejaVu Serif Bold"));
     EXPECT_TRUE(change.events[0].isLoadFont);
+    EXPECT_EQ(change.events[0].face, bold);
+    EXPECT_EQ(change.events[0].request, 2);
+    EXPECT_EQ(change.events[1].family, QStringLiteral("Abel"));
+    EXPECT_EQ(change.events[1].face, FontFaceStyle());
+    EXPECT_EQ(change.events[1].request, 1);
     ASSERT_EQ(success.events.size(), 2u);
-    EXPECT_EQ(success.events[0].fontName, QStringLiteral("Cabin Bold"));
+    EXPECT_EQ(success.events[0].fontName, QStringLiteral("DejaVu Serif Bold"));
     EXPECT_EQ(success.events[1].fontName, QStringLiteral("Abel Regular"));
 
-    // A shipped font has no pending name.
-    dispatcher.noteFontRequested(QStringLiteral("Mitr"));
+    // An answer to no load asked for, or a second answer, changes nothing.
+    dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"DejaVu Serif","request":2})"));
     dispatcher.dispatch(QStringLiteral("loadFontSuccess"), QStringLiteral(R"({"family":"Mitr"})"));
-    ASSERT_EQ(change.events.size(), 2u);
-    EXPECT_TRUE(change.events[1].fontName.isEmpty());
-
-    dispatcher.dispatch(QStringLiteral("loadFontFail"), QStringLiteral(R"({"family":"Mitr","error":"x"})"));
     EXPECT_EQ(change.events.size(), 2u);
-    EXPECT_EQ(success.events.size(), 3u);
+    EXPECT_EQ(success.events.size(), 2u);
+
+    // A shipped font has no row name; a failure reports its own.
+    dispatcher.noteFontRequested(3, QStringLiteral("Mitr"), {}, QString());
+    dispatcher.dispatch(QStringLiteral("loadFontFail"), QStringLiteral(R"({"family":"Mitr","request":3,"error":"x"})"));
+    dispatcher.dispatch(QStringLiteral("loadFontFail"), QStringLiteral(R"({"family":"Lost","error":"x"})"));
+    EXPECT_EQ(change.events.size(), 2u);
+    ASSERT_EQ(failure.events.size(), 2u);
+    EXPECT_EQ(failure.events[0].family, QStringLiteral("Mitr"));
+    EXPECT_TRUE(failure.events[0].fontName.isEmpty());
+    EXPECT_EQ(failure.events[1].family, QStringLiteral("Lost"));
 }
 
 TEST_F(DispatcherTest, pageReadyRunsTheHandler)

@@ -62,12 +62,13 @@ TEST_F(CanvasHandlersTest, FontEventsLoadOrApplyTheFamily)
 {
     setLocalFontPathResolver([](const QString& name) { return "/fonts/" + name + ".ttf"; });
     EXPECT_EQ(callsFor(EditFontEvent::TextFontFamilyChangeEvent { "Cabin", "Cabin Regular", false }),
-        QStringList { "LoadFont('Cabin','/fonts/Cabin Regular.ttf')" });
-    EXPECT_EQ(callsFor(EditFontEvent::TextFontFamilyChangeEvent { "Cabin", "Cabin Regular", true }),
-        QStringList { "setTextFontFamily('Cabin')" });
+        QStringList { "LoadFont('Cabin','/fonts/Cabin Regular.ttf','normal','normal',1)" });
+    EXPECT_EQ(callsFor(EditFontEvent::TextFontFamilyChangeEvent { "Cabin", "Cabin Regular", true, {}, 1 }),
+        QStringList { "setTextFontFamily('Cabin','normal','normal',1)" });
+    // A row's name gives the face of its file.
     EXPECT_EQ(
         callsFor(EditFontEvent::TextFontFamilyDownloadEvent { "O'Font", "O'Font Bold", "http://127.0.0.1/f.ttf" }),
-        QStringList { "LoadFont('O\\'Font','http://127.0.0.1/f.ttf')" });
+        QStringList { "LoadFont('O\\'Font','http://127.0.0.1/f.ttf','bold','normal',2)" });
 
     // Without a shipped file nothing is sent to the page.
     setLocalFontPathResolver([](const QString&) { return QString(); });
@@ -80,7 +81,7 @@ TEST_F(CanvasHandlersTest, DownloadedFontReportsItsPendingName)
     EventRecorder<EditFontEvent::TextFontFamilyDownloadSuccessEvent> loaded;
     RxBus::shared().post(
         EditFontEvent::TextFontFamilyDownloadEvent { "Abel", "Abel Regular", "http://127.0.0.1/a.ttf" });
-    m_canvas.controller()->handleScriptMessage("loadFontSuccess", R"({"family":"Abel","location":"x"})");
+    m_canvas.controller()->handleScriptMessage("loadFontSuccess", R"({"family":"Abel","location":"x","request":1})");
     ASSERT_EQ(loaded.count(), 1u);
     EXPECT_EQ(loaded.events()[0].fontName, "Abel Regular");
 }

@@ -31,6 +31,45 @@
 
 namespace {
 
+// One notch of a mouse wheel, down, at the centre of `target`.
+void turnWheel(QWidget* target, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const QPointF centre = QRectF(target->rect()).center();
+    QWheelEvent turn(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton, modifiers,
+        Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(target, &turn);
+}
+
+// What `expression` gives in the shared canvas page.
+QVariant evaluateOnCanvasPage(const QString& expression)
+{
+    auto* view = qobject_cast<QWebEngineView*>(sharedWebViewController().view());
+    std::optional<QVariant> result;
+    view->page()->runJavaScript(expression, [&result](const QVariant& value) { result = value; });
+    waitUntil([&result] { return result.has_value(); });
+    return result.value_or(QVariant());
+}
+
+// Two Ctrl+wheel turns over the canvas, as a touchpad's pinch also arrives:
+// once the page has had them, its zoom stays at 100 % for a second.
+void expectCtrlWheelKeepsTheZoom(QWebEngineView* canvas)
+{
+    ASSERT_TRUE(waitUntil([] { return sharedWebViewController().isPageReady(); }, 30000));
+    ASSERT_TRUE(
+        evaluateOnCanvasPage(QStringLiteral("window.__ctrlTurns = 0; addEventListener('wheel', e => {"
+                                            " if (e.ctrlKey) ++window.__ctrlTurns; }, { passive: true }); true"))
+            .toBool());
+    // A page drops input until it has drawn: two animation frames in, it has.
+    ASSERT_TRUE(evaluateOnCanvasPage(QStringLiteral("window.__drawn = false; requestAnimationFrame(() =>"
+                                                    " requestAnimationFrame(() => { window.__drawn = true; })); true"))
+                    .toBool());
+    ASSERT_TRUE(waitUntil([] { return evaluateOnCanvasPage(QStringLiteral("window.__drawn")).toBool(); }));
+    turnWheel(canvas->focusProxy(), Qt::ControlModifier);
+    turnWheel(canvas->focusProxy(), Qt::ControlModifier);
+    ASSERT_TRUE(waitUntil([] { return evaluateOnCanvasPage(QStringLiteral("window.__ctrlTurns")).toInt() == 2; }));
+    EXPECT_FALSE(waitUntil([canvas] { return canvas->zoomFactor() != 1.0; }, 1000)) << canvas->zoomFactor();
+}
+
 class EditLogoWindowTest : public ::testing::Test {
 protected:
     void TearDown() override
@@ -205,15 +244,6 @@ protected:
         EditLogoWindowTest::TearDown();
         editLogoWindow()->setScreen(QGuiApplication::primaryScreen());
     }
-
-    // One notch of a mouse wheel, down, at the centre of `target`.
-    static void turnWheel(QWidget* target)
-    {
-        const QPointF centre = QRectF(target->rect()).center();
-        QWheelEvent turn(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-            Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(target, &turn);
-    }
 };
 
 TEST_F(SmallScreenEditorTest, TheCanvasAndTheToastStayInViewAndTheWheelOverTheCanvasScrolls)
@@ -247,7 +277,10 @@ TEST_F(SmallScreenEditorTest, TheCanvasAndTheToastStayInViewAndTheWheelOverTheCa
 
     area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
     auto* stage = window->findChild<CanvasStage*>();
-    EXPECT_TRUE(viewport.contains(stage->geometry()));
+    EXPECT_TRUE(viewport.contains(stage->geometry()))
+        << viewport.x() << "," << viewport.y() << " " << viewport.width() << "x" << viewport.height() << " stage "
+        << stage->geometry().x() << "," << stage->geometry().y() << " " << stage->width() << "x" << stage->height()
+        << " h " << area->horizontalScrollBar()->value() << " v " << bar->value();
     EXPECT_EQ(canvas->mapTo(window, QPoint()), editor->canvasHost()->mapTo(window, QPoint()));
     EXPECT_TRUE(viewport.contains(toast->geometry())) << "scrolled down and across";
 
@@ -261,6 +294,10 @@ TEST_F(SmallScreenEditorTest, TheCanvasAndTheToastStayInViewAndTheWheelOverTheCa
     bar->setValue(0);
     turnWheel(canvas->focusProxy());
     EXPECT_EQ(bar->value(), besideTheCanvas) << "after the renderer was made anew";
+
+    // Ctrl+wheel over the canvas neither zooms nor scrolls.
+    expectCtrlWheelKeepsTheZoom(canvas);
+    EXPECT_EQ(bar->value(), besideTheCanvas);
 }
 
 // Screens given by their free area in logical pixels, as the window system
@@ -313,14 +350,13 @@ TEST(EditLogoWindowFit, TheEditorsSizeWhereItFitsElseTheFreeAreaAndScrolling)
     }
 }
 
-// What `expression` gives in the shared canvas page.
-QVariant evaluateOnCanvasPage(const QString& expression)
+TEST_F(EditLogoWindowTest, CtrlWheelOverTheCanvasLeavesItsSize)
 {
-    auto* view = qobject_cast<QWebEngineView*>(sharedWebViewController().view());
-    std::optional<QVariant> result;
-    view->page()->runJavaScript(expression, [&result](const QVariant& value) { result = value; });
-    waitUntil([&result] { return result.has_value(); });
-    return result.value_or(QVariant());
+    showEditLogoWindow(1, QStringLiteral("<svg/>"), false);
+    ASSERT_EQ(qobject_cast<QScrollArea*>(editLogoWindow()->centralWidget()), nullptr);
+    auto* canvas = qobject_cast<QWebEngineView*>(sharedWebViewController().view());
+    ASSERT_TRUE(waitUntil([&] { return canvas->focusProxy() != nullptr; }, 30000));
+    expectCtrlWheelKeepsTheZoom(canvas);
 }
 
 TEST_F(EditLogoWindowTest, ClosingHasThePageCollectItsGarbage)

@@ -6,6 +6,8 @@
 #include "canvas/CanvasScripts.h"
 #include "core/ExportFolder.h"
 #include "core/RxBus.h"
+#include "editor/EditorCanvasHandlers.h"
+#include "editor/EditorEvents.h"
 #include "fonts/ExportFlow.h"
 #include "fonts/FontCatalogue.h"
 #include "fonts/FontFiles.h"
@@ -19,9 +21,76 @@
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <condition_variable>
 #include <gtest/gtest.h>
+#include <httplib.h>
+#include <mutex>
+#include <set>
+#include <thread>
 
 namespace {
+
+// Serves Debian's DejaVu files over loopback, as the font server does; the
+// file held back is sent only once it is let go.
+class FontServer {
+public:
+    FontServer()
+    {
+        m_server.set_default_headers({ { "Access-Control-Allow-Origin", "*" } });
+        m_server.Get(R"(/([A-Za-z-]+\.ttf))", [this](const httplib::Request& request, httplib::Response& response) {
+            const std::string file = request.matches[1];
+            {
+                std::unique_lock lock(m_mutex);
+                m_asked.insert(file);
+                m_letGo.wait(lock, [&] { return m_held != file; });
+            }
+            QFile font(QStringLiteral("/usr/share/fonts/truetype/dejavu/") + QString::fromStdString(file));
+            if (!font.open(QIODevice::ReadOnly)) {
+                response.status = 404;
+                return;
+            }
+            const QByteArray bytes = font.readAll();
+            response.set_content(bytes.constData(), static_cast<std::size_t>(bytes.size()), "font/ttf");
+        });
+        m_server.set_keep_alive_max_count(1);
+        m_port = m_server.bind_to_any_port("127.0.0.1");
+        m_thread = std::thread([this] { m_server.listen_after_bind(); });
+    }
+    ~FontServer()
+    {
+        letGo();
+        m_server.stop();
+        m_thread.join();
+    }
+    QString url(const char* file) const { return QStringLiteral("http://127.0.0.1:%1/%2").arg(m_port).arg(file); }
+    void hold(const char* file)
+    {
+        std::lock_guard lock(m_mutex);
+        m_held = file;
+    }
+    void letGo()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_held.clear();
+        }
+        m_letGo.notify_all();
+    }
+    bool asked(const char* file)
+    {
+        std::lock_guard lock(m_mutex);
+        return m_asked.count(file) > 0;
+    }
+
+private:
+    httplib::Server m_server;
+    int m_port = 0;
+    std::thread m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_letGo;
+    std::string m_held;
+    std::set<std::string> m_asked;
+};
 
 class FontPageTest : public ::testing::Test {
 protected:
@@ -45,16 +114,28 @@ protected:
 
     static CanvasPage& page() { return CanvasPage::instance(); }
     static QVariant js(const QString& expression) { return page().evaluate(expression); }
-    double textWidth() { return js(QStringLiteral("tessalyCanvas.getObjects()[%1].width").arg(m_text)).toDouble(); }
+    double textWidth() { return textProperty(m_text, "width").toDouble(); }
+    static QVariant textProperty(int index, const char* name)
+    {
+        return js(QStringLiteral("tessalyCanvas.getObjects()[%1].%2").arg(index).arg(QLatin1String(name)));
+    }
+    // A second text like the design's, selected; its index.
+    int copyOfTheText()
+    {
+        page().controller().evaluate(CanvasScripts::copyItem());
+        page().settle();
+        return js(QStringLiteral("tessalyCanvas.getObjects().length - 1")).toInt();
+    }
     QString textFamily()
     {
         return js(QStringLiteral("tessalyCanvas.getObjects()[%1].fontFamily").arg(m_text)).toString();
     }
-    // Asks the page to load `location` under `family`; the name of its answer.
-    QString loadFont(const QString& family, const QString& location)
+    // Asks the page to load `location` under `family` for the catalogue row
+    // `row`; the name of its answer.
+    QString loadFont(const QString& family, const QString& location, const QString& row = {})
     {
         const std::size_t from = page().mark();
-        page().controller().evaluate(CanvasScripts::loadFont(family, location));
+        page().controller().loadFont(family, location, FontFaceStyle::ofRow(row, family), row);
         for (int i = 0; i < 200; ++i) {
             if (!page().messagesSince(from, QStringLiteral("loadFontSuccess")).empty())
                 return QStringLiteral("loadFontSuccess");
@@ -171,7 +252,7 @@ TEST_F(FontPageTest, AServerFontLoadsFromItsUrlAndAFailureIsPosted)
 {
     StandinHarness harness;
     const QString base = QString::fromStdString(harness.server().baseUrl());
-    EXPECT_EQ(loadFont(QStringLiteral("DejaVu Sans Mono"), base + QStringLiteral("/static/fonts/DejaVuSansMono.ttf")),
+    EXPECT_EQ(loadFont(QStringLiteral("Server Mono"), base + QStringLiteral("/static/fonts/DejaVuSansMono.ttf")),
         QStringLiteral("loadFontSuccess"));
 
     rx::DisposeBag bag;
@@ -179,14 +260,89 @@ TEST_F(FontPageTest, AServerFontLoadsFromItsUrlAndAFailureIsPosted)
     subscribeEvent<EditFontEvent::TextFontFamilyDownloadFailEvent>(
         bag, [&](const auto& event) { failures.push_back(event); });
     harness.server().setFault("/static/fonts/DejaVuSerif-Bold.ttf", standin::Fault::Http500);
-    page().controller().setPendingFontName(QStringLiteral("Broken Serif"), QStringLiteral("DejaVu Serif Bold"));
-    EXPECT_EQ(loadFont(QStringLiteral("Broken Serif"), base + QStringLiteral("/static/fonts/DejaVuSerif-Bold.ttf")),
+    EXPECT_EQ(loadFont(QStringLiteral("Broken Serif"), base + QStringLiteral("/static/fonts/DejaVuSerif-Bold.ttf"),
+                  QStringLiteral("DejaVu Serif Bold")),
         QStringLiteral("loadFontFail"));
     EXPECT_EQ(loadFont(QStringLiteral("Empty"), QString()), QStringLiteral("loadFontFail"));
     ASSERT_EQ(failures.size(), 2u);
     EXPECT_EQ(failures[0].family, QStringLiteral("Broken Serif"));
     EXPECT_EQ(failures[0].fontName, QStringLiteral("DejaVu Serif Bold"));
     EXPECT_TRUE(failures[1].fontName.isEmpty());
+}
+
+// The font server sends a font only once the user has gone on: selected
+// another text and picked a font for it, or picked another for the same text.
+TEST_F(FontPageTest, AFontThatLoadsLateGoesToTheTextItWasPickedForUnlessALaterPickForItCameFirst)
+{
+    FontServer server;
+    server.hold("DejaVuSerif.ttf");
+    EditorCanvasHandlers handlers(&page().controller(), nullptr);
+    const auto pick = [&server](const char* family, const char* file) {
+        RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadEvent { family, family, server.url(file) });
+    };
+    const auto familyOf = [](int text) { return textProperty(text, "fontFamily").toString(); };
+    const int picked = m_text;
+    const int other = copyOfTheText();
+    page().select(picked);
+    pick("Late Serif", "DejaVuSerif.ttf");
+    ASSERT_TRUE(waitUntil([&] { return server.asked("DejaVuSerif.ttf"); }));
+    page().select(other);
+    pick("Quick Serif", "DejaVuSerif-Bold.ttf");
+    ASSERT_TRUE(waitUntil([&] { return familyOf(other) == "Quick Serif"; }));
+    server.letGo();
+    EXPECT_TRUE(waitUntil([&] { return familyOf(picked) == "Late Serif"; }));
+    page().settle();
+    EXPECT_EQ(familyOf(other), QStringLiteral("Quick Serif"));
+
+    server.hold("DejaVuSansMono.ttf");
+    const std::size_t from = page().mark();
+    pick("Late Mono", "DejaVuSansMono.ttf");
+    ASSERT_TRUE(waitUntil([&] { return server.asked("DejaVuSansMono.ttf"); }));
+    pick("Late Serif", "DejaVuSerif.ttf");
+    ASSERT_TRUE(waitUntil([&] { return familyOf(other) == "Late Serif"; }));
+    server.letGo();
+    ASSERT_TRUE(waitUntil([&] {
+        const std::vector<PageMessage> loaded = page().messagesSince(from, QStringLiteral("loadFontSuccess"));
+        return std::any_of(loaded.begin(), loaded.end(),
+            [](const PageMessage& m) { return m.json().value(QStringLiteral("family")).toString() == "Late Mono"; });
+    }));
+    page().settle();
+    EXPECT_EQ(familyOf(other), QStringLiteral("Late Serif"));
+}
+
+// Two texts of the design in a family the system has, and no test registers
+// a copy of: its bold row for one, then its plain row for the other.
+TEST_F(FontPageTest, ABoldRowDrawsAndSavesItsTextBoldAndLeavesTheFamilysRegularTextRegular)
+{
+    ASSERT_TRUE(page().loadSvg(sampleDesignSvg().replace(QStringLiteral("Mitr"), QStringLiteral("DejaVu Sans Mono"))));
+    FontServer server;
+    EditorCanvasHandlers handlers(&page().controller(), nullptr);
+    const auto drawn = [](int text) {
+        return js(QStringLiteral("tessalyCanvas.getObjects()[%1].toDataURL({})").arg(text)).toString();
+    };
+    const int bold = m_text;
+    page().select(bold);
+    const int regular = copyOfTheText();
+    const QString regularDrawing = drawn(regular);
+
+    page().select(bold);
+    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadEvent {
+        "DejaVu Sans Mono", "DejaVu Sans Mono Bold", server.url("DejaVuSansMono-Bold.ttf") });
+    ASSERT_TRUE(waitUntil([&] { return textProperty(bold, "fontWeight").toString() == "bold"; }));
+    page().settle();
+    const QString boldDrawing = drawn(bold);
+    EXPECT_NE(boldDrawing, regularDrawing);
+    EXPECT_EQ(drawn(regular), regularDrawing) << "the regular text drew bold";
+
+    page().select(regular);
+    const std::size_t from = page().mark();
+    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadEvent {
+        "DejaVu Sans Mono", "DejaVu Sans Mono", server.url("DejaVuSansMono.ttf") });
+    ASSERT_TRUE(page().waitFor(QStringLiteral("loadFontSuccess"), from));
+    page().settle();
+    EXPECT_EQ(drawn(regular), regularDrawing);
+    EXPECT_EQ(drawn(bold), boldDrawing) << "the bold text drew regular";
+    EXPECT_EQ(page().savedSvg().count(QStringLiteral("font-weight=\"bold\"")), 1);
 }
 
 TEST_F(FontPageTest, TheExportWritesTheDesignAsSvgAndA1024Png)

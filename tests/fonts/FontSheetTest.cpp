@@ -37,7 +37,8 @@ ResourceFontListModel catalogue()
     local.fontList = { font("Abel", "Abel", 1), font("Cabin Regular", "Cabin", 1), font("Caveman", "Caveman", 1) };
     ResourceFontListModelDatas remote;
     remote.fontList = { font("DejaVu Sans Bold", "DejaVu Sans", 0, "http://fonts.example/a.ttf"),
-        font("DejaVu Serif", "DejaVu Serif", 0, "http://fonts.example/b.ttf") };
+        font("DejaVu Serif", "DejaVu Serif", 0, "http://fonts.example/b.ttf"),
+        font("DejaVu Serif Bold", "DejaVu Serif", 0, "http://fonts.example/c.ttf") };
     ResourceFontListModel model;
     model.data = { local, remote };
     return model;
@@ -66,11 +67,12 @@ protected:
     void TearDown() override { globalFontModel() = m_savedCatalogue; }
 
     // Selects a text in the editor, as the page does.
-    static void selectText(const QString& id, const QString& fontFamily)
+    static void selectText(const QString& id, const QString& fontFamily, const QString& fontWeight = "normal")
     {
         CanvasTextModel text;
         text.id = id;
         text.fontFamily = fontFamily;
+        text.fontWeight = fontWeight;
         RxBus::shared().post(EditFontEvent::CanvasTextData { text });
     }
 
@@ -102,7 +104,7 @@ protected:
 TEST_F(FontSheetTest, AShippedRowPostsItsChangeThenItsSelection)
 {
     auto sheet = openSheet(QStringLiteral("Abel"));
-    ASSERT_EQ(sheet->rows().size(), 5);
+    ASSERT_EQ(sheet->rows().size(), 6);
     EXPECT_TRUE(row(*sheet, QStringLiteral("Abel"))->isSelectedRow());
 
     userClick(row(*sheet, QStringLiteral("Cabin Regular")));
@@ -165,9 +167,11 @@ TEST_F(FontSheetTest, FollowsACatalogueThatArrivesWhileItIsOpen)
 
     globalFontModel() = catalogue();
     Q_EMIT FontCatalogue::shared().catalogueChanged();
-    ASSERT_EQ(sheet->rows().size(), 5);
-    // A server font named like the text's family opens selected and loading.
-    EXPECT_TRUE(row(*sheet, QStringLiteral("DejaVu Serif"))->isSpinnerShown());
+    ASSERT_EQ(sheet->rows().size(), 6);
+    // A server font named like the text's family opens selected; nothing
+    // loads until a row is picked.
+    EXPECT_TRUE(row(*sheet, QStringLiteral("DejaVu Serif"))->isSelectedRow());
+    EXPECT_FALSE(row(*sheet, QStringLiteral("DejaVu Serif"))->isSpinnerShown());
 }
 
 TEST_F(FontSheetTest, FollowsTheSelectedText)
@@ -177,6 +181,10 @@ TEST_F(FontSheetTest, FollowsTheSelectedText)
     selectText(QStringLiteral("second"), QStringLiteral("Cabin"));
     EXPECT_TRUE(row(*sheet, QStringLiteral("Cabin Regular"))->isSelectedRow());
     EXPECT_FALSE(row(*sheet, QStringLiteral("Abel"))->isSelectedRow());
+    // ... and by its face: a bold text in a family's bold row.
+    selectText(QStringLiteral("bold"), QStringLiteral("DejaVu Serif"), QStringLiteral("bold"));
+    EXPECT_TRUE(row(*sheet, QStringLiteral("DejaVu Serif Bold"))->isSelectedRow());
+    selectText(QStringLiteral("second"), QStringLiteral("Cabin"));
     userClick(row(*sheet, QStringLiteral("Abel")));
     EXPECT_EQ(m_events, QStringList({ "change Abel|Abel|0", "select Abel" }));
 

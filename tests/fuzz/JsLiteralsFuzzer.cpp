@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString family = text.left(text.size() / 2);
     const QString location = text.mid(text.size() / 2);
     requireCall(CanvasScripts::loadFont(family, location), QStringLiteral("LoadFont("), { family, location },
-        QLatin1Char(','), QStringLiteral(")"));
+        QLatin1Char(','), QStringLiteral(",'normal','normal',0)"));
 
     // The base URL comes from configuration text, so it is always well-formed UTF-16.
     const QString baseUrl = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

@@ -27,8 +27,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto choice = input.ConsumeIntegralInRange<std::size_t>(0, std::size(knownNames));
     const QString name = choice < std::size(knownNames) ? QString::fromLatin1(knownNames[choice])
                                                         : QString::fromStdString(input.ConsumeRandomLengthString(32));
-    if (input.ConsumeBool())
-        dispatcher.noteFontRequested(QString::fromStdString(input.ConsumeRandomLengthString(16)));
+    if (input.ConsumeBool()) {
+        const auto request = input.ConsumeIntegralInRange<qint64>(0, 3);
+        dispatcher.noteFontRequested(request, QString::fromStdString(input.ConsumeRandomLengthString(16)), {},
+            QString::fromStdString(input.ConsumeRandomLengthString(16)));
+    }
     dispatcher.dispatch(name, QString::fromStdString(input.ConsumeRemainingBytesAsString()));
     return 0;
 }

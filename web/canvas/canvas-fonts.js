@@ -15,9 +15,22 @@
     }) + '")';
   }
 
-  // Fetches a registered family's face; never rejects.
-  function loadFamily(family) {
-    return document.fonts.load('16px "' + String(family).replace(/["\\]/g, '') + '"').catch(function () { return []; });
+  // Fetches a registered family's face, the normal one unless `face` names
+  // a weight and style; never rejects.
+  function loadFamily(family, face) {
+    const name = '"' + String(family).replace(/["\\]/g, '') + '"';
+    const font = (face ? face.style + ' ' + face.weight + ' ' : '') + '16px ' + name;
+    return document.fonts.load(font).catch(function () { return []; });
+  }
+
+  // The weight and style of a font file, as FontFace descriptors; what
+  // isn't a CSS weight or style is the normal one.
+  function faceStyle(weight, style) {
+    const w = String(weight);
+    return {
+      weight: /^(normal|bold|[1-9]00)$/.test(w) ? w : 'normal',
+      style: /^(normal|italic|oblique)$/.test(String(style)) ? String(style) : 'normal'
+    };
   }
 
   // A Fontsource file holds one script subset. Its "latin" file has a
@@ -29,17 +42,46 @@
     'U+1D00-1DBF,U+1E00-1E9F,U+1EF2-1EFF,U+2020,U+20A0-20AB,U+20AD-20C0,U+2113,U+2C60-2C7F,U+A720-A7FF';
   const LATIN_SUBSET = /-latin-(?=\d+-(?:normal|italic)\.woff2?$)/;
 
-  // The main face of a font file, and its latin-ext sibling when it has one.
-  function fontFaces(family, location) {
+  // The main face of a font file, and its latin-ext sibling when it has one,
+  // as the weight and style `face` (faceStyle) gives, the normal one without.
+  function fontFaces(family, location, face) {
     const main = String(location);
+    const descriptors = face ? { weight: face.weight, style: face.style } : {};
     if (!LATIN_SUBSET.test(main))
-      return { main: new FontFace(family, cssUrl(fontUrl(main))), extra: null };
+      return { main: new FontFace(family, cssUrl(fontUrl(main)), descriptors), extra: null };
     const sibling = main.replace(LATIN_SUBSET, '-latin-ext-');
     return {
-      main: new FontFace(family, cssUrl(fontUrl(main)), { unicodeRange: LATIN_RANGE }),
-      extra: new FontFace(family, cssUrl(fontUrl(sibling)), { unicodeRange: LATIN_EXT_RANGE })
+      main: new FontFace(family, cssUrl(fontUrl(main)), Object.assign({ unicodeRange: LATIN_RANGE }, descriptors)),
+      extra: new FontFace(family, cssUrl(fontUrl(sibling)),
+        Object.assign({ unicodeRange: LATIN_EXT_RANGE }, descriptors))
     };
   }
 
-  window.TessalyFonts = { fontUrl: fontUrl, cssUrl: cssUrl, loadFamily: loadFamily, fontFaces: fontFaces };
+  // Whether `family` has a normal face among the page's web fonts.
+  function hasNormalFace(family) {
+    return Array.from(document.fonts).some(function (f) {
+      return f.family.replace(/^"|"$/g, '') === family && (f.weight === 'normal' || f.weight === '400') &&
+        f.style === 'normal' && f.status !== 'error';
+    });
+  }
+
+  // The installed normal face of `family`, loaded, or null where the system
+  // has none. Once a family has a web font, only its web fonts draw it: a
+  // family with a bold face alone would draw its normal text bold.
+  function installedNormalFace(family) {
+    const name = String(family).replace(/["\\]/g, '');
+    try {
+      const source = 'local("' + name + '"), local("' + name + ' Regular")';
+      return new FontFace(family, source, { weight: 'normal', style: 'normal' }).load().catch(function () {
+        return null;
+      });
+    } catch (error) {
+      return Promise.resolve(null);
+    }
+  }
+
+  window.TessalyFonts = {
+    fontUrl: fontUrl, cssUrl: cssUrl, loadFamily: loadFamily, faceStyle: faceStyle, fontFaces: fontFaces,
+    hasNormalFace: hasNormalFace, installedNormalFace: installedNormalFace
+  };
 })();

@@ -39,6 +39,8 @@
       fill: colorText(object.fill),
       opacity: String(object.opacity),
       fontFamily: object.fontFamily || '',
+      fontWeight: String(object.fontWeight || 'normal'),
+      fontStyle: String(object.fontStyle || 'normal'),
       fontSize: String(object.fontSize),
       charSpacing: String(object.charSpacing || 0),
       lineHeight: String(object.lineHeight),
