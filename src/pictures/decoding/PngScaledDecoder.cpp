@@ -3,6 +3,7 @@
 #include "pictures/decoding/PictureBounds.h"
 
 #include <QScopeGuard>
+#include <QtEndian>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -115,6 +116,7 @@ void ignore(png_structp, png_const_charp) { }
 struct Header {
     png_uint_32 width;
     png_uint_32 height;
+    int storedBits; // a pixel's, as the file stores it
     bool alpha;
     bool interlaced;
 };
@@ -125,6 +127,7 @@ struct Header {
     if (setjmp(png_jmpbuf(png)))
         return false;
     png_read_info(png, info);
+    header->storedBits = png_get_bit_depth(png, info) * png_get_channels(png, info);
     png_set_expand(png); // palette to RGB, fewer than 8 bits to 8, a transparent colour to alpha
     png_set_scale_16(png);
     png_set_gray_to_rgb(png);
@@ -159,6 +162,32 @@ struct Header {
     return true;
 }
 
+// The compressed pixel data the file holds: its IDAT chunks, as far as it goes.
+qint64 compressedBytes(const QByteArray& bytes)
+{
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    qint64 total = 0;
+    qint64 at = 8; // after the signature
+    // Each chunk: its data length, its type, the data, a checksum.
+    while (at + 8 <= bytes.size()) {
+        const qint64 length = qFromBigEndian<quint32>(data + at);
+        if (std::memcmp(data + at + 4, "IDAT", 4) == 0)
+            total += qMin(length, bytes.size() - at - 8);
+        at += 12 + length;
+    }
+    return total;
+}
+
+// Whether the compressed data present can hold every pixel the header
+// promises: deflate expands at most about 1032 times. A few bytes can claim
+// any size; a picture-sized buffer is allocated only for what they can fill.
+bool holdsItsPixels(const QByteArray& bytes, const Header& header)
+{
+    constexpr qint64 deflateMaxRatio = 1032;
+    const qint64 pixels = qint64(header.width) * header.height;
+    return pixels <= compressedBytes(bytes) * deflateMaxRatio * 8 / header.storedBits;
+}
+
 } // namespace
 
 QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
@@ -175,7 +204,7 @@ QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
         return {};
     png_set_read_fn(png, &source, readBytes);
     Header header {};
-    if (!readHeader(png, info, &header))
+    if (!readHeader(png, info, &header) || !holdsItsPixels(bytes, header))
         return {};
     QImage image(scaled, header.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())

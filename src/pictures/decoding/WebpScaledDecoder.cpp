@@ -1,5 +1,7 @@
 #include "pictures/decoding/WebpScaledDecoder.h"
 
+#include "pictures/decoding/PictureBounds.h"
+
 #include <webp/decode.h>
 
 QImage WebpScaledDecoder::decode(const QByteArray& bytes, QSize size)
@@ -8,6 +10,11 @@ QImage WebpScaledDecoder::decode(const QByteArray& bytes, QSize size)
     const auto length = size_t(bytes.size());
     WebPDecoderConfig config;
     if (!WebPInitDecoderConfig(&config) || WebPGetFeatures(data, length, &config.input) != VP8_STATUS_OK)
+        return {};
+    // The library decodes a lossless file whole, at four bytes a pixel, at
+    // any scale; as a plain colour costs such a file no bits, no amount of
+    // data bounds its size: the reader's bound does.
+    if (qint64(config.input.width) * config.input.height > PictureBounds::maxPixels)
         return {};
     QImage image(size, config.input.has_alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
