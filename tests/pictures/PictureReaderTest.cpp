@@ -228,17 +228,22 @@ qint64 peakKilobytes()
 
 } // namespace
 
-// A few bytes can claim a large picture: a decoder holds no memory for one
-// its data cannot fill (it is refused as cut), nor for a WEBP beyond the
-// bound, which the library would decode whole at any scale. Unrefused, each
-// below has its picture written to: the PNG's first passes placed, the GIF's
-// canvas cleared, the WEBP decoded.
+// A few bytes can claim a large picture, or a PNG a long text: a decoder
+// holds no memory for what its data cannot fill (it is refused as cut), nor
+// for a WEBP beyond the bound, which the library would decode whole at any
+// scale. Unrefused, each below has its memory written to: the PNG's first
+// passes placed, its text's buffer cleared, the GIF's canvas cleared, the
+// WEBP decoded.
 TEST_F(PictureReading, AFewBytesClaimingALargePictureTakeNoMemory)
 {
     const QByteArray png = redOverBluePalettePng({ 8000, 6000 }, true);
     const qsizetype idatAt = png.indexOf("IDAT") - 4;
     const QByteArray firstPasses = png.left(idatAt)
         + pngChunk("IDAT", png.mid(idatAt + 8, qFromBigEndian<quint32>(png.constData() + idatAt) / 20));
+    const QByteArray small = encoded(halves({ 64, 64 }), "png");
+    QByteArray textLength(4, '\0');
+    qToBigEndian<quint32>(100 << 20, textLength.data());
+    const QByteArray longText = small.left(33) + textLength + "tEXt" + small.mid(33); // after the header
     const struct {
         const char* name;
         QImage (*decode)(const QByteArray&, QSize);
@@ -246,6 +251,7 @@ TEST_F(PictureReading, AFewBytesClaimingALargePictureTakeNoMemory)
         QSize size;
     } claims[] = {
         { "interlaced png", PngScaledDecoder::decode, firstPasses, { 4096, 3072 } },
+        { "png text", PngScaledDecoder::decode, longText, { 64, 64 } },
         { "gif frame", GifFirstFrameDecoder::decode, gifClaiming({ 8000, 6000 }), { 8000, 6000 } },
         { "webp", WebpScaledDecoder::decode, webpClaiming({ 16383, 16383 }, false), { 4096, 4096 } },
     };

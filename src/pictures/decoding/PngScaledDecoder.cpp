@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
 #include <png.h>
 #include <vector>
 
@@ -162,8 +163,10 @@ struct Header {
     return true;
 }
 
-// The compressed pixel data the file holds: its IDAT chunks, as far as it goes.
-qint64 compressedBytes(const QByteArray& bytes)
+// The compressed pixel data the file holds, its IDAT chunks' data; nothing
+// when a chunk claims more than the file holds: libpng allocates (and
+// clears) a buffer of a text chunk's claimed length before reading a byte.
+std::optional<qint64> compressedBytes(const QByteArray& bytes)
 {
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     qint64 total = 0;
@@ -171,28 +174,31 @@ qint64 compressedBytes(const QByteArray& bytes)
     // Each chunk: its data length, its type, the data, a checksum.
     while (at + 8 <= bytes.size()) {
         const qint64 length = qFromBigEndian<quint32>(data + at);
+        if (length > bytes.size() - at - 12)
+            return std::nullopt;
         if (std::memcmp(data + at + 4, "IDAT", 4) == 0)
-            total += qMin(length, bytes.size() - at - 8);
+            total += length;
         at += 12 + length;
     }
     return total;
 }
 
-// Whether the compressed data present can hold every pixel the header
-// promises: deflate expands at most about 1032 times. A few bytes can claim
-// any size; a picture-sized buffer is allocated only for what they can fill.
-bool holdsItsPixels(const QByteArray& bytes, const Header& header)
+// Whether `compressed` bytes can hold every pixel the header promises:
+// deflate expands at most about 1032 times. A few bytes can claim any size;
+// a picture-sized buffer is allocated only for what they can fill.
+bool holdsItsPixels(qint64 compressed, const Header& header)
 {
     constexpr qint64 deflateMaxRatio = 1032;
     const qint64 pixels = qint64(header.width) * header.height;
-    return pixels <= compressedBytes(bytes) * deflateMaxRatio * 8 / header.storedBits;
+    return pixels <= compressed * deflateMaxRatio * 8 / header.storedBits;
 }
 
 } // namespace
 
 QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
 {
-    if (scaled.isEmpty())
+    const std::optional<qint64> compressed = compressedBytes(bytes);
+    if (scaled.isEmpty() || !compressed)
         return {};
     Source source { reinterpret_cast<const png_byte*>(bytes.constData()), size_t(bytes.size()), 0 };
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, stop, ignore);
@@ -204,7 +210,7 @@ QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
         return {};
     png_set_read_fn(png, &source, readBytes);
     Header header {};
-    if (!readHeader(png, info, &header) || !holdsItsPixels(bytes, header))
+    if (!readHeader(png, info, &header) || !holdsItsPixels(*compressed, header))
         return {};
     QImage image(scaled, header.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())
