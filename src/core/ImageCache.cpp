@@ -6,19 +6,23 @@ ImageCache& ImageCache::shared()
     return cache;
 }
 
+ImageCache::ImageCache()
+    : m_images(maxBytes)
+{
+}
+
 std::optional<QImage> ImageCache::image(const QString& urlString) const
 {
     std::lock_guard lock(m_mutex);
-    auto it = m_images.constFind(urlString);
-    if (it == m_images.constEnd())
-        return std::nullopt;
-    return *it;
+    if (const QImage* image = m_images.object(urlString))
+        return *image;
+    return std::nullopt;
 }
 
 void ImageCache::insert(const QString& urlString, const QImage& image)
 {
     std::lock_guard lock(m_mutex);
-    m_images.insert(urlString, image);
+    m_images.insert(urlString, new QImage(image), qMax(image.sizeInBytes(), minBytesPerPicture));
 }
 
 bool ImageCache::contains(const QString& urlString) const
@@ -30,10 +34,7 @@ bool ImageCache::contains(const QString& urlString) const
 qint64 ImageCache::byteCount() const
 {
     std::lock_guard lock(m_mutex);
-    qint64 bytes = 0;
-    for (const QImage& image : m_images)
-        bytes += image.sizeInBytes();
-    return bytes;
+    return m_images.totalCost();
 }
 
 void ImageCache::removeAll()

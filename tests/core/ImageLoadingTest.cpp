@@ -129,6 +129,26 @@ TEST_F(ImageLoadingTest, DestroyingTheLoaderCancelsItsDownload)
     EXPECT_TRUE(reply.isNull());
 }
 
+TEST(ImageCacheBound, InsertingPastTheBoundForgetsTheLeastRecentlyUsed)
+{
+    ImageCache& cache = ImageCache::shared();
+    cache.removeAll();
+    const QImage picture(512, 512, QImage::Format_ARGB32);
+    const int fitting = int(ImageCache::maxBytes / picture.sizeInBytes());
+    const auto url = [](int i) { return QStringLiteral("http://127.0.0.1/%1.png").arg(i); };
+    for (int i = 0; i < fitting; ++i)
+        cache.insert(url(i), picture);
+    ASSERT_TRUE(cache.image(url(0))); // now the most recently used
+    cache.insert(url(fitting), picture);
+    cache.insert(url(fitting + 1), picture);
+    EXPECT_LE(cache.byteCount(), ImageCache::maxBytes);
+    for (int i : { 0, 3, fitting - 1, fitting, fitting + 1 })
+        EXPECT_TRUE(cache.contains(url(i))) << i;
+    for (int i : { 1, 2 })
+        EXPECT_FALSE(cache.contains(url(i))) << i;
+    cache.removeAll();
+}
+
 TEST(ImageFiles, Base64AcceptsBareTextAndDataUrlsButNotBlanks)
 {
     QImage source(3, 2, QImage::Format_RGB32);

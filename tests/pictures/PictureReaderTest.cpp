@@ -3,6 +3,9 @@
 #include "PictureFiles.h"
 #include "pictures/PicturePanel.h"
 #include "pictures/decoding/BmpBandDecoder.h"
+#include "pictures/decoding/GifFirstFrameDecoder.h"
+#include "pictures/decoding/PngScaledDecoder.h"
+#include "pictures/decoding/WebpScaledDecoder.h"
 #include "support/TestFiles.h"
 #include "support/TestSupport.h"
 
@@ -283,4 +286,56 @@ TEST_F(PictureReading, TheDialogOffersPicturesWhateverTheirCaseAndNothingElse)
 
     dialog->reject();
     EXPECT_FALSE(panel.isPanelOpen());
+}
+
+namespace {
+
+// The process's peak resident memory since the peak was last reset, in kB.
+qint64 peakKilobytes()
+{
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
+} // namespace
+
+// A few bytes can claim a large picture, or a PNG a long text: a decoder
+// holds no memory for what its data cannot fill (it is refused as cut), nor
+// for a WEBP beyond the bound, which the library would decode whole at any
+// scale. Unrefused, each below has its memory written to: the PNG's first
+// passes placed, its text's buffer cleared, the GIF's canvas cleared, the
+// WEBP decoded.
+TEST_F(PictureReading, AFewBytesClaimingALargePictureTakeNoMemory)
+{
+    const QByteArray png = redOverBluePalettePng({ 8000, 6000 }, true);
+    const qsizetype idatAt = png.indexOf("IDAT") - 4;
+    const QByteArray firstPasses = png.left(idatAt)
+        + pngChunk("IDAT", png.mid(idatAt + 8, qFromBigEndian<quint32>(png.constData() + idatAt) / 20));
+    const QByteArray small = encoded(halves({ 64, 64 }), "png");
+    QByteArray textLength(4, '\0');
+    qToBigEndian<quint32>(100 << 20, textLength.data());
+    const QByteArray longText = small.left(33) + textLength + "tEXt" + small.mid(33); // after the header
+    const struct {
+        const char* name;
+        QImage (*decode)(const QByteArray&, QSize);
+        QByteArray bytes;
+        QSize size;
+    } claims[] = {
+        { "interlaced png", PngScaledDecoder::decode, firstPasses, { 4096, 3072 } },
+        { "png text", PngScaledDecoder::decode, longText, { 64, 64 } },
+        { "gif frame", GifFirstFrameDecoder::decode, gifClaiming({ 8000, 6000 }), { 8000, 6000 } },
+        { "webp", WebpScaledDecoder::decode, webpClaiming({ 16383, 16383 }, false), { 4096, 4096 } },
+    };
+    for (const auto& c : claims) {
+        QFile clear("/proc/self/clear_refs");
+        ASSERT_TRUE(clear.open(QIODevice::WriteOnly) && clear.write("5") == 1) << "the peak can be reset";
+        clear.close();
+        const qint64 before = peakKilobytes();
+        EXPECT_TRUE(c.decode(c.bytes, c.size).isNull()) << c.name;
+        EXPECT_LT(peakKilobytes() - before, 16 << 10) << c.name;
+    }
 }

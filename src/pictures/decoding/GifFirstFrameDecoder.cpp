@@ -88,7 +88,8 @@ private:
         GifRecordType record = UNDEFINED_RECORD_TYPE;
         while (DGifGetRecordType(m_gif, &record) == GIF_OK) {
             if (record == IMAGE_DESC_RECORD_TYPE)
-                return DGifGetImageDesc(m_gif) == GIF_OK && frame().Width > 0 && frame().Height > 0;
+                return DGifGetImageDesc(m_gif) == GIF_OK && frame().Width > 0 && frame().Height > 0
+                    && dataCanFillFrame();
             if (record != EXTENSION_RECORD_TYPE)
                 return false;
             int code = 0;
@@ -102,6 +103,16 @@ private:
                     return false;
         }
         return false;
+    }
+
+    // Whether the bytes after the frame's descriptor can hold all its lines,
+    // so that a few bytes claiming a large frame are refused before a canvas
+    // is sized for it: a code of n bits gives at most 2^n pixels, so at most
+    // 4096 for 12 bits, the widest.
+    bool dataCanFillFrame() const
+    {
+        const qint64 pixels = qint64(frame().Width) * frame().Height;
+        return pixels <= qint64(m_source.bytes.size() - m_source.position) * 8 * 4096 / 12;
     }
 
     Source m_source;

@@ -3,9 +3,11 @@
 #include "pictures/decoding/PictureBounds.h"
 
 #include <QScopeGuard>
+#include <QtEndian>
 #include <cstring>
 #include <memory>
 #include <new>
+#include <optional>
 #include <png.h>
 #include <vector>
 
@@ -115,6 +117,7 @@ void ignore(png_structp, png_const_charp) { }
 struct Header {
     png_uint_32 width;
     png_uint_32 height;
+    int storedBits; // a pixel's, as the file stores it
     bool alpha;
     bool interlaced;
 };
@@ -125,6 +128,7 @@ struct Header {
     if (setjmp(png_jmpbuf(png)))
         return false;
     png_read_info(png, info);
+    header->storedBits = png_get_bit_depth(png, info) * png_get_channels(png, info);
     png_set_expand(png); // palette to RGB, fewer than 8 bits to 8, a transparent colour to alpha
     png_set_scale_16(png);
     png_set_gray_to_rgb(png);
@@ -159,11 +163,42 @@ struct Header {
     return true;
 }
 
+// The compressed pixel data the file holds, its IDAT chunks' data; nothing
+// when a chunk claims more than the file holds: libpng allocates (and
+// clears) a buffer of a text chunk's claimed length before reading a byte.
+std::optional<qint64> compressedBytes(const QByteArray& bytes)
+{
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    qint64 total = 0;
+    qint64 at = 8; // after the signature
+    // Each chunk: its data length, its type, the data, a checksum.
+    while (at + 8 <= bytes.size()) {
+        const qint64 length = qFromBigEndian<quint32>(data + at);
+        if (length > bytes.size() - at - 12)
+            return std::nullopt;
+        if (std::memcmp(data + at + 4, "IDAT", 4) == 0)
+            total += length;
+        at += 12 + length;
+    }
+    return total;
+}
+
+// Whether `compressed` bytes can hold every pixel the header promises:
+// deflate expands at most about 1032 times. A few bytes can claim any size;
+// a picture-sized buffer is allocated only for what they can fill.
+bool holdsItsPixels(qint64 compressed, const Header& header)
+{
+    constexpr qint64 deflateMaxRatio = 1032;
+    const qint64 pixels = qint64(header.width) * header.height;
+    return pixels <= compressed * deflateMaxRatio * 8 / header.storedBits;
+}
+
 } // namespace
 
 QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
 {
-    if (scaled.isEmpty())
+    const std::optional<qint64> compressed = compressedBytes(bytes);
+    if (scaled.isEmpty() || !compressed)
         return {};
     Source source { reinterpret_cast<const png_byte*>(bytes.constData()), size_t(bytes.size()), 0 };
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, stop, ignore);
@@ -175,7 +210,7 @@ QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
         return {};
     png_set_read_fn(png, &source, readBytes);
     Header header {};
-    if (!readHeader(png, info, &header))
+    if (!readHeader(png, info, &header) || !holdsItsPixels(*compressed, header))
         return {};
     QImage image(scaled, header.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())

@@ -47,6 +47,11 @@ QImage WebpScaledDecoder::decode(const QByteArray& bytes, QSize size)
         const qint64 canvas = qint64(config.input.width) * config.input.height;
         return canvas > PictureBounds::maxAnimationPixels ? QImage() : firstFrame(bytes, size);
     }
+    // The library decodes a lossless file whole, at four bytes a pixel, at
+    // any scale; as a plain colour costs such a file no bits, no amount of
+    // data bounds its size: the reader's bound does.
+    if (qint64(config.input.width) * config.input.height > PictureBounds::maxPixels)
+        return {};
     QImage image(size, config.input.has_alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
         return {};
