@@ -329,6 +329,8 @@ TEST_F(PictureReading, AFewBytesClaimingALargePictureTakeNoMemory)
         { "png text", PngScaledDecoder::decode, longText, { 64, 64 } },
         { "gif frame", GifFirstFrameDecoder::decode, gifClaiming({ 8000, 6000 }), { 8000, 6000 } },
         { "webp", WebpScaledDecoder::decode, webpClaiming({ 16383, 16383 }, false), { 4096, 4096 } },
+        { "bmp runs", BmpBandDecoder::decode, rleBmp(8, { 8000, 6000 }, { qRgb(0, 0, 0) }, QByteArray("\x04\x00", 2)),
+            { 4096, 3072 } },
     };
     for (const auto& c : claims) {
         QFile clear("/proc/self/clear_refs");
