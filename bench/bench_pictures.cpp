@@ -109,12 +109,8 @@ QImage drawingLike(QSize size)
 QByteArray gifOf(const QImage& indexed)
 {
     QByteArray bytes;
-    const auto append = [](GifFileType* gif, const GifByteType* data, int length) {
-        static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
-        return length;
-    };
+    GifFileType* gif = PictureFiles::gifWriter(&bytes);
     int error = 0;
-    GifFileType* gif = EGifOpen(&bytes, append, &error);
     if (!gif)
         return {};
     std::vector<GifColorType> colours;

@@ -278,6 +278,17 @@ inline QByteArray twoFrameGif()
     return gif;
 }
 
+// giflib writing a GIF into `bytes`; null when it can't start.
+inline GifFileType* gifWriter(QByteArray* bytes)
+{
+    const auto append = [](GifFileType* gif, const GifByteType* data, int length) {
+        static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
+        return length;
+    };
+    int error = 0;
+    return EGifOpen(bytes, append, &error);
+}
+
 // A GIF of `size` whose upper half is red and lower half blue, on a first
 // frame covering `frame` of it (the whole when empty) on black.
 inline QByteArray redOverBlueGif(QSize size, QRect frame = {})
@@ -285,12 +296,8 @@ inline QByteArray redOverBlueGif(QSize size, QRect frame = {})
     if (frame.isEmpty())
         frame = QRect(QPoint(0, 0), size);
     QByteArray bytes;
-    const auto append = [](GifFileType* gif, const GifByteType* data, int length) {
-        static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), length);
-        return length;
-    };
+    GifFileType* gif = gifWriter(&bytes);
     int error = 0;
-    GifFileType* gif = EGifOpen(&bytes, append, &error);
     const GifColorType colours[] = { { 255, 0, 0 }, { 0, 0, 255 } };
     ColorMapObject* map = GifMakeMapObject(2, colours);
     EGifPutScreenDesc(gif, size.width(), size.height(), 1, 0, map);
