@@ -1,13 +1,12 @@
 #include "pictures/decoding/PngScaledDecoder.h"
 
 #include "pictures/decoding/PictureBounds.h"
+#include "pictures/decoding/PngChunks.h"
 
 #include <QScopeGuard>
-#include <QtEndian>
 #include <cstring>
 #include <memory>
 #include <new>
-#include <optional>
 #include <png.h>
 #include <vector>
 
@@ -163,26 +162,6 @@ struct Header {
     return true;
 }
 
-// The compressed pixel data the file holds, its IDAT chunks' data; nothing
-// when a chunk claims more than the file holds: libpng allocates (and
-// clears) a buffer of a text chunk's claimed length before reading a byte.
-std::optional<qint64> compressedBytes(const QByteArray& bytes)
-{
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    qint64 total = 0;
-    qint64 at = 8; // after the signature
-    // Each chunk: its data length, its type, the data, a checksum.
-    while (at + 8 <= bytes.size()) {
-        const qint64 length = qFromBigEndian<quint32>(data + at);
-        if (length > bytes.size() - at - 12)
-            return std::nullopt;
-        if (std::memcmp(data + at + 4, "IDAT", 4) == 0)
-            total += length;
-        at += 12 + length;
-    }
-    return total;
-}
-
 // Whether `compressed` bytes can hold every pixel the header promises:
 // deflate expands at most about 1032 times. A few bytes can claim any size;
 // a picture-sized buffer is allocated only for what they can fill.
@@ -197,8 +176,9 @@ bool holdsItsPixels(qint64 compressed, const Header& header)
 
 QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
 {
-    const std::optional<qint64> compressed = compressedBytes(bytes);
-    if (scaled.isEmpty() || !compressed)
+    // A chunk claiming more than the file holds would have libpng allocate it.
+    const PngChunks chunks(bytes);
+    if (scaled.isEmpty() || !chunks.fitTheFile())
         return {};
     Source source { reinterpret_cast<const png_byte*>(bytes.constData()), size_t(bytes.size()), 0 };
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, stop, ignore);
@@ -210,7 +190,7 @@ QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
         return {};
     png_set_read_fn(png, &source, readBytes);
     Header header {};
-    if (!readHeader(png, info, &header) || !holdsItsPixels(*compressed, header))
+    if (!readHeader(png, info, &header) || !holdsItsPixels(chunks.compressedBytes(), header))
         return {};
     QImage image(scaled, header.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())
