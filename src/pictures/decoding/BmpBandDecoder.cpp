@@ -14,7 +14,7 @@ namespace {
 
 constexpr qint64 bandBytes = 16 << 20; // decoded, at four bytes a pixel
 
-// Rows [first, first + count) of the picture, top down, as a BMP's band.
+// Rows [first, first + count) of the picture, top down, as Qt's reader decodes them.
 using RowSource = std::function<QImage(int first, int count)>;
 
 // Whether the file holds every row of a plain picture (the last one may lack

@@ -143,8 +143,8 @@ QImage GifFirstFrameDecoder::decode(const QByteArray& bytes, QSize canvasSize)
     if (canvas.isNull())
         return {};
     // Opaque colours are premultiplied as they are; a colour the map lacks
-    // (or a file without one) shows black.
-    std::vector<QRgb> palette(256, qRgb(0, 0, 0));
+    // (or a file without one) shows nothing, black where nothing is opaque.
+    std::vector<QRgb> palette(256, transparent ? qRgba(0, 0, 0, 0) : qRgb(0, 0, 0));
     if (const ColorMapObject* colours = first.colours()) {
         for (int i = 0; i < colours->ColorCount && i < 256; ++i)
             palette[size_t(i)] = qRgb(colours->Colors[i].Red, colours->Colors[i].Green, colours->Colors[i].Blue);
