@@ -89,6 +89,8 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
         { write(dir(), "big-palette.png", redOverBluePalettePng({ 8000, 6000 }, false)), { 4096, 3072 }, 0, 0 },
         { write(dir(), "interlaced.png", redOverBluePalettePng({ 8000, 6000 }, true)), { 4096, 3072 }, 0, 0 },
         { write(dir(), "fading.png", fadingPng({ 4800, 3600 })), { 4096, 3072 }, 0, 4 },
+        { write(dir(), "trailer.png", redOverBluePalettePng({ 5000, 4000 }, false) + QByteArray(300, '\x2a')),
+            { 4096, 3276 }, 0, 0 },
         { write(dir(), "bomb.png", pngClaiming(40000)), {}, PictureBounds::maxPixels, 0 },
         { write(dir(), "bomb.gif", gifClaiming({ 12000, 12000 })), {}, PictureBounds::maxPixels, 0 },
         { write(dir(), "bomb.bmp", bmpClaiming({ 40000, 40000 })), {}, PictureBounds::maxPixels, 0 },
@@ -169,8 +171,8 @@ TEST_F(PictureReading, FilesThatAreNoPictureGiveNothing)
 
 // A JPEG without its end-of-image marker decodes, its lower part grey; it is
 // refused, as is a PNG without its IEND chunk (which Qt's own reader refuses
-// too) and a GIF whose first frame ends early (Qt's reader shows it whole). Bytes after the end (a camera's trailer)
-// are not a cut.
+// too) and a GIF whose first frame ends early (Qt's reader shows it whole).
+// Bytes after the end (a camera's trailer) are not a cut, nor a PNG's chunks.
 TEST_F(PictureReading, APictureCutShortGivesNothing)
 {
     const QByteArray jpeg = encoded(halves({ 256, 256 }), "jpeg");
@@ -185,7 +187,7 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
         PictureReader::read(write(dir(), "trailer.jpg", jpeg + QByteArray(300, '\x2a'))).image.size(), QSize(256, 256));
 
     // A BMP cut short is refused however its rows are stored, and so is a
-    // large GIF, which is not checked before it is decoded. A complete BMP
+    // GIF at any size, which its decoder checks as it decodes. A complete BMP
     // shows the palette's first colour where its runs skip pixels, the last
     // row whole where the file lacks only its padding, and an OS/2 one the
     // colours of its three-byte palette. An animated WEBP is transparent
@@ -233,6 +235,7 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
         { "nibbles.bmp", rleBmp(4, { 4, 3 }, palette, byteList({ 4, 0x12, 0, 0, 0, 2, 1, 1, 0, 3, 0x31, 0x20, 0, 1 })),
             { "0312", "0000", "1212" } },
         { "unpadded.bmp", encoded(picture({ "120", "012" }), "bmp").chopped(3), { "120", "012" } },
+        { "trailer.png", encoded(picture({ "120", "012" }), "png") + QByteArray(300, '\x2a'), { "120", "012" } },
         { "os2.bmp",
             asOs2(encoded(picture({ "0123", "3210" }).convertToFormat(QImage::Format_Indexed8, palette), "bmp")),
             { "0123", "3210" } },
@@ -306,38 +309,53 @@ qint64 peakKilobytes()
 // A few bytes can claim a large picture, or a PNG a long text: a decoder
 // holds no memory for what its data cannot fill (it is refused as cut), nor
 // for a WEBP beyond the bound, which the library would decode whole at any
-// scale. Unrefused, each below has its memory written to: the PNG's first
-// passes placed, its text's buffer cleared, the GIF's canvas cleared, the
-// WEBP decoded.
+// scale; nor does the reader, which asks Qt's reader for a PNG's size before
+// anything else. Unrefused, each below has its memory written to: the PNG's
+// first passes placed, its text's buffer cleared, the GIF's canvas cleared,
+// the WEBP decoded.
 TEST_F(PictureReading, AFewBytesClaimingALargePictureTakeNoMemory)
 {
     const QByteArray png = redOverBluePalettePng({ 8000, 6000 }, true);
     const qsizetype idatAt = png.indexOf("IDAT") - 4;
     const QByteArray firstPasses = png.left(idatAt)
         + pngChunk("IDAT", png.mid(idatAt + 8, qFromBigEndian<quint32>(png.constData() + idatAt) / 20));
+    // A chunk of `type` claiming `length` bytes, after the header.
+    const auto claiming = [](const QByteArray& file, const char* type, quint32 length) {
+        QByteArray claim(4, '\0');
+        qToBigEndian(length, claim.data());
+        return file.left(33) + claim + type + file.mid(33);
+    };
     const QByteArray small = encoded(halves({ 64, 64 }), "png");
-    QByteArray textLength(4, '\0');
-    qToBigEndian<quint32>(100 << 20, textLength.data());
-    const QByteArray longText = small.left(33) + textLength + "tEXt" + small.mid(33); // after the header
+    const QByteArray photo = encoded(halves({ 200, 150 }), "png");
+    const QByteArray large = redOverBluePalettePng({ 5000, 4000 }, false);
+    constexpr quint32 mostClaimed = 0x7fffffff; // 2 GiB: libpng takes no more
     const struct {
         const char* name;
-        QImage (*decode)(const QByteArray&, QSize);
+        QImage (*decode)(const QByteArray&, QSize); // none: through the reader
         QByteArray bytes;
         QSize size;
     } claims[] = {
         { "interlaced png", PngScaledDecoder::decode, firstPasses, { 4096, 3072 } },
-        { "png text", PngScaledDecoder::decode, longText, { 64, 64 } },
+        { "png text", PngScaledDecoder::decode, claiming(small, "tEXt", 100 << 20), { 64, 64 } },
+        { "read png text", nullptr, claiming(photo, "tEXt", mostClaimed), {} },
+        { "read png compressed text", nullptr, claiming(photo, "zTXt", 1 << 30), {} },
+        { "read large png text", nullptr, claiming(large, "tEXt", mostClaimed), {} },
         { "gif frame", GifFirstFrameDecoder::decode, gifClaiming({ 8000, 6000 }), { 8000, 6000 } },
         { "webp", WebpScaledDecoder::decode, webpClaiming({ 16383, 16383 }, false), { 4096, 4096 } },
         { "bmp runs", BmpBandDecoder::decode, rleBmp(8, { 8000, 6000 }, { qRgb(0, 0, 0) }, QByteArray("\x04\x00", 2)),
             { 4096, 3072 } },
     };
     for (const auto& c : claims) {
+        const QString path = c.decode ? QString() : write(dir(), c.name, c.bytes);
         QFile clear("/proc/self/clear_refs");
         ASSERT_TRUE(clear.open(QIODevice::WriteOnly) && clear.write("5") == 1) << "the peak can be reset";
         clear.close();
         const qint64 before = peakKilobytes();
-        EXPECT_TRUE(c.decode(c.bytes, c.size).isNull()) << c.name;
+        if (c.decode) {
+            EXPECT_TRUE(c.decode(c.bytes, c.size).isNull()) << c.name;
+        } else {
+            EXPECT_EQ(PictureReader::read(path).refusal, PictureReader::Refusal::Unreadable) << c.name;
+        }
         EXPECT_LT(peakKilobytes() - before, 16 << 10) << c.name;
     }
 }

@@ -1,5 +1,6 @@
 #include "pictures/decoding/BmpBandDecoder.h"
 
+#include "pictures/decoding/AreaAverager.h"
 #include "pictures/decoding/BmpHeader.h"
 #include "pictures/decoding/BmpRleDecoder.h"
 #include "pictures/decoding/PictureBounds.h"
@@ -7,12 +8,13 @@
 #include <QPainter>
 #include <QtEndian>
 #include <functional>
+#include <vector>
 
 namespace {
 
 constexpr qint64 bandBytes = 16 << 20; // decoded, at four bytes a pixel
 
-// Rows [first, first + count) of the picture, top down, in any format.
+// Rows [first, first + count) of the picture, top down, as Qt's reader decodes them.
 using RowSource = std::function<QImage(int first, int count)>;
 
 // Whether the file holds every row of a plain picture (the last one may lack
@@ -107,6 +109,55 @@ QImage scaleInBands(QSize picture, QSize size, const RowSource& rowsOf)
     return image;
 }
 
+// A row of `width` pixels of `bits` (24: blue, green, red; else indexes into
+// `palette`, the first pixel in a byte's highest bits) as 8-bit RGBA.
+void expandRow(const uchar* stored, int width, int bits, const QList<QRgb>& palette, uchar* rgba)
+{
+    if (bits == 24) {
+        for (int x = 0; x < width; ++x, stored += 3, rgba += 4) {
+            rgba[0] = stored[2];
+            rgba[1] = stored[1];
+            rgba[2] = stored[0];
+            rgba[3] = 0xff;
+        }
+        return;
+    }
+    const int perByte = 8 / bits;
+    const int mask = (1 << bits) - 1;
+    for (int x = 0; x < width; ++x, rgba += 4) {
+        const int shift = 8 - bits * (x % perByte + 1);
+        const QRgb colour = palette[(stored[x / perByte] >> shift) & mask];
+        rgba[0] = uchar(qRed(colour));
+        rgba[1] = uchar(qGreen(colour));
+        rgba[2] = uchar(qBlue(colour));
+        rgba[3] = 0xff;
+    }
+}
+
+// The picture's rows, top down, each `storedRow(y)`, averaged into a picture
+// of `size` as they are expanded, with no band of them copied or decoded apart.
+template <class StoredRow>
+QImage averaged(QSize picture, int bits, const QList<QRgb>& palette, QSize size, StoredRow storedRow)
+{
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    AreaAverager averager(picture, image);
+    std::vector<uchar> rgba(size_t(picture.width()) * 4);
+    for (int y = 0; y < picture.height(); ++y) {
+        expandRow(storedRow(y), picture.width(), bits, palette, rgba.data());
+        averager.add(rgba.data());
+    }
+    return image;
+}
+
+// Indexes the palette does not name show black.
+QList<QRgb> wholePalette(QList<QRgb> colours)
+{
+    colours.resize(256, qRgb(0, 0, 0));
+    return colours;
+}
+
 } // namespace
 
 QImage BmpBandDecoder::decode(const QByteArray& bytes, QSize size)
@@ -118,6 +169,13 @@ QImage BmpBandDecoder::decode(const QByteArray& bytes, QSize size)
     if (header->storage == BmpHeader::Storage::Plain) {
         if (!holdsItsRows(bytes, *header))
             return {};
+        // Scaled, the rows whose pixels need no masks are read straight from
+        // the file's bytes.
+        if (size != picture && (header->bits == 24 || header->bits <= 8)) {
+            const auto* pixels = reinterpret_cast<const uchar*>(bytes.constData()) + header->pixelsAt;
+            return averaged(picture, header->bits, wholePalette(header->colours), size,
+                [&](int y) { return pixels + (header->bottomUp ? header->rows - 1 - y : y) * header->stride(); });
+        }
         return scaleInBands(picture, size,
             [&](int first, int count) { return QImage::fromData(band(bytes, *header, first, count), "bmp"); });
     }
@@ -127,6 +185,7 @@ QImage BmpBandDecoder::decode(const QByteArray& bytes, QSize size)
     const QImage indexes = BmpRleDecoder::decode(bytes, *header);
     if (indexes.isNull())
         return {};
-    return scaleInBands(
-        picture, size, [&](int first, int count) { return indexes.copy(0, first, header->width, count); });
+    if (size == picture)
+        return in32Bits(indexes);
+    return averaged(picture, 8, indexes.colorTable(), size, [&](int y) { return indexes.constScanLine(y); });
 }

@@ -67,6 +67,15 @@ public:
     bool found() const { return m_found; }
     const GifImageDesc& frame() const { return m_gif->Image; }
     const ColorMapObject* colours() const { return frame().ColorMap ? frame().ColorMap : m_gif->SColorMap; }
+    // The screen's background colour, which only the screen's own map names.
+    QRgb background() const
+    {
+        const ColorMapObject* map = m_gif->SColorMap;
+        if (!map || m_gif->SBackGroundColor >= map->ColorCount)
+            return qRgb(0, 0, 0);
+        const GifColorType& colour = map->Colors[m_gif->SBackGroundColor];
+        return qRgb(colour.Red, colour.Green, colour.Blue);
+    }
     int transparent() const { return m_transparent; }
 
     // Hands every line of the frame to `take(row, line)` in the order they are
@@ -126,25 +135,27 @@ private:
 QImage GifFirstFrameDecoder::decode(const QByteArray& bytes, QSize canvasSize)
 {
     FirstFrame first(bytes);
-    if (!first.found() || !first.colours())
+    if (!first.found())
         return {};
     // Drawn in the format it is scaled in, so that scaling makes no full-size copy.
     const bool transparent = first.transparent() >= 0;
     QImage canvas(canvasSize, transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (canvas.isNull())
         return {};
-    // Where the frame draws nothing, and for colours the map lacks.
-    const QRgb background = transparent ? qRgba(0, 0, 0, 0) : qRgb(0, 0, 0);
-    canvas.fill(background);
-    // Opaque colours are premultiplied as they are.
-    std::vector<QRgb> palette(256, background);
-    const ColorMapObject* colours = first.colours();
-    for (int i = 0; i < colours->ColorCount && i < 256; ++i)
-        palette[size_t(i)] = qRgb(colours->Colors[i].Red, colours->Colors[i].Green, colours->Colors[i].Blue);
+    // Opaque colours are premultiplied as they are; a colour the map lacks
+    // (or a file without one) shows nothing, black where nothing is opaque.
+    std::vector<QRgb> palette(256, transparent ? qRgba(0, 0, 0, 0) : qRgb(0, 0, 0));
+    if (const ColorMapObject* colours = first.colours()) {
+        for (int i = 0; i < colours->ColorCount && i < 256; ++i)
+            palette[size_t(i)] = qRgb(colours->Colors[i].Red, colours->Colors[i].Green, colours->Colors[i].Blue);
+    }
     if (transparent)
         palette[size_t(first.transparent())] = qRgba(0, 0, 0, 0);
 
     const GifImageDesc& frame = first.frame();
+    // Where the frame draws nothing: its transparent colour, else the screen's background.
+    if (QRect(frame.Left, frame.Top, frame.Width, frame.Height) != canvas.rect())
+        canvas.fill(transparent ? qRgba(0, 0, 0, 0) : first.background());
     const int left = qMin(frame.Left, canvas.width());
     const int visible = qMax(0, qMin(frame.Width, canvas.width() - left));
     const bool whole = first.readLines([&](int row, const GifPixelType* line) {
@@ -156,10 +167,4 @@ QImage GifFirstFrameDecoder::decode(const QByteArray& bytes, QSize canvasSize)
             out[x] = palette[line[x]];
     });
     return whole ? canvas : QImage();
-}
-
-bool GifFirstFrameDecoder::firstFrameIsWhole(const QByteArray& bytes)
-{
-    FirstFrame first(bytes);
-    return first.found() && first.readLines([](int, const GifPixelType*) {});
 }

@@ -1,9 +1,6 @@
 #include "pictures/decoding/ImageFileEnd.h"
 
-#include "pictures/decoding/GifFirstFrameDecoder.h"
-
-#include <QtEndian>
-#include <cstring>
+#include "pictures/decoding/PngChunks.h"
 
 namespace {
 
@@ -19,9 +16,7 @@ bool ImageFileEnd::isComplete(const QByteArray& bytes, const QByteArray& format)
     if (format == "jpeg" || format == "jpg")
         return jpegReachesItsEnd(bytes);
     if (format == "png")
-        return pngReachesItsEnd(bytes);
-    if (format == "gif")
-        return GifFirstFrameDecoder::firstFrameIsWhole(bytes);
+        return PngChunks(bytes).reachTheEnd();
     return true;
 }
 
@@ -58,22 +53,6 @@ bool ImageFileEnd::jpegReachesItsEnd(const QByteArray& bytes)
         // Coded data: 0xFF is followed by 0x00 (a data byte) or a restart marker.
         while (at + 1 < size && !(data[at] == 0xFF && data[at + 1] != 0x00 && !isRestartMarker(data[at + 1])))
             ++at;
-    }
-    return false;
-}
-
-bool ImageFileEnd::pngReachesItsEnd(const QByteArray& bytes)
-{
-    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
-    if (!bytes.startsWith(signature))
-        return false;
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    qsizetype at = signature.size();
-    // Each chunk: its data length, its type, the data, a checksum.
-    while (at + 8 <= bytes.size()) {
-        if (std::memcmp(data + at + 4, "IEND", 4) == 0)
-            return true;
-        at += 12 + qsizetype(qFromBigEndian<quint32>(data + at));
     }
     return false;
 }

@@ -4,6 +4,7 @@
 #include "pictures/decoding/BmpHeader.h"
 #include "pictures/decoding/GifFirstFrameDecoder.h"
 #include "pictures/decoding/ImageFileEnd.h"
+#include "pictures/decoding/PngChunks.h"
 #include "pictures/decoding/PngScaledDecoder.h"
 #include "pictures/decoding/WebpScaledDecoder.h"
 
@@ -36,8 +37,9 @@ QSize fitted(QSize size)
 // under Qt's process-wide allocation limit, which server images rely on and
 // which stops a large photo. Its readers of BMP and animated WEBP also leave
 // pixels unwritten (those a BMP cut short lacks or its runs skip, those of an
-// animation's canvas that its first frame does not reach): those are read
-// here at any size.
+// animation's canvas that its first frame does not reach), and of GIF show a
+// frame cut short as far as it goes: those are read here at any size, a GIF
+// so that it is decoded once, not checked and then decoded again.
 std::optional<QImage> decodedHere(const QByteArray& bytes, const QByteArray& format, const Stored& stored, bool large)
 {
     const QSize size = large ? fitted(stored.size) : stored.size;
@@ -45,14 +47,14 @@ std::optional<QImage> decodedHere(const QByteArray& bytes, const QByteArray& for
         return BmpBandDecoder::decode(bytes, size);
     if (format == "webp" && stored.animation)
         return WebpScaledDecoder::decode(bytes, size);
+    if (format == "gif") {
+        const QImage frame = GifFirstFrameDecoder::decode(bytes, stored.size);
+        return frame.isNull() || !large ? frame : frame.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
     if (!large)
         return std::nullopt;
     if (format == "png")
         return PngScaledDecoder::decode(bytes, size);
-    if (format == "gif") {
-        const QImage frame = GifFirstFrameDecoder::decode(bytes, stored.size);
-        return frame.isNull() ? frame : frame.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
     if (format == "webp")
         return WebpScaledDecoder::decode(bytes, size);
     return std::nullopt;
@@ -95,6 +97,10 @@ PictureReader::Result PictureReader::read(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return unreadable();
     const QByteArray bytes = file.readAll();
+    // libpng allocates a buffer of a chunk's claimed length before reading
+    // it, even when Qt's reader only asks for the picture's size.
+    if (PngChunks::isPng(bytes) && !PngChunks(bytes).fitTheFile())
+        return unreadable();
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -118,9 +124,8 @@ PictureReader::Result PictureReader::read(const QString& path)
     }
     const bool large = isLarge(stored.size);
     // A file cut short decodes with its lower part grey; it is no picture to
-    // use. The GIF decoder refuses a frame cut short itself, so that a large
-    // GIF is read once.
-    if (!(format == "gif" && large) && !ImageFileEnd::isComplete(bytes, format))
+    // use. (The GIF decoder refuses a frame cut short itself.)
+    if (!ImageFileEnd::isComplete(bytes, format))
         return unreadable();
     QImage image;
     if (const std::optional<QImage> decoded = decodedHere(bytes, format, stored, large)) {

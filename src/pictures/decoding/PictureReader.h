@@ -16,8 +16,12 @@
 //   format | small                   | large                     | refused
 //   -------+-------------------------+---------------------------+------------------------------
 //   JPEG   | Qt's reader             | Qt's reader, scaled read  | no end-of-image marker
-//   PNG    | Qt's reader             | PngScaledDecoder          | no IEND chunk; rows missing
-//   GIF    | Qt's reader             | GifFirstFrameDecoder      | first frame missing a line
+//   PNG    | Qt's reader             | PngScaledDecoder          | a chunk before IEND claiming
+//          |                         |                           | more than the file holds (by
+//          |                         |                           | PngChunks, before any reader
+//          |                         |                           | sees it); no IEND chunk; rows
+//          |                         |                           | missing
+//   GIF    | GifFirstFrameDecoder    | GifFirstFrameDecoder      | first frame missing a line
 //   BMP    | BmpBandDecoder (plain), | BmpBandDecoder (plain),   | runs or rows missing; a header
 //          | BmpRleDecoder (RLE)     | BmpRleDecoder (RLE)       | BmpHeader does not read (JPEG
 //          |                         |                           | or PNG inside)

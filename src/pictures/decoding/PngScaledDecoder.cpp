@@ -1,91 +1,17 @@
 #include "pictures/decoding/PngScaledDecoder.h"
 
+#include "pictures/decoding/AreaAverager.h"
 #include "pictures/decoding/PictureBounds.h"
+#include "pictures/decoding/PngChunks.h"
 
 #include <QScopeGuard>
-#include <QtEndian>
 #include <cstring>
 #include <memory>
 #include <new>
-#include <optional>
 #include <png.h>
 #include <vector>
 
 namespace {
-
-// Averages rows of 8-bit RGBA pixels into `result` as they arrive, top down:
-// each pixel of the result is the mean of the source pixels its area covers
-// (one source pixel, repeated, where the result is the larger). Colours are
-// averaged weighted by their alpha, which gives the result premultiplied.
-class AreaAverager {
-public:
-    AreaAverager(QSize source, QImage& result)
-        : m_result(result)
-        , m_source(source)
-        , m_alpha(result.format() == QImage::Format_ARGB32_Premultiplied)
-        , m_sums(size_t(result.width()) * 4, 0)
-    {
-        for (int x = 0; x < result.width(); ++x) {
-            m_columnStart.push_back(start(x, source.width(), result.width()));
-            m_columnEnd.push_back(end(x, source.width(), result.width()));
-        }
-    }
-
-    void add(const png_byte* rgba)
-    {
-        const int y = m_sourceRow++;
-        while (m_targetRow < m_result.height() && start(m_targetRow, m_source.height(), m_result.height()) <= y) {
-            accumulate(rgba);
-            const int rowEnd = end(m_targetRow, m_source.height(), m_result.height());
-            if (y + 1 < rowEnd)
-                return;
-            finishRow(rowEnd - start(m_targetRow, m_source.height(), m_result.height()));
-            ++m_targetRow;
-        }
-    }
-
-private:
-    // The source pixels [start, end) that pixel `i` of `to` covers along a side of `from`.
-    static int start(int i, int from, int to) { return int(qint64(i) * from / to); }
-    static int end(int i, int from, int to) { return qMax(start(i, from, to) + 1, start(i + 1, from, to)); }
-
-    void accumulate(const png_byte* rgba)
-    {
-        quint64* sum = m_sums.data();
-        for (size_t column = 0; column < m_columnStart.size(); ++column, sum += 4) {
-            for (const png_byte* p = rgba + m_columnStart[column] * 4; p < rgba + m_columnEnd[column] * 4; p += 4) {
-                const quint64 weight = m_alpha ? p[3] : 1;
-                sum[0] += p[0] * weight;
-                sum[1] += p[1] * weight;
-                sum[2] += p[2] * weight;
-                sum[3] += p[3];
-            }
-        }
-    }
-
-    void finishRow(int rows)
-    {
-        auto* out = reinterpret_cast<QRgb*>(m_result.scanLine(m_targetRow));
-        quint64* sum = m_sums.data();
-        for (size_t column = 0; column < m_columnStart.size(); ++column, sum += 4) {
-            const quint64 count = quint64(m_columnEnd[column] - m_columnStart[column]) * quint64(rows);
-            const quint64 colourCount = m_alpha ? count * 255 : count;
-            const auto mean = [](quint64 total, quint64 n) { return int((total + n / 2) / n); };
-            out[column] = qRgba(mean(sum[0], colourCount), mean(sum[1], colourCount), mean(sum[2], colourCount),
-                m_alpha ? mean(sum[3], count) : 255);
-            std::fill_n(sum, 4, 0);
-        }
-    }
-
-    QImage& m_result;
-    QSize m_source;
-    bool m_alpha;
-    std::vector<int> m_columnStart;
-    std::vector<int> m_columnEnd;
-    std::vector<quint64> m_sums; // per column of the result: red, green, blue, alpha
-    int m_sourceRow = 0;
-    int m_targetRow = 0;
-};
 
 // libpng reports an error by a longjmp to the last setjmp. Only the functions
 // below, marked as such, call setjmp, and they hold no object with a
@@ -163,26 +89,6 @@ struct Header {
     return true;
 }
 
-// The compressed pixel data the file holds, its IDAT chunks' data; nothing
-// when a chunk claims more than the file holds: libpng allocates (and
-// clears) a buffer of a text chunk's claimed length before reading a byte.
-std::optional<qint64> compressedBytes(const QByteArray& bytes)
-{
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    qint64 total = 0;
-    qint64 at = 8; // after the signature
-    // Each chunk: its data length, its type, the data, a checksum.
-    while (at + 8 <= bytes.size()) {
-        const qint64 length = qFromBigEndian<quint32>(data + at);
-        if (length > bytes.size() - at - 12)
-            return std::nullopt;
-        if (std::memcmp(data + at + 4, "IDAT", 4) == 0)
-            total += length;
-        at += 12 + length;
-    }
-    return total;
-}
-
 // Whether `compressed` bytes can hold every pixel the header promises:
 // deflate expands at most about 1032 times. A few bytes can claim any size;
 // a picture-sized buffer is allocated only for what they can fill.
@@ -197,8 +103,9 @@ bool holdsItsPixels(qint64 compressed, const Header& header)
 
 QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
 {
-    const std::optional<qint64> compressed = compressedBytes(bytes);
-    if (scaled.isEmpty() || !compressed)
+    // A chunk claiming more than the file holds would have libpng allocate it.
+    const PngChunks chunks(bytes);
+    if (scaled.isEmpty() || !chunks.fitTheFile())
         return {};
     Source source { reinterpret_cast<const png_byte*>(bytes.constData()), size_t(bytes.size()), 0 };
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, stop, ignore);
@@ -210,7 +117,7 @@ QImage PngScaledDecoder::decode(const QByteArray& bytes, QSize scaled)
         return {};
     png_set_read_fn(png, &source, readBytes);
     Header header {};
-    if (!readHeader(png, info, &header) || !holdsItsPixels(*compressed, header))
+    if (!readHeader(png, info, &header) || !holdsItsPixels(chunks.compressedBytes(), header))
         return {};
     QImage image(scaled, header.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     if (image.isNull())

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <vector>
+
+// Averages rows of 8-bit RGBA pixels into `result` as they arrive, top down,
+// so that a large picture is scaled without being held: each pixel of the
+// result is the mean of the source pixels its area covers (one source pixel,
+// repeated, where the result is the larger). In an ARGB32_Premultiplied
+// result colours are averaged weighted by their alpha, which gives them
+// premultiplied; an RGB32 one takes the colours alone.
+class AreaAverager {
+public:
+    AreaAverager(QSize source, QImage& result);
+
+    void add(const uchar* rgba);
+
+private:
+    void accumulate(const uchar* rgba);
+    void finishRow(int rows);
+
+    QImage& m_result;
+    QSize m_source;
+    bool m_alpha;
+    std::vector<int> m_columnStart;
+    std::vector<int> m_columnEnd;
+    std::vector<quint64> m_sums; // per column of the result: red, green, blue, alpha
+    int m_sourceRow = 0;
+    int m_targetRow = 0;
+};
