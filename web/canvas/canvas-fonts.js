@@ -109,6 +109,13 @@
       return this.canvas.getObjects().filter(function (object) { return isText(object) && ids.has(object.id); });
     }
 
+    // The canvas is cleared or a design loaded: the loads still pending
+    // change no text when their fonts arrive.
+    forget() {
+      this.fontLoadTargets.clear();
+      this.latestFontLoadOf.clear();
+    }
+
     // The file is registered as the face `weight` and `style` of `family`,
     // beside its other faces; a `request` notes the texts selected now as the
     // ones it is for.

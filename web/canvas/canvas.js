@@ -235,6 +235,7 @@
   }
 
   async function loadDesignText(text, token) {
+    fontLoads.forget();
     let parsed = null;
     try {
       parsed = await TessalySvg.parse(text);
@@ -416,6 +417,7 @@
   };
 
   api.canvasClear = function (keepHistory) {
+    fontLoads.forget();
     restoring = true;
     try {
       canvas.clear();
