@@ -185,7 +185,8 @@
 
   // fabric took a bare number for a rule's font-size or letter-spacing as
   // px, as SVG's own attributes do; CSS drops the declaration.
-  const BARE_SIZE = /((?:^|[{;\s])(?:font-size|letter-spacing)\s*:\s*)([+-]?(?:\d+\.?\d*|\.\d+)(?:e[+-]?\d+)?)(?=\s*(?:[;}!]|$))/gi;
+  const BARE_SIZE = new RegExp('((?:^|[{;\\s])(?:font-size|letter-spacing)\\s*:\\s*)' +
+    '([+-]?(?:\\d+\\.?\\d*|\\.\\d+)(?:e[+-]?\\d+)?)(?=\\s*(?:[;}!]|$))', 'gi');
 
   // A style sheet's text as the browser reads it, without the rules that
   // fetch (@import, @font-face) and the declarations that name a file. A
@@ -233,7 +234,8 @@
       const name = attribute.localName;
       const value = attribute.value;
       const loads = /^on/i.test(name) || RESOURCE_ATTRIBUTES.has(name) || /^\s*javascript:/i.test(value) ||
-        (name === 'href' && !/^#/.test(value.trim())) || (name === 'attributeName' && ANIMATIONS.has(element.localName));
+        (name === 'href' && !/^#/.test(value.trim())) ||
+        (name === 'attributeName' && ANIMATIONS.has(element.localName));
       const local = loads ? null : REFERENCE_ATTRIBUTES.has(name) ? inertReference(probe, name, value) : value;
       if (local === null) element.removeAttributeNode(attribute);
       else if (local !== value) attribute.value = local;
