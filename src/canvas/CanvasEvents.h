@@ -83,6 +83,14 @@ struct TextFontFamilyDownloadFailEvent {
     QString fontName;
 };
 
+// A font load the user asked for was forgotten with the design it was asked
+// in (the canvas was cleared or a design loaded); `fontName` is its pending
+// name. Its font changes no text when it arrives.
+struct TextFontFamilyDownloadForgottenEvent {
+    static constexpr const char* name = "TextFontFamilyDownloadForgottenEvent";
+    QString fontName;
+};
+
 // A text object was selected.
 struct CanvasTextData {
     static constexpr const char* name = "CanvasTextData";

@@ -5,6 +5,7 @@
 #include "core/RxBus.h"
 
 #include <nlohmann/json.hpp>
+#include <utility>
 
 namespace {
 
@@ -78,6 +79,20 @@ void ScriptMessageDispatcher::noteFontRequested(
     qint64 request, const QString& family, const FontFaceStyle& face, const QString& name)
 {
     m_pendingFonts.insert(request, { family, face, name });
+}
+
+void ScriptMessageDispatcher::endUnansweredFontLoad(qint64 request)
+{
+    if (!m_pendingFonts.contains(request))
+        return;
+    printLine(QStringLiteral("font load %1 not answered in time").arg(request));
+    failFontLoad(request, {});
+}
+
+void ScriptMessageDispatcher::forgetFontLoads()
+{
+    for (const PendingFont& font : std::exchange(m_pendingFonts, {}))
+        RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadForgottenEvent { font.name });
 }
 
 void ScriptMessageDispatcher::dispatch(const QString& name, const QString& body)
@@ -159,8 +174,17 @@ void ScriptMessageDispatcher::onLoadFontFail(const QString& body)
 {
     printLine(QStringLiteral("loadFontFail: ") + body);
     const nlohmann::json object = parseJsonObject(body).value_or(nlohmann::json::object());
-    const PendingFont font = m_pendingFonts.take(integerField(object, "request"));
-    const QString family = font.family.isNull() ? stringField(object, "family") : font.family;
+    const qint64 request = integerField(object, "request");
+    // A load that has ended already (its time was up, or it was forgotten) has been told.
+    if (request != 0 && !m_pendingFonts.contains(request))
+        return;
+    failFontLoad(request, stringField(object, "family"));
+}
+
+void ScriptMessageDispatcher::failFontLoad(qint64 request, const QString& reportedFamily)
+{
+    const PendingFont font = m_pendingFonts.take(request);
+    const QString family = font.family.isNull() ? reportedFamily : font.family;
     RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadFailEvent { family, font.name });
 }
 

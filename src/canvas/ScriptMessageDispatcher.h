@@ -19,6 +19,12 @@ public:
     // A font load asked for under `request`: the family and face it loads,
     // and the catalogue row its answer reports (empty for a shipped font).
     void noteFontRequested(qint64 request, const QString& family, const FontFaceStyle& face, const QString& name);
+    // A font load still unanswered when its time is up ends as a failed one;
+    // the page's answer, should it come, changes nothing.
+    void endUnansweredFontLoad(qint64 request);
+    // The canvas is cleared or a design loaded: every pending font load is
+    // forgotten and changes nothing when its font arrives.
+    void forgetFontLoads();
 
     void dispatch(const QString& name, const QString& body);
 
@@ -39,6 +45,7 @@ private:
     void onPageReady(const QString& body);
     void onLoadFontSuccess(const nlohmann::json& body);
     void onLoadFontFail(const QString& body);
+    void failFontLoad(qint64 request, const QString& reportedFamily);
     void onSvgBase64(const nlohmann::json& body);
 
     struct PendingFont {

@@ -1,5 +1,6 @@
 #include "canvas/WebViewViewController.h"
 
+#include "api/APIProvider.h"
 #include "canvas/CanvasChannelBridge.h"
 #include "canvas/CanvasScripts.h"
 #include "canvas/DesignReference.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
+#include <QTimer>
 #include <QUrl>
 #include <QWebChannel>
 #include <QWebEngineLoadingInfo>
@@ -86,6 +88,7 @@ QUrl canvasPageUrl()
 
 WebViewViewController::WebViewViewController(QObject* parent)
     : QObject(parent)
+    , m_fontLoadTimeout(APIProvider::defaultFontLoadTimeout)
 {
     m_dispatcher.setPageReadyHandler([this](bool canvasStarted) { onPageReady(canvasStarted); });
 }
@@ -122,8 +125,12 @@ void WebViewViewController::createView()
     view->setFixedSize(int(canvasWidth), int(canvasHeight));
     view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view = view;
-    // Should a host delete the view after all, calls wait for the next one.
-    connect(view, &QObject::destroyed, this, [this] { m_queue.markNotReady(); });
+    // Should a host delete the view after all, calls wait for the next one;
+    // the font loads its page had pending went with it.
+    connect(view, &QObject::destroyed, this, [this] {
+        m_queue.markNotReady();
+        m_dispatcher.forgetFontLoads();
+    });
     if (liveViews().isEmpty())
         qAddPostRoutine(deleteLiveViews);
     liveViews().append(view);
@@ -257,9 +264,10 @@ void WebViewViewController::setLocalFontListProvider(std::function<QString()> pr
 void WebViewViewController::loadFont(
     const QString& family, const QString& location, const FontFaceStyle& face, const QString& name)
 {
-    ++m_fontRequest;
-    m_dispatcher.noteFontRequested(m_fontRequest, family, face, name);
-    evaluate(CanvasScripts::loadFont(family, location, face, m_fontRequest));
+    const qint64 request = ++m_fontRequest;
+    m_dispatcher.noteFontRequested(request, family, face, name);
+    QTimer::singleShot(m_fontLoadTimeout, this, [this, request] { m_dispatcher.endUnansweredFontLoad(request); });
+    evaluate(CanvasScripts::loadFont(family, location, face, request));
 }
 
 qint64 WebViewViewController::nextDesignLoadToken()
@@ -271,6 +279,8 @@ qint64 WebViewViewController::nextDesignLoadToken()
 void WebViewViewController::prepareDesignLoad(qint64 token)
 {
     m_designToken = token;
+    // A font load belongs to the design it was asked in.
+    m_dispatcher.forgetFontLoads();
     QString fonts = m_fontListProvider ? m_fontListProvider() : QString();
     if (fonts.trimmed().isEmpty())
         fonts = QStringLiteral("[]");
@@ -301,6 +311,7 @@ void WebViewViewController::loadDesign(const QString& reference, qint64 token, s
         loadSvg(SvgEncoding::Text, reference.trimmed(), token);
         return;
     }
+    m_dispatcher.forgetFontLoads();
     const QString url = designReferenceUrl(reference, Configs::Network::webHostRoot);
     printLine(QStringLiteral("loading design from ") + url);
     QPointer<WebViewViewController> self(this);

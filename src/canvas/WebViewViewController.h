@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWebEngineView>
+#include <chrono>
 #include <functional>
 
 class CanvasChannelBridge;
@@ -39,9 +40,13 @@ public:
     // for the texts selected now. The answer is "loadFontSuccess" or
     // "loadFontFail", whose events report `name` (a catalogue row); on
     // success those texts get the family and face, each unless a later load
-    // was asked for it.
+    // was asked for it. A load not answered within fontLoadTimeout() has
+    // failed; one still pending when a design loads is forgotten.
     void loadFont(
         const QString& family, const QString& location, const FontFaceStyle& face = {}, const QString& name = {});
+    std::chrono::milliseconds fontLoadTimeout() const { return m_fontLoadTimeout; }
+    // Tests shorten it to see a font that never arrives end.
+    void setFontLoadTimeout(std::chrono::milliseconds timeout) { m_fontLoadTimeout = timeout; }
 
     // Design loads. Each carries a token that the page echoes in
     // "svgLoadSuccess" and "loadSvgFail", so a waiter can tell its own answer
@@ -116,6 +121,7 @@ private:
     qint64 m_designToken = 0;
     // The latest font load; each names the texts selected when it was asked for.
     qint64 m_fontRequest = 0;
+    std::chrono::milliseconds m_fontLoadTimeout;
     HeldDesign m_heldDesign;
     ScriptMessageDispatcher m_dispatcher;
     PageFontList m_pageFonts;

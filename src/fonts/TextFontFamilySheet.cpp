@@ -61,10 +61,11 @@ TextFontFamilySheet::TextFontFamilySheet(EditLogoViewModel& model, QWidget* pare
         this, [this](const FontSelectEvent::SelectChangeEvent& event) { setSelectFontName(event.fontName); });
     subscribeEvent<EditFontEvent::TextFontFamilyDownloadSuccessEvent>(this,
         [this](const EditFontEvent::TextFontFamilyDownloadSuccessEvent& event) { setLoading(event.fontName, false); });
-    subscribeEvent<EditFontEvent::TextFontFamilyDownloadFailEvent>(
-        this, [this](const EditFontEvent::TextFontFamilyDownloadFailEvent& event) {
-            setLoading(event.fontName, false);
-            restoreSelectionAfterFailure(event.fontName);
+    subscribeEvent<EditFontEvent::TextFontFamilyDownloadFailEvent>(this,
+        [this](const EditFontEvent::TextFontFamilyDownloadFailEvent& event) { endLoadWithoutFont(event.fontName); });
+    subscribeEvent<EditFontEvent::TextFontFamilyDownloadForgottenEvent>(
+        this, [this](const EditFontEvent::TextFontFamilyDownloadForgottenEvent& event) {
+            endLoadWithoutFont(event.fontName);
         });
     connect(&FontCatalogue::shared(), &FontCatalogue::catalogueChanged, this, &TextFontFamilySheet::rebuildRows);
     auto* watcher = new SelectedObjectWatcher(model, this);
@@ -160,8 +161,11 @@ void TextFontFamilySheet::setSelectFontName(const QString& name)
         row->setSelectedRow(row->entry().name == name);
 }
 
-void TextFontFamilySheet::restoreSelectionAfterFailure(const QString& fontName)
+// A load that failed or was forgotten: the row stops spinning, and a row
+// ticked for it alone is unticked, so that it can be picked again.
+void TextFontFamilySheet::endLoadWithoutFont(const QString& fontName)
 {
+    setLoading(fontName, false);
     if (fontName.isEmpty() || m_selectFontName != fontName)
         return;
     setSelectFontName(m_selectionBeforeDownload);

@@ -38,7 +38,7 @@ private:
     void setSelectFontName(const QString& name);
     // The rows of `fontName` (a catalogue may list a font more than once).
     void setLoading(const QString& fontName, bool loading);
-    void restoreSelectionAfterFailure(const QString& fontName);
+    void endLoadWithoutFont(const QString& fontName);
 
     EditLogoViewModel& m_model;
     QWidget* m_list;

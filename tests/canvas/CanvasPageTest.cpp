@@ -13,11 +13,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 #include <cmath>
 #include <csignal>
@@ -457,9 +460,22 @@ struct AnchoredLine {
     bool atStart;
     // Every saved text as "content: fill", where the row checks the fills.
     const char* fills = nullptr;
+    // Every text on the canvas as "content: font size, letter spacing" in
+    // px, where the row checks the sizes.
+    const char* sizes = nullptr;
+    // More of the design, before the line. Here and in the style sheet, FILE
+    // is a local file the page must never ask for.
+    const char* more = "";
 };
 
 class AnchoredLineTest : public ::testing::TestWithParam<AnchoredLine> { };
+
+// Every request the page makes, in the order it makes them.
+class RequestLog : public QWebEngineUrlRequestInterceptor {
+public:
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override { urls << info.requestUrl().toString(); }
+    QStringList urls;
+};
 
 TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
 {
@@ -475,15 +491,21 @@ TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
                                          "fabric.IText('Anchored line', { fontFamily: 'Tessaly Anchor', fontSize: "
                                          "40 }).width; })()");
     const double fallbackWidth = page->evaluate(width).toDouble();
+    QTemporaryDir files;
+    const QString named = QUrl::fromLocalFile(files.filePath(QStringLiteral("named.svg"))).toString();
+    RequestLog requests;
+    QWebEngineProfile* profile = page->view()->page()->profile();
+    profile->setUrlRequestInterceptor(&requests);
+    const auto stopLogging = qScopeGuard([profile] { profile->setUrlRequestInterceptor(nullptr); });
     // Another text, in a group of class "d", for the rules that name it.
     const QString svg
         = QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="460" height="460" viewBox="0 0 460 460">)"
-                         R"(<style>%1</style><g class="d"><text x="230" y="100" font-size="20">Other</text></g>)"
+                         R"(<style>%1</style>%4<g class="d"><text x="230" y="100" font-size="20">Other</text></g>)"
                          R"(<text x="%2" y="200" %3 font-family="Tessaly Anchor" font-size="40">Anchored line</text>)"
                          R"(</svg>)")
-              .arg(QLatin1String(line.styleSheet))
+              .arg(QString::fromLatin1(line.styleSheet).replace(QLatin1String("FILE"), named))
               .arg(line.x)
-              .arg(QLatin1String(line.anchor));
+              .arg(QLatin1String(line.anchor), QString::fromLatin1(line.more).replace(QLatin1String("FILE"), named));
     for (const char* load : { "first open", "second load" }) {
         SCOPED_TRACE(load);
         ASSERT_TRUE(page->loadSvg(svg));
@@ -519,6 +541,22 @@ TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
         if (line.fills) {
             EXPECT_EQ(found.value(QStringLiteral("fills")).toString().toStdString(), line.fills);
         }
+        if (line.sizes) {
+            EXPECT_EQ(page->evaluate(QStringLiteral("tessalyCanvas.getObjects().map(t => t.text + ': ' + t.fontSize"
+                                                    " + ', ' + +(t.charSpacing * t.fontSize / 1000).toFixed(2))"
+                                                    ".join('; ')"))
+                          .toString()
+                          .toStdString(),
+                line.sizes);
+        }
+
+        // The page asks for files in order: once a picture asked for now has
+        // been asked for, so has everything the design asked for.
+        const QString after = QUrl::fromLocalFile(files.filePath(QStringLiteral("after.png"))).toString()
+            + QStringLiteral("?") + QString::number(requests.urls.size());
+        page->evaluate(QStringLiteral("new Image().src = %1; 0").arg(CanvasScripts::jsq(after)));
+        ASSERT_TRUE(waitUntil([&] { return requests.urls.contains(after); }));
+        EXPECT_EQ(requests.urls.filter(QStringLiteral("named.svg")).join(QLatin1Char(' ')).toStdString(), "");
     }
 }
 
@@ -538,7 +576,26 @@ INSTANTIATE_TEST_SUITE_P(FromTheFile, AnchoredLineTest,
         AnchoredLine {
             "listWithAnUnreadableSelectorDropped", ".e, p:::x { text-anchor: end }", R"(class="e")", 10, true },
         AnchoredLine { "descendantFillOnlyInItsGroup", "g.d text { fill: #0000ff }", "", 10, true,
-            "Other: rgb(0, 0, 255); Anchored line: rgb(0, 0, 0)" }),
+            "Other: rgb(0, 0, 255); Anchored line: rgb(0, 0, 0)" },
+        AnchoredLine { "ruleInANamespace",
+            "@namespace s url(http://www.w3.org/2000/svg); s|text.e { text-anchor: end }", R"(class="e")", 450, false },
+        AnchoredLine { "bareNumbersInARuleArePixels", ".t { font-size: 34; letter-spacing: 2 }", R"(class="t")", 10,
+            true, nullptr, "Other: 20, 0; Anchored line: 34, 2" },
+        // The design names a local file, which the page reads nothing of.
+        AnchoredLine {
+            "useOfALocalFile", endRules, R"(class="e")", 450, false, nullptr, nullptr, R"(<use href="FILE#x"/>)" },
+        AnchoredLine { "imageOfALocalFile", endRules, R"(class="e")", 450, false, nullptr, nullptr,
+            R"(<image href="FILE" width="10" height="10"/>)" },
+        AnchoredLine { "importOfALocalFile", "@import url(FILE); .e { text-anchor: end }", R"(class="e")", 450, false },
+        AnchoredLine { "fontFaceOfALocalFile",
+            "@font-face { font-family: Named; src: url(FILE) } g.d text { font-family: Named } .e { text-anchor: end }",
+            R"(class="e")", 450, false },
+        AnchoredLine { "fillFromALocalFile", "g.d text { fill: url(FILE#a) } .e { text-anchor: end }", R"(class="e")",
+            450, false, nullptr, nullptr,
+            R"(<linearGradient id="a"><stop offset="0" stop-color="#0000ff"/></linearGradient>)" },
+        AnchoredLine { "frameOfALocalFile", endRules, R"(class="e")", 450, false, nullptr, nullptr,
+            R"(<foreignObject width="10" height="10"><iframe xmlns="http://www.w3.org/1999/xhtml" )"
+            R"(srcdoc="&lt;img src=&quot;FILE&quot;&gt;"/></foreignObject>)" }),
     [](const ::testing::TestParamInfo<AnchoredLine>& param) { return param.param.name; });
 
 TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)

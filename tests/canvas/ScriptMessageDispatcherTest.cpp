@@ -162,6 +162,13 @@ TEST_F(DispatcherTest, eachLoadedFontReportsItsOwnRowFaceAndRequest)
     EXPECT_EQ(failure.events[0].family, QStringLiteral("Mitr"));
     EXPECT_TRUE(failure.events[0].fontName.isEmpty());
     EXPECT_EQ(failure.events[1].family, QStringLiteral("Lost"));
+
+    // A load whose time is up fails once: the page's own failure later is not a second answer.
+    dispatcher.noteFontRequested(4, QStringLiteral("Slow"), {}, QStringLiteral("Slow Regular"));
+    dispatcher.endUnansweredFontLoad(4);
+    dispatcher.dispatch(QStringLiteral("loadFontFail"), QStringLiteral(R"({"family":"Slow","request":4,"error":"x"})"));
+    ASSERT_EQ(failure.events.size(), 3u);
+    EXPECT_EQ(failure.events[2].fontName, QStringLiteral("Slow Regular"));
 }
 
 TEST_F(DispatcherTest, pageReadyRunsTheHandler)

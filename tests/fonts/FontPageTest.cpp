@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -271,7 +272,8 @@ TEST_F(FontPageTest, AServerFontLoadsFromItsUrlAndAFailureIsPosted)
 }
 
 // The font server sends a font only once the user has gone on: selected
-// another text and picked a font for it, or picked another for the same text.
+// another text and picked a font for it, picked another for the same text,
+// or loaded the design again; or never.
 TEST_F(FontPageTest, AFontThatLoadsLateGoesToTheTextItWasPickedForUnlessALaterPickForItCameFirst)
 {
     FontServer server;
@@ -308,6 +310,61 @@ TEST_F(FontPageTest, AFontThatLoadsLateGoesToTheTextItWasPickedForUnlessALaterPi
     }));
     page().settle();
     EXPECT_EQ(familyOf(other), QStringLiteral("Late Serif"));
+
+    // A pick for the title of a saved design that is then loaded again, its
+    // texts with the same ids: the row stops spinning, and when the font
+    // comes, the title keeps its family and face and there is nothing to undo.
+    ASSERT_TRUE(page().loadSvg(sampleDesignSvg()));
+    const QString saved = page().savedSvg();
+    ASSERT_TRUE(page().loadSvg(saved));
+    const int title = js(QStringLiteral("tessalyCanvas.getObjects().findIndex(o => o.text === 'Tessaly')")).toInt();
+    rx::DisposeBag bag;
+    QStringList ended;
+    subscribeEvent<EditFontEvent::TextFontFamilyDownloadForgottenEvent>(
+        bag, [&](const auto& event) { ended << event.fontName; });
+    subscribeEvent<EditFontEvent::TextFontFamilyDownloadFailEvent>(
+        bag, [&](const auto& event) { ended << event.fontName; });
+    const auto pageLoaded = [](std::size_t from, const QString& family) {
+        const std::vector<PageMessage> loaded = page().messagesSince(from, QStringLiteral("loadFontSuccess"));
+        return std::any_of(loaded.begin(), loaded.end(),
+            [&](const PageMessage& m) { return m.json().value(QStringLiteral("family")).toString() == family; });
+    };
+    server.hold("DejaVuSans-Bold.ttf");
+    page().select(title);
+    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadEvent {
+        "Late Sans", "Late Sans Bold", server.url("DejaVuSans-Bold.ttf") });
+    ASSERT_TRUE(waitUntil([&] { return server.asked("DejaVuSans-Bold.ttf"); }));
+    ASSERT_TRUE(page().loadSvg(saved));
+    EXPECT_EQ(ended.join(QLatin1Char(',')).toStdString(), "Late Sans Bold");
+    std::size_t since = page().mark();
+    server.letGo();
+    ASSERT_TRUE(waitUntil([&] { return pageLoaded(since, QStringLiteral("Late Sans")); }));
+    page().settle();
+    EXPECT_EQ(familyOf(title), QStringLiteral("Mitr"));
+    EXPECT_EQ(textProperty(title, "fontWeight").toString(), QStringLiteral("normal"));
+    EXPECT_FALSE(js(QStringLiteral("tessalyHistory.canUndo()")).toBool());
+    for (const PageMessage& state : page().messagesSince(since, QStringLiteral("undoRedoState")))
+        EXPECT_FALSE(state.json().value(QStringLiteral("canUndo")).toBool()) << "Undo lit";
+
+    // A font that does not come in time ends as a failed load, and changes
+    // nothing when it comes after all.
+    WebViewViewController& controller = page().controller();
+    const auto deadline = controller.fontLoadTimeout();
+    const auto restoreDeadline = qScopeGuard([&] { controller.setFontLoadTimeout(deadline); });
+    controller.setFontLoadTimeout(std::chrono::milliseconds(200));
+    server.hold("DejaVuSansMono-Bold.ttf");
+    ended.clear();
+    page().select(title);
+    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadEvent {
+        "Never Mono", "Never Mono Bold", server.url("DejaVuSansMono-Bold.ttf") });
+    ASSERT_TRUE(waitUntil([&] { return !ended.empty(); }));
+    EXPECT_EQ(ended.join(QLatin1Char(',')).toStdString(), "Never Mono Bold");
+    since = page().mark();
+    server.letGo();
+    ASSERT_TRUE(waitUntil([&] { return pageLoaded(since, QStringLiteral("Never Mono")); }));
+    page().settle();
+    EXPECT_EQ(familyOf(title), QStringLiteral("Mitr"));
+    EXPECT_EQ(ended.size(), 1);
 }
 
 // Two texts of the design in a family the system has, and no test registers

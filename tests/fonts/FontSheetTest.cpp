@@ -143,10 +143,15 @@ TEST_F(FontSheetTest, AServerFontSpinsUntilItLoadsAndAFailureRestoresTheSelectio
     EXPECT_FALSE(serif->isSelectedRow());
     EXPECT_EQ(sheet->selectFontName(), QStringLiteral("DejaVu Sans Bold"));
 
-    // A second try asks the page again.
+    // A second try asks the page again; a load forgotten with its design
+    // ends as a failed one.
     m_events.clear();
     userClick(serif);
     EXPECT_EQ(m_events.size(), 1);
+    EXPECT_TRUE(serif->isSpinnerShown());
+    RxBus::shared().post(EditFontEvent::TextFontFamilyDownloadForgottenEvent { QStringLiteral("DejaVu Serif") });
+    EXPECT_FALSE(serif->isSpinnerShown());
+    EXPECT_EQ(sheet->selectFontName(), QStringLiteral("DejaVu Sans Bold"));
 }
 
 TEST_F(FontSheetTest, AFailedLoadIsToldToTheUser)

@@ -1,7 +1,10 @@
-// Font locations as CSS: absolute paths become file URLs, and every URL is
-// escaped for use inside url("…").
+// The page's fonts: font locations as CSS (absolute paths become file URLs,
+// every URL escaped for use inside url("…")), the faces of a font file, and
+// the font loads the native side asks for.
 (function () {
   'use strict';
+
+  const { isText } = TessalyObjects;
 
   function fontUrl(location) {
     if (typeof location === 'string' && location.startsWith('/'))
@@ -80,8 +83,79 @@
     }
   }
 
+  // Font loads asked for by the native side, by request number: the ids of
+  // the texts selected when each was asked for. `latestFontLoadOf` holds the
+  // latest load asked for each text; only that one changes the text.
+  // `registered` maps each family to its latest face; `rerenderFamily`
+  // draws a family's texts again.
+  class FontLoads {
+    constructor(canvas, post, registered, rerenderFamily) {
+      this.canvas = canvas;
+      this.post = post;
+      this.registered = registered;
+      this.rerenderFamily = rerenderFamily;
+      this.fontLoadTargets = new Map();
+      this.latestFontLoadOf = new Map();
+    }
+
+    // The texts still there that font load `request` was asked for and that
+    // no later load was asked for since; the load is forgotten.
+    takeTexts(request) {
+      const ids = new Set((this.fontLoadTargets.get(request) || []).filter((id) => {
+        return this.latestFontLoadOf.get(id) === request;
+      }));
+      this.fontLoadTargets.delete(request);
+      ids.forEach((id) => { this.latestFontLoadOf.delete(id); });
+      return this.canvas.getObjects().filter(function (object) { return isText(object) && ids.has(object.id); });
+    }
+
+    // The canvas is cleared or a design loaded: the loads still pending
+    // change no text when their fonts arrive.
+    forget() {
+      this.fontLoadTargets.clear();
+      this.latestFontLoadOf.clear();
+    }
+
+    // The file is registered as the face `weight` and `style` of `family`,
+    // beside its other faces; a `request` notes the texts selected now as the
+    // ones it is for.
+    load(family, location, weight, style, request) {
+      const answer = { family: family, location: location, request: Number(request) || 0 };
+      const wanted = faceStyle(weight, style);
+      let face;
+      let extra;
+      try {
+        ({ main: face, extra: extra } = fontFaces(family, location, wanted));
+      } catch (error) {
+        this.post('loadFontFail', Object.assign({ error: String(error.message || error) }, answer));
+        return;
+      }
+      if (answer.request > 0) {
+        const ids = this.canvas.getActiveObjects().filter(isText).map(function (t) { return t.id; }).filter(Boolean);
+        this.fontLoadTargets.set(answer.request, ids);
+        ids.forEach((id) => { this.latestFontLoadOf.set(id, answer.request); });
+      }
+      // The sibling is optional: a file that isn't there leaves the main face alone.
+      if (extra) extra.load().then(function (loaded) { document.fonts.add(loaded); }, function () {});
+      // The family's normal text keeps its installed face until the family's
+      // own normal face comes.
+      const plain = wanted.weight === 'normal' && wanted.style === 'normal';
+      const standIn = plain || hasNormalFace(family) ? null : installedNormalFace(family);
+      Promise.all([face.load(), standIn]).then(([loaded, installed]) => {
+        if (installed) document.fonts.add(installed);
+        document.fonts.add(loaded);
+        this.registered.set(family, loaded);
+        this.rerenderFamily(family);
+        this.post('loadFontSuccess', answer);
+      }, (error) => {
+        this.takeTexts(answer.request);
+        this.post('loadFontFail', Object.assign({ error: String(error && error.message || error) }, answer));
+      });
+    }
+  }
+
   window.TessalyFonts = {
     fontUrl: fontUrl, cssUrl: cssUrl, loadFamily: loadFamily, faceStyle: faceStyle, fontFaces: fontFaces,
-    hasNormalFace: hasNormalFace, installedNormalFace: installedNormalFace
+    hasNormalFace: hasNormalFace, installedNormalFace: installedNormalFace, FontLoads: FontLoads
   };
 })();

@@ -151,12 +151,107 @@
     return [root].concat(Array.from(root.getElementsByTagName('*')));
   }
 
-  // The copy is only read: nothing in it may load or run.
-  function makeInert(element) {
+  // What in a copy of the design could load or run. The copy is made inert
+  // where nothing loads, inside the parsed document, before it enters the
+  // page: an element such as <use href="file:…"> starts loading the moment
+  // it is imported. The page's security policy is the second wall, not the
+  // one this relies on.
+  const RESOURCE_ATTRIBUTES = new Set(['src', 'srcset', 'srcdoc', 'data', 'poster', 'background', 'action',
+    'formaction']);
+  const REFERENCE_ATTRIBUTES = new Set(['fill', 'stroke', 'clip-path', 'mask', 'filter', 'marker-start',
+    'marker-mid', 'marker-end', 'cursor']);
+  const ANIMATIONS = new Set(['animate', 'animateColor', 'animateMotion', 'animateTransform', 'set', 'discard']);
+
+  // Whether CSS as the browser writes it back names anything outside the
+  // document. A custom property keeps its text as written, escapes and
+  // all, and a var() may still make a url() of it: one that could is out.
+  function namesOutside(css, custom) {
+    return /url\(\s*(?!["']?#)|image-set\(/i.test(css) || (!!custom && /url|image|\\/i.test(css));
+  }
+
+  // A reference to an element of another file becomes one to the element of
+  // the same id here, as the parser reads it; any other declaration that
+  // names something outside goes.
+  function inertDeclarations(style) {
+    for (let i = style.length - 1; i >= 0; i -= 1) {
+      const name = style[i];
+      if (!name) continue;
+      const value = style.getPropertyValue(name);
+      const local = value.replace(/url\("(?:[^"\\]|\\.)*?(#(?:[^"\\]|\\.)*)"\)/g, 'url("$1")');
+      if (namesOutside(local, name.startsWith('--'))) style.removeProperty(name);
+      else if (local !== value) style.setProperty(name, local, style.getPropertyPriority(name));
+    }
+  }
+
+  // fabric took a bare number for a rule's font-size or letter-spacing as
+  // px, as SVG's own attributes do; CSS drops the declaration.
+  const BARE_SIZE = new RegExp('((?:^|[{;\\s])(?:font-size|letter-spacing)\\s*:\\s*)' +
+    '([+-]?(?:\\d+\\.?\\d*|\\.\\d+)(?:e[+-]?\\d+)?)(?=\\s*(?:[;}!]|$))', 'gi');
+
+  // A style sheet's text as the browser reads it, without the rules that
+  // fetch (@import, @font-face) and the declarations that name a file. A
+  // constructed sheet fetches nothing and drops @import itself; what it
+  // writes back has every escape resolved and every url() quoted.
+  function inertSheetText(text) {
+    const sheet = new CSSStyleSheet();
+    sheet.replaceSync(String(text).replace(BARE_SIZE, '$1$2px'));
+    inertRules(sheet);
+    return Array.from(sheet.cssRules, function (rule) { return rule.cssText; }).join('\n');
+  }
+
+  function inertRules(group) {
+    for (let i = group.cssRules.length - 1; i >= 0; i -= 1) {
+      const rule = group.cssRules[i];
+      if (rule instanceof CSSGroupingRule) {
+        inertRules(rule);
+        continue;
+      }
+      if (rule.style) inertDeclarations(rule.style);
+      // A keyframes rule's frames.
+      Array.from(rule.cssRules || []).forEach(function (frame) { if (frame.style) inertDeclarations(frame.style); });
+      // A namespace's URL is a name, never fetched.
+      const fetches = rule instanceof CSSImportRule || rule instanceof CSSFontFaceRule ||
+        (!(rule instanceof CSSNamespaceRule) && namesOutside(rule.cssText));
+      if (fetches) group.deleteRule(i);
+    }
+  }
+
+  // A presentation attribute that may name a file, read as CSS by `probe`:
+  // its value as the browser reads it without the file, or null.
+  function inertReference(probe, name, value) {
+    if (!/[(\\]/.test(value)) return value;
+    probe.removeAttribute('style');
+    probe.style.setProperty(name, value);
+    inertDeclarations(probe.style);
+    return probe.style.getPropertyValue(name) || null;
+  }
+
+  // No attribute of `element` names a resource or runs: none but a fragment
+  // reference, no handler, no javascript: value, no animation of another
+  // attribute; its sheets and styles name nothing outside; scripts are empty.
+  function makeInert(element, probe) {
     Array.from(element.attributes).forEach(function (attribute) {
-      if (/^on/i.test(attribute.localName) || attribute.localName === 'href') element.removeAttributeNode(attribute);
+      const name = attribute.localName;
+      const value = attribute.value;
+      const loads = /^on/i.test(name) || RESOURCE_ATTRIBUTES.has(name) || /^\s*javascript:/i.test(value) ||
+        (name === 'href' && !/^#/.test(value.trim())) ||
+        (name === 'attributeName' && ANIMATIONS.has(element.localName));
+      const local = loads ? null : REFERENCE_ATTRIBUTES.has(name) ? inertReference(probe, name, value) : value;
+      if (local === null) element.removeAttributeNode(attribute);
+      else if (local !== value) attribute.value = local;
     });
-    if (element.localName === 'script') element.textContent = '';
+    if (element.style && element.hasAttribute('style')) inertDeclarations(element.style);
+    if (element.localName === 'style') element.textContent = inertSheetText(element.textContent);
+    else if (element.localName === 'script') element.textContent = '';
+  }
+
+  // A copy of the design that loads and runs nothing, made in the parsed
+  // document and only then imported into the page.
+  function inertCopy(doc) {
+    const clone = doc.documentElement.cloneNode(true);
+    const probe = doc.createElementNS('http://www.w3.org/2000/svg', 'g');
+    documentElements(clone).forEach(function (element) { makeInert(element, probe); });
+    return document.importNode(clone, true);
   }
 
   function computedValues(element) {
@@ -185,9 +280,8 @@
     const styles = Array.from(doc.getElementsByTagName('style'));
     if (!styles.length) return;
     const originals = documentElements(doc.documentElement);
-    const copy = document.importNode(doc.documentElement, true);
+    const copy = inertCopy(doc);
     const copies = documentElements(copy);
-    copies.forEach(makeInert);
     const host = document.createElement('div');
     host.style.display = 'none';
     host.attachShadow({ mode: 'closed' }).appendChild(copy);

@@ -6,7 +6,7 @@
   const {
     CUSTOM_PROPS, isText, isGroupLike, hasPaint, colorText, textModel, pathModel, refresh, leaves
   } = TessalyObjects;
-  const { loadFamily, faceStyle, fontFaces, hasNormalFace, installedNormalFace } = TessalyFonts;
+  const { loadFamily, faceStyle, fontFaces, FontLoads } = TessalyFonts;
   const DEFAULT_BACKGROUND = '#ffffff';
   const COLOR_MERGE_MS = 500;
   const FONT_WAIT_MS = 3000;
@@ -45,11 +45,7 @@
   // Set while history states are being restored, so their events record nothing.
   let restoring = false;
   const registeredFonts = new Map();
-  // Font loads asked for by the native side, by request number: the ids of
-  // the texts selected when each was asked for. `latestFontLoadOf` holds the
-  // latest load asked for each text; only that one changes the text.
-  const fontLoadTargets = new Map();
-  const latestFontLoadOf = new Map();
+  const fontLoads = new FontLoads(canvas, post, registeredFonts, rerenderFamily);
 
   // ---- messages ----------------------------------------------------------
 
@@ -239,6 +235,7 @@
   }
 
   async function loadDesignText(text, token) {
+    fontLoads.forget();
     let parsed = null;
     try {
       parsed = await TessalySvg.parse(text);
@@ -381,22 +378,11 @@
     });
   };
 
-  // The texts still there that font load `request` was asked for and that
-  // no later load was asked for since; the load is forgotten.
-  function takeFontLoadTargets(request) {
-    const ids = new Set((fontLoadTargets.get(request) || []).filter(function (id) {
-      return latestFontLoadOf.get(id) === request;
-    }));
-    fontLoadTargets.delete(request);
-    ids.forEach(function (id) { latestFontLoadOf.delete(id); });
-    return canvas.getObjects().filter(function (object) { return isText(object) && ids.has(object.id); });
-  }
-
   // The family and face go to the texts of font load `request` as one step,
   // whatever is selected now; without a request, to the selected texts.
   api.setTextFontFamily = function (family, weight, style, request) {
     const face = weight === undefined ? null : faceStyle(weight, style);
-    const texts = Number(request) > 0 ? takeFontLoadTargets(Number(request)) : activeTexts();
+    const texts = Number(request) > 0 ? fontLoads.takeTexts(Number(request)) : activeTexts();
     fabric.cache.clearFontCache(family);
     changeTexts(function (t) {
       t.set('fontFamily', family);
@@ -405,43 +391,6 @@
     // A registered font that hasn't been fetched yet measures with a
     // fallback until it arrives.
     loadFamily(family, face).then(function () { rerenderFamily(family); });
-  };
-
-  // Not serialised: a slow font must not hold up other calls. The file is
-  // registered as the face `weight` and `style` of `family`, beside its other
-  // faces; a `request` notes the texts selected now as the ones it is for.
-  window.LoadFont = function (family, location, weight, style, request) {
-    const answer = { family: family, location: location, request: Number(request) || 0 };
-    const wanted = faceStyle(weight, style);
-    let face;
-    let extra;
-    try {
-      ({ main: face, extra: extra } = fontFaces(family, location, wanted));
-    } catch (error) {
-      post('loadFontFail', Object.assign({ error: String(error.message || error) }, answer));
-      return;
-    }
-    if (answer.request > 0) {
-      const ids = activeTexts().map(function (t) { return t.id; }).filter(Boolean);
-      fontLoadTargets.set(answer.request, ids);
-      ids.forEach(function (id) { latestFontLoadOf.set(id, answer.request); });
-    }
-    // The sibling is optional: a file that isn't there leaves the main face alone.
-    if (extra) extra.load().then(function (loaded) { document.fonts.add(loaded); }, function () {});
-    // The family's normal text keeps its installed face until the family's
-    // own normal face comes.
-    const plain = wanted.weight === 'normal' && wanted.style === 'normal';
-    const standIn = plain || hasNormalFace(family) ? null : installedNormalFace(family);
-    Promise.all([face.load(), standIn]).then(function ([loaded, installed]) {
-      if (installed) document.fonts.add(installed);
-      document.fonts.add(loaded);
-      registeredFonts.set(family, loaded);
-      rerenderFamily(family);
-      post('loadFontSuccess', answer);
-    }, function (error) {
-      takeFontLoadTargets(answer.request);
-      post('loadFontFail', Object.assign({ error: String(error && error.message || error) }, answer));
-    });
   };
 
   api.pushLocalFont = function (jsonText) {
@@ -468,6 +417,7 @@
   };
 
   api.canvasClear = function (keepHistory) {
+    fontLoads.forget();
     restoring = true;
     try {
       canvas.clear();
@@ -788,6 +738,8 @@
   Object.keys(api).forEach(function (name) {
     window[name] = serial(api[name]);
   });
+  // Not serialised: a slow font must not hold up other calls.
+  window.LoadFont = fontLoads.load.bind(fontLoads);
 
   // For tests and diagnostics.
   window.tessalyCanvas = canvas;
