@@ -121,13 +121,16 @@ TEST(SettingViewTest, APageTheOpenerFailsToOpenSaysSoInTheToast)
     opener.write("#!/bin/sh\nexit 3\n");
     opener.close();
     opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+    // Only the opener's PATH: the web engine's threads may read this process's
+    // environment at any time.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), bin.path() + u':' + environment.value(QStringLiteral("PATH")));
+    OwnChildEnvironment::setUsersEnvironment(environment);
     // However slow the machine, the opener fails before it could count as opened.
     const auto delay = OwnChildEnvironment::openerVerdictDelay();
     OwnChildEnvironment::setOpenerVerdictDelay(std::chrono::hours(1));
     const auto restore = qScopeGuard([&] {
-        qputenv("PATH", path);
+        OwnChildEnvironment::setUsersEnvironment(std::nullopt);
         OwnChildEnvironment::setOpenerVerdictDelay(delay);
     });
 
