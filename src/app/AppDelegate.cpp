@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QIcon>
 #include <QMenu>
 #include <QSessionManager>
@@ -55,7 +56,7 @@ void AppDelegate::applicationDidFinishLaunching()
     // Sees the main window's close, and the quit that ends a session.
     qApp->installEventFilter(this);
     subscribeEvent<EditLogoViewEvent::QuitSaveEndedEvent>(
-        m_subscriptions, [this](const EditLogoViewEvent::QuitSaveEndedEvent&) { m_quitSaveRunning = false; });
+        m_subscriptions, [this](const EditLogoViewEvent::QuitSaveEndedEvent&) { endQuitSave(); });
 #ifndef QT_NO_SESSIONMANAGER
     connect(qApp, &QGuiApplication::commitDataRequest, this, &AppDelegate::handleSessionEnd);
 #endif
@@ -148,18 +149,23 @@ void AppDelegate::requestQuit()
     // One decision at a time: a second request while the alert is open is dropped.
     if (m_quitting || m_deciding)
         return;
-    // The user's own quit decides afresh, whatever a session end agreed to.
-    m_sessionEndAgreed = false;
     // Only the quit-save's own request, with nothing left unsaved, passes.
     if (m_quitSaveRunning && !canQuitWithoutSaving)
         return;
-    if (decide()) {
+    if (m_quitSaveRunning && m_quitSaveForSession) {
+        // Saved for the session manager: it ends the program, if the session ends.
+        endQuitSave();
+        return;
+    }
+    // The user's own quit decides afresh, whatever a session end agreed to.
+    m_sessionEndAgreed = false;
+    if (decide(AfterSave::Quit)) {
         m_quitting = true;
         m_terminate();
     }
 }
 
-bool AppDelegate::decide()
+bool AppDelegate::decide(AfterSave afterSave)
 {
     m_deciding = true;
     const QuitDecision::Reply reply = m_quitDecision.decide();
@@ -171,8 +177,17 @@ bool AppDelegate::decide()
     // Set first: the editor may settle at once, with nothing to save, and
     // ask to quit from inside the post.
     m_quitSaveRunning = true;
+    m_quitSaveForSession = afterSave == AfterSave::LeaveToSession;
     RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
     return false;
+}
+
+void AppDelegate::endQuitSave()
+{
+    m_quitSaveRunning = false;
+    m_quitSaveForSession = false;
+    if (m_sessionSaveWait)
+        m_sessionSaveWait->quit();
 }
 
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
@@ -212,7 +227,24 @@ bool AppDelegate::mayEndSession(const std::function<bool()>& allowsInteraction)
     if (m_deciding)
         return false;
     // Not ended here: the session manager's quit ends the program.
-    return decide();
+    if (decide(AfterSave::LeaveToSession))
+        return true;
+    return waitForSessionSave();
+}
+
+bool AppDelegate::waitForSessionSave()
+{
+    if (m_quitSaveRunning) {
+        // The session manager waits while the interaction is held, as it does
+        // for the alert; its messages, a cancel among them, still arrive.
+        QEventLoop wait;
+        QTimer::singleShot(longestEditorSave(), &wait, &QEventLoop::quit);
+        m_sessionSaveWait = &wait;
+        wait.exec();
+        m_sessionSaveWait = nullptr;
+    }
+    // Still running, it goes on; the program stays, whether it succeeds or not.
+    return !m_quitSaveRunning && canQuitWithoutSaving;
 }
 
 void AppDelegate::handleSessionEnd(QSessionManager& manager)

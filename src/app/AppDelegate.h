@@ -11,6 +11,7 @@
 class ContentView;
 class PersistenceController;
 class QAction;
+class QEventLoop;
 class QIcon;
 class QMenu;
 class QSessionManager;
@@ -44,11 +45,14 @@ public:
     bool isQuitSaveRunning() const { return m_quitSaveRunning; }
     // Whether the desktop session may end now. With a change unsaved in the
     // editor it asks through the quit decision, once `allowsInteraction`
-    // grants it: "Don't Save" lets it end, "Cancel" keeps it, and so does
-    // "Save", as the editor quits once saved, and a session end while that
-    // save runs or while "Confirm exit" is open. Without interaction it may
-    // end. Once it may, the session manager's quit that follows closes
-    // every window without asking; a later quit of the user's asks again.
+    // grants it: "Don't Save" lets it end, "Cancel" keeps it, and "Save"
+    // saves while the session manager waits (the interaction still held),
+    // letting it end once saved and keeping it if the save fails. A session
+    // end while a quit's save runs or while "Confirm exit" is open is kept.
+    // Without interaction it may end. Once it may, the session manager's quit
+    // that follows closes every window without asking; the program never
+    // quits by itself here, so after a checkpoint it runs on, and a later
+    // quit of the user's asks again.
     bool decideSessionEnd(const std::function<bool()>& allowsInteraction);
 
     // Seams for tests: who answers the alert, and what quitting does.
@@ -72,10 +76,16 @@ private:
     void createStatusBarItem();
     void setUpMainWindow();
     void handleSessionEnd(QSessionManager& manager);
-    // Asks the decision; "Save" starts the editor's quit-save. Whether the
-    // program may end now ("Cancel" keeps it running, nothing started).
-    bool decide();
+    enum class AfterSave { Quit, LeaveToSession };
+    // Asks the decision; "Save" starts the editor's quit-save, whose success
+    // quits or leaves the ending to the session manager. Whether the program
+    // may end now ("Cancel" keeps it running, nothing started).
+    bool decide(AfterSave afterSave);
     bool mayEndSession(const std::function<bool()>& allowsInteraction);
+    // Waits for the quit-save, no longer than a save may take. Whether it
+    // stored the design.
+    bool waitForSessionSave();
+    void endQuitSave();
 
     std::unique_ptr<QMenu> m_statusMenu;
     QAction* m_openAction = nullptr;
@@ -89,5 +99,7 @@ private:
     bool m_quitting = false;
     bool m_sessionEndAgreed = false;
     bool m_quitSaveRunning = false;
+    bool m_quitSaveForSession = false;
+    QEventLoop* m_sessionSaveWait = nullptr;
     rx::DisposeBag m_subscriptions;
 };

@@ -4,6 +4,7 @@
 // process at once.
 
 #include "app/AppDelegate.h"
+#include "app/SessionConnection.h"
 #include "app/SingleInstance.h"
 #include "app/SoftwareRenderingPath.h"
 #include "core/HeapRelease.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     SoftwareRenderingPath::applyBeforeApplication();
     PageGarbageCollection::exposeBeforeApplication();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    SessionConnection::outliveTheSessionManager();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Tessaly"));
     QCoreApplication::setApplicationName(QStringLiteral("Tessaly"));

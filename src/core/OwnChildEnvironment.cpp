@@ -1,13 +1,12 @@
 #include "core/OwnChildEnvironment.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTimer>
 #include <map>
 #include <memory>
-#include <optional>
 #include <unistd.h>
 
 namespace OwnChildEnvironment {
@@ -23,9 +22,17 @@ std::map<QByteArray, Value>& givenValues()
     return values;
 }
 
+std::optional<QProcessEnvironment>& environmentForUsers()
+{
+    static std::optional<QProcessEnvironment> environment;
+    return environment;
+}
+
 // Ours, with each variable we set back at the value the program was given.
 QProcessEnvironment usersOwnEnvironment()
 {
+    if (environmentForUsers())
+        return *environmentForUsers();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const auto& [name, given] : givenValues()) {
         const QString key = QString::fromLocal8Bit(name);
@@ -70,6 +77,11 @@ void setOpenerVerdictDelay(std::chrono::milliseconds delay)
     verdictDelay() = delay;
 }
 
+void setUsersEnvironment(std::optional<QProcessEnvironment> environment)
+{
+    environmentForUsers() = std::move(environment);
+}
+
 void openInUsersProgram(const QUrl& url, std::function<void(bool opened)> answer)
 {
     auto answered = std::make_shared<bool>(false);
@@ -80,7 +92,10 @@ void openInUsersProgram(const QUrl& url, std::function<void(bool opened)> answer
         if (answer)
             answer(opened);
     };
-    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    const QProcessEnvironment environment = usersOwnEnvironment();
+    const QString path = environment.value(QStringLiteral("PATH"));
+    const QString opener = QStandardPaths::findExecutable(
+        QStringLiteral("xdg-open"), path.isEmpty() ? QStringList() : path.split(QDir::listSeparator()));
     if (opener.isEmpty()) {
         answerOnce(openWithQt(url));
         return;
@@ -90,7 +105,7 @@ void openInUsersProgram(const QUrl& url, std::function<void(bool opened)> answer
     auto* process = new QProcess;
     process->setProgram(opener);
     process->setArguments({ url.isLocalFile() ? url.toLocalFile() : url.toString(QUrl::FullyEncoded) });
-    process->setProcessEnvironment(usersOwnEnvironment());
+    process->setProcessEnvironment(environment);
     // Nothing ties it to this program: no pipe to it, and a session of its own.
     process->setStandardInputFile(QProcess::nullDevice());
     process->setProcessChannelMode(QProcess::ForwardedChannels);

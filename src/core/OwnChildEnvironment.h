@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QUrl>
 #include <chrono>
 #include <functional>
+#include <optional>
 
 // The program hands settings to its own child processes (the web engine's)
 // through the environment: the rendering path, the pages' flags, the heap's
@@ -24,6 +26,11 @@ void set(const char* name, const QByteArray& value);
 // failure within the verdict delay; true when it succeeds, or still runs
 // then (it may wait for the browser it started).
 void openInUsersProgram(const QUrl& url, std::function<void(bool opened)> answer = {});
+
+// Tests give the user's programs an environment of their own (and xdg-open is
+// looked up on its PATH), leaving this process's untouched; none restores the
+// one the program was given.
+void setUsersEnvironment(std::optional<QProcessEnvironment> environment);
 
 // How long xdg-open has to fail before it counts as having opened the page.
 std::chrono::milliseconds openerVerdictDelay();

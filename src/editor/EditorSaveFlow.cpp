@@ -28,7 +28,7 @@ EditorSaveFlow::EditorSaveFlow(WebViewViewController* canvas, DesignId itemId, b
     , m_pageAnswerTimer(new QTimer(this))
 {
     m_pageAnswerTimer->setSingleShot(true);
-    m_pageAnswerTimer->setInterval(pageAnswerTimeoutMs);
+    m_pageAnswerTimer->setInterval(saveSvgAnswerTimeout);
     connect(m_pageAnswerTimer, &QTimer::timeout, this, [this] {
         if (!m_awaitingSvg)
             return;

@@ -18,9 +18,6 @@ class WebViewViewController;
 class EditorSaveFlow : public QObject {
     Q_OBJECT
 public:
-    // How long the page may take to hand over its SVG before the save fails.
-    static constexpr int pageAnswerTimeoutMs = 30000;
-
     // `itemId` is the design's id on the server; `canSave` says whether a
     // design is loaded and may be saved.
     EditorSaveFlow(WebViewViewController* canvas, DesignId itemId, bool fromMyDesignsView,

@@ -1,6 +1,7 @@
 #include "globals/AppGlobals.h"
 
 #include "core/DeviceIdentity.h"
+#include "core/ReplyLimits.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -18,6 +19,12 @@ const QString& appVersion()
         return v.isEmpty() ? QStringLiteral("Unknown") : v;
     }();
     return version;
+}
+
+std::chrono::milliseconds longestEditorSave()
+{
+    return saveSvgAnswerTimeout + ReplyLimits::boundsFor(ReplyKind::Upload).deadline
+        + ReplyLimits::boundsFor(ReplyKind::Json).deadline + ReplyLimits::boundsFor(ReplyKind::DesignFile).deadline;
 }
 
 bool canQuitWithoutSaving = true;

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <chrono>
 #include <functional>
 
 class QCloseEvent;
@@ -19,6 +20,13 @@ inline constexpr double editWindowWidth = 1060;
 inline constexpr double editWindowHeight = 660.0;
 inline constexpr double sheetActionDelay = 0.1;
 inline constexpr int toastDuration = 5;
+// How long the canvas page may take to hand over its SVG before a save fails.
+inline constexpr std::chrono::milliseconds saveSvgAnswerTimeout { 30000 };
+
+// How long a save of the editor's design may take at most: the page's answer,
+// the upload and the check of an answer that was lost (the design list, then
+// a design's file) each end at their own deadline.
+std::chrono::milliseconds longestEditorSave();
 
 // The device identifier, read once.
 const QString& deviceUUID();

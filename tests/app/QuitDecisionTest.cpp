@@ -23,6 +23,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -369,16 +370,41 @@ QStringList visibleWindows()
     return open;
 }
 
+// The session manager's end, as Qt 6.4 delivers it: a spontaneous Quit to
+// the application. The program's filters see it; then this filter, installed
+// before the program's, stops it, as Qt's own handling of it (every window
+// closed, then aboutToQuit and the event loop left) would end the test
+// program's run. A row closes the windows as Qt's handling would.
+class SessionManagerQuit : public QObject {
+public:
+    SessionManagerQuit() { qApp->installEventFilter(this); }
+    void deliver()
+    {
+        QEvent quit(QEvent::Quit);
+        // QTest's own way to mark an event as the window system's; sendEvent
+        // would clear the mark, notify() keeps it.
+        QSpontaneKeyEvent::setSpontaneous(&quit);
+        qApp->notify(qApp, &quit);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return watched == qApp && event->type() == QEvent::Quit;
+    }
+};
+
 TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
 {
     // The editor comes from the module, loaded as the program loads it, and
     // a change is made through its window; the program's session-end
     // handler must see what the module's editor recorded. "Cancel" cancels
-    // the session end. Once it may end, the session manager's quit (which
-    // first closes every window) ends the program without a further
-    // question; a session end with no quit after it (a checkpoint) leaves a
-    // later quit asking again.
+    // the session end, and so does a "Save" that fails. Once it may end, the
+    // session manager's quit ends the program without a further question; a
+    // session end with no quit after it (a checkpoint) leaves the program
+    // running, and a later quit or close of the user's asking again.
     StandinHarness standin;
+    SessionManagerQuit sessionManagerQuit; // before the rows' delegates: their filters see the quit first
     const auto openEditorWithAChange = [&]() -> QMainWindow* {
         canQuitWithoutSaving = true;
         openEditLogoWindow(1,
@@ -409,43 +435,104 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         delete editor->takeCentralWidget();
         editor->hide();
     };
-
-    QMainWindow* editor = openEditorWithAChange();
-    ASSERT_NE(editor, nullptr);
-    delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
-    EXPECT_FALSE(delegate->decideSessionEnd([] { return true; }));
-    EXPECT_EQ(asked, 1);
-    closeEditor(editor);
+    const auto saves = [&] { return static_cast<int>(standin.server().requestsTo("Save_logo_file").size()); };
 
     const struct {
         const char* name;
+        QuitDecision::Answer answer;
+        bool fails; // the save's upload
+    } kept[] = {
+        { "Cancel", QuitDecision::Answer::Cancel, false },
+        { "a Save that fails", QuitDecision::Answer::Save, true },
+    };
+    for (const auto& row : kept) {
+        SCOPED_TRACE(row.name);
+        SetUp();
+        asked = 0;
+        terminated = 0;
+        QMainWindow* editor = openEditorWithAChange();
+        ASSERT_NE(editor, nullptr);
+        if (row.fails)
+            standin.server().setFault("/index.php/logo2/Save_logo_file", standin::Fault::Http500);
+        const int savesBefore = saves();
+        delegate->setQuitDecision(decisionAnswering(row.answer));
+        EXPECT_FALSE(delegate->decideSessionEnd([] { return true; }));
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(saves(), savesBefore + (row.fails ? 1 : 0));
+        EXPECT_FALSE(canQuitWithoutSaving) << "the change was lost";
+        EXPECT_EQ(terminated, 0);
+        standin.server().clearFaults();
+        closeEditor(editor);
+        TearDown();
+    }
+
+    enum class Then {
+        SessionManagerQuit, // the session ends: Qt closes every window
+        QuitThatKeepsTheProgram, // the quit ends nothing; later the program closes the editor itself
+        ShiftCtrlQ,
+        WindowManagerClose, // the user closes the editor
+    };
+    const struct {
+        const char* name;
+        QuitDecision::Answer answer;
         bool interaction;
-        bool quitFollows;
+        Then then;
         int asked; // "Confirm exit" in all, a later Shift+Ctrl+Q's included
+        int windowAsked; // "Save changes?" from the editor
     } rows[] = {
-        { "Don't Save, then the quit", true, true, 1 },
-        { "no interaction, then the quit", false, true, 0 },
-        { "Don't Save at a checkpoint, then Shift+Ctrl+Q", true, false, 2 },
+        { "Don't Save, then the quit", QuitDecision::Answer::DontSave, true, Then::SessionManagerQuit, 1, 0 },
+        { "no interaction, then the quit", QuitDecision::Answer::DontSave, false, Then::SessionManagerQuit, 0, 0 },
+        { "Save, then the quit", QuitDecision::Answer::Save, true, Then::SessionManagerQuit, 1, 0 },
+        { "Don't Save, then a quit that keeps the program, then the program's own close",
+            QuitDecision::Answer::DontSave, true, Then::QuitThatKeepsTheProgram, 1, 1 },
+        { "Don't Save at a checkpoint, then Shift+Ctrl+Q", QuitDecision::Answer::DontSave, true, Then::ShiftCtrlQ, 2,
+            0 },
+        { "Don't Save at a checkpoint, then the window manager's close", QuitDecision::Answer::DontSave, true,
+            Then::WindowManagerClose, 1, 1 },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         SetUp();
         asked = 0;
-        editor = openEditorWithAChange();
+        terminated = 0;
+        QMainWindow* editor = openEditorWithAChange();
         ASSERT_NE(editor, nullptr);
-        delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::DontSave));
+        const int savesBefore = saves();
+        const int quitSavesBefore = quitSaves.count();
+        delegate->setQuitDecision(decisionAnswering(row.answer));
         EXPECT_TRUE(delegate->decideSessionEnd([&] { return row.interaction; }));
+        // "Save" has stored the design by now, and leaves the ending to the session manager.
+        const bool save = row.answer == QuitDecision::Answer::Save;
+        EXPECT_EQ(saves(), savesBefore + (save ? 1 : 0));
+        EXPECT_EQ(quitSaves.count(), quitSavesBefore + (save ? 1 : 0));
+        EXPECT_EQ(terminated, 0) << "the program ended by itself";
+        EXPECT_FALSE(delegate->isQuitting());
         ModalBoxCounter boxes;
-        if (row.quitFollows) {
+        switch (row.then) {
+        case Then::SessionManagerQuit:
+            sessionManagerQuit.deliver();
             QApplication::closeAllWindows();
             EXPECT_EQ(visibleWindows().join(u' ').toStdString(), "") << "these windows keep the program running";
-        } else {
+            break;
+        case Then::QuitThatKeepsTheProgram:
+            sessionManagerQuit.deliver();
+            QCoreApplication::sendPostedEvents(delegate.get(), QEvent::MetaCall);
+            editor->close();
+            break;
+        case Then::ShiftCtrlQ:
             delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
             delegate->quitAction()->trigger();
+            break;
+        case Then::WindowManagerClose: {
+            // What the window manager's close button sends the editor's window.
+            QCloseEvent close;
+            QCoreApplication::sendEvent(editor->windowHandle(), &close);
+            break;
         }
-        EXPECT_EQ(boxes.count(), 0) << "a window asked";
+        }
+        EXPECT_EQ(boxes.count(), row.windowAsked);
         EXPECT_EQ(asked, row.asked);
-        EXPECT_EQ(quitSaves.count(), 0);
+        EXPECT_EQ(terminated, 0);
         closeEditor(editor);
         TearDown();
     }

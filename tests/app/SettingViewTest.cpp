@@ -118,16 +118,20 @@ TEST(SettingViewTest, APageTheOpenerFailsToOpenSaysSoInTheToast)
     ASSERT_TRUE(bin.isValid());
     QFile opener(bin.filePath(QStringLiteral("xdg-open")));
     ASSERT_TRUE(opener.open(QIODevice::WriteOnly));
-    opener.write("#!/bin/sh\nexit 3\n");
+    // It leaves a mark, so the test knows that it, not another opener, failed.
+    opener.write("#!/bin/sh\ntouch \"$(dirname \"$0\")/ran\"\nexit 3\n");
     opener.close();
     opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", bin.path().toLocal8Bit() + ':' + path);
+    // Only the opener's PATH: the web engine's threads may read this process's
+    // environment at any time.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"), bin.path() + u':' + environment.value(QStringLiteral("PATH")));
+    OwnChildEnvironment::setUsersEnvironment(environment);
     // However slow the machine, the opener fails before it could count as opened.
     const auto delay = OwnChildEnvironment::openerVerdictDelay();
     OwnChildEnvironment::setOpenerVerdictDelay(std::chrono::hours(1));
     const auto restore = qScopeGuard([&] {
-        qputenv("PATH", path);
+        OwnChildEnvironment::setUsersEnvironment(std::nullopt);
         OwnChildEnvironment::setOpenerVerdictDelay(delay);
     });
 
@@ -156,6 +160,7 @@ TEST(SettingViewTest, APageTheOpenerFailsToOpenSaysSoInTheToast)
         row.open();
         EXPECT_TRUE(waitUntil([&] { return !toasts.isEmpty(); }, 30000));
         EXPECT_EQ(toasts.join(u'\n').toStdString(), "The page could not be opened.");
+        EXPECT_TRUE(QFile::remove(bin.filePath(QStringLiteral("ran")))) << "the test's opener never ran";
     }
 }
 
