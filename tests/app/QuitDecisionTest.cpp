@@ -431,9 +431,17 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         EXPECT_TRUE(changed) << "the program never saw the editor's change";
         return changed ? editor : nullptr;
     };
-    const auto closeEditor = [](QMainWindow* editor) {
+    // Each row starts afresh with a change in the editor, and ends with the editor gone.
+    const auto startRow = [&] {
+        SetUp();
+        asked = 0;
+        terminated = 0;
+        return openEditorWithAChange();
+    };
+    const auto endRow = [&](QMainWindow* editor) {
         delete editor->takeCentralWidget();
         editor->hide();
+        TearDown();
     };
     const auto saves = [&] { return static_cast<int>(standin.server().requestsTo("Save_logo_file").size()); };
 
@@ -447,10 +455,7 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
     };
     for (const auto& row : kept) {
         SCOPED_TRACE(row.name);
-        SetUp();
-        asked = 0;
-        terminated = 0;
-        QMainWindow* editor = openEditorWithAChange();
+        QMainWindow* editor = startRow();
         ASSERT_NE(editor, nullptr);
         if (row.fails)
             standin.server().setFault("/index.php/logo2/Save_logo_file", standin::Fault::Http500);
@@ -462,8 +467,7 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         EXPECT_FALSE(canQuitWithoutSaving) << "the change was lost";
         EXPECT_EQ(terminated, 0);
         standin.server().clearFaults();
-        closeEditor(editor);
-        TearDown();
+        endRow(editor);
     }
 
     enum class Then {
@@ -492,10 +496,7 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        SetUp();
-        asked = 0;
-        terminated = 0;
-        QMainWindow* editor = openEditorWithAChange();
+        QMainWindow* editor = startRow();
         ASSERT_NE(editor, nullptr);
         const int savesBefore = saves();
         const int quitSavesBefore = quitSaves.count();
@@ -533,8 +534,7 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         EXPECT_EQ(boxes.count(), row.windowAsked);
         EXPECT_EQ(asked, row.asked);
         EXPECT_EQ(terminated, 0);
-        closeEditor(editor);
-        TearDown();
+        endRow(editor);
     }
 }
 
