@@ -21,41 +21,54 @@ AreaAverager::AreaAverager(QSize source, QImage& result)
     : m_result(result)
     , m_source(source)
     , m_alpha(result.format() == QImage::Format_ARGB32_Premultiplied)
-    , m_sums(size_t(result.width()) * 4, 0)
 {
-    for (int x = 0; x < result.width(); ++x) {
-        m_columnStart.push_back(start(x, source.width(), result.width()));
-        m_columnEnd.push_back(end(x, source.width(), result.width()));
+    const int width = result.width();
+    // Narrowing, the result's columns cover the source's apart; widening,
+    // each covers one source column, which several share.
+    const bool narrowing = source.width() > width;
+    const int bins = narrowing ? width : source.width();
+    for (int bin = 0; bin < bins; ++bin) {
+        m_binStart.push_back(narrowing ? start(bin, source.width(), width) : bin);
+        m_binEnd.push_back(narrowing ? end(bin, source.width(), width) : bin + 1);
     }
+    for (int x = 0; x < width; ++x)
+        m_binOfColumn.push_back(narrowing ? x : start(x, source.width(), width));
+    m_sums.assign(size_t(bins) * 4, 0);
+    m_targetRowEnd = end(0, source.height(), result.height());
 }
 
 void AreaAverager::add(const uchar* rgba)
 {
     const int y = m_sourceRow++;
-    while (m_targetRow < m_result.height() && start(m_targetRow, m_source.height(), m_result.height()) <= y) {
-        accumulate(rgba);
-        const int rowEnd = end(m_targetRow, m_source.height(), m_result.height());
-        if (y + 1 < rowEnd)
-            return;
-        finishRow(rowEnd - start(m_targetRow, m_source.height(), m_result.height()));
+    if (m_targetRow >= m_result.height())
+        return;
+    accumulate(rgba);
+    // The result's rows that end with this source row: one at most when
+    // narrowing, each of those this row alone covers when widening.
+    if (y + 1 < m_targetRowEnd)
+        return;
+    while (m_targetRow < m_result.height() && m_targetRowEnd == y + 1) {
+        finishRow(y + 1 - start(m_targetRow, m_source.height(), m_result.height()));
         ++m_targetRow;
+        m_targetRowEnd = end(m_targetRow, m_source.height(), m_result.height());
     }
+    std::fill(m_sums.begin(), m_sums.end(), 0);
 }
 
 void AreaAverager::accumulate(const uchar* rgba)
 {
     quint64* sum = m_sums.data();
-    for (size_t column = 0; column < m_columnStart.size(); ++column, sum += 4) {
-        const uchar* const last = rgba + m_columnEnd[column] * 4;
+    for (size_t bin = 0; bin < m_binStart.size(); ++bin, sum += 4) {
+        const uchar* const last = rgba + m_binEnd[bin] * 4;
         if (!m_alpha) {
-            for (const uchar* p = rgba + m_columnStart[column] * 4; p < last; p += 4) {
+            for (const uchar* p = rgba + m_binStart[bin] * 4; p < last; p += 4) {
                 sum[0] += p[0];
                 sum[1] += p[1];
                 sum[2] += p[2];
             }
             continue;
         }
-        for (const uchar* p = rgba + m_columnStart[column] * 4; p < last; p += 4) {
+        for (const uchar* p = rgba + m_binStart[bin] * 4; p < last; p += 4) {
             const quint64 weight = p[3];
             sum[0] += p[0] * weight;
             sum[1] += p[1] * weight;
@@ -68,13 +81,13 @@ void AreaAverager::accumulate(const uchar* rgba)
 void AreaAverager::finishRow(int rows)
 {
     auto* out = reinterpret_cast<QRgb*>(m_result.scanLine(m_targetRow));
-    quint64* sum = m_sums.data();
-    for (size_t column = 0; column < m_columnStart.size(); ++column, sum += 4) {
-        const quint64 count = quint64(m_columnEnd[column] - m_columnStart[column]) * quint64(rows);
+    const auto mean = [](quint64 total, quint64 n) { return int((total + n / 2) / n); };
+    for (size_t column = 0; column < m_binOfColumn.size(); ++column) {
+        const int bin = m_binOfColumn[column];
+        const quint64* sum = m_sums.data() + size_t(bin) * 4;
+        const quint64 count = quint64(m_binEnd[size_t(bin)] - m_binStart[size_t(bin)]) * quint64(rows);
         const quint64 colourCount = m_alpha ? count * 255 : count;
-        const auto mean = [](quint64 total, quint64 n) { return int((total + n / 2) / n); };
         out[column] = qRgba(mean(sum[0], colourCount), mean(sum[1], colourCount), mean(sum[2], colourCount),
             m_alpha ? mean(sum[3], count) : 255);
-        std::fill_n(sum, 4, 0);
     }
 }

@@ -10,6 +10,11 @@
 // repeated, where the result is the larger). In an ARGB32_Premultiplied
 // result colours are averaged weighted by their alpha, which gives them
 // premultiplied; an RGB32 one takes the colours alone.
+//
+// A source row is summed once, into bins of the narrower side: one a result
+// column where the result is the narrower, one a source column where it is
+// the wider; and each result row is written from the bins once. So the work
+// is the source's pixels plus the result's, whichever side is larger.
 class AreaAverager {
 public:
     AreaAverager(QSize source, QImage& result);
@@ -23,9 +28,11 @@ private:
     QImage& m_result;
     QSize m_source;
     bool m_alpha;
-    std::vector<int> m_columnStart;
-    std::vector<int> m_columnEnd;
-    std::vector<quint64> m_sums; // per column of the result: red, green, blue, alpha
+    std::vector<int> m_binStart; // the source columns [start, end) each bin sums
+    std::vector<int> m_binEnd;
+    std::vector<int> m_binOfColumn; // per column of the result
+    std::vector<quint64> m_sums; // per bin: red, green, blue, alpha
     int m_sourceRow = 0;
     int m_targetRow = 0;
+    int m_targetRowEnd = 0; // the source row after the last that the result's current row covers
 };

@@ -185,7 +185,8 @@ QImage BmpBandDecoder::decode(const QByteArray& bytes, QSize size)
     const QImage indexes = BmpRleDecoder::decode(bytes, *header);
     if (indexes.isNull())
         return {};
-    if (size == picture)
-        return in32Bits(indexes);
-    return averaged(picture, 8, indexes.colorTable(), size, [&](int y) { return indexes.constScanLine(y); });
+    // A few bytes of runs may claim millions of rows: Qt converts and scales
+    // them a band at a time, for less a row than averaging each here.
+    return scaleInBands(
+        picture, size, [&](int first, int count) { return indexes.copy(0, first, header->width, count); });
 }
