@@ -23,6 +23,7 @@
 #include <QSessionManager>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <utility>
 
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent)
@@ -51,10 +52,11 @@ void AppDelegate::applicationDidFinishLaunching()
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // The editor module installs its panels when it loads, before any editor exists.
     setEditLogoWindowOpener(&EditorModule::open);
-    setQuitRequestHandler([this] { requestQuit(); });
     setApplicationEndingQuery([this] { return m_quitting || m_sessionEndAgreed; });
     // Sees the main window's close, and the quit that ends a session.
     qApp->installEventFilter(this);
+    subscribeEvent<EditLogoViewEvent::QuitSaveSucceededEvent>(
+        m_subscriptions, [this](const EditLogoViewEvent::QuitSaveSucceededEvent&) { quitSaveSucceeded(); });
     subscribeEvent<EditLogoViewEvent::QuitSaveEndedEvent>(
         m_subscriptions, [this](const EditLogoViewEvent::QuitSaveEndedEvent&) { endQuitSave(); });
 #ifndef QT_NO_SESSIONMANAGER
@@ -147,25 +149,21 @@ void AppDelegate::reopenMainWindow()
 void AppDelegate::requestQuit()
 {
     // One decision at a time: a second request while the alert is open is dropped.
-    if (m_quitting || m_deciding)
+    if (m_quitting || m_deciding || isQuitSaveRunning())
         return;
-    // Only the quit-save's own request, with nothing left unsaved, passes.
-    if (m_quitSaveRunning && !canQuitWithoutSaving)
-        return;
-    if (m_quitSaveRunning && m_quitSaveForSession) {
-        // Saved for the session manager: it ends the program, if the session ends.
-        endQuitSave();
-        return;
-    }
     // The user's own quit decides afresh, whatever a session end agreed to.
     m_sessionEndAgreed = false;
-    if (decide(AfterSave::Quit)) {
-        m_quitting = true;
-        m_terminate();
-    }
+    if (decide(QuitSave::ForQuit))
+        quit();
 }
 
-bool AppDelegate::decide(AfterSave afterSave)
+void AppDelegate::quit()
+{
+    m_quitting = true;
+    m_terminate();
+}
+
+bool AppDelegate::decide(QuitSave purpose)
 {
     m_deciding = true;
     const QuitDecision::Reply reply = m_quitDecision.decide();
@@ -175,17 +173,26 @@ bool AppDelegate::decide(AfterSave afterSave)
     if (reply == QuitDecision::Reply::Stay)
         return false;
     // Set first: the editor may settle at once, with nothing to save, and
-    // ask to quit from inside the post.
-    m_quitSaveRunning = true;
-    m_quitSaveForSession = afterSave == AfterSave::LeaveToSession;
+    // say so from inside the post.
+    m_quitSave = purpose;
     RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
     return false;
 }
 
+void AppDelegate::quitSaveSucceeded()
+{
+    const QuitSave purpose = std::exchange(m_quitSave, QuitSave::None);
+    if (m_sessionSaveWait)
+        m_sessionSaveWait->quit();
+    // Saved for a session end: the session manager ends the program, if the
+    // session ends; a checkpoint leaves it running with nothing unsaved.
+    if (purpose == QuitSave::ForQuit)
+        quit();
+}
+
 void AppDelegate::endQuitSave()
 {
-    m_quitSaveRunning = false;
-    m_quitSaveForSession = false;
+    m_quitSave = QuitSave::None;
     if (m_sessionSaveWait)
         m_sessionSaveWait->quit();
 }
@@ -219,7 +226,7 @@ bool AppDelegate::mayEndSession(const std::function<bool()>& allowsInteraction)
     if (m_quitting || canQuitWithoutSaving)
         return true;
     // The user has chosen to save first: the program ends once that save is done.
-    if (m_quitSaveRunning)
+    if (isQuitSaveRunning())
         return false;
     if (!allowsInteraction())
         return true;
@@ -227,14 +234,14 @@ bool AppDelegate::mayEndSession(const std::function<bool()>& allowsInteraction)
     if (m_deciding)
         return false;
     // Not ended here: the session manager's quit ends the program.
-    if (decide(AfterSave::LeaveToSession))
+    if (decide(QuitSave::ForSession))
         return true;
     return waitForSessionSave();
 }
 
 bool AppDelegate::waitForSessionSave()
 {
-    if (m_quitSaveRunning) {
+    if (isQuitSaveRunning()) {
         // The session manager waits while the interaction is held, as it does
         // for the alert; its messages, a cancel among them, still arrive.
         QEventLoop wait;
@@ -244,7 +251,7 @@ bool AppDelegate::waitForSessionSave()
         m_sessionSaveWait = nullptr;
     }
     // Still running, it goes on; the program stays, whether it succeeds or not.
-    return !m_quitSaveRunning && canQuitWithoutSaving;
+    return !isQuitSaveRunning() && canQuitWithoutSaving;
 }
 
 void AppDelegate::handleSessionEnd(QSessionManager& manager)

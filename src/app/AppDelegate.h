@@ -39,15 +39,16 @@ public:
 
     // Asks to quit; quits when the decision allows it. While the save that
     // the alert's "Save" started runs, a request is dropped: the answer was
-    // given, and the save asks to quit again once it has succeeded.
+    // given, and the save's success ends the program.
     void requestQuit();
     bool isQuitting() const { return m_quitting; }
-    bool isQuitSaveRunning() const { return m_quitSaveRunning; }
+    bool isQuitSaveRunning() const { return m_quitSave != QuitSave::None; }
     // Whether the desktop session may end now. With a change unsaved in the
     // editor it asks through the quit decision, once `allowsInteraction`
     // grants it: "Don't Save" lets it end, "Cancel" keeps it, and "Save"
     // saves while the session manager waits (the interaction still held),
-    // letting it end once saved and keeping it if the save fails. A session
+    // letting it end once saved (the editor closed, as after any Save) and
+    // keeping it if the save fails. A session
     // end while a quit's save runs or while "Confirm exit" is open is kept.
     // Without interaction it may end. Once it may, the session manager's quit
     // that follows closes every window without asking; the program never
@@ -76,16 +77,20 @@ private:
     void createStatusBarItem();
     void setUpMainWindow();
     void handleSessionEnd(QSessionManager& manager);
-    enum class AfterSave { Quit, LeaveToSession };
-    // Asks the decision; "Save" starts the editor's quit-save, whose success
-    // quits or leaves the ending to the session manager. Whether the program
-    // may end now ("Cancel" keeps it running, nothing started).
-    bool decide(AfterSave afterSave);
+    // What the editor's quit-save is for: its success quits, or leaves the
+    // ending to the session manager that waits for it.
+    enum class QuitSave { None, ForQuit, ForSession };
+    // Asks the decision; "Save" starts the editor's quit-save for `purpose`.
+    // Whether the program may end now ("Cancel" keeps it running, nothing
+    // started).
+    bool decide(QuitSave purpose);
     bool mayEndSession(const std::function<bool()>& allowsInteraction);
     // Waits for the quit-save, no longer than a save may take. Whether it
     // stored the design.
     bool waitForSessionSave();
+    void quitSaveSucceeded();
     void endQuitSave();
+    void quit();
 
     std::unique_ptr<QMenu> m_statusMenu;
     QAction* m_openAction = nullptr;
@@ -98,8 +103,7 @@ private:
     bool m_deciding = false;
     bool m_quitting = false;
     bool m_sessionEndAgreed = false;
-    bool m_quitSaveRunning = false;
-    bool m_quitSaveForSession = false;
+    QuitSave m_quitSave = QuitSave::None;
     QEventLoop* m_sessionSaveWait = nullptr;
     rx::DisposeBag m_subscriptions;
 };

@@ -23,13 +23,18 @@ struct loadSvgFail {
     static constexpr const char* name = "loadSvgFail";
     qint64 token = 0;
 };
-// The quit alert's "Save": the editor saves the design, then quits.
+// The quit alert's "Save": the editor saves the design and says how it ended.
 struct QuitSaveLogoEvent {
     static constexpr const char* name = "QuitSaveLogoEvent";
 };
-// The save that QuitSaveLogoEvent started ended without quitting: its upload
-// or the page failed, or its editor was replaced first. A success asks to
-// quit instead.
+// The save that QuitSaveLogoEvent started stored the design (or found nothing
+// to store). Posted before the editor closes, so that the program settles
+// the quit or the session end before it hears that the save flow is gone.
+struct QuitSaveSucceededEvent {
+    static constexpr const char* name = "QuitSaveSucceededEvent";
+};
+// The save that QuitSaveLogoEvent started ended without storing the design:
+// its upload or the page failed, or its editor was replaced first.
 struct QuitSaveEndedEvent {
     static constexpr const char* name = "QuitSaveEndedEvent";
 };

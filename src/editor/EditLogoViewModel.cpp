@@ -312,13 +312,13 @@ void EditLogoViewModel::setSelection(EditorSelection selection)
 
 void EditLogoViewModel::setUndoRedo(bool canUndo, bool canRedo)
 {
-    const bool undoChanged = m_canUndo != canUndo;
-    if (!undoChanged && m_canRedo == canRedo)
+    // The page reports after every recorded change: each report says whether
+    // anything is unsaved, also while Undo stays lit across a save.
+    canQuitWithoutSaving = !canUndo;
+    if (m_canUndo == canUndo && m_canRedo == canRedo)
         return;
     m_canUndo = canUndo;
     m_canRedo = canRedo;
-    if (undoChanged)
-        canQuitWithoutSaving = !canUndo;
     Q_EMIT undoRedoChanged(canUndo, canRedo);
 }
 

@@ -88,7 +88,7 @@ void EditorSaveFlow::quitSave()
     if (!m_canSave()) {
         // Nothing loaded, so nothing changed: let the quit go ahead.
         canQuitWithoutSaving = true;
-        requestApplicationQuit();
+        RxBus::shared().post(EditLogoViewEvent::QuitSaveSucceededEvent {});
         return;
     }
     start(true);
@@ -144,11 +144,12 @@ void EditorSaveFlow::succeed()
     bus.post(refresh);
     bus.post(MyDesignEventBus::getDataEvent {});
     canQuitWithoutSaving = true;
-    if (m_isQuitSave) {
-        m_isQuitSave = false;
-        requestApplicationQuit();
-        return;
-    }
+    // The program hears first: closing ends this flow, and a quit-save
+    // still running then would read as one that stored nothing. A quit then
+    // ends the program; a session end that does not end it finds the editor
+    // closed, as after any other Save.
+    if (std::exchange(m_isQuitSave, false))
+        bus.post(EditLogoViewEvent::QuitSaveSucceededEvent {});
     Q_EMIT savedAndClosing();
 }
 

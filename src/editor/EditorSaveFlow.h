@@ -11,10 +11,10 @@ class QTimer;
 class WebViewViewController;
 
 // One save of the design: ask the page for its SVG, upload it, and report the
-// outcome. Only one save runs at a time; a quit-save quits the application
-// once its upload has succeeded, and tells the application on every other
-// end (failure, no SVG from the page, the editor going first). The upload's
-// outcome comes back to the save that started it, never to another editor's.
+// outcome. Only one save runs at a time; a quit-save tells the application
+// how it ended, once: stored, or not (failure, no SVG from the page, the
+// editor going first). The upload's outcome comes back to the save that
+// started it, never to another editor's.
 class EditorSaveFlow : public QObject {
     Q_OBJECT
 public:
@@ -42,7 +42,8 @@ public:
 
 Q_SIGNALS:
     void savingChanged(bool saving);
-    // The design is on the server; the caller closes the editor.
+    // The design is on the server; the caller closes the editor, after a
+    // quit-save too.
     void savedAndClosing();
     // The save did not store the design; the editor stays open.
     void saveFailed();

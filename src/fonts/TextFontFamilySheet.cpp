@@ -96,7 +96,7 @@ void TextFontFamilySheet::clickRow(FontItem* row)
     if (m_model.selection() != EditorSelection::Text || m_selectFontName == entry.name || !entry.installed)
         return;
     if (entry.isLocal != 0) {
-        RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { entry.family, entry.name, false });
+        RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { entry.family, entry.name, false, {}, 0 });
         RxBus::shared().post(FontSelectEvent::SelectChangeEvent { entry.family });
     } else {
         m_selectionBeforeDownload = m_selectFontName;

@@ -49,27 +49,6 @@ void openEditLogoWindow(DesignId itemId, const QString& svg, bool fromMyDesignsV
 }
 
 namespace {
-std::function<void()>& quitHandler()
-{
-    static std::function<void()> instance;
-    return instance;
-}
-} // namespace
-
-void setQuitRequestHandler(std::function<void()> handler)
-{
-    quitHandler() = std::move(handler);
-}
-
-void requestApplicationQuit()
-{
-    if (quitHandler())
-        quitHandler()();
-    else
-        QCoreApplication::quit();
-}
-
-namespace {
 std::function<bool()>& endingQuery()
 {
     static std::function<bool()> instance;

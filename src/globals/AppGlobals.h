@@ -45,11 +45,6 @@ using EditLogoWindowOpener = std::function<void(DesignId itemId, const QString& 
 void setEditLogoWindowOpener(EditLogoWindowOpener opener);
 void openEditLogoWindow(DesignId itemId, const QString& svg, bool fromMyDesignsView);
 
-// Asks the application to quit through its one quit decision. The shell
-// installs the decision at start-up; until then this quits directly.
-void setQuitRequestHandler(std::function<void()> handler);
-void requestApplicationQuit();
-
 // Whether the program has agreed to end with its unsaved work settled, so
 // that the windows its quit closes go without asking again. The shell
 // installs the answer; without one the program is not ending.

@@ -177,7 +177,6 @@ protected:
     void TearDown() override
     {
         delegate.reset();
-        setQuitRequestHandler({});
         QuitDecisionTest::TearDown();
     }
 
@@ -196,9 +195,9 @@ TEST_F(AppDelegateQuitTest, EveryQuitRequestGoesThroughTheDecision)
     EXPECT_EQ(terminated, 0);
     EXPECT_FALSE(delegate->isQuitting());
 
-    // After the editor saved, its request passes at once.
+    // The editor's save succeeded: the program ends without asking again.
     canQuitWithoutSaving = true;
-    requestApplicationQuit();
+    RxBus::shared().post(EditLogoViewEvent::QuitSaveSucceededEvent {});
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(terminated, 1);
     EXPECT_TRUE(delegate->isQuitting());
@@ -225,7 +224,6 @@ TEST_F(AppDelegateQuitTest, TheQuitSaveHoldsFurtherQuitsUntilItEnds)
         delegate->quitAction()->trigger();
         ASSERT_TRUE(delegate->isQuitSaveRunning());
         delegate->quitAction()->trigger();
-        requestApplicationQuit();
         EXPECT_FALSE(delegate->decideSessionEnd([] {
             ADD_FAILURE() << "the session end asked to interact";
             return true;
@@ -234,9 +232,9 @@ TEST_F(AppDelegateQuitTest, TheQuitSaveHoldsFurtherQuitsUntilItEnds)
         EXPECT_EQ(quitSaves.count(), savesBefore + 1);
 
         if (saved) {
-            // The editor's success: nothing left unsaved, and it asks to quit.
+            // The editor's success: nothing left unsaved.
             canQuitWithoutSaving = true;
-            requestApplicationQuit();
+            RxBus::shared().post(EditLogoViewEvent::QuitSaveSucceededEvent {});
             EXPECT_EQ(terminated, 1);
         } else {
             RxBus::shared().post(EditLogoViewEvent::QuitSaveEndedEvent {});
@@ -405,6 +403,8 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
     // running, and a later quit or close of the user's asking again.
     StandinHarness standin;
     SessionManagerQuit sessionManagerQuit; // before the rows' delegates: their filters see the quit first
+    const QPoint firstBackground(112, 83);
+    const QPoint secondBackground(158, 83); // the next tile, 40 wide and 6 apart
     const auto openEditorWithAChange = [&]() -> QMainWindow* {
         canQuitWithoutSaving = true;
         openEditLogoWindow(1,
@@ -420,7 +420,6 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
                 return editor != nullptr;
             },
             10000);
-        const QPoint firstBackground(112, 83);
         const bool changed = editor
             && waitUntil(
                 [&] {
@@ -475,6 +474,10 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         QuitThatKeepsTheProgram, // the quit ends nothing; later the program closes the editor itself
         ShiftCtrlQ,
         WindowManagerClose, // the user closes the editor
+        // Another change while Undo is still lit, after something counted the
+        // design saved (as a Save that left the editor open once did), then
+        // Shift+Ctrl+Q.
+        ChangeThenShiftCtrlQ,
     };
     const struct {
         const char* name;
@@ -483,6 +486,7 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         Then then;
         int asked; // "Confirm exit" in all, a later Shift+Ctrl+Q's included
         int windowAsked; // "Save changes?" from the editor
+        bool quits = false; // what follows ends the program
     } rows[] = {
         { "Don't Save, then the quit", QuitDecision::Answer::DontSave, true, Then::SessionManagerQuit, 1, 0 },
         { "no interaction, then the quit", QuitDecision::Answer::DontSave, false, Then::SessionManagerQuit, 0, 0 },
@@ -493,6 +497,10 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
             0 },
         { "Don't Save at a checkpoint, then the window manager's close", QuitDecision::Answer::DontSave, true,
             Then::WindowManagerClose, 1, 1 },
+        // Saved as the editor's own Save saves: the editor closed, nothing unsaved.
+        { "Save at a checkpoint, then Shift+Ctrl+Q", QuitDecision::Answer::Save, true, Then::ShiftCtrlQ, 1, 0, true },
+        { "a change while Undo is lit, after something counted the design saved", QuitDecision::Answer::DontSave, true,
+            Then::ChangeThenShiftCtrlQ, 2, 0 },
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -506,8 +514,10 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         const bool save = row.answer == QuitDecision::Answer::Save;
         EXPECT_EQ(saves(), savesBefore + (save ? 1 : 0));
         EXPECT_EQ(quitSaves.count(), quitSavesBefore + (save ? 1 : 0));
+        QCoreApplication::processEvents();
         EXPECT_EQ(terminated, 0) << "the program ended by itself";
         EXPECT_FALSE(delegate->isQuitting());
+        EXPECT_EQ(editor->isVisible(), !save) << "after a Save the editor is where its own Save leaves it";
         ModalBoxCounter boxes;
         switch (row.then) {
         case Then::SessionManagerQuit:
@@ -524,6 +534,13 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
             delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
             delegate->quitAction()->trigger();
             break;
+        case Then::ChangeThenShiftCtrlQ:
+            canQuitWithoutSaving = true;
+            QTest::mouseClick(editor->windowHandle(), Qt::LeftButton, {}, secondBackground);
+            EXPECT_TRUE(waitUntil([] { return !canQuitWithoutSaving; }, 10000)) << "the change counts as saved";
+            delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
+            delegate->quitAction()->trigger();
+            break;
         case Then::WindowManagerClose: {
             // What the window manager's close button sends the editor's window.
             QCloseEvent close;
@@ -533,7 +550,7 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         }
         EXPECT_EQ(boxes.count(), row.windowAsked);
         EXPECT_EQ(asked, row.asked);
-        EXPECT_EQ(terminated, 0);
+        EXPECT_EQ(terminated, row.quits ? 1 : 0);
         endRow(editor);
     }
 }

@@ -61,7 +61,7 @@ TEST_F(CanvasHandlersTest, FlipsAreOneCallEach)
 TEST_F(CanvasHandlersTest, FontEventsLoadOrApplyTheFamily)
 {
     setLocalFontPathResolver([](const QString& name) { return "/fonts/" + name + ".ttf"; });
-    EXPECT_EQ(callsFor(EditFontEvent::TextFontFamilyChangeEvent { "Cabin", "Cabin Regular", false }),
+    EXPECT_EQ(callsFor(EditFontEvent::TextFontFamilyChangeEvent { "Cabin", "Cabin Regular", false, {}, 0 }),
         QStringList { "LoadFont('Cabin','/fonts/Cabin Regular.ttf','normal','normal',1)" });
     EXPECT_EQ(callsFor(EditFontEvent::TextFontFamilyChangeEvent { "Cabin", "Cabin Regular", true, {}, 1 }),
         QStringList { "setTextFontFamily('Cabin','normal','normal',1)" });
@@ -72,7 +72,7 @@ TEST_F(CanvasHandlersTest, FontEventsLoadOrApplyTheFamily)
 
     // Without a shipped file nothing is sent to the page.
     setLocalFontPathResolver([](const QString&) { return QString(); });
-    EXPECT_TRUE(callsFor(EditFontEvent::TextFontFamilyChangeEvent { "Nope", "Nope", false }).isEmpty());
+    EXPECT_TRUE(callsFor(EditFontEvent::TextFontFamilyChangeEvent { "Nope", "Nope", false, {}, 0 }).isEmpty());
     setLocalFontPathResolver({});
 }
 

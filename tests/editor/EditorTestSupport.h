@@ -98,20 +98,6 @@ private:
     std::vector<Request> m_requests;
 };
 
-// Counts quit requests instead of quitting.
-class QuitRecorder {
-public:
-    QuitRecorder()
-    {
-        setQuitRequestHandler([this] { ++m_count; });
-    }
-    ~QuitRecorder() { setQuitRequestHandler({}); }
-    int count() const { return m_count; }
-
-private:
-    int m_count = 0;
-};
-
 // Answers the save-changes dialog.
 class ScopedSaveChangesAnswer {
 public:

@@ -29,7 +29,7 @@ protected:
 
     RecordingCanvas m_canvas;
     FakeUploader m_uploader;
-    QuitRecorder m_quit;
+    EventRecorder<EditLogoViewEvent::QuitSaveSucceededEvent> m_quitSaved;
     EventRecorder<LogoDetailViewEventBus::refreshEvent> m_refreshes;
     EventRecorder<MyDesignEventBus::getDataEvent> m_reloads;
     EventRecorder<ContentViewEventBus::ToastEvent> m_mainToasts;
@@ -61,7 +61,7 @@ TEST_F(SaveFlowTest, SuccessAnnouncesReloadsAndCloses)
     EXPECT_EQ(m_mainToasts.events()[0].text, "Your logo has been successfully created and saved to 'My Designs'.");
     EXPECT_EQ(closes.count(), 1);
     EXPECT_TRUE(canQuitWithoutSaving);
-    EXPECT_EQ(m_quit.count(), 0);
+    EXPECT_EQ(m_quitSaved.count(), 0u);
 }
 
 TEST_F(SaveFlowTest, TemplateSavesUnderItsOwnIdBeyond32Bits)
@@ -125,21 +125,27 @@ TEST_F(SaveFlowTest, SaveIsRefusedUntilTheDesignHasLoaded)
     EXPECT_TRUE(m_uploader.requests().empty());
 }
 
-TEST_F(SaveFlowTest, QuitSaveQuitsOnceSaved)
+// The program hears of the success first, and the editor closes as after any Save.
+TEST_F(SaveFlowTest, QuitSaveTellsTheProgramThenClosesOnceSaved)
 {
     EditLogoViewModel model("<svg/>", 42, false, m_canvas.controller());
     loadDesign(model);
     RxBus::shared().post(EditLogoViewEvent::undoRedoStateEvent { true, false });
     EXPECT_FALSE(canQuitWithoutSaving);
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
+    qsizetype closesWhenTold = -1;
+    rx::DisposeBag bag;
+    subscribeEvent<EditLogoViewEvent::QuitSaveSucceededEvent>(
+        bag, [&](const EditLogoViewEvent::QuitSaveSucceededEvent&) { closesWhenTold = closes.count(); });
 
     RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
     EXPECT_TRUE(model.saveFlow().isQuitSave());
     pageAnswers();
     m_uploader.complete(true);
     EXPECT_TRUE(canQuitWithoutSaving);
-    EXPECT_EQ(m_quit.count(), 1);
-    EXPECT_EQ(closes.count(), 0);
+    EXPECT_EQ(m_quitSaved.count(), 1u);
+    EXPECT_EQ(closesWhenTold, 0) << "closed before the program heard";
+    EXPECT_EQ(closes.count(), 1);
 }
 
 TEST_F(SaveFlowTest, FailedQuitSaveDoesNotQuitALaterSave)
@@ -150,13 +156,13 @@ TEST_F(SaveFlowTest, FailedQuitSaveDoesNotQuitALaterSave)
     pageAnswers();
     m_uploader.complete(false, 0);
     EXPECT_FALSE(model.saveFlow().isQuitSave());
-    EXPECT_EQ(m_quit.count(), 0);
+    EXPECT_EQ(m_quitSaved.count(), 0u);
 
     QSignalSpy closes(&model, &EditLogoViewModel::closeRequested);
     model.save();
     pageAnswers();
     m_uploader.complete(true, 1);
-    EXPECT_EQ(m_quit.count(), 0);
+    EXPECT_EQ(m_quitSaved.count(), 0u);
     EXPECT_EQ(closes.count(), 1);
 }
 
@@ -202,7 +208,7 @@ TEST_F(SaveFlowTest, AQuitSaveThatDoesNotQuitSaysSoOnEveryPath)
         }
         EXPECT_EQ(ended.count(), 1u);
         EXPECT_EQ(raised.count(), row.raisesTheEditor ? 1 : 0);
-        EXPECT_EQ(m_quit.count(), 0);
+        EXPECT_EQ(m_quitSaved.count(), 0u);
         model.reset();
         EXPECT_EQ(ended.count(), 1u) << "ended twice";
     }
@@ -215,7 +221,7 @@ TEST_F(SaveFlowTest, QuitSaveWithoutALoadedDesignLetsTheQuitGoAhead)
     canQuitWithoutSaving = false;
     RxBus::shared().post(EditLogoViewEvent::QuitSaveLogoEvent {});
     EXPECT_TRUE(canQuitWithoutSaving);
-    EXPECT_EQ(m_quit.count(), 1);
+    EXPECT_EQ(m_quitSaved.count(), 1u);
     EXPECT_TRUE(m_uploader.requests().empty());
 }
 
@@ -228,7 +234,7 @@ TEST_F(SaveFlowTest, QuitSaveDuringASaveQuitsAfterThatSave)
     pageAnswers();
     ASSERT_EQ(m_uploader.requests().size(), 1u);
     m_uploader.complete(true);
-    EXPECT_EQ(m_quit.count(), 1);
+    EXPECT_EQ(m_quitSaved.count(), 1u);
 }
 
 TEST_F(SaveFlowTest, AReplacedEditorsUploadDoesNotFinishTheNextSave)

@@ -122,11 +122,11 @@ TEST_F(EditorHostingTest, FontsRegisterBeforeTheCanvasViewIsMadeAndNeverWhileItL
             canvas.calls().begin(), canvas.calls().end(), [&](const QString& c) { return c.startsWith(call); });
     };
     const QString chewy = FontUtils::registerLocalFontReturningPath(QStringLiteral("Chewy"));
-    RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { "Chewy", "Chewy", false });
+    RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { "Chewy", "Chewy", false, {}, 0 });
     EXPECT_EQ(loadsOf(QStringLiteral("Chewy"), chewy), 1);
     // A file that turns up only now is not registered while the view lives.
     const QString coda = share.add(QStringLiteral("Coda"));
-    RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { "Coda", "Coda", false });
+    RxBus::shared().post(EditFontEvent::TextFontFamilyChangeEvent { "Coda", "Coda", false, {}, 0 });
     EXPECT_EQ(loadsOf(QStringLiteral("Coda"), coda), 0);
     EXPECT_EQ(fontFileRegistrationCount(), atCreation);
 

@@ -324,8 +324,8 @@ TEST_F(FontPageTest, AFontThatLoadsLateGoesToTheTextItWasPickedForUnlessALaterPi
         bag, [&](const auto& event) { ended << event.fontName; });
     subscribeEvent<EditFontEvent::TextFontFamilyDownloadFailEvent>(
         bag, [&](const auto& event) { ended << event.fontName; });
-    const auto pageLoaded = [](std::size_t from, const QString& family) {
-        const std::vector<PageMessage> loaded = page().messagesSince(from, QStringLiteral("loadFontSuccess"));
+    const auto pageLoaded = [](std::size_t mark, const QString& family) {
+        const std::vector<PageMessage> loaded = page().messagesSince(mark, QStringLiteral("loadFontSuccess"));
         return std::any_of(loaded.begin(), loaded.end(),
             [&](const PageMessage& m) { return m.json().value(QStringLiteral("family")).toString() == family; });
     };

@@ -1,6 +1,6 @@
 // A session manager that registers its clients and otherwise does nothing,
 // for the end-to-end tests to break a program's session connection.
-// It prints the SESSION_MANAGER value of its local listeners, then
+// It listens on local transports only, prints their SESSION_MANAGER value, then
 // "registered ID" for each client. On SIGTERM it exits at once without
 // closing its clients' connections, as a session manager that crashed.
 
@@ -9,10 +9,13 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <poll.h>
 #include <utility>
 #include <vector>
+
+// libICE's own switch for a transport not to listen on, as session managers
+// use for their no-listen option; no public header declares it.
+extern "C" int _IceTransNoListen(const char* protocol);
 
 namespace {
 
@@ -79,7 +82,7 @@ Status newClient(SmsConn, SmPointer, unsigned long* mask, SmsCallbacks* callback
 }
 
 // The test's clients have no ICE authority entry: any host that reaches a
-// local listener is let in. The network listeners are never served.
+// local listener is let in.
 Bool anyHost(char*)
 {
     return True;
@@ -101,22 +104,21 @@ int main()
         std::fprintf(stderr, "tiny_session_manager: %s\n", error);
         return 1;
     }
+    // No TCP listener on any interface: the test's programs connect locally.
+    if (_IceTransNoListen("tcp") != 0) {
+        std::fprintf(stderr, "tiny_session_manager: cannot turn off TCP\n");
+        return 1;
+    }
     int count = 0;
     IceListenObj* listeners = nullptr;
     if (!IceListenForConnections(&count, &listeners, sizeof error, error)) {
         std::fprintf(stderr, "tiny_session_manager: %s\n", error);
         return 1;
     }
-    std::vector<IceListenObj> local;
-    for (int i = 0; i < count; ++i) {
-        char* id = IceGetListenConnectionString(listeners[i]);
-        if (std::strncmp(id, "local/", 6) == 0 || std::strncmp(id, "unix/", 5) == 0) {
-            IceSetHostBasedAuthProc(listeners[i], anyHost);
-            local.push_back(listeners[i]);
-        }
-        std::free(id);
-    }
-    char* ids = IceComposeNetworkIdList(static_cast<int>(local.size()), local.data());
+    const std::vector<IceListenObj> local(listeners, listeners + count);
+    for (IceListenObj listener : local)
+        IceSetHostBasedAuthProc(listener, anyHost);
+    char* ids = IceComposeNetworkIdList(count, listeners);
     std::printf("%s\n", ids);
     std::fflush(stdout);
     std::free(ids);
