@@ -31,8 +31,6 @@ public:
     static constexpr std::chrono::milliseconds defaultTimeout { 10000 };
     // Uploads wait longer: the server answers only once it has stored what it received.
     static constexpr std::chrono::milliseconds defaultUploadTimeout { 60000 };
-    // A font the canvas page fetches itself: a load not answered by then has failed.
-    static constexpr std::chrono::milliseconds defaultFontLoadTimeout { 30000 };
 
     static APIProvider& shared();
 

@@ -1,6 +1,5 @@
 #include "canvas/WebViewViewController.h"
 
-#include "api/APIProvider.h"
 #include "canvas/CanvasChannelBridge.h"
 #include "canvas/CanvasScripts.h"
 #include "canvas/DesignReference.h"
@@ -88,7 +87,6 @@ QUrl canvasPageUrl()
 
 WebViewViewController::WebViewViewController(QObject* parent)
     : QObject(parent)
-    , m_fontLoadTimeout(APIProvider::defaultFontLoadTimeout)
 {
     m_dispatcher.setPageReadyHandler([this](bool canvasStarted) { onPageReady(canvasStarted); });
 }

@@ -44,6 +44,7 @@ public:
     // failed; one still pending when a design loads is forgotten.
     void loadFont(
         const QString& family, const QString& location, const FontFaceStyle& face = {}, const QString& name = {});
+    static constexpr std::chrono::milliseconds defaultFontLoadTimeout { 30000 };
     std::chrono::milliseconds fontLoadTimeout() const { return m_fontLoadTimeout; }
     // Tests shorten it to see a font that never arrives end.
     void setFontLoadTimeout(std::chrono::milliseconds timeout) { m_fontLoadTimeout = timeout; }
@@ -121,7 +122,7 @@ private:
     qint64 m_designToken = 0;
     // The latest font load; each names the texts selected when it was asked for.
     qint64 m_fontRequest = 0;
-    std::chrono::milliseconds m_fontLoadTimeout;
+    std::chrono::milliseconds m_fontLoadTimeout = defaultFontLoadTimeout;
     HeldDesign m_heldDesign;
     ScriptMessageDispatcher m_dispatcher;
     PageFontList m_pageFonts;

@@ -506,13 +506,16 @@ TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
               .arg(QString::fromLatin1(line.styleSheet).replace(QLatin1String("FILE"), named))
               .arg(line.x)
               .arg(QLatin1String(line.anchor), QString::fromLatin1(line.more).replace(QLatin1String("FILE"), named));
-    for (const char* load : { "first open", "second load" }) {
+    // Read before the font is there, again once it is, and as the page saved it.
+    QString saved;
+    for (const auto& [load, fromTheSave] :
+        { std::pair { "first open", false }, { "second load", false }, { "its save reopened", true } }) {
         SCOPED_TRACE(load);
-        ASSERT_TRUE(page->loadSvg(svg));
+        ASSERT_TRUE(page->loadSvg(fromTheSave ? saved : svg));
         ASSERT_GT(std::abs(page->evaluate(width).toDouble() - fallbackWidth), 2.0) << "the fallback is as wide";
 
         // Where the saved file puts the line's edge, laid out by the page in the line's font.
-        const QString saved = page->savedSvg();
+        saved = page->savedSvg();
         ASSERT_FALSE(saved.isEmpty());
         const QString savedLiteral
             = QString::fromUtf8(QJsonDocument(QJsonArray { saved }).toJson(QJsonDocument::Compact)).mid(1).chopped(1);
@@ -593,9 +596,16 @@ INSTANTIATE_TEST_SUITE_P(FromTheFile, AnchoredLineTest,
         AnchoredLine { "fillFromALocalFile", "g.d text { fill: url(FILE#a) } .e { text-anchor: end }", R"(class="e")",
             450, false, nullptr, nullptr,
             R"(<linearGradient id="a"><stop offset="0" stop-color="#0000ff"/></linearGradient>)" },
-        AnchoredLine { "frameOfALocalFile", endRules, R"(class="e")", 450, false, nullptr, nullptr,
-            R"(<foreignObject width="10" height="10"><iframe xmlns="http://www.w3.org/1999/xhtml" )"
-            R"(srcdoc="&lt;img src=&quot;FILE&quot;&gt;"/></foreignObject>)" }),
+        AnchoredLine { "pictureInAForeignObject", endRules, R"(class="e")", 450, false, nullptr, nullptr,
+            R"(<foreignObject width="10" height="10"><img xmlns="http://www.w3.org/1999/xhtml" src="FILE"/>)"
+            R"(</foreignObject>)" },
+        AnchoredLine { "preloadInAForeignObject", endRules, R"(class="e")", 450, false, nullptr, nullptr,
+            R"(<foreignObject width="10" height="10"><link xmlns="http://www.w3.org/1999/xhtml" rel="preload" )"
+            R"(as="image" imagesrcset="FILE"/></foreignObject>)" },
+        // A picture carried in the file that doesn't decode is left out; the rest opens.
+        AnchoredLine { "undecodablePicture", endRules, R"(class="e")", 450, false, nullptr,
+            "Other: 20, 0; Anchored line: 40, 0",
+            R"(<image href="data:image/png;base64,AAAA" width="10" height="10"/>)" }),
     [](const ::testing::TestParamInfo<AnchoredLine>& param) { return param.param.name; });
 
 TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)

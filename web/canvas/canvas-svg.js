@@ -226,14 +226,29 @@
     return probe.style.getPropertyValue(name) || null;
   }
 
+  const SVG_NAMESPACE = 'http://www.w3.org/2000/svg';
+
+  // What an element outside SVG (a foreignObject's content) keeps: what
+  // selectors match it by and its own style, which is all the cascade reads
+  // of it. A list of what loads would miss the next attribute a browser
+  // learns to load by.
+  const FOREIGN_ATTRIBUTES = new Set(['id', 'class', 'style']);
+
+  function keepsForeign(element, attribute) {
+    const name = attribute.localName;
+    return attribute.namespaceURI === null && FOREIGN_ATTRIBUTES.has(name) && (name !== 'style' || !!element.style);
+  }
+
   // No attribute of `element` names a resource or runs: none but a fragment
   // reference, no handler, no javascript: value, no animation of another
   // attribute; its sheets and styles name nothing outside; scripts are empty.
   function makeInert(element, probe) {
+    const foreign = element.namespaceURI !== SVG_NAMESPACE;
     Array.from(element.attributes).forEach(function (attribute) {
       const name = attribute.localName;
       const value = attribute.value;
-      const loads = /^on/i.test(name) || RESOURCE_ATTRIBUTES.has(name) || /^\s*javascript:/i.test(value) ||
+      const loads = foreign ? !keepsForeign(element, attribute) :
+        /^on/i.test(name) || RESOURCE_ATTRIBUTES.has(name) || /^\s*javascript:/i.test(value) ||
         (name === 'href' && !/^#/.test(value.trim())) ||
         (name === 'attributeName' && ANIMATIONS.has(element.localName));
       const local = loads ? null : REFERENCE_ATTRIBUTES.has(name) ? inertReference(probe, name, value) : value;
@@ -249,7 +264,7 @@
   // document and only then imported into the page.
   function inertCopy(doc) {
     const clone = doc.documentElement.cloneNode(true);
-    const probe = doc.createElementNS('http://www.w3.org/2000/svg', 'g');
+    const probe = doc.createElementNS(SVG_NAMESPACE, 'g');
     documentElements(clone).forEach(function (element) { makeInert(element, probe); });
     return document.importNode(clone, true);
   }
@@ -357,22 +372,39 @@
     return covers ? first[1] : null;
   }
 
+  // The picture an <image> shows, read as fabric's parser reads it.
+  function pictureSource(image) {
+    return (image.getAttribute('xlink:href') || image.getAttribute('href') || '').trim();
+  }
+
+  async function decodes(source) {
+    const picture = new Image();
+    picture.src = source;
+    try {
+      await picture.decode();
+      return true;
+    } catch (error) {
+      return false;
+    }
+  }
+
   // The page fetches nothing from outside, and fabric fails a whole design
-  // when one picture can't load: keep only pictures carried in the file.
-  function dropLinkedPictures(doc) {
-    Array.from(doc.getElementsByTagName('image')).forEach(function (image) {
-      const href = image.getAttribute('href') || image.getAttributeNS('http://www.w3.org/1999/xlink', 'href') || '';
-      if (!/^data:image\//i.test(href.trim())) {
-        console.log('design picture left out: ' + href.slice(0, 80));
-        image.parentNode.removeChild(image);
-      }
-    });
+  // when one picture can't load: keep only pictures carried in the file
+  // that decode.
+  async function dropUnloadablePictures(doc) {
+    const images = Array.from(doc.getElementsByTagName('image'));
+    await Promise.all(images.map(async function (image) {
+      const source = pictureSource(image);
+      if (/^data:image\//i.test(source) && await decodes(source)) return;
+      console.log('design picture left out: ' + source.slice(0, 80));
+      image.parentNode.removeChild(image);
+    }));
   }
 
   async function parseSvg(text) {
     const doc = svgDocument(text);
     if (!doc) return null;
-    dropLinkedPictures(doc);
+    await dropUnloadablePictures(doc);
     inlineStyleRules(doc);
     flattenTextSpans(doc);
     const pairs = [];
