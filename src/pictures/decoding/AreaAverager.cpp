@@ -37,44 +37,55 @@ AreaAverager::AreaAverager(QSize source, QImage& result)
     m_targetRowEnd = end(0, source.height(), result.height());
 }
 
-void AreaAverager::add(const uchar* rgba)
+void AreaAverager::add(const uchar* rgba, int count)
 {
-    const int y = m_sourceRow++;
-    if (m_targetRow >= m_result.height())
-        return;
-    accumulate(rgba);
-    // The result's rows that end with this source row: one at most when
-    // narrowing, each of those this row alone covers when widening.
-    if (y + 1 < m_targetRowEnd)
-        return;
-    while (m_targetRow < m_result.height() && m_targetRowEnd == y + 1) {
-        finishRow(y + 1 - start(m_targetRow, m_source.height(), m_result.height()));
-        ++m_targetRow;
-        m_targetRowEnd = end(m_targetRow, m_source.height(), m_result.height());
+    while (count > 0 && m_targetRow < m_result.height()) {
+        // The rows of the stretch that the result's current row covers.
+        const int rows = qMin(count, m_targetRowEnd - m_sourceRow);
+        accumulate(rgba, quint64(rows));
+        m_sourceRow += rows;
+        count -= rows;
+        if (m_sourceRow < m_targetRowEnd)
+            return;
+        // The result's rows that end here: one at most when narrowing, each
+        // of those the last source row alone covers when widening.
+        while (m_targetRow < m_result.height() && m_targetRowEnd == m_sourceRow) {
+            finishRow(m_sourceRow - start(m_targetRow, m_source.height(), m_result.height()));
+            ++m_targetRow;
+            m_targetRowEnd = end(m_targetRow, m_source.height(), m_result.height());
+        }
+        std::fill(m_sums.begin(), m_sums.end(), 0);
     }
-    std::fill(m_sums.begin(), m_sums.end(), 0);
 }
 
-void AreaAverager::accumulate(const uchar* rgba)
+void AreaAverager::accumulate(const uchar* rgba, quint64 count)
 {
     quint64* sum = m_sums.data();
     for (size_t bin = 0; bin < m_binStart.size(); ++bin, sum += 4) {
         const uchar* const last = rgba + m_binEnd[bin] * 4;
+        quint64 red = 0;
+        quint64 green = 0;
+        quint64 blue = 0;
+        quint64 alpha = 0;
         if (!m_alpha) {
             for (const uchar* p = rgba + m_binStart[bin] * 4; p < last; p += 4) {
-                sum[0] += p[0];
-                sum[1] += p[1];
-                sum[2] += p[2];
+                red += p[0];
+                green += p[1];
+                blue += p[2];
             }
-            continue;
+        } else {
+            for (const uchar* p = rgba + m_binStart[bin] * 4; p < last; p += 4) {
+                const quint64 weight = p[3];
+                red += p[0] * weight;
+                green += p[1] * weight;
+                blue += p[2] * weight;
+                alpha += weight;
+            }
         }
-        for (const uchar* p = rgba + m_binStart[bin] * 4; p < last; p += 4) {
-            const quint64 weight = p[3];
-            sum[0] += p[0] * weight;
-            sum[1] += p[1] * weight;
-            sum[2] += p[2] * weight;
-            sum[3] += weight;
-        }
+        sum[0] += red * count;
+        sum[1] += green * count;
+        sum[2] += blue * count;
+        sum[3] += alpha * count;
     }
 }
 

@@ -14,15 +14,17 @@
 // A source row is summed once, into bins of the narrower side: one a result
 // column where the result is the narrower, one a source column where it is
 // the wider; and each result row is written from the bins once. So the work
-// is the source's pixels plus the result's, whichever side is larger.
+// is the source's pixels plus the result's, whichever side is larger. A row
+// repeated `count` times is summed once for each result row it reaches, so
+// a stretch of like rows costs what the result's rows it covers cost.
 class AreaAverager {
 public:
     AreaAverager(QSize source, QImage& result);
 
-    void add(const uchar* rgba);
+    void add(const uchar* rgba, int count = 1);
 
 private:
-    void accumulate(const uchar* rgba);
+    void accumulate(const uchar* rgba, quint64 count);
     void finishRow(int rows);
 
     QImage& m_result;

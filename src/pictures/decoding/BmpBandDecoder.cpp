@@ -134,20 +134,20 @@ void expandRow(const uchar* stored, int width, int bits, const QList<QRgb>& pale
     }
 }
 
-// The picture's rows, top down, each `storedRow(y)`, averaged into a picture
-// of `size` as they are expanded, with no band of them copied or decoded apart.
-template <class StoredRow>
-QImage averaged(QSize picture, int bits, const QList<QRgb>& palette, QSize size, StoredRow storedRow)
+// The picture's rows, top down, as `rows(add)` hands them to `add(stored,
+// count)`, each stored row `count` times in a row, averaged into a picture of
+// `size` as they are expanded, with no band of them copied or decoded apart.
+template <class Rows> QImage averaged(QSize picture, int bits, const QList<QRgb>& palette, QSize size, Rows rows)
 {
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return {};
     AreaAverager averager(picture, image);
     std::vector<uchar> rgba(size_t(picture.width()) * 4);
-    for (int y = 0; y < picture.height(); ++y) {
-        expandRow(storedRow(y), picture.width(), bits, palette, rgba.data());
-        averager.add(rgba.data());
-    }
+    rows([&](const uchar* stored, int count) {
+        expandRow(stored, picture.width(), bits, palette, rgba.data());
+        averager.add(rgba.data(), count);
+    });
     return image;
 }
 
@@ -173,8 +173,10 @@ QImage BmpBandDecoder::decode(const QByteArray& bytes, QSize size)
         // the file's bytes.
         if (size != picture && (header->bits == 24 || header->bits <= 8)) {
             const auto* pixels = reinterpret_cast<const uchar*>(bytes.constData()) + header->pixelsAt;
-            return averaged(picture, header->bits, wholePalette(header->colours), size,
-                [&](int y) { return pixels + (header->bottomUp ? header->rows - 1 - y : y) * header->stride(); });
+            return averaged(picture, header->bits, wholePalette(header->colours), size, [&](const auto& add) {
+                for (int y = 0; y < header->rows; ++y)
+                    add(pixels + (header->bottomUp ? header->rows - 1 - y : y) * header->stride(), 1);
+            });
         }
         return scaleInBands(picture, size,
             [&](int first, int count) { return QImage::fromData(band(bytes, *header, first, count), "bmp"); });
@@ -182,11 +184,10 @@ QImage BmpBandDecoder::decode(const QByteArray& bytes, QSize size)
     // A few bytes of runs can claim any size.
     if (qint64(header->width) * header->rows > PictureBounds::maxPixels)
         return {};
-    const QImage indexes = BmpRleDecoder::decode(bytes, *header);
-    if (indexes.isNull())
+    const std::optional<BmpRleDecoder> runs = BmpRleDecoder::read(bytes, *header);
+    if (!runs)
         return {};
-    // A few bytes of runs may claim millions of rows: Qt converts and scales
-    // them a band at a time, for less a row than averaging each here.
-    return scaleInBands(
-        picture, size, [&](int first, int count) { return indexes.copy(0, first, header->width, count); });
+    // Their rows come one index a byte; the rows no run reaches, as one stretch.
+    return averaged(
+        picture, 8, wholePalette(header->colours), size, [&](const BmpRleDecoder::AddRows& add) { runs->decode(add); });
 }
