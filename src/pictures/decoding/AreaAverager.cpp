@@ -34,15 +34,28 @@ AreaAverager::AreaAverager(QSize source, QImage& result)
     for (int x = 0; x < width; ++x)
         m_binOfColumn.push_back(narrowing ? x : start(x, source.width(), width));
     m_sums.assign(size_t(bins) * 4, 0);
+    m_rowSums.assign(m_sums.size(), 0);
     m_targetRowEnd = end(0, source.height(), result.height());
 }
 
-void AreaAverager::add(const uchar* rgba, int count)
+// The bin that sums `column` of the source: narrowing, the last whose first
+// column is at most `column`, as start() places them; else its own.
+size_t AreaAverager::binOf(int column) const
+{
+    const qint64 width = m_result.width();
+    if (m_source.width() <= width)
+        return size_t(column);
+    return size_t(((qint64(column) + 1) * width + m_source.width() - 1) / m_source.width() - 1);
+}
+
+// Sums `count` source rows alike, with `accumulate(rows)` adding that many of
+// them to the bins, and writes each row of the result they complete.
+template <class Accumulate> void AreaAverager::addRows(int count, Accumulate accumulate)
 {
     while (count > 0 && m_targetRow < m_result.height()) {
         // The rows of the stretch that the result's current row covers.
         const int rows = qMin(count, m_targetRowEnd - m_sourceRow);
-        accumulate(rgba, quint64(rows));
+        accumulate(quint64(rows));
         m_sourceRow += rows;
         count -= rows;
         if (m_sourceRow < m_targetRowEnd)
@@ -56,6 +69,31 @@ void AreaAverager::add(const uchar* rgba, int count)
         }
         std::fill(m_sums.begin(), m_sums.end(), 0);
     }
+}
+
+void AreaAverager::add(const uchar* rgba, int count)
+{
+    addRows(count, [&](quint64 rows) { accumulate(rgba, rows); });
+}
+
+void AreaAverager::add(const std::vector<Run>& runs, int count)
+{
+    std::fill(m_rowSums.begin(), m_rowSums.end(), 0);
+    for (const Run& run : runs) {
+        const int runEnd = run.x + run.length;
+        const quint64 alpha = m_alpha ? quint64(qAlpha(run.colour)) : 1;
+        const quint64 colour[]
+            = { qRed(run.colour) * alpha, qGreen(run.colour) * alpha, qBlue(run.colour) * alpha, m_alpha ? alpha : 0 };
+        for (size_t bin = binOf(run.x); bin < m_binStart.size() && m_binStart[bin] < runEnd; ++bin) {
+            const quint64 pixels = quint64(qMin(m_binEnd[bin], runEnd) - qMax(m_binStart[bin], run.x));
+            for (size_t channel = 0; channel < 4; ++channel)
+                m_rowSums[bin * 4 + channel] += colour[channel] * pixels;
+        }
+    }
+    addRows(count, [&](quint64 rows) {
+        for (size_t i = 0; i < m_sums.size(); ++i)
+            m_sums[i] += m_rowSums[i] * rows;
+    });
 }
 
 void AreaAverager::accumulate(const uchar* rgba, quint64 count)

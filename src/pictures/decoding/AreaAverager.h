@@ -16,15 +16,29 @@
 // the wider; and each result row is written from the bins once. So the work
 // is the source's pixels plus the result's, whichever side is larger. A row
 // repeated `count` times is summed once for each result row it reaches, so
-// a stretch of like rows costs what the result's rows it covers cost.
+// a stretch of like rows costs what the result's rows it covers cost; and a
+// row given as runs of one colour costs its runs and the bins they reach,
+// not its width.
 class AreaAverager {
 public:
+    // Pixels [x, x + length) of a row, all `colour`.
+    struct Run {
+        int x = 0;
+        int length = 0;
+        QRgb colour = 0;
+    };
+
     AreaAverager(QSize source, QImage& result);
 
+    // A row, `count` times.
     void add(const uchar* rgba, int count = 1);
+    // A row as runs that cover it, each pixel once, `count` times.
+    void add(const std::vector<Run>& runs, int count = 1);
 
 private:
+    template <class Accumulate> void addRows(int count, Accumulate accumulate);
     void accumulate(const uchar* rgba, quint64 count);
+    size_t binOf(int column) const;
     void finishRow(int rows);
 
     QImage& m_result;
@@ -34,6 +48,7 @@ private:
     std::vector<int> m_binEnd;
     std::vector<int> m_binOfColumn; // per column of the result
     std::vector<quint64> m_sums; // per bin: red, green, blue, alpha
+    std::vector<quint64> m_rowSums; // the same, of one row given as runs
     int m_sourceRow = 0;
     int m_targetRow = 0;
     int m_targetRowEnd = 0; // the source row after the last that the result's current row covers

@@ -134,20 +134,20 @@ void expandRow(const uchar* stored, int width, int bits, const QList<QRgb>& pale
     }
 }
 
-// The picture's rows, top down, as `rows(add)` hands them to `add(stored,
-// count)`, each stored row `count` times in a row, averaged into a picture of
-// `size` as they are expanded, with no band of them copied or decoded apart.
-template <class Rows> QImage averaged(QSize picture, int bits, const QList<QRgb>& palette, QSize size, Rows rows)
+// The picture's rows, top down, each `storedRow(y)`, averaged into a picture
+// of `size` as they are expanded, with no band of them copied or decoded apart.
+template <class StoredRow>
+QImage averaged(QSize picture, int bits, const QList<QRgb>& palette, QSize size, StoredRow storedRow)
 {
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return {};
     AreaAverager averager(picture, image);
     std::vector<uchar> rgba(size_t(picture.width()) * 4);
-    rows([&](const uchar* stored, int count) {
-        expandRow(stored, picture.width(), bits, palette, rgba.data());
-        averager.add(rgba.data(), count);
-    });
+    for (int y = 0; y < picture.height(); ++y) {
+        expandRow(storedRow(y), picture.width(), bits, palette, rgba.data());
+        averager.add(rgba.data());
+    }
     return image;
 }
 
@@ -173,10 +173,8 @@ QImage BmpBandDecoder::decode(const QByteArray& bytes, QSize size)
         // the file's bytes.
         if (size != picture && (header->bits == 24 || header->bits <= 8)) {
             const auto* pixels = reinterpret_cast<const uchar*>(bytes.constData()) + header->pixelsAt;
-            return averaged(picture, header->bits, wholePalette(header->colours), size, [&](const auto& add) {
-                for (int y = 0; y < header->rows; ++y)
-                    add(pixels + (header->bottomUp ? header->rows - 1 - y : y) * header->stride(), 1);
-            });
+            return averaged(picture, header->bits, wholePalette(header->colours), size,
+                [&](int y) { return pixels + (header->bottomUp ? header->rows - 1 - y : y) * header->stride(); });
         }
         return scaleInBands(picture, size,
             [&](int first, int count) { return QImage::fromData(band(bytes, *header, first, count), "bmp"); });
@@ -187,7 +185,10 @@ QImage BmpBandDecoder::decode(const QByteArray& bytes, QSize size)
     const std::optional<BmpRleDecoder> runs = BmpRleDecoder::read(bytes, *header);
     if (!runs)
         return {};
-    // Their rows come one index a byte; the rows no run reaches, as one stretch.
-    return averaged(
-        picture, 8, wholePalette(header->colours), size, [&](const BmpRleDecoder::AddRows& add) { runs->decode(add); });
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    AreaAverager averager(picture, image);
+    runs->decode(wholePalette(header->colours), averager);
+    return image;
 }

@@ -91,36 +91,51 @@ std::optional<BmpRleDecoder> BmpRleDecoder::read(const QByteArray& bytes, const 
     return decoder;
 }
 
-void BmpRleDecoder::decode(const AddRows& add) const
+void BmpRleDecoder::decode(const QList<QRgb>& palette, AreaAverager& averager) const
 {
     const int width = m_header.width;
-    std::vector<uchar> row(size_t(m_header.width));
-    int next = 0; // the next row from the top to hand on
-    const auto firstIndexUntil = [&](int top) {
-        if (top == next)
+    std::vector<AreaAverager::Run> runs; // of the row at hand
+    const auto append = [&](int x, int length, QRgb colour) {
+        if (length <= 0)
             return;
-        std::fill(row.begin(), row.end(), 0);
-        add(row.data(), top - next);
+        if (!runs.empty() && runs.back().colour == colour && runs.back().x + runs.back().length == x)
+            runs.back().length += length;
+        else
+            runs.push_back({ x, length, colour });
     };
+    // Pixels [x, x + length) of the row, and those the runs skipped before x.
+    const auto cover = [&](int x, int length, QRgb colour) {
+        const int covered = runs.empty() ? 0 : runs.back().x + runs.back().length;
+        append(covered, x - covered, palette[0]);
+        append(x, length, colour);
+    };
+    const auto addRow = [&](int count) {
+        cover(width, 0, palette[0]);
+        averager.add(runs, count);
+        runs.clear();
+    };
+    int next = 0; // the next row from the top to hand on
     const auto decodeRow = [&](const Place& start) {
         const int top = m_header.bottomUp ? m_header.rows - 1 - start.y : start.y;
-        firstIndexUntil(top);
-        std::fill(row.begin(), row.end(), 0);
+        if (top > next)
+            addRow(top - next);
         walkRuns(
             m_bytes, m_header, start, start.y + 1,
             [&](const Place&, int x, int count, auto indexAt) {
                 for (int n = 0; n < count && x + n < width; ++n)
-                    row[size_t(x + n)] = uchar(indexAt(n));
+                    cover(x + n, 1, palette[indexAt(n)]);
             },
             [&](const Place&, int x, int count, int index) {
-                std::fill_n(row.begin() + x, qMin(count, width - x), uchar(index));
+                if (x < width)
+                    cover(x, qMin(count, width - x), palette[index]);
             });
-        add(row.data(), 1);
+        addRow(1);
         next = top + 1;
     };
     if (m_header.bottomUp)
         std::for_each(m_rows.rbegin(), m_rows.rend(), decodeRow);
     else
         std::for_each(m_rows.begin(), m_rows.end(), decodeRow);
-    firstIndexUntil(m_header.rows);
+    if (m_header.rows > next)
+        addRow(m_header.rows - next);
 }

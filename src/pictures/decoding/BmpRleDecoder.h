@@ -1,29 +1,28 @@
 #pragma once
 
+#include "pictures/decoding/AreaAverager.h"
 #include "pictures/decoding/BmpHeader.h"
 
 #include <QByteArray>
-#include <functional>
 #include <optional>
 #include <vector>
 
-// Decodes a run-length encoded BMP (4 or 8 bits a pixel) a row at a time,
-// top down also when its rows are stored bottom up, as palette indexes, one
-// byte a pixel. A few bytes of runs may claim millions of rows, so no picture
-// of them is held: the walk that checks the runs notes where each row that
-// runs reach begins, and the rows between are handed on as one stretch of
-// the first index, which is what pixels the runs skip take.
+// Decodes a run-length encoded BMP (4 or 8 bits a pixel) into an
+// AreaAverager, a row at a time, top down also when its rows are stored
+// bottom up. A few bytes of runs may claim millions of rows, or of columns,
+// so no picture of them is held: the walk that checks the runs notes where
+// each row that runs reach begins; each such row goes to the averager as its
+// runs, and the rows between as one stretch of the palette's first colour,
+// which pixels the runs skip take.
 class BmpRleDecoder {
 public:
-    // Hands on `count` rows alike, each `width` indexes.
-    using AddRows = std::function<void(const uchar* indexes, int count)>;
-
     // Nothing for a plain picture, or when the runs stop before the
     // picture's end, inside the file or at its end.
     static std::optional<BmpRleDecoder> read(const QByteArray& bytes, const BmpHeader& header);
 
-    // Every row of the picture, top down: `header.rows` in all.
-    void decode(const AddRows& add) const;
+    // Every row of the picture, top down, `header.rows` in all, its indexes
+    // coloured from `palette`, which names all 256.
+    void decode(const QList<QRgb>& palette, AreaAverager& averager) const;
 
     // A place in the runs: byte `at` of the file, pixel `x` of stored row `y`.
     struct Place {
