@@ -34,18 +34,7 @@ AreaAverager::AreaAverager(QSize source, QImage& result)
     for (int x = 0; x < width; ++x)
         m_binOfColumn.push_back(narrowing ? x : start(x, source.width(), width));
     m_sums.assign(size_t(bins) * 4, 0);
-    m_rowSums.assign(m_sums.size(), 0);
     m_targetRowEnd = end(0, source.height(), result.height());
-}
-
-// The bin that sums `column` of the source: narrowing, the last whose first
-// column is at most `column`, as start() places them; else its own.
-size_t AreaAverager::binOf(int column) const
-{
-    const qint64 width = m_result.width();
-    if (m_source.width() <= width)
-        return size_t(column);
-    return size_t(((qint64(column) + 1) * width + m_source.width() - 1) / m_source.width() - 1);
 }
 
 // Sums `count` source rows alike, with `accumulate(rows)` adding that many of
@@ -78,22 +67,7 @@ void AreaAverager::add(const uchar* rgba, int count)
 
 void AreaAverager::add(const std::vector<Run>& runs, int count)
 {
-    std::fill(m_rowSums.begin(), m_rowSums.end(), 0);
-    for (const Run& run : runs) {
-        const int runEnd = run.x + run.length;
-        const quint64 alpha = m_alpha ? quint64(qAlpha(run.colour)) : 1;
-        const quint64 colour[]
-            = { qRed(run.colour) * alpha, qGreen(run.colour) * alpha, qBlue(run.colour) * alpha, m_alpha ? alpha : 0 };
-        for (size_t bin = binOf(run.x); bin < m_binStart.size() && m_binStart[bin] < runEnd; ++bin) {
-            const quint64 pixels = quint64(qMin(m_binEnd[bin], runEnd) - qMax(m_binStart[bin], run.x));
-            for (size_t channel = 0; channel < 4; ++channel)
-                m_rowSums[bin * 4 + channel] += colour[channel] * pixels;
-        }
-    }
-    addRows(count, [&](quint64 rows) {
-        for (size_t i = 0; i < m_sums.size(); ++i)
-            m_sums[i] += m_rowSums[i] * rows;
-    });
+    addRows(count, [&](quint64 rows) { accumulate(runs, rows); });
 }
 
 void AreaAverager::accumulate(const uchar* rgba, quint64 count)
@@ -124,6 +98,25 @@ void AreaAverager::accumulate(const uchar* rgba, quint64 count)
         sum[1] += green * count;
         sum[2] += blue * count;
         sum[3] += alpha * count;
+    }
+}
+
+void AreaAverager::accumulate(const std::vector<Run>& runs, quint64 count)
+{
+    // The runs go left to right, and so does the bin the next one starts in.
+    size_t bin = 0;
+    for (const Run& run : runs) {
+        const int runEnd = run.x + run.length;
+        while (bin + 1 < m_binEnd.size() && m_binEnd[bin] <= run.x)
+            ++bin;
+        const quint64 alpha = m_alpha ? quint64(qAlpha(run.colour)) : 1;
+        const quint64 colour[]
+            = { qRed(run.colour) * alpha, qGreen(run.colour) * alpha, qBlue(run.colour) * alpha, m_alpha ? alpha : 0 };
+        for (size_t covered = bin; covered < m_binStart.size() && m_binStart[covered] < runEnd; ++covered) {
+            const quint64 pixels = quint64(qMin(m_binEnd[covered], runEnd) - qMax(m_binStart[covered], run.x)) * count;
+            for (size_t channel = 0; channel < 4; ++channel)
+                m_sums[covered * 4 + channel] += colour[channel] * pixels;
+        }
     }
 }
 

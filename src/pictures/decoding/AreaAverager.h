@@ -32,13 +32,13 @@ public:
 
     // A row, `count` times.
     void add(const uchar* rgba, int count = 1);
-    // A row as runs that cover it, each pixel once, `count` times.
+    // A row as runs that cover it, left to right, `count` times.
     void add(const std::vector<Run>& runs, int count = 1);
 
 private:
     template <class Accumulate> void addRows(int count, Accumulate accumulate);
     void accumulate(const uchar* rgba, quint64 count);
-    size_t binOf(int column) const;
+    void accumulate(const std::vector<Run>& runs, quint64 count);
     void finishRow(int rows);
 
     QImage& m_result;
@@ -48,7 +48,6 @@ private:
     std::vector<int> m_binEnd;
     std::vector<int> m_binOfColumn; // per column of the result
     std::vector<quint64> m_sums; // per bin: red, green, blue, alpha
-    std::vector<quint64> m_rowSums; // the same, of one row given as runs
     int m_sourceRow = 0;
     int m_targetRow = 0;
     int m_targetRowEnd = 0; // the source row after the last that the result's current row covers
