@@ -37,43 +37,85 @@ AreaAverager::AreaAverager(QSize source, QImage& result)
     m_targetRowEnd = end(0, source.height(), result.height());
 }
 
-void AreaAverager::add(const uchar* rgba)
+// Sums `count` source rows alike, with `accumulate(rows)` adding that many of
+// them to the bins, and writes each row of the result they complete.
+template <class Accumulate> void AreaAverager::addRows(int count, Accumulate accumulate)
 {
-    const int y = m_sourceRow++;
-    if (m_targetRow >= m_result.height())
-        return;
-    accumulate(rgba);
-    // The result's rows that end with this source row: one at most when
-    // narrowing, each of those this row alone covers when widening.
-    if (y + 1 < m_targetRowEnd)
-        return;
-    while (m_targetRow < m_result.height() && m_targetRowEnd == y + 1) {
-        finishRow(y + 1 - start(m_targetRow, m_source.height(), m_result.height()));
-        ++m_targetRow;
-        m_targetRowEnd = end(m_targetRow, m_source.height(), m_result.height());
+    while (count > 0 && m_targetRow < m_result.height()) {
+        // The rows of the stretch that the result's current row covers.
+        const int rows = qMin(count, m_targetRowEnd - m_sourceRow);
+        accumulate(quint64(rows));
+        m_sourceRow += rows;
+        count -= rows;
+        if (m_sourceRow < m_targetRowEnd)
+            return;
+        // The result's rows that end here: one at most when narrowing, each
+        // of those the last source row alone covers when widening.
+        while (m_targetRow < m_result.height() && m_targetRowEnd == m_sourceRow) {
+            finishRow(m_sourceRow - start(m_targetRow, m_source.height(), m_result.height()));
+            ++m_targetRow;
+            m_targetRowEnd = end(m_targetRow, m_source.height(), m_result.height());
+        }
+        std::fill(m_sums.begin(), m_sums.end(), 0);
     }
-    std::fill(m_sums.begin(), m_sums.end(), 0);
 }
 
-void AreaAverager::accumulate(const uchar* rgba)
+void AreaAverager::add(const uchar* rgba, int count)
+{
+    addRows(count, [&](quint64 rows) { accumulate(rgba, rows); });
+}
+
+void AreaAverager::add(const std::vector<Run>& runs, int count)
+{
+    addRows(count, [&](quint64 rows) { accumulate(runs, rows); });
+}
+
+void AreaAverager::accumulate(const uchar* rgba, quint64 count)
 {
     quint64* sum = m_sums.data();
     for (size_t bin = 0; bin < m_binStart.size(); ++bin, sum += 4) {
         const uchar* const last = rgba + m_binEnd[bin] * 4;
+        quint64 red = 0;
+        quint64 green = 0;
+        quint64 blue = 0;
+        quint64 alpha = 0;
         if (!m_alpha) {
             for (const uchar* p = rgba + m_binStart[bin] * 4; p < last; p += 4) {
-                sum[0] += p[0];
-                sum[1] += p[1];
-                sum[2] += p[2];
+                red += p[0];
+                green += p[1];
+                blue += p[2];
             }
-            continue;
+        } else {
+            for (const uchar* p = rgba + m_binStart[bin] * 4; p < last; p += 4) {
+                const quint64 weight = p[3];
+                red += p[0] * weight;
+                green += p[1] * weight;
+                blue += p[2] * weight;
+                alpha += weight;
+            }
         }
-        for (const uchar* p = rgba + m_binStart[bin] * 4; p < last; p += 4) {
-            const quint64 weight = p[3];
-            sum[0] += p[0] * weight;
-            sum[1] += p[1] * weight;
-            sum[2] += p[2] * weight;
-            sum[3] += weight;
+        sum[0] += red * count;
+        sum[1] += green * count;
+        sum[2] += blue * count;
+        sum[3] += alpha * count;
+    }
+}
+
+void AreaAverager::accumulate(const std::vector<Run>& runs, quint64 count)
+{
+    // The runs go left to right, and so does the bin the next one starts in.
+    size_t bin = 0;
+    for (const Run& run : runs) {
+        const int runEnd = run.x + run.length;
+        while (bin + 1 < m_binEnd.size() && m_binEnd[bin] <= run.x)
+            ++bin;
+        const quint64 alpha = m_alpha ? quint64(qAlpha(run.colour)) : 1;
+        const quint64 colour[]
+            = { qRed(run.colour) * alpha, qGreen(run.colour) * alpha, qBlue(run.colour) * alpha, m_alpha ? alpha : 0 };
+        for (size_t covered = bin; covered < m_binStart.size() && m_binStart[covered] < runEnd; ++covered) {
+            const quint64 pixels = quint64(qMin(m_binEnd[covered], runEnd) - qMax(m_binStart[covered], run.x)) * count;
+            for (size_t channel = 0; channel < 4; ++channel)
+                m_sums[covered * 4 + channel] += colour[channel] * pixels;
         }
     }
 }

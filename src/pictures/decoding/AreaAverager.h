@@ -14,15 +14,31 @@
 // A source row is summed once, into bins of the narrower side: one a result
 // column where the result is the narrower, one a source column where it is
 // the wider; and each result row is written from the bins once. So the work
-// is the source's pixels plus the result's, whichever side is larger.
+// is the source's pixels plus the result's, whichever side is larger. A row
+// repeated `count` times is summed once for each result row it reaches, so
+// a stretch of like rows costs what the result's rows it covers cost; and a
+// row given as runs of one colour costs its runs and the bins they reach,
+// not its width.
 class AreaAverager {
 public:
+    // Pixels [x, x + length) of a row, all `colour`.
+    struct Run {
+        int x = 0;
+        int length = 0;
+        QRgb colour = 0;
+    };
+
     AreaAverager(QSize source, QImage& result);
 
-    void add(const uchar* rgba);
+    // A row, `count` times.
+    void add(const uchar* rgba, int count = 1);
+    // A row as runs that cover it, left to right, `count` times.
+    void add(const std::vector<Run>& runs, int count = 1);
 
 private:
-    void accumulate(const uchar* rgba);
+    template <class Accumulate> void addRows(int count, Accumulate accumulate);
+    void accumulate(const uchar* rgba, quint64 count);
+    void accumulate(const std::vector<Run>& runs, quint64 count);
     void finishRow(int rows);
 
     QImage& m_result;

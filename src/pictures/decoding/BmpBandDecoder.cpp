@@ -182,11 +182,13 @@ QImage BmpBandDecoder::decode(const QByteArray& bytes, QSize size)
     // A few bytes of runs can claim any size.
     if (qint64(header->width) * header->rows > PictureBounds::maxPixels)
         return {};
-    const QImage indexes = BmpRleDecoder::decode(bytes, *header);
-    if (indexes.isNull())
+    const std::optional<BmpRleDecoder> runs = BmpRleDecoder::read(bytes, *header);
+    if (!runs)
         return {};
-    // A few bytes of runs may claim millions of rows: Qt converts and scales
-    // them a band at a time, for less a row than averaging each here.
-    return scaleInBands(
-        picture, size, [&](int first, int count) { return indexes.copy(0, first, header->width, count); });
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    AreaAverager averager(picture, image);
+    runs->decode(wholePalette(header->colours), averager);
+    return image;
 }

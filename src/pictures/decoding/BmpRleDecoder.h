@@ -1,16 +1,40 @@
 #pragma once
 
+#include "pictures/decoding/AreaAverager.h"
 #include "pictures/decoding/BmpHeader.h"
 
 #include <QByteArray>
-#include <QImage>
+#include <optional>
+#include <vector>
 
-// Decodes a run-length encoded BMP (4 or 8 bits a pixel) at full size into an
-// indexed image, top down, in memory this program allocates: Qt's reader
-// holds it under its process-wide allocation limit, and runs cannot be cut
-// into bands by byte ranges. Pixels the runs skip take the first colour.
-// Gives a null image when the runs stop before the picture's end.
+// Decodes a run-length encoded BMP (4 or 8 bits a pixel) into an
+// AreaAverager, a row at a time, top down also when its rows are stored
+// bottom up. A few bytes of runs may claim millions of rows, or of columns,
+// so no picture of them is held: the walk that checks the runs notes where
+// each row that runs reach begins; each such row goes to the averager as its
+// runs, and the rows between as one stretch of the palette's first colour,
+// which pixels the runs skip take.
 class BmpRleDecoder {
 public:
-    static QImage decode(const QByteArray& bytes, const BmpHeader& header);
+    // Nothing for a plain picture, or when the runs stop before the
+    // picture's end, inside the file or at its end.
+    static std::optional<BmpRleDecoder> read(const QByteArray& bytes, const BmpHeader& header);
+
+    // Every row of the picture, top down, `header.rows` in all, its indexes
+    // coloured from `palette`, which names all 256.
+    void decode(const QList<QRgb>& palette, AreaAverager& averager) const;
+
+    // A place in the runs: byte `at` of the file, pixel `x` of stored row `y`.
+    struct Place {
+        qint64 at = 0;
+        int x = 0;
+        int y = 0;
+    };
+
+private:
+    BmpRleDecoder(const QByteArray& bytes, const BmpHeader& header);
+
+    QByteArray m_bytes;
+    BmpHeader m_header;
+    std::vector<Place> m_rows; // where the runs of each row they reach begin, in the order rows are stored
 };
