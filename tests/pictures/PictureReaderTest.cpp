@@ -191,9 +191,12 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
     // shows the palette's first colour where its runs skip pixels, the last
     // row whole where the file lacks only its padding, and an OS/2 one the
     // colours of its three-byte palette. An animated WEBP is transparent
-    // where its first frame does not reach.
+    // where its first frame does not reach. A GIF opens when its first
+    // frame's lines are all there, whatever follows them is missing; around
+    // that frame the screen shows its background, or transparency, and so
+    // does an index the colour map lacks: black, or transparency.
     const QList<QRgb> palette { qRgb(0, 0x80, 0), upperRed, lowerBlue, qRgb(0xff, 0xff, 0xff), qRgba(0, 0, 0, 0),
-        qRgb(0xff, 0, 0), qRgb(0, 0, 0xff) };
+        qRgb(0xff, 0, 0), qRgb(0, 0, 0xff), qRgb(0, 0, 0) };
     // A picture as rows of indexes into `palette`, top down, and back; '?' for another colour.
     const auto picture = [&](const std::vector<std::string>& rows) {
         QImage image(int(rows[0].size()), int(rows.size()), QImage::Format_RGB32);
@@ -218,6 +221,15 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
     const auto byteList = [](std::initializer_list<uchar> values) {
         return QByteArray(reinterpret_cast<const char*>(std::data(values)), qsizetype(values.size()));
     };
+    const auto gifOf = [&](const IndexedGif& spec) { return indexedGif(spec, palette); };
+    // A frame's rows top down, each with colours of its own, for interlacing to mix up.
+    const auto stripes = [](int height) {
+        std::vector<std::string> rows;
+        for (int y = 0; y < height; ++y)
+            rows.push_back({ "012356"[y % 6], "012356"[y / 6] });
+        return rows;
+    };
+    const std::vector<std::string> frame { "0123", "3210", "1155", "6600", "2356" };
     const struct {
         const char* name;
         QByteArray bytes;
@@ -243,6 +255,29 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
         { "animation.webp", webpClaiming({ 10, 9 }, true),
             { "5555666644", "5555666644", "5555666644", "5555666644", "5555666644", "5555666644", "5555666644",
                 "5555666644", "4444444444" } },
+        // Without the block terminator and trailer, then also without the end
+        // code, interlaced; and without the last pixel.
+        { "no-terminator.gif", gifOf({ .rows = frame }).chopped(2), frame },
+        { "no-end-code.gif", gifOf({ .rows = frame, .endCode = false }).chopped(2), frame },
+        { "no-terminator-interlaced.gif", gifOf({ .rows = frame, .interlaced = true }).chopped(2), frame },
+        { "cut-last-line.gif", gifOf({ .rows = frame }).chopped(4), {} },
+        { "screen.gif", gifOf({ .rows = { "12" }, .screen = { 4, 3 }, .frameAt = { 1, 1 }, .background = 3 }),
+            { "3333", "3123", "3333" } },
+        { "screen-transparent.gif",
+            gifOf({ .rows = { "16" }, .screen = { 4, 3 }, .frameAt = { 1, 1 }, .background = 3, .transparent = 6 }),
+            { "4444", "4144", "4444" } },
+        { "no-map.gif", gifOf({ .rows = { "01", "23" }, .mapSize = 0 }), { "77", "77" } },
+        { "missing-index.gif", gifOf({ .rows = { "0125" }, .mapSize = 4 }), { "0127" } },
+        { "missing-index-transparent.gif", gifOf({ .rows = { "0125" }, .mapSize = 4, .transparent = 2 }), { "0144" } },
+        { "interlaced-1.gif", gifOf({ .rows = stripes(1), .interlaced = true }), stripes(1) },
+        { "interlaced-2.gif", gifOf({ .rows = stripes(2), .interlaced = true }), stripes(2) },
+        { "interlaced-3.gif", gifOf({ .rows = stripes(3), .interlaced = true }), stripes(3) },
+        { "interlaced-4.gif", gifOf({ .rows = stripes(4), .interlaced = true }), stripes(4) },
+        { "interlaced-5.gif", gifOf({ .rows = stripes(5), .interlaced = true }), stripes(5) },
+        { "interlaced-6.gif", gifOf({ .rows = stripes(6), .interlaced = true }), stripes(6) },
+        { "interlaced-7.gif", gifOf({ .rows = stripes(7), .interlaced = true }), stripes(7) },
+        { "interlaced-8.gif", gifOf({ .rows = stripes(8), .interlaced = true }), stripes(8) },
+        { "interlaced-9.gif", gifOf({ .rows = stripes(9), .interlaced = true }), stripes(9) },
     };
     for (const auto& c : cases) {
         const PictureReader::Result read = PictureReader::read(write(dir(), c.name, c.bytes));
