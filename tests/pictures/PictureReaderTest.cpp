@@ -71,6 +71,7 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
         QSize scaled; // empty when refused for its size
         qint64 mostPixels; // refused: the figure the refusal names
         int tolerance; // of each colour's channels: a lossy format's, or the GIF's own red and blue
+        bool fades = false; // its alpha rises from 64 at the left to 255 at the right, as fadingPng draws it
     } cases[] = {
         { save(dir(), "fifty.jpg", redOverBlue({ 8160, 6120 }), "jpeg"), { 4096, 3072 }, 0, 60 },
         { save(dir(), "big.webp", redOverBlue({ 8000, 6000 }), "webp"), { 4096, 3072 }, 0, 60 },
@@ -88,7 +89,7 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
             0 },
         { write(dir(), "big-palette.png", redOverBluePalettePng({ 8000, 6000 }, false)), { 4096, 3072 }, 0, 0 },
         { write(dir(), "interlaced.png", redOverBluePalettePng({ 8000, 6000 }, true)), { 4096, 3072 }, 0, 0 },
-        { write(dir(), "fading.png", fadingPng({ 4800, 3600 })), { 4096, 3072 }, 0, 4 },
+        { write(dir(), "fading.png", fadingPng({ 4800, 3600 })), { 4096, 3072 }, 0, 4, true },
         { write(dir(), "trailer.png", redOverBluePalettePng({ 5000, 4000 }, false) + QByteArray(300, '\x2a')),
             { 4096, 3276 }, 0, 0 },
         { write(dir(), "bomb.png", pngClaiming(40000)), {}, PictureBounds::maxPixels, 0 },
@@ -97,9 +98,9 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
         { write(dir(), "bomb.webp", webpClaiming({ 16383, 16383 }, false)), {}, PictureBounds::maxPixels, 0 },
         { write(dir(), "animated.webp", webpClaiming({ 8000, 6000 }, true)), {}, PictureBounds::maxAnimationPixels, 0 },
     };
-    const auto near = [](QColor a, QRgb b, int tolerance) {
-        return qAbs(a.red() - qRed(b)) <= tolerance && qAbs(a.green() - qGreen(b)) <= tolerance
-            && qAbs(a.blue() - qBlue(b)) <= tolerance;
+    const auto near = [](QColor a, QColor b, int tolerance) {
+        return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+            && qAbs(a.blue() - b.blue()) <= tolerance && qAbs(a.alpha() - b.alpha()) <= tolerance;
     };
     for (const auto& c : cases) {
         const PictureReader::Result read = PictureReader::read(c.path);
@@ -115,14 +116,22 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
         if (read.image.size() != c.scaled)
             continue;
         const QImage& image = read.image;
+        const auto expected = [&](QRgb colour, QPoint at) {
+            QColor shown(colour);
+            if (c.fades)
+                shown.setAlpha(64 + 191 * at.x() / (image.width() - 1));
+            return shown;
+        };
         // Near each corner, and at the middle of each half.
         for (const QPoint& at : { QPoint(image.width() / 16, image.height() / 16),
                  QPoint(image.width() * 15 / 16, image.height() / 16), QPoint(image.width() / 2, image.height() / 4) })
-            EXPECT_TRUE(near(image.pixelColor(at), upperRed, c.tolerance)) << name << " red at " << at.y();
+            EXPECT_TRUE(near(image.pixelColor(at), expected(upperRed, at), c.tolerance))
+                << name << " red at " << at.y();
         for (const QPoint& at : { QPoint(image.width() / 16, image.height() * 15 / 16),
                  QPoint(image.width() * 15 / 16, image.height() * 15 / 16),
                  QPoint(image.width() / 2, image.height() * 3 / 4) })
-            EXPECT_TRUE(near(image.pixelColor(at), lowerBlue, c.tolerance)) << name << " blue at " << at.y();
+            EXPECT_TRUE(near(image.pixelColor(at), expected(lowerBlue, at), c.tolerance))
+                << name << " blue at " << at.y();
     }
 }
 
