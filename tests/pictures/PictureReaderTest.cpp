@@ -264,8 +264,9 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
         { "animation.webp", webpClaiming({ 10, 9 }, true),
             { "5555666644", "5555666644", "5555666644", "5555666644", "5555666644", "5555666644", "5555666644",
                 "5555666644", "4444444444" } },
-        // Without the block terminator and trailer, then also without the end
-        // code, interlaced; and without the last pixel.
+        // A whole frame in a file without its block terminator and trailer;
+        // the same without the end code, and interlaced; then the file also
+        // without the byte of the last pixel.
         { "no-terminator.gif", gifOf({ .rows = frame }).chopped(2), frame },
         { "no-end-code.gif", gifOf({ .rows = frame, .endCode = false }).chopped(2), frame },
         { "no-terminator-interlaced.gif", gifOf({ .rows = frame, .interlaced = true }).chopped(2), frame },
