@@ -18,6 +18,8 @@
 #include <cstring>
 #include <gif_lib.h>
 #include <gtest/gtest.h>
+#include <string>
+#include <utility>
 #include <vector>
 #include <zlib.h>
 
@@ -322,6 +324,73 @@ inline QByteArray gifClaiming(QSize size)
         qToLittleEndian(quint16(size.height()), gif.data() + at + 2);
     }
     return gif;
+}
+
+// A GIF whose first frame is `rows` of colour indexes, a digit a pixel, and
+// how it is stored.
+struct IndexedGif {
+    std::vector<std::string> rows;
+    int mapSize = 8; // the screen's colour map: this many of the colours given (a power of 2), or none
+    QSize screen {}; // the frame's size when empty
+    QPoint frameAt {};
+    int background = 0;
+    int transparent = -1;
+    bool interlaced = false;
+    bool endCode = true; // the end-of-information code after the last pixel
+};
+
+// `gif` with the first of `colours` as its colour map (without their alpha).
+// Every pixel's code follows a clear code, so codes stay four bits wide and a
+// pixel takes a byte.
+inline QByteArray indexedGif(const IndexedGif& gif, const QList<QRgb>& colours)
+{
+    const QSize frame(int(gif.rows[0].size()), int(gif.rows.size()));
+    const QSize screen = gif.screen.isEmpty() ? frame : gif.screen;
+    QByteArray out("GIF89a", 6);
+    const auto word = [&out](int value) {
+        out += char(value & 0xFF);
+        out += char(value >> 8);
+    };
+    word(screen.width());
+    word(screen.height());
+    int sizeBits = 0; // the map holds 2 << sizeBits colours
+    while ((2 << sizeBits) < gif.mapSize)
+        ++sizeBits;
+    out += char(gif.mapSize > 0 ? 0x80 | sizeBits : 0);
+    out += char(gif.background);
+    out += '\0'; // aspect ratio
+    for (int i = 0; i < gif.mapSize; ++i) {
+        out += char(qRed(colours[i]));
+        out += char(qGreen(colours[i]));
+        out += char(qBlue(colours[i]));
+    }
+    if (gif.transparent >= 0)
+        out += QByteArray("\x21\xF9\x04\x01\x00\x00", 6) + char(gif.transparent) + '\0';
+    out += ',';
+    word(gif.frameAt.x());
+    word(gif.frameAt.y());
+    word(frame.width());
+    word(frame.height());
+    out += char(gif.interlaced ? 0x40 : 0);
+    out += '\3'; // codes: 0 to 7 the colours, 8 clear, 9 the end
+    std::vector<int> order;
+    const std::vector<std::pair<int, int>> passes = gif.interlaced
+        ? std::vector<std::pair<int, int>> { { 0, 8 }, { 4, 8 }, { 2, 4 }, { 1, 2 } }
+        : std::vector<std::pair<int, int>> { { 0, 1 } };
+    for (const auto& [first, step] : passes)
+        for (int y = first; y < frame.height(); y += step)
+            order.push_back(y);
+    QByteArray data;
+    for (int y : order)
+        for (char pixel : gif.rows[size_t(y)])
+            data += char(8 | ((pixel - '0') << 4)); // a clear code, then the pixel
+    if (gif.endCode)
+        data += '\x09';
+    for (qsizetype at = 0; at < data.size(); at += 255) {
+        const QByteArray block = data.mid(at, 255);
+        out += char(block.size()) + block;
+    }
+    return out + QByteArray("\0;", 2); // the block terminator, the trailer
 }
 
 // A PNG chunk: the length of its data, its type, the data, its checksum.

@@ -71,6 +71,7 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
         QSize scaled; // empty when refused for its size
         qint64 mostPixels; // refused: the figure the refusal names
         int tolerance; // of each colour's channels: a lossy format's, or the GIF's own red and blue
+        bool fades = false; // its alpha rises from 64 at the left to 255 at the right, as fadingPng draws it
     } cases[] = {
         { save(dir(), "fifty.jpg", redOverBlue({ 8160, 6120 }), "jpeg"), { 4096, 3072 }, 0, 60 },
         { save(dir(), "big.webp", redOverBlue({ 8000, 6000 }), "webp"), { 4096, 3072 }, 0, 60 },
@@ -88,7 +89,7 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
             0 },
         { write(dir(), "big-palette.png", redOverBluePalettePng({ 8000, 6000 }, false)), { 4096, 3072 }, 0, 0 },
         { write(dir(), "interlaced.png", redOverBluePalettePng({ 8000, 6000 }, true)), { 4096, 3072 }, 0, 0 },
-        { write(dir(), "fading.png", fadingPng({ 4800, 3600 })), { 4096, 3072 }, 0, 4 },
+        { write(dir(), "fading.png", fadingPng({ 4800, 3600 })), { 4096, 3072 }, 0, 4, true },
         { write(dir(), "trailer.png", redOverBluePalettePng({ 5000, 4000 }, false) + QByteArray(300, '\x2a')),
             { 4096, 3276 }, 0, 0 },
         { write(dir(), "bomb.png", pngClaiming(40000)), {}, PictureBounds::maxPixels, 0 },
@@ -97,9 +98,9 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
         { write(dir(), "bomb.webp", webpClaiming({ 16383, 16383 }, false)), {}, PictureBounds::maxPixels, 0 },
         { write(dir(), "animated.webp", webpClaiming({ 8000, 6000 }, true)), {}, PictureBounds::maxAnimationPixels, 0 },
     };
-    const auto near = [](QColor a, QRgb b, int tolerance) {
-        return qAbs(a.red() - qRed(b)) <= tolerance && qAbs(a.green() - qGreen(b)) <= tolerance
-            && qAbs(a.blue() - qBlue(b)) <= tolerance;
+    const auto near = [](QColor a, QColor b, int tolerance) {
+        return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance
+            && qAbs(a.blue() - b.blue()) <= tolerance && qAbs(a.alpha() - b.alpha()) <= tolerance;
     };
     for (const auto& c : cases) {
         const PictureReader::Result read = PictureReader::read(c.path);
@@ -115,14 +116,22 @@ TEST_F(PictureReading, DecodesLargePicturesScaledAndRefusesBombs)
         if (read.image.size() != c.scaled)
             continue;
         const QImage& image = read.image;
+        const auto expected = [&](QRgb colour, QPoint at) {
+            QColor shown(colour);
+            if (c.fades)
+                shown.setAlpha(64 + 191 * at.x() / (image.width() - 1));
+            return shown;
+        };
         // Near each corner, and at the middle of each half.
         for (const QPoint& at : { QPoint(image.width() / 16, image.height() / 16),
                  QPoint(image.width() * 15 / 16, image.height() / 16), QPoint(image.width() / 2, image.height() / 4) })
-            EXPECT_TRUE(near(image.pixelColor(at), upperRed, c.tolerance)) << name << " red at " << at.y();
+            EXPECT_TRUE(near(image.pixelColor(at), expected(upperRed, at), c.tolerance))
+                << name << " red at " << at.y();
         for (const QPoint& at : { QPoint(image.width() / 16, image.height() * 15 / 16),
                  QPoint(image.width() * 15 / 16, image.height() * 15 / 16),
                  QPoint(image.width() / 2, image.height() * 3 / 4) })
-            EXPECT_TRUE(near(image.pixelColor(at), lowerBlue, c.tolerance)) << name << " blue at " << at.y();
+            EXPECT_TRUE(near(image.pixelColor(at), expected(lowerBlue, at), c.tolerance))
+                << name << " blue at " << at.y();
     }
 }
 
@@ -191,9 +200,12 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
     // shows the palette's first colour where its runs skip pixels, the last
     // row whole where the file lacks only its padding, and an OS/2 one the
     // colours of its three-byte palette. An animated WEBP is transparent
-    // where its first frame does not reach.
+    // where its first frame does not reach. A GIF opens when its first
+    // frame's lines are all there, whatever follows them is missing; around
+    // that frame the screen shows its background, or transparency, and so
+    // does an index the colour map lacks: black, or transparency.
     const QList<QRgb> palette { qRgb(0, 0x80, 0), upperRed, lowerBlue, qRgb(0xff, 0xff, 0xff), qRgba(0, 0, 0, 0),
-        qRgb(0xff, 0, 0), qRgb(0, 0, 0xff) };
+        qRgb(0xff, 0, 0), qRgb(0, 0, 0xff), qRgb(0, 0, 0) };
     // A picture as rows of indexes into `palette`, top down, and back; '?' for another colour.
     const auto picture = [&](const std::vector<std::string>& rows) {
         QImage image(int(rows[0].size()), int(rows.size()), QImage::Format_RGB32);
@@ -218,6 +230,15 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
     const auto byteList = [](std::initializer_list<uchar> values) {
         return QByteArray(reinterpret_cast<const char*>(std::data(values)), qsizetype(values.size()));
     };
+    const auto gifOf = [&](const IndexedGif& spec) { return indexedGif(spec, palette); };
+    // A frame's rows top down, each with colours of its own, for interlacing to mix up.
+    const auto stripes = [](int height) {
+        std::vector<std::string> rows;
+        for (int y = 0; y < height; ++y)
+            rows.push_back({ "012356"[y % 6], "012356"[y / 6] });
+        return rows;
+    };
+    const std::vector<std::string> frame { "0123", "3210", "1155", "6600", "2356" };
     const struct {
         const char* name;
         QByteArray bytes;
@@ -247,6 +268,30 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
         { "animation.webp", webpClaiming({ 10, 9 }, true),
             { "5555666644", "5555666644", "5555666644", "5555666644", "5555666644", "5555666644", "5555666644",
                 "5555666644", "4444444444" } },
+        // A whole frame in a file without its block terminator and trailer;
+        // the same without the end code, and interlaced; then the file also
+        // without the byte of the last pixel.
+        { "no-terminator.gif", gifOf({ .rows = frame }).chopped(2), frame },
+        { "no-end-code.gif", gifOf({ .rows = frame, .endCode = false }).chopped(2), frame },
+        { "no-terminator-interlaced.gif", gifOf({ .rows = frame, .interlaced = true }).chopped(2), frame },
+        { "cut-last-line.gif", gifOf({ .rows = frame }).chopped(4), {} },
+        { "screen.gif", gifOf({ .rows = { "12" }, .screen = { 4, 3 }, .frameAt = { 1, 1 }, .background = 3 }),
+            { "3333", "3123", "3333" } },
+        { "screen-transparent.gif",
+            gifOf({ .rows = { "16" }, .screen = { 4, 3 }, .frameAt = { 1, 1 }, .background = 3, .transparent = 6 }),
+            { "4444", "4144", "4444" } },
+        { "no-map.gif", gifOf({ .rows = { "01", "23" }, .mapSize = 0 }), { "77", "77" } },
+        { "missing-index.gif", gifOf({ .rows = { "0125" }, .mapSize = 4 }), { "0127" } },
+        { "missing-index-transparent.gif", gifOf({ .rows = { "0125" }, .mapSize = 4, .transparent = 2 }), { "0144" } },
+        { "interlaced-1.gif", gifOf({ .rows = stripes(1), .interlaced = true }), stripes(1) },
+        { "interlaced-2.gif", gifOf({ .rows = stripes(2), .interlaced = true }), stripes(2) },
+        { "interlaced-3.gif", gifOf({ .rows = stripes(3), .interlaced = true }), stripes(3) },
+        { "interlaced-4.gif", gifOf({ .rows = stripes(4), .interlaced = true }), stripes(4) },
+        { "interlaced-5.gif", gifOf({ .rows = stripes(5), .interlaced = true }), stripes(5) },
+        { "interlaced-6.gif", gifOf({ .rows = stripes(6), .interlaced = true }), stripes(6) },
+        { "interlaced-7.gif", gifOf({ .rows = stripes(7), .interlaced = true }), stripes(7) },
+        { "interlaced-8.gif", gifOf({ .rows = stripes(8), .interlaced = true }), stripes(8) },
+        { "interlaced-9.gif", gifOf({ .rows = stripes(9), .interlaced = true }), stripes(9) },
     };
     for (const auto& c : cases) {
         const PictureReader::Result read = PictureReader::read(write(dir(), c.name, c.bytes));

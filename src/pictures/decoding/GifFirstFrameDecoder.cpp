@@ -10,11 +10,22 @@ namespace {
 struct Source {
     const QByteArray& bytes;
     qsizetype position = 0;
+    bool terminatorGiven = false;
 };
 
+// After a frame's last line giflib reads its data up to the block terminator,
+// which a file cut there lacks: once its bytes are used up, the file gives one
+// zero byte, a terminator. A whole frame then ends as it should; one still
+// missing data meets that empty block inside a line, or a block shorter than
+// its length, and is refused. One, so that nothing reads past the end for ever.
 int readBytes(GifFileType* gif, GifByteType* out, int wanted)
 {
     auto* source = static_cast<Source*>(gif->UserData);
+    if (source->position == source->bytes.size() && wanted > 0 && !source->terminatorGiven) {
+        source->terminatorGiven = true;
+        out[0] = 0;
+        return 1;
+    }
     const int count = int(qMin<qsizetype>(wanted, source->bytes.size() - source->position));
     std::memcpy(out, source->bytes.constData() + source->position, size_t(count));
     source->position += count;
