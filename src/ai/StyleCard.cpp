@@ -14,6 +14,9 @@ constexpr int borderWidth = 2;
 constexpr int badgeSide = 21;
 constexpr int badgeInset = 3;
 constexpr int nameGap = 5;
+// The name's frame: two lines of its 12-point text.
+constexpr int nameHeight = 40;
+constexpr int nameLines = 2;
 } // namespace
 
 // Draws the outline and the badge over the picture.
@@ -60,8 +63,9 @@ StyleCard::StyleCard(const QString& imageUrl, const QString& name, const Look& l
     m_picture->setGeometry(0, look.pictureTop, pictureSide, pictureSide);
     m_overlay->setGeometry(m_picture->geometry());
     const int nameTop = look.pictureTop + pictureSide + nameGap;
-    m_name->setGeometry(0, nameTop, pictureSide, m_name->sizeHint().height());
+    m_name->setGeometry(0, nameTop, pictureSide, nameHeight);
     m_name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_name->setMaximumLineCount(nameLines);
     setFixedHeight(nameTop + m_name->height());
     setCursor(Qt::PointingHandCursor);
 }
