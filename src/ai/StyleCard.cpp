@@ -59,14 +59,18 @@ StyleCard::StyleCard(const QString& imageUrl, const QString& name, const Look& l
     , m_overlay(new Overlay(this))
     , m_name(new ElidedLabel(name, 12, QFont::Medium, look.unSelectTextColor, this))
 {
-    setFixedWidth(pictureSide);
-    m_picture->setGeometry(0, look.pictureTop, pictureSide, pictureSide);
+    // A column taller than its card is centred on it, as the design frames
+    // it: the picture rises into the padding above it, and both lines of the
+    // name fit above the card's foot.
+    const int column = look.pictureTop + pictureSide + nameGap + nameHeight;
+    const int height = look.height > 0 ? look.height : column;
+    const int pictureTop = (height - column) / 2 + look.pictureTop;
+    setFixedSize(pictureSide, height);
+    m_picture->setGeometry(0, pictureTop, pictureSide, pictureSide);
     m_overlay->setGeometry(m_picture->geometry());
-    const int nameTop = look.pictureTop + pictureSide + nameGap;
-    m_name->setGeometry(0, nameTop, pictureSide, nameHeight);
+    m_name->setGeometry(0, pictureTop + pictureSide + nameGap, pictureSide, nameHeight);
     m_name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_name->setMaximumLineCount(nameLines);
-    setFixedHeight(nameTop + m_name->height());
     setCursor(Qt::PointingHandCursor);
 }
 
