@@ -1,6 +1,7 @@
 #include "ai/CustomVideoPlayer.h"
 
 #include "ai/PlayerView.h"
+#include "ai/SeenPage.h"
 #include "core/HeapRelease.h"
 #include "core/Log.h"
 #include "core/Paths.h"
@@ -45,6 +46,37 @@ CustomVideoPlayer::~CustomVideoPlayer()
     HeapRelease::releaseFreedMemorySoon();
 }
 
+void CustomVideoPlayer::play()
+{
+    m_wanted = true;
+    followSeenPage();
+}
+
+void CustomVideoPlayer::pause()
+{
+    m_wanted = false;
+    followSeenPage();
+}
+
+void CustomVideoPlayer::stop()
+{
+    m_wanted = false;
+    if (m_player)
+        m_player->stop();
+}
+
+void CustomVideoPlayer::followSeenPage()
+{
+    if (!m_player)
+        return;
+    const SeenPage* seenPage = SeenPage::of(this);
+    if (m_wanted && (!seenPage || seenPage->shows(this)))
+        m_player->play();
+    // A player that is not playing stays as it is: a stopped one stopped.
+    else if (m_player->playbackState() == QMediaPlayer::PlayingState)
+        m_player->pause();
+}
+
 void CustomVideoPlayer::setBlendMode(QPainter::CompositionMode mode)
 {
     m_view->setBlendMode(mode);
@@ -79,7 +111,7 @@ void CustomVideoPlayer::onMediaStatusChanged(QMediaPlayer::MediaStatus status)
         if (!m_player)
             return;
         m_player->setPosition(0);
-        m_player->play();
+        followSeenPage();
     });
 }
 

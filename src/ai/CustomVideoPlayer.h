@@ -9,13 +9,16 @@
 class PlayerView;
 class QVideoSink;
 
-// Shows a media player's picture and keeps it looping. The owner creates,
-// owns and starts the player; this view never creates, replaces or stops it.
-// It makes itself the player's video output (one view per player: a second
-// view takes the picture from the first), sets the player to loop forever and
-// restarts it should the backend still report the end of the media. A missing
-// or unplayable video leaves the background and prints one line. Clicks are
-// taken and ignored. The view attaches no audio output.
+// Shows a media player's picture and keeps it looping. The owner creates and
+// owns the player and says through the view whether it should play; the view
+// plays it only while the user can see it: in a window with a SeenPage, only
+// while that shows the view (a video decodes whether seen or not); elsewhere
+// whenever the owner asks. It makes itself the player's video output (one
+// view per player: a second view takes the picture from the first), sets the
+// player to loop forever and restarts it should the backend still report the
+// end of the media. A missing or unplayable video leaves the background and
+// prints one line. Clicks are taken and ignored. The view attaches no audio
+// output.
 class CustomVideoPlayer : public QWidget {
     Q_OBJECT
 public:
@@ -24,6 +27,13 @@ public:
 
     QMediaPlayer* player() const { return m_player; }
     PlayerView* playerView() const { return m_view; }
+
+    // The owner's wish: the video plays while this holds and it is seen.
+    void play();
+    void pause();
+    void stop();
+    // Plays or pauses as the owner's wish and the window's seen page say.
+    void followSeenPage();
 
     // Blend mode of the picture over the background (source-over by default;
     // the generating screen draws with CompositionMode_Lighten).
@@ -42,6 +52,7 @@ private:
     QPointer<QMediaPlayer> m_player;
     QVideoSink* m_sink = nullptr;
     PlayerView* m_view = nullptr;
+    bool m_wanted = false;
     bool m_errorReported = false;
 };
 

@@ -3,8 +3,10 @@
 #include <QColor>
 #include <QWidget>
 
-// One line of server text shown verbatim: elided with "…" when wider than
-// the label, with the whole text as the tool tip then.
+// Server text shown verbatim on one line, or on up to a given number of
+// lines, broken between words and inside a word wider than the label: what
+// still does not fit is elided with "…" at the end of the last line, with the
+// whole text as the tool tip then.
 class ElidedLabel : public QWidget {
     Q_OBJECT
 public:
@@ -14,7 +16,10 @@ public:
     void setText(const QString& text);
     void setColor(const QColor& color);
     void setAlignment(Qt::Alignment alignment);
-    QString shownText() const;
+    // One line unless told otherwise.
+    void setMaximumLineCount(int count);
+    // The lines as the label shows them.
+    QStringList shownLines() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -24,9 +29,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    struct Shown {
+        QStringList lines;
+        bool elided = false;
+    };
+    Shown layOut() const;
     void updateToolTip();
 
     QString m_text;
     QColor m_color;
     Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    int m_maximumLineCount = 1;
 };

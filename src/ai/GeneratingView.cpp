@@ -82,7 +82,7 @@ void GeneratingView::cancel()
     m_gate->stop();
     m_barAnimation->stop();
     m_fadeAnimation->stop();
-    m_player->stop();
+    m_video->stop();
 }
 
 void GeneratingView::showEvent(QShowEvent* event)
@@ -95,7 +95,7 @@ void GeneratingView::showEvent(QShowEvent* event)
 void GeneratingView::start()
 {
     m_started = true;
-    m_player->play();
+    m_video->play();
     m_progress->setAnimWidth(0);
     sendRequest();
     m_gate->start();

@@ -6,6 +6,7 @@ namespace {
 StyleCard::Look wizardLook()
 {
     StyleCard::Look look;
+    look.height = RealisticStyleSingleView::cardSize.height();
     look.pictureTop = 10;
     look.cornerRadius = 5;
     look.badge = true;
@@ -21,5 +22,4 @@ RealisticStyleSingleView::RealisticStyleSingleView(const Step2ModelStylesContent
     : StyleCard(data.img, data.name, wizardLook(), parent)
     , m_data(data)
 {
-    setFixedSize(cardSize);
 }

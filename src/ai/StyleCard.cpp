@@ -14,6 +14,9 @@ constexpr int borderWidth = 2;
 constexpr int badgeSide = 21;
 constexpr int badgeInset = 3;
 constexpr int nameGap = 5;
+// The name's frame: two lines of its 12-point text.
+constexpr int nameHeight = 40;
+constexpr int nameLines = 2;
 } // namespace
 
 // Draws the outline and the badge over the picture.
@@ -56,13 +59,18 @@ StyleCard::StyleCard(const QString& imageUrl, const QString& name, const Look& l
     , m_overlay(new Overlay(this))
     , m_name(new ElidedLabel(name, 12, QFont::Medium, look.unSelectTextColor, this))
 {
-    setFixedWidth(pictureSide);
-    m_picture->setGeometry(0, look.pictureTop, pictureSide, pictureSide);
+    // A column taller than its card is centred on it, as the design frames
+    // it: the picture rises into the padding above it, and both lines of the
+    // name fit above the card's foot.
+    const int column = look.pictureTop + pictureSide + nameGap + nameHeight;
+    const int height = look.height > 0 ? look.height : column;
+    const int pictureTop = (height - column) / 2 + look.pictureTop;
+    setFixedSize(pictureSide, height);
+    m_picture->setGeometry(0, pictureTop, pictureSide, pictureSide);
     m_overlay->setGeometry(m_picture->geometry());
-    const int nameTop = look.pictureTop + pictureSide + nameGap;
-    m_name->setGeometry(0, nameTop, pictureSide, m_name->sizeHint().height());
+    m_name->setGeometry(0, pictureTop + pictureSide + nameGap, pictureSide, nameHeight);
     m_name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setFixedHeight(nameTop + m_name->height());
+    m_name->setMaximumLineCount(nameLines);
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -7,12 +7,15 @@ class AsyncImageView;
 class ElidedLabel;
 
 // A style's picture with an outline that shows the selection, optionally a
-// check badge in its bottom-right corner, and the style's name below. Shared
-// by the wizard's and the free creator's style choices. A click emits tapped().
+// check badge in its bottom-right corner, and the style's name below, on up
+// to two lines in a frame of its own. Shared by the wizard's and the free
+// creator's style choices. A click emits tapped().
 class StyleCard : public QWidget {
     Q_OBJECT
 public:
     struct Look {
+        // The card's height; 0 fits the column of picture, gap and name.
+        int height = 0;
         int pictureTop = 0;
         double cornerRadius = 5;
         bool badge = false;

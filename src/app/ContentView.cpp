@@ -1,5 +1,6 @@
 #include "app/ContentView.h"
 
+#include "ai/SeenPage.h"
 #include "app/LeftTab.h"
 #include "app/PageSelection.h"
 #include "app/RightTab.h"
@@ -42,8 +43,9 @@ ContentView::ContentView(QWidget* parent)
     content->setFixedSize(windowSize);
 
     m_selection = new PageSelection(this);
+    m_seenPage = new SeenPage(this);
     m_leftTab = new LeftTab(m_selection, content);
-    m_rightTab = new RightTab(m_selection, content);
+    m_rightTab = new RightTab(m_selection, m_seenPage, content);
 
     m_leftTab->move(0, -hiddenTopBand);
     m_rightTab->move(m_leftTab->width(), -hiddenTopBand);
@@ -83,6 +85,21 @@ void ContentView::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // From then on the window fits in the window manager's real frame.
     refitWhenFramed(this, titleBarUntilFramed, [this] { placeOnScreen(); });
+    m_seenPage->setWindowShown(!isMinimized());
+}
+
+void ContentView::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    // Hidden to the tray, or (a spontaneous hide) minimised.
+    m_seenPage->setWindowShown(false);
+}
+
+void ContentView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        m_seenPage->setWindowShown(isVisible() && !isMinimized());
 }
 
 void ContentView::paintEvent(QPaintEvent* event)

@@ -6,6 +6,7 @@ class LeftTab;
 class PageSelection;
 class QScrollArea;
 class RightTab;
+class SeenPage;
 class StartupWork;
 class ToastPresenter;
 class ToastView;
@@ -38,6 +39,8 @@ public:
     static constexpr int titleBarUntilFramed = 28;
 
     PageSelection* selection() const { return m_selection; }
+    // The page in front while the window is shown; looping videos play there only.
+    SeenPage* seenPage() const { return m_seenPage; }
     LeftTab* leftTab() const { return m_leftTab; }
     RightTab* rightTab() const { return m_rightTab; }
     ToastPresenter* toastPresenter() const { return m_toastPresenter; }
@@ -53,6 +56,8 @@ Q_SIGNALS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -61,6 +66,7 @@ private:
 
     QScrollArea* m_scrollArea;
     PageSelection* m_selection;
+    SeenPage* m_seenPage;
     LeftTab* m_leftTab;
     RightTab* m_rightTab;
     ToastView* m_toastView;

@@ -1,5 +1,6 @@
 #include "app/RightTab.h"
 
+#include "ai/SeenPage.h"
 #include "app/MainPages.h"
 #include "app/PageFrame.h"
 #include "app/PageSelection.h"
@@ -17,9 +18,10 @@ constexpr int stackOrder[] = { PageSelection::Discovery, PageSelection::AILogo, 
     PageSelection::MyDesign, PageSelection::Settings };
 } // namespace
 
-RightTab::RightTab(PageSelection* selectIndex, QWidget* parent)
+RightTab::RightTab(PageSelection* selectIndex, SeenPage* seenPage, QWidget* parent)
     : QWidget(parent)
     , m_selection(selectIndex)
+    , m_seenPage(seenPage)
 {
     setFixedSize(PageFrame::pageSize);
     QPalette background = palette();
@@ -56,6 +58,8 @@ PageFrame* RightTab::frame(int index)
     auto* built = new PageFrame(MainPages::makePage(index, nullptr), this);
     m_stack->addWidget(built);
     m_frames.insert(index, built);
+    // Its videos may not play beneath the page in front.
+    m_seenPage->update();
     return built;
 }
 
@@ -72,6 +76,8 @@ int RightTab::visiblePageIndex() const
 
 void RightTab::showPage(int index)
 {
-    if (PageFrame* shown = frame(index))
+    if (PageFrame* shown = frame(index)) {
         m_stack->setCurrentWidget(shown);
+        m_seenPage->setPage(shown);
+    }
 }

@@ -34,6 +34,9 @@ AIPicsViewContentCropView::AIPicsViewContentCropView(AIPicsViewModel* viewModel,
     m_generating->setGeometry(0, 0, width(), 498);
     m_video = new CustomVideoPlayer(m_player, m_generating);
     m_video->setFixedSize(videoSize);
+    m_video->setBackgroundColor(Color(0x1E1E1E));
+    // Only the light particles show over the page's colour, as on the wizard's generating screen.
+    m_video->setBlendMode(QPainter::CompositionMode_Lighten);
     auto* text = makePictureLabel(localized(QStringLiteral("Generating")), 16, 0xCED4DA, m_generating);
     auto* column = new QVBoxLayout(m_generating);
     column->setContentsMargins(0, 40, 0, 0);
@@ -51,12 +54,12 @@ void AIPicsViewContentCropView::followState()
     const bool uploading = m_viewModel->isShowUploadView();
     m_generating->setVisible(uploading);
     if (uploading) {
-        m_player->play();
+        m_video->play();
         // The crop component goes; a failure starts a new one.
         delete m_crop;
         return;
     }
-    m_player->pause();
+    m_video->pause();
     if (!m_crop)
         showCrop();
 }

@@ -61,16 +61,11 @@ AIPicsViewContentSelectView::AIPicsViewContentSelectView(QWidget* parent)
     column->addStretch();
 
     connect(m_panel, &PicturePanel::pictureChosen, this, &AIPicsViewContentSelectView::pictureChosen);
+    // It loops whenever the page is seen.
+    m_video->play();
 }
 
 void AIPicsViewContentSelectView::openPicturePanel()
 {
     m_panel->open();
-}
-
-void AIPicsViewContentSelectView::showEvent(QShowEvent* event)
-{
-    // The video plays from the moment the page is on screen.
-    m_player->play();
-    QWidget::showEvent(event);
 }

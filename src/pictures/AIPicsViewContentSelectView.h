@@ -26,9 +26,6 @@ public:
 Q_SIGNALS:
     void pictureChosen(const QString& path);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     QMediaPlayer* m_player;
     CustomVideoPlayer* m_video;

@@ -4,8 +4,10 @@
 #include "ai/AILogoViewTitleTab.h"
 #include "ai/AILogoViewTitleView.h"
 #include "ai/CreatorButtonView.h"
+#include "ai/ElidedLabel.h"
 #include "ai/FreeAIView.h"
 #include "ai/FreeCreatorButtonView.h"
+#include "ai/FreePreferView.h"
 #include "ai/MailSection.h"
 #include "ai/MakeAIView.h"
 #include "ai/RealisticStyleSingleView.h"
@@ -13,6 +15,7 @@
 #include "ai/Step1ViewList.h"
 #include "ai/Step2View.h"
 #include "ai/Step3View.h"
+#include "ai/StyleSingleView.h"
 #include "ai/TagView.h"
 #include "components/LoadSvgFailView.h"
 #include "core/DecimalId.h"
@@ -61,6 +64,13 @@ TEST_F(WizardTest, AppearanceLoadsEachListOnceAndSelectsTheFirstChoices)
     ASSERT_FALSE(step2->cards().isEmpty());
     EXPECT_TRUE(step2->cards().first()->isSelected());
     EXPECT_EQ(generationChoices().step2StylesContentData1ID, step2->style1Data().first().id);
+    // A name a little wider than its card takes a second line rather than an ellipsis.
+    const QList<RealisticStyleSingleView*> cards = step2->cards();
+    const auto monochrome = std::find_if(cards.begin(), cards.end(),
+        [](RealisticStyleSingleView* card) { return card->data().name == QLatin1String("Monochrome"); });
+    ASSERT_NE(monochrome, cards.end());
+    EXPECT_EQ((*monochrome)->nameLabel()->shownLines().join(QString()), QStringLiteral("Monochrome"));
+    EXPECT_EQ((*monochrome)->size(), RealisticStyleSingleView::cardSize);
 
     const QList<Step3ModelContentData>& symbols = page->wizard()->step3()->data();
     ASSERT_FALSE(symbols.isEmpty());
@@ -227,13 +237,17 @@ TEST_F(WizardTest, ShortRepliesShowWhatExists)
         R"({"status":0,"data":{"all_styles":[{"id":"2","contents":[{"id":"201","name":"Minimal"}]}]}})");
     server().setReply("/index.php/Step3", 200, R"({"status":0,"data":{"content0":[]}})");
     server().setReply("/index.php/Free_ai_get", 200,
-        R"({"status":0,"data":{"trades":[{"id":"101","name":"Tech"}],"styles":[{"id":"201","name":"Minimal"}],"contents":[]}})");
+        R"({"status":0,"data":{"trades":[{"id":"101","name":"Tech"}],"styles":[{"id":"201","name":"Hand lettered watercolour illustration"}],"contents":[]}})");
     page = std::make_unique<AILogoView>();
     page->show();
     ASSERT_TRUE(waitForRequests("/Step3", 1));
     ASSERT_TRUE(waitUntil([&] { return freeCreatorChoices().step1SelectId == QLatin1String("101"); }));
     pumpEvents(200);
     EXPECT_EQ(page->wizard()->step2()->cards().size(), 1);
+    // A long name fills two lines, broken between words, and only the second is cut.
+    ASSERT_EQ(page->freeCreator()->preferView()->tiles().size(), 1);
+    EXPECT_EQ(page->freeCreator()->preferView()->tiles().first()->nameLabel()->shownLines(),
+        QStringList({ QStringLiteral("Hand"), QStringLiteral("lettered …") }));
     EXPECT_EQ(generationChoices().step2StylesContentData1ID, QStringLiteral("201"));
     EXPECT_TRUE(page->wizard()->step3()->data().isEmpty());
     EXPECT_TRUE(wizardChoices().step3Model.word.isEmpty());

@@ -13,9 +13,13 @@
 #include "components/WindowFit.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
+#include "pictures/AIPicsView.h"
+#include "pictures/AIPicsViewContentSelectView.h"
+#include "pictures/AIPicsViewContentView.h"
 #include "support/TestSupport.h"
 
 #include <QGuiApplication>
+#include <QMediaPlayer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -87,6 +91,36 @@ TEST_F(MainWindowTest, HiddenPagesAreBuiltOnlyAfterTheFirstPaint)
     view.show();
     ASSERT_TRUE(waitUntil([&] { return builtPages() == 5; }));
     EXPECT_EQ(view.rightTab()->visiblePageIndex(), PageSelection::Discovery);
+}
+
+// Every page stays shown beneath the one in front, so the AI Pics page's
+// video follows the page selection and the window, as the sidebar and the
+// tray switch them.
+TEST_F(MainWindowTest, TheAIPicsVideoPlaysOnlyInFrontOfTheShownWindow)
+{
+    view.show();
+    ASSERT_TRUE(waitUntil([&] { return view.rightTab()->findChildren<PageFrame*>().size() == 5; }));
+    auto* page = qobject_cast<AIPicsView*>(view.rightTab()->page(PageSelection::AIPics));
+    ASSERT_NE(page, nullptr);
+    const QMediaPlayer* player = page->contentView()->selectView()->player();
+    const auto playing = [&] { return player->playbackState() == QMediaPlayer::PlayingState; };
+    EXPECT_FALSE(playing());
+
+    QTest::mouseClick(item(2), Qt::LeftButton);
+    EXPECT_TRUE(playing());
+    QTest::mouseClick(item(0), Qt::LeftButton);
+    EXPECT_FALSE(playing());
+    // Hidden to the tray, the window shows nothing, whichever page is selected.
+    view.hide();
+    EXPECT_FALSE(playing());
+    view.selection()->setIndex(PageSelection::AIPics);
+    EXPECT_FALSE(playing());
+    view.showNormal();
+    EXPECT_TRUE(playing());
+    view.showMinimized();
+    EXPECT_FALSE(playing());
+    view.showNormal();
+    EXPECT_TRUE(playing());
 }
 
 TEST_F(MainWindowTest, BusEventsSwitchPages)

@@ -1,4 +1,6 @@
 #include "PictureFiles.h"
+#include "ai/CustomVideoPlayer.h"
+#include "ai/PlayerView.h"
 #include "api/APIProvider.h"
 #include "api/UploadImageHelpers.h"
 #include "core/RxBus.h"
@@ -19,6 +21,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QVideoFrame>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -38,6 +41,20 @@ std::string uploadReply(const std::string& prelink, const std::string& id = "700
         { "code", 0 }, { "message", "success" }, { "status", status },
         { "data", { { "item", { { "id", id }, { "put_prelink", prelink } } } } }
     }.dump();
+}
+
+// A video frame dark in its left half and light in its right.
+QVideoFrame darkAndLightHalves()
+{
+    QVideoFrame frame(QVideoFrameFormat(QSize(8, 2), QVideoFrameFormat::Format_YUV420P));
+    frame.map(QVideoFrame::WriteOnly);
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 8; ++column)
+            frame.bits(0)[row * frame.bytesPerLine(0) + column] = column < 4 ? 24 : 200;
+    std::fill_n(frame.bits(1), frame.mappedBytes(1), uchar(128));
+    std::fill_n(frame.bits(2), frame.mappedBytes(2), uchar(128));
+    frame.unmap();
+    return frame;
 }
 
 } // namespace
@@ -108,6 +125,13 @@ TEST_F(PictureRoad, UploadsThePreparedSquareCreatesTheLogoAndHandsOver)
     cropView()->confirmButton()->click();
     EXPECT_EQ(page->titleView()->title(), QStringLiteral("Done"));
     EXPECT_FALSE(page->titleView()->isBackShown());
+    // Only the video's light particles show over the page's colour.
+    AIPicsViewContentCropView* generating = page->contentView()->cropPage();
+    generating->videoView()->playerView()->setFrame(darkAndLightHalves());
+    const QImage screen = generating->generatingScreen()->grab().toImage();
+    const QRect video = generating->videoView()->geometry();
+    EXPECT_EQ(screen.pixelColor(video.left() + video.width() / 4, video.center().y()), QColor(30, 30, 30));
+    EXPECT_GT(screen.pixelColor(video.right() - video.width() / 4, video.center().y()).red(), 150);
     ASSERT_TRUE(waitUntil([&] { return model()->screen() == AIPicsViewModel::Screen::Select; }, 8000));
     EXPECT_EQ(page->titleView()->title(), QStringLiteral("AI Pics"));
     // The photo is not kept past its crop screen.
