@@ -61,8 +61,6 @@ AIPicsViewContentSelectView::AIPicsViewContentSelectView(QWidget* parent)
     column->addStretch();
 
     connect(m_panel, &PicturePanel::pictureChosen, this, &AIPicsViewContentSelectView::pictureChosen);
-    // It loops whenever the page is seen.
-    m_video->play();
 }
 
 void AIPicsViewContentSelectView::openPicturePanel()

@@ -1,5 +1,6 @@
 #include "pictures/AIPicsViewContentView.h"
 
+#include "ai/CustomVideoPlayer.h"
 #include "pictures/AIPicsViewContentCropView.h"
 #include "pictures/AIPicsViewContentSelectView.h"
 #include "pictures/AIPicsViewModel.h"
@@ -18,6 +19,11 @@ AIPicsViewContentView::AIPicsViewContentView(AIPicsViewModel* viewModel, QWidget
 
 void AIPicsViewContentView::followState()
 {
+    // The crop page covers the select page: its video waits unseen.
+    if (m_viewModel->isShowCropView())
+        m_select->videoView()->pause();
+    else
+        m_select->videoView()->play();
     if (!m_viewModel->isShowCropView()) {
         // Built when the crop page opens, gone when it closes.
         delete m_cropPage;

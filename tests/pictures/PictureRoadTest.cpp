@@ -19,6 +19,7 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QMediaPlayer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QVideoFrame>
@@ -240,11 +241,16 @@ TEST_F(PictureRoad, ADoubleConfirmSendsOneUpload)
     EXPECT_EQ(server().requestsTo(uploadPath).size(), 1u);
 }
 
+// The select page's video waits while the crop page covers it.
 TEST_F(PictureRoad, CancelAndBackReturnToTheSelectPage)
 {
+    const auto selectVideoPlays = [&] { return selectView()->player()->playbackState() == QMediaPlayer::PlayingState; };
+    EXPECT_TRUE(selectVideoPlays());
     pick(picturePath);
+    EXPECT_FALSE(selectVideoPlays());
     cropView()->cancelButton()->click();
     EXPECT_EQ(model()->screen(), AIPicsViewModel::Screen::Select);
+    EXPECT_TRUE(selectVideoPlays());
     EXPECT_FALSE(page->contentView()->cropPage());
     EXPECT_TRUE(model()->selectedImage().isNull());
 
