@@ -23,7 +23,6 @@
 #include <QSessionManager>
 #include <QSystemTrayIcon>
 #include <QTimer>
-#include <utility>
 
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent)
@@ -181,9 +180,8 @@ bool AppDelegate::decide(QuitSave purpose)
 
 void AppDelegate::quitSaveSucceeded()
 {
-    const QuitSave purpose = std::exchange(m_quitSave, QuitSave::None);
-    if (m_sessionSaveWait)
-        m_sessionSaveWait->quit();
+    const QuitSave purpose = m_quitSave;
+    endQuitSave();
     // Saved for a session end: the session manager ends the program, if the
     // session ends; a checkpoint leaves it running with nothing unsaved.
     if (purpose == QuitSave::ForQuit)
