@@ -85,7 +85,13 @@ Grab runGrab(const QString& display, bool softwarePath, const QString& path, con
     grab.setProcessEnvironment(environment);
     grab.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     grab.start(QStringLiteral(CANVAS_GRAB_PROGRAM), QStringList { path } + options);
-    grab.waitForFinished(120000);
+    if (!grab.waitForFinished(120000)) {
+        // A grab still running has no exit code of its own: QProcess would say 0.
+        grab.kill();
+        grab.waitForFinished();
+        ADD_FAILURE() << "the grab program did not end";
+        return { -1, {} };
+    }
     return { grab.exitCode(), QImage(path).convertToFormat(QImage::Format_ARGB32) };
 }
 
