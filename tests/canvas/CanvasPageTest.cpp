@@ -471,7 +471,7 @@ TEST_F(CanvasPageTest, thePolicyRefusesALocalPictureAndAReadOfALocalFile)
     const auto stopNoting = qScopeGuard(
         [] { js(QStringLiteral("document.removeEventListener('securitypolicyviolation', noteRefusal); 0")); });
     ASSERT_TRUE(waitUntil([] { return js(QStringLiteral("window.localReads !== undefined")).toBool(); }, 10000));
-    EXPECT_EQ(js(QStringLiteral("localReads")).toString(), QStringLiteral("false false"));
+    EXPECT_EQ(js(QStringLiteral("localReads")).toString().toStdString(), "false false");
     EXPECT_TRUE(waitUntil(
         [] {
             return js(QStringLiteral("[...new Set(refusals)].sort().join(' ')")).toString() == "connect-src img-src";
@@ -689,8 +689,8 @@ INSTANTIATE_TEST_SUITE_P(FromTheFile, AnchoredLineTest,
         AnchoredLine { "useOfAnotherFilesElement", noRules, endAttribute, 450, false, nullptr,
             "rect; rect; circle; Other: 20, 0; Anchored line: 40, 0",
             R"(<defs><rect id="x" width="10" height="10"/><circle id="c" r="5"/></defs>)"
-            R"(<use href="other.svg#x"/><use href="#missing"/><use/><use id="u" href="#x"/><use href="#u"/>)"
-            R"(<use href="#x" x="20"><use href="#c"/></use><use href="#c" x="40"/>)" }),
+            R"(<use href="other.svg#x"/><use href="#missing"/><use/><use href="_x"/><use id="u" href="#x"/>)"
+            R"(<use href="#u"/><use href="#x" x="20"><rect id="q"/></use><use href="#q"/><use href="#c" x="40"/>)" }),
     [](const ::testing::TestParamInfo<AnchoredLine>& param) { return param.param.name; });
 
 TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)

@@ -434,9 +434,10 @@
   }
 
   // fabric expands <use> elements in document order and stops at the first
-  // whose target it can't find. One whose address is not "#id" of an element
-  // that stays in the file draws nothing in a browser either: it goes, so
-  // that it costs only itself.
+  // whose target it can't find, dropping every later one. A <use> whose
+  // address is not "#id" of an element of the file (a browser draws nothing
+  // for it either), or whose target is or lies in a <use> (gone once that
+  // one is expanded), goes first, so that it costs only itself.
   function dropUnresolvedUses(doc) {
     Array.from(doc.getElementsByTagNameNS(SVG_NAMESPACE, 'use')).forEach(function (use) {
       const addresses = {};
@@ -445,9 +446,9 @@
       });
       const address = addresses['xlink:href'] || addresses.href || '';
       const target = address.startsWith('#') ? doc.getElementById(address.slice(1)) : null;
-      if (target && !inUse(target) && !inUse(use.parentNode)) return;
+      if (target && !inUse(target)) return;
       console.log('design reference left out: ' + address.slice(0, 80));
-      if (use.parentNode) use.parentNode.removeChild(use);
+      use.remove();
     });
   }
 
