@@ -686,6 +686,9 @@ INSTANTIATE_TEST_SUITE_P(FromTheFile, AnchoredLineTest,
             R"(<defs><image id="p" href="data:image/png;base64,AAAA" width="10" height="10"/>)"
             R"(<rect id="r" width="10" height="10"/><circle id="c" r="5"/></defs>)"
             R"(<use href="#p"/><use href="#r"/><use href="#c" x="20"/>)" },
+        AnchoredLine { "styledUseOfAPicture", noRules, endAttribute, 450, false, nullptr,
+            "image; image; Other: 20, 0; Anchored line: 40, 0",
+            R"(<image id="p" href="PICTURE" width="10" height="10"/><use href="#p" x="20" style="opacity: 0.5"/>)" },
         AnchoredLine { "useOfAnotherFilesElement", noRules, endAttribute, 450, false, nullptr,
             "rect; rect; circle; Other: 20, 0; Anchored line: 40, 0",
             R"(<defs><rect id="x" width="10" height="10"/><circle id="c" r="5"/></defs>)"

@@ -419,6 +419,11 @@
         if (attribute.localName === 'href') element.removeAttributeNode(attribute);
       });
       element.setAttributeNS(XLINK_NAMESPACE, 'xlink:href', kept);
+      // fabric writes a <use>'s style over its copy of a picture with the
+      // picture's attributes in it, the address too, whose ";" leaves a
+      // declaration without a colon: fabric's style reader throws on one.
+      const style = element.getAttribute('style');
+      if (style) element.setAttribute('style', style.split(';').filter(function (part) { return part.includes(':'); }).join(';'));
       return (await super.fromElement(element, options, cssRules)) || leftOutPicture(kept);
     }
   }
