@@ -423,7 +423,8 @@
       // picture's attributes in it, the address too, whose ";" leaves a
       // declaration without a colon: fabric's style reader throws on one.
       const style = element.getAttribute('style');
-      if (style) element.setAttribute('style', style.split(';').filter(function (part) { return part.includes(':'); }).join(';'));
+      const readable = (style || '').split(';').filter(function (part) { return part.includes(':'); });
+      if (style) element.setAttribute('style', readable.join(';'));
       return (await super.fromElement(element, options, cssRules)) || leftOutPicture(kept);
     }
   }
