@@ -226,6 +226,16 @@ TEST_F(CanvasResourcesTest, embeddedPicturesLoadAndLinkedOnesAreLeftOut)
     ASSERT_TRUE(page().loadSvg(svg));
     EXPECT_EQ(js(QStringLiteral("JSON.stringify(tessalyCanvas.getObjects().map(o => o.type))")).toString(),
         QStringLiteral(R"(["rect","image"])"));
+
+    // One left out is no first picture: the first that opens is the background when it covers the design.
+    const QString covered = QStringLiteral(
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="100" height="100">)"
+        R"(<image width="100" height="100" href="http://203.0.113.5/x.png"/>)"
+        R"(<image width="100" height="100" preserveAspectRatio="none" href="data:image/png;base64,%1"/></svg>)")
+                                .arg(QString::fromLatin1(smallPng().toBase64()));
+    ASSERT_TRUE(page().loadSvg(covered));
+    EXPECT_EQ(objectCount(), 0);
+    EXPECT_TRUE(js(QStringLiteral("!!tessalyCanvas.backgroundImage")).toBool());
 }
 
 TEST_F(CanvasResourcesTest, backgroundPicturesCoverTheCanvasAndColoursReplaceThem)

@@ -5,6 +5,7 @@
 #include "canvas/CanvasEvents.h"
 #include "canvas/CanvasScripts.h"
 #include "core/RxBus.h"
+#include "support/TestFiles.h"
 #include "support/TestSupport.h"
 
 #include <QByteArray>
@@ -447,6 +448,38 @@ TEST_F(CanvasPageTest, consoleLinesReachTheNativeSide)
     EXPECT_EQ(line->body, QStringLiteral("hello {\"a\":1}"));
 }
 
+// Every picture the program gives the page is carried as data; the page
+// fetches nothing. The engine refuses a local file however it is asked for.
+TEST_F(CanvasPageTest, thePolicyRefusesALocalPictureAndAReadOfALocalFile)
+{
+    QTemporaryDir files;
+    const QString path = files.filePath(QStringLiteral("local.png"));
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    ASSERT_TRUE(writeFile(path, pngBytes(picture)));
+    const QString url = QUrl::fromLocalFile(path).toString();
+    js(QStringLiteral("(async url => {"
+                      " window.refusals = [];"
+                      " window.noteRefusal = event => refusals.push(event.effectiveDirective);"
+                      " document.addEventListener('securitypolicyviolation', noteRefusal);"
+                      " const picture = new Image();"
+                      " picture.src = url;"
+                      " const shown = await picture.decode().then(() => true, () => false);"
+                      " const read = await fetch(url).then(reply => reply.text()).then(() => true, () => false);"
+                      " window.localReads = [shown, read].join(' '); })(%1); 0")
+            .arg(CanvasScripts::jsq(url)));
+    const auto stopNoting = qScopeGuard(
+        [] { js(QStringLiteral("document.removeEventListener('securitypolicyviolation', noteRefusal); 0")); });
+    ASSERT_TRUE(waitUntil([] { return js(QStringLiteral("window.localReads !== undefined")).toBool(); }, 10000));
+    EXPECT_EQ(js(QStringLiteral("localReads")).toString().toStdString(), "false false");
+    EXPECT_TRUE(waitUntil(
+        [] {
+            return js(QStringLiteral("[...new Set(refusals)].sort().join(' ')")).toString() == "connect-src img-src";
+        },
+        10000))
+        << js(QStringLiteral("refusals.join(' ')")).toString().toStdString();
+}
+
 // A line the file places by its start or end, in a font the page fetches
 // itself: the page reads the design before the font is there, and again once
 // it is.
@@ -460,11 +493,12 @@ struct AnchoredLine {
     bool atStart;
     // Every saved text as "content: fill", where the row checks the fills.
     const char* fills = nullptr;
-    // Every text on the canvas as "content: font size, letter spacing" in
-    // px, where the row checks the sizes.
+    // Every object on the canvas, a text as "content: font size, letter
+    // spacing" in px and any other by its type, where the row checks them.
     const char* sizes = nullptr;
     // More of the design, before the line. Here and in the style sheet, FILE
-    // is a local file the page must never ask for.
+    // is a local file the page must never ask for (PATH the same file by its
+    // path), and PICTURE a picture carried in the design.
     const char* more = "";
 };
 
@@ -493,19 +527,31 @@ TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
     const double fallbackWidth = page->evaluate(width).toDouble();
     QTemporaryDir files;
     const QString named = QUrl::fromLocalFile(files.filePath(QStringLiteral("named.svg"))).toString();
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    const QString carried
+        = QStringLiteral("data:image/png;base64,") + QString::fromLatin1(pngBytes(picture).toBase64());
+    const auto withFiles = [&](const char* text) {
+        return QString::fromLatin1(text)
+            .replace(QLatin1String("FILE"), named)
+            .replace(QLatin1String("PATH"), files.filePath(QStringLiteral("named.svg")))
+            .replace(QLatin1String("PICTURE"), carried);
+    };
     RequestLog requests;
     QWebEngineProfile* profile = page->view()->page()->profile();
     profile->setUrlRequestInterceptor(&requests);
     const auto stopLogging = qScopeGuard([profile] { profile->setUrlRequestInterceptor(nullptr); });
-    // Another text, in a group of class "d", for the rules that name it.
+    // Another text, in a group of class "d", for the rules that name it; no
+    // style element where the row has no rules.
     const QString svg
-        = QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" width="460" height="460" viewBox="0 0 460 460">)"
-                         R"(<style>%1</style>%4<g class="d"><text x="230" y="100" font-size="20">Other</text></g>)"
+        = QStringLiteral(R"(<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" )"
+                         R"(width="460" height="460" viewBox="0 0 460 460">)"
+                         R"(%1%4<g class="d"><text x="230" y="100" font-size="20">Other</text></g>)"
                          R"(<text x="%2" y="200" %3 font-family="Tessaly Anchor" font-size="40">Anchored line</text>)"
                          R"(</svg>)")
-              .arg(QString::fromLatin1(line.styleSheet).replace(QLatin1String("FILE"), named))
+              .arg(*line.styleSheet ? QStringLiteral("<style>%1</style>").arg(withFiles(line.styleSheet)) : QString())
               .arg(line.x)
-              .arg(QLatin1String(line.anchor), QString::fromLatin1(line.more).replace(QLatin1String("FILE"), named));
+              .arg(QLatin1String(line.anchor), withFiles(line.more));
     // Read before the font is there, again once it is, and as the page saved it.
     QString saved;
     for (const auto& [load, fromTheSave] :
@@ -545,19 +591,22 @@ TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
             EXPECT_EQ(found.value(QStringLiteral("fills")).toString().toStdString(), line.fills);
         }
         if (line.sizes) {
-            EXPECT_EQ(page->evaluate(QStringLiteral("tessalyCanvas.getObjects().map(t => t.text + ': ' + t.fontSize"
-                                                    " + ', ' + +(t.charSpacing * t.fontSize / 1000).toFixed(2))"
+            EXPECT_EQ(page->evaluate(QStringLiteral("tessalyCanvas.getObjects().map(t => t.text === undefined ? t.type"
+                                                    " : t.text + ': ' + t.fontSize + ', '"
+                                                    " + +(t.charSpacing * t.fontSize / 1000).toFixed(2))"
                                                     ".join('; ')"))
                           .toString()
                           .toStdString(),
                 line.sizes);
         }
 
-        // The page asks for files in order: once a picture asked for now has
+        // The page asks for files in order: once a font asked for now has
         // been asked for, so has everything the design asked for.
-        const QString after = QUrl::fromLocalFile(files.filePath(QStringLiteral("after.png"))).toString()
+        const QString after = QUrl::fromLocalFile(files.filePath(QStringLiteral("after.ttf"))).toString()
             + QStringLiteral("?") + QString::number(requests.urls.size());
-        page->evaluate(QStringLiteral("new Image().src = %1; 0").arg(CanvasScripts::jsq(after)));
+        page->evaluate(
+            QStringLiteral("new FontFace('After', 'url(' + JSON.stringify(%1) + ')').load().catch(() => 0); 0")
+                .arg(CanvasScripts::jsq(after)));
         ASSERT_TRUE(waitUntil([&] { return requests.urls.contains(after); }));
         EXPECT_EQ(requests.urls.filter(QStringLiteral("named.svg")).join(QLatin1Char(' ')).toStdString(), "");
     }
@@ -566,6 +615,12 @@ TEST_P(AnchoredLineTest, keepsTheEdgeItsAnchorNamesOnceItsFontArrives)
 namespace {
 // Class "e" anchored by its end; the other rule's selector the browser can't read.
 const char* const endRules = ".e { text-anchor: end } .e:unknown { text-anchor: start }";
+// The line anchored by its end without any rules.
+const char* const noRules = "";
+const char* const endAttribute = R"(text-anchor="end")";
+// What opens: the texts alone, or a picture before them.
+const char* const texts = "Other: 20, 0; Anchored line: 40, 0";
+const char* const pictureAndTexts = "image; Other: 20, 0; Anchored line: 40, 0";
 } // namespace
 
 INSTANTIATE_TEST_SUITE_P(FromTheFile, AnchoredLineTest,
@@ -603,9 +658,42 @@ INSTANTIATE_TEST_SUITE_P(FromTheFile, AnchoredLineTest,
             R"(<foreignObject width="10" height="10"><link xmlns="http://www.w3.org/1999/xhtml" rel="preload" )"
             R"(as="image" imagesrcset="FILE"/></foreignObject>)" },
         // A picture carried in the file that doesn't decode is left out; the rest opens.
-        AnchoredLine { "undecodablePicture", endRules, R"(class="e")", 450, false, nullptr,
-            "Other: 20, 0; Anchored line: 40, 0",
-            R"(<image href="data:image/png;base64,AAAA" width="10" height="10"/>)" }),
+        AnchoredLine { "undecodablePicture", endRules, R"(class="e")", 450, false, nullptr, texts,
+            R"(<image href="data:image/png;base64,AAAA" width="10" height="10"/>)" },
+        AnchoredLine { "undecodablePicturesInEverySpelling", noRules, endAttribute, 450, false, nullptr, texts,
+            R"(<svg:image xmlns:svg="http://www.w3.org/2000/svg" href="data:image/png;base64,AAAA" width="10" )"
+            R"(height="10"/><IMAGE href="data:image/png;base64,AAAA" width="10" height="10"/>)" },
+        // A picture as fabric reads one: any case, an svg: prefix, an address
+        // inherited or in its style.
+        AnchoredLine { "prefixedPictureOfALocalFile", noRules, endAttribute, 450, false, nullptr, texts,
+            R"(<svg:image xmlns:svg="http://www.w3.org/2000/svg" xlink:href="FILE" width="10" height="10"/>)" },
+        AnchoredLine { "capitalPictureOfALocalFile", endRules, R"(class="e")", 450, false, nullptr, texts,
+            R"(<IMAGE href="FILE" width="10" height="10"/>)" },
+        AnchoredLine { "mixedCasePictureOfALocalFile", noRules, endAttribute, 450, false, nullptr, texts,
+            R"(<Image href="FILE" width="10" height="10"/>)" },
+        AnchoredLine { "pictureInALinkToALocalFile", endRules, R"(class="e")", 450, false, nullptr, pictureAndTexts,
+            R"(<a xlink:href="FILE"><image href="PICTURE" width="10" height="10"/></a>)" },
+        AnchoredLine { "pictureInAnSvgNamingALocalFile", noRules, endAttribute, 450, false, nullptr, pictureAndTexts,
+            R"(<svg xlink:href="FILE"><image href="PICTURE" width="10" height="10"/></svg>)" },
+        AnchoredLine { "pictureStyledWithALocalFile", endRules, R"(class="e")", 450, false, nullptr, pictureAndTexts,
+            R"(<image href="PICTURE" style="href: PATH" width="10" height="10"/>)" },
+        // A browser shows the href when the xlink:href is broken.
+        AnchoredLine { "pictureWithABrokenXlinkHref", noRules, endAttribute, 450, false, nullptr, pictureAndTexts,
+            R"(<image xlink:href="data:image/png;base64,AAAA" href="PICTURE" width="10" height="10"/>)" },
+        // A reference that can't be resolved costs only itself.
+        AnchoredLine { "useOfAnUndecodablePicture", endRules, R"(class="e")", 450, false, nullptr,
+            "rect; circle; Other: 20, 0; Anchored line: 40, 0",
+            R"(<defs><image id="p" href="data:image/png;base64,AAAA" width="10" height="10"/>)"
+            R"(<rect id="r" width="10" height="10"/><circle id="c" r="5"/></defs>)"
+            R"(<use href="#p"/><use href="#r"/><use href="#c" x="20"/>)" },
+        AnchoredLine { "styledUseOfAPicture", noRules, endAttribute, 450, false, nullptr,
+            "image; image; Other: 20, 0; Anchored line: 40, 0",
+            R"(<image id="p" href="PICTURE" width="10" height="10"/><use href="#p" x="20" style="opacity: 0.5"/>)" },
+        AnchoredLine { "useOfAnotherFilesElement", noRules, endAttribute, 450, false, nullptr,
+            "rect; rect; circle; Other: 20, 0; Anchored line: 40, 0",
+            R"(<defs><rect id="x" width="10" height="10"/><circle id="c" r="5"/></defs>)"
+            R"(<use href="other.svg#x"/><use href="#missing"/><use/><use href="_x"/><use id="u" href="#x"/>)"
+            R"(<use href="#u"/><use href="#x" x="20"><rect id="q"/></use><use href="#q"/><use href="#c" x="40"/>)" }),
     [](const ::testing::TestParamInfo<AnchoredLine>& param) { return param.param.name; });
 
 TEST(CanvasPageStartup, callsMadeBeforeThePageIsReadyRunOnceItIs)

@@ -227,6 +227,7 @@
   }
 
   const SVG_NAMESPACE = 'http://www.w3.org/2000/svg';
+  const XLINK_NAMESPACE = 'http://www.w3.org/1999/xlink';
 
   // What an element outside SVG (a foreignObject's content) keeps: what
   // selectors match it by and its own style, which is all the cascade reads
@@ -364,20 +365,16 @@
   // designs saved earlier carry it the same way.
   function backgroundPictureOf(pairs, options) {
     if (!(options.width > 0 && options.height > 0)) return null;
-    const first = pairs.find(function (pair) { return pair[0].localName === 'image'; });
-    if (!first || !(first[1] instanceof fabric.FabricImage)) return null;
+    const first = pairs.find(function (pair) { return pair[1] instanceof fabric.FabricImage; });
+    if (!first) return null;
     const box = first[1].getBoundingRect();
     const covers = box.left <= 0.5 && box.top <= 0.5 &&
       box.left + box.width >= options.width - 0.5 && box.top + box.height >= options.height - 0.5;
     return covers ? first[1] : null;
   }
 
-  // The picture an <image> shows, read as fabric's parser reads it.
-  function pictureSource(image) {
-    return (image.getAttribute('xlink:href') || image.getAttribute('href') || '').trim();
-  }
-
   async function decodes(source) {
+    if (!/^data:image\//i.test(source)) return false;
     const picture = new Image();
     picture.src = source;
     try {
@@ -388,23 +385,83 @@
     }
   }
 
-  // The page fetches nothing from outside, and fabric fails a whole design
-  // when one picture can't load: keep only pictures carried in the file
-  // that decode.
-  async function dropUnloadablePictures(doc) {
-    const images = Array.from(doc.getElementsByTagName('image'));
-    await Promise.all(images.map(async function (image) {
-      const source = pictureSource(image);
-      if (/^data:image\//i.test(source) && await decodes(source)) return;
-      console.log('design picture left out: ' + source.slice(0, 80));
-      image.parentNode.removeChild(image);
-    }));
+  // A left-out picture is an empty group, never null: fabric's parser fails
+  // the whole design on a null.
+  const leftOutPictures = new WeakSet();
+
+  function leftOutPicture(source) {
+    console.log('design picture left out: ' + source.slice(0, 80));
+    const hole = new fabric.Group();
+    leftOutPictures.add(hole);
+    return hole;
+  }
+
+  // fabric reads every picture of a design, whatever its tag's case, prefix
+  // or namespace, through the class registered for <image>. This one loads
+  // only a picture carried in the file that decodes, by the element's own
+  // address as a browser shows it (the href when the xlink:href is broken),
+  // made its own xlink:href, which fabric reads before anything inherited or
+  // in its style.
+  class CarriedPicture extends fabric.FabricImage {
+    static async fromElement(element, options, cssRules) {
+      const sources = [element.getAttribute('xlink:href'), element.getAttribute('href')].map(function (source) {
+        return (source || '').trim();
+      });
+      let kept = null;
+      for (const source of sources) {
+        if (await decodes(source)) {
+          kept = source;
+          break;
+        }
+      }
+      if (!kept) return leftOutPicture(sources[0] || sources[1]);
+      Array.from(element.attributes).forEach(function (attribute) {
+        if (attribute.localName === 'href') element.removeAttributeNode(attribute);
+      });
+      element.setAttributeNS(XLINK_NAMESPACE, 'xlink:href', kept);
+      // fabric writes a <use>'s style over its copy of a picture with the
+      // picture's attributes in it, the address too, whose ";" leaves a
+      // declaration without a colon: fabric's style reader throws on one.
+      const style = element.getAttribute('style');
+      const readable = (style || '').split(';').filter(function (part) { return part.includes(':'); });
+      if (style) element.setAttribute('style', readable.join(';'));
+      return (await super.fromElement(element, options, cssRules)) || leftOutPicture(kept);
+    }
+  }
+  fabric.classRegistry.setSVGClass(CarriedPicture, 'image');
+
+  // Whether `element` is or lies in a <use>, which fabric's expansion of
+  // that <use> takes out of the document.
+  function inUse(element) {
+    for (let node = element; node && node.nodeType === Node.ELEMENT_NODE; node = node.parentNode) {
+      if (node.namespaceURI === SVG_NAMESPACE && node.localName === 'use') return true;
+    }
+    return false;
+  }
+
+  // fabric expands <use> elements in document order and stops at the first
+  // whose target it can't find, dropping every later one. A <use> whose
+  // address is not "#id" of an element of the file (a browser draws nothing
+  // for it either), or whose target is or lies in a <use> (gone once that
+  // one is expanded), goes first, so that it costs only itself.
+  function dropUnresolvedUses(doc) {
+    Array.from(doc.getElementsByTagNameNS(SVG_NAMESPACE, 'use')).forEach(function (use) {
+      const addresses = {};
+      Array.from(use.attributes).forEach(function (attribute) {
+        if (attribute.value) addresses[attribute.name] = attribute.value;
+      });
+      const address = addresses['xlink:href'] || addresses.href || '';
+      const target = address.startsWith('#') ? doc.getElementById(address.slice(1)) : null;
+      if (target && !inUse(target)) return;
+      console.log('design reference left out: ' + address.slice(0, 80));
+      use.remove();
+    });
   }
 
   async function parseSvg(text) {
     const doc = svgDocument(text);
     if (!doc) return null;
-    await dropUnloadablePictures(doc);
+    dropUnresolvedUses(doc);
     inlineStyleRules(doc);
     flattenTextSpans(doc);
     const pairs = [];
@@ -438,7 +495,7 @@
     if (backgroundImage) backgroundObjects.add(backgroundImage);
     const anchored = [];
     const objects = (result.objects || []).filter(function (object) {
-      return object && !backgroundObjects.has(object);
+      return object && !backgroundObjects.has(object) && !leftOutPictures.has(object);
     }).map(function (object) {
       if (rebuilt.has(object)) return rebuilt.get(object);
       const editable = toEditableText(object);
