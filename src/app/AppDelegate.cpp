@@ -148,7 +148,16 @@ void AppDelegate::reopenMainWindow()
 void AppDelegate::requestQuit()
 {
     // One decision at a time: a second request while the alert is open is dropped.
-    if (m_quitting || m_deciding || isQuitSaveRunning())
+    if (m_quitting || m_deciding)
+        return;
+    // The save a session end started is the save this quit would ask for:
+    // once it succeeds the program quits, and should it fail a later quit asks.
+    if (m_quitSave == QuitSave::ForSession) {
+        m_quitSave = QuitSave::ForQuit;
+        return;
+    }
+    // The answer was given: the running quit-save's success ends the program.
+    if (isQuitSaveRunning())
         return;
     // The user's own quit decides afresh, whatever a session end agreed to.
     m_sessionEndAgreed = false;

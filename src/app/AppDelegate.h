@@ -38,8 +38,9 @@ public:
     void reopenMainWindow();
 
     // Asks to quit; quits when the decision allows it. While the save that
-    // the alert's "Save" started runs, a request is dropped: the answer was
-    // given, and the save's success ends the program.
+    // the alert's "Save" started runs, a request asks nothing: the answer was
+    // given, and the save's success ends the program, also when the save was
+    // started for a session end.
     void requestQuit();
     bool isQuitting() const { return m_quitting; }
     bool isQuitSaveRunning() const { return m_quitSave != QuitSave::None; }

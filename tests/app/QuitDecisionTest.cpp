@@ -443,14 +443,23 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         TearDown();
     };
     const auto saves = [&] { return static_cast<int>(standin.server().requestsTo("Save_logo_file").size()); };
+    // Shift+Ctrl+Q while the session manager waits for the session end's save.
+    const auto quitDuringTheSave = [&] {
+        QTimer::singleShot(0, delegate.get(), [&] {
+            EXPECT_TRUE(delegate->isQuitSaveRunning()) << "the quit came after the save";
+            delegate->quitAction()->trigger();
+        });
+    };
 
     const struct {
         const char* name;
         QuitDecision::Answer answer;
         bool fails; // the save's upload
+        bool quitDuringSave = false;
     } kept[] = {
         { "Cancel", QuitDecision::Answer::Cancel, false },
         { "a Save that fails", QuitDecision::Answer::Save, true },
+        { "a Save that fails, with Shift+Ctrl+Q during it", QuitDecision::Answer::Save, true, true },
     };
     for (const auto& row : kept) {
         SCOPED_TRACE(row.name);
@@ -460,10 +469,17 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
             standin.server().setFault("/index.php/logo2/Save_logo_file", standin::Fault::Http500);
         const int savesBefore = saves();
         delegate->setQuitDecision(decisionAnswering(row.answer));
+        if (row.quitDuringSave)
+            quitDuringTheSave();
         EXPECT_FALSE(delegate->decideSessionEnd([] { return true; }));
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(saves(), savesBefore + (row.fails ? 1 : 0));
         EXPECT_FALSE(canQuitWithoutSaving) << "the change was lost";
+        EXPECT_EQ(terminated, 0);
+        // The program runs on, and a later quit asks as usual.
+        delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
+        delegate->quitAction()->trigger();
+        EXPECT_EQ(asked, 2);
         EXPECT_EQ(terminated, 0);
         standin.server().clearFaults();
         endRow(editor);
@@ -487,6 +503,7 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         int asked; // "Confirm exit" in all, a later Shift+Ctrl+Q's included
         int windowAsked; // "Save changes?" from the editor
         bool quits = false; // what follows ends the program
+        bool quitDuringSave = false; // Shift+Ctrl+Q while the save runs, which quits once it succeeds
     } rows[] = {
         { "Don't Save, then the quit", QuitDecision::Answer::DontSave, true, Then::SessionManagerQuit, 1, 0 },
         { "no interaction, then the quit", QuitDecision::Answer::DontSave, false, Then::SessionManagerQuit, 0, 0 },
@@ -499,6 +516,8 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
             Then::WindowManagerClose, 1, 1 },
         // Saved as the editor's own Save saves: the editor closed, nothing unsaved.
         { "Save at a checkpoint, then Shift+Ctrl+Q", QuitDecision::Answer::Save, true, Then::ShiftCtrlQ, 1, 0, true },
+        { "Save at a checkpoint with Shift+Ctrl+Q during it, then Shift+Ctrl+Q again", QuitDecision::Answer::Save, true,
+            Then::ShiftCtrlQ, 1, 0, true, true },
         { "a change while Undo is lit, after something counted the design saved", QuitDecision::Answer::DontSave, true,
             Then::ChangeThenShiftCtrlQ, 2, 0 },
     };
@@ -509,14 +528,16 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         const int savesBefore = saves();
         const int quitSavesBefore = quitSaves.count();
         delegate->setQuitDecision(decisionAnswering(row.answer));
+        if (row.quitDuringSave)
+            quitDuringTheSave();
         EXPECT_TRUE(delegate->decideSessionEnd([&] { return row.interaction; }));
         // "Save" has stored the design by now, and leaves the ending to the session manager.
         const bool save = row.answer == QuitDecision::Answer::Save;
         EXPECT_EQ(saves(), savesBefore + (save ? 1 : 0));
         EXPECT_EQ(quitSaves.count(), quitSavesBefore + (save ? 1 : 0));
         QCoreApplication::processEvents();
-        EXPECT_EQ(terminated, 0) << "the program ended by itself";
-        EXPECT_FALSE(delegate->isQuitting());
+        EXPECT_EQ(terminated, row.quitDuringSave ? 1 : 0) << "the program ended by itself, or not when asked";
+        EXPECT_EQ(delegate->isQuitting(), row.quitDuringSave);
         EXPECT_EQ(editor->isVisible(), !save) << "after a Save the editor is where its own Save leaves it";
         ModalBoxCounter boxes;
         switch (row.then) {
