@@ -51,7 +51,7 @@ void AppDelegate::applicationDidFinishLaunching()
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // The editor module installs its panels when it loads, before any editor exists.
     setEditLogoWindowOpener(&EditorModule::open);
-    setApplicationEndingQuery([this] { return m_quitting || m_sessionEndAgreed; });
+    setApplicationEndingQuery([this] { return m_quitting || m_sessionQuitting; });
     // Sees the main window's close, and the quit that ends a session.
     qApp->installEventFilter(this);
     subscribeEvent<EditLogoViewEvent::QuitSaveSucceededEvent>(
@@ -159,8 +159,6 @@ void AppDelegate::requestQuit()
     // The answer was given: the running quit-save's success ends the program.
     if (isQuitSaveRunning())
         return;
-    // The user's own quit decides afresh, whatever a session end agreed to.
-    m_sessionEndAgreed = false;
     if (decide(QuitSave::ForQuit))
         quit();
 }
@@ -213,22 +211,19 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
         requestQuit();
         return true;
     }
-    if (watched == qApp && event->type() == QEvent::Quit && m_sessionEndAgreed) {
-        // What the session end agreed to holds for this quit only: once it is
-        // handled, whether it ended the program or not, a later quit asks.
+    if (watched == qApp && event->type() == QEvent::Quit && event->spontaneous()) {
+        // The session manager's quit: it comes once the session may end, as
+        // this program decided when asked, so the windows it closes go without
+        // asking. That holds for this quit only: once it is handled, whether
+        // it ended the program or not, a later quit asks.
+        m_sessionQuitting = true;
         QMetaObject::invokeMethod(
-            this, [this] { m_sessionEndAgreed = false; }, Qt::QueuedConnection);
+            this, [this] { m_sessionQuitting = false; }, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }
 
 bool AppDelegate::decideSessionEnd(const std::function<bool()>& allowsInteraction)
-{
-    m_sessionEndAgreed = mayEndSession(allowsInteraction);
-    return m_sessionEndAgreed;
-}
-
-bool AppDelegate::mayEndSession(const std::function<bool()>& allowsInteraction)
 {
     if (m_quitting || canQuitWithoutSaving)
         return true;

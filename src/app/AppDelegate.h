@@ -51,10 +51,11 @@ public:
     // letting it end once saved (the editor closed, as after any Save) and
     // keeping it if the save fails. A session
     // end while a quit's save runs or while "Confirm exit" is open is kept.
-    // Without interaction it may end. Once it may, the session manager's quit
-    // that follows closes every window without asking; the program never
-    // quits by itself here, so after a checkpoint it runs on, and a later
-    // quit of the user's asks again.
+    // Without interaction it may end. The answer is kept nowhere: the
+    // session manager quits the program only once every program let the
+    // session end, and its quit closes every window without asking. The
+    // program never quits by itself here, so after a checkpoint it runs on
+    // as before it, and a later quit or close of the user's asks again.
     bool decideSessionEnd(const std::function<bool()>& allowsInteraction);
 
     // Seams for tests: who answers the alert, and what quitting does.
@@ -85,7 +86,6 @@ private:
     // Whether the program may end now ("Cancel" keeps it running, nothing
     // started).
     bool decide(QuitSave purpose);
-    bool mayEndSession(const std::function<bool()>& allowsInteraction);
     // Waits for the quit-save, no longer than a save may take. Whether it
     // stored the design.
     bool waitForSessionSave();
@@ -103,7 +103,8 @@ private:
     Terminator m_terminate;
     bool m_deciding = false;
     bool m_quitting = false;
-    bool m_sessionEndAgreed = false;
+    // While the session manager's quit is handled.
+    bool m_sessionQuitting = false;
     QuitSave m_quitSave = QuitSave::None;
     QEventLoop* m_sessionSaveWait = nullptr;
     rx::DisposeBag m_subscriptions;

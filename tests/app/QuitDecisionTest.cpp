@@ -490,6 +490,7 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         QuitThatKeepsTheProgram, // the quit ends nothing; later the program closes the editor itself
         ShiftCtrlQ,
         WindowManagerClose, // the user closes the editor
+        MainWindowClose, // the program closes the main window, which without a tray asks to quit
         // Another change while Undo is still lit, after something counted the
         // design saved (as a Save that left the editor open once did), then
         // Shift+Ctrl+Q.
@@ -514,6 +515,11 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
             0 },
         { "Don't Save at a checkpoint, then the window manager's close", QuitDecision::Answer::DontSave, true,
             Then::WindowManagerClose, 1, 1 },
+        // Nothing of a checkpoint's answer is left to let a close of the program's go without asking.
+        { "Don't Save at a checkpoint, then the main window's close", QuitDecision::Answer::DontSave, true,
+            Then::MainWindowClose, 2, 0 },
+        { "Save at a checkpoint, then the main window's close", QuitDecision::Answer::Save, true, Then::MainWindowClose,
+            1, 0, true },
         // Saved as the editor's own Save saves: the editor closed, nothing unsaved.
         { "Save at a checkpoint, then Shift+Ctrl+Q", QuitDecision::Answer::Save, true, Then::ShiftCtrlQ, 1, 0, true },
         { "Save at a checkpoint with Shift+Ctrl+Q during it, then Shift+Ctrl+Q again", QuitDecision::Answer::Save, true,
@@ -561,6 +567,11 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
             EXPECT_TRUE(waitUntil([] { return !canQuitWithoutSaving; }, 10000)) << "the change counts as saved";
             delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
             delegate->quitAction()->trigger();
+            break;
+        case Then::MainWindowClose:
+            delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
+            delegate->window()->close();
+            EXPECT_TRUE(delegate->window()->isVisible()) << "the main window closed without asking to quit";
             break;
         case Then::WindowManagerClose: {
             // What the window manager's close button sends the editor's window.
