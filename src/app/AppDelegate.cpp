@@ -51,7 +51,11 @@ void AppDelegate::applicationDidFinishLaunching()
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // The editor module installs its panels when it loads, before any editor exists.
     setEditLogoWindowOpener(&EditorModule::open);
-    setApplicationEndingQuery([this] { return m_quitting || m_sessionQuitting; });
+    // A session manager that quits the program although it refused the end
+    // (it could not say so without interaction) finds its unsaved work still
+    // being settled: the windows ask then.
+    setApplicationEndingQuery(
+        [this] { return m_quitting || (m_sessionQuitting && !isQuitSaveRunning() && !m_deciding); });
     // Sees the main window's close, and the quit that ends a session.
     qApp->installEventFilter(this);
     subscribeEvent<EditLogoViewEvent::QuitSaveSucceededEvent>(

@@ -53,9 +53,10 @@ public:
     // end while a quit's save runs or while "Confirm exit" is open is kept.
     // Without interaction it may end. The answer is kept nowhere: the
     // session manager quits the program only once every program let the
-    // session end, and its quit closes every window without asking. The
-    // program never quits by itself here, so after a checkpoint it runs on
-    // as before it, and a later quit or close of the user's asks again.
+    // session end, and its quit closes every window without asking, unless a
+    // quit-save runs or "Confirm exit" is open then. The program never quits
+    // by itself here, so after a checkpoint it runs on as before it, and a
+    // later quit or close of the user's asks again.
     bool decideSessionEnd(const std::function<bool()>& allowsInteraction);
 
     // Seams for tests: who answers the alert, and what quitting does.

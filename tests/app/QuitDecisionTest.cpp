@@ -166,6 +166,30 @@ TEST_F(QuitDecisionTest, TheAlertOffersSaveDontSaveAndCancel)
     }
 }
 
+// The session manager's end, as Qt 6.4 delivers it: a spontaneous Quit to
+// the application. The program's filters see it; then this filter, installed
+// before the program's, stops it, as Qt's own handling of it (every window
+// closed, then aboutToQuit and the event loop left) would end the test
+// program's run. A row closes the windows as Qt's handling would.
+class SessionManagerQuit : public QObject {
+public:
+    SessionManagerQuit() { qApp->installEventFilter(this); }
+    void deliver()
+    {
+        QEvent quit(QEvent::Quit);
+        // QTest's own way to mark an event as the window system's; sendEvent
+        // would clear the mark, notify() keeps it.
+        QSpontaneKeyEvent::setSpontaneous(&quit);
+        qApp->notify(qApp, &quit);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return watched == qApp && event->type() == QEvent::Quit;
+    }
+};
+
 class AppDelegateQuitTest : public QuitDecisionTest {
 protected:
     void SetUp() override
@@ -208,11 +232,13 @@ TEST_F(AppDelegateQuitTest, EveryQuitRequestGoesThroughTheDecision)
 }
 
 // While the save that "Save" started runs, further quit requests and a session
-// end ask nothing and change nothing. Its success ends the program; any other
-// end (the editor's save flow posts it on each) leaves it running, and a later
-// quit asks again.
+// end ask nothing and change nothing, and should the session manager quit all
+// the same, the windows still ask before they close. Its success ends the
+// program; any other end (the editor's save flow posts it on each) leaves it
+// running, and a later quit asks again.
 TEST_F(AppDelegateQuitTest, TheQuitSaveHoldsFurtherQuitsUntilItEnds)
 {
+    SessionManagerQuit sessionManagerQuit; // before the rows' delegates: their filters see the quit first
     for (const bool saved : { true, false }) {
         SCOPED_TRACE(saved ? "saved" : "ended unsaved");
         SetUp();
@@ -230,6 +256,8 @@ TEST_F(AppDelegateQuitTest, TheQuitSaveHoldsFurtherQuitsUntilItEnds)
         }));
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(quitSaves.count(), savesBefore + 1);
+        sessionManagerQuit.deliver();
+        EXPECT_FALSE(closesWithoutAsking(QCloseEvent()));
 
         if (saved) {
             // The editor's success: nothing left unsaved.
@@ -248,12 +276,17 @@ TEST_F(AppDelegateQuitTest, TheQuitSaveHoldsFurtherQuitsUntilItEnds)
     }
 }
 
+// So is the session manager's quit's leave to close the windows without asking.
 TEST_F(AppDelegateQuitTest, RequestWhileTheAlertIsOpenIsDropped)
 {
+    SessionManagerQuit sessionManagerQuit;
+    SetUp(); // a delegate whose filter sees the quit first
     canQuitWithoutSaving = false;
-    delegate->setQuitDecision(QuitDecision([this] {
+    delegate->setQuitDecision(QuitDecision([&] {
         ++asked;
         delegate->requestQuit(); // e.g. the tray's "Quit" chosen again
+        sessionManagerQuit.deliver();
+        EXPECT_FALSE(closesWithoutAsking(QCloseEvent()));
         return QuitDecision::Answer::DontSave;
     }));
     delegate->requestQuit();
@@ -367,30 +400,6 @@ QStringList visibleWindows()
             open << QString::fromUtf8(top->metaObject()->className());
     return open;
 }
-
-// The session manager's end, as Qt 6.4 delivers it: a spontaneous Quit to
-// the application. The program's filters see it; then this filter, installed
-// before the program's, stops it, as Qt's own handling of it (every window
-// closed, then aboutToQuit and the event loop left) would end the test
-// program's run. A row closes the windows as Qt's handling would.
-class SessionManagerQuit : public QObject {
-public:
-    SessionManagerQuit() { qApp->installEventFilter(this); }
-    void deliver()
-    {
-        QEvent quit(QEvent::Quit);
-        // QTest's own way to mark an event as the window system's; sendEvent
-        // would clear the mark, notify() keeps it.
-        QSpontaneKeyEvent::setSpontaneous(&quit);
-        qApp->notify(qApp, &quit);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        return watched == qApp && event->type() == QEvent::Quit;
-    }
-};
 
 TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
 {
