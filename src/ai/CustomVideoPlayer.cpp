@@ -1,7 +1,7 @@
 #include "ai/CustomVideoPlayer.h"
 
 #include "ai/PlayerView.h"
-#include "ai/SeenPage.h"
+#include "components/SeenPage.h"
 #include "core/HeapRelease.h"
 #include "core/Log.h"
 #include "core/Paths.h"
@@ -69,12 +69,23 @@ void CustomVideoPlayer::followSeenPage()
 {
     if (!m_player)
         return;
-    const SeenPage* seenPage = SeenPage::of(this);
-    if (m_wanted && (!seenPage || seenPage->shows(this)))
+    watch(SeenPage::of(this));
+    if (m_wanted && m_seenPage && m_seenPage->shows(this))
         m_player->play();
     // A player that is not playing stays as it is: a stopped one stopped.
     else if (m_player->playbackState() == QMediaPlayer::PlayingState)
         m_player->pause();
+}
+
+void CustomVideoPlayer::watch(SeenPage* seenPage)
+{
+    if (seenPage == m_seenPage)
+        return;
+    if (m_seenPage)
+        disconnect(m_seenPage, nullptr, this, nullptr);
+    m_seenPage = seenPage;
+    if (m_seenPage)
+        connect(m_seenPage, &SeenPage::changed, this, &CustomVideoPlayer::followSeenPage);
 }
 
 void CustomVideoPlayer::setBlendMode(QPainter::CompositionMode mode)
@@ -85,6 +96,17 @@ void CustomVideoPlayer::setBlendMode(QPainter::CompositionMode mode)
 void CustomVideoPlayer::setBackgroundColor(const QColor& color)
 {
     m_view->setBackgroundColor(color);
+}
+
+bool CustomVideoPlayer::event(QEvent* event)
+{
+    // Moving into a window or out of one reparents or shows the view, or an
+    // ancestor of it, which shows or hides the view: where it lies may have
+    // changed, and with it the seen page it follows.
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ParentChange || type == QEvent::Show || type == QEvent::Hide)
+        followSeenPage();
+    return QWidget::event(event);
 }
 
 void CustomVideoPlayer::mousePressEvent(QMouseEvent* event)

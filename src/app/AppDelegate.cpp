@@ -51,7 +51,11 @@ void AppDelegate::applicationDidFinishLaunching()
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // The editor module installs its panels when it loads, before any editor exists.
     setEditLogoWindowOpener(&EditorModule::open);
-    setApplicationEndingQuery([this] { return m_quitting || m_sessionEndAgreed; });
+    // A session manager that quits the program although it refused the end
+    // (it could not say so without interaction) finds its unsaved work still
+    // being settled: the windows ask then.
+    setApplicationEndingQuery(
+        [this] { return m_quitting || (m_sessionQuitting && !isQuitSaveRunning() && !m_deciding); });
     // Sees the main window's close, and the quit that ends a session.
     qApp->installEventFilter(this);
     subscribeEvent<EditLogoViewEvent::QuitSaveSucceededEvent>(
@@ -148,10 +152,17 @@ void AppDelegate::reopenMainWindow()
 void AppDelegate::requestQuit()
 {
     // One decision at a time: a second request while the alert is open is dropped.
-    if (m_quitting || m_deciding || isQuitSaveRunning())
+    if (m_quitting || m_deciding)
         return;
-    // The user's own quit decides afresh, whatever a session end agreed to.
-    m_sessionEndAgreed = false;
+    // The save a session end started is the save this quit would ask for:
+    // once it succeeds the program quits, and should it fail a later quit asks.
+    if (m_quitSave == QuitSave::ForSession) {
+        m_quitSave = QuitSave::ForQuit;
+        return;
+    }
+    // The answer was given: the running quit-save's success ends the program.
+    if (isQuitSaveRunning())
+        return;
     if (decide(QuitSave::ForQuit))
         quit();
 }
@@ -204,22 +215,19 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event)
         requestQuit();
         return true;
     }
-    if (watched == qApp && event->type() == QEvent::Quit && m_sessionEndAgreed) {
-        // What the session end agreed to holds for this quit only: once it is
-        // handled, whether it ended the program or not, a later quit asks.
+    if (watched == qApp && event->type() == QEvent::Quit && event->spontaneous()) {
+        // The session manager's quit: it comes once the session may end, as
+        // this program decided when asked, so the windows it closes go without
+        // asking. That holds for this quit only: once it is handled, whether
+        // it ended the program or not, a later quit asks.
+        m_sessionQuitting = true;
         QMetaObject::invokeMethod(
-            this, [this] { m_sessionEndAgreed = false; }, Qt::QueuedConnection);
+            this, [this] { m_sessionQuitting = false; }, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
 }
 
 bool AppDelegate::decideSessionEnd(const std::function<bool()>& allowsInteraction)
-{
-    m_sessionEndAgreed = mayEndSession(allowsInteraction);
-    return m_sessionEndAgreed;
-}
-
-bool AppDelegate::mayEndSession(const std::function<bool()>& allowsInteraction)
 {
     if (m_quitting || canQuitWithoutSaving)
         return true;

@@ -38,8 +38,9 @@ public:
     void reopenMainWindow();
 
     // Asks to quit; quits when the decision allows it. While the save that
-    // the alert's "Save" started runs, a request is dropped: the answer was
-    // given, and the save's success ends the program.
+    // the alert's "Save" started runs, a request asks nothing: the answer was
+    // given, and the save's success ends the program, also when the save was
+    // started for a session end.
     void requestQuit();
     bool isQuitting() const { return m_quitting; }
     bool isQuitSaveRunning() const { return m_quitSave != QuitSave::None; }
@@ -50,10 +51,12 @@ public:
     // letting it end once saved (the editor closed, as after any Save) and
     // keeping it if the save fails. A session
     // end while a quit's save runs or while "Confirm exit" is open is kept.
-    // Without interaction it may end. Once it may, the session manager's quit
-    // that follows closes every window without asking; the program never
-    // quits by itself here, so after a checkpoint it runs on, and a later
-    // quit of the user's asks again.
+    // Without interaction it may end. The answer is kept nowhere: the
+    // session manager quits the program only once every program let the
+    // session end, and its quit closes every window without asking, unless a
+    // quit-save runs or "Confirm exit" is open then. The program never quits
+    // by itself here, so after a checkpoint it runs on as before it, and a
+    // later quit or close of the user's asks again.
     bool decideSessionEnd(const std::function<bool()>& allowsInteraction);
 
     // Seams for tests: who answers the alert, and what quitting does.
@@ -84,7 +87,6 @@ private:
     // Whether the program may end now ("Cancel" keeps it running, nothing
     // started).
     bool decide(QuitSave purpose);
-    bool mayEndSession(const std::function<bool()>& allowsInteraction);
     // Waits for the quit-save, no longer than a save may take. Whether it
     // stored the design.
     bool waitForSessionSave();
@@ -102,7 +104,8 @@ private:
     Terminator m_terminate;
     bool m_deciding = false;
     bool m_quitting = false;
-    bool m_sessionEndAgreed = false;
+    // While the session manager's quit is handled.
+    bool m_sessionQuitting = false;
     QuitSave m_quitSave = QuitSave::None;
     QEventLoop* m_sessionSaveWait = nullptr;
     rx::DisposeBag m_subscriptions;

@@ -1,12 +1,12 @@
 #include "app/ContentView.h"
 
-#include "ai/SeenPage.h"
 #include "app/LeftTab.h"
 #include "app/PageSelection.h"
 #include "app/RightTab.h"
 #include "app/StartupWork.h"
 #include "app/ToastPresenter.h"
 #include "app/UpdateVersionView.h"
+#include "components/SeenPage.h"
 #include "components/ToastView.h"
 #include "components/WindowFit.h"
 #include "core/ColorUtilities.h"

@@ -1,9 +1,9 @@
 #include "app/RightTab.h"
 
-#include "ai/SeenPage.h"
 #include "app/MainPages.h"
 #include "app/PageFrame.h"
 #include "app/PageSelection.h"
+#include "components/SeenPage.h"
 #include "core/ColorUtilities.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
@@ -57,9 +57,10 @@ PageFrame* RightTab::frame(int index)
         return nullptr;
     auto* built = new PageFrame(MainPages::makePage(index, nullptr), this);
     m_stack->addWidget(built);
+    // Shown now rather than on the layout's next turn, so that its videos
+    // follow the window's seen page as soon as the page is there.
+    built->show();
     m_frames.insert(index, built);
-    // Its videos may not play beneath the page in front.
-    m_seenPage->update();
     return built;
 }
 

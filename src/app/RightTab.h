@@ -13,8 +13,7 @@ class SeenPage;
 // is built once and kept alive; selecting a page only brings it to the front, so every page keeps
 // its state across switches. Two bus events switch pages from elsewhere:
 // "add a design" selects the AI logo page, a newly saved design My Design.
-// It tells the window's seen page which page is in front and when one is
-// added.
+// It tells the window's seen page which page is in front.
 class RightTab : public QWidget {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include "ai/PlayerView.h"
 #include "ai/VideoFrameImage.h"
+#include "components/SeenPage.h"
 #include "support/TestSupport.h"
 
 #include <QMediaPlayer>
@@ -34,9 +35,14 @@ TEST(CustomVideoPlayer, KeepsLoopingAndShowsTheClipInGrabs)
     QMediaPlayer player;
     CustomVideoPlayer view(&player);
     view.resize(200, 120);
-    view.show();
     player.setSource(oneSecondClip());
     view.play();
+    EXPECT_NE(player.playbackState(), QMediaPlayer::PlayingState) << "it plays in no window that is seen";
+    // The view is its own window and the page in front of it.
+    auto* seenPage = new SeenPage(&view);
+    seenPage->setPage(&view);
+    view.show();
+    seenPage->setWindowShown(true);
 
     // Count the returns to the clip's start: the one-second clip must wrap
     // at least three times and still deliver frames after that.

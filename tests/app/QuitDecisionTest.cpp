@@ -166,6 +166,30 @@ TEST_F(QuitDecisionTest, TheAlertOffersSaveDontSaveAndCancel)
     }
 }
 
+// The session manager's end, as Qt 6.4 delivers it: a spontaneous Quit to
+// the application. The program's filters see it; then this filter, installed
+// before the program's, stops it, as Qt's own handling of it (every window
+// closed, then aboutToQuit and the event loop left) would end the test
+// program's run. A row closes the windows as Qt's handling would.
+class SessionManagerQuit : public QObject {
+public:
+    SessionManagerQuit() { qApp->installEventFilter(this); }
+    void deliver()
+    {
+        QEvent quit(QEvent::Quit);
+        // QTest's own way to mark an event as the window system's; sendEvent
+        // would clear the mark, notify() keeps it.
+        QSpontaneKeyEvent::setSpontaneous(&quit);
+        qApp->notify(qApp, &quit);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return watched == qApp && event->type() == QEvent::Quit;
+    }
+};
+
 class AppDelegateQuitTest : public QuitDecisionTest {
 protected:
     void SetUp() override
@@ -208,11 +232,13 @@ TEST_F(AppDelegateQuitTest, EveryQuitRequestGoesThroughTheDecision)
 }
 
 // While the save that "Save" started runs, further quit requests and a session
-// end ask nothing and change nothing. Its success ends the program; any other
-// end (the editor's save flow posts it on each) leaves it running, and a later
-// quit asks again.
+// end ask nothing and change nothing, and should the session manager quit all
+// the same, the windows still ask before they close. Its success ends the
+// program; any other end (the editor's save flow posts it on each) leaves it
+// running, and a later quit asks again.
 TEST_F(AppDelegateQuitTest, TheQuitSaveHoldsFurtherQuitsUntilItEnds)
 {
+    SessionManagerQuit sessionManagerQuit; // before the rows' delegates: their filters see the quit first
     for (const bool saved : { true, false }) {
         SCOPED_TRACE(saved ? "saved" : "ended unsaved");
         SetUp();
@@ -230,6 +256,8 @@ TEST_F(AppDelegateQuitTest, TheQuitSaveHoldsFurtherQuitsUntilItEnds)
         }));
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(quitSaves.count(), savesBefore + 1);
+        sessionManagerQuit.deliver();
+        EXPECT_FALSE(closesWithoutAsking(QCloseEvent()));
 
         if (saved) {
             // The editor's success: nothing left unsaved.
@@ -248,12 +276,17 @@ TEST_F(AppDelegateQuitTest, TheQuitSaveHoldsFurtherQuitsUntilItEnds)
     }
 }
 
+// So is the session manager's quit's leave to close the windows without asking.
 TEST_F(AppDelegateQuitTest, RequestWhileTheAlertIsOpenIsDropped)
 {
+    SessionManagerQuit sessionManagerQuit;
+    SetUp(); // a delegate whose filter sees the quit first
     canQuitWithoutSaving = false;
-    delegate->setQuitDecision(QuitDecision([this] {
+    delegate->setQuitDecision(QuitDecision([&] {
         ++asked;
         delegate->requestQuit(); // e.g. the tray's "Quit" chosen again
+        sessionManagerQuit.deliver();
+        EXPECT_FALSE(closesWithoutAsking(QCloseEvent()));
         return QuitDecision::Answer::DontSave;
     }));
     delegate->requestQuit();
@@ -368,30 +401,6 @@ QStringList visibleWindows()
     return open;
 }
 
-// The session manager's end, as Qt 6.4 delivers it: a spontaneous Quit to
-// the application. The program's filters see it; then this filter, installed
-// before the program's, stops it, as Qt's own handling of it (every window
-// closed, then aboutToQuit and the event loop left) would end the test
-// program's run. A row closes the windows as Qt's handling would.
-class SessionManagerQuit : public QObject {
-public:
-    SessionManagerQuit() { qApp->installEventFilter(this); }
-    void deliver()
-    {
-        QEvent quit(QEvent::Quit);
-        // QTest's own way to mark an event as the window system's; sendEvent
-        // would clear the mark, notify() keeps it.
-        QSpontaneKeyEvent::setSpontaneous(&quit);
-        qApp->notify(qApp, &quit);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        return watched == qApp && event->type() == QEvent::Quit;
-    }
-};
-
 TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
 {
     // The editor comes from the module, loaded as the program loads it, and
@@ -443,14 +452,23 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         TearDown();
     };
     const auto saves = [&] { return static_cast<int>(standin.server().requestsTo("Save_logo_file").size()); };
+    // Shift+Ctrl+Q while the session manager waits for the session end's save.
+    const auto quitDuringTheSave = [&] {
+        QTimer::singleShot(0, delegate.get(), [&] {
+            EXPECT_TRUE(delegate->isQuitSaveRunning()) << "the quit came after the save";
+            delegate->quitAction()->trigger();
+        });
+    };
 
     const struct {
         const char* name;
         QuitDecision::Answer answer;
         bool fails; // the save's upload
+        bool quitDuringSave = false;
     } kept[] = {
         { "Cancel", QuitDecision::Answer::Cancel, false },
         { "a Save that fails", QuitDecision::Answer::Save, true },
+        { "a Save that fails, with Shift+Ctrl+Q during it", QuitDecision::Answer::Save, true, true },
     };
     for (const auto& row : kept) {
         SCOPED_TRACE(row.name);
@@ -460,10 +478,17 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
             standin.server().setFault("/index.php/logo2/Save_logo_file", standin::Fault::Http500);
         const int savesBefore = saves();
         delegate->setQuitDecision(decisionAnswering(row.answer));
+        if (row.quitDuringSave)
+            quitDuringTheSave();
         EXPECT_FALSE(delegate->decideSessionEnd([] { return true; }));
         EXPECT_EQ(asked, 1);
         EXPECT_EQ(saves(), savesBefore + (row.fails ? 1 : 0));
         EXPECT_FALSE(canQuitWithoutSaving) << "the change was lost";
+        EXPECT_EQ(terminated, 0);
+        // The program runs on, and a later quit asks as usual.
+        delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
+        delegate->quitAction()->trigger();
+        EXPECT_EQ(asked, 2);
         EXPECT_EQ(terminated, 0);
         standin.server().clearFaults();
         endRow(editor);
@@ -474,6 +499,7 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         QuitThatKeepsTheProgram, // the quit ends nothing; later the program closes the editor itself
         ShiftCtrlQ,
         WindowManagerClose, // the user closes the editor
+        MainWindowClose, // the program closes the main window, which without a tray asks to quit
         // Another change while Undo is still lit, after something counted the
         // design saved (as a Save that left the editor open once did), then
         // Shift+Ctrl+Q.
@@ -487,6 +513,7 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         int asked; // "Confirm exit" in all, a later Shift+Ctrl+Q's included
         int windowAsked; // "Save changes?" from the editor
         bool quits = false; // what follows ends the program
+        bool quitDuringSave = false; // Shift+Ctrl+Q while the save runs, which quits once it succeeds
     } rows[] = {
         { "Don't Save, then the quit", QuitDecision::Answer::DontSave, true, Then::SessionManagerQuit, 1, 0 },
         { "no interaction, then the quit", QuitDecision::Answer::DontSave, false, Then::SessionManagerQuit, 0, 0 },
@@ -497,8 +524,15 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
             0 },
         { "Don't Save at a checkpoint, then the window manager's close", QuitDecision::Answer::DontSave, true,
             Then::WindowManagerClose, 1, 1 },
+        // Nothing of a checkpoint's answer is left to let a close of the program's go without asking.
+        { "Don't Save at a checkpoint, then the main window's close", QuitDecision::Answer::DontSave, true,
+            Then::MainWindowClose, 2, 0 },
+        { "Save at a checkpoint, then the main window's close", QuitDecision::Answer::Save, true, Then::MainWindowClose,
+            1, 0, true },
         // Saved as the editor's own Save saves: the editor closed, nothing unsaved.
         { "Save at a checkpoint, then Shift+Ctrl+Q", QuitDecision::Answer::Save, true, Then::ShiftCtrlQ, 1, 0, true },
+        { "Save at a checkpoint with Shift+Ctrl+Q during it, then Shift+Ctrl+Q again", QuitDecision::Answer::Save, true,
+            Then::ShiftCtrlQ, 1, 0, true, true },
         { "a change while Undo is lit, after something counted the design saved", QuitDecision::Answer::DontSave, true,
             Then::ChangeThenShiftCtrlQ, 2, 0 },
     };
@@ -509,14 +543,16 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
         const int savesBefore = saves();
         const int quitSavesBefore = quitSaves.count();
         delegate->setQuitDecision(decisionAnswering(row.answer));
+        if (row.quitDuringSave)
+            quitDuringTheSave();
         EXPECT_TRUE(delegate->decideSessionEnd([&] { return row.interaction; }));
         // "Save" has stored the design by now, and leaves the ending to the session manager.
         const bool save = row.answer == QuitDecision::Answer::Save;
         EXPECT_EQ(saves(), savesBefore + (save ? 1 : 0));
         EXPECT_EQ(quitSaves.count(), quitSavesBefore + (save ? 1 : 0));
         QCoreApplication::processEvents();
-        EXPECT_EQ(terminated, 0) << "the program ended by itself";
-        EXPECT_FALSE(delegate->isQuitting());
+        EXPECT_EQ(terminated, row.quitDuringSave ? 1 : 0) << "the program ended by itself, or not when asked";
+        EXPECT_EQ(delegate->isQuitting(), row.quitDuringSave);
         EXPECT_EQ(editor->isVisible(), !save) << "after a Save the editor is where its own Save leaves it";
         ModalBoxCounter boxes;
         switch (row.then) {
@@ -540,6 +576,11 @@ TEST_F(AppDelegateQuitTest, TheSessionEndAsksWhileTheModulesEditorHoldsAChange)
             EXPECT_TRUE(waitUntil([] { return !canQuitWithoutSaving; }, 10000)) << "the change counts as saved";
             delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
             delegate->quitAction()->trigger();
+            break;
+        case Then::MainWindowClose:
+            delegate->setQuitDecision(decisionAnswering(QuitDecision::Answer::Cancel));
+            delegate->window()->close();
+            EXPECT_TRUE(delegate->window()->isVisible()) << "the main window closed without asking to quit";
             break;
         case Then::WindowManagerClose: {
             // What the window manager's close button sends the editor's window.

@@ -3,6 +3,7 @@
 #include "ai/PlayerView.h"
 #include "api/APIProvider.h"
 #include "api/UploadImageHelpers.h"
+#include "components/SeenPage.h"
 #include "core/RxBus.h"
 #include "core/SharedEvents.h"
 #include "globals/AppGlobals.h"
@@ -73,7 +74,11 @@ protected:
                 events << QStringLiteral("to my design ") + (e.formAIPics ? "true" : "false");
             });
         page = std::make_unique<AIPicsView>();
+        // The page is its own window, in front of it, as the main window shows it.
+        auto* seenPage = new SeenPage(page.get());
+        seenPage->setPage(page.get());
         page->show();
+        seenPage->setWindowShown(true);
     }
 
     void TearDown() override

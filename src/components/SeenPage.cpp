@@ -1,19 +1,18 @@
-#include "ai/SeenPage.h"
-
-#include "ai/CustomVideoPlayer.h"
+#include "components/SeenPage.h"
 
 #include <QWidget>
 
 SeenPage::SeenPage(QWidget* window)
     : QObject(window)
-    , m_window(window)
 {
 }
 
 void SeenPage::setPage(QWidget* page)
 {
+    if (m_page == page)
+        return;
     m_page = page;
-    update();
+    Q_EMIT changed();
 }
 
 void SeenPage::setWindowShown(bool shown)
@@ -21,13 +20,7 @@ void SeenPage::setWindowShown(bool shown)
     if (m_windowShown == shown)
         return;
     m_windowShown = shown;
-    update();
-}
-
-void SeenPage::update()
-{
-    for (CustomVideoPlayer* video : m_window->findChildren<CustomVideoPlayer*>())
-        video->followSeenPage();
+    Q_EMIT changed();
 }
 
 bool SeenPage::shows(const QWidget* widget) const
