@@ -39,10 +39,7 @@ public:
 
 private:
     // A colour as the averager's rows hold it: red, green, blue, alpha bytes.
-    static quint32 rgba(QRgb colour)
-    {
-        return (colour & 0xff00ff00) | (colour >> 16 & 0xff) | (colour & 0xff) << 16;
-    }
+    static quint32 rgba(QRgb colour) { return (colour & 0xff00ff00) | (colour >> 16 & 0xff) | (colour & 0xff) << 16; }
 
     bool areShort(qint64 runs) const;
     void append(int x, int count, QRgb colour);
