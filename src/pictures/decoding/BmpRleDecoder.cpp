@@ -16,15 +16,17 @@ constexpr qint64 mostStretches = 1 << 16;
 // indexAt)`, the n-th index `indexAt(n)`, or for a run of one index to
 // `fill(row, x, count, index)`; `row` is where the walk entered the row the
 // stretch is on. False when the runs stop first, inside the file or at its
-// end, unless they have filled the last stored row to its end: a file that
-// lacks only its end markers holds every pixel.
+// end, unless they have filled the last stored row to its end.
 template <class Put, class Fill>
 bool walkRuns(const QByteArray& bytes, const BmpHeader& header, Place place, int endRow, Put put, Fill fill)
 {
+    // Copied, so that they stay in registers whatever the callbacks write.
     const bool nibbles = header.storage == BmpHeader::Storage::Rle4;
+    const int width = header.width;
+    const int rows = header.rows;
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     const qint64 end = bytes.size();
-    const auto whole = [&] { return place.y == header.rows - 1 && place.x == header.width; };
+    const auto whole = [&] { return place.y == rows - 1 && place.x == width; };
     Place row = place;
     while (place.y < endRow) {
         if (end - place.at < 2)
@@ -37,7 +39,7 @@ bool walkRuns(const QByteArray& bytes, const BmpHeader& header, Place place, int
                 fill(row, place.x, count, nibbles ? code & 0x0f : code);
             else
                 put(row, place.x, count, [code](int n) { return n % 2 ? code & 0x0f : code >> 4; });
-            place.x = qMin(place.x + count, header.width);
+            place.x = qMin(place.x + count, width);
         } else if (code == 0) { // end of the row
             place.x = 0;
             ++place.y;
@@ -47,11 +49,11 @@ bool walkRuns(const QByteArray& bytes, const BmpHeader& header, Place place, int
         } else if (code == 2) { // a move right and down
             if (end - place.at < 2)
                 return whole();
-            place.x = qMin(place.x + data[place.at], header.width);
+            place.x = qMin(place.x + data[place.at], width);
             const int down = data[place.at + 1];
             place.at += 2;
             if (down > 0) {
-                place.y = int(qMin(qint64(place.y) + down, qint64(header.rows)));
+                place.y = int(qMin(qint64(place.y) + down, qint64(rows)));
                 row = place;
             }
         } else { // `code` indexes as they are, padded to a 16-bit word
@@ -64,7 +66,7 @@ bool walkRuns(const QByteArray& bytes, const BmpHeader& header, Place place, int
                     [indexes](int n) { return n % 2 ? indexes[n / 2] & 0x0f : indexes[n / 2] >> 4; });
             else
                 put(row, place.x, code, [indexes](int n) { return indexes[n]; });
-            place.x = qMin(place.x + code, header.width);
+            place.x = qMin(place.x + code, width);
             place.at += length + length % 2;
         }
     }
@@ -76,6 +78,7 @@ bool walkRuns(const QByteArray& bytes, const BmpHeader& header, Place place, int
 template <class RowAt>
 void walkRows(const QByteArray& bytes, const BmpHeader& header, Place place, int endRow, RowAt rowAt)
 {
+    const int width = header.width;
     int y = -1;
     RunLengthRow* into = nullptr;
     const auto rowOf = [&](const Place& row) -> RunLengthRow& {
@@ -89,7 +92,7 @@ void walkRows(const QByteArray& bytes, const BmpHeader& header, Place place, int
         bytes, header, place, endRow,
         [&](const Place& row, int x, int count, auto indexAt) {
             RunLengthRow& pixels = rowOf(row);
-            for (int n = 0; n < count && x + n < header.width; ++n)
+            for (int n = 0; n < count && x + n < width; ++n)
                 pixels.fill(x + n, 1, indexAt(n));
         },
         [&](const Place& row, int x, int count, int index) { rowOf(row).fill(x, count, index); });
@@ -114,10 +117,13 @@ std::optional<BmpRleDecoder> BmpRleDecoder::read(const QByteArray& bytes, const 
     // where the walk entered it, when a run reaches it: one that no run
     // reaches is left to the stretches of untouched rows.
     std::vector<Place>& notes = decoder.m_notes;
-    const int perStretch = decoder.m_rowsPerStretch;
+    const bool bottomUp = header.bottomUp;
+    qint64 stretchEnd = 0; // the row after the stretch last noted
     const auto reached = [&](const Place& row) {
-        if (header.bottomUp && (notes.empty() || notes.back().y / perStretch != row.y / perStretch))
-            notes.push_back(row);
+        if (!bottomUp || row.y < stretchEnd)
+            return;
+        notes.push_back(row);
+        stretchEnd = (qint64(row.y) / decoder.m_rowsPerStretch + 1) * decoder.m_rowsPerStretch;
     };
     if (!walkRuns(
             bytes, header, { header.pixelsAt, 0, 0 }, header.rows,
@@ -143,7 +149,7 @@ void BmpRleDecoder::decode(const QList<QRgb>& palette, AreaAverager& averager) c
         RunLengthRow row(width, palette);
         int y = -1;
         walkRows(m_bytes, m_header, { m_header.pixelsAt, 0, 0 }, m_header.rows, [&](int at) -> RunLengthRow& {
-            if (at != y && y >= 0)
+            if (y >= 0)
                 handOn(row, y);
             y = at;
             return row;
@@ -151,7 +157,7 @@ void BmpRleDecoder::decode(const QList<QRgb>& palette, AreaAverager& averager) c
         if (y >= 0)
             handOn(row, y);
     } else {
-        // The rows of a stretch that runs reach, as they are stored, and their rows.
+        // The rows of a stretch that runs reach, in the order they are stored, and which row each is.
         std::vector<RunLengthRow> rows;
         std::vector<int> stored;
         for (auto note = m_notes.rbegin(); note != m_notes.rend(); ++note) {

@@ -15,9 +15,9 @@
 // palette's first colour, which pixels the runs skip take.
 class BmpRleDecoder {
 public:
-    // Nothing for a plain picture, or when the runs stop before the
-    // picture's end (the last stored row filled to its end), inside the file
-    // or at its end.
+    // Nothing for a plain picture, or when the runs stop, inside the file or
+    // at its end, before the picture's end and before they fill its last
+    // stored row: a file that lacks only its end markers holds every pixel.
     static std::optional<BmpRleDecoder> read(const QByteArray& bytes, const BmpHeader& header);
 
     // Every row of the picture, top down, `header.rows` in all, its indexes
