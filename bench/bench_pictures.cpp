@@ -1,6 +1,7 @@
 // Picture to logo: reading a large picture of each kind the reader decodes
-// (8000 x 6000: JPEG, RGB and palette PNG, 24-bit, 8-bit and RLE8 BMP, GIF,
-// lossless WEBP, and a progressive JPEG of the most pixels it opens), and a
+// (8000 x 6000: JPEG, RGB and palette PNG, 24-bit, 8-bit and RLE8 BMP, an
+// RLE8 and an RLE4 BMP of a photo's short runs, GIF, lossless WEBP, and a
+// progressive JPEG of the most pixels it opens), and a
 // GIF of the longest side read as it is, each beside Qt's own reader reading
 // the same file as the reader would were Qt's reader to read it: scaled as it
 // reads where it scales (a JPEG, an 8-bit RGB PNG), else whole, then turned
@@ -110,6 +111,30 @@ QImage drawingLike(QSize size)
     return image;
 }
 
+// A photo quantised to a palette of `colours` (256 or 16): a ramp of them
+// across it, each pixel a step off at random, so that most runs are a pixel
+// or two long.
+QImage photoLikeIndexed(QSize size, int colours)
+{
+    QImage image(size, QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (int i = 0; i < colours; ++i) {
+        const int level = i * 255 / (colours - 1);
+        table << qRgb(level, 64 + level / 2, 255 - level);
+    }
+    image.setColorTable(table);
+    QRandomGenerator noise(13);
+    const qint64 span = qint64(size.width()) + size.height();
+    for (int y = 0; y < size.height(); ++y) {
+        uchar* line = image.scanLine(y);
+        for (int x = 0; x < size.width(); ++x) {
+            const int ramp = int((qint64(x) + y) * (colours - 1) / span);
+            line[x] = uchar(qBound(0, ramp + noise.bounded(-1, 2), colours - 1));
+        }
+    }
+    return image;
+}
+
 QByteArray gifOf(const QImage& indexed)
 {
     QByteArray bytes;
@@ -210,7 +235,8 @@ QSize longestKeptSize()
 const std::vector<std::string>& largeKinds()
 {
     static const std::vector<std::string> kinds { "jpeg", "png-rgb", "png-palette", "bmp-24", "bmp-8", "bmp-rle8",
-        "gif", "gif-4096x3072", "webp-lossless", "jpeg-progressive-132mp", "jpeg-progressive-132mp-444" };
+        "bmp-rle8-photo", "bmp-rle4-photo", "gif", "gif-4096x3072", "webp-lossless", "jpeg-progressive-132mp",
+        "jpeg-progressive-132mp-444" };
     return kinds;
 }
 
@@ -240,6 +266,10 @@ QString largePicture(const std::string& kind)
             paths["bmp-rle8"] = saved("large-rle8.bmp", PictureFiles::rle8Bmp(drawing));
             paths["gif"] = saved("large.gif", gifOf(drawing));
         }
+        paths["bmp-rle8-photo"]
+            = saved("large-rle8-photo.bmp", PictureFiles::runLengthBmp(photoLikeIndexed(largeSize(), 256), 8));
+        paths["bmp-rle4-photo"]
+            = saved("large-rle4-photo.bmp", PictureFiles::runLengthBmp(photoLikeIndexed(largeSize(), 16), 4));
         paths["gif-4096x3072"] = saved("longest-kept.gif", gifOf(drawingLike(longestKeptSize())));
         const QImage largest = photoLike(largestSize());
         paths["jpeg-progressive-132mp"] = saved("largest-progressive.jpg", progressiveJpegOf(largest, false));

@@ -183,29 +183,30 @@ inline QByteArray bmpClaiming(QSize size)
     return bmpHeader(size, 24, 0, {}, 4) + QByteArray(4, '\0');
 }
 
-// An Indexed8 picture as a BMP of 8-bit runs (bottom up, as such files are).
-inline QByteArray rle8Bmp(const QImage& indexed)
+// An Indexed8 picture as a BMP of runs of `bits` (8, or 4 when its indexes
+// are below 16), bottom up, as such files are: runs of one index each.
+inline QByteArray runLengthBmp(const QImage& indexed, int bits)
 {
-    QByteArray bmp = encoded(indexed, "bmp");
-    const int pixelsAt = qFromLittleEndian<qint32>(bmp.constData() + 10);
-    bmp.truncate(pixelsAt);
+    QByteArray runs;
     for (int y = indexed.height() - 1; y >= 0; --y) {
         const uchar* line = indexed.constScanLine(y);
         for (int x = 0; x < indexed.width();) {
             int run = 1;
             while (run < 255 && x + run < indexed.width() && line[x + run] == line[x])
                 ++run;
-            bmp += char(run);
-            bmp += char(line[x]);
+            runs += char(run);
+            runs += char(bits == 8 ? line[x] : line[x] << 4 | line[x]);
             x += run;
         }
-        bmp += QByteArray(2, '\0'); // end of the row
+        runs += QByteArray(2, '\0'); // end of the row
     }
-    bmp += QByteArray("\0\1", 2); // end of the picture
-    qToLittleEndian<quint32>(quint32(bmp.size()), bmp.data() + 2);
-    qToLittleEndian<quint32>(1, bmp.data() + 30); // compression: 8-bit runs
-    qToLittleEndian<quint32>(quint32(bmp.size() - pixelsAt), bmp.data() + 34);
-    return bmp;
+    runs += QByteArray("\0\1", 2); // end of the picture
+    return rleBmp(bits, indexed.size(), indexed.colorTable().mid(0, 1 << bits), runs);
+}
+
+inline QByteArray rle8Bmp(const QImage& indexed)
+{
+    return runLengthBmp(indexed, 8);
 }
 
 // A WEBP whose header claims `size`: a still one in its lossless header, an

@@ -197,11 +197,12 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
 
     // A BMP cut short is refused however its rows are stored, and so is a
     // GIF at any size, which its decoder checks as it decodes. A complete BMP
-    // shows the palette's first colour where its runs skip pixels, the last
-    // row whole where the file lacks only its padding, and an OS/2 one the
+    // shows the palette's first colour where its runs skip pixels (scaled
+    // too), the last row whole where the file lacks only its padding, or its
+    // end markers once its runs fill the last row, and an OS/2 one the
     // colours of its three-byte palette. An animated WEBP is transparent
     // where its first frame does not reach. A GIF opens when its first
-    // frame's lines are all there, whatever follows them is missing; around
+    // frame's lines are all there, whatever follows them or is missing; around
     // that frame the screen shows its background, or transparency, and so
     // does an index the colour map lacks: black, or transparency.
     const QList<QRgb> palette { qRgb(0, 0x80, 0), upperRed, lowerBlue, qRgb(0xff, 0xff, 0xff), qRgba(0, 0, 0, 0),
@@ -239,6 +240,9 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
         return rows;
     };
     const std::vector<std::string> frame { "0123", "3210", "1155", "6600", "2356" };
+    std::vector<std::string> tallScaled(4096, "0000");
+    tallScaled.front() = "1111";
+    tallScaled.back() = "2222";
     const struct {
         const char* name;
         QByteArray bytes;
@@ -259,6 +263,17 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
         // move 1 right, 2 rows up; one of 3; the end of the picture.
         { "stretches.bmp", rleBmp(8, { 3, 6 }, palette, byteList({ 2, 1, 1, 2, 0, 0, 0, 0, 0, 2, 1, 2, 1, 3, 0, 1 })),
             { "000", "030", "000", "000", "000", "112" } },
+        // Bottom up, 8 × 8192, read at 4 × 4096: two rows of 2, 8188 no run reaches, two of 1.
+        { "stretches-scaled.bmp",
+            rleBmp(8, { 8, 8192 }, palette,
+                byteList({ 8, 2, 0, 0, 8, 2, 0, 0 }) + QByteArray(2 * 8188, '\0')
+                    + byteList({ 8, 1, 0, 0, 8, 1, 0, 0 })),
+            tallScaled },
+        // 3, 1 and 2 as they are, padded to a word; one of 5; the end of the picture.
+        { "odd-absolute.bmp", rleBmp(8, { 4, 1 }, palette, byteList({ 0, 3, 3, 1, 2, 0, 1, 5, 0, 1 })), { "3125" } },
+        // Bottom up, the top row filled to its end, without the end of the row or of the picture; then one short.
+        { "no-end-markers.bmp", rleBmp(8, { 3, 2 }, palette, byteList({ 3, 1, 0, 0, 2, 2, 1, 3 })), { "223", "111" } },
+        { "cut-last-row.bmp", rleBmp(8, { 3, 2 }, palette, byteList({ 3, 1, 0, 0, 2, 2 })), {} },
         { "unpadded.bmp", encoded(picture({ "120", "012" }), "bmp").chopped(3), { "120", "012" } },
         { "trailer.png", encoded(picture({ "120", "012" }), "png") + QByteArray(300, '\x2a'), { "120", "012" } },
         { "os2.bmp",
@@ -275,6 +290,10 @@ TEST_F(PictureReading, APictureCutShortGivesNothing)
         { "no-end-code.gif", gifOf({ .rows = frame, .endCode = false }).chopped(2), frame },
         { "no-terminator-interlaced.gif", gifOf({ .rows = frame, .interlaced = true }).chopped(2), frame },
         { "cut-last-line.gif", gifOf({ .rows = frame }).chopped(4), {} },
+        // The trailer straight after the frame's data; then after the first
+        // of a line's two data blocks, a cut where the trailer reads as a length.
+        { "trailer-without-terminator.gif", gifOf({ .rows = frame }).chopped(2) + ';', frame },
+        { "cut-last-line-trailer.gif", gifOf({ .rows = { std::string(300, '1') } }).chopped(49) + ';', {} },
         { "screen.gif", gifOf({ .rows = { "12" }, .screen = { 4, 3 }, .frameAt = { 1, 1 }, .background = 3 }),
             { "3333", "3123", "3333" } },
         { "screen-transparent.gif",
@@ -405,6 +424,11 @@ TEST_F(PictureReading, AFewBytesClaimingALargePictureTakeNoMemory)
         // Bottom up: two of 1 and 2 in turn; the end of the row, of the picture.
         { "read bmp nibble runs", nullptr,
             rleBmp(4, { 2, mostBmpPixels / 2 }, greys.first(16), QByteArray("\x02\x12\0\0\0\1", 6)), {}, { 1, 4096 } },
+        // Top down and bottom up, each row one of 1 and its end: no row is noted on its own.
+        { "read bmp runs of millions of rows", nullptr,
+            rleBmp(8, { 1, -2000000 }, greys, QByteArray("\x01\x01\0\0", 4).repeated(2000000)), {}, { 1, 4096 } },
+        { "read bmp runs of millions of rows bottom up", nullptr,
+            rleBmp(8, { 1, 2000000 }, greys, QByteArray("\x01\x01\0\0", 4).repeated(2000000)), {}, { 1, 4096 } },
         // Five of 1; a move 9 right; three of 2; the end of the picture.
         { "read bmp wide runs", nullptr,
             rleBmp(8, { mostBmpPixels, 1 }, greys, QByteArray("\x05\x01\0\x02\x09\0\x03\x02\0\x01", 10)), {},

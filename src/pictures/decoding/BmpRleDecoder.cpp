@@ -1,35 +1,45 @@
 #include "pictures/decoding/BmpRleDecoder.h"
 
-#include <algorithm>
+#include "pictures/decoding/RunLengthRow.h"
 
 namespace {
 
 using Place = BmpRleDecoder::Place;
 
+// The most stretches a bottom-up picture is walked in, whose notes stay
+// within a megabyte however many rows the file claims; a stretch is then
+// few pixels (its rows times the width, within the picture bound).
+constexpr qint64 mostStretches = 1 << 16;
+
 // Walks the runs from `place` to the start of stored row `endRow` or the
 // picture's end, handing each stretch of indexes to `put(row, x, count,
 // indexAt)`, the n-th index `indexAt(n)`, or for a run of one index to
 // `fill(row, x, count, index)`; `row` is where the walk entered the row the
-// stretch is on. False when the runs stop first, inside the file or at its end.
+// stretch is on. False when the runs stop first, inside the file or at its
+// end, unless they have filled the last stored row to its end.
 template <class Put, class Fill>
 bool walkRuns(const QByteArray& bytes, const BmpHeader& header, Place place, int endRow, Put put, Fill fill)
 {
+    // Copied, so that they stay in registers whatever the callbacks write.
     const bool nibbles = header.storage == BmpHeader::Storage::Rle4;
+    const int width = header.width;
+    const int rows = header.rows;
     const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
     const qint64 end = bytes.size();
+    const auto whole = [&] { return place.y == rows - 1 && place.x == width; };
     Place row = place;
     while (place.y < endRow) {
         if (end - place.at < 2)
-            return false;
+            return whole();
         const int count = data[place.at];
         const int code = data[place.at + 1];
         place.at += 2;
         if (count > 0) { // a run of one index, or of two alternating ones
-            if (nibbles)
-                put(row, place.x, count, [code](int n) { return n % 2 ? code & 0x0f : code >> 4; });
+            if (!nibbles || code >> 4 == (code & 0x0f))
+                fill(row, place.x, count, nibbles ? code & 0x0f : code);
             else
-                fill(row, place.x, count, code);
-            place.x = qMin(place.x + count, header.width);
+                put(row, place.x, count, [code](int n) { return n % 2 ? code & 0x0f : code >> 4; });
+            place.x = qMin(place.x + count, width);
         } else if (code == 0) { // end of the row
             place.x = 0;
             ++place.y;
@@ -38,29 +48,54 @@ bool walkRuns(const QByteArray& bytes, const BmpHeader& header, Place place, int
             return true;
         } else if (code == 2) { // a move right and down
             if (end - place.at < 2)
-                return false;
-            place.x = qMin(place.x + data[place.at], header.width);
+                return whole();
+            place.x = qMin(place.x + data[place.at], width);
             const int down = data[place.at + 1];
             place.at += 2;
             if (down > 0) {
-                place.y = int(qMin(qint64(place.y) + down, qint64(header.rows)));
+                place.y = int(qMin(qint64(place.y) + down, qint64(rows)));
                 row = place;
             }
         } else { // `code` indexes as they are, padded to a 16-bit word
             const qint64 length = nibbles ? (code + 1) / 2 : code;
             if (end - place.at < length)
-                return false;
+                return whole();
             const uchar* indexes = data + place.at;
             if (nibbles)
                 put(row, place.x, code,
                     [indexes](int n) { return n % 2 ? indexes[n / 2] & 0x0f : indexes[n / 2] >> 4; });
             else
                 put(row, place.x, code, [indexes](int n) { return indexes[n]; });
-            place.x = qMin(place.x + code, header.width);
+            place.x = qMin(place.x + code, width);
             place.at += length + length % 2;
         }
     }
     return true;
+}
+
+// Walks the runs as walkRuns does, into the RunLengthRow `rowAt(y)` gives for
+// stored row y, asked once a row.
+template <class RowAt>
+void walkRows(const QByteArray& bytes, const BmpHeader& header, Place place, int endRow, RowAt rowAt)
+{
+    const int width = header.width;
+    int y = -1;
+    RunLengthRow* into = nullptr;
+    const auto rowOf = [&](const Place& row) -> RunLengthRow& {
+        if (row.y != y) {
+            y = row.y;
+            into = &rowAt(y);
+        }
+        return *into;
+    };
+    walkRuns(
+        bytes, header, place, endRow,
+        [&](const Place& row, int x, int count, auto indexAt) {
+            RunLengthRow& pixels = rowOf(row);
+            for (int n = 0; n < count && x + n < width; ++n)
+                pixels.fill(x + n, 1, indexAt(n));
+        },
+        [&](const Place& row, int x, int count, int index) { rowOf(row).fill(x, count, index); });
 }
 
 } // namespace
@@ -68,6 +103,7 @@ bool walkRuns(const QByteArray& bytes, const BmpHeader& header, Place place, int
 BmpRleDecoder::BmpRleDecoder(const QByteArray& bytes, const BmpHeader& header)
     : m_bytes(bytes)
     , m_header(header)
+    , m_rowsPerStretch(int(qMax(qint64(1), (header.rows + mostStretches - 1) / mostStretches)))
 {
 }
 
@@ -76,12 +112,18 @@ std::optional<BmpRleDecoder> BmpRleDecoder::read(const QByteArray& bytes, const 
     if (header.storage == BmpHeader::Storage::Plain)
         return {};
     BmpRleDecoder decoder(bytes, header);
-    std::vector<Place>& rows = decoder.m_rows;
-    // A row is noted once, where the walk entered it, when a run reaches it:
-    // one that no run reaches is left to the stretches between.
-    const auto reached = [&rows](const Place& row) {
-        if (rows.empty() || rows.back().y != row.y)
-            rows.push_back(row);
+    // Top down, the rows come in the order the averager takes them, and one
+    // walk from the first run hands them on. Bottom up, a stretch is noted
+    // where the walk entered it, when a run reaches it: one that no run
+    // reaches is left to the stretches of untouched rows.
+    std::vector<Place>& notes = decoder.m_notes;
+    const bool bottomUp = header.bottomUp;
+    qint64 stretchEnd = 0; // the row after the stretch last noted
+    const auto reached = [&](const Place& row) {
+        if (!bottomUp || row.y < stretchEnd)
+            return;
+        notes.push_back(row);
+        stretchEnd = (qint64(row.y) / decoder.m_rowsPerStretch + 1) * decoder.m_rowsPerStretch;
     };
     if (!walkRuns(
             bytes, header, { header.pixelsAt, 0, 0 }, header.rows,
@@ -94,48 +136,49 @@ std::optional<BmpRleDecoder> BmpRleDecoder::read(const QByteArray& bytes, const 
 void BmpRleDecoder::decode(const QList<QRgb>& palette, AreaAverager& averager) const
 {
     const int width = m_header.width;
-    std::vector<AreaAverager::Run> runs; // of the row at hand
-    const auto append = [&](int x, int length, QRgb colour) {
-        if (length <= 0)
-            return;
-        if (!runs.empty() && runs.back().colour == colour && runs.back().x + runs.back().length == x)
-            runs.back().length += length;
-        else
-            runs.push_back({ x, length, colour });
-    };
-    // Pixels [x, x + length) of the row, and those the runs skipped before x.
-    const auto cover = [&](int x, int length, QRgb colour) {
-        const int covered = runs.empty() ? 0 : runs.back().x + runs.back().length;
-        append(covered, x - covered, palette[0]);
-        append(x, length, colour);
-    };
-    const auto addRow = [&](int count) {
-        cover(width, 0, palette[0]);
-        averager.add(runs, count);
-        runs.clear();
-    };
+    RunLengthRow untouched(width, palette);
     int next = 0; // the next row from the top to hand on
-    const auto decodeRow = [&](const Place& start) {
-        const int top = m_header.bottomUp ? m_header.rows - 1 - start.y : start.y;
+    // The rows above `top` that no run reached, then `row` as row `top`.
+    const auto handOn = [&](RunLengthRow& row, int top) {
         if (top > next)
-            addRow(top - next);
-        walkRuns(
-            m_bytes, m_header, start, start.y + 1,
-            [&](const Place&, int x, int count, auto indexAt) {
-                for (int n = 0; n < count && x + n < width; ++n)
-                    cover(x + n, 1, palette[indexAt(n)]);
-            },
-            [&](const Place&, int x, int count, int index) {
-                if (x < width)
-                    cover(x, qMin(count, width - x), palette[index]);
-            });
-        addRow(1);
+            untouched.addTo(averager, top - next);
+        row.addTo(averager);
         next = top + 1;
     };
-    if (m_header.bottomUp)
-        std::for_each(m_rows.rbegin(), m_rows.rend(), decodeRow);
-    else
-        std::for_each(m_rows.begin(), m_rows.end(), decodeRow);
+    if (!m_header.bottomUp) {
+        RunLengthRow row(width, palette);
+        int y = -1;
+        walkRows(m_bytes, m_header, { m_header.pixelsAt, 0, 0 }, m_header.rows, [&](int at) -> RunLengthRow& {
+            if (y >= 0)
+                handOn(row, y);
+            y = at;
+            return row;
+        });
+        if (y >= 0)
+            handOn(row, y);
+    } else {
+        // The rows of a stretch that runs reach, in the order they are stored, and which row each is.
+        std::vector<RunLengthRow> rows;
+        std::vector<int> stored;
+        for (auto note = m_notes.rbegin(); note != m_notes.rend(); ++note) {
+            const int end = int(qMin(qint64(note->y / m_rowsPerStretch + 1) * m_rowsPerStretch, qint64(m_header.rows)));
+            size_t reached = 0;
+            walkRows(m_bytes, m_header, *note, end, [&](int at) -> RunLengthRow& {
+                if (reached == 0 || stored[reached - 1] != at) {
+                    if (reached == rows.size()) {
+                        rows.emplace_back(width, palette);
+                        stored.push_back(at);
+                    }
+                    stored[reached++] = at;
+                }
+                return rows[reached - 1];
+            });
+            while (reached > 0) {
+                --reached;
+                handOn(rows[reached], m_header.rows - 1 - stored[reached]);
+            }
+        }
+    }
     if (m_header.rows > next)
-        addRow(m_header.rows - next);
+        untouched.addTo(averager, m_header.rows - next);
 }

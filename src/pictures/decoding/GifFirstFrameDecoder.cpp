@@ -1,5 +1,6 @@
 #include "pictures/decoding/GifFirstFrameDecoder.h"
 
+#include <QtEndian>
 #include <array>
 #include <cstring>
 #include <gif_lib.h>
@@ -10,25 +11,28 @@ namespace {
 struct Source {
     const QByteArray& bytes;
     qsizetype position = 0;
-    bool terminatorGiven = false;
+    qsizetype heightAt = -1; // where the frame's height is, which giflib is told one row more of
 };
 
-// After a frame's last line giflib reads its data up to the block terminator,
-// which a file cut there lacks: once its bytes are used up, the file gives one
-// zero byte, a terminator. A whole frame then ends as it should; one still
-// missing data meets that empty block inside a line, or a block shorter than
-// its length, and is refused. One, so that nothing reads past the end for ever.
+// After a frame's last pixel giflib reads on to its block terminator, and
+// fails when the file lacks it (a trailer or nothing follows): the same
+// failure as a line cut short. Told of one row more than the frame has, it
+// stops after the last pixel asked for, so that a frame whose every pixel
+// decodes is whole whatever follows it, and one still missing data is
+// refused when a read comes up short.
 int readBytes(GifFileType* gif, GifByteType* out, int wanted)
 {
     auto* source = static_cast<Source*>(gif->UserData);
-    if (source->position == source->bytes.size() && wanted > 0 && !source->terminatorGiven) {
-        source->terminatorGiven = true;
-        out[0] = 0;
-        return 1;
-    }
-    const int count = int(qMin<qsizetype>(wanted, source->bytes.size() - source->position));
-    std::memcpy(out, source->bytes.constData() + source->position, size_t(count));
+    const qsizetype from = source->position;
+    const int count = int(qMin<qsizetype>(wanted, source->bytes.size() - from));
+    std::memcpy(out, source->bytes.constData() + from, size_t(count));
     source->position += count;
+    if (source->heightAt >= 0) {
+        const auto* height = reinterpret_cast<const uchar*>(source->bytes.constData()) + source->heightAt;
+        const quint16 taller = quint16(qFromLittleEndian<quint16>(height) + 1);
+        for (qsizetype at = qMax(from, source->heightAt); at < from + count && at < source->heightAt + 2; ++at)
+            out[at - from] = GifByteType(taller >> 8 * (at - source->heightAt));
+    }
     return count;
 }
 
@@ -108,8 +112,7 @@ private:
         GifRecordType record = UNDEFINED_RECORD_TYPE;
         while (DGifGetRecordType(m_gif, &record) == GIF_OK) {
             if (record == IMAGE_DESC_RECORD_TYPE)
-                return DGifGetImageDesc(m_gif) == GIF_OK && frame().Width > 0 && frame().Height > 0
-                    && dataCanFillFrame();
+                return readImageDesc() && frame().Width > 0 && frame().Height > 0 && dataCanFillFrame();
             if (record != EXTENSION_RECORD_TYPE)
                 return false;
             int code = 0;
@@ -123,6 +126,22 @@ private:
                     return false;
         }
         return false;
+    }
+
+    // The frame's descriptor, giflib told of one row more (see readBytes),
+    // which the frame itself does not have; the tallest frame is read as it is.
+    bool readImageDesc()
+    {
+        // After the separator: left, top, width and height, two bytes each.
+        const qsizetype heightAt = m_source.position + 6;
+        const bool taller = heightAt + 2 <= m_source.bytes.size()
+            && qFromLittleEndian<quint16>(m_source.bytes.constData() + heightAt) < 0xffff;
+        m_source.heightAt = taller ? heightAt : -1;
+        const bool read = DGifGetImageDesc(m_gif) == GIF_OK;
+        m_source.heightAt = -1;
+        if (read && taller)
+            --m_gif->Image.Height;
+        return read;
     }
 
     // Whether the bytes after the frame's descriptor can hold all its lines,

@@ -11,8 +11,8 @@
 // screen's background colour, or transparency, as Qt's reader shows it. A
 // file without a frame, or whose first frame ends before its last line (Qt's
 // reader shows such a frame as far as it goes, and says nothing), gives a
-// null image; one that ends after the frame's last line (without its block
-// terminator or the trailer) shows the frame.
+// null image; one whose every pixel decodes shows the frame, whatever
+// follows it (its block terminator, the trailer alone, or nothing).
 class GifFirstFrameDecoder {
 public:
     static QImage decode(const QByteArray& bytes, QSize canvas);
