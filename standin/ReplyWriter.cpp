@@ -15,8 +15,8 @@ void ReplyWriter::write(httplib::Response& response, Reply reply)
         return;
     }
     const auto body = std::make_shared<const std::string>(std::move(reply.body));
-    response.set_content_provider(body->size(), reply.contentType,
-        [body](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
+    response.set_content_provider(
+        body->size(), reply.contentType, [body](std::size_t offset, std::size_t length, httplib::DataSink& sink) {
             return sink.write(body->data() + offset, length);
         });
 }
