@@ -89,7 +89,6 @@ void MainThreadWatchdog::printStacks() const
     if (child < 0)
         return;
     int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) { }
     ::prctl(PR_SET_PTRACER, 0, 0, 0, 0);
 }
