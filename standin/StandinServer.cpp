@@ -5,6 +5,7 @@
 #include "standin/ConnectionDropper.h"
 #include "standin/FaultTable.h"
 #include "standin/PipelineServer.h"
+#include "standin/ReplyWriter.h"
 #include "standin/RequestLog.h"
 #include "standin/RouteTable.h"
 #include "standin/StreamingFaults.h"
@@ -188,8 +189,7 @@ int StandinServer::Impl::start(int port)
             } catch (...) {
             }
             std::cout << "standin: " << request.path << " failed: " << what << std::endl;
-            response.status = 500;
-            response.set_content("Internal Server Error", "text/plain");
+            ReplyWriter::write(response, Reply { 500, "Internal Server Error", "text/plain" });
         });
     int bound = -1;
     if (port == 0)
@@ -243,21 +243,19 @@ void StandinServer::Impl::handle(const httplib::Request& request, httplib::Respo
     const Fault kind = fault ? fault->fault : Fault::None;
     switch (kind) {
     case Fault::Http500:
-        response.status = 500;
-        response.set_content("Internal Server Error", "text/plain");
+        ReplyWriter::write(response, Reply { 500, "Internal Server Error", "text/plain" });
         return;
     case Fault::Http403:
-        response.status = 403;
-        response.set_content("Forbidden", "text/plain");
+        ReplyWriter::write(response, Reply { 403, "Forbidden", "text/plain" });
         return;
     case Fault::NotJson:
-        response.status = 200;
-        response.set_content("<html><body>Service temporarily unavailable</body></html>", "text/html");
+        ReplyWriter::write(
+            response, Reply { 200, "<html><body>Service temporarily unavailable</body></html>", "text/html" });
         return;
     case Fault::Nested: {
         constexpr std::size_t depth = 32000;
-        response.status = 200;
-        response.set_content(std::string(depth, '[') + std::string(depth, ']'), "application/json; charset=utf-8");
+        ReplyWriter::write(response,
+            Reply { 200, std::string(depth, '[') + std::string(depth, ']'), "application/json; charset=utf-8" });
         return;
     }
     case Fault::Drop:
@@ -297,8 +295,7 @@ void StandinServer::Impl::handle(const httplib::Request& request, httplib::Respo
         StreamingFaults::trickle(response, *reply, fault->delayMs, [this](int ms) { return waitUnlessStopping(ms); });
         return;
     }
-    response.status = reply->status;
-    response.set_content(reply->body, reply->contentType.c_str());
+    ReplyWriter::write(response, std::move(*reply));
 }
 
 StandinServer::StandinServer(Options options)

@@ -11,6 +11,8 @@ void StreamingFaults::endless(httplib::Response& response, int pauseMs, Wait wai
     auto block = std::make_shared<std::string>();
     while (block->size() < 64 * 1024)
         block->append("0,");
+    // Neither sized nor chunked: the body ends with the connection, and the
+    // library sends it as it is, never compressed.
     response.set_content_provider("application/json; charset=utf-8",
         [block, pauseMs, wait = std::move(waitUnlessStopping), started = false](
             std::size_t, httplib::DataSink& sink) mutable {

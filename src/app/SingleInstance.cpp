@@ -12,7 +12,9 @@ namespace {
 
 constexpr int connectTimeoutMs = 1000;
 constexpr int lockTimeoutMs = 5000;
+constexpr int answerTimeoutMs = 5000;
 const QByteArray activateMessage = QByteArrayLiteral("activate\n");
+const QByteArray activatedMessage = QByteArrayLiteral("activated\n");
 
 } // namespace
 
@@ -49,9 +51,16 @@ bool SingleInstance::handOver()
     if (!socket.waitForConnected(connectTimeoutMs))
         return false;
     socket.write(activateMessage);
-    const bool written = socket.waitForBytesWritten(connectTimeoutMs);
+    if (!socket.waitForBytesWritten(connectTimeoutMs))
+        return false;
+    // A killed instance's socket still takes connections until its process
+    // is gone, then drops them unanswered: only the running instance's
+    // answer, or its silence while the connection holds, means it took the
+    // request.
+    const bool answered = socket.waitForReadyRead(answerTimeoutMs);
+    const bool taken = answered || socket.state() == QLocalSocket::ConnectedState;
     socket.disconnectFromServer();
-    return written;
+    return taken;
 }
 
 void SingleInstance::listen()
@@ -73,8 +82,10 @@ void SingleInstance::acceptConnections()
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             while (socket->canReadLine()) {
-                if (socket->readLine(activateMessage.size() + 1) == activateMessage)
+                if (socket->readLine(activateMessage.size() + 1) == activateMessage) {
+                    socket->write(activatedMessage);
                     Q_EMIT activationRequested();
+                }
             }
             // Nothing else is ever sent: a peer that keeps writing is dropped.
             if (socket->bytesAvailable() > activateMessage.size())

@@ -2,6 +2,7 @@
 // offscreen platform, so widgets, networking and the web engine all work.
 
 #include "core/PageGarbageCollection.h"
+#include "support/MainThreadWatchdog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,7 +30,12 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("TessalyTests"));
 
     ::testing::InitGoogleTest(&argc, argv);
+    // A test that holds the main thread names where it hangs.
+    MainThreadWatchdog watchdog;
+    ::testing::TestEventListeners& listeners = ::testing::UnitTest::GetInstance()->listeners();
+    listeners.Append(&watchdog);
     const int result = RUN_ALL_TESTS();
+    listeners.Release(&watchdog);
     // Leave through the event loop, as the application does, so whatever
     // cleans up on aboutToQuit (web views above all) goes while the
     // application object still exists.
