@@ -1,5 +1,7 @@
 #include "api/OffMainThread.h"
 
+#include "core/WorkerPool.h"
+
 #include <QCoreApplication>
 #include <QThread>
 #include <QThreadPool>
@@ -18,7 +20,7 @@ QObject* deliveryReceiver()
 
 void startOnPool(std::function<void()> task)
 {
-    QThreadPool::globalInstance()->start(std::move(task));
+    workerPool()->start(std::move(task));
 }
 
 void postTo(QObject* receiver, std::function<void()> task)

@@ -12,11 +12,11 @@
 namespace OffMainThread {
 
 // The main-thread object that results are queued on. It is a child of the
-// application object, which drains the shared pool before deleting its
+// application object, which drains the worker pool before deleting its
 // children, so a pool task can always reach it. Call on the main thread.
 QObject* deliveryReceiver();
 
-// Queues `task` on the shared thread pool.
+// Queues `task` on the program's worker pool (never Qt's global one).
 void startOnPool(std::function<void()> task);
 
 // Runs `task` on `receiver`'s thread in a later turn of its event loop. Safe from any thread.

@@ -2,6 +2,7 @@
 
 #include "core/Log.h"
 #include "core/RxBus.h"
+#include "core/WorkerPool.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -76,8 +77,7 @@ void delay(int milliseconds, std::optional<QualityOfService> qos, std::function<
     }
     const int priority = static_cast<int>(threadPriority(*qos));
     onMainThread([app, milliseconds, priority, execute = std::move(execute)] {
-        QTimer::singleShot(
-            milliseconds, app, [execute, priority] { QThreadPool::globalInstance()->start(execute, priority); });
+        QTimer::singleShot(milliseconds, app, [execute, priority] { workerPool()->start(execute, priority); });
     });
 }
 

@@ -5,11 +5,14 @@
 #include "api/APIFactory.h"
 #include "api/OffMainThread.h"
 #include "core/Localization.h"
+#include "core/WorkerPool.h"
 #include "model/GetConfigModel.h"
 #include "model/JsonFieldReader.h"
 #include "support/StandinHarness.h"
 #include "support/TestSupport.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QSemaphore>
 #include <QSet>
 #include <QThreadPool>
@@ -32,13 +35,13 @@ bool onMainThread()
 
 bool poolIsBusy()
 {
-    return QThreadPool::globalInstance()->activeThreadCount() > 0;
+    return workerPool()->activeThreadCount() > 0;
 }
 
 // Lets everything queued run, including the replies' deferred deletion.
 void settle()
 {
-    QThreadPool::globalInstance()->waitForDone();
+    workerPool()->waitForDone();
     pumpEvents(50);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -133,6 +136,44 @@ TEST(OffMainThread, AContextDestroyedDuringTheWorkGetsNothingAndKeepsNothing)
     EXPECT_EQ(deliveries, 0);
     EXPECT_EQ(unguardedDeliveries, 1);
     EXPECT_TRUE(watch.expired()) << "the work, its result and the callback must all be released";
+}
+
+// Qt splits a large blend or scaled picture across its global pool and waits
+// for it on the main thread: work of ours filling every thread of our pool,
+// and waiting for the main thread, must not hold that drawing up.
+TEST(OffMainThread, SlowWorkLeavesTheThreadsThatDrawingWaitsFor)
+{
+    const int threads = workerPool()->maxThreadCount();
+    QSemaphore started;
+    QSemaphore drawn;
+    std::atomic<int> gaveUp { 0 };
+    int delivered = 0;
+    for (int i = 0; i < threads; ++i) {
+        runOffMainThread<int>(
+            nullptr,
+            [&] {
+                started.release();
+                if (!drawn.tryAcquire(1, 20000))
+                    ++gaveUp;
+                return 0;
+            },
+            [&](const int&) { ++delivered; });
+    }
+    started.acquire(threads);
+
+    QImage picture(1500, 1500, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(QColor(200, 40, 40, 128));
+    QImage canvas(3000, 3000, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::white);
+    {
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(canvas.rect(), picture);
+    }
+    drawn.release(threads);
+    ASSERT_TRUE(waitUntil([&] { return delivered == threads; }, 30000));
+    EXPECT_EQ(gaveUp, 0) << "the drawing waited for the work to give up";
+    EXPECT_EQ(canvas.pixelColor(1500, 1500).red(), 227);
 }
 
 TEST(OffMainThread, RecordsDecodeSafelyOnManyThreadsAtOnce)
